@@ -1,0 +1,284 @@
+// zentora-cli: the invoice core without a window, for scripts, batch work and checks.
+// It never asks anything: messages go to stderr and the exit status tells the outcome.
+
+#include "common/bledy.h"
+#include "common/daty.h"
+#include "common/formaty.h"
+#include "common/komunikaty.h"
+#include "common/program.h"
+#include "common/slownie.h"
+#include "common/teksty.h"
+#include "invoice/konfiguracja.h"
+#include "invoice/plikfaktury.h"
+#include "invoice/sumy.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+enum KodWyjscia { kOk = 0, kUzycie = 1, kOdrzucono = 2, kBladPliku = 3 };
+
+const char *const kPomoc =
+    "Użycie:\n"
+    "  zentora-cli show FILE.FAK [--json]\n"
+    "  zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]\n"
+    "  zentora-cli words AMOUNT...\n"
+    "  zentora-cli new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]\n"
+    "\n"
+    "Kody wyjścia: 0 poprawnie, 1 błędne wywołanie, 2 treść odrzucona (np. stawka VAT\n"
+    "niezgodna z datą sprzedaży), 3 pliku nie można odczytać lub zapisać, zła wersja pliku.\n";
+
+struct Argumenty {
+    QString polecenie;
+    QStringList pliki;
+    QString wyjscie, konfiguracja, dzis;
+    bool json = false;
+};
+
+class BladUzycia : public std::runtime_error {
+public:
+    explicit BladUzycia(const QString &t) : std::runtime_error(t.toStdString()) {}
+};
+
+Argumenty Parsuj(const QStringList &a)
+{
+    Argumenty w;
+    if (a.size() < 2)
+        throw BladUzycia(QStringLiteral("Brak polecenia."));
+    w.polecenie = a.at(1);
+    for (int i = 2; i < a.size(); ++i) {
+        const QString &x = a.at(i);
+        auto wartosc = [&]() -> QString {
+            if (i + 1 >= a.size())
+                throw BladUzycia(QStringLiteral("Opcja %1 wymaga wartości.").arg(x));
+            return a.at(++i);
+        };
+        if (x == QLatin1String("--json"))
+            w.json = true;
+        else if (x == QLatin1String("-o"))
+            w.wyjscie = wartosc();
+        else if (x == QLatin1String("--config"))
+            w.konfiguracja = wartosc();
+        else if (x == QLatin1String("--today"))
+            w.dzis = wartosc();
+        else if (x.startsWith(QLatin1Char('-')) && x.size() > 1 && w.polecenie != QLatin1String("words"))
+            throw BladUzycia(QStringLiteral("Nieznana opcja %1.").arg(x));
+        else
+            w.pliki.append(x);
+    }
+    return w;
+}
+
+QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
+{
+    QJsonObject o;
+    o[QStringLiteral("oznaczenie")] = f.DajOznaczenieFaktury();
+    o[QStringLiteral("rodzaj")] = int(f.RodzajFak);
+    o[QStringLiteral("wystawiono")] = f.DataWystaw;
+    o[QStringLiteral("sprzedano")] = f.DataSprzed;
+    o[QStringLiteral("termin")] = f.DataZaplaty;
+    QJsonArray pozycje;
+    for (int i = 1; i <= qMin(f.IlePozyc, kMaxPozycji); ++i) {
+        const TpozFaktury &p = f.Pozycja(i);
+        QJsonObject w;
+        w[QStringLiteral("lp")] = i;
+        w[QStringLiteral("towar")] = p.Towar;
+        w[QStringLiteral("klasyf")] = p.Klasyf;
+        w[QStringLiteral("jedn")] = p.Jedn;
+        w[QStringLiteral("ilosc")] = p.Ilosc;
+        w[QStringLiteral("cena")] = p.Cena;
+        w[QStringLiteral("netto")] = p.Netto;
+        w[QStringLiteral("stawka")] = p.PrcVat;
+        w[QStringLiteral("vat")] = p.WarVat;
+        w[QStringLiteral("brutto")] = p.Brutto;
+        pozycje.append(w);
+    }
+    o[QStringLiteral("pozycje")] = pozycje;
+    QJsonObject sumy;
+    for (int r = vatSum; r <= vatA; ++r) {
+        const TrekordVat &s = f.SumyFaktury[r];
+        sumy[KluczeSum[r]] = QJsonObject{{QStringLiteral("netto"), s.Netto},
+                                         {QStringLiteral("stawka"), s.PrcVat},
+                                         {QStringLiteral("vat"), s.WarVat},
+                                         {QStringLiteral("brutto"), s.Brutto}};
+    }
+    o[QStringLiteral("sumy")] = sumy;
+    o[QStringLiteral("do_zaplaty")] = doZaplaty;
+    o[QStringLiteral("slownie")] = KwotaSlownie(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0));
+    return o;
+}
+
+QString Kolumna(const QString &t, int szer, bool wPrawo = false)
+{
+    return wPrawo ? t.rightJustified(szer, QLatin1Char(' ')) : t.leftJustified(szer, QLatin1Char(' '));
+}
+
+void PiszTekst(QTextStream &out, const TzentoraVat &f, const QString &doZaplaty)
+{
+    out << NazwyFaktur[f.RodzajFak] << "  nr " << f.DajOznaczenieFaktury() << "\n";
+    if (f.RodzajFak == rFakKoryg && Niepusty(f.DoKorekty))
+        out << "do faktury: " << f.DoKorekty << "\n";
+    out << "Wystawiono: " << f.DataWystaw << "   Sprzedano: " << f.DataSprzed << "   Termin zapłaty: "
+        << f.DataZaplaty << "   Zapłata: " << NazwyZaplat[f.RodzZaplaty] << "\n";
+    out << "Nabywca:    " << f.KupFirma << "; " << f.KupUlica << "; " << f.KupKod << " " << f.KupMiasto;
+    if (Niepusty(f.KupNip))
+        out << "; NIP " << f.KupNip;
+    out << "\n";
+    out << "Sprzedawca: " << QString(f.SprzedRamka).replace(QLatin1Char(';'), QStringLiteral("; ")) << "\n";
+    if (Niepusty(f.SprzedBank) || Niepusty(f.SprzedKonto))
+        out << "Konto:      " << f.SprzedBank << " " << f.SprzedKonto << "\n";
+    if (Niepusty(f.UwagiDodatk))
+        out << "Uwagi:      " << f.UwagiDodatk << "\n";
+    out << "\n"
+        << Kolumna(QStringLiteral("Lp"), 3, true) << "  " << Kolumna(QStringLiteral("Nazwa towaru / usługi"), 30) << " "
+        << Kolumna(QStringLiteral("Jedn."), 6) << Kolumna(QStringLiteral("Ilość"), 8, true)
+        << Kolumna(QStringLiteral("Cena"), 12, true) << Kolumna(QStringLiteral("Netto"), 13, true)
+        << Kolumna(QStringLiteral("%Vat"), 5, true) << Kolumna(QStringLiteral("VAT zł"), 12, true)
+        << Kolumna(QStringLiteral("Brutto"), 13, true) << "\n";
+    for (int i = 1; i <= qMin(f.IlePozyc, kMaxPozycji); ++i) {
+        const TpozFaktury &p = f.Pozycja(i);
+        out << Kolumna(QString::number(i), 3, true) << "  " << Kolumna(p.Towar, 30) << " " << Kolumna(p.Jedn, 6)
+            << Kolumna(p.Ilosc, 8, true) << Kolumna(p.Cena, 12, true) << Kolumna(p.Netto, 13, true)
+            << Kolumna(p.PrcVat, 5, true) << Kolumna(p.WarVat, 12, true) << Kolumna(p.Brutto, 13, true) << "\n";
+    }
+    out << "\n";
+    for (int r = vatSum; r <= vatA; ++r) {
+        const TrekordVat &s = f.SumyFaktury[r];
+        if (r != vatSum && Pusty(s.Netto) && Pusty(s.WarVat) && Pusty(s.Brutto))
+            continue;
+        const QString opis = r == vatSum ? QStringLiteral("Razem") : r == vatZw ? QStringLiteral("zwol.") : s.PrcVat + QStringLiteral(" %");
+        out << Kolumna(opis, 8) << Kolumna(s.Netto, 14, true) << Kolumna(s.WarVat, 12, true)
+            << Kolumna(s.Brutto, 14, true) << "\n";
+    }
+    out << "\nDo zapłaty: " << doZaplaty << " zł\n";
+    out << "Słownie:    " << KwotaSlownie(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0)) << "\n";
+}
+
+void Wypisz(const TzentoraVat &f, const QString &doZaplaty, bool json)
+{
+    QTextStream out(stdout);
+    if (json)
+        out << QJsonDocument(JsonFaktury(f, doZaplaty)).toJson(QJsonDocument::Indented);
+    else
+        PiszTekst(out, f, doZaplaty);
+}
+
+QString JedenPlik(const Argumenty &a)
+{
+    if (a.pliki.size() != 1)
+        throw BladUzycia(QStringLiteral("Polecenie %1 wymaga jednego pliku faktury.").arg(a.polecenie));
+    return a.pliki.first();
+}
+
+int Pokaz(const Argumenty &a)
+{
+    TzentoraVat f;
+    CzytajFakture(JedenPlik(a), f);
+    Wypisz(f, f.SumyFaktury[vatSum].Brutto, a.json);
+    return kOk;
+}
+
+int Przelicz(const Argumenty &a)
+{
+    TzentoraVat f;
+    CzytajFakture(JedenPlik(a), f);
+    TabeleWPamieci t;
+    t.dataSprzedazy = f.DataSprzed;
+    RekordDoTabel(f, t);
+    // as the editor after an accepted cell, then as its save command
+    SprawdzDateSprzedazy(t, true);
+    PrzeliczSumy(t);
+    TabeleDoRekordu(t, f, true);
+    if (!a.wyjscie.isEmpty())
+        ZapiszFakture(a.wyjscie, f);
+    if (a.wyjscie.isEmpty() || a.json)
+        Wypisz(f, t.doZaplaty, a.json);
+    return kOk;
+}
+
+int Slownie(const Argumenty &a)
+{
+    if (a.pliki.isEmpty())
+        throw BladUzycia(QStringLiteral("Podaj co najmniej jedną kwotę."));
+    QTextStream out(stdout);
+    int wynik = kOk;
+    for (const QString &k : a.pliki) {
+        const double x = TekstNaFloat(k, qQNaN());
+        if (qIsNaN(x)) {
+            Komunikat(QStringLiteral("XNiepoprawna kwota: %1").arg(k));
+            out << "\n";
+            wynik = kOdrzucono;
+            continue;
+        }
+        out << KwotaSlownie(x) << "\n";
+    }
+    return wynik;
+}
+
+int Nowa(const Argumenty &a)
+{
+    if (a.wyjscie.isEmpty())
+        throw BladUzycia(QStringLiteral("Polecenie new wymaga opcji -o PLIK.FAK."));
+    if (!a.pliki.isEmpty())
+        throw BladUzycia(QStringLiteral("Nieoczekiwany argument %1.").arg(a.pliki.first()));
+    if (!a.dzis.isEmpty()) {
+        const double d = TekstNaDate(a.dzis, 0);
+        if (d <= 0)
+            throw BladUzycia(QStringLiteral("Niepoprawna data: %1 (oczekiwano DD.MM.RRRR).").arg(a.dzis));
+        UstawDateDzis(d);
+    }
+    TiniZentora ini;
+    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    TzentoraVat f = NowaFaktura(ini, DataDzis());
+    TabeleWPamieci t;
+    t.dataSprzedazy = f.DataSprzed;
+    RekordDoTabel(f, t);
+    TabeleDoRekordu(t, f, false);
+    ZapiszFakture(a.wyjscie, f);
+    if (a.json)
+        Wypisz(f, f.SumyFaktury[vatSum].Brutto, true);
+    return kOk;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    InicjujProgram();
+    const QStringList argumenty = app.arguments();
+    try {
+        const Argumenty a = Parsuj(argumenty);
+        if (a.polecenie == QLatin1String("show"))
+            return Pokaz(a);
+        if (a.polecenie == QLatin1String("recompute"))
+            return Przelicz(a);
+        if (a.polecenie == QLatin1String("words"))
+            return Slownie(a);
+        if (a.polecenie == QLatin1String("new"))
+            return Nowa(a);
+        if (a.polecenie == QLatin1String("--help") || a.polecenie == QLatin1String("-h") || a.polecenie == QLatin1String("help")) {
+            std::fputs(kPomoc, stdout);
+            return kOk;
+        }
+        throw BladUzycia(QStringLiteral("Nieznane polecenie %1.").arg(a.polecenie));
+    } catch (const BladUzycia &e) {
+        std::fprintf(stderr, "%s\n\n%s", e.what(), kPomoc);
+        return kUzycie;
+    } catch (const ECichyAbort &) {
+        return kOdrzucono;
+    } catch (const EMojeBledy &e) {
+        Komunikat(QStringLiteral("X") + e.komunikat());
+        return kBladPliku;
+    } catch (const std::exception &e) {
+        Komunikat(QStringLiteral("X") + QString::fromUtf8(e.what()));
+        return kBladPliku;
+    }
+}

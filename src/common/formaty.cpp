@@ -1,0 +1,345 @@
+#include "formaty.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+QChar SeparatorTysiecy() { return QLatin1Char('.'); }
+QChar SeparatorDziesietny() { return QLatin1Char(','); }
+
+PostacDziesietna PostacLiczby(long double x, int precyzja)
+{
+    PostacDziesietna p;
+    if (std::isnan(x) || std::isinf(x)) {
+        p.skonczona = false;
+        p.ujemna = std::signbit(x) && !std::isnan(x);
+        return p;
+    }
+    if (x == 0)
+        return p;
+    precyzja = qBound(1, precyzja, 18);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", precyzja - 1, x);
+    const char *c = buf;
+    if (*c == '-') {
+        p.ujemna = true;
+        ++c;
+    }
+    QByteArray cyfry;
+    for (; *c && *c != 'e'; ++c)
+        if (*c >= '0' && *c <= '9')
+            cyfry.append(*c);
+    const int e = (*c == 'e') ? std::atoi(c + 1) : 0;
+    while (cyfry.endsWith('0'))
+        cyfry.chop(1);
+    p.cyfry = cyfry;
+    p.wykladnik = cyfry.isEmpty() ? 0 : e + 1;
+    return p;
+}
+
+namespace {
+
+// Rounds the digits of p to `miejsca` places after the decimal point, half away from zero.
+PostacDziesietna ZaokraglijPostac(PostacDziesietna p, int miejsca)
+{
+    const int zostaw = p.wykladnik + miejsca;   // digits that stay
+    if (p.cyfry.isEmpty() || zostaw >= p.cyfry.size())
+        return p;
+    if (zostaw < 0) {
+        p.cyfry.clear();
+        p.wykladnik = 0;
+        return p;
+    }
+    const bool wGore = p.cyfry.at(zostaw) >= '5';
+    QByteArray c = p.cyfry.left(zostaw);
+    if (wGore) {
+        int i = c.size() - 1;
+        while (i >= 0 && c.at(i) == '9') {
+            c[i] = '0';
+            --i;
+        }
+        if (i < 0) {
+            c.prepend('1');
+            ++p.wykladnik;
+        } else {
+            c[i] = char(c.at(i) + 1);
+        }
+    }
+    while (c.endsWith('0'))
+        c.chop(1);
+    p.cyfry = c;
+    if (c.isEmpty())
+        p.wykladnik = 0;
+    return p;
+}
+
+QString TekstNieskonczony(const PostacDziesietna &p)
+{
+    return p.ujemna ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+// Builds the text of a rounded decimal form with exactly `miejsca` decimals
+// (or at most that many when `obetnij` drops trailing zeros).
+QString TekstPostaci(const PostacDziesietna &p, int miejsca, bool tysiace, bool obetnij)
+{
+    if (!p.skonczona)
+        return TekstNieskonczony(p);
+    QString calk, ulam;
+    const int n = p.cyfry.size();
+    auto cyfra = [&](int i) -> QChar { return (i >= 0 && i < n) ? QLatin1Char(p.cyfry.at(i)) : QLatin1Char('0'); };
+    if (p.wykladnik > 0)
+        for (int i = 0; i < p.wykladnik; ++i)
+            calk.append(cyfra(i));
+    else
+        calk = QStringLiteral("0");
+    for (int i = 0; i < miejsca; ++i)
+        ulam.append(cyfra(p.wykladnik + i));
+    if (obetnij)
+        while (ulam.endsWith(QLatin1Char('0')))
+            ulam.chop(1);
+    if (tysiace && calk.size() > 3) {
+        QString z;
+        const int dl = calk.size();
+        for (int i = 0; i < dl; ++i) {
+            if (i > 0 && (dl - i) % 3 == 0)
+                z.append(SeparatorTysiecy());
+            z.append(calk.at(i));
+        }
+        calk = z;
+    }
+    QString t = calk;
+    if (!ulam.isEmpty())
+        t += SeparatorDziesietny() + ulam;
+    if (p.ujemna && !p.cyfry.isEmpty())
+        t.prepend(QLatin1Char('-'));
+    return t;
+}
+
+QString Znaki(QChar c, int n) { return n > 0 ? QString(n, c) : QString(); }
+
+} // namespace
+
+QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja)
+{
+    PostacDziesietna p = PostacLiczby(x, precyzja);
+    if (!p.skonczona)
+        return std::isnan(x) ? QStringLiteral("NAN") : TekstNieskonczony(p);
+    return TekstPostaci(ZaokraglijPostac(p, miejsca), miejsca, tysiace, false);
+}
+
+double Zaokraglij(long double x)
+{
+    const PostacDziesietna p = PostacLiczby(x, 15);
+    if (!p.skonczona || p.cyfry.isEmpty())
+        return double(x);
+    if (p.wykladnik >= p.cyfry.size())
+        return double(x);
+    const long double t = std::trunc(x);
+    if (p.wykladnik < 0)
+        return double(t);
+    if (p.cyfry.at(p.wykladnik) < '5')
+        return double(t);
+    return double(x > 0 ? t + 1 : t - 1);
+}
+
+namespace {
+// Powers of ten as extended-precision constants; the rounding multiplies by a power
+// and by its reciprocal, never divides.
+const long double kPotegi[10] = {1.0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L};
+const long double kOdwrotnosci[10] = {1.0L, 1e-1L, 1e-2L, 1e-3L, 1e-4L, 1e-5L, 1e-6L, 1e-7L, 1e-8L, 1e-9L};
+
+long double ZaokraglijDlugo(long double x)
+{
+    const PostacDziesietna p = PostacLiczby(x, 15);
+    if (!p.skonczona || p.cyfry.isEmpty() || p.wykladnik >= p.cyfry.size())
+        return x;
+    const long double t = std::trunc(x);
+    if (p.wykladnik < 0 || p.cyfry.at(p.wykladnik) < '5')
+        return t;
+    return x > 0 ? t + 1 : t - 1;
+}
+} // namespace
+
+double ZaokraglijDo(int n, long double x)
+{
+    if (n == 0)
+        return Zaokraglij(x);
+    if (n >= 1 && n <= 9)
+        return double(ZaokraglijDlugo(x * kPotegi[n]) * kOdwrotnosci[n]);
+    if (n >= -9 && n <= -1)
+        return double(ZaokraglijDlugo(x * kOdwrotnosci[-n]) * kPotegi[-n]);
+    return double(x);
+}
+
+double ZaokraglijGr(long double x) { return ZaokraglijDo(2, x); }
+
+namespace {
+QString OczyscLiczbe(const QString &s)
+{
+    QString t;
+    t.reserve(s.size());
+    for (QChar c : s)
+        if (c != QLatin1Char(' ') && c != SeparatorTysiecy())
+            t.append(c);
+    return t;
+}
+} // namespace
+
+qint64 TekstNaInt64(const QString &s, qint64 domyslna)
+{
+    const QString t = OczyscLiczbe(s);
+    if (t.isEmpty())
+        return 0;
+    int i = 0;
+    bool ujemna = false;
+    if (t.at(0) == QLatin1Char('+') || t.at(0) == QLatin1Char('-')) {
+        ujemna = t.at(0) == QLatin1Char('-');
+        i = 1;
+    }
+    if (i >= t.size())
+        return domyslna;
+    quint64 v = 0;
+    for (; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return domyslna;
+        const quint64 cyfra = c.unicode() - '0';
+        if (v > (quint64(std::numeric_limits<qint64>::max()) + 1 - cyfra) / 10)
+            return domyslna;
+        v = v * 10 + cyfra;
+    }
+    if (!ujemna && v > quint64(std::numeric_limits<qint64>::max()))
+        return domyslna;
+    return ujemna ? qint64(0 - v) : qint64(v);
+}
+
+int TekstNaInt(const QString &s, int domyslna)
+{
+    const qint64 v = TekstNaInt64(s, qint64(std::numeric_limits<int>::max()) + 1);
+    if (v > std::numeric_limits<int>::max() || v < std::numeric_limits<int>::min())
+        return domyslna;
+    return int(v);
+}
+
+double TekstNaFloat(const QString &s, double domyslna)
+{
+    const QString t = OczyscLiczbe(s);
+    if (t.isEmpty())
+        return 0;
+    // sign, digits, optional "," and digits, optional exponent
+    QByteArray c;
+    int i = 0;
+    const int n = t.size();
+    if (t.at(0) == QLatin1Char('+') || t.at(0) == QLatin1Char('-'))
+        c.append(char(t.at(i++).unicode()));
+    int cyfry = 0;
+    while (i < n && t.at(i).isDigit() && t.at(i).unicode() < 128) {
+        c.append(char(t.at(i++).unicode()));
+        ++cyfry;
+    }
+    if (i < n && t.at(i) == SeparatorDziesietny()) {
+        c.append('.');
+        ++i;
+        while (i < n && t.at(i).isDigit() && t.at(i).unicode() < 128) {
+            c.append(char(t.at(i++).unicode()));
+            ++cyfry;
+        }
+    }
+    if (cyfry == 0)
+        return domyslna;
+    if (i < n && (t.at(i) == QLatin1Char('e') || t.at(i) == QLatin1Char('E'))) {
+        c.append('e');
+        ++i;
+        if (i < n && (t.at(i) == QLatin1Char('+') || t.at(i) == QLatin1Char('-')))
+            c.append(char(t.at(i++).unicode()));
+        int wyk = 0;
+        while (i < n && t.at(i).isDigit() && t.at(i).unicode() < 128) {
+            c.append(char(t.at(i++).unicode()));
+            ++wyk;
+        }
+        if (wyk == 0)
+            return domyslna;
+    }
+    if (i != n)
+        return domyslna;
+    errno = 0;
+    char *koniec = nullptr;
+    const double v = std::strtod(c.constData(), &koniec);
+    if (std::isinf(v) || (errno == ERANGE && v != 0))
+        return domyslna;
+    return v;
+}
+
+QString IntNaTekst(int n, int szerokosc, bool zero)
+{
+    if (n == 0 && !zero)
+        return QString();
+    const QString t = QString::number(n);
+    if (szerokosc > 0 && t.size() > szerokosc)
+        return Znaki(QLatin1Char('?'), szerokosc);
+    return t;
+}
+
+QString FloatKrotko(int cyfry, bool zero, double x)
+{
+    const int p = qBound(2, std::abs(cyfry), 15);
+    const PostacDziesietna d = PostacLiczby(x, p);
+    QString t;
+    if (!d.skonczona) {
+        t = std::isnan(x) ? QStringLiteral("NAN") : TekstNieskonczony(d);
+    } else if (d.cyfry.isEmpty()) {
+        t = QStringLiteral("0");
+    } else if (d.wykladnik < -3) {
+        // would be exponent notation: up to 15 decimals instead
+        const PostacDziesietna r = ZaokraglijPostac(PostacLiczby(x, 15), 15);
+        t = r.cyfry.isEmpty() ? QStringLiteral("0") : TekstPostaci(r, 15, false, true);
+    } else if (d.wykladnik > p) {
+        // would be exponent notation: whole number with up to 18 digits
+        t = TekstPostaci(ZaokraglijPostac(PostacLiczby(x, 18), 0), 0, false, false);
+    } else {
+        t = TekstPostaci(d, qMax(0, int(d.cyfry.size()) - d.wykladnik), false, true);
+    }
+    if (!zero && t == QLatin1String("0"))
+        return QString();
+    return t;
+}
+
+QString FloatKrotko(bool zero, double x) { return FloatKrotko(15, zero, x); }
+
+QString FloatWPolu(int szerokosc, bool zero, double x)
+{
+    const int d = szerokosc == 0 ? 15 : qBound(3, std::abs(szerokosc), 15);
+    const PostacDziesietna p = PostacLiczby(x, 15);
+    QString t;
+    if (!p.skonczona) {
+        t = std::isnan(x) ? QStringLiteral("NAN") : TekstNieskonczony(p);
+    } else {
+        const int b = x < 0 ? d - 1 : d;
+        const int c = p.wykladnik > 0 ? b - p.wykladnik : b - 1;
+        const int miejsca = qMax(0, c - 1);
+        const PostacDziesietna r = ZaokraglijPostac(p, miejsca);
+        t = r.cyfry.isEmpty() ? QStringLiteral("0") : TekstPostaci(r, miejsca, false, true);
+    }
+    if (!zero && t == QLatin1String("0"))
+        return QString();
+    if (szerokosc < 0 && t.size() > d)
+        return Znaki(QLatin1Char('?'), d);
+    return t;
+}
+
+QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x)
+{
+    const int w = std::abs(szerokosc);
+    QString t = FormatStaly(x, 2, tysiace);
+    if (!zero && TekstNaFloat(t, 1) == 0)
+        return QString();
+    if (w > 0 && t.size() > w) {
+        if (tysiace)
+            t = FormatStaly(x, 2, false);
+        if (szerokosc < 0 && t.size() > w)
+            return Znaki(QLatin1Char('?'), w);
+    }
+    return t;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Values fixed for the whole run of a program and the hooks through which optional
+// services (shared edit menu, calculator, calendar) reach every window.
+
+#include <QString>
+#include <functional>
+
+class QObject;
+
+// Fixes today's date and the program folder; call once at start-up.
+void InicjujProgram();
+
+// The folder of the program file, ending with a folder separator.
+QString KatalogProgramu();
+// Today's date as a day count, taken once at start-up.
+double DataDzis();
+void UstawDateDzis(double data);
+
+// Title used as the caption of message boxes.
+QString TytulAplikacji();
+void UstawTytulAplikacji(const QString &tytul);
+
+// Where Faktury.ini lives: beside the program when it is there or that folder is
+// writable (a portable install), otherwise in the user's configuration folder.
+QString DomyslnaSciezkaKonfiguracji();
+
+extern int NrIkonyProgramu;
+
+// Hooks; empty until the providing unit fills them.
+extern std::function<void(QObject *kontrolka)> ProcPrzypiszPopup;
+extern std::function<bool(QObject *forma, QObject *kontrolka, double &wynik, double poczatek)> ProcKalkulator;
+extern std::function<bool(QObject *forma, QObject *kontrolka, QString &data)> ProcKalendarz;

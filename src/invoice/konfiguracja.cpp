@@ -1,0 +1,54 @@
+#include "konfiguracja.h"
+
+#include "common/teksty.h"
+#include "store/tservisini.h"
+
+namespace {
+template <typename E>
+void IOenum(TservisIni &ini, const QString &klucz, E &wartosc, int max)
+{
+    int v = wartosc;
+    ini.IOk(klucz, v, 0);
+    if (!ini.Xzapis())
+        wartosc = static_cast<E>(Ogranicz(v, 0, max));
+}
+} // namespace
+
+void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
+{
+    TservisIni s(plik, zapis);
+    const QString puste;
+    s.setXdefSekc(QStringLiteral("Parametry"));
+    IOenum(s, QStringLiteral("TypNum"), ini.iniNumerac, numerNSMR);
+    s.IOk(QStringLiteral("Symbol"), ini.iniSymbol, puste);
+    s.IOk(QStringLiteral("Folder"), ini.iniFolder, puste);
+    s.IOk(QStringLiteral("Podpis"), ini.IniPodpisBmp, puste);
+    IOenum(s, QStringLiteral("MójVat"), ini.iniMojVat, vatA);
+    IOenum(s, QStringLiteral("Zaplac"), ini.iniZaplata, zZaliczPocz);
+    s.IOk(QStringLiteral("DniZap"), ini.iniDniZapl, 0);
+    s.IOk(QStringLiteral("SlowoVAT"), ini.iniSlowoVAT, false);
+    s.IOk(QStringLiteral("DataSprzTak"), ini.IniDatSprzTak, false);
+    s.IOk(QStringLiteral("ProFormaNip"), ini.IniProForNip, false);
+    IOenum(s, QStringLiteral("TypDatSprze"), ini.IniTypDatSprz, typDdostaw);
+    s.setXdefSekc(QStringLiteral("FirmyRamki"));
+    s.IOk(QStringLiteral("Firma0"), ini.iniTabFirm, puste);
+    s.setXdefSekc(QStringLiteral("BankiKonta"));
+    s.IOk(QStringLiteral("Bank0"), ini.iniTabBank, puste);
+    s.setXdefSekc(QStringLiteral("Sprzedawcy"));
+    s.IOk(QStringLiteral("Osoba0"), ini.iniTabOsob, puste);
+    s.Zwolnij();
+}
+
+void CzytajParametry(const QString &plik, TiniZentora &ini) { IOparametrow(plik, ini, false); }
+void ZapiszParametry(const QString &plik, TiniZentora ini) { IOparametrow(plik, ini, true); }
+
+QStringList MemoZTekstu(const QString &tekst)
+{
+    QStringList linie;
+    QString t = tekst;
+    while (!t.isEmpty())
+        linie.append(OdetnijPole(t, QLatin1Char(';')));
+    return linie;
+}
+
+QString TekstZMemo(const QStringList &linie) { return linie.join(QLatin1Char(';')); }

@@ -1,0 +1,129 @@
+#include "plikfaktury.h"
+
+#include "common/bledy.h"
+#include "common/teksty.h"
+#include "store/tservisini.h"
+
+#include <memory>
+
+namespace {
+
+template <typename E>
+void IOenum(TservisIni &ini, const QString &klucz, E &wartosc, int max)
+{
+    int v = wartosc;
+    ini.IOk(klucz, v, 0);
+    if (!ini.Xzapis())
+        wartosc = static_cast<E>(Ogranicz(v, 0, max));
+}
+
+} // namespace
+
+void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie)
+{
+    std::unique_ptr<TservisIni> ini = wTekscie
+        ? std::make_unique<TservisIni>(TvirIni::ZTekstu{}, QString(), zapis)
+        : std::make_unique<TservisIni>(plik, zapis);
+    const QString puste;
+
+    ini->setXdefSekc(QStringLiteral("OpisFaktury"));
+    int wersja = 2;
+    ini->IOk(QStringLiteral("Wersja"), wersja, 0);
+    if (!zapis) {
+        if (wersja != 2)
+            throw EMojeBledy(QStringLiteral("Niepoprawna wersja faktury = %1").arg(wersja));
+        dok.WersjaFak = wersja;
+    }
+    IOenum(*ini, QStringLiteral("Rodzaj"), dok.RodzajFak, rProForma);
+    IOenum(*ini, QStringLiteral("TypNum"), dok.RodzajNum, numerNSMR);
+    ini->IOk(QStringLiteral("NrFakt"), dok.NumerFak, 0);
+    ini->IOk(QStringLiteral("Symbol"), dok.SymbolFak, puste);
+    ini->IOk(QStringLiteral("Wystaw"), dok.DataWystaw, puste);
+    ini->IOk(QStringLiteral("Sprzed"), dok.DataSprzed, puste);
+    ini->IOk(QStringLiteral("Zapłac"), dok.DataZaplaty, puste);
+    IOenum(*ini, QStringLiteral("TypZap"), dok.RodzZaplaty, zZaliczPocz);
+    ini->IOk(QStringLiteral("Korekt"), dok.DoKorekty, puste);
+    ini->IOk(QStringLiteral("Uwagi"), dok.UwagiDodatk, puste);
+
+    ini->setXdefSekc(QStringLiteral("Kupujący"));
+    ini->IOk(QStringLiteral("kFirma"), dok.KupFirma, puste);
+    ini->IOk(QStringLiteral("kUlica"), dok.KupUlica, puste);
+    ini->IOk(QStringLiteral("Kodpoc"), dok.KupKod, puste);
+    ini->IOk(QStringLiteral("Miejsc"), dok.KupMiasto, puste);
+    ini->IOk(QStringLiteral("NumNIP"), dok.KupNip, puste);
+    ini->IOk(QStringLiteral("Odbier"), dok.KupOsoba, puste);
+
+    ini->setXdefSekc(QStringLiteral("Sprzedawca"));
+    ini->IOk(QStringLiteral("Ramka"), dok.SprzedRamka, puste);
+    ini->IOk(QStringLiteral("sBank"), dok.SprzedBank, puste);
+    ini->IOk(QStringLiteral("Konto"), dok.SprzedKonto, puste);
+    ini->IOk(QStringLiteral("Osoba"), dok.SprzedOsoba, puste);
+
+    ini->setXdefSekc(QStringLiteral("Warunki"));
+    ini->IOk(QStringLiteral("Ratalnie"), dok.Ratalnie, false);
+    ini->IOk(QStringLiteral("Przelano"), dok.Przelano, false);
+    ini->IOk(QStringLiteral("Odeslano"), dok.Odeslano, puste);
+
+    ini->setXdefSekc(QStringLiteral("Sumy"));
+    for (int r = vatSum; r <= vatA; ++r) {
+        QString s = zapis ? dok.SumyFaktury[r].WydajStr() : QString();
+        ini->IOk(KluczeSum[r], s, puste);
+        if (!zapis)
+            dok.SumyFaktury[r].ladujStr(s);
+    }
+
+    const QString pozycje = QStringLiteral("Pozycje");
+    ini->setXdefSekc(pozycje);
+    if (zapis)
+        ini->EraseSection(pozycje);   // rows of a longer earlier version must not survive
+    int ile = dok.IlePozyc;
+    ini->IOk(QStringLiteral("Liczba"), ile, 0);
+    if (!zapis) {
+        // more rows than an invoice holds: refuse the file before anything is taken over
+        if (ile > kMaxPozycji)
+            throw EMojeBledy(QStringLiteral("Niepoprawna liczba pozycji faktury = %1|Faktura może mieć najwyżej %2 pozycji.")
+                                 .arg(ile)
+                                 .arg(kMaxPozycji));
+        dok.IlePozyc = ile;
+    }
+    for (int i = 1; i <= ile; ++i) {
+        TpozFaktury &poz = dok.Pozycja(i);
+        QString s, t;
+        if (zapis) {
+            s = poz.WydajStr();
+            t = OdetnijPole(s, QLatin1Char('|'));
+        }
+        ini->IOk(QStringLiteral("towar") + QString::number(i), t, puste);
+        ini->IOk(QStringLiteral("tresc") + QString::number(i), s, puste);
+        if (!zapis) {
+            s = t + QLatin1Char('|') + s;
+            poz.LadujStr(s);
+        }
+    }
+
+    if (wTekscie)
+        tresc = ini->XtrescIni();
+    ini->Zwolnij();
+}
+
+void CzytajFakture(const QString &plik, TzentoraVat &dok)
+{
+    dok.Czysc();
+    QString tresc;
+    IOfaktury(plik, dok, false, tresc, false);
+}
+
+void ZapiszFakture(const QString &plik, TzentoraVat dok)
+{
+    QString tresc;
+    IOfaktury(plik, dok, true, tresc, false);
+}
+
+QString TekstFaktury(TzentoraVat dok)
+{
+    QString tresc;
+    IOfaktury(QString(), dok, true, tresc, true);
+    return tresc;
+}
+
+bool FakturyRowne(const TzentoraVat &a, const TzentoraVat &b) { return TekstFaktury(a) == TekstFaktury(b); }

@@ -1,0 +1,159 @@
+#include "rekord.h"
+
+#include "common/daty.h"
+#include "common/formaty.h"
+#include "common/teksty.h"
+
+#include <stdexcept>
+
+const std::array<QString, kLiczbaRodzajowFaktur> NazwyFaktur = {
+    QStringLiteral("Zentora VAT"), QStringLiteral("Zentora korygująca VAT"), QStringLiteral("Zentora VAT - MP"),
+    QStringLiteral("Rachunek Uproszczony"), QStringLiteral("Rachunek"), QStringLiteral("Zentora Pro Forma")};
+const std::array<QString, kLiczbaRodzajowFaktur> NazwyFakturDop = {
+    QStringLiteral("faktury VAT"), QStringLiteral("faktury VAT"), QStringLiteral("faktury VAT - MP"),
+    QStringLiteral("rachunku uproszczonego"), QStringLiteral("rachunku"), QStringLiteral("faktury Pro Forma")};
+const std::array<QString, kLiczbaZaplat> NazwyZaplat = {
+    QStringLiteral("gotówką"), QStringLiteral("przelewem"), QStringLiteral("kartą kredytową"),
+    QStringLiteral("za zaliczeniem pocztowym")};
+const std::array<QString, kLiczbaTypowDat> NazwyDatSprzedazy = {
+    QStringLiteral("Data sprzedaży"), QStringLiteral("Data wykonania usługi"), QStringLiteral("Data dokonania dostawy")};
+const std::array<QString, kLiczbaRodzajowVat> KluczeSum = {
+    QStringLiteral("SU"), QStringLiteral("ZW"), QStringLiteral("V0"),
+    QStringLiteral("V1"), QStringLiteral("V2"), QStringLiteral("V3")};
+const std::array<QString, kLiczbaRodzajowVat> NazwyStatusowVat = {
+    QStringLiteral(" nie wybrano"), QStringLiteral(" zwolniony"), QStringLiteral(" stawka  0 %"),
+    QStringLiteral(" stawka  8 %"), QStringLiteral(" stawka  23 %"), QStringLiteral(" stawka  5 %")};
+const std::array<QString, kLiczbaNumeracji> NazwyNumeracji = {
+    QStringLiteral("N / R"), QStringLiteral("N / M / R"), QStringLiteral("N / S / R"), QStringLiteral("N / S / M / R")};
+
+QString &TpozFaktury::Pole(int i)
+{
+    QString *pola[kPola] = {&Towar, &Klasyf, &Jedn, &Ilosc, &Cena, &Netto, &PrcVat, &WarVat, &Brutto};
+    if (i < 0 || i >= kPola)
+        throw std::out_of_range("TpozFaktury::Pole");
+    return *pola[i];
+}
+
+const QString &TpozFaktury::Pole(int i) const { return const_cast<TpozFaktury *>(this)->Pole(i); }
+
+void TpozFaktury::czysc() { *this = TpozFaktury(); }
+
+QString TpozFaktury::WydajStr() const
+{
+    QString s = Towar;
+    for (int i = 1; i < kPola; ++i)
+        s += QLatin1Char('|') + Pole(i);
+    return s;
+}
+
+void TpozFaktury::LadujStr(QString &S)
+{
+    czysc();
+    for (int i = 0; i < kPola; ++i)
+        Pole(i) = OdetnijPole(S, QLatin1Char('|'));
+    S.clear();
+}
+
+bool TpozFaktury::PozJestPusta() const { return Pusty(ZamienZnak(WydajStr(), QLatin1Char('|'), QChar())); }
+
+void TrekordVat::czysc() { *this = TrekordVat(); }
+
+QString TrekordVat::WydajStr() const
+{
+    return Netto + QLatin1Char('|') + PrcVat + QLatin1Char('|') + WarVat + QLatin1Char('|') + Brutto;
+}
+
+void TrekordVat::ladujStr(QString S)
+{
+    Netto = OdetnijPole(S, QLatin1Char('|'));
+    PrcVat = OdetnijPole(S, QLatin1Char('|'));
+    WarVat = OdetnijPole(S, QLatin1Char('|'));
+    Brutto = OdetnijPole(S, QLatin1Char('|'));
+}
+
+void TkwotyVat::czysc() { *this = TkwotyVat(); }
+
+void TkwotyVat::dodaj(const TkwotyVat &V)
+{
+    dNet += V.dNet;
+    dVat += V.dVat;
+    dBru += V.dBru;
+    const QString t = FloatKrotko(true, V.dPrc);
+    if (Licz == 0) {
+        Licz = 1;
+        dPrc = V.dPrc;
+        sPrc = t;
+    } else if (!(QLatin1Char('/') + sPrc + QLatin1Char('/')).contains(QLatin1Char('/') + t + QLatin1Char('/'))) {
+        ++Licz;
+        sPrc += QLatin1Char('/') + t;
+    }
+}
+
+bool TkwotyVat::NorVorB() const { return dNet != 0 || dVat != 0 || dBru != 0; }
+
+void TsumyKwotVat::czysc()
+{
+    for (auto &k : aSum)
+        k.czysc();
+}
+
+TkwotyVat TsumyKwotVat::wydaj(TrodzajVat r) const { return aSum.at(r); }
+void TsumyKwotVat::dodaj(TrodzajVat r, const TkwotyVat &Kv) { aSum.at(r).dodaj(Kv); }
+
+void TzentoraVat::Czysc() { *this = TzentoraVat(); }
+
+TpozFaktury &TzentoraVat::Pozycja(int i)
+{
+    if (i < 1 || i > kMaxPozycji)
+        throw std::out_of_range("TzentoraVat::Pozycja");
+    return PozycFaktury[i - 1];
+}
+
+const TpozFaktury &TzentoraVat::Pozycja(int i) const { return const_cast<TzentoraVat *>(this)->Pozycja(i); }
+
+int TzentoraVat::OstatniaPozycja() const
+{
+    for (int i = kMaxPozycji; i >= 1; --i)
+        if (!Pozycja(i).PozJestPusta())
+            return i;
+    return 0;
+}
+
+QString TzentoraVat::DajOznaczenieFaktury() const
+{
+    int r = 0, m = 0, d = 0;
+    RozkodujDate(TekstNaDate(DataWystaw, 0), r, m, d);
+    const QString n = QString::number(NumerFak);
+    const QString rok = QString::number(r);
+    const QString msc = QString::number(m);
+    switch (RodzajNum) {
+    case numerNR: return n + QLatin1Char('/') + rok;
+    case numerNMR: return n + QLatin1Char('/') + msc + QLatin1Char('/') + rok;
+    case numerNSR: return n + QLatin1Char('/') + SymbolFak + QLatin1Char('/') + rok;
+    case numerNSMR: return n + QLatin1Char('/') + SymbolFak + QLatin1Char('/') + msc + QLatin1Char('/') + rok;
+    }
+    return QString();
+}
+
+void TiniZentora::Czysc() { *this = TiniZentora(); }
+
+TzentoraVat NowaFaktura(const TiniZentora &ini, double dzis)
+{
+    TzentoraVat f;
+    f.WersjaFak = 2;
+    f.RodzajFak = rZentora;
+    f.RodzajNum = ini.iniNumerac;
+    f.NumerFak = 1;
+    f.SymbolFak = ini.iniSymbol;
+    f.KupKod = QStringLiteral("  -   ");
+    f.SprzedRamka = ini.iniTabFirm;
+    QString bank = ini.iniTabBank;
+    f.SprzedBank = OdetnijPole(bank, QLatin1Char(';'));
+    f.SprzedKonto = bank;
+    f.SprzedOsoba = ini.iniTabOsob;
+    f.RodzZaplaty = ini.iniZaplata;
+    f.DataWystaw = f.DataSprzed = DataNaTekst(QString(), dzis);
+    const int dni = f.RodzZaplaty == zPrzelew ? ini.iniDniZapl : 0;
+    f.DataZaplaty = DataNaTekst(QString(), TekstNaDate(f.DataWystaw, 0) + dni);
+    return f;
+}

@@ -1,0 +1,126 @@
+#pragma once
+// The invoice record and its enumerations. Every part of an invoice, amounts included,
+// is held as the text the user sees ("1.234,50", "23", "05.03.2018").
+
+#include <QString>
+#include <array>
+
+enum TrodzajFaktury : quint8 { rZentora, rFakKoryg, rZentoraMP, rUprosz, rZwykly, rProForma };
+enum TrodzajZaplaty : quint8 { zGotowka, zPrzelew, zKarta, zZaliczPocz };
+enum TrodzajNumerac : quint8 { numerNR, numerNMR, numerNSR, numerNSMR };
+enum TtypDatySprzed : quint8 { typDsprzed, typDzlecen, typDdostaw };
+enum TrodzajVat : quint8 { vatSum, vatZw, vat0, vat7, vat22, vatA };
+
+inline constexpr int kLiczbaRodzajowFaktur = 6;
+inline constexpr int kLiczbaZaplat = 4;
+inline constexpr int kLiczbaNumeracji = 4;
+inline constexpr int kLiczbaTypowDat = 3;
+inline constexpr int kLiczbaRodzajowVat = 6;
+inline constexpr int kMaxPozycji = 50;
+
+extern const std::array<QString, kLiczbaRodzajowFaktur> NazwyFaktur;
+extern const std::array<QString, kLiczbaRodzajowFaktur> NazwyFakturDop;
+extern const std::array<QString, kLiczbaZaplat> NazwyZaplat;
+extern const std::array<QString, kLiczbaTypowDat> NazwyDatSprzedazy;
+extern const std::array<QString, kLiczbaRodzajowVat> KluczeSum;
+extern const std::array<QString, kLiczbaRodzajowVat> NazwyStatusowVat;   // items of the parameters dialog
+extern const std::array<QString, kLiczbaNumeracji> NazwyNumeracji;      // "N / R" ...
+
+// One item row: nine texts, in the order of the item grid's columns 1..9.
+struct TpozFaktury {
+    QString Towar, Klasyf, Jedn, Ilosc, Cena, Netto, PrcVat, WarVat, Brutto;
+
+    static constexpr int kPola = 9;
+    QString &Pole(int i);               // 0..8
+    const QString &Pole(int i) const;
+    void czysc();
+    QString WydajStr() const;           // the nine fields joined by "|"
+    void LadujStr(QString &S);          // takes the fields from S, consuming it
+    bool PozJestPusta() const;
+    bool operator==(const TpozFaktury &) const = default;
+};
+
+// Totals of one VAT kind as texts.
+struct TrekordVat {
+    QString Netto, PrcVat, WarVat, Brutto;
+
+    void czysc();
+    QString WydajStr() const;           // "Netto|PrcVat|WarVat|Brutto"
+    void ladujStr(QString S);
+    bool operator==(const TrekordVat &) const = default;
+};
+
+using TsumyRodzVat = std::array<TrekordVat, kLiczbaRodzajowVat>;
+
+// Totals of one VAT kind as numbers, while they are being computed.
+struct TkwotyVat {
+    double dNet = 0, dPrc = 0, dVat = 0, dBru = 0;
+    qint32 Licz = 0;
+    QString sPrc;   // distinct rate texts added, "/"-separated, in order of first appearance
+
+    void czysc();
+    void dodaj(const TkwotyVat &V);
+    bool NorVorB() const;
+};
+
+struct TsumyKwotVat {
+    std::array<TkwotyVat, kLiczbaRodzajowVat> aSum;
+
+    void czysc();
+    TkwotyVat wydaj(TrodzajVat r) const;
+    void dodaj(TrodzajVat r, const TkwotyVat &Kv);
+};
+
+struct TzentoraVat {
+    qint32 IDfaktury = 0;
+    QString KluczPoz;
+    qint32 RokPrzych = 0, MscPrzych = 0, DayPrzych = 0;
+    qint32 NumerFak = 0;
+    qint32 WersjaFak = 0;
+    TrodzajFaktury RodzajFak = rZentora;
+    TrodzajNumerac RodzajNum = numerNR;
+    QString SymbolFak;
+    QString DataWystaw, DataSprzed, DataZaplaty;
+    TrodzajZaplaty RodzZaplaty = zGotowka;
+    QString DoKorekty;
+    QString UwagiDodatk;
+    QString KupFirma, KupUlica, KupKod, KupMiasto, KupNip, KupOsoba;
+    QString SprzedRamka, SprzedBank, SprzedKonto, SprzedOsoba;
+    bool Ratalnie = false;
+    bool Przelano = false;
+    QString Odeslano;
+    TsumyRodzVat SumyFaktury;
+    qint32 IlePozyc = 0;
+    std::array<TpozFaktury, kMaxPozycji> PozycFaktury;
+
+    void Czysc();
+    QString DajOznaczenieFaktury() const;
+    // Item row 1..50; any other index is a programming error (std::out_of_range).
+    TpozFaktury &Pozycja(int i);
+    const TpozFaktury &Pozycja(int i) const;
+    // The number of the last non-empty row, 0 when all are empty.
+    int OstatniaPozycja() const;
+};
+
+struct TiniZentora {
+    TrodzajNumerac iniNumerac = numerNR;
+    QString iniSymbol;
+    QString iniFolder;
+    QString IniPodpisBmp;
+    TrodzajVat iniMojVat = vatSum;
+    TrodzajZaplaty iniZaplata = zGotowka;
+    qint32 iniDniZapl = 0;
+    bool iniSlowoVAT = false;
+    bool IniDatSprzTak = false;
+    bool IniProForNip = false;
+    TtypDatySprzed IniTypDatSprz = typDsprzed;
+    QString iniTabFirm;
+    QString iniTabBank;
+    QString iniTabOsob;
+
+    void Czysc();
+    bool operator==(const TiniZentora &) const = default;
+};
+
+// A new invoice made from the configuration, issued and sold on `dzis`.
+TzentoraVat NowaFaktura(const TiniZentora &ini, double dzis);

@@ -1,0 +1,12 @@
+#pragma once
+// VAT rates by the date of sale: one set before 1 January 2011, another from that day.
+
+#include "rekord.h"
+
+extern const double TabelaStawek[2][kLiczbaRodzajowVat];
+
+int OkresStawek(double data);
+double StawkaVat(TrodzajVat r, double data);
+QString StawkaVatTekst(TrodzajVat r, double data);
+QString ListaStawek(double data);
+QString OpisStawki(TrodzajVat r, const QString &stawki);

@@ -1,0 +1,198 @@
+#include "common/cp1250.h"
+#include "pliktymczasowy.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Wynik {
+    int kod = -1;
+    QString wyjscie, bledy;
+};
+
+Wynik Uruchom(const QStringList &argumenty)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZENTORA_CLI), argumenty);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
+} // namespace
+
+class TstCli : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+    void przeliczenieOdtwarzaPrzyklad();
+    void pokazJson();
+    void pokazTekst();
+    void przeliczenieZmienionejIlosci();
+    void slownie();
+    void nowaFaktura();
+    void kodyWyjscia_data();
+    void kodyWyjscia();
+
+private:
+    QString Plik(const QString &n) const { return m_dir.filePath(n); }
+    QTemporaryDir m_dir;
+};
+
+void TstCli::przeliczenieOdtwarzaPrzyklad()
+{
+    const QString out = Plik(QStringLiteral("out.FAK"));
+    const Wynik w = Uruchom({QStringLiteral("recompute"), kPrzyklad, QStringLiteral("-o"), out});
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.bledy, QString());
+    QCOMPARE(CzytajBajty(out), CzytajBajty(kPrzyklad));
+}
+
+void TstCli::pokazJson()
+{
+    const Wynik w = Uruchom({QStringLiteral("show"), kPrzyklad, QStringLiteral("--json")});
+    QCOMPARE(w.kod, 0);
+    const QJsonObject o = QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
+    QCOMPARE(o.value(QStringLiteral("oznaczenie")).toString(), QStringLiteral("12/FV/2018"));
+    QCOMPARE(o.value(QStringLiteral("rodzaj")).toInt(-1), 0);
+    QCOMPARE(o.value(QStringLiteral("termin")).toString(), QStringLiteral("19.03.2018"));
+    QCOMPARE(o.value(QStringLiteral("do_zaplaty")).toString(), QStringLiteral("147,71"));
+    QCOMPARE(o.value(QStringLiteral("slownie")).toString(),
+             QStringLiteral("sto czterdzieści siedem i siedemdziesiąt jeden groszy"));
+    const QJsonArray poz = o.value(QStringLiteral("pozycje")).toArray();
+    QCOMPARE(poz.size(), 3);
+    QCOMPARE(poz.at(1).toObject().value(QStringLiteral("lp")).toInt(), 2);
+    QCOMPARE(poz.at(1).toObject().value(QStringLiteral("towar")).toString(), QStringLiteral("Przewóz"));
+    QCOMPARE(poz.at(2).toObject().value(QStringLiteral("stawka")).toString(), QString());
+    const QJsonObject v3 = o.value(QStringLiteral("sumy")).toObject().value(QStringLiteral("V3")).toObject();
+    QCOMPARE(v3.value(QStringLiteral("stawka")).toString(), QStringLiteral("5"));
+    QCOMPARE(v3.value(QStringLiteral("brutto")).toString(), QString());
+}
+
+void TstCli::pokazTekst()
+{
+    const Wynik w = Uruchom({QStringLiteral("show"), kPrzyklad});
+    QCOMPARE(w.kod, 0);
+    QVERIFY(w.wyjscie.contains(QStringLiteral("Zentora VAT  nr 12/FV/2018")));
+    QVERIFY(w.wyjscie.contains(QStringLiteral("Hurtownia Przykładowa")));
+    QVERIFY(w.wyjscie.contains(QStringLiteral("Do zapłaty: 147,71 zł")));
+}
+
+void TstCli::przeliczenieZmienionejIlosci()
+{
+    const QString p = Plik(QStringLiteral("zmiana.FAK"));
+    QByteArray b = CzytajBajty(kPrzyklad);
+    b.replace("tresc1=|ryza|3|12,35", "tresc1=|ryza|10|12,35");
+    QVERIFY(PiszBajty(p, b));
+    const Wynik stary = Uruchom({QStringLiteral("show"), p, QStringLiteral("--json")});
+    QCOMPARE(QJsonDocument::fromJson(stary.wyjscie.toUtf8()).object().value(QStringLiteral("do_zaplaty")).toString(),
+             QStringLiteral("147,71"));
+    const Wynik w = Uruchom({QStringLiteral("recompute"), p, QStringLiteral("--json")});
+    QCOMPARE(w.kod, 0);
+    const QJsonObject o = QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
+    // 10 × 12,35 = 123,50 net, 28,41 VAT, 151,91 gross
+    QCOMPARE(o.value(QStringLiteral("pozycje")).toArray().at(0).toObject().value(QStringLiteral("brutto")).toString(),
+             QStringLiteral("151,91"));
+    QCOMPARE(o.value(QStringLiteral("do_zaplaty")).toString(), QStringLiteral("254,05"));
+    QCOMPARE(o.value(QStringLiteral("sumy")).toObject().value(QStringLiteral("SU")).toObject().value(QStringLiteral("vat")).toString(),
+             QStringLiteral("28,57"));
+}
+
+void TstCli::slownie()
+{
+    const Wynik w = Uruchom({QStringLiteral("words"), QStringLiteral("1.234,56"), QStringLiteral("1234,56"),
+                             QStringLiteral("0,01"), QStringLiteral("-12,34")});
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.wyjscie, QStringLiteral("jeden tysiąc dwieście trzydzieści cztery i pięćdziesiąt sześć groszy\n"
+                                       "jeden tysiąc dwieście trzydzieści cztery i pięćdziesiąt sześć groszy\n"
+                                       "jeden grosz\n"
+                                       "dwanaście i trzydzieści cztery grosze\n"));
+    const Wynik z = Uruchom({QStringLiteral("words"), QStringLiteral("sto")});
+    QCOMPARE(z.kod, 2);
+    QVERIFY(z.bledy.contains(QStringLiteral("Niepoprawna kwota: sto")));
+}
+
+void TstCli::nowaFaktura()
+{
+    const QString out = Plik(QStringLiteral("nowa.FAK"));
+    const Wynik w = Uruchom({QStringLiteral("new"), QStringLiteral("-o"), out, QStringLiteral("--config"),
+                             QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--today"),
+                             QStringLiteral("05.03.2018")});
+    QCOMPARE(w.kod, 0);
+    const QString t = Cp1250::Dekoduj(CzytajBajty(out));
+    QVERIFY(t.startsWith(QStringLiteral("[OpisFaktury]\r\nWersja=2\r\nRodzaj=0\r\nTypNum=2\r\nNrFakt=1\r\nSymbol=FV\r\n"
+                                        "Wystaw=05.03.2018\r\nSprzed=05.03.2018\r\nZapłac=19.03.2018\r\nTypZap=1\r\n")));
+    QVERIFY(t.contains(QStringLiteral("Kodpoc=-\r\n")));
+    QVERIFY(t.contains(QStringLiteral("sBank=Bank Przykładowy\r\nKonto=11 2222 3333 4444 5555 6666 7777\r\n")));
+    QVERIFY(t.contains(QStringLiteral("[Sumy]\r\nSU=|0||\r\nZW=|0||\r\nV0=|0||\r\nV1=|8||\r\nV2=|23||\r\nV3=|5||\r\n")));
+    QVERIFY(t.endsWith(QStringLiteral("[Pozycje]\r\nLiczba=0\r\n\r\n")));
+
+    // no configuration file: numbering N / R, cash, due on the day of issue
+    const QString out2 = Plik(QStringLiteral("nowa2.FAK"));
+    QCOMPARE(Uruchom({QStringLiteral("new"), QStringLiteral("-o"), out2, QStringLiteral("--config"),
+                      Plik(QStringLiteral("brak.ini")), QStringLiteral("--today"), QStringLiteral("31.12.2010")})
+                 .kod,
+             0);
+    const QString t2 = Cp1250::Dekoduj(CzytajBajty(out2));
+    QVERIFY(t2.contains(QStringLiteral("TypNum=0\r\n")));
+    QVERIFY(t2.contains(QStringLiteral("Zapłac=31.12.2010\r\nTypZap=0\r\n")));
+    QVERIFY(t2.contains(QStringLiteral("V1=|7||\r\nV2=|22||\r\nV3=|3||\r\n")));
+}
+
+void TstCli::kodyWyjscia_data()
+{
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<QByteArray>("plik");
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QString>("komunikat");
+    const QByteArray przyklad = CzytajBajty(kPrzyklad);
+    QByteArray zlaStawka = przyklad;
+    zlaStawka.replace("tresc2=|kurs|2|0,99|1,98|8|", "tresc2=|kurs|2|0,99|1,98|7|");
+    QByteArray zlaData = przyklad;
+    zlaData.replace("Sprzed=05.03.2018", "Sprzed=35.03.2018");
+    QByteArray staraData = przyklad;
+    staraData.replace("Sprzed=05.03.2018", "Sprzed=05.03.2010");
+    QByteArray wersja = przyklad;
+    wersja.replace("Wersja=2", "Wersja=1");
+
+    QTest::newRow("bez polecenia") << QStringList{} << QByteArray() << 1 << "Brak polecenia.";
+    QTest::newRow("nieznane") << QStringList{"print"} << QByteArray() << 1 << "Nieznane polecenie print.";
+    QTest::newRow("show bez pliku") << QStringList{"show"} << QByteArray() << 1 << "wymaga jednego pliku";
+    QTest::newRow("new bez -o") << QStringList{"new"} << QByteArray() << 1 << "wymaga opcji -o";
+    QTest::newRow("zla opcja") << QStringList{"show", "@", "--xml"} << przyklad << 1 << "Nieznana opcja --xml.";
+    QTest::newRow("zla stawka") << QStringList{"recompute", "@"} << zlaStawka << 2
+                                << "Nieporawna wartość % Vat = 7 %\nDla wpisanej daty sprzedaży, poprawne\n";
+    QTest::newRow("zla data") << QStringList{"recompute", "@"} << zlaData << 2
+                              << "Wadliwa data sprzedaży - nie można sprawdzić stawek VAT\n";
+    QTest::newRow("stawki sprzed 2011") << QStringList{"recompute", "@"} << staraData << 2 << "stawki to:  0%   7%   22%   3%";
+    QTest::newRow("wersja") << QStringList{"show", "@"} << wersja << 3 << "Niepoprawna wersja faktury = 1";
+    QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3 << "Niepoprawna wersja faktury = 0";
+    QTest::newRow("show pokazuje zla stawke") << QStringList{"show", "@"} << zlaStawka << 0 << "";
+    QTest::newRow("zapis do brakujacego folderu") << QStringList{"recompute", "@", "-o", "/nie/ma/out.FAK"} << przyklad << 3
+                                                  << "Nie można zapisać pliku";
+}
+
+void TstCli::kodyWyjscia()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(QByteArray, plik);
+    QFETCH(int, kod);
+    QFETCH(QString, komunikat);
+    const QString p = Plik(QStringLiteral("wejscie.FAK"));
+    if (!plik.isEmpty())
+        QVERIFY(PiszBajty(p, plik));
+    argumenty.replaceInStrings(QStringLiteral("@"), p);
+    const Wynik w = Uruchom(argumenty);
+    QCOMPARE(w.kod, kod);
+    QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
+    if (kod != 1)
+        QVERIFY(!w.bledy.startsWith(QLatin1Char('X')));   // the icon code is not printed
+}
+
+QTEST_GUILESS_MAIN(TstCli)
+#include "tst_cli.moc"

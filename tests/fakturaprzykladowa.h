@@ -1,0 +1,45 @@
+#pragma once
+// The example invoice: three rows sold on 05.03.2018, number 12/FV/2018, by transfer.
+
+#include "invoice/rekord.h"
+
+inline TpozFaktury Wiersz(const QString &w)
+{
+    TpozFaktury p;
+    QString s = w;
+    p.LadujStr(s);
+    return p;
+}
+
+inline TzentoraVat FakturaPrzykladowa()
+{
+    TzentoraVat f;
+    f.WersjaFak = 2;
+    f.RodzajFak = rZentora;
+    f.RodzajNum = numerNSR;
+    f.NumerFak = 12;
+    f.SymbolFak = QStringLiteral("FV");
+    f.DataWystaw = f.DataSprzed = QStringLiteral("05.03.2018");
+    f.DataZaplaty = QStringLiteral("19.03.2018");
+    f.RodzZaplaty = zPrzelew;
+    f.KupFirma = QStringLiteral("Hurtownia Przykładowa");
+    f.KupUlica = QStringLiteral("ul. Polna 7");
+    f.KupKod = QStringLiteral("60-101");
+    f.KupMiasto = QStringLiteral("Poznań");
+    f.KupNip = QStringLiteral("123-456-78-90");
+    f.SprzedRamka = QStringLiteral("Sklep Przykładowy;ul. Długa 1;60-001 Poznań;NIP 987-654-32-10");
+    f.SprzedBank = QStringLiteral("Bank Przykładowy");
+    f.SprzedKonto = QStringLiteral("11 2222 3333 4444 5555 6666 7777");
+    f.SprzedOsoba = QStringLiteral("Przykładowy Jan");
+    f.SumyFaktury[vatSum] = {QStringLiteral("139,03"), QStringLiteral("0"), QStringLiteral("8,68"), QStringLiteral("147,71")};
+    f.SumyFaktury[vatZw] = {QStringLiteral("100,00"), QStringLiteral("0"), QString(), QStringLiteral("100,00")};
+    f.SumyFaktury[vat0] = {QString(), QStringLiteral("0"), QString(), QString()};
+    f.SumyFaktury[vat7] = {QStringLiteral("1,98"), QStringLiteral("8"), QStringLiteral("0,16"), QStringLiteral("2,14")};
+    f.SumyFaktury[vat22] = {QStringLiteral("37,05"), QStringLiteral("23"), QStringLiteral("8,52"), QStringLiteral("45,57")};
+    f.SumyFaktury[vatA] = {QString(), QStringLiteral("5"), QString(), QString()};
+    f.IlePozyc = 3;
+    f.Pozycja(1) = Wiersz(QStringLiteral("Papier A4||ryza|3|12,35|37,05|23|8,52|45,57"));
+    f.Pozycja(2) = Wiersz(QStringLiteral("Przewóz||kurs|2|0,99|1,98|8|0,16|2,14"));
+    f.Pozycja(3) = Wiersz(QStringLiteral("Szkolenie||godz.|1|100,00|100,00|||100,00"));
+    return f;
+}
