@@ -137,6 +137,19 @@ QString TzentoraVat::DajOznaczenieFaktury() const
 
 void TiniZentora::Czysc() { *this = TiniZentora(); }
 
+void UstawRodzajFaktury(TzentoraVat &f, TrodzajFaktury nowy, const TiniZentora &ini)
+{
+    const TrodzajFaktury stary = f.RodzajFak;
+    f.RodzajFak = nowy;
+    if (nowy == rProForma) {
+        f.RodzajNum = numerNSMR;
+        f.SymbolFak = QStringLiteral("PF");
+    } else if (stary == rProForma) {
+        f.RodzajNum = ini.iniNumerac;
+        f.SymbolFak = ini.iniSymbol;
+    }
+}
+
 TzentoraVat NowaFaktura(const TiniZentora &ini, double dzis)
 {
     TzentoraVat f;

@@ -122,5 +122,9 @@ struct TiniZentora {
     bool operator==(const TiniZentora &) const = default;
 };
 
+// Sets the kind of the invoice; a pro-forma invoice is always numbered N / S / M / R with
+// the symbol "PF", and one that stops being pro-forma takes the configured numbering again.
+void UstawRodzajFaktury(TzentoraVat &f, TrodzajFaktury nowy, const TiniZentora &ini);
+
 // A new invoice made from the configuration, issued and sold on `dzis`.
 TzentoraVat NowaFaktura(const TiniZentora &ini, double dzis);

@@ -14,6 +14,7 @@ private slots:
     void oznaczenie_data();
     void oznaczenie();
     void nowaFaktura();
+    void proForma();
     void tabeleNazw();
     void zakresPozycji();
 };
@@ -156,6 +157,27 @@ void TstRekord::nowaFaktura()
     QCOMPARE(int(f.RodzajNum), int(numerNR));
     QCOMPARE(int(f.RodzZaplaty), int(zGotowka));
     QCOMPARE(f.DataZaplaty, f.DataWystaw);
+}
+
+void TstRekord::proForma()
+{
+    TiniZentora ini;
+    ini.iniNumerac = numerNR;
+    ini.iniSymbol = QStringLiteral("FV");
+    TzentoraVat f = NowaFaktura(ini, KodujDate(2018, 3, 5, 0));
+    f.NumerFak = 3;
+    UstawRodzajFaktury(f, rProForma, ini);
+    QCOMPARE(f.DajOznaczenieFaktury(), QStringLiteral("3/PF/3/2018"));
+    UstawRodzajFaktury(f, rProForma, ini);   // filling the record again changes nothing
+    QCOMPARE(f.DajOznaczenieFaktury(), QStringLiteral("3/PF/3/2018"));
+    UstawRodzajFaktury(f, rZentora, ini);
+    QCOMPARE(f.DajOznaczenieFaktury(), QStringLiteral("3/2018"));
+    QCOMPARE(f.SymbolFak, QStringLiteral("FV"));
+
+    // a kind change that does not involve pro-forma keeps the invoice's own numbering
+    f.RodzajNum = numerNMR;
+    UstawRodzajFaktury(f, rFakKoryg, ini);
+    QCOMPARE(f.DajOznaczenieFaktury(), QStringLiteral("3/3/2018"));
 }
 
 void TstRekord::tabeleNazw()
