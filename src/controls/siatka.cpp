@@ -808,7 +808,7 @@ void TSiatka::UstawGeometrieEdytora()
 
 bool TSiatka::KlawiszEdytora(QKeyEvent *e)
 {
-    if (e->type() != QEvent::KeyPress)
+    if (e->type() != QEvent::KeyPress || m_przekazanieKlawisza)
         return false;
     if (OnKeyDown) {
         int k = e->key();
@@ -928,6 +928,12 @@ void TSiatka::Nawiguj(QKeyEvent *e)
 
 void TSiatka::keyPressEvent(QKeyEvent *e)
 {
+    // A key the editor did not use comes up here; the owner and the grid have seen it in
+    // the editor already, so it goes on to the window.
+    if (m_edytor && m_edytor->hasFocus()) {
+        e->ignore();
+        return;
+    }
     if (OnKeyDown) {
         int k = e->key();
         OnKeyDown(k, e->modifiers());
@@ -981,6 +987,8 @@ void TSiatka::keyPressEvent(QKeyEvent *e)
             PokazEdytor(true);
             if (m_edytor && EdytorOtwarty()) {
                 // the editor gets the character through its own rules
+                // the owner has seen this key already
+                const Flaga f(m_przekazanieKlawisza);
                 QKeyEvent kopia(e->type(), e->key(), e->modifiers(), t, e->isAutoRepeat(), quint16(e->count()));
                 QCoreApplication::sendEvent(m_edytor, &kopia);
             }

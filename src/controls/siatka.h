@@ -315,4 +315,5 @@ private:
     bool m_przeciaganie = false;
     bool m_klikNaBiezacej = false;
     bool m_wyjscieCzeka = false;
+    bool m_przekazanieKlawisza = false;   // a key the grid hands to the editor it just opened
 };

@@ -112,6 +112,7 @@ private slots:
     void kolory();
     void wierszeRosna();
     void piszCelke();
+    void klawiszeWlasciciela();
 };
 
 void TstJustGrid::rodzaje_data()
@@ -786,6 +787,39 @@ void TstJustGrid::piszCelke()
         g.PiszCelke(p, QStringLiteral("X"), QRect(0, 0, 60, 20), 0, 1);
     }
     QCOMPARE(obraz.pixelColor(59, 1), QColor(Qt::white));
+}
+
+void TstJustGrid::klawiszeWlasciciela()
+{
+    PrezenterTestowy p;
+    Stanowisko s;
+    QList<int> widziane;
+    int wstawien = 0;
+    // the way the invoice window takes Insert for itself while no cell is edited
+    s.g->OnKeyDown = [&](int &k, Qt::KeyboardModifiers) {
+        widziane.append(k);
+        if (k == Qt::Key_Insert && !s.g->EdytorOtwarty()) {
+            ++wstawien;
+            k = 0;
+        }
+    };
+    QVERIFY(s.Start(1, 1));
+    Klawisz(Qt::Key_Insert);
+    QCOMPARE(wstawien, 1);
+    Pisz(QStringLiteral("a"));
+    QCOMPARE(widziane.count(Qt::Key_A), 1);   // seen once, though the grid hands it on
+    QCOMPARE(s.g->Cells(1, 1), QStringLiteral("a"));
+    Klawisz(Qt::Key_Insert);
+    QCOMPARE(wstawien, 1);
+    QCOMPARE(widziane.count(Qt::Key_Insert), 2);
+    // a consumed key never reaches the grid
+    s.g->OnKeyDown = [](int &k, Qt::KeyboardModifiers) {
+        if (k == Qt::Key_Down)
+            k = 0;
+    };
+    Klawisz(Qt::Key_Return);
+    Klawisz(Qt::Key_Down);
+    QCOMPARE(s.g->Row(), 1);
 }
 
 QTEST_MAIN(TstJustGrid)

@@ -6,6 +6,7 @@
 #include "controls/justgrid.h"
 #include "controls/tokienka.h"
 #include "common/daty.h"
+#include "pomocnicy.h"
 #include "prezentertestowy.h"
 #include "siatkipozycji.h"
 
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -22,6 +24,7 @@ class TstPokaz : public QObject {
     Q_OBJECT
 private slots:
     void formularz();
+    void listaWyboru();
 };
 
 static QString Katalog()
@@ -87,8 +90,7 @@ void TstPokaz::formularz()
 
     PrzygotujForme(&okno);
     okno.resize(740, 580);
-    okno.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&okno));
+    QVERIFY(Aktywuj(okno));
     grid->setFocus();
     grid->WybierzKomorke(4, 1);
     // the first paint lets the wrapped rows grow; the second shows them grown
@@ -115,12 +117,55 @@ void TstPokaz::formularz()
     QCOMPARE(g.pixelColor(biez.left() + 2, biez.top() + 2), grid->palette().color(QPalette::Highlight));
 
     // an edit in progress
-    QTest::keyClicks(grid, QStringLiteral("12,5"));
+    Pisz(QStringLiteral("12,5"));
     QVERIFY(grid->EdytorOtwarty());
     QVERIFY(okno.grab().save(Katalog() + QStringLiteral("edycja.png")));
     QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return);
     QCOMPARE(grid->Cells(4, 1), QStringLiteral("12,5"));
     QVERIFY(prezenter.pokazane.isEmpty());
+}
+
+// A two-column list as the pick-list dialog shows it: whole rows selected, wrapped text,
+// comment rows painted by the owner.
+void TstPokaz::listaWyboru()
+{
+    TjustGrid g;
+    g.setFont(QFont(QStringLiteral("Arial"), 10));
+    g.setColCount(2);
+    g.setRowCount(5);
+    g.setFixedCols(0);
+    g.setFixedRows(0);
+    g.setDefaultRowHeight(20);
+    g.setOptions(goRowSelect | goDrawFocusSelected);
+    g.setScrollBars(ssNone);
+    g.setXkolJustBL(true);
+    g.setColWidths(0, 60);
+    g.setColWidths(1, 180);
+    const QStringList wiersze{QStringLiteral("00123;Usługa transportowa"), QStringLiteral(";komentarz do pozycji"),
+                              QStringLiteral("00124;Usługa montażowa z dojazdem do klienta na terenie miasta"),
+                              QStringLiteral("00125;Dodaj nową pozycję"), QStringLiteral("00126;Serwis")};
+    for (int r = 0; r < wiersze.size(); ++r)
+        g.LadujWiersz(r, wiersze.at(r), true);
+    const QColor koment(250, 243, 210);
+    g.OnDrawCell = [&](QPainter &p, int c, int r, const QRect &R, unsigned) {
+        if (r > 0 && g.Cells(0, r).trimmed().isEmpty())
+            g.PiszCelke(p, g.Cells(c, r), R, c, r, QColor(Qt::black), koment);
+    };
+    g.resize(246, 150);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    QVERIFY(g.WybierzKomorke(0, 2));
+    g.grab();
+    QCoreApplication::processEvents();
+    const QImage obraz = g.viewport()->grab().toImage();
+    QVERIFY(g.grab().save(Katalog() + QStringLiteral("lista.png")));
+    QVERIFY(g.RowHeights(2) > 20);
+    // the whole selected row is highlighted, the comment row has its own background
+    const QColor podswietlenie = g.palette().color(QPalette::Highlight);
+    QCOMPARE(obraz.pixelColor(g.CellRect(0, 2).topLeft() + QPoint(2, 2)), podswietlenie);
+    QCOMPARE(obraz.pixelColor(g.CellRect(1, 2).topLeft() + QPoint(2, 2)), podswietlenie);
+    QCOMPARE(obraz.pixelColor(g.CellRect(1, 1).topLeft() + QPoint(2, 2)), koment);
+    QCOMPARE(obraz.pixelColor(g.CellRect(1, 0).topLeft() + QPoint(2, 2)), g.Color());
 }
 
 QTEST_MAIN(TstPokaz)
