@@ -256,7 +256,10 @@ void TSiatka::setCells(int c, int r, const QString &s)
         return;
     m_cele[r][c] = s;
     if (c == m_edKol && r == m_edWier && m_edytor && !m_zapisZEdytora) {
-        // the program wrote into the cell being edited: the editor shows it
+        // the program wrote into the cell being edited: the editor shows it, and a cancelled
+        // edit goes back to it
+        m_tekstKomorki = s;
+        const Flaga f(m_zapisZEdytora);
         m_edytor->UstawTekst(GetEditText(c, r));
     }
     const QRect R = CellRect(c, r);
