@@ -16,7 +16,7 @@ TMetrykiTekstu TKanwaZapisujaca::Metryki()
 
 qint32 TKanwaZapisujaca::SzerokoscTekstu(const QString &s)
 {
-    return qint32((qint64(s.size()) * Em(Czcionka()) + 1) / 2);
+    return qint32((2 * qint64(s.size()) * Em(Czcionka()) + 2) / 5);
 }
 
 void TKanwaZapisujaca::PiszTekst(TPoint p, const QString &s, const TRect *klip)

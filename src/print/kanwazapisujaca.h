@@ -4,8 +4,8 @@
 //
 // For a font whose em size is e logical units (the absolute height of a negative font
 // height; 8/9 of a positive cell height): the text height is (9e + 4) / 8, the external
-// leading (e + 16) / 32 and every character is half an em wide, a text of n characters
-// (n e + 1) / 2 in all.
+// leading (e + 16) / 32 and every character two fifths of an em wide (about the average
+// of a proportional font), a text of n characters (2 n e + 2) / 5 in all.
 
 #include "kanwa.h"
 

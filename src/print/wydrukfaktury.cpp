@@ -106,8 +106,8 @@ void TdrukujFakture::RysujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const T
 
     const double g = TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0);
     Fpusta = g == 0 && LiczbaPozycji(Fzentora) == 0;
-    // Six-figure totals need the smaller table font; a correction's negative total as well.
-    if (std::fabs(g) > 99999) {
+    // From 100.000,00 up the table needs the smaller font; a correction's negative total as well.
+    if (std::fabs(g) >= 100000) {
         FontNagl = FontWier = A.Ar9;
         FontWierB = A.Ar9b;
     } else {
