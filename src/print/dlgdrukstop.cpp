@@ -78,10 +78,19 @@ void TDLgDrukStop::Inicjuj(int TypAbort)
 
 void TDLgDrukStop::LadujTytul(const QString &Dokument) { LabelDokum->setText(Dokument); }
 
+namespace {
+// A long printer name or file path keeps both of its ends; the whole text is in the tip.
+void Tekst(QLabel *l, const QString &t)
+{
+    l->setText(l->fontMetrics().elidedText(t, Qt::ElideMiddle, l->width() - 8));
+    l->setToolTip(t);
+}
+} // namespace
+
 void TDLgDrukStop::LadujOpisy(const QString &Drukarka, const QString &Port)
 {
-    PanelDruk->setText(Drukarka);
-    PanelPort->setText(QStringLiteral("na:  ") + Port);
+    Tekst(PanelDruk, Drukarka);
+    Tekst(PanelPort, QStringLiteral("na:  ") + Port);
 }
 
 void TDLgDrukStop::LadujNrStr(int NrStrony)

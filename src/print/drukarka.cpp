@@ -2,6 +2,7 @@
 
 #include "common/bledy.h"
 #include "common/komunikaty.h"
+#include "common/program.h"
 #include "dlgdrukstop.h"
 #include "kanwaqpainter.h"
 
@@ -201,6 +202,7 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
     FroznicaStron = FnumerStrony - 1;
 
     m_drukarka->setDocName(TytulDok);
+    m_drukarka->setCreator(TytulAplikacji());
     if (!m_podglad && DoPliku(*m_drukarka)) {
         // The PDF goes to a temporary file beside the target first.
         m_plikDocelowy = m_drukarka->outputFileName();

@@ -8,7 +8,10 @@
 #include "drukarka.h"
 #include "invoice/stawki.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QImage>
 #include <QImageReader>
 #include <QPrintPreviewDialog>
@@ -550,4 +553,22 @@ bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora
     }
     ZakonczDrukarke();
     return true;
+}
+
+bool ZapiszPdfJako(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
+{
+    QString folder = iniFak.iniFolder;
+    if (Pusty(folder) || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString plik = QFileDialog::getSaveFileName(
+        wlasciciel, QStringLiteral("Zapisz fakturę jako PDF"),
+        QDir(folder).filePath(TytulDokumentu(Fakt) + QStringLiteral(".pdf")), QStringLiteral("Pliki PDF (*.pdf)"));
+    if (plik.isEmpty())
+        return false;
+    try {
+        return DrukujDoPdf(plik, Fakt, iniFak, qMax(1, kopie), true);
+    } catch (const std::exception &e) {
+        PokazBlad(e);   // nothing for a cancelled print: its message has been shown
+        return false;
+    }
 }

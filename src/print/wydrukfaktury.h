@@ -104,3 +104,7 @@ void PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentor
 // when the file cannot be written and the silent abort when the print was cancelled or
 // refused (its message has been shown).
 bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie, bool pokazPostep);
+// Asks for the name of a PDF file (starting in the invoice folder of the configuration)
+// and writes the copies into it with the progress window; errors are shown. True when
+// the file was written.
+bool ZapiszPdfJako(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);

@@ -11,6 +11,7 @@
 #include "print/wydrukfaktury.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -57,6 +58,7 @@ private slots:
     void pdfWszystkieKopieWJednymPliku();
     void pdfDoBrakujacegoKatalogu();
     void podgladNieRuszaPliku();
+    void zapiszPdfJako();
     void obrazPodpisuWPdf();
     void kanwaNaObrazie();
 
@@ -353,6 +355,40 @@ void TstDrukarka::podgladNieRuszaPliku()
     QCOMPARE(podglad.pageCount(), 2);
     QCOMPARE(CzytajBajty(plik), QByteArray("poprzedni"));
     QCOMPARE(p.outputFileName(), plik);
+    QVERIFY(!AktDrukarka);
+}
+
+void TstDrukarka::zapiszPdfJako()
+{
+    PrezenterTestowy prezenter;
+    const QString plik = Plik(QStringLiteral("wybrany.pdf"));
+    QString proponowany;
+    bool zgoda = true;
+    QTimer zegar;
+    zegar.setInterval(10);
+    connect(&zegar, &QTimer::timeout, this, [&]() {
+        auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        proponowany = d->selectedFiles().value(0);
+        if (zgoda) {
+            d->selectFile(plik);
+            static_cast<QDialog *>(d)->accept();
+        } else {
+            d->reject();
+        }
+    });
+    zegar.start();
+    TiniZentora ini;
+    ini.iniFolder = m_dir.path();
+    QVERIFY(ZapiszPdfJako(nullptr, FakturaPrzykladowa(), ini, 2));
+    QCOMPARE(proponowany, Plik(QStringLiteral("ZentoraVAT12.pdf")));
+    QCOMPARE(PdfStrony(plik), 2);
+    zgoda = false;
+    QVERIFY(!ZapiszPdfJako(nullptr, FakturaPrzykladowa(), ini, 1));
+    QCOMPARE(PdfStrony(plik), 2);
+    zegar.stop();
+    QVERIFY(prezenter.pokazane.isEmpty());
     QVERIFY(!AktDrukarka);
 }
 
