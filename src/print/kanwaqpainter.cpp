@@ -82,7 +82,7 @@ const QFont &TKanwaQPainter::Font()
     f.setPixelSize(qMax(1, qRound(piksele)));
     if (c.wysokosc > 0) {
         // A positive height asks for the whole character cell, not the em square.
-        const QFontMetricsF m(f, m_painter->device());
+        const QFontMetricsF m = m_painter->device() ? QFontMetricsF(f, m_painter->device()) : QFontMetricsF(f);
         const qreal komorka = m.ascent() + m.descent();
         if (komorka > 0)
             f.setPixelSize(qMax(1, qRound(piksele * f.pixelSize() / komorka)));
@@ -93,8 +93,11 @@ const QFont &TKanwaQPainter::Font()
 
 const QFontMetricsF &TKanwaQPainter::Miary()
 {
-    if (!m_miary)
+    // a pixel-sized font measures the same on every device, also once the painter has ended
+    if (!m_miary && m_painter->device())
         m_miary.emplace(Font(), m_painter->device());
+    else if (!m_miary)
+        m_miary.emplace(Font());
     return *m_miary;
 }
 
@@ -142,7 +145,7 @@ void TKanwaQPainter::RysujLinie(TPoint od, TPoint do_)
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     if (p.styl == psDash) {
-        const qreal dpi = m_painter->device()->logicalDpiX();
+        const qreal dpi = m_painter->device() ? m_painter->device()->logicalDpiX() : 96;
         const qreal jedn = w > 0 ? w : 1;
         pen.setDashPattern({kKreskaMm * dpi / 25.4 / jedn, kPrzerwaMm * dpi / 25.4 / jedn});
     }

@@ -183,7 +183,10 @@ void TstDrukarka::oknoPostepu()
     QCOMPARE(okno->Panel1->text(), QStringLiteral("Drukowany(a)"));
     QCOMPARE(okno->LabelDokum->text(), QStringLiteral("ZentoraVAT12"));
     QCOMPARE(okno->PanelDruk->text(), QStringLiteral("Plik PDF"));
-    QCOMPARE(okno->PanelPort->text(), QStringLiteral("na:  ") + plik);
+    QCOMPARE(okno->PanelPort->toolTip(), QStringLiteral("na:  ") + plik);
+    QVERIFY(okno->PanelPort->text().startsWith(QStringLiteral("na:  /")));
+    QVERIFY(okno->PanelPort->text().endsWith(QStringLiteral("/okno.pdf")));
+    QVERIFY(okno->PanelPort->fontMetrics().horizontalAdvance(okno->PanelPort->text()) <= okno->PanelPort->width());
     QCOMPARE(okno->PanelStrona->text(), QStringLiteral("Strona:  1"));
     QCOMPARE(okno->size(), QSize(232, 203));
 
