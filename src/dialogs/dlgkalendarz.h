@@ -86,6 +86,7 @@ private:
     bool m_bevelCien = false;
     bool m_wybrano = false;
     bool m_zamkniety = false;
+    bool m_bylAktywny = false;
     QString m_data;
 };
 

@@ -122,7 +122,7 @@ void TmojKalendarz::UstawDate(int rok, int miesiac, int dzien)
         FKdni = p.D;
     }
     update();
-    if (!Fstart && OnChange)
+    if (akceptuj && !Fstart && OnChange)
         OnChange();
     Fstart = false;
 }

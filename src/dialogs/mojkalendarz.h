@@ -74,7 +74,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // After every accepted change of the date (not the one made at creation).
     std::function<void()> OnChange;
+    // Before a change; setting akceptuj to false keeps the old date.
     std::function<void(const TparaDaty &Para, bool &akceptuj)> OnAkceptuj;
     std::function<void(const TparaDaty &Para, bool Fokus, TKolor &clTlo, TKolor &clFont)> OnAkcKolor;
     std::function<void(int ACol, int ARow, QPainter &ACanvas, const QRect &ARect, bool wybrana,
