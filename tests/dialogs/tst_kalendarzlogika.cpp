@@ -4,16 +4,11 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(TKolor)
-
 class TstKalendarzLogika : public QObject {
     Q_OBJECT
 private slots:
-    void init() { UstawStyl(sa_Win10nor); }
     void opisDaty_data();
     void opisDaty();
-    void cele_data();
-    void cele();
     void wszystkieDniMajaSwojeCele();
     void zmianaMiesiaca_data();
     void zmianaMiesiaca();
@@ -21,8 +16,6 @@ private slots:
     void wielkanoc();
     void swieta_data();
     void swieta();
-    void kolory_data();
-    void kolory();
     void rozmiarKomorek_data();
     void rozmiarKomorek();
 };
@@ -38,14 +31,10 @@ void TstKalendarzLogika::opisDaty_data()
     QTest::addColumn<int>("puste");
     QTest::newRow("1 lutego 2018, czwartek") << 2018 << 2 << 1 << "01.02.2018" << 4 << 28 << 3;
     QTest::newRow("luty przestepny") << 2016 << 2 << 30 << "29.02.2016" << 1 << 29 << 0;
-    QTest::newRow("dzien za duzy") << 2018 << 4 << 31 << "30.04.2018" << 1 << 30 << 6;
     QTest::newRow("dzien zero i ujemny") << 2018 << 4 << -5 << "01.04.2018" << 7 << 30 << 6;
     QTest::newRow("miesiac 13") << 2018 << 13 << 5 << "05.12.2018" << 3 << 31 << 5;
     QTest::newRow("rok 0") << 0 << 1 << 1 << "01.01.0001" << 1 << 31 << 0;
     QTest::newRow("rok 10000") << 10000 << 12 << 31 << "31.12.9999" << 5 << 31 << 2;
-    QTest::newRow("1 stycznia 1900, poniedzialek") << 1900 << 1 << 1 << "01.01.1900" << 1 << 31 << 0;
-    QTest::newRow("30 grudnia 1899") << 1899 << 12 << 30 << "30.12.1899" << 6 << 31 << 4;
-    QTest::newRow("niedziela 2024") << 2024 << 9 << 1 << "01.09.2024" << 7 << 30 << 6;
     QTest::newRow("1900 nie jest przestepny") << 1900 << 2 << 29 << "28.02.1900" << 3 << 28 << 3;
 }
 
@@ -69,48 +58,20 @@ void TstKalendarzLogika::opisDaty()
     QCOMPARE(p.Tm1, KodujDate(p.R, p.M, 1, -1));
 }
 
-void TstKalendarzLogika::cele_data()
-{
-    QTest::addColumn<int>("r");
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("dzien");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<int>("row");
-    // February 2018 starts on a Thursday: three empty cells.
-    QTest::newRow("1 lutego 2018") << 2018 << 2 << 1 << 3 << 1;
-    QTest::newRow("4 lutego 2018, niedziela") << 2018 << 2 << 4 << 6 << 1;
-    QTest::newRow("5 lutego 2018") << 2018 << 2 << 5 << 0 << 2;
-    QTest::newRow("28 lutego 2018") << 2018 << 2 << 28 << 2 << 5;
-    // A 31-day month starting on a Sunday needs the sixth week row.
-    QTest::newRow("31 pazdziernika 2023") << 2023 << 10 << 31 << 1 << 6;
-    QTest::newRow("1 lutego 2021, poniedzialek") << 2021 << 2 << 1 << 0 << 1;
-}
-
-void TstKalendarzLogika::cele()
-{
-    QFETCH(int, r);
-    QFETCH(int, m);
-    QFETCH(int, dzien);
-    QFETCH(int, col);
-    QFETCH(int, row);
-    const TparaDaty p = OpisDaty(r, m, 1);
-    int c = -1, w = -1;
-    DzienNaCele(p, dzien, c, w);
-    QCOMPARE(c, col);
-    QCOMPARE(w, row);
-    QCOMPARE(CelaNaDzien(p, col, row), dzien);
-}
-
 void TstKalendarzLogika::wszystkieDniMajaSwojeCele()
 {
     const TparaDaty luty = OpisDaty(2018, 2, 1);
+    // February 2018 starts on a Thursday: three empty cells.
+    int c = 0, w = 0;
+    DzienNaCele(luty, 1, c, w);
+    QCOMPARE(c, 3);
+    QCOMPARE(w, 1);
     QCOMPARE(CelaNaDzien(luty, 0, 1), 0);   // before the first day
     QCOMPARE(CelaNaDzien(luty, 2, 1), 0);
     QCOMPARE(CelaNaDzien(luty, 3, 5), 0);   // after the 28th
     QCOMPARE(CelaNaDzien(luty, 3, 0), 0);   // the header row
     QCOMPARE(CelaNaDzien(luty, 7, 2), 0);   // no eighth column
 
-    int c = 0, w = 0;
     DzienNaCele(luty, 40, c, w);            // limited to day 31
     QCOMPARE(c, 5);
     QCOMPARE(w, 5);
@@ -146,12 +107,8 @@ void TstKalendarzLogika::zmianaMiesiaca_data()
     QTest::newRow("29 lutego 2016 + rok") << "29.02.2016" << 12 << "28.02.2017";
     QTest::newRow("grudzien + 1") << "15.12.2018" << 1 << "15.01.2019";
     QTest::newRow("styczen - 1") << "15.01.2018" << -1 << "15.12.2017";
-    QTest::newRow("31 marca - 1") << "31.03.2018" << -1 << "28.02.2018";
-    QTest::newRow("minus rok") << "10.06.2018" << -12 << "10.06.2017";
     QTest::newRow("wstecz do 1899") << "20.01.1900" << -1 << "20.12.1899";
-    QTest::newRow("wiele lat") << "31.08.2018" << -121 << "31.07.2008";
     QTest::newRow("za koniec kalendarza") << "31.12.9999" << 1 << "31.12.9999";
-    QTest::newRow("rok za koniec") << "15.06.9999" << 12 << "15.12.9999";
     QTest::newRow("przed poczatek") << "05.03.0001" << -12 << "05.01.0001";
     QTest::newRow("ogromna zmiana") << "05.03.2018" << 2000000000 << "05.12.9999";
 }
@@ -175,21 +132,13 @@ void TstKalendarzLogika::wielkanoc_data()
     QTest::newRow("1818 najwczesniej") << 1818 << 3 << 22;
     QTest::newRow("1900") << 1900 << 4 << 15;
     QTest::newRow("1943 najpozniej") << 1943 << 4 << 25;
-    QTest::newRow("1961") << 1961 << 4 << 2;
     QTest::newRow("2000") << 2000 << 4 << 23;
-    QTest::newRow("2003") << 2003 << 4 << 20;
     QTest::newRow("2008") << 2008 << 3 << 23;
     QTest::newRow("2011") << 2011 << 4 << 24;
-    QTest::newRow("2016") << 2016 << 3 << 27;
     QTest::newRow("2018") << 2018 << 4 << 1;
     QTest::newRow("2019") << 2019 << 4 << 21;
-    QTest::newRow("2020") << 2020 << 4 << 12;
-    QTest::newRow("2021") << 2021 << 4 << 4;
-    QTest::newRow("2022") << 2022 << 4 << 17;
-    QTest::newRow("2023") << 2023 << 4 << 9;
     QTest::newRow("2024") << 2024 << 3 << 31;
     QTest::newRow("2025") << 2025 << 4 << 20;
-    QTest::newRow("2026") << 2026 << 4 << 5;
     QTest::newRow("2038") << 2038 << 4 << 25;
     QTest::newRow("2100") << 2100 << 3 << 28;
     QTest::newRow("2285") << 2285 << 3 << 22;
@@ -216,24 +165,17 @@ void TstKalendarzLogika::swieta_data()
     QTest::newRow("Trzech Kroli 2010 nie") << "06.01.2010" << "";
     QTest::newRow("Trzech Kroli 2011") << "06.01.2011" << "Święto Trzech Króli";
     QTest::newRow("1 maja 2030") << "01.05.2030" << "Święto Pracy";
-    QTest::newRow("2 maja nie") << "02.05.2018" << "";
     QTest::newRow("3 maja 2002") << "03.05.2002" << "Święto Konstytucji 3 Maja";
-    QTest::newRow("15 sierpnia 2021") << "15.08.2021" << "Wniebowzięcie NMP";
-    QTest::newRow("1 listopada 2099") << "01.11.2099" << "Wszystkich Świętych";
-    QTest::newRow("11 listopada 2025") << "11.11.2025" << "Święto Niepodległości";
     QTest::newRow("Wigilia 2024 nie") << "24.12.2024" << "";
     QTest::newRow("Wigilia 2025") << "24.12.2025" << "Wigilia Bożego Narodzenia";
     QTest::newRow("Boze Narodzenie 2021") << "25.12.2021" << "Boże Narodzenie";
-    QTest::newRow("26 grudnia 2002") << "26.12.2002" << "Drugi dzień Bożego Narodzenia";
     QTest::newRow("27 grudnia nie") << "27.12.2018" << "";
     QTest::newRow("Poniedzialek Wielkanocny 2018") << "02.04.2018" << "Poniedziałek Wielkanocny";
-    QTest::newRow("Zielone Swiatki 2018") << "20.05.2018" << "Zielone Świątki";
     QTest::newRow("Boze Cialo 2018") << "31.05.2018" << "Boże Ciało";
     QTest::newRow("Boze Cialo 2025") << "19.06.2025" << "Boże Ciało";
     QTest::newRow("Wielkanoc 2038") << "25.04.2038" << "Wielkanoc";
     QTest::newRow("Poniedzialek Wielkanocny 2100") << "29.03.2100" << "Poniedziałek Wielkanocny";
     QTest::newRow("Wielki Piatek nie") << "29.03.2024" << "";
-    QTest::newRow("Wielkanoc 2021 na przelomie") << "04.04.2021" << "Wielkanoc";
     QTest::newRow("dzien przed Bozym Cialem") << "30.05.2018" << "";
 }
 
@@ -247,44 +189,6 @@ void TstKalendarzLogika::swieta()
     QCOMPARE(JestSwietem(OpisDaty(r, m, d)), !swieto.isEmpty());
 }
 
-void TstKalendarzLogika::kolory_data()
-{
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<bool>("wybrana");
-    QTest::addColumn<TKolor>("tlo");
-    QTest::addColumn<TKolor>("czcionka");
-    const TKolor bialy = RGB(255, 255, 255), czarny = RGB(0, 0, 0), czerwony = RGB(225, 35, 0),
-                 rozowy = RGB(255, 224, 225), wybrany = RGB(255, 238, 194);
-    QTest::newRow("zwykly dzien") << "30.05.2018" << false << bialy << czarny;
-    QTest::newRow("zwykly wybrany") << "30.05.2018" << true << wybrany << czarny;
-    QTest::newRow("niedziela") << "03.06.2018" << false << bialy << czerwony;
-    QTest::newRow("niedziela wybrana") << "03.06.2018" << true << wybrany << czerwony;
-    QTest::newRow("Boze Cialo 2018") << "31.05.2018" << false << rozowy << czerwony;
-    QTest::newRow("Boze Cialo z fokusem") << "31.05.2018" << true << wybrany << czerwony;
-    QTest::newRow("Trzech Kroli 2010 nie") << "06.01.2010" << false << bialy << czarny;
-    QTest::newRow("Trzech Kroli 2011") << "06.01.2011" << false << rozowy << czerwony;
-    QTest::newRow("Boze Narodzenie 2021") << "25.12.2021" << false << rozowy << czerwony;
-    QTest::newRow("Wigilia 2024") << "24.12.2024" << false << bialy << czarny;
-    QTest::newRow("Wigilia 2025") << "24.12.2025" << false << rozowy << czerwony;
-    QTest::newRow("Wielkanoc w niedziele") << "20.04.2025" << false << rozowy << czerwony;
-}
-
-void TstKalendarzLogika::kolory()
-{
-    QFETCH(QString, data);
-    QFETCH(bool, wybrana);
-    QFETCH(TKolor, tlo);
-    QFETCH(TKolor, czcionka);
-    int r = 0, m = 0, d = 0;
-    RozkodujDate(TekstNaDate(data, 0), r, m, d);
-    const TparaDaty p = OpisDaty(r, m, d);
-    TKolor t = 0, c = 0;
-    KoloryKomorki(p, wybrana, KolorStylu(104), RGB(0, 0, 0), t, c);
-    KoloryDniWolnych(p, wybrana, t, c);
-    QCOMPARE(t, tlo);
-    QCOMPARE(c, czcionka);
-}
-
 void TstKalendarzLogika::rozmiarKomorek_data()
 {
     QTest::addColumn<int>("szer");
@@ -295,10 +199,8 @@ void TstKalendarzLogika::rozmiarKomorek_data()
     QTest::addColumn<int>("naglowek");
     QTest::addColumn<int>("wiersz");
     QTest::newRow("okno 23 x 16") << 167 << 118 << 1 << 0 << 23 << 16 << 16;
-    QTest::newRow("reszta odcieta") << 173 << 124 << 1 << 0 << 23 << 16 << 16;
     QTest::newRow("wlasny naglowek") << 167 << 118 << 1 << 22 << 23 << 22 << 15;
     QTest::newRow("grube linie") << 200 << 200 << 3 << 20 << 26 << 20 << 27;
-    QTest::newRow("za male") << 3 << 3 << 1 << 0 << 0 << 0 << 0;
 }
 
 void TstKalendarzLogika::rozmiarKomorek()
