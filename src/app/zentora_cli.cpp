@@ -12,6 +12,15 @@
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 
+#ifdef ZENTORA_Z_WYDRUKIEM
+#include "print/wydrukfaktury.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSet>
+#endif
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,6 +28,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -31,6 +41,11 @@ const char *const kPomoc =
     "  zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]\n"
     "  zentora-cli words AMOUNT...\n"
     "  zentora-cli new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]\n"
+#ifdef ZENTORA_Z_WYDRUKIEM
+    "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
+    "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
+    "  zentora-cli pdf FILE.FAK... -d OUTDIR [options as above]\n"
+#endif
     "\n"
     "Kody wyjścia: 0 poprawnie, 1 błędne wywołanie, 2 treść odrzucona (np. stawka VAT\n"
     "niezgodna z datą sprzedaży), 3 pliku nie można odczytać lub zapisać, zła wersja pliku.\n";
@@ -40,6 +55,9 @@ struct Argumenty {
     QStringList pliki;
     QString wyjscie, konfiguracja, dzis;
     bool json = false;
+    // pdf
+    QString katalog, kopie, duplikat;
+    bool podpis = false, marginesy = false;
 };
 
 class BladUzycia : public std::runtime_error {
@@ -68,6 +86,16 @@ Argumenty Parsuj(const QStringList &a)
             w.konfiguracja = wartosc();
         else if (x == QLatin1String("--today"))
             w.dzis = wartosc();
+        else if (x == QLatin1String("-d"))
+            w.katalog = wartosc();
+        else if (x == QLatin1String("--copies"))
+            w.kopie = wartosc();
+        else if (x == QLatin1String("--duplicate"))
+            w.duplikat = wartosc();
+        else if (x == QLatin1String("--signature"))
+            w.podpis = true;
+        else if (x == QLatin1String("--extra-margins"))
+            w.marginesy = true;
         else if (x.startsWith(QLatin1Char('-')) && x.size() > 1 && w.polecenie != QLatin1String("words"))
             throw BladUzycia(QStringLiteral("Nieznana opcja %1.").arg(x));
         else
@@ -247,13 +275,115 @@ int Nowa(const Argumenty &a)
     return kOk;
 }
 
+#ifdef ZENTORA_Z_WYDRUKIEM
+int Pdf(const Argumenty &a)
+{
+    if (a.pliki.isEmpty())
+        throw BladUzycia(QStringLiteral("Polecenie pdf wymaga co najmniej jednego pliku faktury."));
+    if (a.wyjscie.isEmpty() == a.katalog.isEmpty())
+        throw BladUzycia(QStringLiteral("Podaj -o PLIK.pdf dla jednej faktury albo -d KATALOG dla wielu."));
+    if (!a.wyjscie.isEmpty() && a.pliki.size() != 1)
+        throw BladUzycia(QStringLiteral("Opcja -o przyjmuje jedną fakturę; dla wielu podaj -d KATALOG."));
+    int kopie = 1;
+    if (!a.kopie.isEmpty()) {
+        bool ok = false;
+        kopie = a.kopie.toInt(&ok);
+        if (!ok || kopie < 1 || kopie > 99)
+            throw BladUzycia(QStringLiteral("Niepoprawna liczba egzemplarzy: %1 (oczekiwano 1..99).").arg(a.kopie));
+    }
+    double duplikat = 0;
+    if (!a.duplikat.isEmpty()) {
+        duplikat = TekstNaDate(a.duplikat, 0);
+        if (duplikat <= 0)
+            throw BladUzycia(QStringLiteral("Niepoprawna data duplikatu: %1 (oczekiwano DD.MM.RRRR).").arg(a.duplikat));
+    }
+    // Every input gets its own output; two inputs of the same name would overwrite each other.
+    QStringList wyjscia;
+    if (!a.katalog.isEmpty()) {
+        QSet<QString> nazwy;
+        for (const QString &p : a.pliki) {
+            const QString n = QFileInfo(p).completeBaseName() + QStringLiteral(".pdf");
+            if (nazwy.contains(n.toLower()))
+                throw BladUzycia(QStringLiteral("Dwie faktury dałyby ten sam plik %1.").arg(n));
+            nazwy.insert(n.toLower());
+            wyjscia.append(QDir(a.katalog).filePath(n));
+        }
+    } else {
+        wyjscia.append(a.wyjscie);
+    }
+
+    TiniZentora ini;
+    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    DrukujPodpis = a.podpis;
+    PlikPodpisu = ini.IniPodpisBmp;
+    EkstraMarginesy = a.marginesy;
+    DrukujDuplikat = !a.duplikat.isEmpty();
+    DataDuplikatu = duplikat;
+    if (a.podpis && Pusty(ini.IniPodpisBmp))
+        Komunikat(QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
+    if (!a.katalog.isEmpty() && !QDir().mkpath(a.katalog)) {
+        Komunikat(QStringLiteral("XNie można utworzyć katalogu %1").arg(a.katalog));
+        return kBladPliku;
+    }
+
+    int wynik = kOk;
+    for (int i = 0; i < a.pliki.size(); ++i) {
+        try {
+            TzentoraVat f;
+            CzytajFakture(a.pliki.at(i), f);
+            DrukujDoPdf(wyjscia.at(i), f, ini, kopie, false);
+        } catch (const ECichyAbort &) {
+            wynik = qMax(wynik, int(kOdrzucono));
+        } catch (const EMojeBledy &e) {
+            Komunikat(QStringLiteral("X") + a.pliki.at(i) + QStringLiteral(": ") + e.komunikat());
+            wynik = qMax(wynik, int(kBladPliku));
+        }
+    }
+    return wynik;
+}
+#endif
+
+#ifdef ZENTORA_Z_WYDRUKIEM
+QtMessageHandler g_komunikatyQt = nullptr;
+
+// The offscreen platform complains about a runtime folder it never uses; that line would
+// only clutter the messages of the tool.
+void FiltrKomunikatowQt(QtMsgType typ, const QMessageLogContext &kontekst, const QString &tekst)
+{
+    if (tekst.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (g_komunikatyQt)
+        g_komunikatyQt(typ, kontekst, tekst);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(typ, kontekst, tekst)));
+}
+#endif
+
+QStringList ArgumentyProgramu(int argc, char *argv[])
+{
+    QStringList a;
+    for (int i = 0; i < argc; ++i)
+        a.append(QString::fromLocal8Bit(argv[i]));
+    return a;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const QStringList argumenty = ArgumentyProgramu(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+#ifdef ZENTORA_Z_WYDRUKIEM
+    // Drawing pages needs fonts and a paint system, but never a display.
+    if (argumenty.value(1) == QLatin1String("pdf")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        g_komunikatyQt = qInstallMessageHandler(FiltrKomunikatowQt);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    if (!app)
+        app = std::make_unique<QCoreApplication>(argc, argv);
     InicjujProgram();
-    const QStringList argumenty = app.arguments();
     try {
         const Argumenty a = Parsuj(argumenty);
         if (a.polecenie == QLatin1String("show"))
@@ -264,6 +394,10 @@ int main(int argc, char *argv[])
             return Slownie(a);
         if (a.polecenie == QLatin1String("new"))
             return Nowa(a);
+#ifdef ZENTORA_Z_WYDRUKIEM
+        if (a.polecenie == QLatin1String("pdf"))
+            return Pdf(a);
+#endif
         if (a.polecenie == QLatin1String("--help") || a.polecenie == QLatin1String("-h") || a.polecenie == QLatin1String("help")) {
             std::fputs(kPomoc, stdout);
             return kOk;

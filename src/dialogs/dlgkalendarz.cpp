@@ -1,0 +1,381 @@
+#include "dlgkalendarz.h"
+
+#include "kalendarzlogika.h"
+#include "mojkalendarz.h"
+#include "okienka.h"
+#include "polozenie.h"
+
+#include "common/daty.h"
+#include "common/program.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+
+QPointer<TDlgKalenUstaw> g_otwarty;
+
+QColor Q(TKolor c) { return QColor::fromRgb(Czerwony(c), Zielony(c), Niebieski(c)); }
+
+// The bars above and below the grid.
+class PasekGradientu : public QWidget {
+public:
+    explicit PasekGradientu(QWidget *rodzic) : QWidget(rodzic) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter g(this);
+        TKolor start = 0, koniec = 0;
+        ParaGradientu(KolorStylu(1), 22, start, koniec);
+        QLinearGradient gr(0, 0, 0, height());
+        gr.setColorAt(0, Q(start));
+        gr.setColorAt(1, Q(koniec));
+        g.fillRect(rect(), gr);
+        g.setPen(Q(KolorStylu(20)));
+        g.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// The frame around the grid.
+class PodkladSiatki : public QWidget {
+public:
+    explicit PodkladSiatki(QWidget *rodzic) : QWidget(rodzic) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter g(this);
+        g.setPen(Q(KolorStylu(20)));
+        g.setBrush(Q(KolorStylu(104)));
+        g.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+QToolButton *Strzalka(QWidget *rodzic, const QString &znak, int punkty, const QString &podpowiedz)
+{
+    auto *b = new QToolButton(rodzic);
+    b->setText(znak);
+    QFont f = b->font();
+    f.setPointSize(punkty);
+    b->setFont(f);
+    b->setAutoRaise(true);
+    b->setToolTip(podpowiedz);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+} // namespace
+
+TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(forma, flagi)
+{
+    g_otwarty = this;
+    setWindowTitle(QStringLiteral("Wstaw datę - podwójny klik"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    PrzygotujOkno(this);
+
+    m_pasekGorny = new PasekGradientu(this);
+    m_pasekDolny = new PasekGradientu(this);
+    m_podkladSiatki = new PodkladSiatki(this);
+
+    m_siatka = new TmojKalendarz(m_podkladSiatki);
+    m_siatka->setColor(KolorStylu(104));
+    m_siatka->setXautoFixKolor(1);
+    m_siatka->OnAkcKolor = [](const TparaDaty &p, bool fokus, TKolor &tlo, TKolor &font) {
+        KoloryDniWolnych(p, fokus, tlo, font);
+    };
+    m_siatka->OnPodpowiedz = [](const TparaDaty &p) { return NazwaSwieta(p.R, p.M, p.D); };
+    connect(m_siatka, &TmojKalendarz::wybranoDzien, this, &TDlgKalenUstaw::SiatkaDblClick);
+
+    m_speedPredMsc = Strzalka(m_pasekGorny, QStringLiteral("◄"), 9, QStringLiteral(" Poprzedni miesiąc "));
+    m_speedNextMsc = Strzalka(m_pasekGorny, QStringLiteral("►"), 9, QStringLiteral(" Następny miesiąc "));
+    m_speedNextRok = Strzalka(m_pasekGorny, QStringLiteral("▲"), 5, QStringLiteral(" Następny rok "));
+    m_speedPredRok = Strzalka(m_pasekGorny, QStringLiteral("▼"), 5, QStringLiteral(" Poprzedni rok "));
+    m_speedMiesiac = new QToolButton(m_pasekGorny);
+    m_speedMiesiac->setText(QStringLiteral("Miesiące"));
+    m_speedMiesiac->setToolTip(QStringLiteral(" Lista miesięcy ( kliknij ) "));
+    m_speedMiesiac->setAutoRaise(true);
+    m_speedMiesiac->setFocusPolicy(Qt::NoFocus);
+    QFont fm = m_speedMiesiac->font();
+    fm.setBold(true);
+    m_speedMiesiac->setFont(fm);
+
+    m_labelRok = new QLabel(m_pasekGorny);
+    m_labelRok->setAlignment(Qt::AlignCenter);
+    m_labelRok->setFont(fm);
+
+    m_popupMiesiace = new QMenu(this);
+    for (int m = 1; m <= 12; ++m) {
+        QAction *a = m_popupMiesiace->addAction(kNazwyMiesiecyKalendarza[m - 1]);
+        a->setData(m);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, m] { MenuClick(m); });
+    }
+
+    m_dzisiajBtn = new QPushButton(m_pasekDolny);
+    m_dzisiajBtn->setToolTip(QStringLiteral(" Wstaw dzisiejszą datę "));
+    m_dzisiajBtn->setFocusPolicy(Qt::TabFocus);
+
+    connect(m_speedPredMsc, &QToolButton::clicked, this, &TDlgKalenUstaw::SpeedPredMscClick);
+    connect(m_speedNextMsc, &QToolButton::clicked, this, &TDlgKalenUstaw::SpeedNextMscClick);
+    connect(m_speedNextRok, &QToolButton::clicked, this, &TDlgKalenUstaw::SpeedNextRokClick);
+    connect(m_speedPredRok, &QToolButton::clicked, this, &TDlgKalenUstaw::SpeedPredRokClick);
+    connect(m_speedMiesiac, &QToolButton::clicked, this, &TDlgKalenUstaw::SpeedMiesiacClick);
+    connect(m_dzisiajBtn, &QPushButton::clicked, this, &TDlgKalenUstaw::DzisiajBtnClick);
+
+    // The window sees Enter and Escape before its controls.
+    m_siatka->installEventFilter(this);
+    m_dzisiajBtn->installEventFilter(this);
+
+    UlozKontrolki();
+    setFixedSize(SkalujOkno(184), SkalujOkno(195));
+
+    m_dzisiaj = m_siatka->DataKalen();
+    m_dzisiajBtn->setText(DataNaTekst(QString(), m_dzisiaj));
+    OdswiezNaglowek();
+    m_siatka->setFocus();
+
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TDlgKalenUstaw::InneOknoAktywne);
+}
+
+TDlgKalenUstaw::~TDlgKalenUstaw() = default;
+
+TDlgKalenUstaw *TDlgKalenUstaw::Otwarty() { return g_otwarty.data(); }
+
+double TDlgKalenUstaw::Dzisiaj()
+{
+    const QDate d = QDate::currentDate();
+    return KodujDate(d.year(), d.month(), d.day(), 0);
+}
+
+void TDlgKalenUstaw::UlozKontrolki()
+{
+    auto s = [](int x, int y, int w, int h) {
+        return QRect(SkalujOkno(x), SkalujOkno(y), SkalujOkno(w), SkalujOkno(h));
+    };
+    m_pasekGorny->setGeometry(s(2, 2, 180, 28));
+    m_speedPredMsc->setGeometry(s(4, 4, 20, 20));
+    m_speedMiesiac->setGeometry(s(25, 4, 78, 20));
+    m_speedNextMsc->setGeometry(s(104, 4, 20, 20));
+    m_labelRok->setGeometry(s(125, 4, 38, 20));
+    m_speedNextRok->setGeometry(s(164, 3, 14, 11));
+    m_speedPredRok->setGeometry(s(164, 14, 14, 11));
+
+    // 7 x 7 cells of 23 x 16 with lines of 1 pixel between them.
+    m_podkladSiatki->setGeometry(s(7, 33, 170, 121));
+    m_siatka->setGeometry(QRect(SkalujOkno(1), SkalujOkno(1), SkalujOkno(7 * 23 + 6), SkalujOkno(7 * 16 + 6)));
+
+    m_pasekDolny->setGeometry(s(2, 157, 180, 36));
+    m_dzisiajBtn->setGeometry(s(42, 6, 96, 24));
+}
+
+void TDlgKalenUstaw::UstawPolozenie(QWidget *forma, QWidget *pole)
+{
+    QScreen *ekran = pole ? pole->screen() : forma ? forma->screen() : QGuiApplication::primaryScreen();
+    const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (pole) {
+        m_bevelCien = true;
+        setWindowFlag(Qt::FramelessWindowHint, true);
+        setFixedSize(SkalujOkno(184), SkalujOkno(195));
+        const QRect rPola(pole->mapToGlobal(QPoint(0, 0)), pole->size());
+        // Edit fields draw their frame inside: sit on it rather than under it.
+        const bool odsun = qobject_cast<QLineEdit *>(pole) != nullptr;
+        move(PolozeniePodPolem(rPola, size(), obszar, odsun));
+    } else {
+        const QRect rFormy = forma ? forma->window()->frameGeometry() : obszar;
+        move(PolozenieNadOknem(rFormy, size(), obszar));
+    }
+    update();
+}
+
+void TDlgKalenUstaw::UstawTekst(const QString &tekst)
+{
+    if (!tekst.isEmpty())
+        m_siatka->setDataKalen(TekstNaDate(tekst, 0));
+    OdswiezNaglowek();
+}
+
+void TDlgKalenUstaw::OdswiezNaglowek()
+{
+    if (m_siatka->Year() < kRokMinOkna)
+        m_siatka->setYear(kRokMinOkna);
+    m_labelRok->setText(QString::number(m_siatka->Year()));
+    m_speedMiesiac->setText(kNazwyMiesiecyKalendarza[m_siatka->Month() - 1]);
+    const auto akcje = m_popupMiesiace->actions();
+    for (QAction *a : akcje)
+        a->setChecked(a->data().toInt() == m_siatka->Month());
+}
+
+void TDlgKalenUstaw::Przypisz_ContextPopUpOknomEdycji() { PrzypiszMenuKontrolkom(this); }
+
+void TDlgKalenUstaw::MenuClick(int miesiac)
+{
+    m_siatka->setMonth(miesiac);
+    OdswiezNaglowek();
+}
+
+void TDlgKalenUstaw::SpeedMiesiacClick()
+{
+    m_popupMiesiace->popup(m_speedMiesiac->mapToGlobal(QPoint(0, m_speedMiesiac->height())));
+}
+
+void TDlgKalenUstaw::SpeedPredMscClick()
+{
+    m_siatka->PoprzednMsc();
+    OdswiezNaglowek();
+}
+
+void TDlgKalenUstaw::SpeedNextMscClick()
+{
+    m_siatka->NastepnyMsc();
+    OdswiezNaglowek();
+}
+
+void TDlgKalenUstaw::SpeedNextRokClick()
+{
+    m_siatka->NastepnyRok();
+    OdswiezNaglowek();
+}
+
+void TDlgKalenUstaw::SpeedPredRokClick()
+{
+    m_siatka->PoprzednRok();
+    OdswiezNaglowek();
+}
+
+void TDlgKalenUstaw::Wybierz(double data)
+{
+    if (m_zamkniety)
+        return;
+    m_wybrano = true;
+    m_data = DataNaTekst(QString(), data);
+    close();
+}
+
+void TDlgKalenUstaw::DzisiajBtnClick()
+{
+    m_siatka->setDataKalen(m_dzisiaj);
+    OdswiezNaglowek();
+    Wybierz(m_dzisiaj);
+}
+
+void TDlgKalenUstaw::SiatkaDblClick() { Wybierz(m_siatka->DataKalen()); }
+
+bool TDlgKalenUstaw::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            DzisiajBtnClick();
+            return true;
+        }
+        if (k == Qt::Key_Escape) {
+            close();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void TDlgKalenUstaw::keyPressEvent(QKeyEvent *e)
+{
+    if (eventFilter(this, e))
+        return;
+    QWidget::keyPressEvent(e);
+}
+
+void TDlgKalenUstaw::closeEvent(QCloseEvent *e)
+{
+    m_zamkniety = true;
+    e->accept();
+    emit zamknieto();
+}
+
+void TDlgKalenUstaw::InneOknoAktywne(QWindow *okno)
+{
+    // Another window of the program became active after this one: leave without a date.
+    // Our own month menu, tool tips and a switch to another program do not count, nor a
+    // late activation of the caller's window before this one was ever active.
+    if (m_zamkniety || !isVisible() || !okno)
+        return;
+    if (okno == windowHandle()) {
+        m_bylAktywny = true;
+        return;
+    }
+    if (!m_bylAktywny)
+        return;
+    if (okno->type() == Qt::Popup || okno->type() == Qt::ToolTip)
+        return;
+    close();
+}
+
+void TDlgKalenUstaw::paintEvent(QPaintEvent *)
+{
+    QPainter g(this);
+    g.fillRect(rect(), Q(KolorStylu(3)));
+    if (m_bevelCien) {
+        // Without a title bar the window needs an edge and a shadow to stand apart.
+        const QRect r = rect();
+        g.setPen(Q(KolorStylu(19)));
+        g.drawRect(r.adjusted(0, 0, -2, -2));
+        g.setPen(Q(KolorWzgledny(KolorStylu(19), -60)));
+        g.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
+        g.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+    }
+}
+
+bool KalendarzDlaPola(QWidget *forma, QWidget *pole, QString &tekst)
+{
+    if (g_otwarty)
+        return false;
+    QPointer<QWidget> okno = forma ? forma->window() : (pole ? pole->window() : nullptr);
+    Qt::WindowFlags flagi = pole ? (Qt::Tool | Qt::FramelessWindowHint)
+                                 : (Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                    | Qt::WindowCloseButtonHint);
+    if (okno && (okno->windowFlags() & Qt::WindowStaysOnTopHint))
+        flagi |= Qt::WindowStaysOnTopHint;
+
+    QPointer<TDlgKalenUstaw> dlg = new TDlgKalenUstaw(okno, flagi);
+    dlg->UstawPolozenie(okno, pole);
+    dlg->UstawTekst(tekst);
+
+    QEventLoop petla;
+    QObject::connect(dlg.data(), &TDlgKalenUstaw::zamknieto, &petla, &QEventLoop::quit);
+    QObject::connect(dlg.data(), &QObject::destroyed, &petla, &QEventLoop::quit);
+    dlg->show();
+    dlg->raise();
+    dlg->activateWindow();
+    if (dlg->isVisible())
+        petla.exec();
+
+    // The form (and the calendar with it) may be gone by now.
+    const bool wybrano = dlg && dlg->Wybrano();
+    if (wybrano) {
+        tekst = dlg->WybranaData();
+        if (okno) {
+            okno->raise();
+            okno->activateWindow();
+        }
+    }
+    delete dlg.data();
+    return wybrano;
+}
+
+void ZainstalujKalendarz()
+{
+    ProcKalendarz = [](QObject *forma, QObject *kontrolka, QString &data) {
+        return KalendarzDlaPola(qobject_cast<QWidget *>(forma), qobject_cast<QWidget *>(kontrolka), data);
+    };
+}

@@ -1,0 +1,357 @@
+#include "drukarka.h"
+
+#include "common/bledy.h"
+#include "common/komunikaty.h"
+#include "common/program.h"
+#include "dlgdrukstop.h"
+#include "kanwaqpainter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+Tdrukarka *AktDrukarka = nullptr;
+
+namespace {
+
+// How often drawing lets the progress dialog breathe, in milliseconds.
+constexpr int kCoIleZdarzenia = 25;
+
+void Zdarzenia()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+bool DoPliku(const QPrinter &p) { return p.outputFormat() == QPrinter::PdfFormat; }
+
+QString Obetnij(const QString &s) { return s.left(300); }
+
+} // namespace
+
+QPrinter *DrukarkaAplikacji()
+{
+    static QPrinter *drukarka = nullptr;
+    if (!drukarka) {
+        drukarka = new QPrinter(QPrinter::HighResolution);
+        // without any printer installed Qt falls back to PDF output; make that A4
+        if (DoPliku(*drukarka))
+            drukarka->setPageSize(QPageSize(QPageSize::A4));
+    }
+    return drukarka;
+}
+
+void UstawWydrukPdf(QPrinter &drukarka, const QString &plik)
+{
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(plik);
+    drukarka.setFullPage(false);
+    const qreal m = kMarginesPdfMm;
+    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m),
+                                       QPageLayout::Millimeter));
+}
+
+bool DrukarkaDrukuje() { return AktDrukarka && AktDrukarka->Drukuje(); }
+
+bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka)
+{
+    QPrinter *p = drukarka ? drukarka : DrukarkaAplikacji();
+    auto czytaj = [&]() {
+        opis = TopisDrukarki();
+        if (DoPliku(*p)) {
+            opis.NazwaDrukarki = QStringLiteral("Plik PDF");
+            opis.NazwaDrivera = QStringLiteral("PDF");
+            opis.NazwaPortu = Obetnij(QDir::toNativeSeparators(p->outputFileName()));
+            // without a file name there is nowhere to print
+            opis.UchwytDevMode = !p->outputFileName().isEmpty();
+        } else {
+            const QPrinterInfo info(*p);
+            opis.NazwaDrukarki = Obetnij(p->printerName());
+            opis.NazwaDrivera = Obetnij(info.makeAndModel());
+            opis.NazwaPortu = Obetnij(info.location().isEmpty() ? p->printerName() : info.location());
+            opis.UchwytDevMode = p->isValid() && !p->printerName().isEmpty();
+        }
+        return opis.UchwytDevMode;
+    };
+    if (czytaj())
+        return true;
+    // Selecting the printer again makes the print system load its settings.
+    Zdarzenia();
+    if (!DoPliku(*p))
+        p->setPrinterName(p->printerName());
+    Zdarzenia();
+    return czytaj();
+}
+
+void CzytajMiaryDrukarki(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka)
+{
+    QPrinter *p = drukarka ? drukarka : DrukarkaAplikacji();
+    const QRectF strona = p->pageRect(QPrinter::DevicePixel);
+    const QRectF papier = p->paperRect(QPrinter::DevicePixel);
+    dpi = {p->logicalDpiX(), p->logicalDpiY()};
+    uzytkowa = {qRound(strona.width()), qRound(strona.height())};
+    fizyczna = {qRound(papier.width()), qRound(papier.height())};
+    ofset.Left = qRound(strona.left() - papier.left());
+    ofset.Top = qRound(strona.top() - papier.top());
+    ofset.Right = fizyczna.X - ofset.Left - uzytkowa.X;
+    ofset.Bottom = fizyczna.Y - ofset.Top - uzytkowa.Y;
+}
+
+bool UtworzDrukarke(QPrinter *drukarka)
+{
+    if (!Sprawdz(!DrukarkaDrukuje(), QStringLiteral("!Drukarka drukuje inny dokument !")))
+        return false;
+    TopisDrukarki opis;
+    if (!Sprawdz(CzytajOpisDrukarki(opis, drukarka), QStringLiteral("XBrak dostępu do opisu drukarki !")))
+        return false;
+    if (!Sprawdz(AktDrukarka == nullptr, QStringLiteral("XBrak dostępu do obiektu drukarki !")))
+        return false;
+    AktDrukarka = new Tdrukarka(drukarka);
+    AktDrukarka->FnazwaDrukarki = opis.NazwaDrukarki;
+    AktDrukarka->FnazwaPortu = opis.NazwaPortu;
+    return true;
+}
+
+void ZakonczDrukarke()
+{
+    if (DrukarkaDrukuje()) {
+        try {
+            AktDrukarka->ZakonczDokument();
+        } catch (const std::exception &e) {
+            PokazBlad(e);
+        }
+    }
+    Zdarzenia();
+    delete AktDrukarka;   // the destructor clears AktDrukarka
+    AktDrukarka = nullptr;
+}
+
+// ---- Tdrukarka ----
+
+Tdrukarka::Tdrukarka(QPrinter *drukarka, bool podglad)
+    : m_drukarka(drukarka ? drukarka : DrukarkaAplikacji()), m_podglad(podglad)
+{
+    Fjednostka = jm_mm10;
+    FjednosNaCal = 254;
+    AktSkala = 100;
+    AktMarginesy = TRect();
+}
+
+Tdrukarka::~Tdrukarka()
+{
+    if (FoknoDrukStop) {
+        FoknoDrukStop->hide();
+        FoknoDrukStop->deleteLater();
+    }
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+    UsunTymczasowy();
+    if (AktDrukarka == this)
+        AktDrukarka = nullptr;
+}
+
+TKanwa *Tdrukarka::DajPlotno() { return m_kanwa.get(); }
+
+void Tdrukarka::PrzetworzZdarzenia()
+{
+    if (!FoknoDrukStop)
+        return;
+    Zdarzenia();
+    m_odZdarzen.restart();
+}
+
+void Tdrukarka::TestujAbort()
+{
+    // Printing yields nowhere else: this is where the Cancel button gets its chance.
+    if (FoknoDrukStop && (!m_odZdarzen.isValid() || m_odZdarzen.elapsed() >= kCoIleZdarzenia))
+        PrzetworzZdarzenia();
+    if (Drukuje())
+        return;
+    Komunikat(QStringLiteral("Przerwano proces druku !"));
+    Zdarzenia();
+    throw ECichyAbort();
+}
+
+void Tdrukarka::UsunTymczasowy()
+{
+    if (m_plikTymczasowy.isEmpty())
+        return;
+    QFile::remove(m_plikTymczasowy);
+    m_plikTymczasowy.clear();
+    m_drukarka->setOutputFileName(m_plikDocelowy);
+}
+
+void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QString &Naglowek, int NrStrony,
+                               const std::function<void()> &AdrProcNagl, const TmetodaDruNag &MetodaNagl,
+                               bool PokazOknoAbort)
+{
+    if (m_otwarty)
+        throw EMojeBledy(QStringLiteral("Drukarka drukuje już dokument."));
+    FprocNaglowka = AdrProcNagl;
+    FmetodaDruNag = MetodaNagl;
+    NaglowekStand = Naglowek;
+    FnumeracStron = NrStrony > 0;
+    FnumerStrony = qMax(1, NrStrony);
+    FroznicaStron = FnumerStrony - 1;
+
+    m_drukarka->setDocName(TytulDok);
+    m_drukarka->setCreator(TytulAplikacji());
+    if (!m_podglad && DoPliku(*m_drukarka)) {
+        // The PDF goes to a temporary file beside the target first.
+        m_plikDocelowy = m_drukarka->outputFileName();
+        const QFileInfo cel(m_plikDocelowy);
+        QTemporaryFile tmp(cel.absolutePath() + QStringLiteral("/.") + cel.fileName() + QStringLiteral(".XXXXXX"));
+        tmp.setAutoRemove(false);
+        if (!tmp.open())
+            throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".\r%2")
+                                 .arg(QDir::toNativeSeparators(m_plikDocelowy), tmp.errorString()));
+        m_plikTymczasowy = tmp.fileName();
+        tmp.close();
+        m_drukarka->setOutputFileName(m_plikTymczasowy);
+    }
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_drukarka)) {
+        m_painter.reset();
+        UsunTymczasowy();
+        throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła dokumentu.").arg(FnazwaDrukarki));
+    }
+    m_painter->setRenderHint(QPainter::Antialiasing);
+    m_kanwa = std::make_unique<TKanwaQPainter>(m_painter.get());
+    m_otwarty = true;
+    m_przerwany = false;
+    m_strona = 1;
+
+    if (PokazOknoAbort && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        FoknoDrukStop = new TDLgDrukStop();
+        FoknoDrukStop->LadujOpisy(FnazwaDrukarki, FnazwaPortu);
+        FoknoDrukStop->LadujTytul(TytulDok);
+        FoknoDrukStop->LadujNrStr(FnumerStrony);
+        FoknoDrukStop->show();
+        FoknoDrukStop->repaint();
+        PrzetworzZdarzenia();
+    }
+
+    CzytajMiaryDrukarki(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, m_drukarka);
+    UstawOdwzorowanie();
+    BudujZestawCzcionek();
+    FontNaglowka = BudujCzcionke(QStringLiteral("Arial"), PktyNagl, 0, kCzarny);
+    DOMYSLNE_PARAPETRY();
+    CzyscStrone();
+    Ydruk = 0;
+    DrukujNaglowek();
+}
+
+void Tdrukarka::NowaStrona()
+{
+    TestujAbort();
+    const Tczcionka stara = WydajCzcionke();
+    if (!m_drukarka->newPage()) {
+        PrzerwijDokument();
+        throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła kolejnej strony.").arg(FnazwaDrukarki));
+    }
+    ++m_strona;
+    FnumerStrony = m_strona + FroznicaStron;
+    if (FoknoDrukStop) {
+        FoknoDrukStop->LadujNrStr(FnumerStrony);
+        PrzetworzZdarzenia();
+    }
+    UstawOdwzorowanie();
+    TKanwa &k = Plotno();
+    k.UstawPioro(TPioro{1, psSolid, kCzarny});
+    k.UstawPedzel(TPedzel{bsSolid, kBialy});
+    UstawBackGroundKolor(AktKolorTla);
+    UstawStylTransparent(AktTransparent);
+    CzyscStrone();
+    UstawCzcionke(stara);
+    Ydruk = 0;
+    DrukujNaglowek();
+}
+
+void Tdrukarka::CzyscStrone()
+{
+    TestujAbort();
+    Plotno().WypelnijProstokat(TRect{0, 0, JednX(FuzytkowaPix.X), JednY(FuzytkowaPix.Y)});
+}
+
+void Tdrukarka::DrukujNaglowek()
+{
+    TestujAbort();
+    const Tczcionka stara = WydajCzcionke();
+    UstawCzcionke(FontNaglowka);
+    if (FprocNaglowka) {
+        FprocNaglowka();
+    } else if (FmetodaDruNag) {
+        FmetodaDruNag();
+    } else {
+        if (FnumeracStron)
+            WierszC(QStringLiteral("- ") + QString::number(FnumerStrony) + QStringLiteral(" -"), 0);
+        if (!NaglowekStand.isEmpty())
+            WierszC(NaglowekStand, 0);
+        if (Niepusty(NaglowekStand))
+            WierszC(QString(), 0);
+    }
+    UstawCzcionke(stara);
+    FYpoNaglowku = Ydruk;
+}
+
+void Tdrukarka::PrzerwijDokument()
+{
+    if (!Drukuje())
+        return;
+    m_przerwany = true;
+    // Not every print system can take a document back (a spooled PDF cannot); what was
+    // drawn then ends where the abort came, and a PDF file is simply not kept.
+    m_drukarka->abort();
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+    UsunTymczasowy();
+}
+
+void Tdrukarka::ZakonczDokument()
+{
+    if (!m_otwarty)
+        return;
+    m_otwarty = false;
+    if (m_przerwany)
+        return;
+    const bool udane = m_painter && m_painter->end();
+    if (m_plikTymczasowy.isEmpty()) {
+        if (!udane)
+            throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie zakończyła dokumentu.").arg(FnazwaDrukarki));
+        return;
+    }
+    // Replace the target in one step, so a failure never leaves half a file behind.
+    const QString tmp = m_plikTymczasowy;
+    QFile zrodlo(tmp);
+    QSaveFile cel(m_plikDocelowy);
+    const bool zapisane = udane && zrodlo.open(QIODevice::ReadOnly) && cel.open(QIODevice::WriteOnly) &&
+                          cel.write(zrodlo.readAll()) >= 0 && cel.commit();
+    const QString blad = cel.errorString();
+    zrodlo.close();
+    UsunTymczasowy();
+    if (!zapisane)
+        throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".\r%2")
+                             .arg(QDir::toNativeSeparators(m_plikDocelowy), blad));
+}
+
+void Tdrukarka::PRZERWIJ(const QString &komunikat)
+{
+    if (FoknoDrukStop)
+        FoknoDrukStop->hide();
+    Zdarzenia();
+    if (Drukuje()) {
+        PrzerwijDokument();
+        Zdarzenia();
+    }
+    if (komunikat != QLatin1String("-"))
+        Komunikat(QStringLiteral("X") + komunikat + QStringLiteral("|Przerwano proces druku !"));
+    Zdarzenia();
+    throw ECichyAbort();
+}

@@ -1,0 +1,115 @@
+#pragma once
+// The printer job: a sheet in tenths of a millimetre whose canvas is a printer (a real one
+// through the print system, or a PDF file), whose pages are the printer's pages and whose
+// abort test asks whether the document is still being printed. One job exists at a time,
+// in AktDrukarka; UtworzDrukarke creates it, ZakonczDrukarke ends the document and frees it.
+//
+// A PDF printer writes to a temporary file beside the target, which replaces the target
+// only when the document ends normally; an aborted document leaves the old file as it was.
+
+#include "arkusz.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+class TDLgDrukStop;
+class TKanwaQPainter;
+
+struct TopisDrukarki {
+    QString NazwaDrukarki;   // at most 300 characters each
+    QString NazwaDrivera;
+    QString NazwaPortu;      // for a PDF printer: the output file
+    bool UchwytDevMode = false;   // the printer can be described and used
+};
+
+// A caller's page-header drawer.
+using TmetodaDruNag = std::function<void()>;
+
+class Tdrukarka : public TARKUSZ {
+public:
+    // `drukarka` is not owned; nullptr means the application's printer. A preview printer
+    // (podglad) only shows the pages and never writes the file it may name.
+    explicit Tdrukarka(QPrinter *drukarka = nullptr, bool podglad = false);
+    ~Tdrukarka() override;
+
+    void TestujAbort() override;
+    void NowaStrona() override;
+    TKanwa *DajPlotno() override;
+
+    // Opens the print document and prepares its first page. NrStrony > 0 numbers the pages
+    // in the default header starting from that number. Throws EMojeBledy when the printer
+    // refuses the document.
+    void STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QString &Naglowek, int NrStrony,
+                        const std::function<void()> &AdrProcNagl, const TmetodaDruNag &MetodaNagl,
+                        bool PokazOknoAbort);
+    bool ABORT_DRUK() const { return !Drukuje(); }
+    // Aborts the document on the caller's request; "-" shows no message.
+    [[noreturn]] void PRZERWIJ(const QString &komunikat);
+    void CzyscStrone();
+    bool PozycjaTop() const { return Ydruk == FYpoNaglowku; }
+    // Margins and scale for the next page.
+    void FormatUzytkowy(const TRect &Marginesy, int Skala) { ZapiszFormat(Marginesy, Skala); }
+
+    // The document on the printer.
+    bool Drukuje() const { return m_otwarty && !m_przerwany; }
+    bool Przerwany() const { return m_przerwany; }
+    int StronaDrukarki() const { return m_strona; }
+    QPrinter *Drukarka() const { return m_drukarka; }
+    // Aborts the printer's document (the Cancel button); the next sheet operation stops.
+    void PrzerwijDokument();
+    // Ends the document; for a PDF the file takes its place now. Throws EMojeBledy when
+    // the file cannot be written.
+    void ZakonczDokument();
+
+    QPointer<TDLgDrukStop> FoknoDrukStop;
+    QString FnazwaDrukarki;
+    QString FnazwaPortu;
+    std::function<void()> FprocNaglowka;
+    TmetodaDruNag FmetodaDruNag;
+    bool FnumeracStron = false;
+    qint32 FnumerStrony = 0;
+    qint32 FroznicaStron = 0;
+    qint32 FYpoNaglowku = 0;
+    QString NaglowekStand;
+    Tczcionka FontNaglowka;
+
+private:
+    void DrukujNaglowek();
+    void PrzetworzZdarzenia();
+    void UsunTymczasowy();
+
+    QPrinter *m_drukarka;
+    bool m_podglad;
+    std::unique_ptr<QPainter> m_painter;
+    std::unique_ptr<TKanwaQPainter> m_kanwa;
+    bool m_otwarty = false;
+    bool m_przerwany = false;
+    int m_strona = 0;
+    QString m_plikDocelowy, m_plikTymczasowy;
+    QElapsedTimer m_odZdarzen;
+};
+
+// The one printer job, nullptr when there is none.
+extern Tdrukarka *AktDrukarka;
+
+// The printer the print command uses, chosen by the printer set-up dialog; created on
+// first use, A4 unless the printer says otherwise.
+QPrinter *DrukarkaAplikacji();
+// Prepares a printer to write a PDF file: A4 portrait, with the unprintable strip of a
+// common office printer, so that a PDF page looks as it does on paper.
+void UstawWydrukPdf(QPrinter &drukarka, const QString &plik);
+inline constexpr double kMarginesPdfMm = 5.0;
+
+// The current job has an open document that has not been aborted.
+bool DrukarkaDrukuje();
+bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka = nullptr);
+void CzytajMiaryDrukarki(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka = nullptr);
+// Checks the printer and creates the job in AktDrukarka; shows why when it cannot.
+bool UtworzDrukarke(QPrinter *drukarka = nullptr);
+// Ends the open document and frees the job; errors are shown, not passed on.
+void ZakonczDrukarke();

@@ -1,0 +1,110 @@
+#pragma once
+// The printed invoice. TdrukujFakture draws one copy on any sheet at fixed positions in
+// tenths of a millimetre: title, seller's stamp, dates and bank box, buyer box, item
+// table, summary by VAT kind, cash stamp, amount due, amount in words, remarks and the
+// signature boxes. DrukujFakture prints the chosen number of copies, each as a print
+// document of its own; RysujPodglad and DrukujDoPdf serve the preview and PDF buttons of
+// the print options.
+
+#include "arkusz.h"
+#include "invoice/rekord.h"
+
+#include <array>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// Options of the current print; the print options dialog sets them and they are kept for
+// the whole run (the duplicate is asked for anew by every dialog).
+extern bool DrukujPodpis;      // draw the signature picture; initially true
+extern QString PlikPodpisu;    // the signature picture file
+extern bool EkstraMarginesy;   // 7 mm margins on all sides; initially false
+extern bool DrukujDuplikat;    // print as a duplicate
+extern double DataDuplikatu;   // date of the duplicate, 0 for none
+
+// The options step of DrukujFakture: asks for the options and the copy count, false when
+// the user gives up. Empty until the options dialog fills it: then the print goes ahead
+// with the options as they are.
+extern std::function<bool(QWidget *wlasciciel, const TiniZentora &ini, int &kopie)> ProcOpcjeDruku;
+
+using TlongKolFak = std::array<qint32, 9>;
+using TstrgKolFak = std::array<QString, 9>;
+using TjustKolFak = std::array<Tjustuj, 9>;
+
+class TdrukujFakture {
+public:
+    explicit TdrukujFakture(TARKUSZ &arkusz) : A(arkusz) {}
+
+    void RysujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &iniFak);
+    void RysujKolejno();
+    void SprawdzWysStrony(qint32 V);
+    void RysujTytulNumerOryginal();
+    qint32 RysujStempel();
+    qint32 RysujDatyBank();
+    qint32 RysujKupujacy();
+    void OpracujNaglowek(const TstrgKolFak &TytKolumn, TlongKolFak &SzerKolumn, TKolumny &kolumny);
+    void RubrykiWartosci(const TlongKolFak &SzerKolumn, const TKolumny &kolumny);
+    // The summary rows by VAT kind with the cash stamp; returns how many kinds qualified.
+    int RysujPodsumowanie(const TlongKolFak &SzerKolumn, const TKolumny &kolumny);
+    void WierszPodsumow(TrodzajVat rv, const TlongKolFak &SzerKolumn, const TKolumny &kolumny, const QString &Koment);
+    static QString UsunSep(const QString &s);
+    void RysujZaplataGotowka();
+    void RysujDoZaplaty();
+    void RysujSlownie();
+    void RysujUwagi();
+    void RysujPodpisy();
+
+    TzentoraVat Fzentora;
+    TiniZentora FiniFakt;
+    Tczcionka FontNagl, FontWier, FontWierB;
+    qint32 Fgwarant = 60;
+    qint32 Flinia2 = 2;
+    qint32 Flinia3 = 3;
+    qint32 Fzapas = 10;
+    qint32 Fszerok = 0;
+    TRect Framka2{2, 2, 2, 2};
+    TRect Framka3{3, 3, 3, 3};
+    TPoint Fodstep{3, 10};
+    bool Foryginal = false;
+    bool FdruKlas = false;
+    bool Fpusta = false;
+    TlongKolFak FlenKolFakt{}, FlenKolUpro{}, FlenKolZwyk{};
+    TstrgKolFak FtytKolFakt, FtytKolUpro, FtytKolZwyk;
+    TjustKolFak FjustKolumn{};
+    TKolumny FkolFakt, FkolUpro, FkolZwyk;
+
+private:
+    void ZaladujKolumny();
+    QString NazwaBezVat(const QString &nazwa) const;
+
+    TARKUSZ &A;
+};
+
+// The title of the print document: the kind name without spaces, then the number.
+QString TytulDokumentu(const TzentoraVat &Fakt);
+
+// One copy on the current printer job, or on any sheet.
+void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &iniFak);
+void DrukujEgzemplarz(TARKUSZ &arkusz, bool Oryg, const TzentoraVat &Fakt, const TiniZentora &iniFak);
+
+// The print command: the options step when there is an owner window, then Kopie copies as
+// separate documents on the application's printer. Returns the number of copies sent to
+// the printer. A cancelled print leaves through the silent abort after its message.
+int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie);
+
+// Draws the copies, one after another, into a printer the caller has prepared, such as
+// the one of a QPrintPreviewDialog (its paintRequested signal). At least one copy.
+void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);
+// Shows the print preview of the invoice on the application's printer.
+void PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);
+
+// Writes the copies into one PDF file through the printer job, with the progress window
+// when asked. Returns false and writes nothing for fewer than one copy. Throws EMojeBledy
+// when the file cannot be written and the silent abort when the print was cancelled or
+// refused (its message has been shown).
+bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie, bool pokazPostep);
+// Asks for the name of a PDF file (starting in the invoice folder of the configuration)
+// and writes the copies into it with the progress window; errors are shown. True when
+// the file was written.
+bool ZapiszPdfJako(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);

@@ -1,0 +1,219 @@
+// zentora-cli pdf: the invoice drawn headless through the printing layer, read back with
+// poppler-utils.
+#include "pliktymczasowy.h"
+#include "print/pdftekst.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Wynik {
+    int kod = -1;
+    QString wyjscie, bledy;
+};
+
+Wynik Uruchom(const QStringList &argumenty)
+{
+    QProcess p;
+    // the tool needs no display and must not look for one
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZENTORA_CLI), argumenty);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
+const QString kKonfiguracja = QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini");
+
+double X(const QString &plik, const QString &slowo)
+{
+    for (const SlowoPdf &s : PdfSlowa(plik))
+        if (s.tekst == slowo)
+            return s.x0;
+    return -1;
+}
+} // namespace
+
+class TstCliPdf : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+    void przyklad();
+    void slowoVat();
+    void korekta();
+    void kopieIDuplikat();
+    void ekstraMarginesy();
+    void podpisBezPliku();
+    void wielePlikow();
+    void kodyWyjscia_data();
+    void kodyWyjscia();
+
+private:
+    QString Plik(const QString &n) const { return m_dir.filePath(n); }
+    QString Zmieniony(const QString &nazwa, const QList<QPair<QByteArray, QByteArray>> &zmiany) const
+    {
+        QByteArray b = CzytajBajty(kPrzyklad);
+        for (const auto &z : zmiany)
+            b.replace(z.first, z.second);
+        const QString p = Plik(nazwa);
+        return PiszBajty(p, b) ? p : QString();
+    }
+    QTemporaryDir m_dir;
+};
+
+void TstCliPdf::przyklad()
+{
+    const QString out = Plik(QStringLiteral("przyklad.pdf"));
+    const Wynik w = Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"),
+                             kKonfiguracja});
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.bledy, QString());
+    QCOMPARE(w.wyjscie, QString());
+    QCOMPARE(PdfStrony(out), 1);
+    const QStringList linie = LinieZOdstepami(out);
+    QVERIFY2(linie.contains(QStringLiteral("Zentora   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
+    QVERIFY(linie.contains(QStringLiteral("Do zapłaty:  147,71")));
+    QVERIFY(linie.contains(QStringLiteral("SŁOWNIE ZŁOTYCH:  sto czterdzieści siedem i siedemdziesiąt jeden groszy")));
+    const QString t = PdfTekst(out);
+    for (const char *s : {"NABYWCA:", "Hurtownia Przykładowa", "ul. Polna 7 60-101 Poznań", "NIP: 123-456-78-90",
+                          "Sklep Przykładowy", "Data wystawienia:", "05.03.2018", "19.03.2018", "przelewem",
+                          "11 2222 3333 4444 5555 6666 7777", "Osoba upoważniona do wystawienia", "Przykładowy Jan"})
+        QVERIFY2(t.contains(QString::fromUtf8(s)), s);
+    // every row with its values, in order
+    const QRegularExpression wiersze(QStringLiteral(
+        "1 +Papier A4 +ryza +3 +12,35 +37,05 +23 +8,52 +45,57\\s+2 +Przewóz +kurs +2 +0,99 +1,98 +8 +0,16 +2,14\\s+"
+        "3 +Szkolenie +godz\\. +1 +100,00 +100,00 +100,00"));
+    QVERIFY2(wiersze.match(t).hasMatch(), qPrintable(t));
+    QVERIFY(QRegularExpression(QStringLiteral("Razem: +139,03 +----- +8,68 +147,71")).match(t).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("W tym: +100,00 +zwol\\. +100,00")).match(t).hasMatch());
+}
+
+void TstCliPdf::slowoVat()
+{
+    const QString ini = Plik(QStringLiteral("vat.ini"));
+    QVERIFY(PiszBajty(ini, "[Parametry]\r\nSlowoVAT=1\r\n"));
+    const QString out = Plik(QStringLiteral("vat.pdf"));
+    QCOMPARE(Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini}).kod, 0);
+    QVERIFY(LinieZOdstepami(out).contains(QStringLiteral("Zentora VAT   numer:  12/FV/2018")));
+    QVERIFY(PdfTekst(out).contains(QStringLiteral("faktury VAT")));
+}
+
+void TstCliPdf::korekta()
+{
+    const QString fak = Zmieniony(QStringLiteral("korekta.FAK"), {{"Rodzaj=0", "Rodzaj=1"}, {"Korekt=", "Korekt=7/FV/2018"}});
+    const QString out = Plik(QStringLiteral("korekta.pdf"));
+    const Wynik w = Uruchom({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
+    QCOMPARE(w.kod, 0);
+    const QStringList linie = LinieZOdstepami(out);
+    QVERIFY2(linie.contains(QStringLiteral("Zentora korygująca   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
+    QVERIFY(linie.contains(QStringLiteral("do faktury: 7/FV/2018")));
+    QVERIFY(linie.contains(QStringLiteral("Do zwrotu:   147,71")));
+    QVERIFY(linie.contains(QStringLiteral("DO ZWROTU SŁOWNIE:  sto czterdzieści siedem i siedemdziesiąt jeden groszy")));
+    const QString t = PdfTekst(out);
+    for (const char *s : {"Towar zwrócono:", "Zapłatę zwrócono:", "Zwrot zapłaty:", "Bank, rachunek:"})
+        QVERIFY2(t.contains(QString::fromUtf8(s)), s);
+    QVERIFY(!t.contains(QStringLiteral("Termin zapłaty:")));
+}
+
+void TstCliPdf::kopieIDuplikat()
+{
+    const QString out = Plik(QStringLiteral("kopie.pdf"));
+    const Wynik w = Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--copies"),
+                             QStringLiteral("2"), QStringLiteral("--duplicate"), QStringLiteral("10.04.2018")});
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(PdfStrony(out), 2);
+    for (int s = 1; s <= 2; ++s) {
+        const QStringList linie = LinieZOdstepami(out, s);
+        QCOMPARE(linie.mid(0, 3), (QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )",
+                                               "Data wystawienia duplikatu: 10.04.2018"}));
+    }
+}
+
+void TstCliPdf::ekstraMarginesy()
+{
+    const QString zwykly = Plik(QStringLiteral("zwykly.pdf")), szeroki = Plik(QStringLiteral("szeroki.pdf"));
+    QCOMPARE(Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), zwykly}).kod, 0);
+    QCOMPARE(Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), szeroki, QStringLiteral("--extra-margins")}).kod,
+             0);
+    // 7 mm from the paper edge instead of the 5 mm strip of the PDF page: 2 mm = 5.67 pt
+    const double przesuniecie = X(szeroki, QStringLiteral("NABYWCA:")) - X(zwykly, QStringLiteral("NABYWCA:"));
+    QVERIFY2(qAbs(przesuniecie - 5.67) < 0.3, qPrintable(QString::number(przesuniecie)));
+    QVERIFY(X(zwykly, QStringLiteral("NABYWCA:")) > 14.17);   // never inside the 5 mm strip
+}
+
+void TstCliPdf::podpisBezPliku()
+{
+    const QString ini = Plik(QStringLiteral("podpis.ini"));
+    QVERIFY(PiszBajty(ini, "[Parametry]\r\nPodpis=/nie/ma/podpis.bmp\r\n"));
+    const QString out = Plik(QStringLiteral("podpis.pdf"));
+    const QStringList a{QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini};
+    Wynik w = Uruchom(a + QStringList{QStringLiteral("--signature")});
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.bledy, QStringLiteral("Nie znaleziono pliku rysunku podpisu:\n/nie/ma/podpis.bmp\n"
+                                     "Podpis nie zostanie wydrukowany\n"));
+    QVERIFY(PdfTekst(out).contains(QStringLiteral("Przykładowy Jan")));
+    w = Uruchom(a);   // no --signature: no picture and nothing to say
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.bledy, QString());
+}
+
+void TstCliPdf::wielePlikow()
+{
+    const QString druga = Zmieniony(QStringLiteral("druga.FAK"), {{"NrFakt=12", "NrFakt=13"}});
+    const QString zla = Zmieniony(QStringLiteral("zla.FAK"), {{"Wersja=2", "Wersja=9"}});
+    const QString katalog = Plik(QStringLiteral("wyniki/pdf"));
+    const Wynik w = Uruchom({QStringLiteral("pdf"), kPrzyklad, zla, druga, QStringLiteral("-d"), katalog});
+    QCOMPARE(w.kod, 3);   // the unreadable one is reported, the others are written
+    QVERIFY(w.bledy.contains(QStringLiteral("zla.FAK: Niepoprawna wersja faktury = 9")));
+    QCOMPARE(QDir(katalog).entryList(QDir::Files), (QStringList{"druga.pdf", "przyklad.pdf"}));
+    QVERIFY(LinieZOdstepami(QDir(katalog).filePath(QStringLiteral("druga.pdf")))
+                .contains(QStringLiteral("Zentora   numer:  13/FV/2018")));
+    QVERIFY(LinieZOdstepami(QDir(katalog).filePath(QStringLiteral("przyklad.pdf")))
+                .contains(QStringLiteral("Zentora   numer:  12/FV/2018")));
+}
+
+void TstCliPdf::kodyWyjscia_data()
+{
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<int>("kod");
+    QTest::addColumn<QString>("komunikat");
+    const QString p = kPrzyklad;
+    QTest::newRow("bez pliku") << QStringList{"pdf", "-o", "@/x.pdf"} << 1 << "wymaga co najmniej jednego pliku";
+    QTest::newRow("bez wyjscia") << QStringList{"pdf", p} << 1 << "Podaj -o PLIK.pdf";
+    QTest::newRow("-o i -d") << QStringList{"pdf", p, "-o", "@/x.pdf", "-d", "@"} << 1 << "Podaj -o PLIK.pdf";
+    QTest::newRow("-o z wieloma") << QStringList{"pdf", p, p, "-o", "@/x.pdf"} << 1 << "przyjmuje jedną fakturę";
+    QTest::newRow("zero kopii") << QStringList{"pdf", p, "-o", "@/x.pdf", "--copies", "0"} << 1
+                                << "Niepoprawna liczba egzemplarzy: 0";
+    QTest::newRow("kopie nie liczba") << QStringList{"pdf", p, "-o", "@/x.pdf", "--copies", "dwie"} << 1
+                                      << "Niepoprawna liczba egzemplarzy: dwie";
+    QTest::newRow("zla data duplikatu") << QStringList{"pdf", p, "-o", "@/x.pdf", "--duplicate", "31.02.2018"} << 1
+                                        << "Niepoprawna data duplikatu: 31.02.2018";
+    QTest::newRow("te same nazwy") << QStringList{"pdf", p, QString(ZENTORA_EXAMPLES "/../examples/przyklad.FAK"), "-d", "@"}
+                                   << 1 << "Dwie faktury dałyby ten sam plik przyklad.pdf";
+    QTest::newRow("nieznana opcja") << QStringList{"pdf", p, "-o", "@/x.pdf", "--color"} << 1 << "Nieznana opcja --color.";
+    QTest::newRow("brak faktury") << QStringList{"pdf", "@/brak.FAK", "-o", "@/x.pdf"} << 3
+                                  << "Niepoprawna wersja faktury = 0";
+    QTest::newRow("brak katalogu wyjscia") << QStringList{"pdf", p, "-o", "/nie/ma/x.pdf"} << 3
+                                           << "Nie można zapisać pliku \"/nie/ma/x.pdf\".";
+}
+
+void TstCliPdf::kodyWyjscia()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(int, kod);
+    QFETCH(QString, komunikat);
+    argumenty.replaceInStrings(QStringLiteral("@"), m_dir.path());
+    const Wynik w = Uruchom(argumenty);
+    QCOMPARE(w.kod, kod);
+    QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
+    QVERIFY(!QFile::exists(Plik(QStringLiteral("x.pdf"))));
+}
+
+QTEST_GUILESS_MAIN(TstCliPdf)
+#include "tst_cli_pdf.moc"
