@@ -147,6 +147,18 @@ bool PytanieOkAnuluj(QObject *okno, const QString &info, int domyslny)
     return PytanieOkAnulujNagl(okno, QString(), info, domyslny);
 }
 
+const QString kNiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość");
+
+void KomunikatNiepoprawnejWartosci(QObject *okno)
+{
+    TparDlg par;
+    par.pOkno = okno;
+    par.pIcoDlg = icError;
+    par.pGrKlaw = grpOK;
+    par.pInfo = kNiepoprawnaWartosc;
+    WykonajDialog(par);
+}
+
 QString TekstBledu(const std::exception &e)
 {
     if (const auto *m = dynamic_cast<const EMojeBledy *>(&e))

@@ -60,3 +60,8 @@ bool PytanieTakNieOkna(QObject *okno, const QString &naglowek, const QString &in
 bool PytanieTakNie(const QString &naglowek, const QString &info, int domyslny);
 bool PytanieOkAnulujNagl(QObject *okno, const QString &naglowek, const QString &info, int domyslny);
 bool PytanieOkAnuluj(QObject *okno, const QString &info, int domyslny);
+
+// The box of a field or a grid cell whose value was refused: error icon, one OK button,
+// no caption of its own and the text "Niepoprawna wartość".
+void KomunikatNiepoprawnejWartosci(QObject *okno);
+extern const QString kNiepoprawnaWartosc;

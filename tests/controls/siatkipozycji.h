@@ -1,0 +1,65 @@
+#pragma once
+// Grids set up the way the invoice window sets up its item grid and its totals grid.
+
+#include "controls/justgrid.h"
+#include "controls/kolory.h"
+
+#include <QFont>
+
+inline void UstawJakPozycje(TjustGrid &g)
+{
+    g.setFont(QFont(QStringLiteral("Arial"), 10));
+    g.setColCount(10);
+    g.setRowCount(51);
+    g.setFixedCols(1);
+    g.setFixedRows(1);
+    g.setDefaultRowHeight(22);
+    g.setOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goEditing | goColSizing
+                 | goRowSizing | goTabs | goDrawFocusSelected);
+    g.setScrollBars(ssNone);
+    g.setDrawingStyle(gdsGradient);
+    g.setXkolRodzaj(QStringLiteral("ICCCFZZIZZ"));
+    g.setXkolSzerok(QStringLiteral("20;197;60;36;48;68;72;36;72;72"));
+    g.setXkolJustuj(QStringLiteral("CLCCCPPCPP"));
+    g.setXkolReOnly(QStringLiteral("1000001011"));
+    g.setXkolKolory(QStringLiteral("0000000100"));
+    g.setXkolPapier(QStringLiteral("======H=HH"));
+    g.setXkolor_H(KolorBGR(16776697));
+    g.setXnagJustuj(QStringLiteral("CCCCCCCCCC"));
+    g.setXnagKolory(QStringLiteral("0000000100"));
+    g.setXnagHfontu(0);
+    g.setXnagWysoko(20);
+    g.setXautoFixKolor(0);
+    g.setXautoFixLinie(false);
+    g.setXkol0grad(true);
+    g.setFixedColor(KolorBGR(14808570));
+    g.setXkolJustBL(true);
+    g.setXkolTytuly(QStringLiteral(";Nazwa towaru / usługi;Klasyfik.;Jedn.;Ilość;Cena;Netto;%Vat;VAT zł;Brutto"));
+    g.setXkolSzerZn(QStringLiteral("0;254"));
+    g.UstawZakazaneZnaki(1, QStringLiteral("|"));
+    for (int r = 1; r <= 50; ++r)
+        g.setCells(0, r, QString::number(r));
+}
+
+inline void UstawJakSumy(TjustGrid &g)
+{
+    g.setFont(QFont(QStringLiteral("Arial"), 10));
+    g.setColCount(4);
+    g.setRowCount(10);
+    g.setFixedCols(0);
+    g.setFixedRows(0);
+    g.setDefaultColWidth(72);
+    g.setDefaultRowHeight(20);
+    g.setOptions(goVertLine | goHorzLine);
+    g.setScrollBars(ssNone);
+    g.setXkolRodzaj(QStringLiteral("ZCZZ"));
+    g.setXkolSzerok(QStringLiteral("72;36;72;72"));
+    g.setXkolJustuj(QStringLiteral("PCPP"));
+    g.setXkolReOnly(QStringLiteral("1111"));
+    g.setXkolKolory(QStringLiteral("=1"));
+    g.setXkolPapier(QStringLiteral("K=KKK"));
+    g.setXkolor_K(KolorBGR(16776697));
+    g.setXnagHfontu(0);
+    g.setXnagWysoko(20);
+    g.UkryjPodswietlenie();
+}
