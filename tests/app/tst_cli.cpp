@@ -10,7 +10,6 @@
 #include <QTest>
 
 namespace {
-
 const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
 } // namespace
 
