@@ -3,33 +3,22 @@
 #include "common/teksty.h"
 #include "store/tservisini.h"
 
-namespace {
-template <typename E>
-void IOenum(TservisIni &ini, const QString &klucz, E &wartosc, int max)
-{
-    int v = wartosc;
-    ini.IOk(klucz, v, 0);
-    if (!ini.Xzapis())
-        wartosc = static_cast<E>(Ogranicz(v, 0, max));
-}
-} // namespace
-
 void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
 {
     TservisIni s(plik, zapis);
     const QString puste;
     s.setXdefSekc(QStringLiteral("Parametry"));
-    IOenum(s, QStringLiteral("TypNum"), ini.iniNumerac, numerNSMR);
+    s.IOkEnum(QStringLiteral("TypNum"), ini.iniNumerac, numerNSMR);
     s.IOk(QStringLiteral("Symbol"), ini.iniSymbol, puste);
     s.IOk(QStringLiteral("Folder"), ini.iniFolder, puste);
     s.IOk(QStringLiteral("Podpis"), ini.IniPodpisBmp, puste);
-    IOenum(s, QStringLiteral("MójVat"), ini.iniMojVat, vatA);
-    IOenum(s, QStringLiteral("Zaplac"), ini.iniZaplata, zZaliczPocz);
+    s.IOkEnum(QStringLiteral("MójVat"), ini.iniMojVat, vatA);
+    s.IOkEnum(QStringLiteral("Zaplac"), ini.iniZaplata, zZaliczPocz);
     s.IOk(QStringLiteral("DniZap"), ini.iniDniZapl, 0);
     s.IOk(QStringLiteral("SlowoVAT"), ini.iniSlowoVAT, false);
     s.IOk(QStringLiteral("DataSprzTak"), ini.IniDatSprzTak, false);
     s.IOk(QStringLiteral("ProFormaNip"), ini.IniProForNip, false);
-    IOenum(s, QStringLiteral("TypDatSprze"), ini.IniTypDatSprz, typDdostaw);
+    s.IOkEnum(QStringLiteral("TypDatSprze"), ini.IniTypDatSprz, typDdostaw);
     s.setXdefSekc(QStringLiteral("FirmyRamki"));
     s.IOk(QStringLiteral("Firma0"), ini.iniTabFirm, puste);
     s.setXdefSekc(QStringLiteral("BankiKonta"));

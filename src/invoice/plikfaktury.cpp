@@ -6,18 +6,6 @@
 
 #include <memory>
 
-namespace {
-
-template <typename E>
-void IOenum(TservisIni &ini, const QString &klucz, E &wartosc, int max)
-{
-    int v = wartosc;
-    ini.IOk(klucz, v, 0);
-    if (!ini.Xzapis())
-        wartosc = static_cast<E>(Ogranicz(v, 0, max));
-}
-
-} // namespace
 
 void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie)
 {
@@ -34,14 +22,14 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
             throw EMojeBledy(QStringLiteral("Niepoprawna wersja faktury = %1").arg(wersja));
         dok.WersjaFak = wersja;
     }
-    IOenum(*ini, QStringLiteral("Rodzaj"), dok.RodzajFak, rProForma);
-    IOenum(*ini, QStringLiteral("TypNum"), dok.RodzajNum, numerNSMR);
+    ini->IOkEnum(QStringLiteral("Rodzaj"), dok.RodzajFak, rProForma);
+    ini->IOkEnum(QStringLiteral("TypNum"), dok.RodzajNum, numerNSMR);
     ini->IOk(QStringLiteral("NrFakt"), dok.NumerFak, 0);
     ini->IOk(QStringLiteral("Symbol"), dok.SymbolFak, puste);
     ini->IOk(QStringLiteral("Wystaw"), dok.DataWystaw, puste);
     ini->IOk(QStringLiteral("Sprzed"), dok.DataSprzed, puste);
     ini->IOk(QStringLiteral("Zapłac"), dok.DataZaplaty, puste);
-    IOenum(*ini, QStringLiteral("TypZap"), dok.RodzZaplaty, zZaliczPocz);
+    ini->IOkEnum(QStringLiteral("TypZap"), dok.RodzZaplaty, zZaliczPocz);
     ini->IOk(QStringLiteral("Korekt"), dok.DoKorekty, puste);
     ini->IOk(QStringLiteral("Uwagi"), dok.UwagiDodatk, puste);
 

@@ -28,6 +28,16 @@ public:
     void IOk(const QString &Key, bool &L, bool Ldef, int Tag = 0) { IOsk(FdefSekc, Key, L, Ldef, Tag); }
     void IOkData(const QString &Key, double &D, double Ddef, int Tag = 0) { IOskData(FdefSekc, Key, D, Ddef, Tag); }
 
+    // An enumeration through its ordinal; a value read is limited into 0..max.
+    template <typename E>
+    void IOkEnum(const QString &Key, E &X, int max, int Tag = 0)
+    {
+        int v = X;
+        IOk(Key, v, 0, Tag);
+        if (!Fzapis)
+            X = static_cast<E>(v < 0 ? 0 : v > max ? max : v);
+    }
+
     virtual void DoIOkey(quint16 TypWar, const QString &Sekc, const QString &Key, int Tag);
 
     QString XdefSekc() const { return FdefSekc; }

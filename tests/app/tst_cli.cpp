@@ -1,5 +1,6 @@
 #include "common/cp1250.h"
 #include "pliktymczasowy.h"
+#include "uruchomcli.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,20 +10,6 @@
 #include <QTest>
 
 namespace {
-struct Wynik {
-    int kod = -1;
-    QString wyjscie, bledy;
-};
-
-Wynik Uruchom(const QStringList &argumenty)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZENTORA_CLI), argumenty);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
 } // namespace
 
@@ -47,7 +34,7 @@ private:
 void TstCli::przeliczenieOdtwarzaPrzyklad()
 {
     const QString out = Plik(QStringLiteral("out.FAK"));
-    const Wynik w = Uruchom({QStringLiteral("recompute"), kPrzyklad, QStringLiteral("-o"), out});
+    const WynikCli w = UruchomCli({QStringLiteral("recompute"), kPrzyklad, QStringLiteral("-o"), out});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QString());
     QCOMPARE(CzytajBajty(out), CzytajBajty(kPrzyklad));
@@ -55,7 +42,7 @@ void TstCli::przeliczenieOdtwarzaPrzyklad()
 
 void TstCli::pokazJson()
 {
-    const Wynik w = Uruchom({QStringLiteral("show"), kPrzyklad, QStringLiteral("--json")});
+    const WynikCli w = UruchomCli({QStringLiteral("show"), kPrzyklad, QStringLiteral("--json")});
     QCOMPARE(w.kod, 0);
     const QJsonObject o = QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
     QCOMPARE(o.value(QStringLiteral("oznaczenie")).toString(), QStringLiteral("12/FV/2018"));
@@ -76,7 +63,7 @@ void TstCli::pokazJson()
 
 void TstCli::pokazTekst()
 {
-    const Wynik w = Uruchom({QStringLiteral("show"), kPrzyklad});
+    const WynikCli w = UruchomCli({QStringLiteral("show"), kPrzyklad});
     QCOMPARE(w.kod, 0);
     QVERIFY(w.wyjscie.contains(QStringLiteral("Zentora VAT  nr 12/FV/2018")));
     QVERIFY(w.wyjscie.contains(QStringLiteral("Hurtownia Przykładowa")));
@@ -89,10 +76,10 @@ void TstCli::przeliczenieZmienionejIlosci()
     QByteArray b = CzytajBajty(kPrzyklad);
     b.replace("tresc1=|ryza|3|12,35", "tresc1=|ryza|10|12,35");
     QVERIFY(PiszBajty(p, b));
-    const Wynik stary = Uruchom({QStringLiteral("show"), p, QStringLiteral("--json")});
+    const WynikCli stary = UruchomCli({QStringLiteral("show"), p, QStringLiteral("--json")});
     QCOMPARE(QJsonDocument::fromJson(stary.wyjscie.toUtf8()).object().value(QStringLiteral("do_zaplaty")).toString(),
              QStringLiteral("147,71"));
-    const Wynik w = Uruchom({QStringLiteral("recompute"), p, QStringLiteral("--json")});
+    const WynikCli w = UruchomCli({QStringLiteral("recompute"), p, QStringLiteral("--json")});
     QCOMPARE(w.kod, 0);
     const QJsonObject o = QJsonDocument::fromJson(w.wyjscie.toUtf8()).object();
     // 10 × 12,35 = 123,50 net, 28,41 VAT, 151,91 gross
@@ -105,14 +92,14 @@ void TstCli::przeliczenieZmienionejIlosci()
 
 void TstCli::slownie()
 {
-    const Wynik w = Uruchom({QStringLiteral("words"), QStringLiteral("1.234,56"), QStringLiteral("1234,56"),
+    const WynikCli w = UruchomCli({QStringLiteral("words"), QStringLiteral("1.234,56"), QStringLiteral("1234,56"),
                              QStringLiteral("0,01"), QStringLiteral("-12,34")});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.wyjscie, QStringLiteral("jeden tysiąc dwieście trzydzieści cztery i pięćdziesiąt sześć groszy\n"
                                        "jeden tysiąc dwieście trzydzieści cztery i pięćdziesiąt sześć groszy\n"
                                        "jeden grosz\n"
                                        "dwanaście i trzydzieści cztery grosze\n"));
-    const Wynik z = Uruchom({QStringLiteral("words"), QStringLiteral("sto")});
+    const WynikCli z = UruchomCli({QStringLiteral("words"), QStringLiteral("sto")});
     QCOMPARE(z.kod, 2);
     QVERIFY(z.bledy.contains(QStringLiteral("Niepoprawna kwota: sto")));
 }
@@ -120,7 +107,7 @@ void TstCli::slownie()
 void TstCli::nowaFaktura()
 {
     const QString out = Plik(QStringLiteral("nowa.FAK"));
-    const Wynik w = Uruchom({QStringLiteral("new"), QStringLiteral("-o"), out, QStringLiteral("--config"),
+    const WynikCli w = UruchomCli({QStringLiteral("new"), QStringLiteral("-o"), out, QStringLiteral("--config"),
                              QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--today"),
                              QStringLiteral("05.03.2018")});
     QCOMPARE(w.kod, 0);
@@ -134,7 +121,7 @@ void TstCli::nowaFaktura()
 
     // no configuration file: numbering N / R, cash, due on the day of issue
     const QString out2 = Plik(QStringLiteral("nowa2.FAK"));
-    QCOMPARE(Uruchom({QStringLiteral("new"), QStringLiteral("-o"), out2, QStringLiteral("--config"),
+    QCOMPARE(UruchomCli({QStringLiteral("new"), QStringLiteral("-o"), out2, QStringLiteral("--config"),
                       Plik(QStringLiteral("brak.ini")), QStringLiteral("--today"), QStringLiteral("31.12.2010")})
                  .kod,
              0);
@@ -187,7 +174,7 @@ void TstCli::kodyWyjscia()
     if (!plik.isEmpty())
         QVERIFY(PiszBajty(p, plik));
     argumenty.replaceInStrings(QStringLiteral("@"), p);
-    const Wynik w = Uruchom(argumenty);
+    const WynikCli w = UruchomCli(argumenty);
     QCOMPARE(w.kod, kod);
     QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
     if (kod != 1)

@@ -1,6 +1,7 @@
 // zentora-cli pdf: the invoice drawn headless through the printing layer, read back with
 // poppler-utils.
 #include "pliktymczasowy.h"
+#include "uruchomcli.h"
 #include "print/pdftekst.h"
 
 #include <QDir>
@@ -9,24 +10,6 @@
 #include <QTest>
 
 namespace {
-struct Wynik {
-    int kod = -1;
-    QString wyjscie, bledy;
-};
-
-Wynik Uruchom(const QStringList &argumenty)
-{
-    QProcess p;
-    // the tool needs no display and must not look for one
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ZENTORA_CLI), argumenty);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
 const QString kKonfiguracja = QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini");
@@ -70,7 +53,7 @@ private:
 void TstCliPdf::przyklad()
 {
     const QString out = Plik(QStringLiteral("przyklad.pdf"));
-    const Wynik w = Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"),
+    const WynikCli w = UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"),
                              kKonfiguracja});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QString());
@@ -99,7 +82,7 @@ void TstCliPdf::slowoVat()
     const QString ini = Plik(QStringLiteral("vat.ini"));
     QVERIFY(PiszBajty(ini, "[Parametry]\r\nSlowoVAT=1\r\n"));
     const QString out = Plik(QStringLiteral("vat.pdf"));
-    QCOMPARE(Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini}).kod, 0);
+    QCOMPARE(UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini}).kod, 0);
     QVERIFY(LinieZOdstepami(out).contains(QStringLiteral("Zentora VAT   numer:  12/FV/2018")));
     QVERIFY(PdfTekst(out).contains(QStringLiteral("faktury VAT")));
 }
@@ -108,7 +91,7 @@ void TstCliPdf::korekta()
 {
     const QString fak = Zmieniony(QStringLiteral("korekta.FAK"), {{"Rodzaj=0", "Rodzaj=1"}, {"Korekt=", "Korekt=7/FV/2018"}});
     const QString out = Plik(QStringLiteral("korekta.pdf"));
-    const Wynik w = Uruchom({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
+    const WynikCli w = UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
     QCOMPARE(w.kod, 0);
     const QStringList linie = LinieZOdstepami(out);
     QVERIFY2(linie.contains(QStringLiteral("Zentora korygująca   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
@@ -124,7 +107,7 @@ void TstCliPdf::korekta()
 void TstCliPdf::kopieIDuplikat()
 {
     const QString out = Plik(QStringLiteral("kopie.pdf"));
-    const Wynik w = Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--copies"),
+    const WynikCli w = UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--copies"),
                              QStringLiteral("2"), QStringLiteral("--duplicate"), QStringLiteral("10.04.2018")});
     QCOMPARE(w.kod, 0);
     QCOMPARE(PdfStrony(out), 2);
@@ -138,8 +121,8 @@ void TstCliPdf::kopieIDuplikat()
 void TstCliPdf::ekstraMarginesy()
 {
     const QString zwykly = Plik(QStringLiteral("zwykly.pdf")), szeroki = Plik(QStringLiteral("szeroki.pdf"));
-    QCOMPARE(Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), zwykly}).kod, 0);
-    QCOMPARE(Uruchom({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), szeroki, QStringLiteral("--extra-margins")}).kod,
+    QCOMPARE(UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), zwykly}).kod, 0);
+    QCOMPARE(UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), szeroki, QStringLiteral("--extra-margins")}).kod,
              0);
     // 7 mm from the paper edge instead of the 5 mm strip of the PDF page: 2 mm = 5.67 pt
     const double przesuniecie = X(szeroki, QStringLiteral("NABYWCA:")) - X(zwykly, QStringLiteral("NABYWCA:"));
@@ -153,12 +136,12 @@ void TstCliPdf::podpisBezPliku()
     QVERIFY(PiszBajty(ini, "[Parametry]\r\nPodpis=/nie/ma/podpis.bmp\r\n"));
     const QString out = Plik(QStringLiteral("podpis.pdf"));
     const QStringList a{QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini};
-    Wynik w = Uruchom(a + QStringList{QStringLiteral("--signature")});
+    WynikCli w = UruchomCli(a + QStringList{QStringLiteral("--signature")});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QStringLiteral("Nie znaleziono pliku rysunku podpisu:\n/nie/ma/podpis.bmp\n"
                                      "Podpis nie zostanie wydrukowany\n"));
     QVERIFY(PdfTekst(out).contains(QStringLiteral("Przykładowy Jan")));
-    w = Uruchom(a);   // no --signature: no picture and nothing to say
+    w = UruchomCli(a);   // no --signature: no picture and nothing to say
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QString());
 }
@@ -168,7 +151,7 @@ void TstCliPdf::wielePlikow()
     const QString druga = Zmieniony(QStringLiteral("druga.FAK"), {{"NrFakt=12", "NrFakt=13"}});
     const QString zla = Zmieniony(QStringLiteral("zla.FAK"), {{"Wersja=2", "Wersja=9"}});
     const QString katalog = Plik(QStringLiteral("wyniki/pdf"));
-    const Wynik w = Uruchom({QStringLiteral("pdf"), kPrzyklad, zla, druga, QStringLiteral("-d"), katalog});
+    const WynikCli w = UruchomCli({QStringLiteral("pdf"), kPrzyklad, zla, druga, QStringLiteral("-d"), katalog});
     QCOMPARE(w.kod, 3);   // the unreadable one is reported, the others are written
     QVERIFY(w.bledy.contains(QStringLiteral("zla.FAK: Niepoprawna wersja faktury = 9")));
     QCOMPARE(QDir(katalog).entryList(QDir::Files), (QStringList{"druga.pdf", "przyklad.pdf"}));
@@ -209,7 +192,7 @@ void TstCliPdf::kodyWyjscia()
     QFETCH(int, kod);
     QFETCH(QString, komunikat);
     argumenty.replaceInStrings(QStringLiteral("@"), m_dir.path());
-    const Wynik w = Uruchom(argumenty);
+    const WynikCli w = UruchomCli(argumenty);
     QCOMPARE(w.kod, kod);
     QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
     QVERIFY(!QFile::exists(Plik(QStringLiteral("x.pdf"))));

@@ -1,0 +1,26 @@
+#pragma once
+// Runs the built zentora-cli and collects what it printed.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+struct WynikCli {
+    int kod = -1;
+    QString wyjscie, bledy;
+};
+
+inline WynikCli UruchomCli(const QStringList &argumenty)
+{
+    QProcess p;
+    // the tool needs no display and must not look for one
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZENTORA_CLI), argumenty);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
