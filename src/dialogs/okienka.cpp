@@ -1,34 +1,23 @@
 #include "okienka.h"
 
-#include "polozenie.h"
-
-#include "common/program.h"
+#include "controls/forma.h"
+#include "controls/platforma.h"
 
 #include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 
-int SkalujOkno(int n)
-{
-    const QScreen *ekran = QGuiApplication::primaryScreen();
-    const int dpi = ekran ? qRound(ekran->logicalDotsPerInch()) : 96;
-    return SkalujDoDpi(n, dpi);
-}
+int SkalujOkno(int n) { return SkalujDpi(n); }
 
 void PrzygotujOkno(QWidget *okno)
 {
-    QFont f(QStringLiteral("Tahoma"));
+    if (!okno)
+        return;
+    // The small windows are designed for Tahoma 8: the size first, the family and the
+    // shared edit menus from the common window preparation.
+    QFont f = okno->font();
     f.setPointSize(8);
     okno->setFont(f);
-    PrzypiszMenuKontrolkom(okno);
+    PrzygotujForme(okno);
 }
 
-void PrzypiszMenuKontrolkom(QWidget *okno)
-{
-    if (!ProcPrzypiszPopup)
-        return;
-    const auto kontrolki = okno->findChildren<QWidget *>();
-    for (QWidget *w : kontrolki)
-        ProcPrzypiszPopup(w);
-}
+void PrzypiszMenuKontrolkom(QWidget *okno) { PrzypiszPopupOknu(okno); }
