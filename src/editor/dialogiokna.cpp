@@ -2,9 +2,14 @@
 
 #include "zentoraedyt.h"
 
+#include "fakparam.h"
+
 #include "dialogs/dlgkalendarz.h"
+#include "dialogs/dlgkontekst.h"
 
 void TZentoraForma::UstawDialogiWspolpracownikow()
 {
     Dialogi.Kalendarz = &KalendarzDlaPola;
+    Dialogi.Lista = &WybierzZListy;
+    Dialogi.Parametry = &PokazParametry;
 }

@@ -35,6 +35,13 @@ void TZentoraForma::EdyMiastoChange(const QString &tekst)
     QString opis, param;
     if (Dialogi.Lista(this, linie, 0, EdyMiasto->width(), 8, 10, EdyMiasto, opis, param) && !brak && Niepusty(param))
         EdyMiasto->setText(param);
+    // typing goes on in the field, after the letter or the chosen city
+    if (isVisible()) {
+        activateWindow();
+        EdyMiasto->setFocus(Qt::OtherFocusReason);
+        EdyMiasto->deselect();
+        EdyMiasto->end(false);
+    }
 }
 
 void TZentoraForma::WybierzDate(TokienkoData *pole)
