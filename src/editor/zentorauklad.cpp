@@ -31,8 +31,10 @@ QLabel *Etykieta(QWidget *rodzic, const QString &tekst, Qt::Alignment w = Qt::Al
     return l;
 }
 
-QFont Pogrubiona(QFont f)
+// Bold over whatever font the control inherits.
+QFont Pogrubiona()
 {
+    QFont f;
     f.setBold(true);
     return f;
 }
@@ -168,7 +170,7 @@ void TZentoraForma::UtworzPasek()
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
-    ToolBar1->setIconSize(QSize(20, 20));
+    ToolBar1->setIconSize(QSize(18, 18));
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
@@ -182,6 +184,8 @@ void TZentoraForma::UtworzPasek()
     EdyNumRach->setMaxLength(5);
     EdyNumRach->setXJawne0(false);
     EdyNumRach->setXWprawo(false);
+    EdyNumRach->setFont(Pogrubiona());
+    EdyNumRach->setFixedWidth(52);
 
     ToolBar1->addActions({AcNowa, AcOtworz, AcZapisz, AcDrukuj});
     ToolBar1->addSeparator();
@@ -210,10 +214,10 @@ void TZentoraForma::UtworzNaglowek()
     EdyKod->UstawMaske(QStringLiteral("99-999;1;_"));
     EdyMiasto = new TPoleEdycji(30, p);
     EdyNip = new TPoleEdycji(13, p);
-    EdyNip->setFont(Pogrubiona(EdyNip->font()));
+    EdyNip->setFont(Pogrubiona());
     EdyOsoba = new TPoleEdycji(30, p);
     cboJakPlaci = new TComboLista(p);
-    cboJakPlaci->setFont(Pogrubiona(cboJakPlaci->font()));
+    cboJakPlaci->setFont(Pogrubiona());
     EdyDatWyst = new TokienkoData(p);
     EdyDatSprz = new TokienkoData(p);
     EdyDatZapl = new TokienkoData(p);
@@ -239,7 +243,7 @@ void TZentoraForma::UtworzNaglowek()
     };
     for (const auto &[t, a] : etykiety)
         m_etykiety.insert(t, Etykieta(p, t, a));
-    m_etykiety.value(QStringLiteral("daty"))->setFont(Pogrubiona(p->font()));
+    m_etykiety.value(QStringLiteral("daty"))->setFont(Pogrubiona());
 }
 
 void TZentoraForma::UtworzSiatki()
@@ -366,7 +370,7 @@ void TZentoraForma::UtworzStopke()
     m_etykiety.insert(korekta->text(), korekta);
     m_etykiety.insert(QStringLiteral("Rabat [ % ]"), Etykieta(c, QStringLiteral("Rabat [ % ]")));
     for (const QString &t : {QStringLiteral("Razem"), QStringLiteral("Do zapłaty")})
-        m_etykiety.value(t)->setFont(Pogrubiona(c->font()));
+        m_etykiety.value(t)->setFont(Pogrubiona());
 }
 
 // ---------------------------------------------------------------- places
