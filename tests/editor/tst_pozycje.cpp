@@ -7,6 +7,7 @@
 #include "common/daty.h"
 #include "controls/justgrid.h"
 #include "controls/tokienka.h"
+#include "editor/poleedycji.h"
 #include "invoice/sumy.h"
 #include "pliktymczasowy.h"
 
@@ -66,6 +67,7 @@ private slots:
     void sprawdzenieStawki_data();
     void sprawdzenieStawki();
     void wierszePomiedzy();
+    void stawkaPoZmianieDaty();
     void usuwanie_data();
     void usuwanie();
     void wstawianie_data();
@@ -191,6 +193,33 @@ void TstPozycje::wierszePomiedzy()
     QCOMPARE(t.okno->Zentora.IlePozyc, 3);
     QVERIFY(t.okno->Zentora.Pozycja(2).PozJestPusta());
     QCOMPARE(t.okno->Zentora.SumyFaktury[vatSum].Brutto, QStringLiteral("3,69"));
+}
+
+void TstPozycje::stawkaPoZmianieDaty()
+{
+    // a row valued at the rates before 2011 no longer fits once the sale date moves on
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    t.Wpisz(o.EdyFirma, QStringLiteral("Firma"));
+    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2010"));
+    t.WpiszPozycje(1, QStringLiteral("Stary"), QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("22"));
+    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
+    QVERIFY(t.prezenter.pokazane.isEmpty());
+    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2018"));
+    const QString komunikat = KomunikatStawki(QStringLiteral("22"), QStringLiteral("0%   8%   23%   5%   "));
+    // the next accepted cell shows the rate message once and leaves the totals
+    t.WpiszPozycje(2, QStringLiteral("Nowy"), QStringLiteral("1"), QStringLiteral("10"));
+    QVERIFY(t.prezenter.teksty().contains(komunikat));
+    QVERIFY(!t.prezenter.teksty().contains(QStringLiteral("Niepoprawna wartość")));
+    QCOMPARE(o.Grid->Cells(kolTowar, 2), QStringLiteral("Nowy"));
+    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
+    QVERIFY(!o.Grid->EdytorOtwarty());
+    // saving stops at the totals label "22 %" with the same message, and writes nothing
+    t.prezenter.pokazane.clear();
+    t.nazwyPlikow = {t.Plik(QStringLiteral("S.FAK"))};
+    t.Wykonaj(o.AcZapisz);
+    QCOMPARE(t.prezenter.teksty(), QStringList{komunikat});
+    QVERIFY(!QFile::exists(t.Plik(QStringLiteral("S.FAK"))));
 }
 
 void TstPozycje::usuwanie_data()
