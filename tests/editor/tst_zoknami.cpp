@@ -11,6 +11,7 @@
 #include "invoice/konfiguracja.h"
 #include "pliktymczasowy.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -49,40 +50,42 @@ TFakParam *Parametry() { return qobject_cast<TFakParam *>(QApplication::activeMo
 class TstZOknami : public QObject {
     Q_OBJECT
 private slots:
-    void parametry_data();
     void parametry();
     void listaMiast_data();
     void listaMiast();
 };
 
-void TstZOknami::parametry_data()
-{
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("OK") << true;
-    QTest::newRow("Anuluj") << false;
-}
-
 void TstZOknami::parametry()
 {
-    QFETCH(bool, ok);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
     o.Dialogi.Parametry = &PokazParametry;
     const QByteArray przed = CzytajBajty(t.ini);
     int strona = -1;
-    GdyOtwarte<TFakParam>(&Parametry, [ok, &strona](TFakParam *d) {
+    // the person's "..." button: the dialog on the bank and person page, confirmed
+    GdyOtwarte<TFakParam>(&Parametry, [&strona](TFakParam *d) {
         strona = d->Strony->currentIndex();
         d->EdyOsoba->setText(QStringLiteral("Anna Nowak"));
-        (ok ? d->BtnOk : d->BtnAnuluj)->click();
+        d->BtnOk->click();
     });
     QTest::mouseClick(static_cast<QWidget *>(o.BtnSprzedal), Qt::LeftButton);
     QCOMPARE(strona, 3);
-    QCOMPARE(o.EdySprzedal->text(), ok ? QStringLiteral("Anna Nowak") : QStringLiteral("Przykładowy Jan"));
+    QCOMPARE(o.EdySprzedal->text(), QStringLiteral("Anna Nowak"));
     TiniZentora zapisane;
     CzytajParametry(t.ini, zapisane);
-    QCOMPARE(zapisane.iniTabOsob, ok ? QStringLiteral("Anna Nowak") : QStringLiteral("Przykładowy Jan"));
-    if (!ok)
-        QCOMPARE(CzytajBajty(t.ini), przed);
+    QCOMPARE(zapisane.iniTabOsob, QStringLiteral("Anna Nowak"));
+    // the command: the general page, cancelled
+    const QByteArray po = CzytajBajty(t.ini);
+    GdyOtwarte<TFakParam>(&Parametry, [&strona](TFakParam *d) {
+        strona = d->Strony->currentIndex();
+        d->EdyOsoba->setText(QStringLiteral("Nikt"));
+        d->BtnAnuluj->click();
+    });
+    o.AcParametry->trigger();
+    QCOMPARE(strona, 0);
+    QCOMPARE(o.EdySprzedal->text(), QStringLiteral("Anna Nowak"));
+    QCOMPARE(CzytajBajty(t.ini), po);
+    QVERIFY(po != przed);
     QVERIFY(t.prezenter.pokazane.isEmpty());
 }
 
