@@ -69,7 +69,7 @@ public:
     }
     QString Suma(int kol, int wiersz) const override { return F.SumGrid->Cells(kol, wiersz); }
     void UstawSume(int kol, int wiersz, const QString &tekst) override { F.SumGrid->setCells(kol, wiersz, tekst); }
-    void UstawDoZaplaty(const QString &tekst) override { F.PanZaplata->setText(Trim(tekst) + QLatin1Char(' ')); }
+    void UstawDoZaplaty(const QString &tekst) override { F.PanZaplata->setText(Trim(tekst)); }
     QString TekstDatySprzedazy() const override { return F.EdyDatSprz->Tekst(); }
 
 private:
@@ -470,6 +470,9 @@ void TZentoraForma::OtworzPlik(const QString &plik)
         if (sciezka.isEmpty())
             return;
     }
+    // a file that is not there is said so plainly (reading it would report a wrong version)
+    if (!QFileInfo(sciezka).isFile())
+        throw EMojeBledy(QStringLiteral("Nie znaleziono pliku faktury \"%1\".").arg(QDir::toNativeSeparators(sciezka)));
     TzentoraVat f;
     CzytajFakture(sciezka, f);
     Grid->PrzerwijEdycje();

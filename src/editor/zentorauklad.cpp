@@ -320,6 +320,7 @@ void TZentoraForma::UtworzSiatki()
     PanZaplata->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PanZaplata->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PanZaplata->setAutoFillBackground(true);
+    PanZaplata->setIndent(4);
     QPalette pz = PanZaplata->palette();
     pz.setColor(QPalette::Window, KolorBGR(16776697));
     PanZaplata->setPalette(pz);

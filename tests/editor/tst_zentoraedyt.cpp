@@ -4,6 +4,7 @@
 
 #include "oknotestowe.h"
 
+#include "common/bledy.h"
 #include "common/daty.h"
 #include "common/program.h"
 #include "common/teksty.h"
@@ -298,6 +299,12 @@ void TstZentoraEdyt::otwarcieWadliwegoPliku()
     QCOMPARE(t.prezenter.pokazane.last().pIcoDlg, icError);
     QCOMPARE(o.EdyFirma->text(), QStringLiteral("Moja"));
     QCOMPARE(o.NazwaRobo, QString());
+    // a file that is not there
+    t.prezenter.odpowiedzi = {idOK};
+    o.Dialogi.NazwaPliku = nullptr;   // no dialog may open for a given name
+    const QString brak = t.Plik(QStringLiteral("brak.FAK"));
+    QVERIFY_THROWS_EXCEPTION(EMojeBledy, o.OtworzProFormeEx(brak));
+    QCOMPARE(o.EdyFirma->text(), QStringLiteral("Moja"));
     // an opened invoice with an unreadable sale date says so once
     TzentoraVat f = FakturaPrzykladowa();
     f.DataSprzed = kPustaData;
