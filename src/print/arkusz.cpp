@@ -379,7 +379,7 @@ bool TARKUSZ::RysujSkalujBMP(const QImage &Bitmapa, qint32 Xb, qint32 Yb, qint32
 qint32 TARKUSZ::Lnapisu(const QString &S)
 {
     TestujAbort();
-    return Plotno().SzerokoscTekstu(ZnakiSterujaceNaSpacje(S));
+    return Plotno().SzerokoscTekstu(SterujaceNaSpacje(S));
 }
 
 void TARKUSZ::Pisz(TPoint P, const QString &s)
@@ -388,7 +388,7 @@ void TARKUSZ::Pisz(TPoint P, const QString &s)
     if (Pusty(s))
         return;
     StosujTlo();
-    Plotno().PiszTekst(P, ZnakiSterujaceNaSpacje(s), nullptr);
+    Plotno().PiszTekst(P, SterujaceNaSpacje(s), nullptr);
 }
 
 void TARKUSZ::Wiersz(Tjustuj just, const QString &s, qint32 Odsun)
@@ -396,7 +396,7 @@ void TARKUSZ::Wiersz(Tjustuj just, const QString &s, qint32 Odsun)
     TestujAbort();
     if (Ydruk + WydajCzcionke().Hexter > AktRobocza.Y)
         NowaStrona();
-    const QString t = ZnakiSterujaceNaSpacje(s);
+    const QString t = SterujaceNaSpacje(s);
     qint32 x = Odsun;
     switch (JustPoziom(just)) {
     case pozPrawo: x = AktRobocza.X - Odsun - Lnapisu(t); break;

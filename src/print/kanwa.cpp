@@ -19,7 +19,7 @@ void TKanwa::WypelnijProstokat(const TRect &r)
         Wypelnij(r, m_pedzel.kolor);
 }
 
-QString ZnakiSterujaceNaSpacje(const QString &s)
+QString SterujaceNaSpacje(const QString &s)
 {
     QString t = s;
     for (QChar &c : t)
@@ -159,7 +159,7 @@ qint32 TKanwa::RysujTekst(const TRect &r, unsigned flagi, const QString &s)
 
     if (mierz)
         return h;
-    const QString t = ZnakiSterujaceNaSpacje(s);
+    const QString t = SterujaceNaSpacje(s);
     qint32 y = r.Top;
     if (flagi & dtBOTTOM)
         y = r.Bottom - h;

@@ -148,4 +148,4 @@ private:
 };
 
 // Characters below U+0020 cannot be printed on one line; they become spaces.
-QString ZnakiSterujaceNaSpacje(const QString &s);
+QString SterujaceNaSpacje(const QString &s);

@@ -23,7 +23,7 @@ QString PlikPodpisu;
 bool EkstraMarginesy = false;
 bool DrukujDuplikat = false;
 double DataDuplikatu = 0;
-std::function<bool(QWidget *, const TiniZentora &, int &)> ProcOpcjeDruku;
+std::function<bool(QWidget *, const TzentoraVat &, const TiniZentora &, int &)> ProcOpcjeDruku;
 
 namespace {
 
@@ -482,7 +482,7 @@ void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &ini
 
 int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie)
 {
-    if (Wlasciciel && ProcOpcjeDruku && !ProcOpcjeDruku(Wlasciciel, iniFak, Kopie))
+    if (Wlasciciel && ProcOpcjeDruku && !ProcOpcjeDruku(Wlasciciel, Fakt, iniFak, Kopie))
         return 0;
     const QString tytul = TytulDokumentu(Fakt);
     bool dalej = true;

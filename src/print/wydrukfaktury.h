@@ -24,9 +24,11 @@ extern bool DrukujDuplikat;    // print as a duplicate
 extern double DataDuplikatu;   // date of the duplicate, 0 for none
 
 // The options step of DrukujFakture: asks for the options and the copy count, false when
-// the user gives up. Empty until the options dialog fills it: then the print goes ahead
-// with the options as they are.
-extern std::function<bool(QWidget *wlasciciel, const TiniZentora &ini, int &kopie)> ProcOpcjeDruku;
+// the user gives up; it gets the invoice for its preview and PDF buttons. Empty until the
+// options dialog fills it (ZainstalujOpcjeDruku): then the print goes ahead with the
+// options as they are.
+extern std::function<bool(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &ini, int &kopie)>
+    ProcOpcjeDruku;
 
 using TlongKolFak = std::array<qint32, 9>;
 using TstrgKolFak = std::array<QString, 9>;

@@ -267,9 +267,13 @@ void TstDrukarka::krokOpcji()
     QWidget okno;
     int wywolania = 0;
     bool zgoda = false;
-    ProcOpcjeDruku = [&](QWidget *wlasciciel, const TiniZentora &ini, int &kopie) {
+    ProcOpcjeDruku = [&](QWidget *wlasciciel, const TzentoraVat &f, const TiniZentora &ini, int &kopie) {
         ++wywolania;
-        [&] { QCOMPARE(wlasciciel, &okno); QCOMPARE(ini.iniSymbol, QStringLiteral("FV")); }();
+        [&] {
+            QCOMPARE(wlasciciel, &okno);
+            QCOMPARE(ini.iniSymbol, QStringLiteral("FV"));
+            QCOMPARE(f.KupFirma, QStringLiteral("Hurtownia Przykładowa"));
+        }();
         kopie = 1;
         EkstraMarginesy = true;
         return zgoda;

@@ -1,0 +1,438 @@
+// The print options dialog: what it opens with, what "DRUKUJ" and the other ways out leave
+// in the copy count and the print options, the signature and duplicate rules, the printer,
+// preview and PDF buttons and the options step of the print command.
+
+#include "print/opcjedruku.h"
+
+#include "common/daty.h"
+#include "controls/tokienka.h"
+#include "fakturaprzykladowa.h"
+#include "pdftekst.h"
+#include "prezentertestowy.h"
+#include "print/drukarka.h"
+#include "print/wydrukfaktury.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs `co` on the first modal window of type T that shows up (checked every 10 ms).
+template <class T>
+QTimer *GdyModalny(std::function<void(T *)> co)
+{
+    auto *t = new QTimer;
+    t->setInterval(10);
+    QObject::connect(t, &QTimer::timeout, [t, co] {
+        if (auto *d = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            t->stop();
+            t->deleteLater();
+            co(d);
+        }
+    });
+    t->start();
+    return t;
+}
+
+// Steps on the dialog, separated by spaces: "k2" chooses 2 copies, "D" clicks the duplicate
+// box, "P" the signature box, "L" the second line of its caption, "M" the margins box,
+// "d<digits>" types a date; the last step closes: "OK", "Enter", "Anuluj" or "Esc".
+void Wykonaj(TZentoraDialDruk *d, const QString &kroki)
+{
+    for (const QString &k : kroki.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (k.startsWith(QLatin1Char('k')))
+            d->ComboKopie->setCurrentIndex(k.mid(1).toInt());
+        else if (k == QLatin1String("D"))
+            QTest::mouseClick(d->cbDuplikat, Qt::LeftButton, {}, QPoint(6, d->cbDuplikat->height() / 2));
+        else if (k == QLatin1String("P"))
+            QTest::mouseClick(d->cboRysujPodpis, Qt::LeftButton, {}, QPoint(6, d->cboRysujPodpis->height() / 2));
+        else if (k == QLatin1String("L"))
+            QTest::mouseClick(d->Label3, Qt::LeftButton, {}, QPoint(10, d->Label3->height() / 2));
+        else if (k == QLatin1String("M"))
+            QTest::mouseClick(d->cboMarginUser, Qt::LeftButton, {}, QPoint(6, d->cboMarginUser->height() / 2));
+        else if (k.startsWith(QLatin1Char('d'))) {
+            d->EdyDupData->setFocus();
+            d->EdyDupData->setCursorPosition(0);
+            QTest::keyClicks(d->EdyDupData, k.mid(1));
+        } else if (k == QLatin1String("OK"))
+            d->BtnOk->click();
+        else if (k == QLatin1String("Enter"))
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : d, Qt::Key_Return);
+        else if (k == QLatin1String("Anuluj"))
+            d->BtnAnul->click();
+        else if (k == QLatin1String("Esc"))
+            QTest::keyClick(d, Qt::Key_Escape);
+    }
+}
+
+QString Data(double d) { return DataNaTekst(QString(), d); }
+
+} // namespace
+
+class TstOpcjeDruku : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void otwarcie_data();
+    void otwarcie();
+    void wybory_data();
+    void wybory();
+    void kolejneWydruki();
+    void zlaDataDuplikatu();
+    void drukarka();
+    void podglad();
+    void doPdf();
+    void bezFaktury();
+    void krokPolecenia();
+    void teksty_data();
+    void teksty();
+
+private:
+    QTemporaryDir m_dir;
+    QWidget *m_okno = nullptr;
+};
+
+void TstOpcjeDruku::init()
+{
+    DrukujPodpis = true;
+    PlikPodpisu = QStringLiteral("stary.bmp");
+    EkstraMarginesy = false;
+    // what a previous print may have left
+    DrukujDuplikat = true;
+    DataDuplikatu = KodujDate(2018, 1, 2, 0);
+    ProcUstawDrukarke = nullptr;
+    m_okno = new QWidget;
+    m_okno->show();
+}
+
+void TstOpcjeDruku::cleanup()
+{
+    delete m_okno;
+    m_okno = nullptr;
+    ProcOpcjeDruku = nullptr;
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TstOpcjeDruku::otwarcie_data()
+{
+    QTest::addColumn<int>("kopie");
+    QTest::addColumn<QString>("plikPodpisu");
+    QTest::addColumn<bool>("drukujPodpis");
+    QTest::addColumn<bool>("marginesy");
+    QTest::addColumn<int>("pozycja");
+    QTest::addColumn<bool>("podpis");
+
+    QTest::newRow("7 kopii to 3") << 7 << "podpis.bmp" << true << false << 3 << true;
+    QTest::newRow("-1 to 0") << -1 << "podpis.bmp" << true << true << 0 << true;
+    QTest::newRow("2 kopie") << 2 << "podpis.bmp" << true << false << 2 << true;
+    QTest::newRow("bez pliku podpisu") << 1 << "" << true << false << 1 << false;
+    QTest::newRow("plik z samych spacji") << 1 << "   " << true << false << 1 << false;
+    QTest::newRow("podpis wylaczony wczesniej") << 1 << "podpis.bmp" << false << true << 1 << false;
+}
+
+void TstOpcjeDruku::otwarcie()
+{
+    QFETCH(int, kopie);
+    QFETCH(QString, plikPodpisu);
+    QFETCH(bool, drukujPodpis);
+    QFETCH(bool, marginesy);
+    DrukujPodpis = drukujPodpis;
+    EkstraMarginesy = marginesy;
+    TiniZentora ini;
+    ini.IniPodpisBmp = plikPodpisu;
+    int pozycja = -1;
+    bool podpis = false, margines = false, duplikat = true, opcjaDuplikatu = true;
+    QString data = QStringLiteral("?");
+    QString tytul, plik;
+    QWidget *wlasciciel = nullptr;
+    bool fokus = false;
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        pozycja = d->ComboKopie->currentIndex();
+        podpis = d->cboRysujPodpis->isChecked();
+        margines = d->cboMarginUser->isChecked();
+        duplikat = d->cbDuplikat->isChecked();
+        opcjaDuplikatu = DrukujDuplikat || DataDuplikatu != 0;
+        data = Data(d->EdyDupData->XWartosc());
+        tytul = d->windowTitle();
+        wlasciciel = d->parentWidget();
+        plik = d->FplikPodpisuBmp;
+        fokus = d->focusWidget() == d->BtnOk && d->BtnOk->isDefault();
+        d->reject();
+    });
+    const int przed = kopie;
+    QVERIFY(!PokazOpcjeDruku(m_okno, ini, kopie));
+    QCOMPARE(kopie, przed);   // Cancel leaves the count as it was
+    QTEST(pozycja, "pozycja");
+    QTEST(podpis, "podpis");
+    QCOMPARE(margines, marginesy);
+    QVERIFY(!duplikat);
+    QVERIFY(!opcjaDuplikatu);   // cleared as soon as the dialog opens
+    QCOMPARE(data, QString());
+    QCOMPARE(tytul, QStringLiteral("Drukowanie faktury"));
+    QCOMPARE(wlasciciel, m_okno);
+    QCOMPARE(plik, plikPodpisu);
+    QVERIFY(fokus);   // Enter prints
+}
+
+void TstOpcjeDruku::wybory_data()
+{
+    QTest::addColumn<QString>("plikPodpisu");
+    QTest::addColumn<QString>("kroki");
+    QTest::addColumn<int>("pozycjaPrzedZamknieciem");
+    QTest::addColumn<bool>("wynik");
+    QTest::addColumn<int>("kopie");
+    QTest::addColumn<bool>("podpis");
+    QTest::addColumn<QString>("plik");
+    QTest::addColumn<bool>("marginesy");
+    QTest::addColumn<bool>("duplikat");
+    QTest::addColumn<QString>("data");
+
+    const QString bmp = QStringLiteral("podpis.bmp");
+    QTest::newRow("0 egzemplarzy") << bmp << "k0 OK" << 0 << true << 0 << true << bmp << false << false << "";
+    QTest::newRow("Enter drukuje") << bmp << "Enter" << 2 << true << 2 << true << bmp << false << false << "";
+    QTest::newRow("duplikat: 2 na 1") << bmp << "D OK" << 1 << true << 1 << true << bmp << false << true << "";
+    QTest::newRow("duplikat, potem znow 2") << bmp << "D k2 OK" << 2 << true << 2 << true << bmp << false << true << "";
+    QTest::newRow("odznaczenie duplikatu nic nie zmienia") << bmp << "D k3 D OK" << 3 << true << 3 << true << bmp
+                                                           << false << false << "";
+    QTest::newRow("duplikat z data") << bmp << "D d05042018 OK" << 1 << true << 1 << true << bmp << false << true
+                                     << "05.04.2018";
+    QTest::newRow("data bez duplikatu") << bmp << "d05042018 OK" << 2 << true << 2 << true << bmp << false << false
+                                        << "05.04.2018";
+    QTest::newRow("bez podpisu") << bmp << "P OK" << 2 << true << 2 << false << bmp << false << false << "";
+    QTest::newRow("podpis przez druga linie") << bmp << "L OK" << 2 << true << 2 << false << bmp << false << false
+                                              << "";
+    QTest::newRow("bez pliku nie da sie zaznaczyc") << "" << "P L OK" << 2 << true << 2 << false << "" << false
+                                                    << false << "";
+    QTest::newRow("marginesy") << bmp << "M OK" << 2 << true << 2 << true << bmp << true << false << "";
+    // Cancel leaves everything as it was, except the duplicate, cleared at the opening.
+    QTest::newRow("Anuluj") << bmp << "k0 D P M d05042018 Anuluj" << 1 << false << 2 << true << "stary.bmp" << false
+                            << false << "";
+    QTest::newRow("Escape") << bmp << "k3 M Esc" << 3 << false << 2 << true << "stary.bmp" << false << false << "";
+}
+
+void TstOpcjeDruku::wybory()
+{
+    QFETCH(QString, plikPodpisu);
+    QFETCH(QString, kroki);
+    TiniZentora ini;
+    ini.IniPodpisBmp = plikPodpisu;
+    int pozycja = -1;
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        const int ostatni = kroki.lastIndexOf(QLatin1Char(' '));
+        Wykonaj(d, kroki.left(std::max(0, ostatni)));
+        pozycja = d->ComboKopie->currentIndex();
+        Wykonaj(d, kroki.mid(ostatni + 1));
+    });
+    int kopie = 2;
+    PrezenterTestowy prezenter;
+    QTEST(PokazOpcjeDruku(m_okno, ini, kopie), "wynik");
+    QTEST(pozycja, "pozycjaPrzedZamknieciem");
+    QTEST(kopie, "kopie");
+    QTEST(DrukujPodpis, "podpis");
+    QTEST(PlikPodpisu, "plik");
+    QTEST(EkstraMarginesy, "marginesy");
+    QTEST(DrukujDuplikat, "duplikat");
+    QTEST(Data(DataDuplikatu), "data");
+    QVERIFY(prezenter.pokazane.isEmpty());
+}
+
+// The extra margins stay for the next print; the duplicate does not.
+void TstOpcjeDruku::kolejneWydruki()
+{
+    TiniZentora ini;
+    int kopie = 2;
+    GdyModalny<TZentoraDialDruk>([](TZentoraDialDruk *d) { Wykonaj(d, QStringLiteral("M D OK")); });
+    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie));
+    QVERIFY(EkstraMarginesy && DrukujDuplikat);
+    QCOMPARE(kopie, 1);
+    bool margines = false, duplikat = true;
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        margines = d->cboMarginUser->isChecked();
+        duplikat = d->cbDuplikat->isChecked();
+        d->BtnOk->click();
+    });
+    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie));
+    QVERIFY(margines);
+    QVERIFY(!duplikat);
+    QVERIFY(!DrukujDuplikat);
+    QCOMPARE(kopie, 1);
+}
+
+// A duplicate whose date is half typed or impossible is not printed without its date:
+// the dialog says so and stays open.
+void TstOpcjeDruku::zlaDataDuplikatu()
+{
+    PrezenterTestowy prezenter;
+    TiniZentora ini;
+    int kopie = 2;
+    bool otwarty = false;
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        Wykonaj(d, QStringLiteral("D d31022018"));
+        QTest::keyClick(d->EdyDupData, Qt::Key_Return);
+        otwarty = d->isVisible();
+        [&] { QVERIFY(d->EdyDupData->hasFocus()); }();
+        d->EdyDupData->setXWartosc(KodujDate(2018, 2, 28, 0));
+        QTest::keyClick(d->EdyDupData, Qt::Key_Return);
+    });
+    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie));
+    QVERIFY(otwarty);
+    QCOMPARE(prezenter.teksty(), QStringList{QStringLiteral("Niepoprawna wartość")});
+    QCOMPARE(Data(DataDuplikatu), QStringLiteral("28.02.2018"));
+}
+
+void TstOpcjeDruku::drukarka()
+{
+    QList<QPrinter *> pytano;
+    ProcUstawDrukarke = [&](QWidget *, QPrinter *p) {
+        pytano.append(p);
+        return true;
+    };
+    TiniZentora ini;
+    int kopie = 2;
+    GdyModalny<TZentoraDialDruk>([](TZentoraDialDruk *d) {
+        d->BtnDrukarka->click();
+        d->reject();
+    });
+    QVERIFY(!PokazOpcjeDruku(m_okno, ini, kopie));
+    QCOMPARE(pytano, QList<QPrinter *>{DrukarkaAplikacji()});
+}
+
+// The preview shows the current choices; the options themselves change only with "DRUKUJ".
+void TstOpcjeDruku::podglad()
+{
+    const TzentoraVat f = FakturaPrzykladowa();
+    TiniZentora ini;
+    ini.IniPodpisBmp = QStringLiteral("podpis.bmp");
+    bool duplikatWPodgladzie = false, marginesyWPodgladzie = false, podpisWPodgladzie = true;
+    QString plikWPodgladzie;
+    bool podgladBylo = false, otwartyPo = false;
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        Wykonaj(d, QStringLiteral("D d03042018 M P"));
+        GdyModalny<QPrintPreviewDialog>([&](QPrintPreviewDialog *p) {
+            podgladBylo = true;
+            duplikatWPodgladzie = DrukujDuplikat && Data(DataDuplikatu) == QLatin1String("03.04.2018");
+            marginesyWPodgladzie = EkstraMarginesy;
+            podpisWPodgladzie = DrukujPodpis;
+            plikWPodgladzie = PlikPodpisu;
+            p->reject();
+        });
+        d->BtnPodglad->click();
+        otwartyPo = d->isVisible();
+        d->reject();
+    });
+    int kopie = 2;
+    QVERIFY(!PokazOpcjeDruku(m_okno, ini, kopie, &f));
+    QVERIFY(podgladBylo);
+    QVERIFY(duplikatWPodgladzie);
+    QVERIFY(marginesyWPodgladzie);
+    QVERIFY(!podpisWPodgladzie);
+    QCOMPARE(plikWPodgladzie, QStringLiteral("podpis.bmp"));
+    QVERIFY(otwartyPo);
+    QVERIFY(!DrukujDuplikat && !EkstraMarginesy && DrukujPodpis);
+    QCOMPARE(PlikPodpisu, QStringLiteral("stary.bmp"));
+}
+
+void TstOpcjeDruku::doPdf()
+{
+    QVERIFY(m_dir.isValid());
+    PrezenterTestowy prezenter;
+    const TzentoraVat f = FakturaPrzykladowa();
+    TiniZentora ini;
+    ini.iniFolder = m_dir.path();
+    const QString plik = m_dir.filePath(QStringLiteral("duplikat.pdf"));
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        Wykonaj(d, QStringLiteral("k0 D d03042018"));
+        GdyModalny<QFileDialog>([&](QFileDialog *fd) {
+            fd->selectFile(plik);
+            static_cast<QDialog *>(fd)->accept();
+        });
+        d->BtnPdf->click();
+        // a cancelled file dialog writes nothing
+        GdyModalny<QFileDialog>([&](QFileDialog *fd) { fd->reject(); });
+        d->BtnPdf->click();
+        d->reject();
+    });
+    int kopie = 2;
+    QVERIFY(!PokazOpcjeDruku(m_okno, ini, kopie, &f));
+    QCOMPARE(PdfStrony(plik), 1);
+    const QString tekst = PdfTekst(plik);
+    QVERIFY2(tekst.contains(QStringLiteral("( Duplikat )")) && tekst.contains(QStringLiteral("03.04.2018")),
+             qPrintable(tekst.left(400)));
+    QVERIFY(!DrukujDuplikat);
+    QCOMPARE(kopie, 2);
+    QVERIFY(prezenter.pokazane.isEmpty());
+    QVERIFY(!AktDrukarka);
+}
+
+void TstOpcjeDruku::bezFaktury()
+{
+    TZentoraDialDruk d(m_okno);
+    QVERIFY(!d.BtnPodglad->isEnabled());
+    QVERIFY(!d.BtnPdf->isEnabled());
+    const TzentoraVat f = FakturaPrzykladowa();
+    const TiniZentora ini;
+    TZentoraDialDruk z(m_okno, &f, &ini);
+    QVERIFY(z.BtnPodglad->isEnabled() && z.BtnPdf->isEnabled());
+    QVERIFY(z.width() >= 350 && z.height() >= 220);
+}
+
+// The dialog as the options step of the print command: 0 copies prints nothing.
+void TstOpcjeDruku::krokPolecenia()
+{
+    ProcOpcjeDruku = nullptr;
+    ZainstalujOpcjeDruku();
+    QVERIFY(bool(ProcOpcjeDruku));
+    const TzentoraVat f = FakturaPrzykladowa();
+    TiniZentora ini;
+    int kopie = 2;
+    bool zPrzyciskami = false;
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        zPrzyciskami = d->BtnPodglad->isEnabled();
+        Wykonaj(d, QStringLiteral("k0 OK"));
+    });
+    QCOMPARE(DrukujFakture(f, ini, m_okno, kopie), 0);
+    QVERIFY(zPrzyciskami);
+    QCOMPARE(kopie, 0);
+    GdyModalny<TZentoraDialDruk>([](TZentoraDialDruk *d) { Wykonaj(d, QStringLiteral("k3 Anuluj")); });
+    QCOMPARE(DrukujFakture(f, ini, m_okno, kopie), 0);
+    QCOMPARE(kopie, 0);
+}
+
+void TstOpcjeDruku::teksty_data()
+{
+    QTest::addColumn<QString>("tekst");
+    for (const char *t : {"Liczba egzemplarzy", "Data duplikatu", "Drukuj jako \"Duplikat\"",
+                          "Stosuj rysunek podpisu  ( rysunek musi być", "wcześniej wybrany na planszy parametrów faktury",
+                          "Ekstra marginesy - Zaznacz dla wydruku do PDF", "Drukarka", "DRUKUJ", "Anuluj",
+                          "0  egzemp.", "1  egzemp.", "2  egzemp.", "3  egzemp."})
+        QTest::newRow(t) << QString::fromUtf8(t);
+}
+
+void TstOpcjeDruku::teksty()
+{
+    QFETCH(QString, tekst);
+    TZentoraDialDruk d(m_okno);
+    QStringList t;
+    for (QLabel *l : d.findChildren<QLabel *>())
+        t << l->text();
+    for (QAbstractButton *b : d.findChildren<QAbstractButton *>())
+        t << b->text();
+    for (int i = 0; i < d.ComboKopie->count(); ++i)
+        t << d.ComboKopie->itemText(i);
+    QVERIFY2(t.contains(tekst), qPrintable(t.join(QLatin1Char('|'))));
+}
+
+QTEST_MAIN(TstOpcjeDruku)
+#include "tst_opcjedruku.moc"
