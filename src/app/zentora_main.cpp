@@ -8,6 +8,7 @@
 #include "controls/prezenterokien.h"
 #include "dialogs/dlgkalendarz.h"
 #include "editor/zentoraedyt.h"
+#include "print/opcjedruku.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
     UstawStylAplikacji();
     ZainstalujPrezenterOkien();
     ZainstalujKalendarz();
+    ZainstalujOpcjeDruku();
 
     // Qt's own dialogs (file dialogs, print dialogs) speak Polish too.
     QTranslator tlumaczQt;
