@@ -739,7 +739,11 @@ void PokazKalkulator(int left, int top)
         k = new TDlgKalkulat(TDlgKalkulat::Wolny);
         k->setAttribute(Qt::WA_DeleteOnClose);
         // A calculator still open when the program ends goes with it (and leaves its state).
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete g_wolny.data(); });
+        static bool polaczono = false;
+        if (!polaczono && qApp) {
+            polaczono = true;
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete g_wolny.data(); });
+        }
 
         QScreen *ekran = QGuiApplication::primaryScreen();
         const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
