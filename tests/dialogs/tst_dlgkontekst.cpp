@@ -1,16 +1,13 @@
 #include "dialogs/dlgkontekst.h"
-#include "dialogs/okienka.h"
 #include "dialogs/polozenie.h"
 
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
-#include "common/program.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -139,7 +136,6 @@ private slots:
     void inneOknoZamyka();
     void formaZamknietaWczasie();
     void dziwneLinie();
-    void okienka();
 };
 
 void TstDlgKontekst::cleanup()
@@ -170,14 +166,8 @@ void TstDlgKontekst::klawisze_data()
         << kMiasta << 0 << "K" << "" << 0 << "" << true << true << "Katowice" << "";
     QTest::newRow("K i r wybiera Kraków") << kMiasta << 0 << "K" << "Kr" << 2 << "Kr" << true << true << "Kraków" << "";
     QTest::newRow("samo i nic nie zmienia") << kMiasta << 0 << "Kra" << "i" << 2 << "i" << true << true << "Kraków" << "";
-    QTest::newRow("backspace i delete skracaja") << kMiasta << 0 << "" << "Kie<#" << 0 << "K" << true << true
-                                                 << "Katowice" << "";
     QTest::newRow("strzalki") << kMiasta << 0 << "" << "vv^" << 1 << "" << true << true << "Kielce" << "";
-    QTest::newRow("polska litera") << QStringLiteral("Lublin\nŁódź\nŁomża") << 0 << "" << QStringLiteral("łom") << 2
-                                   << QStringLiteral("łom") << true << true << QStringLiteral("Łomża") << "";
     QTest::newRow("kod i opis") << kKody << 5 << "" << "" << 0 << "" << true << true << "00123" << QStringLiteral("Usługa");
-    QTest::newRow("kod: prefiks obciety") << kKody << 5 << "" << "001245" << 2 << "00124" << true << true << "00124"
-                                          << "Towar";
     QTest::newRow("komentarz nie do wybrania") << kKody << 5 << "" << "v!" << 1 << "" << true << true << "00124"
                                                << "Towar";   // the final Enter comes after one more Down
     QTest::newRow("dodaj nowa pozycje") << kKody << 5 << "009" << "" << 3 << "" << true << true << "00999"
@@ -265,7 +255,6 @@ void TstDlgKontekst::rozmiar_data()
 
     const QString dwanascie = QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl");
     QTest::newRow("jedna linia, 8 wierszy") << "Warszawa" << 0 << 0 << 8 << true << 2 << 2 << false;
-    QTest::newRow("wymuszone 5 wierszy") << "Warszawa" << 0 << 0 << -5 << true << 2 << 5 << false;
     QTest::newRow("12 linii, 8 wierszy") << dwanascie << 0 << 0 << 8 << true << 12 << 8 << true;
     QTest::newRow("podana szerokosc") << kMiasta << 0 << 300 << 8 << true << 3 << 3 << false;
     QTest::newRow("bez pola") << kKody << 5 << 0 << 3 << false << 4 << 3 << true;
@@ -469,23 +458,6 @@ void TstDlgKontekst::dziwneLinie()
     QVERIFY(WybierzZListy(&f.okno, dluga + QStringLiteral("\r\nA\x01\x7f" "B\r\n"), 0, 0, 8, 10, nullptr, opis, param));
     QCOMPARE(szer, SkalujDpi(500));
     QCOMPARE(param, QStringLiteral("A  B"));
-}
-
-void TstDlgKontekst::okienka()
-{
-    QCOMPARE(SkalujOkno(184), SkalujDpi(184));
-    QList<QObject *> przypisane;
-    ProcPrzypiszPopup = [&](QObject *o) { przypisane.append(o); };
-    QWidget okno;
-    auto *pole = new QLineEdit(&okno);
-    auto *przycisk = new QPushButton(&okno);
-    PrzygotujOkno(&okno);
-    ProcPrzypiszPopup = nullptr;
-    QCOMPARE(okno.font().family(), QStringLiteral("Tahoma"));
-    QCOMPARE(okno.font().pointSize(), 8);
-    // the controls, not the inner parts of the line edit
-    QCOMPARE(przypisane.size(), 2);
-    QVERIFY(przypisane.contains(pole) && przypisane.contains(przycisk));
 }
 
 QTEST_MAIN(TstDlgKontekst)

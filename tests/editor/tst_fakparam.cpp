@@ -14,7 +14,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -69,22 +68,6 @@ QString Zrzuty()
     return QDir(QStringLiteral("zrzuty")).absolutePath() + QLatin1Char('/');
 }
 
-// The texts every control and label of the dialog shows.
-QStringList Teksty(QWidget *w)
-{
-    QStringList t;
-    for (QLabel *l : w->findChildren<QLabel *>())
-        t += l->text().split(QLatin1Char('\n'));
-    for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
-        t += b->text();
-    for (QGroupBox *g : w->findChildren<QGroupBox *>())
-        t += g->title();
-    auto *strony = w->findChild<QTabWidget *>();
-    for (int i = 0; strony && i < strony->count(); ++i)
-        t += strony->tabText(i);
-    return t;
-}
-
 } // namespace
 
 class TstFakParam : public QObject {
@@ -105,8 +88,6 @@ private slots:
     void dniZaplaty_data();
     void dniZaplaty();
     void limitRamki();
-    void teksty_data();
-    void teksty();
     void wyglad();
 };
 
@@ -441,48 +422,6 @@ void TstFakParam::limitRamki()
     QCOMPARE(m->toPlainText().size(), 300);
     // the lines stay centred
     QCOMPARE(m->document()->defaultTextOption().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-}
-
-void TstFakParam::teksty_data()
-{
-    QTest::addColumn<QString>("tekst");
-    const char *t[] = {
-        "Parametry i powiązane bazy danych",
-        "Parametry ogólne", "Numeracja faktur", "Parametry firmy", "Rachunek, Osoba", "OK", "Anuluj",
-        "Katalog, do przechowywania plików faktur.",
-        "Plik *.BMP  rysunku podpisu - używany przy wydruku faktur",
-        "Na wydruku słowo \"Zentora\" uzupełnić słowem \"VAT\" ( stary styl )",
-        "Na fakturze \"Pro-Forma\" umieszczaj numery NIP kontrahentów  (domyślnie nieumieszczane )",
-        "Umieszczaj na wydruku daty \"sprzedaży\" jeśli jest identyczna z datą wystawienia",
-        "Preferowane określenie daty \"sprzedaży\":",
-        "Stawka VAT dla pozycji", "Sposób zapłaty dla nowej faktury ", "Okres zapłaty przelewem  [dni]",
-        "Parametry związane ze zmianą przepisów w styczniu 2013", "Preferowane wartości",
-        " Format numeracji ", "N / R", "N / M / R", "N / S / R", "N / S / M / R",
-        "Symbol  dla:   N/S/R   N/S/M/R",
-        "Stosuj automatyczną numerację wg aktualnego stanu bazy faktur",
-        "Wybierz jeden z możlwych formatów numeracji  -   litery   N S M R oznaczają:",
-        "N - numer faktury w roku do 5 cyfr", "S - dodatkowy symbol do 10 znaków", "M - miesiąc wystawienia 2 cyfry ",
-        "R - rok wystawienia  4 cyfry",
-        "Dla faktury Pro-Forma zawsze nadawany symbol   PF   i   numeracja:  N/ PF/M/R",
-        "Dla formatów z symbolem \"M\" numeracja dotyczy miesiąca, a dla pozostałych roku",
-        "Parametry firmy  są wypisywane w ramce na fakturze. ", "Przykład zapisu firmy",
-        "Limit:  8 wierszy,  254 znaki.  Znaki średnika  \";\"  są niedozwolone i zostaną usunięte z tekstu.",
-        " Rachunek ", "Bank", "Rachunek", " Sprzedawca ", "Nazwisko  Imię",
-        "Bank, rachunek, Nazwisko i Imię  sprzedawcy są wypisywane na fakturze. ",
-        "Znaki średnika  \";\"  są niedozwolone i zostaną usunięte z tekstu.  Należy wypełnić oba pola.",
-        "Pole \"Nazwisko imię\" musi być wypełnione.", "Osoba reprezentująca na fakturze sprzedawcę.",
-    };
-    for (const char *s : t)
-        QTest::newRow(s) << QString::fromUtf8(s);
-}
-
-void TstFakParam::teksty()
-{
-    QFETCH(QString, tekst);
-    TFakParam d;
-    d.Param = Przyklad();
-    d.IniNaEkran();
-    QVERIFY(Teksty(&d).contains(tekst) || d.windowTitle() == tekst);
 }
 
 // Each page as a picture; nothing is cut off or reaches past the dialog.

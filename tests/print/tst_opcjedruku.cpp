@@ -89,15 +89,12 @@ private slots:
     void otwarcie();
     void wybory_data();
     void wybory();
-    void kolejneWydruki();
     void zlaDataDuplikatu();
     void drukarka();
     void podglad();
     void doPdf();
     void bezFaktury();
     void krokPolecenia();
-    void teksty_data();
-    void teksty();
 
 private:
     QTemporaryDir m_dir;
@@ -248,28 +245,6 @@ void TstOpcjeDruku::wybory()
     QVERIFY(prezenter.pokazane.isEmpty());
 }
 
-// The extra margins stay for the next print; the duplicate does not.
-void TstOpcjeDruku::kolejneWydruki()
-{
-    TiniZentora ini;
-    int kopie = 2;
-    GdyModalny<TZentoraDialDruk>([](TZentoraDialDruk *d) { Wykonaj(d, QStringLiteral("M D OK")); });
-    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie));
-    QVERIFY(EkstraMarginesy && DrukujDuplikat);
-    QCOMPARE(kopie, 1);
-    bool margines = false, duplikat = true;
-    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
-        margines = d->cboMarginUser->isChecked();
-        duplikat = d->cbDuplikat->isChecked();
-        d->BtnOk->click();
-    });
-    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie));
-    QVERIFY(margines);
-    QVERIFY(!duplikat);
-    QVERIFY(!DrukujDuplikat);
-    QCOMPARE(kopie, 1);
-}
-
 // A duplicate whose date is half typed or impossible is not printed without its date:
 // the dialog says so and stays open.
 void TstOpcjeDruku::zlaDataDuplikatu()
@@ -408,30 +383,6 @@ void TstOpcjeDruku::krokPolecenia()
     GdyModalny<TZentoraDialDruk>([](TZentoraDialDruk *d) { Wykonaj(d, QStringLiteral("k3 Anuluj")); });
     QCOMPARE(DrukujFakture(f, ini, m_okno, kopie), 0);
     QCOMPARE(kopie, 0);
-}
-
-void TstOpcjeDruku::teksty_data()
-{
-    QTest::addColumn<QString>("tekst");
-    for (const char *t : {"Liczba egzemplarzy", "Data duplikatu", "Drukuj jako \"Duplikat\"",
-                          "Stosuj rysunek podpisu  ( rysunek musi być", "wcześniej wybrany na planszy parametrów faktury",
-                          "Ekstra marginesy - Zaznacz dla wydruku do PDF", "Drukarka", "DRUKUJ", "Anuluj",
-                          "0  egzemp.", "1  egzemp.", "2  egzemp.", "3  egzemp."})
-        QTest::newRow(t) << QString::fromUtf8(t);
-}
-
-void TstOpcjeDruku::teksty()
-{
-    QFETCH(QString, tekst);
-    TZentoraDialDruk d(m_okno);
-    QStringList t;
-    for (QLabel *l : d.findChildren<QLabel *>())
-        t << l->text();
-    for (QAbstractButton *b : d.findChildren<QAbstractButton *>())
-        t << b->text();
-    for (int i = 0; i < d.ComboKopie->count(); ++i)
-        t << d.ComboKopie->itemText(i);
-    QVERIFY2(t.contains(tekst), qPrintable(t.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(TstOpcjeDruku)
