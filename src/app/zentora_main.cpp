@@ -7,6 +7,7 @@
 #include "controls/platforma.h"
 #include "controls/prezenterokien.h"
 #include "dialogs/dlgkalendarz.h"
+#include "dialogs/kalkulator.h"
 #include "editor/zentoraedyt.h"
 #include "print/opcjedruku.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char **argv)
     UstawCzcionkiZastepcze();
     UstawStylAplikacji();
     ZainstalujPrezenterOkien();
+    ZainstalujKalkulator();
     ZainstalujKalendarz();
     ZainstalujOpcjeDruku();
 

@@ -6,10 +6,14 @@
 
 #include "dialogs/dlgkalendarz.h"
 #include "dialogs/dlgkontekst.h"
+#include "dialogs/kalkulator.h"
+#include "dialogs/oprogramie.h"
 
 void TZentoraForma::UstawDialogiWspolpracownikow()
 {
     Dialogi.Kalendarz = &KalendarzDlaPola;
     Dialogi.Lista = &WybierzZListy;
     Dialogi.Parametry = &PokazParametry;
+    Dialogi.Kalkulator = &PokazKalkulator;
+    Dialogi.OProgramie = &PokazOProgramie;
 }

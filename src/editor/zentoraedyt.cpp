@@ -198,6 +198,7 @@ void TZentoraForma::PodlaczZdarzenia()
     podlacz(AcFormatNum, &TZentoraForma::AcFormatNumExecute);
     podlacz(AcPomocFakt, &TZentoraForma::AcPomocFaktExecute);
     podlacz(AcWizytowka, &TZentoraForma::AcWizytowkaExecute);
+    podlacz(AcKalkulator, &TZentoraForma::AcKalkulatorExecute);
     podlacz(AcAktNumer, &TZentoraForma::AcAktNumerExecute);
     for (QAction *a : {AcCzytajBaze, AcEdytujZbazy, AcAkceptuj, AcAnuluj, AcDopisz, AcBazaFaktur, AcBazaProdukt, AcPomocTematy})
         podlacz(a, &TZentoraForma::PokazTylkoWSystemie);
@@ -615,6 +616,12 @@ void TZentoraForma::AcWizytowkaExecute()
 {
     if (Dialogi.OProgramie)
         Dialogi.OProgramie(this);
+}
+
+void TZentoraForma::AcKalkulatorExecute()
+{
+    if (Dialogi.Kalkulator)
+        Dialogi.Kalkulator(-2, -2);
 }
 
 void TZentoraForma::UstawAkcjeBazy(bool edycjaZBazy)

@@ -83,6 +83,8 @@ public:
         std::function<bool(QWidget *forma, QWidget *pole, QString &tekst)> Kalendarz;
         std::function<int(const TzentoraVat &Fakt, const TiniZentora &ini, QWidget *wlasciciel, int &kopie)> Drukuj;
         std::function<void(QWidget *wlasciciel)> OProgramie;
+        // the free-standing calculator at a place (-2, -2: where it was last)
+        std::function<void(int left, int top)> Kalkulator;
     };
     TDialogi Dialogi;
     // The Qt file dialog with the window's filter, asking before overwriting and before
@@ -194,6 +196,7 @@ public:
     void AcFontExecute(bool wlaczona);
     void AcPomocFaktExecute();
     void AcWizytowkaExecute();
+    void AcKalkulatorExecute();
     void AcAktNumerExecute() {}
 
     int KontekstPomocy() const { return m_kontekstPomocy; }

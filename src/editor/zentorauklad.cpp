@@ -136,8 +136,6 @@ void TZentoraForma::UtworzAkcje()
         a->setShortcutContext(Qt::WindowShortcut);
     AcFont->setCheckable(true);
     AcFont->setChecked(true);
-    // The calculator window is not part of the program yet: the command stays disabled.
-    AcKalkulator->setEnabled(false);
 }
 
 void TZentoraForma::UtworzMenu()

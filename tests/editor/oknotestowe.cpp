@@ -82,7 +82,8 @@ OknoTestowe::OknoTestowe(const QByteArray &konfiguracja)
         kopieWydrukow.append(kopie);
         return kopie;
     };
-    d.OProgramie = nullptr;
+    d.OProgramie = [this](QWidget *) { okienka.append(QStringLiteral("oprogramie")); };
+    d.Kalkulator = [this](int x, int y) { okienka.append(QStringLiteral("kalkulator %1,%2").arg(x).arg(y)); };
     okno->START(0, &adres, ini);
     Aktywuj(*okno);
 }

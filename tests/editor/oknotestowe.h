@@ -69,4 +69,6 @@ struct OknoTestowe {
     // printing: the records and copy counts it was given
     QList<TzentoraVat> wydruki;
     QList<int> kopieWydrukow;
+    // the small windows opened: "kalkulator x,y", "oprogramie"
+    QStringList okienka;
 };

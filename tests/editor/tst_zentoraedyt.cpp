@@ -78,6 +78,7 @@ private slots:
     void folderRoboczy();
     void tylkoWSystemie();
     void drukowanie();
+    void narzedziaIPomoc();
     void plikZLiniiPolecen();
     void dlugieTekstyZPliku();
 };
@@ -477,6 +478,30 @@ void TstZentoraEdyt::drukowanie()
     QCOMPARE(t.wydruki.first().Pozycja(1).Ilosc, QStringLiteral("20"));
     QCOMPARE(t.wydruki.first().SumyFaktury[vatSum].Brutto, QStringLiteral("246,00"));
     QVERIFY(t.prezenter.pokazane.isEmpty());
+}
+
+void TstZentoraEdyt::narzedziaIPomoc()
+{
+    int kontekst = -1;
+    ProcPomocy = [&kontekst](int k) { kontekst = k; };
+    KontekstPomocyFaktury = 0;
+    {
+        OknoTestowe t;
+        t.okno->AcKalkulator->trigger();
+        t.okno->AcWizytowka->trigger();
+        t.okno->AcPomocFakt->trigger();   // hidden and disabled without a help topic
+        QCOMPARE(t.okienka, (QStringList{QStringLiteral("kalkulator -2,-2"), QStringLiteral("oprogramie")}));
+        QCOMPARE(kontekst, -1);
+    }
+    // a host that has help topics: F1 asks for the window's topic
+    KontekstPomocyFaktury = 77;
+    OknoTestowe t;
+    KontekstPomocyFaktury = 0;
+    QVERIFY(t.okno->AcPomocFakt->isVisible());
+    t.okno->EdyFirma->setFocus();
+    Klawisz(Qt::Key_F1);
+    QCOMPARE(kontekst, 77);
+    ProcPomocy = nullptr;
 }
 
 void TstZentoraEdyt::plikZLiniiPolecen()
