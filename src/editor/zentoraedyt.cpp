@@ -1,0 +1,644 @@
+// The main window: its life, the invoice record, the file commands and the other commands
+// of the action list.
+
+#include "zentoraedyt.h"
+
+#include "ikony.h"
+#include "poleedycji.h"
+
+#include "common/bledy.h"
+#include "common/daty.h"
+#include "common/komunikaty.h"
+#include "common/paleta.h"
+#include "common/program.h"
+#include "common/teksty.h"
+#include "controls/aplikacja.h"
+#include "controls/forma.h"
+#include "controls/justgrid.h"
+#include "controls/kolory.h"
+#include "controls/tokienka.h"
+#include "invoice/konfiguracja.h"
+#include "invoice/plikfaktury.h"
+#include "invoice/sumy.h"
+#include "print/wydrukfaktury.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+std::function<void(int kontekst)> ProcPomocy;
+int KontekstPomocyFaktury = 0;
+
+namespace {
+
+const QString kFiltrFaktur = QStringLiteral("Faktury ( *.FAK *.fak )");
+
+QString Rgb(TKolor k) { return QStringLiteral("rgb(%1,%2,%3)").arg(Czerwony(k)).arg(Zielony(k)).arg(Niebieski(k)); }
+
+// The folder of a file path, with a trailing separator.
+QString FolderPliku(const QString &sciezka)
+{
+    return ZUkosnikiem(QDir::toNativeSeparators(QFileInfo(sciezka).absolutePath()));
+}
+
+} // namespace
+
+// The window's controls as the totals engine sees them.
+class TabeleOkna : public TabeleFaktury {
+public:
+    explicit TabeleOkna(TZentoraForma &f) : F(f) {}
+    QString Pozycja(int kol, int wiersz) const override { return F.Grid->Cells(kol, wiersz); }
+    void UstawPozycje(int kol, int wiersz, const QString &tekst) override
+    {
+        if (F.Grid->Cells(kol, wiersz) != tekst)
+            F.Grid->setCells(kol, wiersz, tekst);
+    }
+    QString Suma(int kol, int wiersz) const override { return F.SumGrid->Cells(kol, wiersz); }
+    void UstawSume(int kol, int wiersz, const QString &tekst) override { F.SumGrid->setCells(kol, wiersz, tekst); }
+    void UstawDoZaplaty(const QString &tekst) override { F.PanZaplata->setText(Trim(tekst)); }
+    QString TekstDatySprzedazy() const override { return F.EdyDatSprz->Tekst(); }
+
+private:
+    TZentoraForma &F;
+};
+
+// ---------------------------------------------------------------- creation
+
+TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPointSize(8);
+    setFont(f);
+    auto *srodek = new QWidget(this);
+    srodek->setObjectName(QStringLiteral("Srodek"));
+    setCentralWidget(srodek);
+    srodek->installEventFilter(this);
+
+    UtworzAkcje();
+    UtworzMenu();
+    UtworzPasek();
+    UtworzNaglowek();
+    UtworzSiatki();
+    UtworzStopke();
+    m_tabele = std::make_unique<TabeleOkna>(*this);
+    Dialogi.NazwaPliku = &TZentoraForma::NazwaPlikuZDialogu;
+    Dialogi.Drukuj = [](const TzentoraVat &f, const TiniZentora &ini, QWidget *w, int &kopie) {
+        return DrukujFakture(f, ini, w, kopie);
+    };
+    UstawDialogiWspolpracownikow();
+
+    setWindowIcon(IkonaZentory(QStringLiteral("program")));
+    if (NrIkonyProgramu != 0)
+        AcWizytowka->setIcon(IkonaZentory(QStringLiteral("wizytowka")));
+    m_kontekstPomocy = KontekstPomocyFaktury;
+    AcPomocFakt->setVisible(m_kontekstPomocy != 0);
+    AcPomocFakt->setEnabled(m_kontekstPomocy != 0);
+    ZamknijNiePytaj = false;
+    LiczbaKopii = 2;
+    m_pierwszaAktywacja = true;
+    SumGrid->UkryjPodswietlenie();
+    for (const QString &n : NazwyFaktur)
+        cboZentora->addItem(n);
+    for (const QString &n : NazwyZaplat)
+        cboJakPlaci->addItem(n);
+    cboZentora->setMaxVisibleItems(kLiczbaRodzajowFaktur);
+    for (int r = 1; r <= kMaxPozycji; ++r)
+        Grid->setCells(0, r, QString::number(r));
+    Grid->setRowCount(kMaxPozycji + 1);
+    Grid->setXkolSzerZn(QStringLiteral("0;") + QString::number(254));
+    EdyUwagi->UstawLimit(254);
+
+    PrzygotujForme(this);
+    UstawWyglad();
+    UstawCzcionkeTabel(AcFont->isChecked());
+    UstawKolejnoscTab();
+    PodlaczZdarzenia();
+
+    setFixedSize(RozmiarOkna());
+    if (const QScreen *ekran = QGuiApplication::primaryScreen()) {
+        const QRect r = ekran->availableGeometry();
+        move(r.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+TZentoraForma::~TZentoraForma()
+{
+    if (AdrZentoraForma && *AdrZentoraForma == this)
+        *AdrZentoraForma = nullptr;
+}
+
+void TZentoraForma::UstawWyglad()
+{
+    // The application's bar style: a gradient tool bar with a warm hot-track colour, a
+    // menu bar shaded across, light panels with a thin outline.
+    ToolBar1->setStyleSheet(QStringLiteral(
+        "QToolBar#ToolBar1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);"
+        " border: none; border-bottom: 1px solid %2; spacing: 1px; padding: 1px 2px; }"
+        "QToolBar#ToolBar1 QToolButton { border: 1px solid transparent; border-radius: 2px; padding: 1px; }"
+        "QToolBar#ToolBar1 QToolButton:hover { background: %3; border-color: %4; }"
+        "QToolBar#ToolBar1 QToolButton:checked { background: %5; border-color: %4; }"
+        "QToolBar#ToolBar1 QToolButton:pressed { background: %4; }"
+        "QToolBar#ToolBar1 QLabel { background: transparent; }")
+                                .arg(Rgb(KolorStylu(51)), Rgb(KolorStylu(52)), Rgb(KolorStylu(53)),
+                                     Rgb(KolorStylu(61)), Rgb(Pastel(KolorStylu(53), 200))));
+    MenuGlowne->setStyleSheet(QStringLiteral(
+        "QMenuBar#MenuGlowne { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 %2); }"
+        "QMenuBar#MenuGlowne::item { background: transparent; padding: 3px 8px; }"
+        "QMenuBar#MenuGlowne::item:selected { background: %3; border: 1px solid %4; }")
+                                  .arg(Rgb(KolorStylu(57)), Rgb(KolorStylu(58)), Rgb(KolorStylu(2)), Rgb(KolorStylu(61))));
+    PanNaglowek->setAutoFillBackground(true);
+    QPalette p = PanNaglowek->palette();
+    p.setColor(QPalette::Window, NaQColor(KolorStylu(3)));
+    PanNaglowek->setPalette(p);
+    QPalette c = centralWidget()->palette();
+    c.setColor(QPalette::Window, NaQColor(Pastel(KolorStylu(3), 160)));
+    centralWidget()->setAutoFillBackground(true);
+    centralWidget()->setPalette(c);
+}
+
+void TZentoraForma::UstawKolejnoscTab()
+{
+    QWidget *kolejnosc[] = {cboZentora, EdyNumRach, EdyFirma,   EdyUlica,    EdyKod,      EdyMiasto,   EdyNip,
+                            EdyOsoba,   cboJakPlaci, EdyDatWyst, EdyDatSprz, EdyDatZapl, EdyUwagi,    Grid,
+                            BtnSpFirma, BtnSprzedal, SumGrid,    EdyFakKoryg, CbRatalnie};
+    for (QWidget *w : {static_cast<QWidget *>(BtnSpFirma), static_cast<QWidget *>(BtnSprzedal)})
+        w->setFocusPolicy(Qt::TabFocus);
+    SumGrid->setFocusPolicy(Qt::StrongFocus);
+    for (size_t i = 0; i + 1 < std::size(kolejnosc); ++i)
+        setTabOrder(kolejnosc[i], kolejnosc[i + 1]);
+}
+
+void TZentoraForma::PodlaczZdarzenia()
+{
+    auto podlacz = [this](QAction *a, void (TZentoraForma::*f)()) {
+        connect(a, &QAction::triggered, this, [this, f] { Polecenie([this, f] { (this->*f)(); }); });
+    };
+    podlacz(AcNowa, &TZentoraForma::AcNowaExecute);
+    podlacz(AcOtworz, &TZentoraForma::AcOtworzExecute);
+    podlacz(AcZapisz, &TZentoraForma::AcZapiszExecute);
+    podlacz(AcZapiszJako, &TZentoraForma::AcZapiszJakoExecute);
+    podlacz(AcDrukuj, &TZentoraForma::AcDrukujExecute);
+    podlacz(AcParametry, &TZentoraForma::AcParametryExecute);
+    podlacz(AcFormatNum, &TZentoraForma::AcFormatNumExecute);
+    podlacz(AcPomocFakt, &TZentoraForma::AcPomocFaktExecute);
+    podlacz(AcWizytowka, &TZentoraForma::AcWizytowkaExecute);
+    podlacz(AcKalkulator, &TZentoraForma::AcKalkulatorExecute);
+    podlacz(AcAktNumer, &TZentoraForma::AcAktNumerExecute);
+    for (QAction *a : {AcCzytajBaze, AcEdytujZbazy, AcAkceptuj, AcAnuluj, AcDopisz, AcBazaFaktur, AcBazaProdukt, AcPomocTematy})
+        podlacz(a, &TZentoraForma::PokazTylkoWSystemie);
+    connect(AcZamknij, &QAction::triggered, this, &QWidget::close);
+    connect(AcFont, &QAction::toggled, this, [this](bool w) { AcFontExecute(w); });
+
+    Grid->OnXtestujCelke = [this](int c, int r, const QString &cela, bool &ok) { GridXtestujCelke(c, r, cela, ok); };
+    Grid->OnKeyDown = [this](int &k, Qt::KeyboardModifiers m) { GridKeyDown(k, m); };
+    connect(Grid, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
+        PopupGridPopup();
+        PopupGrid->exec(Grid->viewport()->mapToGlobal(p));
+    });
+    connect(UsuWiersz, &QAction::triggered, this, [this] { Polecenie([this] { UsunWiersz(); }); });
+    connect(WsawWiersz, &QAction::triggered, this, [this] { Polecenie([this] { WstawWiersz(); }); });
+
+    connect(EdyMiasto, &QLineEdit::textEdited, this, [this](const QString &t) { Polecenie([this, t] { EdyMiastoChange(t); }); });
+    const std::pair<QToolButton *, TokienkoData *> daty[] = {
+        {SpeedData1, EdyDatWyst}, {SpeedData2, EdyDatSprz}, {SpeedData3, EdyDatZapl}};
+    for (const auto &[b, pole] : daty)
+        connect(b, &QToolButton::clicked, this, [this, pole = pole] { Polecenie([this, pole] { WybierzDate(pole); }); });
+    for (QToolButton *b : {BtnSpFirma, BtnSprzedal})
+        connect(b, &QToolButton::clicked, this, [this, b] { Polecenie([this, b] { BtnFirmaBankOsobaClick(b); }); });
+    connect(cboZentora, &TComboLista::zamknietoListe, this, [this] { Polecenie([this] { cboZentoraCloseUp(); }); });
+}
+
+void TZentoraForma::Polecenie(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const EMojeBledy &e) {
+        KomunikatOkna(this, QStringLiteral("X") + e.komunikat());
+    } catch (...) {
+        TAplikacja::PokazBiezacyWyjatek();
+    }
+}
+
+bool TZentoraForma::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == centralWidget() && e->type() == QEvent::Resize)
+        UlozKontrolki();
+    return QMainWindow::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------- life
+
+void TZentoraForma::UstawStart(const QString &sciezkaIni, const QString &plikFaktury)
+{
+    m_sciezkaStartowa = sciezkaIni;
+    m_plikStartowy = plikFaktury;
+}
+
+void TZentoraForma::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::ActivationChange || !isActiveWindow() || !m_pierwszaAktywacja)
+        return;
+    m_pierwszaAktywacja = false;
+    const QString ini = m_sciezkaStartowa.isEmpty() ? KatalogProgramu() + QStringLiteral("Faktury.ini") : m_sciezkaStartowa;
+    Polecenie([this, ini] { START(0, m_adresStartowy, ini); });
+    if (!m_plikStartowy.isEmpty())
+        QTimer::singleShot(0, this, [this] { Polecenie([this] { OtworzProFormeEx(m_plikStartowy); }); });
+}
+
+void TZentoraForma::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+    if (isVisible())
+        raise();
+}
+
+void TZentoraForma::closeEvent(QCloseEvent *e)
+{
+    if (!ZamknijNiePytaj) {
+        bool mozna = false;
+        Polecenie([this, &mozna] { mozna = MoznaZamknac(); });
+        if (!mozna) {
+            e->ignore();
+            return;
+        }
+    }
+    if (AdrZentoraForma)
+        setAttribute(Qt::WA_DeleteOnClose, true);
+    e->accept();
+}
+
+void TZentoraForma::START(int Rok, TZentoraForma **AdresFormy, const QString &SciezkaIni)
+{
+    // a window started by its host must not be started again by its first activation
+    m_pierwszaAktywacja = false;
+    FrokFaktur = Rok;
+    AdrZentoraForma = AdresFormy;
+    sPlik_FakturyIni = SciezkaIni;
+    IniZentora.Czysc();
+    TiniZentora ini;
+    try {
+        CzytajParametry(SciezkaIni, ini);
+    } catch (const EMojeBledy &e) {
+        // an unreadable configuration leaves the defaults, after saying why
+        KomunikatOkna(this, QStringLiteral("X") + e.komunikat());
+        ini.Czysc();
+    }
+    IniZentora = ini;
+    UstawFolderRobo(Pusty(IniZentora.iniFolder) ? FolderPliku(SciezkaIni) : IniZentora.iniFolder);
+    UstawAkcjeBazy(false);
+    NowyDokument();
+}
+
+bool TZentoraForma::MoznaZamknac()
+{
+    ZatwierdzKomorke();
+    ZamknijNiePytaj = CzyPorzucicZmiany();
+    return ZamknijNiePytaj;
+}
+
+void TZentoraForma::OtworzProFormeEx(const QString &PlikFak)
+{
+    ZatwierdzKomorke();
+    if (CzyPorzucicZmiany())
+        OtworzPlik(PlikFak);
+    UstawAkcjeBazy(false);
+}
+
+void TZentoraForma::ImportujZbazyFaktur()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    AcCzytajBaze->trigger();
+    show();
+}
+
+void TZentoraForma::Przypisz_ContextPopUpOknomEdycji() { PrzypiszPopupOknu(this); }
+
+// ---------------------------------------------------------------- record and screen
+
+QString TZentoraForma::NazwaPliku() const
+{
+    return NazwaRobo.isEmpty() ? QStringLiteral("( bez nazwy )") : QLatin1Char('"') + NazwaRobo + QLatin1Char('"');
+}
+
+void TZentoraForma::UstawPodpis() { setWindowTitle(QStringLiteral(" Zentora:  ") + NazwaPliku()); }
+
+void TZentoraForma::UstawFolderRobo(const QString &folder)
+{
+    FolderRobo = folder;
+    SpisMiast.UstawFolder(folder);
+}
+
+bool TZentoraForma::ZatwierdzKomorke() { return Grid->ZatwierdzEdycje(); }
+
+void TZentoraForma::NowyDokument()
+{
+    Grid->PrzerwijEdycje();
+    NazwaRobo.clear();
+    UstawPodpis();
+    Zentora = NowaFaktura(IniZentora, DataDzis());
+    RekordNaEkran();
+    EkranNaRekord(false);
+    FaktRobo = Zentora;
+}
+
+void TZentoraForma::UstawSprzedawce(const QString &ramka, const QString &bank, const QString &konto, const QString &osoba)
+{
+    // The memo only shows the frame; the text itself is kept as it came, so a frame that
+    // does not survive splitting into lines (a trailing ";") is saved unchanged.
+    m_ramka = ramka;
+    MemSpFirma->setPlainText(MemoZTekstu(ramka).join(QLatin1Char('\n')));
+    QTextCursor k(MemSpFirma->document());
+    k.select(QTextCursor::Document);
+    QTextBlockFormat fb;
+    fb.setAlignment(Qt::AlignHCenter);
+    k.mergeBlockFormat(fb);
+    MemSpFirma->moveCursor(QTextCursor::Start);
+    for (auto [pole, tekst] : {std::pair{EdySpBank, bank}, std::pair{EdySpKonto, konto}, std::pair{EdySprzedal, osoba}}) {
+        pole->setText(tekst);
+        pole->setCursorPosition(0);
+    }
+}
+
+void TZentoraForma::RekordNaEkran()
+{
+    const TzentoraVat &z = Zentora;
+    cboZentora->setCurrentIndex(z.RodzajFak);
+    EdyNumRach->setXWartosc(z.NumerFak);
+    const std::pair<TPoleEdycji *, QString> teksty[] = {{EdyFakKoryg, z.DoKorekty}, {EdyFirma, z.KupFirma},
+                                                        {EdyUlica, z.KupUlica},       {EdyMiasto, z.KupMiasto},
+                                                        {EdyNip, z.KupNip},           {EdyOsoba, z.KupOsoba},
+                                                        {EdyUwagi, z.UwagiDodatk}};
+    for (const auto &[pole, tekst] : teksty) {
+        pole->setText(tekst);
+        pole->setCursorPosition(0);
+    }
+    EdyKod->UstawTekst(z.KupKod);
+    UstawSprzedawce(z.SprzedRamka, z.SprzedBank, z.SprzedKonto, z.SprzedOsoba);
+    EdyDatWyst->UstawTekst(z.DataWystaw);
+    EdyDatSprz->UstawTekst(z.DataSprzed);
+    EdyDatZapl->UstawTekst(z.DataZaplaty);
+    cboJakPlaci->setCurrentIndex(z.RodzZaplaty);
+    CbRatalnie->setChecked(z.Ratalnie);
+    RekordDoTabel(z, *m_tabele);
+    Grid->DopasujWysokoscCel();
+}
+
+void TZentoraForma::EkranNaRekord(bool przerwij)
+{
+    TzentoraVat &z = Zentora;
+    UstawRodzajFaktury(z, static_cast<TrodzajFaktury>(Ogranicz(cboZentora->currentIndex(), 0, rProForma)), IniZentora);
+    z.NumerFak = EdyNumRach->XWartosc();
+    z.DoKorekty = EdyFakKoryg->text();
+    z.KupFirma = EdyFirma->text();
+    z.KupUlica = EdyUlica->text();
+    z.KupKod = EdyKod->Tekst();
+    z.KupMiasto = EdyMiasto->text();
+    z.KupNip = EdyNip->text();
+    z.KupOsoba = EdyOsoba->text();
+    z.SprzedRamka = m_ramka;
+    z.SprzedBank = EdySpBank->text();
+    z.SprzedKonto = EdySpKonto->text();
+    z.SprzedOsoba = EdySprzedal->text();
+    z.DataWystaw = EdyDatWyst->Tekst();
+    z.DataSprzed = EdyDatSprz->Tekst();
+    z.DataZaplaty = EdyDatZapl->Tekst();
+    z.RodzZaplaty = static_cast<TrodzajZaplaty>(Ogranicz(cboJakPlaci->currentIndex(), 0, zZaliczPocz));
+    z.UwagiDodatk = EdyUwagi->text();
+    z.Ratalnie = CbRatalnie->isChecked();
+    TabeleDoRekordu(*m_tabele, z, przerwij);
+}
+
+bool TZentoraForma::SprawdzDateSprzedazy(bool przerwij) { return ::SprawdzDateSprzedazy(*m_tabele, przerwij); }
+
+bool TZentoraForma::CzyPorzucicZmiany()
+{
+    EkranNaRekord(false);
+    if (FakturyRowne(Zentora, FaktRobo))
+        return true;
+    return PytanieOkAnuluj(this,
+                           QStringLiteral("Zmiany w  \"%1\"  nie zostały zapisane.|             Czy kontynuować ?")
+                               .arg(NazwaPliku()),
+                           2);
+}
+
+// ---------------------------------------------------------------- files
+
+QString TZentoraForma::NazwaPlikuZDialogu(QWidget *okno, bool zapis, const QString &tytul, const QString &folder,
+                                          const QString &nazwa)
+{
+    QFileDialog d(okno, tytul, folder, kFiltrFaktur);
+    d.setDefaultSuffix(QStringLiteral("FAK"));
+    d.setAcceptMode(zapis ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(zapis ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!nazwa.isEmpty())
+        d.selectFile(nazwa);
+    for (;;) {
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+            return QString();
+        const QString plik = d.selectedFiles().constFirst();
+        if (!zapis || QFileInfo::exists(plik))
+            return plik;
+        // a new file is created only when the user says so
+        if (PytanieOkAnuluj(okno, QStringLiteral("?Plik  \"%1\"  nie istnieje.|Czy utworzyć nowy plik ?")
+                                      .arg(QFileInfo(plik).fileName()),
+                            1))
+            return plik;
+    }
+}
+
+void TZentoraForma::OtworzPlik(const QString &plik)
+{
+    QString sciezka = plik;
+    if (Pusty(plik)) {
+        sciezka = Dialogi.NazwaPliku(this, false, QStringLiteral("Otwieranie faktury "), BezUkosnika(FolderRobo), QString());
+        if (sciezka.isEmpty())
+            return;
+    }
+    // a file that is not there is said so plainly (reading it would report a wrong version)
+    if (!QFileInfo(sciezka).isFile())
+        throw EMojeBledy(QStringLiteral("Nie znaleziono pliku faktury \"%1\".").arg(QDir::toNativeSeparators(sciezka)));
+    TzentoraVat f;
+    CzytajFakture(sciezka, f);
+    Grid->PrzerwijEdycje();
+    Zentora = f;
+    RekordNaEkran();
+    FaktRobo = Zentora;
+    NazwaRobo = QFileInfo(sciezka).fileName();
+    UstawFolderRobo(FolderPliku(sciezka));
+    UstawPodpis();
+    SprawdzDateSprzedazy(false);
+}
+
+bool TZentoraForma::ZapiszPlik(bool jako)
+{
+    QString sciezka;
+    if (NazwaRobo.isEmpty() || jako) {
+        sciezka = Dialogi.NazwaPliku(this, true, QStringLiteral(" Zapisywanie faktury "), BezUkosnika(FolderRobo), NazwaRobo);
+        if (sciezka.isEmpty())
+            return false;
+    } else {
+        sciezka = ZUkosnikiem(FolderRobo) + NazwaRobo;
+    }
+    EkranNaRekord(true);
+    try {
+        ZapiszFakture(sciezka, Zentora);
+    } catch (const EMojeBledy &e) {
+        // Nothing was saved: the invoice stays unsaved under its old name.
+        KomunikatOkna(this, QStringLiteral("X") + e.komunikat());
+        return false;
+    }
+    FaktRobo = Zentora;
+    NazwaRobo = QFileInfo(sciezka).fileName();
+    UstawFolderRobo(FolderPliku(sciezka));
+    UstawPodpis();
+    SpisMiast.Dodaj(Zentora.KupMiasto);
+    return true;
+}
+
+void TZentoraForma::SprawdzKupujacego() { WymagajOkna(this, Niepusty(EdyFirma->text()), QStringLiteral("XBrak firmy kupującego")); }
+
+// ---------------------------------------------------------------- commands
+
+void TZentoraForma::AcNowaExecute()
+{
+    ZatwierdzKomorke();
+    if (CzyPorzucicZmiany())
+        NowyDokument();
+    UstawAkcjeBazy(false);
+}
+
+void TZentoraForma::AcOtworzExecute()
+{
+    ZatwierdzKomorke();
+    if (CzyPorzucicZmiany())
+        OtworzPlik(QString());
+    UstawAkcjeBazy(false);
+}
+
+void TZentoraForma::AcZapiszExecute()
+{
+    if (!ZatwierdzKomorke())
+        return;
+    SprawdzKupujacego();
+    ZapiszPlik(false);
+}
+
+void TZentoraForma::AcZapiszJakoExecute()
+{
+    if (!ZatwierdzKomorke())
+        return;
+    SprawdzKupujacego();
+    ZapiszPlik(true);
+}
+
+void TZentoraForma::AcDrukujExecute()
+{
+    if (!ZatwierdzKomorke())
+        return;
+    EkranNaRekord(true);
+    if (Dialogi.Drukuj)
+        Dialogi.Drukuj(Zentora, IniZentora, this, LiczbaKopii);
+}
+
+void TZentoraForma::AcParametryExecute() { EdytujParametry(0); }
+
+void TZentoraForma::EdytujParametry(int strona)
+{
+    if (!Dialogi.Parametry)
+        return;
+    TiniZentora ini = IniZentora;
+    if (!Dialogi.Parametry(this, ini, strona))
+        return;
+    IniZentora = ini;
+    UstawFolderRobo(IniZentora.iniFolder);
+    try {
+        ZapiszParametry(sPlik_FakturyIni, IniZentora);
+    } catch (const EMojeBledy &e) {
+        // the new settings stay in force for this run even when the file cannot take them
+        KomunikatOkna(this, QStringLiteral("X") + e.komunikat());
+    }
+    QString bank = IniZentora.iniTabBank;
+    const QString nazwaBanku = OdetnijPole(bank, QLatin1Char(';'));
+    UstawSprzedawce(IniZentora.iniTabFirm, nazwaBanku, bank, IniZentora.iniTabOsob);
+}
+
+void TZentoraForma::AcFormatNumExecute()
+{
+    if (Zentora.RodzajNum == IniZentora.iniNumerac && Zentora.SymbolFak == IniZentora.iniSymbol) {
+        KomunikatOkna(this, QStringLiteral("Format numeracji tej faktury jest zgodny|z formatem zapisanym w pliku konfiguracji"));
+        return;
+    }
+    if (PytanieOkAnuluj(this,
+                        QStringLiteral("Format numeracji tej faktury jest inny|niż format zapisany w pliku konfiguracji||"
+                                       "Czy przyjąć format z pliku konfiguracji ?"),
+                        1)) {
+        Zentora.RodzajNum = IniZentora.iniNumerac;
+        Zentora.SymbolFak = IniZentora.iniSymbol;
+    }
+}
+
+void TZentoraForma::AcFontExecute(bool wlaczona) { UstawCzcionkeTabel(wlaczona); }
+
+void TZentoraForma::UstawCzcionkeTabel(bool duza)
+{
+    QFont f = duza ? QFont(QStringLiteral("Arial"), 10) : font();
+    Grid->setFont(f);
+    SumGrid->setFont(f);
+    f.setBold(true);
+    PanZaplata->setFont(f);
+    Grid->DopasujWysokoscCel();
+}
+
+void TZentoraForma::AcPomocFaktExecute()
+{
+    if (ProcPomocy)
+        ProcPomocy(m_kontekstPomocy);
+}
+
+void TZentoraForma::AcWizytowkaExecute()
+{
+    if (Dialogi.OProgramie)
+        Dialogi.OProgramie(this);
+}
+
+void TZentoraForma::AcKalkulatorExecute()
+{
+    if (Dialogi.Kalkulator)
+        Dialogi.Kalkulator(-2, -2);
+}
+
+void TZentoraForma::UstawAkcjeBazy(bool edycjaZBazy)
+{
+    AcNowa->setEnabled(!edycjaZBazy);
+    AcOtworz->setEnabled(!edycjaZBazy);
+    AcCzytajBaze->setEnabled(!edycjaZBazy);
+    AcAkceptuj->setEnabled(edycjaZBazy);
+    AcAnuluj->setEnabled(edycjaZBazy);
+    AcDopisz->setEnabled(!edycjaZBazy);
+    AcBazaFaktur->setEnabled(!edycjaZBazy);
+    AcEdytujZbazy->setEnabled(false);
+}
+
+void TZentoraForma::PokazTylkoWSystemie()
+{
+    KomunikatNagl(this, TytulAplikacji(),
+                  QStringLiteral("Funkcja jest dostepna tylko wtedy gdy program  \"ZENTORA\"|"
+                                 "stanowi moduł  systemu  \"TRAMOLIN\"  firmy  KORVEN"));
+}

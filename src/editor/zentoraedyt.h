@@ -1,0 +1,243 @@
+#pragma once
+// The main window of the editor. It holds exactly one invoice in its controls: the record
+// is built from the controls when a command needs it (EkranNaRekord) and the controls are
+// filled from a record when an invoice is started or opened (RekordNaEkran). Whether the
+// invoice has unsaved changes is never tracked while editing; it is decided by comparing
+// the file text the invoice would be saved as with the text of the reference copy.
+//
+// A host program may create the window and call START, MoznaZamknac, OtworzProFormeEx and
+// ImportujZbazyFaktur; the stand-alone program lets the first activation call START.
+
+#include "invoice/miasta.h"
+#include "invoice/rekord.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+class TabeleFaktury;
+class TjustGrid;
+class TokienkoData;
+class TokienkoFloat;
+class TokienkoLong;
+class TokienkoTekst;
+class TPoleEdycji;
+class TPoleFiltrowane;
+
+// The program-wide help: the procedure that shows a help topic (set by a host), and the
+// topic of the invoice window (0: no help, the help command is hidden).
+extern std::function<void(int kontekst)> ProcPomocy;
+extern int KontekstPomocyFaktury;
+
+// A fixed-list combo that tells when its drop-down list has closed, with the item the
+// list left selected.
+class TComboLista : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+    void hidePopup() override;
+
+signals:
+    void zamknietoListe();
+};
+
+class TZentoraForma : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TZentoraForma(QWidget *rodzic = nullptr);
+    ~TZentoraForma() override;
+
+    // ---- operations a host may call
+    void START(int Rok, TZentoraForma **AdresFormy, const QString &SciezkaIni);
+    bool MoznaZamknac();
+    void OtworzProFormeEx(const QString &PlikFak);
+    void ImportujZbazyFaktur();
+    void Przypisz_ContextPopUpOknomEdycji();
+
+    // What the first activation starts with: the configuration file and, optionally, an
+    // invoice file to open right after the start.
+    void UstawStart(const QString &sciezkaIni, const QString &plikFaktury = QString());
+    // The holder of the window that the first activation passes to START.
+    void UstawAdresFormy(TZentoraForma **adres) { m_adresStartowy = adres; }
+
+    // ---- the dialogs the window opens; replaceable, so tests can answer them
+    struct TDialogi {
+        // The file name for opening (zapis false) or saving; empty when the user gave up.
+        std::function<QString(QWidget *okno, bool zapis, const QString &tytul, const QString &folder,
+                              const QString &nazwa)>
+            NazwaPliku;
+        std::function<bool(QWidget *wlasciciel, TiniZentora &ini, int strona)> Parametry;
+        std::function<bool(QWidget *forma, const QString &linie, int dlugoscKodu, int szerokosc, int wiersze,
+                           int kodCzcionki, QWidget *pole, QString &opis, QString &param)>
+            Lista;
+        std::function<bool(QWidget *forma, QWidget *pole, QString &tekst)> Kalendarz;
+        std::function<int(const TzentoraVat &Fakt, const TiniZentora &ini, QWidget *wlasciciel, int &kopie)> Drukuj;
+        std::function<void(QWidget *wlasciciel)> OProgramie;
+        // the free-standing calculator at a place (-2, -2: where it was last)
+        std::function<void(int left, int top)> Kalkulator;
+    };
+    TDialogi Dialogi;
+    // The Qt file dialog with the window's filter, asking before overwriting and before
+    // creating a new file.
+    static QString NazwaPlikuZDialogu(QWidget *okno, bool zapis, const QString &tytul, const QString &folder,
+                                      const QString &nazwa);
+
+    // ---- the invoice and the state of the window
+    TzentoraVat Zentora;      // as last built from the controls or read from a file
+    TzentoraVat FaktRobo;     // the reference copy: as after the last new, open or save
+    QString NazwaRobo;        // file name without folder; empty for an untitled invoice
+    QString FolderRobo;       // the working folder, with a trailing separator
+    int LiczbaKopii = 2;
+    int FrokFaktur = 0;
+    TiniZentora IniZentora;
+    TZentoraForma **AdrZentoraForma = nullptr;
+    QString sPlik_FakturyIni;
+    bool ZamknijNiePytaj = false;
+    ::SpisMiast SpisMiast;    // known buyer cities, read from the working folder when first needed
+
+    // ---- record and screen
+    void NowyDokument();
+    void RekordNaEkran();
+    void EkranNaRekord(bool przerwij);
+    bool CzyPorzucicZmiany();
+    QString NazwaPliku() const;
+    void OtworzPlik(const QString &plik);
+    bool ZapiszPlik(bool jako);
+    void SprawdzKupujacego();
+    bool SprawdzDateSprzedazy(bool przerwij);
+    void EdytujParametry(int strona);
+    void UstawAkcjeBazy(bool edycjaZBazy);
+    void PokazTylkoWSystemie();
+    // The two grids, the amount due and the sale date as the totals engine sees them.
+    TabeleFaktury &Tabele() { return *m_tabele; }
+
+    // ---- item grid and totals
+    void GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK);
+    void GridKeyDown(int &klawisz, Qt::KeyboardModifiers mod);
+    void UsunWiersz();
+    void WstawWiersz();
+    // Moves the rows from the current one down by one and puts the nine "|"-joined texts
+    // of `wiersz` into the current row.
+    void RozsunWiersze(const QString &wiersz);
+    void PopupGridPopup();
+
+    // ---- header fields
+    void EdyMiastoChange(const QString &tekst);
+    QString ListaMiast(QChar litera);
+    void WybierzDate(TokienkoData *pole);
+    void BtnFirmaBankOsobaClick(QObject *nadawca);
+    void cboZentoraCloseUp();
+
+    // ---- controls
+    QMenuBar *MenuGlowne = nullptr;
+    QToolBar *ToolBar1 = nullptr;
+    TComboLista *cboZentora = nullptr;
+    QLabel *LabNumer = nullptr;
+    TokienkoLong *EdyNumRach = nullptr;
+    QWidget *PanNaglowek = nullptr;
+    TPoleEdycji *EdyFirma = nullptr;
+    TPoleEdycji *EdyUlica = nullptr;
+    TPoleFiltrowane *EdyKod = nullptr;
+    TPoleEdycji *EdyMiasto = nullptr;
+    TPoleEdycji *EdyNip = nullptr;
+    TPoleEdycji *EdyOsoba = nullptr;
+    TComboLista *cboJakPlaci = nullptr;
+    TokienkoData *EdyDatWyst = nullptr;
+    TokienkoData *EdyDatSprz = nullptr;
+    TokienkoData *EdyDatZapl = nullptr;
+    QToolButton *SpeedData1 = nullptr;
+    QToolButton *SpeedData2 = nullptr;
+    QToolButton *SpeedData3 = nullptr;
+    TPoleEdycji *EdyUwagi = nullptr;
+    TjustGrid *Grid = nullptr;
+    QMenu *PopupGrid = nullptr;
+    QAction *UsuWiersz = nullptr;
+    QAction *WsawWiersz = nullptr;
+    QTextEdit *MemSpFirma = nullptr;
+    QToolButton *BtnSpFirma = nullptr;
+    TokienkoTekst *EdySpBank = nullptr;
+    TokienkoTekst *EdySpKonto = nullptr;
+    TokienkoTekst *EdySprzedal = nullptr;
+    QToolButton *BtnSprzedal = nullptr;
+    TPoleEdycji *EdyFakKoryg = nullptr;
+    TjustGrid *SumGrid = nullptr;
+    QLabel *PanZaplata = nullptr;
+    TokienkoFloat *EdyRabat = nullptr;
+    QCheckBox *CbRatalnie = nullptr;
+
+    // ---- actions of ActionList1
+    QAction *AcNowa = nullptr, *AcOtworz = nullptr, *AcZapisz = nullptr, *AcZapiszJako = nullptr;
+    QAction *AcDrukuj = nullptr, *AcZamknij = nullptr;
+    QAction *AcCzytajBaze = nullptr, *AcEdytujZbazy = nullptr, *AcAkceptuj = nullptr, *AcAnuluj = nullptr;
+    QAction *AcDopisz = nullptr, *AcBazaFaktur = nullptr, *AcBazaProdukt = nullptr;
+    QAction *AcParametry = nullptr, *AcFormatNum = nullptr, *AcFont = nullptr, *AcKalkulator = nullptr;
+    QAction *AcAktNumer = nullptr;
+    QAction *AcPomocTematy = nullptr, *AcPomocFakt = nullptr, *AcWizytowka = nullptr;
+    QList<QAction *> ActionList1;
+
+    // ---- command handlers
+    void AcNowaExecute();
+    void AcOtworzExecute();
+    void AcZapiszExecute();
+    void AcZapiszJakoExecute();
+    void AcDrukujExecute();
+    void AcParametryExecute();
+    void AcFormatNumExecute();
+    void AcFontExecute(bool wlaczona);
+    void AcPomocFaktExecute();
+    void AcWizytowkaExecute();
+    void AcKalkulatorExecute();
+    void AcAktNumerExecute() {}
+
+    int KontekstPomocy() const { return m_kontekstPomocy; }
+    // The fixed size of the window's client area.
+    static QSize RozmiarOkna() { return QSize(730, 480); }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    void UtworzAkcje();
+    void UtworzMenu();
+    void UtworzPasek();
+    void UtworzNaglowek();
+    void UtworzSiatki();
+    void UtworzStopke();
+    void UlozKontrolki();
+    void UstawWyglad();
+    // The dialogs of the other parts of the program.
+    void UstawDialogiWspolpracownikow();
+    void UstawKolejnoscTab();
+    void PodlaczZdarzenia();
+    void UstawCzcionkeTabel(bool duza);
+    void UstawSprzedawce(const QString &ramka, const QString &bank, const QString &konto, const QString &osoba);
+    void UstawPodpis();
+    void UstawFolderRobo(const QString &folder);
+    // Runs a command; whatever it throws is shown (the silent abort shows nothing), so no
+    // exception leaves an event handler.
+    void Polecenie(const std::function<void()> &f);
+    // Finishes an open cell edit; false when the cell is refused and stays open.
+    bool ZatwierdzKomorke();
+
+    std::unique_ptr<TabeleFaktury> m_tabele;
+    QHash<QString, QLabel *> m_etykiety;
+    QString m_ramka;            // the seller frame as stored, the memo only shows it
+    int m_kontekstPomocy = 0;
+    bool m_pierwszaAktywacja = true;
+    QString m_sciezkaStartowa;
+    QString m_plikStartowy;
+    TZentoraForma **m_adresStartowy = nullptr;
+};

@@ -1,0 +1,125 @@
+// The item grid and the totals: the invoice's own check of a finished cell, the
+// recomputation through the totals engine, and the row commands.
+
+#include "zentoraedyt.h"
+
+#include "common/bledy.h"
+#include "common/formaty.h"
+#include "common/komunikaty.h"
+#include "common/teksty.h"
+#include "controls/justgrid.h"
+#include "invoice/stawki.h"
+#include "invoice/sumy.h"
+
+#include <QAction>
+
+namespace {
+
+TpozFaktury WierszSiatki(const TjustGrid &g, int wiersz)
+{
+    TpozFaktury p;
+    for (int k = 0; k < TpozFaktury::kPola; ++k)
+        p.Pole(k) = g.Cells(k + 1, wiersz);
+    return p;
+}
+
+void UstawWierszSiatki(TjustGrid &g, int wiersz, const TpozFaktury &p)
+{
+    for (int k = 0; k < TpozFaktury::kPola; ++k)
+        g.setCells(k + 1, wiersz, p.Pole(k));
+}
+
+} // namespace
+
+void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK)
+{
+    try {
+        SprawdzDateSprzedazy(false);
+        const double data = DataSprzedazy(Tabele());
+        if (Acol == kolTowar) {
+            // a new item gets the seller's usual rate
+            if (Pusty(Grid->Cells(kolPrcVat, Arow)) && IniZentora.iniMojVat >= vat0)
+                Grid->setCells(kolPrcVat, Arow, StawkaVatTekst(IniZentora.iniMojVat, data));
+        } else if (Acol == kolPrcVat) {
+            OK = false;
+            const double v = TekstNaFloat(cela, -1);
+            if (v == -1)
+                return;
+            if (cboZentora->currentIndex() == rZwykly)
+                OK = v == 0;   // a bill carries no VAT
+            else
+                IndeksZPozycji(data, cela, OK);
+        }
+        if (OK)
+            PrzeliczSumy(Tabele());
+    } catch (const ECichyAbort &) {
+        // A row whose rate does not fit the sale date stopped the recomputation after its
+        // message; the cell itself stays as judged above.
+    } catch (const std::exception &e) {
+        OK = false;
+        PokazBlad(e);
+    }
+}
+
+void TZentoraForma::GridKeyDown(int &klawisz, Qt::KeyboardModifiers mod)
+{
+    if (Grid->EdytorOtwarty())
+        return;
+    if (klawisz == Qt::Key_Delete && (mod & Qt::ControlModifier)) {
+        klawisz = 0;
+        Polecenie([this] { UsunWiersz(); });
+    } else if (klawisz == Qt::Key_Insert) {
+        klawisz = 0;
+        Polecenie([this] { WstawWiersz(); });
+    }
+}
+
+void TZentoraForma::PopupGridPopup()
+{
+    const bool mozna = !Grid->EdytorOtwarty();
+    UsuWiersz->setEnabled(mozna);
+    WsawWiersz->setEnabled(mozna);
+}
+
+void TZentoraForma::UsunWiersz()
+{
+    const int biezacy = Grid->Row();
+    if (biezacy < 1 || biezacy > kMaxPozycji)
+        return;
+    if (!PytanieOkAnuluj(this, QStringLiteral("!Czy na pewno usunąć wskazany wiersz ?"), 1))
+        return;
+    // the cell texts move as they are, whatever they hold
+    for (int w = biezacy; w < kMaxPozycji; ++w)
+        UstawWierszSiatki(*Grid, w, WierszSiatki(*Grid, w + 1));
+    UstawWierszSiatki(*Grid, kMaxPozycji, TpozFaktury());
+    Grid->DopasujWysokoscCel();
+}
+
+void TZentoraForma::WstawWiersz()
+{
+    const int biezacy = Grid->Row();
+    if (biezacy < 1 || biezacy > kMaxPozycji)
+        return;
+    // the last row has nowhere to go: its content is lost only when the user agrees
+    const bool ostatniZajety = !WierszSiatki(*Grid, kMaxPozycji).PozJestPusta();
+    const bool tak = ostatniZajety
+        ? PytanieOkAnuluj(this, QStringLiteral("!Wiersz 50 nie jest pusty - jego treść zostanie usunięta.|Czy wstawić wiersz ?"), 2)
+        : PytanieOkAnuluj(this, QStringLiteral("Czy wstawić wiersz ?"), 1);
+    if (!tak)
+        return;
+    RozsunWiersze(QString());
+}
+
+void TZentoraForma::RozsunWiersze(const QString &wiersz)
+{
+    const int biezacy = Grid->Row();
+    if (biezacy < 1 || biezacy > kMaxPozycji)
+        return;
+    for (int w = kMaxPozycji; w > biezacy; --w)
+        UstawWierszSiatki(*Grid, w, WierszSiatki(*Grid, w - 1));
+    QString s = wiersz;
+    TpozFaktury nowy;
+    nowy.LadujStr(s);
+    UstawWierszSiatki(*Grid, biezacy, nowy);
+    Grid->DopasujWysokoscCel();
+}

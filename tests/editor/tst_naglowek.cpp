@@ -1,0 +1,259 @@
+// The header fields of the main window: the city pick list, the calendar buttons, the
+// paid pro forma, the invoice number, the post code, the discount field and the tab order.
+
+#include "oknotestowe.h"
+
+#include "common/daty.h"
+#include "controls/justgrid.h"
+#include "controls/tokienka.h"
+#include "editor/poleedycji.h"
+#include "fakturaprzykladowa.h"
+#include "invoice/plikfaktury.h"
+#include "pliktymczasowy.h"
+
+#include <QCheckBox>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+class TstNaglowek : public QObject {
+    Q_OBJECT
+private slots:
+    void listaMiast_data();
+    void listaMiast();
+    void listaOtwieraSieNaJednejLiterze();
+    void zapisDopisujeMiasto();
+    void kalendarz_data();
+    void kalendarz();
+    void oplaconaProForma_data();
+    void oplaconaProForma();
+    void numerFaktury_data();
+    void numerFaktury();
+    void rabatIKolejnosc();
+};
+
+namespace {
+void FakturaZMiastem(OknoTestowe &t, const QString &nazwa, const QString &miasto)
+{
+    TzentoraVat f = FakturaPrzykladowa();
+    f.KupMiasto = miasto;
+    ZapiszFakture(t.Plik(nazwa), f);
+}
+} // namespace
+
+void TstNaglowek::listaMiast_data()
+{
+    QTest::addColumn<QString>("litera");
+    QTest::addColumn<bool>("wybrano");
+    QTest::addColumn<QString>("wybor");
+    QTest::addColumn<QString>("linie");
+    QTest::addColumn<QString>("pole");
+    const QString w = QStringLiteral("Wałbrzych\nWarszawa\nwrocław");
+    QTest::newRow("wybór miasta") << QStringLiteral("w") << true << QStringLiteral("Warszawa") << w << QStringLiteral("Warszawa");
+    QTest::newRow("Esc") << QStringLiteral("W") << false << QString() << w << QStringLiteral("W");
+    QTest::newRow("wybrany pusty tekst") << QStringLiteral("W") << true << QStringLiteral("  ") << w << QStringLiteral("W");
+    QTest::newRow("brak miast, Esc") << QStringLiteral("X") << false << QString()
+                                     << QStringLiteral("Brak miast na literę: \"X\"") << QStringLiteral("X");
+    // the information line is no city: choosing it keeps the letter
+    QTest::newRow("brak miast, wybrana informacja")
+        << QStringLiteral("Ż") << true << QStringLiteral("Brak miast na literę: \"Ż\"")
+        << QStringLiteral("Brak miast na literę: \"Ż\"") << QStringLiteral("Ż");
+}
+
+void TstNaglowek::listaMiast()
+{
+    QFETCH(QString, litera);
+    QFETCH(bool, wybrano);
+    QFETCH(QString, wybor);
+    OknoTestowe t;
+    FakturaZMiastem(t, QStringLiteral("1.FAK"), QStringLiteral("Warszawa"));
+    FakturaZMiastem(t, QStringLiteral("2.fak"), QStringLiteral("wrocław"));
+    FakturaZMiastem(t, QStringLiteral("3.FAK"), QStringLiteral("Wałbrzych"));
+    FakturaZMiastem(t, QStringLiteral("4.FAK"), QStringLiteral("WARSZAWA"));
+    FakturaZMiastem(t, QStringLiteral("5.FAK"), QStringLiteral("Poznań"));
+    PiszBajty(t.Plik(QStringLiteral("6.FAK")), "to nie jest faktura");
+    t.listaWybrana = wybrano;
+    t.wyborZListy = wybor;
+    t.Wpisz(t.okno->EdyMiasto, litera);
+    QCOMPARE(t.listy.size(), 1);
+    QTEST(t.listy.first().linie, "linie");
+    QCOMPARE(t.listy.first().dlugoscKodu, 0);
+    QCOMPARE(t.listy.first().szerokosc, t.okno->EdyMiasto->width());
+    QCOMPARE(t.listy.first().wiersze, 8);
+    QCOMPARE(t.listy.first().kodCzcionki, 10);
+    QCOMPARE(t.listy.first().pole, t.okno->EdyMiasto);
+    QCOMPARE(t.listy.first().param, QString());
+    QTEST(t.okno->EdyMiasto->text(), "pole");
+    QVERIFY(t.prezenter.pokazane.isEmpty());
+}
+
+void TstNaglowek::listaOtwieraSieNaJednejLiterze()
+{
+    OknoTestowe t;
+    // the folder is read only when the list is first needed
+    QVERIFY(!t.okno->SpisMiast.Wczytany());
+    t.Wpisz(t.okno->EdyMiasto, QStringLiteral("Po"), false);
+    QCOMPARE(t.listy.size(), 1);
+    QVERIFY(t.okno->SpisMiast.Wczytany());
+    Klawisz(Qt::Key_Backspace);
+    QCOMPARE(t.listy.size(), 2);
+    QCOMPARE(t.okno->EdyMiasto->text(), QStringLiteral("P"));
+    // a whole city put in by the program opens nothing
+    t.okno->EdyMiasto->setText(QStringLiteral("Ł"));
+    QCOMPARE(t.listy.size(), 2);
+}
+
+void TstNaglowek::zapisDopisujeMiasto()
+{
+    OknoTestowe t;
+    t.Wpisz(t.okno->EdyFirma, QStringLiteral("Firma"));
+    t.Wpisz(t.okno->EdyMiasto, QStringLiteral("Kra"));
+    QCOMPARE(t.listy.last().linie, QStringLiteral("Brak miast na literę: \"K\""));
+    t.okno->EdyMiasto->setText(QStringLiteral("Kraków"));
+    t.nazwyPlikow = {t.Plik(QStringLiteral("K.FAK"))};
+    t.Wykonaj(t.okno->AcZapisz);
+    t.Wpisz(t.okno->EdyMiasto, QStringLiteral("k"));
+    QCOMPARE(t.listy.last().linie, QStringLiteral("Kraków"));
+}
+
+void TstNaglowek::kalendarz_data()
+{
+    QTest::addColumn<int>("przycisk");
+    QTest::addColumn<QString>("wybrana");
+    QTest::addColumn<QString>("tekst");
+    QTest::newRow("sprzedaży") << 2 << QStringLiteral("28.02.2019") << QStringLiteral("28.02.2019");
+    QTest::newRow("zapłaty, rezygnacja") << 3 << QString() << QStringLiteral("29.06.2018");
+}
+
+void TstNaglowek::kalendarz()
+{
+    QFETCH(int, przycisk);
+    QFETCH(QString, wybrana);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    QToolButton *przyciski[] = {o.SpeedData1, o.SpeedData2, o.SpeedData3};
+    TokienkoData *pola[] = {o.EdyDatWyst, o.EdyDatSprz, o.EdyDatZapl};
+    TokienkoData *pole = pola[przycisk - 1];
+    const QString przed = pole->Tekst();
+    t.dataZKalendarza = wybrana;
+    QTest::mouseClick(static_cast<QWidget *>(przyciski[przycisk - 1]), Qt::LeftButton);
+    QCOMPARE(t.kalendarze, QStringList{przed});
+    QTEST(pole->Tekst(), "tekst");
+    QVERIFY(pole->hasFocus());
+    for (TokienkoData *inne : pola)
+        if (inne != pole)
+            QVERIFY(inne->Tekst() != wybrana || wybrana.isEmpty());
+}
+
+void TstNaglowek::oplaconaProForma_data()
+{
+    QTest::addColumn<bool>("zapisana");    // the pro forma was saved and opened again
+    QTest::addColumn<int>("nowyRodzaj");
+    QTest::addColumn<bool>("zamiana");
+    QTest::newRow("zapisana, na VAT") << true << int(rZentora) << true;
+    QTest::newRow("zapisana, na Rachunek") << true << int(rZwykly) << false;
+    QTest::newRow("nowa, na VAT") << false << int(rZentora) << false;
+}
+
+void TstNaglowek::oplaconaProForma()
+{
+    QFETCH(bool, zapisana);
+    QFETCH(int, nowyRodzaj);
+    QFETCH(bool, zamiana);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    const QString plik = t.Plik(QStringLiteral("PF.FAK"));
+    if (zapisana) {
+        TzentoraVat f = FakturaPrzykladowa();
+        f.RodzajFak = rProForma;
+        f.RodzajNum = numerNSMR;
+        f.SymbolFak = QStringLiteral("PF");
+        f.UwagiDodatk = QStringLiteral("zaliczka");
+        ZapiszFakture(plik, f);
+        o.OtworzProFormeEx(plik);
+    } else {
+        o.cboZentora->setCurrentIndex(rProForma);
+        o.EdyDatWyst->UstawTekst(QStringLiteral("01.06.2018"));
+    }
+    TokienkoData *const daty[] = {o.EdyDatWyst, o.EdyDatSprz, o.EdyDatZapl};
+    QStringList przed;
+    for (TokienkoData *d : daty)
+        przed.append(d->Tekst());
+    const QString uwagiPrzed = o.EdyUwagi->text();
+    o.cboZentora->showPopup();
+    o.cboZentora->setCurrentIndex(nowyRodzaj);
+    o.cboZentora->hidePopup();
+    Przetworz();
+    const QString dzis = QStringLiteral("15.06.2018");
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(daty[i]->Tekst(), zamiana ? dzis : przed.at(i));
+    QCOMPARE(o.EdyUwagi->text(), zamiana ? QStringLiteral("Należność zapłacono.") : uwagiPrzed);
+    if (zamiana) {
+        // the record takes the configured numbering again
+        o.EkranNaRekord(false);
+        QCOMPARE(o.Zentora.RodzajNum, numerNSR);
+        QCOMPARE(o.Zentora.SymbolFak, QStringLiteral("FV"));
+        QCOMPARE(o.Zentora.DajOznaczenieFaktury(), QStringLiteral("12/FV/2018"));
+    }
+    QVERIFY(t.prezenter.pokazane.isEmpty());
+}
+
+void TstNaglowek::numerFaktury_data()
+{
+    QTest::addColumn<QString>("wpisany");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<bool>("przyjety");
+    QTest::newRow("99999") << QStringLiteral("99999") << QStringLiteral("99999") << true;
+    QTest::newRow("szósta cyfra") << QStringLiteral("123456") << QStringLiteral("12345") << true;
+    QTest::newRow("0") << QStringLiteral("0") << QStringLiteral("0") << false;
+    QTest::newRow("puste") << QString() << QString() << false;
+}
+
+void TstNaglowek::numerFaktury()
+{
+    QFETCH(QString, wpisany);
+    QFETCH(QString, tekst);
+    QFETCH(bool, przyjety);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    t.Wpisz(o.EdyNumRach, wpisany);
+    QCOMPARE(o.EdyNumRach->text(), tekst);
+    QCOMPARE(t.prezenter.teksty(), przyjety ? QStringList() : QStringList{QStringLiteral("Niepoprawna wartość")});
+    QTRY_COMPARE(o.EdyNumRach->hasFocus(), !przyjety);
+    if (przyjety) {
+        o.EkranNaRekord(false);
+        QCOMPARE(o.Zentora.NumerFak, tekst.toInt());
+    }
+}
+
+void TstNaglowek::rabatIKolejnosc()
+{
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    QVERIFY(!o.EdyRabat->isEnabled());
+    QCOMPARE(o.EdyRabat->focusPolicy(), Qt::NoFocus);
+    const QList<QWidget *> kolejnosc = {o.cboZentora, o.EdyNumRach,  o.EdyFirma,   o.EdyUlica,   o.EdyKod,      o.EdyMiasto,
+                                        o.EdyNip,     o.EdyOsoba,    o.cboJakPlaci, o.EdyDatWyst, o.EdyDatSprz,  o.EdyDatZapl,
+                                        o.EdyUwagi,   o.Grid,        o.BtnSpFirma, o.BtnSprzedal, o.SumGrid,     o.EdyFakKoryg,
+                                        o.CbRatalnie};
+    // the tab chain of the window, from the kind combo, over the controls that take Tab
+    QList<QWidget *> lancuch;
+    QWidget *w = o.cboZentora;
+    do {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->window() == &o
+            && !lancuch.contains(w))
+            lancuch.append(w);
+        w = w->nextInFocusChain();
+    } while (w != o.cboZentora);
+    QList<QWidget *> wybrane;
+    for (QWidget *x : lancuch)
+        if (kolejnosc.contains(x))
+            wybrane.append(x);
+    QCOMPARE(wybrane, kolejnosc);
+    // nothing else of the window is a tab stop: the seller fields and the discount are not
+    for (QWidget *x : lancuch)
+        QVERIFY2(kolejnosc.contains(x) || x->parentWidget() == static_cast<QWidget *>(o.ToolBar1), qPrintable(x->objectName()));
+}
+
+QTEST_MAIN(TstNaglowek)
+#include "tst_naglowek.moc"

@@ -1,0 +1,357 @@
+// The item grid of the main window: rows valued as they are typed, the default rate, the
+// rate check against the sale date and the invoice kind, the totals and the amount due,
+// the row commands and what an item cell refuses.
+
+#include "oknotestowe.h"
+
+#include "common/daty.h"
+#include "controls/justgrid.h"
+#include "controls/tokienka.h"
+#include "editor/poleedycji.h"
+#include "invoice/sumy.h"
+#include "pliktymczasowy.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+QString KomunikatStawki(const QString &stawka, const QString &lista)
+{
+    return QStringLiteral("Nieporawna wartość % Vat = ") + stawka + QStringLiteral(" %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  ")
+         + lista
+         + QStringLiteral("||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą dozwolone  tylko dla tej faktury.");
+}
+
+// The nine texts of an item row, joined by "|".
+QString Wiersz(const TjustGrid &g, int w)
+{
+    QStringList p;
+    for (int k = 1; k <= 9; ++k)
+        p.append(g.Cells(k, w));
+    return p.join(QLatin1Char('|'));
+}
+
+void UstawWiersz(TjustGrid &g, int w, const QString &tekst)
+{
+    const QStringList p = tekst.split(QLatin1Char('|'));
+    for (int k = 1; k <= 9; ++k)
+        g.setCells(k, w, p.value(k - 1));
+}
+
+// The totals grid as "net|label|VAT|gross" lines of its filled rows.
+QStringList Sumy(const TjustGrid &s)
+{
+    QStringList l;
+    for (int w = 0; w < s.RowCount(); ++w) {
+        const QString t = s.Cells(0, w) + QLatin1Char('|') + s.Cells(1, w) + QLatin1Char('|') + s.Cells(2, w) + QLatin1Char('|') + s.Cells(3, w);
+        if (t != QLatin1String("|||"))
+            l.append(t);
+    }
+    return l;
+}
+
+} // namespace
+
+class TstPozycje : public QObject {
+    Q_OBJECT
+private slots:
+    void wycenaWiersza_data();
+    void wycenaWiersza();
+    void stawkaDomyslna_data();
+    void stawkaDomyslna();
+    void sprawdzenieStawki_data();
+    void sprawdzenieStawki();
+    void wierszePomiedzy();
+    void stawkaPoZmianieDaty();
+    void usuwanie_data();
+    void usuwanie();
+    void wstawianie_data();
+    void wstawianie();
+    void klawiszeIMenu();
+    void kreskaNieWchodzi();
+};
+
+void TstPozycje::wycenaWiersza_data()
+{
+    QTest::addColumn<QString>("ilosc");
+    QTest::addColumn<QString>("cena");
+    QTest::addColumn<QString>("stawka");     // null: as the window fills it in (23)
+    QTest::addColumn<QString>("wiersz");     // the row after the price, "|"-joined
+    QTest::addColumn<QStringList>("sumy");
+    QTest::addColumn<QString>("doZaplaty");
+    QTest::newRow("3 x 0,10 po 23") << QStringLiteral("3") << QStringLiteral("0,10") << QString()
+                                    << QStringLiteral("Towar|||3|0,10|0,30|23|0,07|0,37")
+                                    << QStringList{QStringLiteral("0,30|-----|0,07|0,37"), QStringLiteral("0,30|23 %|0,07|0,37")}
+                                    << QStringLiteral("0,37");
+    QTest::newRow("pół grosza w górę") << QStringLiteral("1,5") << QStringLiteral("33,33") << QStringLiteral("8")
+                                       << QStringLiteral("Towar|||1,5|33,33|50,00|8|4,00|54,00")
+                                       << QStringList{QStringLiteral("50,00|-----|4,00|54,00"), QStringLiteral("50,00|8 %|4,00|54,00")}
+                                       << QStringLiteral("54,00");
+    QTest::newRow("bez stawki: zwolniony") << QStringLiteral("2") << QStringLiteral("1.234,5") << QStringLiteral("")
+                                           << QStringLiteral("Towar|||2|1.234,50|2.469,00|||2.469,00")
+                                           << QStringList{QStringLiteral("2.469,00|-----||2.469,00"), QStringLiteral("2.469,00|zwol.||2.469,00")}
+                                           << QStringLiteral("2.469,00");
+}
+
+void TstPozycje::wycenaWiersza()
+{
+    QFETCH(QString, ilosc);
+    QFETCH(QString, cena);
+    QFETCH(QString, stawka);
+    OknoTestowe t;
+    t.WpiszPozycje(1, QStringLiteral("Towar"), ilosc, cena, stawka);
+    QTEST(Wiersz(*t.okno->Grid, 1), "wiersz");
+    QTEST(Sumy(*t.okno->SumGrid), "sumy");
+    QTEST(t.okno->PanZaplata->text().trimmed(), "doZaplaty");
+    QVERIFY(t.prezenter.pokazane.isEmpty());
+}
+
+void TstPozycje::stawkaDomyslna_data()
+{
+    QTest::addColumn<int>("mojVat");
+    QTest::addColumn<QString>("dataSprzedazy");
+    QTest::addColumn<QString>("stawka");
+    QTest::newRow("nie wybrano") << 0 << QStringLiteral("15.06.2018") << QString();
+    QTest::newRow("zwolniony") << 1 << QStringLiteral("15.06.2018") << QString();
+    QTest::newRow("0 %") << 2 << QStringLiteral("15.06.2018") << QStringLiteral("0");
+    QTest::newRow("8 %") << 3 << QStringLiteral("15.06.2018") << QStringLiteral("8");
+    QTest::newRow("23 %") << 4 << QStringLiteral("15.06.2018") << QStringLiteral("23");
+    QTest::newRow("5 %") << 5 << QStringLiteral("15.06.2018") << QStringLiteral("5");
+    QTest::newRow("23 % przed 2011") << 4 << QStringLiteral("15.06.2010") << QStringLiteral("22");
+}
+
+void TstPozycje::stawkaDomyslna()
+{
+    QFETCH(int, mojVat);
+    QFETCH(QString, dataSprzedazy);
+    OknoTestowe t(KonfiguracjaTestowa().replace("M\xf3jVat=4", "M\xf3jVat=" + QByteArray::number(mojVat)));
+    QCOMPARE(int(t.okno->IniZentora.iniMojVat), mojVat);
+    t.Wpisz(t.okno->EdyDatSprz, dataSprzedazy);
+    t.WpiszKomorke(kolTowar, 1, QStringLiteral("Towar"));
+    QTEST(t.okno->Grid->Cells(kolPrcVat, 1), "stawka");
+    // a rate already there stays
+    t.WpiszKomorke(kolPrcVat, 2, QStringLiteral("0"));
+    t.WpiszKomorke(kolTowar, 2, QStringLiteral("Inny"));
+    QCOMPARE(t.okno->Grid->Cells(kolPrcVat, 2), QStringLiteral("0"));
+}
+
+void TstPozycje::sprawdzenieStawki_data()
+{
+    QTest::addColumn<int>("rodzaj");
+    QTest::addColumn<QString>("dataSprzedazy");
+    QTest::addColumn<QString>("stawka");
+    QTest::addColumn<QStringList>("komunikaty");
+    const QString zla = QStringLiteral("Niepoprawna wartość");
+    const QString lista2018 = QStringLiteral("0%   8%   23%   5%   ");
+    QTest::newRow("7 w 2018") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("7")
+                              << QStringList{KomunikatStawki(QStringLiteral("7"), lista2018), zla};
+    QTest::newRow("7 w 2010") << int(rZentora) << QStringLiteral("15.06.2010") << QStringLiteral("7") << QStringList();
+    QTest::newRow("22 w 2018") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("22")
+                               << QStringList{KomunikatStawki(QStringLiteral("22"), lista2018), zla};
+    QTest::newRow("-1") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("-1") << QStringList{zla};
+    QTest::newRow("Rachunek: 23") << int(rZwykly) << QStringLiteral("15.06.2018") << QStringLiteral("23") << QStringList{zla};
+    QTest::newRow("Rachunek: 0") << int(rZwykly) << QStringLiteral("15.06.2018") << QStringLiteral("0") << QStringList();
+    QTest::newRow("Rachunek: puste") << int(rZwykly) << QStringLiteral("15.06.2018") << QString() << QStringList();
+    QTest::newRow("wadliwa data: stawki sprzed 2011")
+        << int(rZentora) << QString() << QStringLiteral("22")
+        << QStringList{QStringLiteral("Wadliwa data sprzedaży - nie można sprawdzić stawek VAT")};
+}
+
+void TstPozycje::sprawdzenieStawki()
+{
+    QFETCH(int, rodzaj);
+    QFETCH(QString, dataSprzedazy);
+    QFETCH(QString, stawka);
+    QFETCH(QStringList, komunikaty);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    o.cboZentora->setCurrentIndex(rodzaj);
+    o.EdyDatSprz->UstawTekst(dataSprzedazy.isEmpty() ? kPustaData : dataSprzedazy);
+    o.Grid->setCells(kolIlosc, 1, QStringLiteral("1"));
+    o.Grid->setCells(kolCena, 1, QStringLiteral("100,00"));
+    o.Grid->setCells(kolPrcVat, 1, QStringLiteral("5"));
+    t.WpiszKomorke(kolPrcVat, 1, stawka);
+    QCOMPARE(t.prezenter.teksty(), komunikaty);
+    const bool odrzucona = komunikaty.contains(QStringLiteral("Niepoprawna wartość"));
+    // a refused rate holds the cell and does not recompute
+    QCOMPARE(o.Grid->EdytorOtwarty(), odrzucona);
+    QCOMPARE(o.Grid->Cells(kolNetto, 1), odrzucona ? QString() : QStringLiteral("100,00"));
+}
+
+void TstPozycje::wierszePomiedzy()
+{
+    // rows 1 and 3 used: three rows stored, the empty one between them kept
+    OknoTestowe t;
+    t.WpiszPozycje(1, QStringLiteral("Pierwszy"), QStringLiteral("1"), QStringLiteral("1"));
+    t.WpiszPozycje(3, QStringLiteral("Trzeci"), QStringLiteral("1"), QStringLiteral("2"));
+    t.okno->EkranNaRekord(false);
+    QCOMPARE(t.okno->Zentora.IlePozyc, 3);
+    QVERIFY(t.okno->Zentora.Pozycja(2).PozJestPusta());
+    QCOMPARE(t.okno->Zentora.SumyFaktury[vatSum].Brutto, QStringLiteral("3,69"));
+}
+
+void TstPozycje::stawkaPoZmianieDaty()
+{
+    // a row valued at the rates before 2011 no longer fits once the sale date moves on
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    t.Wpisz(o.EdyFirma, QStringLiteral("Firma"));
+    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2010"));
+    t.WpiszPozycje(1, QStringLiteral("Stary"), QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("22"));
+    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
+    QVERIFY(t.prezenter.pokazane.isEmpty());
+    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2018"));
+    const QString komunikat = KomunikatStawki(QStringLiteral("22"), QStringLiteral("0%   8%   23%   5%   "));
+    // the next accepted cell shows the rate message once and leaves the totals
+    t.WpiszPozycje(2, QStringLiteral("Nowy"), QStringLiteral("1"), QStringLiteral("10"));
+    QVERIFY(t.prezenter.teksty().contains(komunikat));
+    QVERIFY(!t.prezenter.teksty().contains(QStringLiteral("Niepoprawna wartość")));
+    QCOMPARE(o.Grid->Cells(kolTowar, 2), QStringLiteral("Nowy"));
+    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
+    QVERIFY(!o.Grid->EdytorOtwarty());
+    // saving stops at the totals label "22 %" with the same message, and writes nothing
+    t.prezenter.pokazane.clear();
+    t.nazwyPlikow = {t.Plik(QStringLiteral("S.FAK"))};
+    t.Wykonaj(o.AcZapisz);
+    QCOMPARE(t.prezenter.teksty(), QStringList{komunikat});
+    QVERIFY(!QFile::exists(t.Plik(QStringLiteral("S.FAK"))));
+}
+
+void TstPozycje::usuwanie_data()
+{
+    QTest::addColumn<int>("odpowiedz");
+    QTest::addColumn<QStringList>("wiersze");   // rows 1..3 afterwards
+    QTest::newRow("OK") << int(idOK) << QStringList{QStringLiteral("A;1||||||||"), QStringLiteral("C; trzeci||||||||"), QString()};
+    QTest::newRow("Anuluj") << int(idCancel)
+                            << QStringList{QStringLiteral("A;1||||||||"), QStringLiteral("B|||1|2,00|2,00|23|0,46|2,46"),
+                                           QStringLiteral("C; trzeci||||||||")};
+}
+
+void TstPozycje::usuwanie()
+{
+    QFETCH(int, odpowiedz);
+    QFETCH(QStringList, wiersze);
+    OknoTestowe t;
+    TjustGrid &g = *t.okno->Grid;
+    UstawWiersz(g, 1, QStringLiteral("A;1"));
+    UstawWiersz(g, 2, QStringLiteral("B|||1|2,00|2,00|23|0,46|2,46"));
+    UstawWiersz(g, 3, QStringLiteral("C; trzeci"));
+    UstawWiersz(g, 50, QStringLiteral("ostatni"));
+    const QString sumaPrzed = t.okno->PanZaplata->text();
+    g.setFocus();
+    QVERIFY(g.WybierzKomorke(3, 2));
+    t.prezenter.odpowiedzi = {odpowiedz};
+    Klawisz(Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(t.prezenter.teksty(), QStringList{QStringLiteral("Czy na pewno usunąć wskazany wiersz ?")});
+    QCOMPARE(t.prezenter.pokazane.first().pIcoDlg, icUwaga);
+    QCOMPARE(t.prezenter.pokazane.first().pNumBut, 1);
+    for (int w = 1; w <= 3; ++w)
+        QCOMPARE(Wiersz(g, w), wiersze.at(w - 1).isEmpty() ? QStringLiteral("||||||||") : wiersze.at(w - 1));
+    QCOMPARE(Wiersz(g, 49) == QStringLiteral("ostatni||||||||"), odpowiedz == idOK);
+    QCOMPARE(Wiersz(g, 50) == QStringLiteral("||||||||"), odpowiedz == idOK);
+    QCOMPARE(g.Cells(0, 2), QStringLiteral("2"));
+    // the totals wait for the next accepted cell
+    QCOMPARE(t.okno->PanZaplata->text(), sumaPrzed);
+}
+
+void TstPozycje::wstawianie_data()
+{
+    QTest::addColumn<bool>("ostatniZajety");
+    QTest::addColumn<int>("odpowiedz");
+    QTest::addColumn<QString>("pytanie");
+    QTest::addColumn<int>("domyslny");
+    QTest::addColumn<bool>("wstawiono");
+    const QString zwykle = QStringLiteral("Czy wstawić wiersz ?");
+    const QString strata = QStringLiteral("Wiersz 50 nie jest pusty - jego treść zostanie usunięta.|Czy wstawić wiersz ?");
+    QTest::newRow("OK") << false << int(idOK) << zwykle << 1 << true;
+    QTest::newRow("Anuluj") << false << int(idCancel) << zwykle << 1 << false;
+    QTest::newRow("wiersz 50 zajęty, domyślnie Anuluj") << true << 0 << strata << 2 << false;
+    QTest::newRow("wiersz 50 zajęty, OK") << true << int(idOK) << strata << 2 << true;
+}
+
+void TstPozycje::wstawianie()
+{
+    QFETCH(bool, ostatniZajety);
+    QFETCH(int, odpowiedz);
+    QFETCH(bool, wstawiono);
+    OknoTestowe t;
+    TjustGrid &g = *t.okno->Grid;
+    UstawWiersz(g, 1, QStringLiteral("A;1|x"));
+    UstawWiersz(g, 2, QStringLiteral("B"));
+    UstawWiersz(g, 49, QStringLiteral("przedostatni"));
+    // blanks only count as an empty row
+    UstawWiersz(g, 50, ostatniZajety ? QStringLiteral("ostatni") : QStringLiteral("  |||| "));
+    g.setFocus();
+    QVERIFY(g.WybierzKomorke(1, 1));
+    if (odpowiedz)
+        t.prezenter.odpowiedzi = {odpowiedz};
+    Klawisz(Qt::Key_Insert);
+    QCOMPARE(t.prezenter.pokazane.size(), 1);
+    QTEST(t.prezenter.ostatni(), "pytanie");
+    QTEST(t.prezenter.pokazane.first().pNumBut, "domyslny");
+    QCOMPARE(t.prezenter.pokazane.first().pIcoDlg, ostatniZajety ? icUwaga : icPytaj);
+    QCOMPARE(Wiersz(g, 1), wstawiono ? QStringLiteral("||||||||") : QStringLiteral("A;1|x|||||||"));
+    QCOMPARE(Wiersz(g, 2), wstawiono ? QStringLiteral("A;1|x|||||||") : QStringLiteral("B||||||||"));
+    QCOMPARE(Wiersz(g, 50), wstawiono       ? QStringLiteral("przedostatni||||||||")
+                            : ostatniZajety ? QStringLiteral("ostatni||||||||")
+                                            : QStringLiteral("  |||| ||||"));
+}
+
+void TstPozycje::klawiszeIMenu()
+{
+    OknoTestowe t;
+    TjustGrid &g = *t.okno->Grid;
+    UstawWiersz(g, 1, QStringLiteral("A"));
+    g.setFocus();
+    QVERIFY(g.WybierzKomorke(1, 1));
+    // while a cell is edited the keys belong to the editor and the row commands are off
+    Klawisz(Qt::Key_F2);
+    QVERIFY(g.EdytorOtwarty());
+    Klawisz(Qt::Key_Insert);
+    Klawisz(Qt::Key_Delete, Qt::ControlModifier);
+    QVERIFY(t.prezenter.pokazane.isEmpty());
+    t.okno->PopupGridPopup();
+    QVERIFY(!t.okno->UsuWiersz->isEnabled());
+    QVERIFY(!t.okno->WsawWiersz->isEnabled());
+    Klawisz(Qt::Key_Return);
+    QVERIFY(!g.EdytorOtwarty());
+    t.okno->PopupGridPopup();
+    QVERIFY(t.okno->UsuWiersz->isEnabled());
+    QVERIFY(t.okno->WsawWiersz->isEnabled());
+    QCOMPARE(t.okno->UsuWiersz->text(), QStringLiteral("Usuń wiersz "));
+    QCOMPARE(t.okno->WsawWiersz->text(), QStringLiteral("Wstaw wiersz"));
+    t.prezenter.odpowiedzi = {idOK};
+    t.okno->WsawWiersz->trigger();
+    QCOMPARE(Wiersz(g, 2), QStringLiteral("A||||||||"));
+    // Delete without Ctrl is no row command
+    Klawisz(Qt::Key_Delete);
+    QCOMPARE(t.prezenter.pokazane.size(), 1);
+}
+
+void TstPozycje::kreskaNieWchodzi()
+{
+    OknoTestowe t;
+    TjustGrid &g = *t.okno->Grid;
+    t.WpiszKomorke(kolTowar, 1, QStringLiteral("a|b"));
+    t.WpiszKomorke(kolJedn, 1, QStringLiteral("|szt|"));
+    QCOMPARE(g.Cells(kolTowar, 1), QStringLiteral("ab"));
+    QCOMPARE(g.Cells(kolJedn, 1), QStringLiteral("szt"));
+    QClipboard *c = QGuiApplication::clipboard();
+    c->setText(QStringLiteral("x|y"));
+    if (c->text() != QLatin1String("x|y"))
+        QSKIP("no clipboard on this platform");
+    g.setFocus();
+    QVERIFY(g.WybierzKomorke(kolKlasyf, 1));
+    Klawisz(Qt::Key_F2);
+    Klawisz(Qt::Key_V, Qt::ControlModifier);
+    Klawisz(Qt::Key_Return);
+    QCOMPARE(g.Cells(kolKlasyf, 1), QStringLiteral("xy"));
+}
+
+QTEST_MAIN(TstPozycje)
+#include "tst_pozycje.moc"

@@ -1,0 +1,139 @@
+// The look of the main window: the fixed client area, every control inside it and clear of
+// the others, the item grid as wide as its columns, the menus and the tool bar in their
+// order with their captions, hints and keys. With ZENTORA_ZRZUT=file.png the window with
+// the example invoice is saved as a picture.
+
+#include "oknotestowe.h"
+
+#include "controls/justgrid.h"
+#include "controls/tokienka.h"
+#include "editor/poleedycji.h"
+#include "fakturaprzykladowa.h"
+#include "invoice/plikfaktury.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The entries of a menu or tool bar: action object names, "-" for separators, widget names.
+QStringList Wpisy(QWidget *w)
+{
+    QStringList l;
+    for (QAction *a : w->actions()) {
+        if (a->isSeparator())
+            l.append(QStringLiteral("-"));
+        else if (auto *t = qobject_cast<QToolBar *>(w); t && !qobject_cast<QToolButton *>(t->widgetForAction(a)))
+            l.append(t->widgetForAction(a)->objectName().isEmpty() ? qobject_cast<QLabel *>(t->widgetForAction(a))->text()
+                                                                    : t->widgetForAction(a)->objectName());
+        else
+            l.append(a->objectName());
+    }
+    return l;
+}
+
+} // namespace
+
+class TstWyglad : public QObject {
+    Q_OBJECT
+private slots:
+    void uklad();
+    void menuIPasek();
+    void siatki();
+};
+
+void TstWyglad::uklad()
+{
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    const QString plik = t.Plik(QStringLiteral("przyklad.FAK"));
+    ZapiszFakture(plik, FakturaPrzykladowa());
+    o.OtworzPlik(plik);
+    QCOMPARE(o.size(), QSize(730, 480));
+    QCOMPARE(o.minimumSize(), o.maximumSize());
+    QVERIFY(!(o.windowFlags() & Qt::WindowMaximizeButtonHint));
+    // the controls lie inside the window and do not cover one another
+    const QList<QWidget *> kontrolki = {
+        o.EdyFirma,    o.EdyUlica,    o.EdyKod,      o.EdyMiasto,   o.EdyNip,     o.EdyOsoba,    o.cboJakPlaci,
+        o.EdyDatWyst,  o.EdyDatSprz,  o.EdyDatZapl,  o.SpeedData1,  o.SpeedData2, o.SpeedData3,  o.EdyUwagi,
+        o.CbRatalnie,  o.Grid,        o.MemSpFirma,  o.BtnSpFirma,  o.EdySpBank,  o.EdySpKonto,  o.EdySprzedal,
+        o.BtnSprzedal, o.EdyFakKoryg, o.EdyRabat,    o.SumGrid,     o.PanZaplata};
+    QList<QRect> miejsca;
+    const QRect okno(QPoint(0, 0), o.size());
+    for (QWidget *w : kontrolki) {
+        QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+        const QRect r(w->mapTo(&o, QPoint(0, 0)), w->size());
+        QVERIFY2(okno.contains(r), qPrintable(w->objectName()));
+        for (int i = 0; i < miejsca.size(); ++i)
+            QVERIFY2(!miejsca.at(i).intersects(r), qPrintable(kontrolki.at(i)->objectName() + QLatin1Char('/') + w->objectName()));
+        miejsca.append(r);
+    }
+    // the labels are whole: every text fits its place
+    for (QLabel *l : o.findChildren<QLabel *>()) {
+        if (!l->isVisible() || l->wordWrap() || l == o.PanZaplata)
+            continue;
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
+    }
+    QVERIFY(o.CbRatalnie->sizeHint().width() <= o.CbRatalnie->width());
+    QCOMPARE(o.CbRatalnie->text(), QStringLiteral("Gotówka na raty  -  NIE drukuj:   \"Zapłacono gotówką\""));
+    // the tool bar holds everything without an overflow button
+    const QList<QToolButton *> przyciski = o.ToolBar1->findChildren<QToolButton *>();
+    for (QToolButton *b : przyciski)
+        if (b->objectName() == QLatin1String("qt_toolbar_ext_button"))
+            QVERIFY(!b->isVisible());
+    const QByteArray cel = qgetenv("ZENTORA_ZRZUT");
+    if (!cel.isEmpty())
+        o.grab().save(QString::fromLocal8Bit(cel));
+}
+
+void TstWyglad::menuIPasek()
+{
+    OknoTestowe t;
+    QStringList menu;
+    for (QAction *a : t.okno->menuBar()->actions())
+        menu.append(a->text() + QLatin1Char(':') + Wpisy(a->menu()).join(QLatin1Char(' ')));
+    QCOMPARE(menu, (QStringList{
+                       QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj - AcZamknij"),
+                       QStringLiteral("&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
+                       QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),
+                       QStringLiteral("P&omoc:AcPomocTematy AcPomocFakt - AcWizytowka")}));
+    QStringList pasek = Wpisy(t.okno->ToolBar1);
+    pasek.removeAll(QStringLiteral("-"));
+    QCOMPARE(pasek.join(QLatin1Char(',')),
+             QStringLiteral("AcNowa,AcOtworz,AcZapisz,AcDrukuj,AcCzytajBaze,AcEdytujZbazy,AcAkceptuj,AcDopisz,AcAnuluj,"
+                            "AcBazaFaktur,AcBazaProdukt,cboZentora,  nr: ,EdyNumRach,AcAktNumer,AcFormatNum,AcParametry,"
+                            "AcFont,AcKalkulator,AcZamknij"));
+    QVERIFY(t.okno->EdyNumRach->font().bold());
+}
+
+void TstWyglad::siatki()
+{
+    OknoTestowe t;
+    TjustGrid &g = *t.okno->Grid;
+    QCOMPARE(g.ColCount(), 10);
+    QCOMPARE(g.RowCount(), 51);
+    QCOMPARE(g.Cells(0, 50), QStringLiteral("50"));
+    QCOMPARE(g.Cells(7, 0), QStringLiteral("%Vat"));
+    QCOMPARE(g.XkolSzerZn(), QStringLiteral("0;254"));
+    int szer = 2 * g.frameWidth();
+    for (int k = 0; k < g.ColCount(); ++k)
+        szer += g.ColWidths(k) + g.GridLineWidth();
+    QCOMPARE(g.width(), szer);
+    QCOMPARE(g.viewport()->width(), szer - 2 * g.frameWidth());
+    // no scroll bars: the columns fill the grid exactly
+    QCOMPARE(g.VisibleColCount(), 9);
+    TjustGrid &s = *t.okno->SumGrid;
+    QCOMPARE(s.ColCount(), 4);
+    QCOMPARE(s.RowCount(), 10);
+    QCOMPARE(s.Row(), -1);   // no highlight
+    QVERIFY(s.VisibleRowCount() >= 5);
+}
+
+QTEST_MAIN(TstWyglad)
+#include "tst_wyglad.moc"
