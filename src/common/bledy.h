@@ -29,5 +29,8 @@ public:
 // The message of any exception as the user should read it.
 QString TekstBledu(const std::exception &e);
 
+// Shows an error text in an error box ("|" breaks lines).
+void PokazTekstBledu(const QString &tekst);
+
 // Shows an exception through the message presenter, unless it is the silent abort.
 void PokazBlad(const std::exception &e);

@@ -166,13 +166,20 @@ QString TekstBledu(const std::exception &e)
     return QString::fromUtf8(e.what());
 }
 
+void PokazTekstBledu(const QString &tekst)
+{
+    // an error text is shown whole: its first letter is never taken for an icon code
+    TparDlg par;
+    par.pIcoDlg = icError;
+    par.pGrKlaw = grpOK;
+    par.pNagl = TytulAplikacji();
+    par.pInfo = QString(tekst).replace(QLatin1Char('|'), QChar(13));
+    WykonajDialog(par);
+}
+
 void PokazBlad(const std::exception &e)
 {
     if (dynamic_cast<const ECichyAbort *>(&e))
         return;
-    TparDlg par;
-    par.pIcoDlg = icError;
-    par.pNagl = TytulAplikacji();
-    par.pInfo = TekstBledu(e);
-    WykonajDialog(par);
+    PokazTekstBledu(TekstBledu(e));
 }

@@ -9,16 +9,6 @@
 
 namespace {
 
-void PokazTekstBledu(const QString &tekst)
-{
-    TparDlg par;
-    par.pIcoDlg = icError;
-    par.pGrKlaw = grpOK;
-    par.pNagl = TytulAplikacji();
-    par.pInfo = tekst;
-    WykonajDialog(par);
-}
-
 // The text to show for the exception being handled; empty for the silent abort.
 QString TekstBiezacegoWyjatku()
 {

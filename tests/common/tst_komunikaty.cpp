@@ -105,6 +105,9 @@ void TstKomunikaty::pokazBlad()
     // an exception's message is shown whole, its first letter is not a code
     QCOMPARE(p.pokazane.first().pInfo, QStringLiteral("XNiepoprawna wersja faktury = 3"));
     QCOMPARE(int(p.pokazane.first().pIcoDlg), int(icError));
+    // "|" breaks the lines of an error text too
+    PokazBlad(EMojeBledy(QStringLiteral("Nie można zapisać pliku \"a.FAK\".|Brak miejsca")));
+    QCOMPARE(p.pokazane.last().pInfo, QStringLiteral("Nie można zapisać pliku \"a.FAK\".\rBrak miejsca"));
 }
 
 QTEST_APPLESS_MAIN(TstKomunikaty)
