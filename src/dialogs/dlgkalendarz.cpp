@@ -3,6 +3,9 @@
 #include "kalendarzlogika.h"
 #include "mojkalendarz.h"
 #include "okienka.h"
+
+#include "controls/forma.h"
+#include "controls/platforma.h"
 #include "polozenie.h"
 
 #include "common/daty.h"
@@ -10,7 +13,6 @@
 
 #include <QCloseEvent>
 #include <QDate>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -140,7 +142,7 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     m_dzisiajBtn->installEventFilter(this);
 
     UlozKontrolki();
-    setFixedSize(SkalujOkno(184), SkalujOkno(195));
+    setFixedSize(SkalujDpi(184), SkalujDpi(195));
 
     m_dzisiaj = m_siatka->DataKalen();
     m_dzisiajBtn->setText(DataNaTekst(QString(), m_dzisiaj));
@@ -163,7 +165,7 @@ double TDlgKalenUstaw::Dzisiaj()
 void TDlgKalenUstaw::UlozKontrolki()
 {
     auto s = [](int x, int y, int w, int h) {
-        return QRect(SkalujOkno(x), SkalujOkno(y), SkalujOkno(w), SkalujOkno(h));
+        return QRect(SkalujDpi(x), SkalujDpi(y), SkalujDpi(w), SkalujDpi(h));
     };
     m_pasekGorny->setGeometry(s(2, 2, 180, 28));
     m_speedPredMsc->setGeometry(s(4, 4, 20, 20));
@@ -175,7 +177,7 @@ void TDlgKalenUstaw::UlozKontrolki()
 
     // 7 x 7 cells of 23 x 16 with lines of 1 pixel between them.
     m_podkladSiatki->setGeometry(s(7, 33, 170, 121));
-    m_siatka->setGeometry(QRect(SkalujOkno(1), SkalujOkno(1), SkalujOkno(7 * 23 + 6), SkalujOkno(7 * 16 + 6)));
+    m_siatka->setGeometry(QRect(SkalujDpi(1), SkalujDpi(1), SkalujDpi(7 * 23 + 6), SkalujDpi(7 * 16 + 6)));
 
     m_pasekDolny->setGeometry(s(2, 157, 180, 36));
     m_dzisiajBtn->setGeometry(s(42, 6, 96, 24));
@@ -188,7 +190,7 @@ void TDlgKalenUstaw::UstawPolozenie(QWidget *forma, QWidget *pole)
     if (pole) {
         m_bevelCien = true;
         setWindowFlag(Qt::FramelessWindowHint, true);
-        setFixedSize(SkalujOkno(184), SkalujOkno(195));
+        setFixedSize(SkalujDpi(184), SkalujDpi(195));
         const QRect rPola(pole->mapToGlobal(QPoint(0, 0)), pole->size());
         // Edit fields draw their frame inside: sit on it rather than under it.
         const bool odsun = qobject_cast<QLineEdit *>(pole) != nullptr;
@@ -218,7 +220,7 @@ void TDlgKalenUstaw::OdswiezNaglowek()
         a->setChecked(a->data().toInt() == m_siatka->Month());
 }
 
-void TDlgKalenUstaw::Przypisz_ContextPopUpOknomEdycji() { PrzypiszMenuKontrolkom(this); }
+void TDlgKalenUstaw::Przypisz_ContextPopUpOknomEdycji() { PrzypiszPopupOknu(this); }
 
 void TDlgKalenUstaw::MenuClick(int miesiac)
 {
@@ -324,50 +326,28 @@ void TDlgKalenUstaw::InneOknoAktywne(QWindow *okno)
 void TDlgKalenUstaw::paintEvent(QPaintEvent *)
 {
     QPainter g(this);
-    g.fillRect(rect(), Q(KolorStylu(3)));
-    if (m_bevelCien) {
-        // Without a title bar the window needs an edge and a shadow to stand apart.
-        const QRect r = rect();
-        g.setPen(Q(KolorStylu(19)));
-        g.drawRect(r.adjusted(0, 0, -2, -2));
-        g.setPen(Q(KolorWzgledny(KolorStylu(19), -60)));
-        g.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
-        g.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
-    }
+    RysujTloMalegoOkna(g, rect(), m_bevelCien);
 }
 
 bool KalendarzDlaPola(QWidget *forma, QWidget *pole, QString &tekst)
 {
     if (g_otwarty)
         return false;
-    QPointer<QWidget> okno = forma ? forma->window() : (pole ? pole->window() : nullptr);
-    Qt::WindowFlags flagi = pole ? (Qt::Tool | Qt::FramelessWindowHint)
-                                 : (Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                    | Qt::WindowCloseButtonHint);
-    if (okno && (okno->windowFlags() & Qt::WindowStaysOnTopHint))
-        flagi |= Qt::WindowStaysOnTopHint;
+    QPointer<QWidget> okno = OknoWlasciciela(forma, pole);
+    const Qt::WindowFlags flagi = FlagiMalegoOkna(
+        okno, pole, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     QPointer<TDlgKalenUstaw> dlg = new TDlgKalenUstaw(okno, flagi);
     dlg->UstawPolozenie(okno, pole);
     dlg->UstawTekst(tekst);
 
-    QEventLoop petla;
-    QObject::connect(dlg.data(), &TDlgKalenUstaw::zamknieto, &petla, &QEventLoop::quit);
-    QObject::connect(dlg.data(), &QObject::destroyed, &petla, &QEventLoop::quit);
-    dlg->show();
-    dlg->raise();
-    dlg->activateWindow();
-    if (dlg->isVisible())
-        petla.exec();
+    CzekajNaZamkniecie(dlg.data(), [] { return false; });
 
     // The form (and the calendar with it) may be gone by now.
     const bool wybrano = dlg && dlg->Wybrano();
     if (wybrano) {
         tekst = dlg->WybranaData();
-        if (okno) {
-            okno->raise();
-            okno->activateWindow();
-        }
+        PrzywrocWlasciciela(okno);
     }
     delete dlg.data();
     return wybrano;

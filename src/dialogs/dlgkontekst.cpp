@@ -3,12 +3,12 @@
 #include "polozenie.h"
 
 #include "controls/forma.h"
+#include "dialogs/okienka.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -233,16 +233,8 @@ void TdlgKontekst::GridDrawCell(QPainter &p, int c, int r, const QRect &R, unsig
 
 void TdlgKontekst::paintEvent(QPaintEvent *)
 {
-    // A frame and a one-pixel shadow at the bottom and right: without a title bar the
-    // list must stand apart from the window under it.
     QPainter g(this);
-    const QRect r = rect();
-    g.fillRect(r, NaQColor(KolorStylu(3)));
-    g.setPen(NaQColor(KolorStylu(19)));
-    g.drawRect(r.adjusted(0, 0, -2, -2));
-    g.setPen(NaQColor(KolorWzgledny(KolorStylu(19), -60)));
-    g.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
-    g.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+    RysujTloMalegoOkna(g, rect(), true);
 }
 
 bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int szerokosc, int wiersze,
@@ -254,10 +246,8 @@ bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int sz
     if (!TlistaWyboru::SaLinie(linie))
         return false;
 
-    QPointer<QWidget> okno = forma ? forma->window() : (pole ? pole->window() : nullptr);
-    Qt::WindowFlags flagi = Qt::Tool | Qt::FramelessWindowHint;
-    if (okno && (okno->windowFlags() & Qt::WindowStaysOnTopHint))
-        flagi |= Qt::WindowStaysOnTopHint;
+    QPointer<QWidget> okno = OknoWlasciciela(forma, pole);
+    const Qt::WindowFlags flagi = FlagiMalegoOkna(okno, true, {});
 
     QPointer<TdlgKontekst> dlg = new TdlgKontekst(okno, flagi);
     dlg->WypelnijListe(linie, dlugoscKodu, kodCzcionki);
@@ -266,24 +256,14 @@ bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int sz
     dlg->Szukaj(true);
     dlg->UstawSzukany(QString());
 
-    QEventLoop petla;
-    QObject::connect(dlg.data(), &TdlgKontekst::zamknieto, &petla, &QEventLoop::quit);
-    QObject::connect(dlg.data(), &QObject::destroyed, &petla, &QEventLoop::quit);
-    dlg->show();
-    dlg->raise();
-    dlg->activateWindow();
-    if (dlg->isVisible() && !dlg->FKONIEC())
-        petla.exec();
+    CzekajNaZamkniecie(dlg.data(), [&dlg] { return !dlg || dlg->FKONIEC(); });
 
     // The form (and the list with it) may be gone by now.
     const bool sukces = dlg && dlg->FSUKCES();
     if (sukces) {
         param = dlg->FwynikParam();
         opis = dlg->FwynikOpis();
-        if (okno) {
-            okno->raise();
-            okno->activateWindow();
-        }
+        PrzywrocWlasciciela(okno);
     }
     delete dlg.data();
     return sukces;

@@ -6,6 +6,7 @@
 #include "common/program.h"
 #include "common/teksty.h"
 #include "controls/forma.h"
+#include "dialogs/okienka.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
 
@@ -16,7 +17,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDrag>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -720,16 +720,7 @@ void TDlgKalkulat::InneOknoAktywne(QWindow *okno)
 void TDlgKalkulat::paintEvent(QPaintEvent *)
 {
     QPainter g(this);
-    g.fillRect(rect(), NaQColor(KolorStylu(3)));
-    if (SesjaNatywna()) {
-        // Without a title bar the window needs an edge and a shadow to stand apart.
-        const QRect r = rect();
-        g.setPen(NaQColor(KolorStylu(19)));
-        g.drawRect(r.adjusted(0, 0, -2, -2));
-        g.setPen(NaQColor(KolorWzgledny(KolorStylu(19), -60)));
-        g.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
-        g.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
-    }
+    RysujTloMalegoOkna(g, rect(), SesjaNatywna());
 }
 
 void PokazKalkulator(int left, int top)
@@ -765,11 +756,8 @@ bool KalkulatorDlaPola(QWidget *forma, QWidget *pole, double &wynik, double pocz
 {
     if (g_polowy)
         return false;
-    QPointer<QWidget> okno = forma ? forma->window() : (pole ? pole->window() : nullptr);
-    Qt::WindowFlags flagi = pole ? (Qt::Tool | Qt::FramelessWindowHint)
-                                 : (Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    if (okno && (okno->windowFlags() & Qt::WindowStaysOnTopHint))
-        flagi |= Qt::WindowStaysOnTopHint;
+    QPointer<QWidget> okno = OknoWlasciciela(forma, pole);
+    const Qt::WindowFlags flagi = FlagiMalegoOkna(okno, pole, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     QPointer<TDlgKalkulat> dlg =
         new TDlgKalkulat(pole ? TDlgKalkulat::PodPolem : TDlgKalkulat::Polowy, okno, flagi);
@@ -789,23 +777,13 @@ bool KalkulatorDlaPola(QWidget *forma, QWidget *pole, double &wynik, double pocz
     }
     dlg->UstawPoczatek(poczatek);
 
-    QEventLoop petla;
-    QObject::connect(dlg.data(), &TDlgKalkulat::zamknieto, &petla, &QEventLoop::quit);
-    QObject::connect(dlg.data(), &QObject::destroyed, &petla, &QEventLoop::quit);
-    dlg->show();
-    dlg->raise();
-    dlg->activateWindow();
-    if (dlg->isVisible())
-        petla.exec();
+    CzekajNaZamkniecie(dlg.data(), [] { return false; });
 
     // The form (and the calculator with it) may be gone by now.
     const bool wstawiono = dlg && dlg->Zaakceptowano();
     if (wstawiono) {
         wynik = dlg->Wynik();
-        if (okno) {
-            okno->raise();
-            okno->activateWindow();
-        }
+        PrzywrocWlasciciela(okno);
     }
     delete dlg.data();
     return wstawiono;

@@ -1,12 +1,11 @@
 #include "okienka.h"
 
+#include "common/paleta.h"
 #include "controls/forma.h"
-#include "controls/platforma.h"
+#include "controls/kolory.h"
 
 #include <QFont>
-#include <QWidget>
-
-int SkalujOkno(int n) { return SkalujDpi(n); }
+#include <QPainter>
 
 void PrzygotujOkno(QWidget *okno)
 {
@@ -20,4 +19,35 @@ void PrzygotujOkno(QWidget *okno)
     PrzygotujForme(okno);
 }
 
-void PrzypiszMenuKontrolkom(QWidget *okno) { PrzypiszPopupOknu(okno); }
+QWidget *OknoWlasciciela(QWidget *forma, QWidget *pole)
+{
+    return forma ? forma->window() : (pole ? pole->window() : nullptr);
+}
+
+Qt::WindowFlags FlagiMalegoOkna(QWidget *wlasciciel, bool podPolem, Qt::WindowFlags bezPola)
+{
+    Qt::WindowFlags flagi = podPolem ? (Qt::Tool | Qt::FramelessWindowHint) : bezPola;
+    if (wlasciciel && (wlasciciel->windowFlags() & Qt::WindowStaysOnTopHint))
+        flagi |= Qt::WindowStaysOnTopHint;
+    return flagi;
+}
+
+void PrzywrocWlasciciela(QWidget *wlasciciel)
+{
+    if (wlasciciel) {
+        wlasciciel->raise();
+        wlasciciel->activateWindow();
+    }
+}
+
+void RysujTloMalegoOkna(QPainter &g, const QRect &r, bool zRamka)
+{
+    g.fillRect(r, NaQColor(KolorStylu(3)));
+    if (!zRamka)
+        return;
+    g.setPen(NaQColor(KolorStylu(19)));
+    g.drawRect(r.adjusted(0, 0, -2, -2));
+    g.setPen(NaQColor(KolorWzgledny(KolorStylu(19), -60)));
+    g.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
+    g.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+}

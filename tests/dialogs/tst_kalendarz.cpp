@@ -1,5 +1,6 @@
 #include "dialogs/dlgkalendarz.h"
 #include "dialogs/mojkalendarz.h"
+#include "controls/platforma.h"
 #include "dialogs/okienka.h"
 #include "dialogs/polozenie.h"
 
@@ -391,13 +392,13 @@ void TstKalendarz::oknoWyglad()
 {
     TDlgKalenUstaw okno;
     QCOMPARE(okno.windowTitle(), QStringLiteral("Wstaw datę - podwójny klik"));
-    QCOMPARE(okno.size(), QSize(SkalujOkno(184), SkalujOkno(195)));
+    QCOMPARE(okno.size(), QSize(SkalujDpi(184), SkalujDpi(195)));
     QCOMPARE(okno.DzisiajBtn()->text(), T(TDlgKalenUstaw::Dzisiaj()));
     QCOMPARE(okno.Fdzisiaj(), TDlgKalenUstaw::Dzisiaj());
     QCOMPARE(okno.SpeedMiesiac()->toolTip(), QStringLiteral(" Lista miesięcy ( kliknij ) "));
     // Seven columns of 23 and seven rows of 16 pixels with lines between them.
     TmojKalendarz *k = okno.Siatka();
-    QCOMPARE(k->ProstokatCeli(0, 1).size(), QSize(SkalujOkno(23), SkalujOkno(16)));
+    QCOMPARE(k->ProstokatCeli(0, 1).size(), QSize(SkalujDpi(23), SkalujDpi(16)));
     QCOMPARE(k->ProstokatCeli(6, 6).bottomRight(), QPoint(k->width() - 1, k->height() - 1));
     // Every control lies inside the window.
     for (QWidget *w : okno.findChildren<QWidget *>())
