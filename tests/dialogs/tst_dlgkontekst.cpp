@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include "gdyotwarte.h"
+
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -19,40 +21,9 @@ namespace {
 const QString kMiasta = QStringLiteral("Katowice\nKielce\nKraków");
 const QString kKody = QStringLiteral("00123 Usługa\n      tylko na zamówienie\n00124 Towar\n00999 Dodaj nową pozycję");
 
-// Runs `co` on the pick list as soon as it is open (WybierzZListy waits in its own loop
-// meanwhile). Should the steps leave it open, it is closed after a while so that a failing
-// test cannot hang.
-QList<QPointer<QTimer>> g_zegary;
-bool g_zamknietoAwaryjnie = false;
-
 void GdyOtwarta(std::function<void(TdlgKontekst *)> co)
 {
-    auto *t = new QTimer;
-    g_zegary.append(t);
-    t->setInterval(5);
-    auto proby = std::make_shared<int>(0);
-    QObject::connect(t, &QTimer::timeout, [t, co, proby] {
-        TdlgKontekst *d = TdlgKontekst::Otwarty();
-        if (d && d->isVisible()) {
-            t->stop();
-            t->deleteLater();
-            co(d);
-            auto *zapas = new QTimer;
-            g_zegary.append(zapas);
-            zapas->setSingleShot(true);
-            QObject::connect(zapas, &QTimer::timeout, [] {
-                if (TdlgKontekst *o = TdlgKontekst::Otwarty(); o && o->isVisible()) {
-                    g_zamknietoAwaryjnie = true;
-                    o->close();
-                }
-            });
-            zapas->start(3000);
-        } else if (++*proby > 400) {
-            t->stop();
-            t->deleteLater();
-        }
-    });
-    t->start();
+    GdyOtwarte::Uruchom<TdlgKontekst>([] { return TdlgKontekst::Otwarty(); }, co);
 }
 
 // Keys of a script: "<" Backspace, "#" Delete, "v" and "^" the arrows, "!" Enter,
@@ -140,11 +111,7 @@ private slots:
 
 void TstDlgKontekst::cleanup()
 {
-    for (const QPointer<QTimer> &t : std::as_const(g_zegary))
-        delete t.data();
-    g_zegary.clear();
-    const bool awaryjnie = g_zamknietoAwaryjnie;
-    g_zamknietoAwaryjnie = false;
+    const bool awaryjnie = GdyOtwarte::Sprzataj();
     QVERIFY(!awaryjnie);
     QVERIFY(!TdlgKontekst::Otwarty());
 }

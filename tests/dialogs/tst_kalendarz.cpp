@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include "gdyotwarte.h"
+
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -29,40 +31,9 @@ QString T(double d) { return DataNaTekst(QStringLiteral("?"), d); }
 
 QColor Q(TKolor c) { return QColor::fromRgb(Czerwony(c), Zielony(c), Niebieski(c)); }
 
-// Runs `co` on the calendar window as soon as it is open (KalendarzDlaPola waits in its own
-// loop meanwhile). Should the steps leave it open, it is closed after a while so that a
-// failing test cannot hang.
-QList<QPointer<QTimer>> g_zegary;
-bool g_zamknietoAwaryjnie = false;
-
 void GdyOtwarty(std::function<void(TDlgKalenUstaw *)> co)
 {
-    auto *t = new QTimer;
-    g_zegary.append(t);
-    t->setInterval(5);
-    auto proby = std::make_shared<int>(0);
-    QObject::connect(t, &QTimer::timeout, [t, co, proby] {
-        TDlgKalenUstaw *d = TDlgKalenUstaw::Otwarty();
-        if (d && d->isVisible()) {
-            t->stop();
-            t->deleteLater();
-            co(d);
-            auto *zapas = new QTimer;
-            g_zegary.append(zapas);
-            zapas->setSingleShot(true);
-            QObject::connect(zapas, &QTimer::timeout, [] {
-                if (TDlgKalenUstaw *o = TDlgKalenUstaw::Otwarty()) {
-                    g_zamknietoAwaryjnie = true;
-                    o->close();
-                }
-            });
-            zapas->start(3000);
-        } else if (++*proby > 400) {
-            t->stop();
-            t->deleteLater();
-        }
-    });
-    t->start();
+    GdyOtwarte::Uruchom<TDlgKalenUstaw>([] { return TDlgKalenUstaw::Otwarty(); }, co);
 }
 
 // The window the field calculator and the calendar are called from.
@@ -122,12 +93,8 @@ private slots:
 void TstKalendarz::cleanup()
 {
     // Steps not taken must not run in the next test.
-    for (const QPointer<QTimer> &t : std::as_const(g_zegary))
-        delete t.data();
-    g_zegary.clear();
     // The steps themselves must have closed the window.
-    const bool awaryjnie = g_zamknietoAwaryjnie;
-    g_zamknietoAwaryjnie = false;
+    const bool awaryjnie = GdyOtwarte::Sprzataj();
     QVERIFY(!awaryjnie);
     // Nothing may stay open for the next test.
     QVERIFY(!TDlgKalenUstaw::Otwarty());

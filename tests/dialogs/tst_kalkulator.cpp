@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include "gdyotwarte.h"
+
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -50,40 +52,9 @@ void Pisz(QWidget *w, const QString &tekst)
     }
 }
 
-// Runs `co` on the field calculator as soon as it is open (KalkulatorDlaPola waits in its
-// own loop meanwhile). Should the steps leave it open, it is closed after a while so that a
-// failing test cannot hang.
-QList<QPointer<QTimer>> g_zegary;
-bool g_zamknietoAwaryjnie = false;
-
 void GdyOtwarty(std::function<void(TDlgKalkulat *)> co)
 {
-    auto *t = new QTimer;
-    g_zegary.append(t);
-    t->setInterval(5);
-    auto proby = std::make_shared<int>(0);
-    QObject::connect(t, &QTimer::timeout, [t, co, proby] {
-        TDlgKalkulat *d = TDlgKalkulat::DlaPola();
-        if (d && d->isVisible()) {
-            t->stop();
-            t->deleteLater();
-            co(d);
-            auto *zapas = new QTimer;
-            g_zegary.append(zapas);
-            zapas->setSingleShot(true);
-            QObject::connect(zapas, &QTimer::timeout, [] {
-                if (TDlgKalkulat *o = TDlgKalkulat::DlaPola()) {
-                    g_zamknietoAwaryjnie = true;
-                    o->close();
-                }
-            });
-            zapas->start(3000);
-        } else if (++*proby > 400) {
-            t->stop();
-            t->deleteLater();
-        }
-    });
-    t->start();
+    GdyOtwarte::Uruchom<TDlgKalkulat>([] { return TDlgKalkulat::DlaPola(); }, co);
 }
 
 // The window a field calculator is called from.
@@ -143,11 +114,7 @@ void TstKalkulator::init()
 
 void TstKalkulator::cleanup()
 {
-    for (const QPointer<QTimer> &t : std::as_const(g_zegary))
-        delete t.data();
-    g_zegary.clear();
-    const bool awaryjnie = g_zamknietoAwaryjnie;
-    g_zamknietoAwaryjnie = false;
+    const bool awaryjnie = GdyOtwarte::Sprzataj();
     delete TDlgKalkulat::Wolnostojacy();
     QVERIFY(!awaryjnie);
     QVERIFY(!TDlgKalkulat::DlaPola());
