@@ -310,17 +310,8 @@ void TDlgKalenUstaw::InneOknoAktywne(QWindow *okno)
     // Another window of the program became active after this one: leave without a date.
     // Our own month menu, tool tips and a switch to another program do not count, nor a
     // late activation of the caller's window before this one was ever active.
-    if (m_zamkniety || !isVisible() || !okno)
-        return;
-    if (okno == windowHandle()) {
-        m_bylAktywny = true;
-        return;
-    }
-    if (!m_bylAktywny)
-        return;
-    if (okno->type() == Qt::Popup || okno->type() == Qt::ToolTip)
-        return;
-    close();
+    if (!m_zamkniety && ZamknacPoAktywacji(this, okno, m_bylAktywny))
+        close();
 }
 
 void TDlgKalenUstaw::paintEvent(QPaintEvent *)

@@ -201,15 +201,8 @@ void TdlgKontekst::FormDeactivate(QWindow *okno)
     // Another window of the program became active after this one: leave without a choice.
     // Tool tips, popups and a late activation of the caller's window before this one was
     // ever active do not count.
-    if (m_koniec || !isVisible() || !okno)
-        return;
-    if (okno == windowHandle()) {
-        m_bylAktywny = true;
-        return;
-    }
-    if (!m_bylAktywny || okno->type() == Qt::Popup || okno->type() == Qt::ToolTip)
-        return;
-    close();
+    if (!m_koniec && ZamknacPoAktywacji(this, okno, m_bylAktywny))
+        close();
 }
 
 void TdlgKontekst::GridDrawCell(QPainter &p, int c, int r, const QRect &R, unsigned stan)

@@ -706,15 +706,8 @@ void TDlgKalkulat::InneOknoAktywne(QWindow *okno)
     // Another window of the program became active after this one: the field calculator
     // leaves without a result. Its own menus and tool tips do not count, nor a switch to
     // another program, nor a late activation of the caller before this one was active.
-    if (!SesjaModalna() || m_zamkniety || !isVisible() || !okno)
-        return;
-    if (okno == windowHandle()) {
-        m_bylAktywny = true;
-        return;
-    }
-    if (!m_bylAktywny || okno->type() == Qt::Popup || okno->type() == Qt::ToolTip)
-        return;
-    close();
+    if (SesjaModalna() && !m_zamkniety && ZamknacPoAktywacji(this, okno, m_bylAktywny))
+        close();
 }
 
 void TDlgKalkulat::paintEvent(QPaintEvent *)

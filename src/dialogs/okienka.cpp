@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QWindow>
 
 void PrzygotujOkno(QWidget *okno)
 {
@@ -50,4 +51,15 @@ void RysujTloMalegoOkna(QPainter &g, const QRect &r, bool zRamka)
     g.setPen(NaQColor(KolorWzgledny(KolorStylu(19), -60)));
     g.drawLine(r.left() + 1, r.bottom(), r.right(), r.bottom());
     g.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
+}
+
+bool ZamknacPoAktywacji(const QWidget *okno, const QWindow *aktywne, bool &bylAktywny)
+{
+    if (!okno->isVisible() || !aktywne)
+        return false;
+    if (aktywne == okno->windowHandle()) {
+        bylAktywny = true;
+        return false;
+    }
+    return bylAktywny && aktywne->type() != Qt::Popup && aktywne->type() != Qt::ToolTip;
 }

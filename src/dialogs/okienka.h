@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QPainter;
+class QWindow;
 
 // Common font of the small windows, and the shared edit menus for every control in it.
 void PrzygotujOkno(QWidget *okno);
@@ -20,6 +21,12 @@ void PrzywrocWlasciciela(QWidget *wlasciciel);
 // The background, and for a borderless window an edge with a one-pixel shadow at the bottom
 // and right, so that it stands apart from the window under it.
 void RysujTloMalegoOkna(QPainter &g, const QRect &r, bool zRamka);
+
+// Whether a small window that is open and visible must close now that `aktywne` became the
+// active window: it closes when another window of the program takes over after it was
+// active itself. Its own menus, tool tips, a switch to another program and a late activation
+// of the caller before it was ever active do not count. Remembers its own activation.
+bool ZamknacPoAktywacji(const QWidget *okno, const QWindow *aktywne, bool &bylAktywny);
 
 // Shows a small window (not modally) and processes the application's events until it says
 // `zamknieto` or is destroyed; nothing is waited for when `juzZamkniete` says so after

@@ -92,8 +92,8 @@ private slots:
 
 void TstKalendarz::cleanup()
 {
-    // Steps not taken must not run in the next test.
-    // The steps themselves must have closed the window.
+    // Steps not taken must not run in the next test; the steps themselves must have
+    // closed the window.
     const bool awaryjnie = GdyOtwarte::Sprzataj();
     QVERIFY(!awaryjnie);
     // Nothing may stay open for the next test.
