@@ -2,21 +2,19 @@
 
 #include <QtGlobal>
 
-#if defined(Q_OS_UNIX)
+// Only where Qt's own CUPS print engine hands the document over; elsewhere the platform's
+// print engine does, and the library's last status says nothing about it.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#define ZENTORA_CUPS_QT
 #include <dlfcn.h>
 #endif
 
 QString OdmowaKolejkiDruku()
 {
-#if defined(Q_OS_UNIX)
+#ifdef ZENTORA_CUPS_QT
     // The library is already loaded by Qt's print support whenever a document went to CUPS;
     // its last status is kept per thread, and the submission is the last call Qt makes.
-#if defined(Q_OS_MACOS)
-    const char *const kBiblioteka = "libcups.2.dylib";
-#else
-    const char *const kBiblioteka = "libcups.so.2";
-#endif
-    void *cups = dlopen(kBiblioteka, RTLD_LAZY | RTLD_NOLOAD);
+    void *cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
     if (!cups)
         return QString();
     using StatusFn = int (*)();
