@@ -71,7 +71,9 @@ private:
     bool Czekaj(const std::function<bool()> &warunek, int ms) const;
     QString Dziennik() const;
 
-    QTemporaryDir m_dir{QDir::tempPath() + QStringLiteral("/zentora-cups-XXXXXX")};
+    // the scheduler's socket lives in here, and a socket's path may not be long
+    QTemporaryDir m_dir{(QDir::tempPath().size() < 60 ? QDir::tempPath() : QStringLiteral("/tmp")) +
+                        QStringLiteral("/zentora-cups-XXXXXX")};
     QProcessEnvironment m_env;
     QProcess m_cupsd;
     QString m_konfPdf;
