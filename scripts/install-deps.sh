@@ -7,6 +7,7 @@ packages=(
   fontconfig fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
   qt6-translations-l10n
+  cups printer-driver-cups-pdf
 )
 
 missing=()

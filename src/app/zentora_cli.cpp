@@ -13,6 +13,7 @@
 #include "invoice/sumy.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
+#include "drukowanie_cli.h"
 #include "print/wydrukfaktury.h"
 
 #include <QDir>
@@ -45,10 +46,12 @@ const char *const kPomoc =
     "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
     "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
     "  zentora-cli pdf FILE.FAK... -d OUTDIR [options as above]\n"
+    ZENTORA_POMOC_DRUKOWANIA
 #endif
     "\n"
     "Kody wyjścia: 0 poprawnie, 1 błędne wywołanie, 2 treść odrzucona (np. stawka VAT\n"
-    "niezgodna z datą sprzedaży), 3 pliku nie można odczytać lub zapisać, zła wersja pliku.\n";
+    "niezgodna z datą sprzedaży; wydruk przerwany), 3 pliku nie można odczytać lub zapisać,\n"
+    "zła wersja pliku, nieznana drukarka lub drukarka nie przyjęła wydruku.\n";
 
 struct Argumenty {
     QString polecenie;
@@ -375,7 +378,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app;
 #ifdef ZENTORA_Z_WYDRUKIEM
     // Drawing pages needs fonts and a paint system, but never a display.
-    if (argumenty.value(1) == QLatin1String("pdf")) {
+    if (QStringList{"pdf", "print", "printers"}.contains(argumenty.value(1))) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         g_komunikatyQt = qInstallMessageHandler(FiltrKomunikatowQt);
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -385,6 +388,12 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     InicjujProgram();
     try {
+#ifdef ZENTORA_Z_WYDRUKIEM
+        if (argumenty.value(1) == QLatin1String("print"))
+            return PolecenieDrukuj(argumenty.mid(2));
+        if (argumenty.value(1) == QLatin1String("printers"))
+            return PolecenieDrukarki(argumenty.mid(2));
+#endif
         const Argumenty a = Parsuj(argumenty);
         if (a.polecenie == QLatin1String("show"))
             return Pokaz(a);

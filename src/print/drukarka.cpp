@@ -5,6 +5,7 @@
 #include "common/program.h"
 #include "dlgdrukstop.h"
 #include "kanwaqpainter.h"
+#include "kolejkadruku.h"
 
 #include <QApplication>
 #include <QDir>
@@ -119,11 +120,13 @@ bool UtworzDrukarke(QPrinter *drukarka)
     return true;
 }
 
-void ZakonczDrukarke()
+bool ZakonczDrukarke()
 {
+    bool zakonczony = false;
     if (DrukarkaDrukuje()) {
         try {
             AktDrukarka->ZakonczDokument();
+            zakonczony = true;
         } catch (const std::exception &e) {
             PokazBlad(e);
         }
@@ -131,6 +134,7 @@ void ZakonczDrukarke()
     Zdarzenia();
     delete AktDrukarka;   // the destructor clears AktDrukarka
     AktDrukarka = nullptr;
+    return zakonczony;
 }
 
 // ---- Tdrukarka ----
@@ -325,6 +329,9 @@ void Tdrukarka::ZakonczDokument()
     if (m_plikTymczasowy.isEmpty()) {
         if (!udane)
             throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie zakończyła dokumentu.").arg(FnazwaDrukarki));
+        const QString odmowa = DoPliku(*m_drukarka) || m_podglad ? QString() : OdmowaKolejkiDruku();
+        if (!odmowa.isEmpty())
+            throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła dokumentu:|%2").arg(FnazwaDrukarki, odmowa));
         return;
     }
     // Replace the target in one step, so a failure never leaves half a file behind.

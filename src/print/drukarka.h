@@ -111,5 +111,6 @@ bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka = nullptr);
 void CzytajMiaryDrukarki(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka = nullptr);
 // Checks the printer and creates the job in AktDrukarka; shows why when it cannot.
 bool UtworzDrukarke(QPrinter *drukarka = nullptr);
-// Ends the open document and frees the job; errors are shown, not passed on.
-void ZakonczDrukarke();
+// Ends the open document and frees the job; errors are shown, not passed on. True when a
+// document was open and the printer took it.
+bool ZakonczDrukarke();

@@ -7,6 +7,7 @@
 #include "common/slownie.h"
 #include "drukarka.h"
 #include "invoice/stawki.h"
+#include "wydrukkopii.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -484,25 +485,7 @@ int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *W
 {
     if (Wlasciciel && ProcOpcjeDruku && !ProcOpcjeDruku(Wlasciciel, Fakt, iniFak, Kopie))
         return 0;
-    const QString tytul = TytulDokumentu(Fakt);
-    bool dalej = true;
-    int wyslane = 0;
-    for (int i = 0; i < Kopie; ++i) {
-        if (!dalej || !UtworzDrukarke())
-            continue;
-        try {
-            AktDrukarka->STARTDOKUMENTU(tytul, 12, QString(), 0, {}, {}, true);
-            DrukujEgzemplarz(false, Fakt, iniFak);
-            dalej = !AktDrukarka->ABORT_DRUK();
-        } catch (...) {
-            ZakonczDrukarke();
-            throw;
-        }
-        ZakonczDrukarke();
-        if (dalej)
-            ++wyslane;
-    }
-    return wyslane;
+    return DrukujKopie(Fakt, iniFak, Kopie);
 }
 
 void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)

@@ -148,7 +148,7 @@ void TstCli::kodyWyjscia_data()
     wersja.replace("Wersja=2", "Wersja=1");
 
     QTest::newRow("bez polecenia") << QStringList{} << QByteArray() << 1 << "Brak polecenia.";
-    QTest::newRow("nieznane") << QStringList{"print"} << QByteArray() << 1 << "Nieznane polecenie print.";
+    QTest::newRow("nieznane") << QStringList{"drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
     QTest::newRow("show bez pliku") << QStringList{"show"} << QByteArray() << 1 << "wymaga jednego pliku";
     QTest::newRow("new bez -o") << QStringList{"new"} << QByteArray() << 1 << "wymaga opcji -o";
     QTest::newRow("zla opcja") << QStringList{"show", "@", "--xml"} << przyklad << 1 << "Nieznana opcja --xml.";

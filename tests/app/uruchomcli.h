@@ -11,11 +11,12 @@ struct WynikCli {
     QString wyjscie, bledy;
 };
 
-inline WynikCli UruchomCli(const QStringList &argumenty)
+// `env`: the environment to start from, the system's by default.
+inline WynikCli UruchomCli(const QStringList &argumenty,
+                           QProcessEnvironment env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
     // the tool needs no display and must not look for one
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     p.setProcessEnvironment(env);
