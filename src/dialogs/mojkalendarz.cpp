@@ -4,6 +4,7 @@
 #include "common/teksty.h"
 
 #include <QDate>
+#include <algorithm>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -277,9 +278,17 @@ void TmojKalendarz::PrzesunODni(int dni)
     if (FReadOnly)
         return;
     const double t = DataKalen() + dni;
-    if (t < kDataMin || t > kDataMax)
+    if (t < std::max(kDataMin, KodujDate(FrokMin, 1, 1, 0)) || t > kDataMax)
         return;
     UstawDate(t);
+}
+
+void TmojKalendarz::PrzesunOMiesiace(int delta)
+{
+    // a key stops at the earliest year rather than jumping back into it
+    if (FReadOnly || ::ZmianaMiesiaca(OpisDaty(0, 0, 0), delta).R < FrokMin)
+        return;
+    ZmianaMiesiaca(delta);
 }
 
 void TmojKalendarz::keyPressEvent(QKeyEvent *e)
@@ -307,12 +316,10 @@ void TmojKalendarz::keyPressEvent(QKeyEvent *e)
             UstawDate(0, 0, 31);
         break;
     case Qt::Key_PageUp:
-        if (!FReadOnly)
-            ZmianaMiesiaca(ctrl ? -12 : -1);
+        PrzesunOMiesiace(ctrl ? -12 : -1);
         break;
     case Qt::Key_PageDown:
-        if (!FReadOnly)
-            ZmianaMiesiaca(ctrl ? 12 : 1);
+        PrzesunOMiesiace(ctrl ? 12 : 1);
         break;
     case Qt::Key_Space:
         emit wybranoDzien();
