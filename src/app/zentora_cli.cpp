@@ -149,13 +149,12 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     o[QStringLiteral("uwagi")] = f.UwagiDodatk;
     o[QStringLiteral("ratalnie")] = f.Ratalnie;
     o[QStringLiteral("przelano")] = f.Przelano;
-    o[QStringLiteral("kupujacy")] = QJsonObject{{QStringLiteral("firma"), f.KupFirma}, {QStringLiteral("ulica"), f.KupUlica},
-                                                {QStringLiteral("kod"), f.KupKod},     {QStringLiteral("miasto"), f.KupMiasto},
-                                                {QStringLiteral("nip"), f.KupNip},     {QStringLiteral("osoba"), f.KupOsoba}};
-    o[QStringLiteral("sprzedawca")] = QJsonObject{{QStringLiteral("ramka"), QJsonArray::fromStringList(MemoZTekstu(f.SprzedRamka))},
-                                                  {QStringLiteral("bank"), f.SprzedBank},
-                                                  {QStringLiteral("konto"), f.SprzedKonto},
-                                                  {QStringLiteral("osoba"), f.SprzedOsoba}};
+    o[QStringLiteral("kupujacy")] = QJsonObject{
+        {QStringLiteral("firma"), f.KupFirma}, {QStringLiteral("ulica"), f.KupUlica}, {QStringLiteral("kod"), f.KupKod},
+        {QStringLiteral("miasto"), f.KupMiasto}, {QStringLiteral("nip"), f.KupNip}, {QStringLiteral("osoba"), f.KupOsoba}};
+    o[QStringLiteral("sprzedawca")] = QJsonObject{
+        {QStringLiteral("ramka"), QJsonArray::fromStringList(MemoZTekstu(f.SprzedRamka))},
+        {QStringLiteral("bank"), f.SprzedBank}, {QStringLiteral("konto"), f.SprzedKonto}, {QStringLiteral("osoba"), f.SprzedOsoba}};
     return o;
 }
 

@@ -226,7 +226,8 @@ void TZentoraForma::PodlaczZdarzenia()
     // a message box in the middle of a focus change would leave the focus half moved
     connect(EdyDatSprz, &QLineEdit::editingFinished, this, [this] {
         if (EdyDatSprz->XTestOK())
-            QMetaObject::invokeMethod(this, [this] { Polecenie([this] { PoZmianieDatySprzedazy(); }); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { Polecenie([this] { PoZmianieDatySprzedazy(); }); }, Qt::QueuedConnection);
     });
 }
 

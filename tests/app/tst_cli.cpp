@@ -67,7 +67,9 @@ void TstCli::jsonCalejFaktury_data()
 {
     QTest::addColumn<QString>("klucz");
     QTest::addColumn<QString>("wartosc");   // compact JSON
-    const auto wiersz = [](const char *k, const char *w) { QTest::newRow(k) << QString::fromUtf8(k) << QString::fromUtf8(w); };
+    const auto wiersz = [](const char *k, const char *w) {
+        QTest::newRow(k) << QString::fromUtf8(k) << QString::fromUtf8(w);
+    };
     wiersz("numer", "12");
     wiersz("symbol", "\"FV\"");
     wiersz("typ_numeracji", "2");
@@ -92,24 +94,21 @@ void TstCli::jsonCalejFaktury()
     b.replace("Ratalnie=0", "Ratalnie=1");
     const QString p = Plik(QStringLiteral("cala.FAK"));
     QVERIFY(PiszBajty(p, b));
-    const auto wartoscKlucza = [&](const QJsonObject &o) {
-        const QJsonValue v = o.value(klucz);
-        return v.isObject() ? QString::fromUtf8(QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact))
-                            : QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    const auto json = [](const QStringList &argumenty) {
+        return QJsonDocument::fromJson(UruchomCli(argumenty).wyjscie.toUtf8()).object();
     };
-    const QJsonObject pokaz = QJsonDocument::fromJson(UruchomCli({QStringLiteral("show"), p, QStringLiteral("--json")}).wyjscie.toUtf8()).object();
-    QCOMPARE(wartoscKlucza(pokaz), wartosc);
+    // the value as compact JSON text (wrapped in an array, so plain values serialise too)
+    const auto tekst = [&](const QJsonObject &o) {
+        return QString::fromUtf8(QJsonDocument(QJsonArray{o.value(klucz)}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    };
+    const QJsonObject pokaz = json({QStringLiteral("show"), p, QStringLiteral("--json")});
+    QCOMPARE(tekst(pokaz), wartosc);
     // recomputing and a new invoice describe the invoice with the same keys
-    const QJsonObject przelicz =
-        QJsonDocument::fromJson(UruchomCli({QStringLiteral("recompute"), p, QStringLiteral("--json")}).wyjscie.toUtf8()).object();
-    QCOMPARE(wartoscKlucza(przelicz), wartosc);
-    const QJsonObject nowa = QJsonDocument::fromJson(UruchomCli({QStringLiteral("new"), QStringLiteral("-o"), Plik(QStringLiteral("n.FAK")),
-                                                                 QStringLiteral("--config"), QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"),
-                                                                 QStringLiteral("--json")})
-                                                         .wyjscie.toUtf8())
-                                 .object();
+    QCOMPARE(tekst(json({QStringLiteral("recompute"), p, QStringLiteral("--json")})), wartosc);
+    const QJsonObject nowa = json({QStringLiteral("new"), QStringLiteral("-o"), Plik(QStringLiteral("n.FAK")), QStringLiteral("--config"),
+                                   QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--json")});
     QCOMPARE(nowa.keys(), pokaz.keys());
-    QVERIFY(nowa.value(klucz).type() == pokaz.value(klucz).type());
+    QCOMPARE(nowa.value(klucz).type(), pokaz.value(klucz).type());
 }
 
 void TstCli::pokazTekst()
