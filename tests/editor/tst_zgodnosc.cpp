@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -57,8 +58,9 @@ private:
     //   "firma TEXT", "data DD.MM.YYYY" (sale date, left with Tab),
     //   "poz ROW NAME QTY PRICE [RATE|-]" (an item row; "-" a blank rate),
     //   "usun ROW", "menu-usun ROW", "wstaw ROW" (row commands, answered OK),
-    //   "rodzaj N" (the kind chosen with the keyboard), "otworz FILE" (opened as the user
-    //   does), "pisz FIELD TEXT" (typed into a field that keeps the focus).
+    //   "rodzaj N" (the kind chosen with the keyboard), "kalendarz DATE" (the sale date
+    //   picked with its calendar button), "otworz FILE" (opened as the user does),
+    //   "pisz FIELD TEXT" (typed into a field that keeps the focus).
     void Kroki(OknoTestowe &t, const QStringList &kroki);
 };
 
@@ -93,6 +95,10 @@ void TstZgodnosc::Kroki(OknoTestowe &t, const QStringList &kroki)
             Klawisz(Qt::Key_Home);
             for (int i = 0; i < a.at(1).toInt(); ++i)
                 Klawisz(Qt::Key_Down);
+            Przetworz();
+        } else if (co == QLatin1String("kalendarz")) {
+            t.dataZKalendarza = a.at(1);
+            QTest::mouseClick(o.SpeedData2, Qt::LeftButton);
             Przetworz();
         } else if (co == QLatin1String("otworz")) {
             t.nazwyPlikow = {t.Plik(a.at(1))};
@@ -129,6 +135,8 @@ void TstZgodnosc::zapisZgodnyZWierszami_data()
     wiersz("otwarta, zmiana rodzaju", {QStringLiteral("otworz stara.FAK"), QStringLiteral("rodzaj 2")},
            QStringLiteral("254,05"), QStringLiteral("254,05"));
     wiersz("otwarta, nowa data sprzedaży", {QStringLiteral("otworz stara.FAK"), QStringLiteral("data 06.03.2018")},
+           QStringLiteral("254,05"), QStringLiteral("254,05"));
+    wiersz("otwarta, data sprzedaży z kalendarza", {QStringLiteral("otworz stara.FAK"), QStringLiteral("kalendarz 07.03.2018")},
            QStringLiteral("254,05"), QStringLiteral("254,05"));
     wiersz("otwarta, od razu zapisana", {QStringLiteral("otworz stara.FAK")}, QStringLiteral("147,71"),
            QStringLiteral("254,05"));
