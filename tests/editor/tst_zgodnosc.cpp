@@ -175,7 +175,7 @@ void TstZgodnosc::zapisZgodnyZWierszami()
 void TstZgodnosc::odmowaZapisuIWydruku_data()
 {
     QTest::addColumn<QStringList>("kroki");
-    QTest::addColumn<QStringList>("komunikaty");   // shown by the save, and again by the print
+    QTest::addColumn<QStringList>("komunikaty");   // shown by each of save, save as and print
     QTest::addColumn<bool>("odRazu");              // shown by the steps already
     QTest::addColumn<QString>("pole");             // the field that has the focus afterwards
     const QString zla = QStringLiteral("Niepoprawna wartość");
@@ -218,7 +218,7 @@ void TstZgodnosc::odmowaZapisuIWydruku()
     QCOMPARE(t.prezenter.teksty(), odRazu ? komunikaty : QStringList());
     const QString plik = t.Plik(QStringLiteral("nowa.FAK"));
     const QByteArray przed = CzytajBajty(t.Plik(QStringLiteral("zladata.FAK")));
-    for (QAction *a : {o.AcZapisz, o.AcDrukuj}) {
+    for (QAction *a : {o.AcZapisz, o.AcZapiszJako, o.AcDrukuj}) {
         t.prezenter.pokazane.clear();
         t.nazwyPlikow = {plik};
         t.Wykonaj(a);
