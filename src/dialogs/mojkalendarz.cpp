@@ -4,13 +4,14 @@
 #include "common/teksty.h"
 
 #include <QDate>
-#include <algorithm>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 QColor Q(TKolor c) { return QColor::fromRgb(Czerwony(c), Zielony(c), Niebieski(c)); }

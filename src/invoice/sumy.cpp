@@ -152,8 +152,7 @@ void PrzeliczDoZapisu(TabeleFaktury &t, TrodzajFaktury rodzaj)
             Wymagaj(stawka.isEmpty() || TekstNaFloat(stawka, -1) == 0,
                     QStringLiteral("XRachunek nie może zawierać podatku VAT.|Wiersz %1 ma stawkę %2 % - "
                                    "dozwolona jest tylko stawka 0 lub puste pole.")
-                        .arg(w)
-                        .arg(stawka));
+                        .arg(QString::number(w), stawka));
         }
     }
     PrzeliczSumy(t);
