@@ -143,6 +143,21 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     o[QStringLiteral("sumy")] = sumy;
     o[QStringLiteral("do_zaplaty")] = doZaplaty;
     o[QStringLiteral("slownie")] = KwotaSlownie(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0));
+    // the rest of the invoice as stored: the number parts, the parties and the payment
+    o[QStringLiteral("numer")] = f.NumerFak;
+    o[QStringLiteral("symbol")] = f.SymbolFak;
+    o[QStringLiteral("typ_numeracji")] = int(f.RodzajNum);
+    o[QStringLiteral("zaplata")] = int(f.RodzZaplaty);
+    o[QStringLiteral("korekta")] = f.DoKorekty;
+    o[QStringLiteral("uwagi")] = f.UwagiDodatk;
+    o[QStringLiteral("ratalnie")] = f.Ratalnie;
+    o[QStringLiteral("przelano")] = f.Przelano;
+    o[QStringLiteral("kupujacy")] = QJsonObject{
+        {QStringLiteral("firma"), f.KupFirma}, {QStringLiteral("ulica"), f.KupUlica}, {QStringLiteral("kod"), f.KupKod},
+        {QStringLiteral("miasto"), f.KupMiasto}, {QStringLiteral("nip"), f.KupNip}, {QStringLiteral("osoba"), f.KupOsoba}};
+    o[QStringLiteral("sprzedawca")] = QJsonObject{
+        {QStringLiteral("ramka"), QJsonArray::fromStringList(MemoZTekstu(f.SprzedRamka))},
+        {QStringLiteral("bank"), f.SprzedBank}, {QStringLiteral("konto"), f.SprzedKonto}, {QStringLiteral("osoba"), f.SprzedOsoba}};
     return o;
 }
 
@@ -224,8 +239,7 @@ int Przelicz(const Argumenty &a)
     t.dataSprzedazy = f.DataSprzed;
     RekordDoTabel(f, t);
     // as the editor after an accepted cell, then as its save command
-    SprawdzDateSprzedazy(t, true);
-    PrzeliczSumy(t);
+    PrzeliczDoZapisu(t, f.RodzajFak);
     TabeleDoRekordu(t, f, true);
     if (!a.wyjscie.isEmpty())
         ZapiszFakture(a.wyjscie, f);

@@ -830,6 +830,10 @@ bool TSiatka::KlawiszEdytora(QKeyEvent *e)
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+        if (TabWychodzi(e)) {
+            WyjdzTabem(e);
+            return true;
+        }
         if (m_opcje & goTabs) {
             Nawiguj(e);
             return true;
@@ -959,6 +963,11 @@ void TSiatka::keyPressEvent(QKeyEvent *e)
         return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+        if (TabWychodzi(e)) {
+            WyjdzTabem(e);
+            e->accept();
+            return;
+        }
         if (m_opcje & goTabs) {
             Nawiguj(e);
             e->accept();
@@ -1002,6 +1011,35 @@ void TSiatka::keyPressEvent(QKeyEvent *e)
     }
     }
     QAbstractScrollArea::keyPressEvent(e);
+}
+
+bool TSiatka::TabWychodzi(const QKeyEvent *e) const
+{
+    if (e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab)
+        return false;
+    if (e->modifiers() & Qt::ControlModifier)
+        return true;
+    if (!(m_opcje & goTabs))
+        return false;   // the focus chain takes Tab as for any control
+    const bool wstecz = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
+    if (wstecz)
+        return m_biezWier < m_stalychWier || (m_biezWier == m_stalychWier && m_biezKol <= m_stalychKol);
+    return m_biezWier >= m_wierszy - 1 && m_biezKol >= m_kolumn - 1;
+}
+
+void TSiatka::WyjdzTabem(const QKeyEvent *e)
+{
+    const bool wstecz = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
+    // The neighbour in the window's chain, the grid's own editor passed over; an open
+    // cell is finished by the grid's leaving, as for a click elsewhere.
+    for (QWidget *w = wstecz ? previousInFocusChain() : nextInFocusChain(); w && w != this;
+         w = wstecz ? w->previousInFocusChain() : w->nextInFocusChain()) {
+        if (isAncestorOf(w) || w->window() != window() || !w->isVisible() || !w->isEnabled()
+            || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        w->setFocus(wstecz ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return;
+    }
 }
 
 bool TSiatka::focusNextPrevChild(bool next)

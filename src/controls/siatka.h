@@ -251,6 +251,10 @@ private:
 
     void EdytorZmieniony();
     bool KlawiszEdytora(QKeyEvent *e);
+    // Tab past the last cell, Shift+Tab before the first and Ctrl+(Shift+)Tab anywhere
+    // leave the grid for its neighbour in the window's tab order.
+    bool TabWychodzi(const QKeyEvent *e) const;
+    void WyjdzTabem(const QKeyEvent *e);
     void UtracilFokus(QFocusEvent *e);
     void SprawdzWyjscie();
     void UpdateEdit(bool zaznaczWszystko);

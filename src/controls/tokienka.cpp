@@ -96,6 +96,18 @@ void TokienkoBaza::focusOutEvent(QFocusEvent *e)
     QLineEdit::focusOutEvent(e);
 }
 
+bool TokienkoBaza::SprawdzJakPrzyWyjsciu()
+{
+    if (isReadOnly() || !isEnabled() || TestPolaOK())
+        return true;
+    if (m_boxErr)
+        KomunikatNiepoprawnejWartosci(this);
+    if (m_cofnij && MozeMiecFokus(this) && !hasFocus())
+        PrzywrocFokus(this);
+    emit odrzucono();
+    return false;
+}
+
 void TokienkoBaza::PoNieudanymWyjsciu()
 {
     // closed meanwhile, or corrected by the program

@@ -37,6 +37,10 @@ public:
     // Checks the text, normalises it when it passes, keeps the result in XTestOK and
     // returns it. Shows nothing.
     virtual bool TestPolaOK() = 0;
+    // The check of leaving, run on demand by a command that is about to use the field (a
+    // tool-bar button takes no focus, so the field is never left): when it fails, the
+    // message and the focus back as on leaving. A field nobody can change always passes.
+    bool SprawdzJakPrzyWyjsciu();
 
 signals:
     // After a failed check on leaving, once the message has been shown.

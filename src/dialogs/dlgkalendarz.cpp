@@ -100,6 +100,7 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     };
     m_siatka->OnPodpowiedz = [](const TparaDaty &p) { return NazwaSwieta(p.R, p.M, p.D); };
     connect(m_siatka, &TmojKalendarz::wybranoDzien, this, &TDlgKalenUstaw::SiatkaDblClick);
+    m_siatka->setXrokMin(kRokMinOkna);
 
     m_speedPredMsc = Strzalka(m_pasekGorny, QStringLiteral("◄"), 9, QStringLiteral(" Poprzedni miesiąc "));
     m_speedNextMsc = Strzalka(m_pasekGorny, QStringLiteral("►"), 9, QStringLiteral(" Następny miesiąc "));
@@ -146,6 +147,8 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
 
     m_dzisiaj = m_siatka->DataKalen();
     m_dzisiajBtn->setText(DataNaTekst(QString(), m_dzisiaj));
+    // whatever moves the grid (a key, a button, a text), the header follows it
+    m_siatka->OnChange = [this] { OdswiezNaglowek(); };
     OdswiezNaglowek();
     m_siatka->setFocus();
 

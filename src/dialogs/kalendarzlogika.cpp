@@ -89,7 +89,7 @@ void DataWielkanocy(int rok, int &miesiac, int &dzien)
 
 QString NazwaSwieta(int rok, int miesiac, int dzien)
 {
-    if (rok < kRokMinKalendarza || rok > kRokMaxKalendarza || miesiac < 1 || miesiac > 12 || dzien < 1
+    if (rok < kPierwszyRokSwiat || rok > kRokMaxKalendarza || miesiac < 1 || miesiac > 12 || dzien < 1
         || dzien > DniMiesiaca(rok, miesiac))
         return QString();
 

@@ -49,6 +49,9 @@ TparaDaty ZmianaMiesiaca(const TparaDaty &p, int delta);
 
 // Gregorian Easter Sunday of a year (1..9999).
 void DataWielkanocy(int rok, int &miesiac, int &dzien);
+// The present set of Polish public holidays holds from 1990 (3 May and 11 November came
+// back in 1989-1990, holidays of the years before differ); earlier years show none.
+inline constexpr int kPierwszyRokSwiat = 1990;
 // The name of the Polish public holiday on that day, empty when there is none.
 QString NazwaSwieta(int rok, int miesiac, int dzien);
 bool JestSwietem(int rok, int miesiac, int dzien);

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 QColor Q(TKolor c) { return QColor::fromRgb(Czerwony(c), Zielony(c), Niebieski(c)); }
 
@@ -277,9 +279,17 @@ void TmojKalendarz::PrzesunODni(int dni)
     if (FReadOnly)
         return;
     const double t = DataKalen() + dni;
-    if (t < kDataMin || t > kDataMax)
+    if (t < std::max(kDataMin, KodujDate(FrokMin, 1, 1, 0)) || t > kDataMax)
         return;
     UstawDate(t);
+}
+
+void TmojKalendarz::PrzesunOMiesiace(int delta)
+{
+    // a key stops at the earliest year rather than jumping back into it
+    if (FReadOnly || ::ZmianaMiesiaca(OpisDaty(0, 0, 0), delta).R < FrokMin)
+        return;
+    ZmianaMiesiaca(delta);
 }
 
 void TmojKalendarz::keyPressEvent(QKeyEvent *e)
@@ -307,12 +317,10 @@ void TmojKalendarz::keyPressEvent(QKeyEvent *e)
             UstawDate(0, 0, 31);
         break;
     case Qt::Key_PageUp:
-        if (!FReadOnly)
-            ZmianaMiesiaca(ctrl ? -12 : -1);
+        PrzesunOMiesiace(ctrl ? -12 : -1);
         break;
     case Qt::Key_PageDown:
-        if (!FReadOnly)
-            ZmianaMiesiaca(ctrl ? 12 : 1);
+        PrzesunOMiesiace(ctrl ? 12 : 1);
         break;
     case Qt::Key_Space:
         emit wybranoDzien();

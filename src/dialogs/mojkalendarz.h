@@ -24,6 +24,10 @@ public:
     double DataKalen() const;
     void setDataKalen(double data) { UstawDate(data); }
 
+    // The earliest year the keys move to (the window keeps its own floor).
+    int XrokMin() const { return FrokMin; }
+    void setXrokMin(int rok) { FrokMin = qBound(kRokMinKalendarza, rok, kRokMaxKalendarza); }
+
     bool ReadOnly() const { return FReadOnly; }
     void setReadOnly(bool b) { FReadOnly = b; }
 
@@ -102,11 +106,13 @@ protected:
 private:
     bool WybierzCele(const QPoint &p);
     void PrzesunODni(int dni);
+    void PrzesunOMiesiace(int delta);
     TrozmiarKomorek Komorki() const;
 
     int FKrok = 0, FKmsc = 0, FKdni = 0;
     bool Fstart = true;
     bool FReadOnly = false;
+    int FrokMin = kRokMinKalendarza;
     int FHfontNagl = 10;
     int FHnagl = 0;
     int FautoGradient = 30;

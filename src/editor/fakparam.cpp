@@ -1,5 +1,7 @@
 #include "fakparam.h"
 
+#include "ikony.h"
+
 #include "controls/forma.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
@@ -226,6 +228,7 @@ TFakParam::TFakParam(QWidget *wlasciciel)
                               | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Parametry i powiązane bazy danych"));
+    setWindowIcon(IkonaZentory(QStringLiteral("parametry")));
     // The window's font first, so that the pages are measured in it.
     PrzygotujForme(this);
 

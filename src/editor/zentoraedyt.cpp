@@ -222,6 +222,13 @@ void TZentoraForma::PodlaczZdarzenia()
     for (QToolButton *b : {BtnSpFirma, BtnSprzedal})
         connect(b, &QToolButton::clicked, this, [this, b] { Polecenie([this, b] { BtnFirmaBankOsobaClick(b); }); });
     connect(cboZentora, &TComboLista::zamknietoListe, this, [this] { Polecenie([this] { cboZentoraCloseUp(); }); });
+    connect(cboZentora, &QComboBox::activated, this, [this] { Polecenie([this] { PrzeliczPoZmianie(); }); });
+    // a message box in the middle of a focus change would leave the focus half moved
+    connect(EdyDatSprz, &QLineEdit::editingFinished, this, [this] {
+        if (EdyDatSprz->XTestOK())
+            QMetaObject::invokeMethod(
+                this, [this] { Polecenie([this] { PoZmianieDatySprzedazy(); }); }, Qt::QueuedConnection);
+    });
 }
 
 void TZentoraForma::Polecenie(const std::function<void()> &f)
@@ -351,6 +358,7 @@ void TZentoraForma::NowyDokument()
 {
     Grid->PrzerwijEdycje();
     NazwaRobo.clear();
+    SciezkaRobo.clear();
     UstawPodpis();
     Zentora = NowaFaktura(IniZentora, DataDzis());
     RekordNaEkran();
@@ -397,6 +405,7 @@ void TZentoraForma::RekordNaEkran()
     cboJakPlaci->setCurrentIndex(z.RodzZaplaty);
     CbRatalnie->setChecked(z.Ratalnie);
     RekordDoTabel(z, *m_tabele);
+    m_dataSumy = EdyDatSprz->Tekst();
     Grid->DopasujWysokoscCel();
 }
 
@@ -480,6 +489,7 @@ void TZentoraForma::OtworzPlik(const QString &plik)
     Zentora = f;
     RekordNaEkran();
     FaktRobo = Zentora;
+    SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
     NazwaRobo = QFileInfo(sciezka).fileName();
     UstawFolderRobo(FolderPliku(sciezka));
     UstawPodpis();
@@ -494,7 +504,8 @@ bool TZentoraForma::ZapiszPlik(bool jako)
         if (sciezka.isEmpty())
             return false;
     } else {
-        sciezka = ZUkosnikiem(FolderRobo) + NazwaRobo;
+        // the very file it came from, wherever the working folder points now
+        sciezka = SciezkaRobo;
     }
     EkranNaRekord(true);
     try {
@@ -505,6 +516,7 @@ bool TZentoraForma::ZapiszPlik(bool jako)
         return false;
     }
     FaktRobo = Zentora;
+    SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
     NazwaRobo = QFileInfo(sciezka).fileName();
     UstawFolderRobo(FolderPliku(sciezka));
     UstawPodpis();
@@ -532,27 +544,47 @@ void TZentoraForma::AcOtworzExecute()
     UstawAkcjeBazy(false);
 }
 
+void TZentoraForma::SprawdzPola()
+{
+    // in the order of the window, the header first; then any other validated field
+    QList<TokienkoBaza *> pola{EdyNumRach, EdyDatWyst, EdyDatSprz, EdyDatZapl};
+    for (TokienkoBaza *p : findChildren<TokienkoBaza *>())
+        if (!pola.contains(p))
+            pola.append(p);
+    for (TokienkoBaza *p : pola)
+        Wymagaj(p->SprawdzJakPrzyWyjsciu(), QString());
+}
+
+void TZentoraForma::PrzygotujDoWydania()
+{
+    Wymagaj(ZatwierdzKomorke(), QString());
+    SprawdzPola();
+    PrzeliczDoZapisu(Tabele(), static_cast<TrodzajFaktury>(Ogranicz(cboZentora->currentIndex(), 0, rProForma)));
+    m_dataSumy = EdyDatSprz->Tekst();
+    EkranNaRekord(true);
+}
+
 void TZentoraForma::AcZapiszExecute()
 {
-    if (!ZatwierdzKomorke())
-        return;
+    Wymagaj(ZatwierdzKomorke(), QString());
+    SprawdzPola();
     SprawdzKupujacego();
+    PrzygotujDoWydania();
     ZapiszPlik(false);
 }
 
 void TZentoraForma::AcZapiszJakoExecute()
 {
-    if (!ZatwierdzKomorke())
-        return;
+    Wymagaj(ZatwierdzKomorke(), QString());
+    SprawdzPola();
     SprawdzKupujacego();
+    PrzygotujDoWydania();
     ZapiszPlik(true);
 }
 
 void TZentoraForma::AcDrukujExecute()
 {
-    if (!ZatwierdzKomorke())
-        return;
-    EkranNaRekord(true);
+    PrzygotujDoWydania();
     if (Dialogi.Drukuj)
         Dialogi.Drukuj(Zentora, IniZentora, this, LiczbaKopii);
 }

@@ -96,7 +96,9 @@ public:
     TzentoraVat Zentora;      // as last built from the controls or read from a file
     TzentoraVat FaktRobo;     // the reference copy: as after the last new, open or save
     QString NazwaRobo;        // file name without folder; empty for an untitled invoice
-    QString FolderRobo;       // the working folder, with a trailing separator
+    QString SciezkaRobo;      // the full path of a named invoice: where it is saved again
+    QString FolderRobo;       // the working folder, with a trailing separator: where the
+                              // file dialogs start and the known cities come from
     int LiczbaKopii = 2;
     int FrokFaktur = 0;
     TiniZentora IniZentora;
@@ -118,6 +120,14 @@ public:
     void EdytujParametry(int strona);
     void UstawAkcjeBazy(bool edycjaZBazy);
     void PokazTylkoWSystemie();
+    // Every validated field of the window checked as on leaving it; the first that fails
+    // keeps the focus after its message and ends the command quietly.
+    void SprawdzPola();
+    // Before the invoice leaves the window (save, print, any export): the open cell
+    // finished, the fields checked, the rows and totals valued again exactly as
+    // zentora-cli recompute does, and the record built. Ends the command quietly after
+    // the message of whatever does not fit.
+    void PrzygotujDoWydania();
     // The two grids, the amount due and the sale date as the totals engine sees them.
     TabeleFaktury &Tabele() { return *m_tabele; }
 
@@ -130,6 +140,9 @@ public:
     // of `wiersz` into the current row.
     void RozsunWiersze(const QString &wiersz);
     void PopupGridPopup();
+    // The amounts follow a change of the rows, the kind or the sale date at once.
+    void PrzeliczPoZmianie();
+    void PoZmianieDatySprzedazy();
 
     // ---- header fields
     void EdyMiastoChange(const QString &tekst);
@@ -235,6 +248,7 @@ private:
     std::unique_ptr<TabeleFaktury> m_tabele;
     QHash<QString, QLabel *> m_etykiety;
     QString m_ramka;            // the seller frame as stored, the memo only shows it
+    QString m_dataSumy;         // the sale date the shown amounts were valued at
     int m_kontekstPomocy = 0;
     bool m_pierwszaAktywacja = true;
     QString m_sciezkaStartowa;

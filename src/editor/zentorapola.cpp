@@ -51,8 +51,11 @@ void TZentoraForma::WybierzDate(TokienkoData *pole)
     pole->setFocus(Qt::OtherFocusReason);
     pole->selectAll();
     QString tekst = pole->Tekst();
-    if (Dialogi.Kalendarz(this, pole, tekst))
+    if (Dialogi.Kalendarz(this, pole, tekst)) {
         pole->UstawTekst(tekst);
+        if (pole == EdyDatSprz)
+            PoZmianieDatySprzedazy();
+    }
 }
 
 void TZentoraForma::BtnFirmaBankOsobaClick(QObject *nadawca)
@@ -74,4 +77,5 @@ void TZentoraForma::cboZentoraCloseUp()
         d->UstawTekst(dzis);
     EdyUwagi->setText(QStringLiteral("Należność zapłacono."));
     EdyUwagi->setCursorPosition(0);
+    PoZmianieDatySprzedazy();
 }

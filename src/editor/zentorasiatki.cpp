@@ -8,6 +8,7 @@
 #include "common/komunikaty.h"
 #include "common/teksty.h"
 #include "controls/justgrid.h"
+#include "controls/tokienka.h"
 #include "invoice/stawki.h"
 #include "invoice/sumy.h"
 
@@ -36,10 +37,20 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
     try {
         SprawdzDateSprzedazy(false);
         const double data = DataSprzedazy(Tabele());
-        if (Acol == kolTowar) {
-            // a new item gets the seller's usual rate
-            if (Pusty(Grid->Cells(kolPrcVat, Arow)) && IniZentora.iniMojVat >= vat0)
-                Grid->setCells(kolPrcVat, Arow, StawkaVatTekst(IniZentora.iniMojVat, data));
+        if (Acol == kolTowar && IniZentora.iniMojVat >= vat0) {
+            const QString domyslna = StawkaVatTekst(IniZentora.iniMojVat, data);
+            if (Niepusty(cela)) {
+                // a new item gets the seller's usual rate
+                if (Pusty(Grid->Cells(kolPrcVat, Arow)))
+                    Grid->setCells(kolPrcVat, Arow, domyslna);
+            } else if (Grid->Cells(kolPrcVat, Arow) == domyslna) {
+                // a row whose name is gone holds nothing but the usual rate: it is empty again
+                TpozFaktury p = WierszSiatki(*Grid, Arow);
+                p.Towar.clear();
+                p.PrcVat.clear();
+                if (p.PozJestPusta())
+                    Grid->setCells(kolPrcVat, Arow, QString());
+            }
         } else if (Acol == kolPrcVat) {
             OK = false;
             const double v = TekstNaFloat(cela, -1);
@@ -93,6 +104,7 @@ void TZentoraForma::UsunWiersz()
         UstawWierszSiatki(*Grid, w, WierszSiatki(*Grid, w + 1));
     UstawWierszSiatki(*Grid, kMaxPozycji, TpozFaktury());
     Grid->DopasujWysokoscCel();
+    PrzeliczPoZmianie();
 }
 
 void TZentoraForma::WstawWiersz()
@@ -108,6 +120,21 @@ void TZentoraForma::WstawWiersz()
     if (!tak)
         return;
     RozsunWiersze(QString());
+    PrzeliczPoZmianie();
+}
+
+void TZentoraForma::PrzeliczPoZmianie()
+{
+    // With an unreadable sale date the rates cannot be told; saving and printing say so.
+    m_dataSumy = EdyDatSprz->Tekst();
+    if (DataSprzedazy(Tabele()) > 0)
+        PrzeliczSumy(Tabele());
+}
+
+void TZentoraForma::PoZmianieDatySprzedazy()
+{
+    if (EdyDatSprz->Tekst() != m_dataSumy)
+        PrzeliczPoZmianie();
 }
 
 void TZentoraForma::RozsunWiersze(const QString &wiersz)

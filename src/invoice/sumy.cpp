@@ -143,6 +143,21 @@ void PrzeliczSumy(TabeleFaktury &t)
     t.UstawDoZaplaty(KwotaNaTekst(15, true, false, S.aSum[vatSum].dBru));
 }
 
+void PrzeliczDoZapisu(TabeleFaktury &t, TrodzajFaktury rodzaj)
+{
+    SprawdzDateSprzedazy(t, true);
+    if (rodzaj == rZwykly) {
+        for (int w = 1; w <= kMaxPozycji; ++w) {
+            const QString stawka = Trim(t.Pozycja(kolPrcVat, w));
+            Wymagaj(stawka.isEmpty() || TekstNaFloat(stawka, -1) == 0,
+                    QStringLiteral("XRachunek nie może zawierać podatku VAT.|Wiersz %1 ma stawkę %2 % - "
+                                   "dozwolona jest tylko stawka 0 lub puste pole.")
+                        .arg(QString::number(w), stawka));
+        }
+    }
+    PrzeliczSumy(t);
+}
+
 void TabeleDoRekordu(TabeleFaktury &t, TzentoraVat &rekord, bool przerwij)
 {
     const double d = DataSprzedazy(t);

@@ -61,6 +61,10 @@ QString StawkaDoZapisu(TrodzajVat r, const QString &etykieta);
 
 // Values every item row and rebuilds the totals table and the amount due.
 void PrzeliczSumy(TabeleFaktury &t);
+// Before an invoice is saved, printed or exported: the sale date must be readable, a bill
+// ("Rachunek") carries no VAT rate, and every row and total is valued again. Ends the
+// command quietly after the message of whatever does not fit.
+void PrzeliczDoZapisu(TabeleFaktury &t, TrodzajFaktury rodzaj);
 
 // Takes the totals and the item rows of the tables into the record (the last steps of
 // filling the record from the window).

@@ -19,6 +19,8 @@ private slots:
     void init() { QVERIFY(m_dir.isValid()); }
     void przeliczenieOdtwarzaPrzyklad();
     void pokazJson();
+    void jsonCalejFaktury_data();
+    void jsonCalejFaktury();
     void pokazTekst();
     void przeliczenieZmienionejIlosci();
     void slownie();
@@ -59,6 +61,54 @@ void TstCli::pokazJson()
     const QJsonObject v3 = o.value(QStringLiteral("sumy")).toObject().value(QStringLiteral("V3")).toObject();
     QCOMPARE(v3.value(QStringLiteral("stawka")).toString(), QStringLiteral("5"));
     QCOMPARE(v3.value(QStringLiteral("brutto")).toString(), QString());
+}
+
+void TstCli::jsonCalejFaktury_data()
+{
+    QTest::addColumn<QString>("klucz");
+    QTest::addColumn<QString>("wartosc");   // compact JSON
+    const auto wiersz = [](const char *k, const char *w) {
+        QTest::newRow(k) << QString::fromUtf8(k) << QString::fromUtf8(w);
+    };
+    wiersz("numer", "12");
+    wiersz("symbol", "\"FV\"");
+    wiersz("typ_numeracji", "2");
+    wiersz("zaplata", "1");
+    wiersz("korekta", "\"KOR/1\"");
+    wiersz("uwagi", "\"Dostawa; rano\"");
+    wiersz("ratalnie", "true");
+    wiersz("przelano", "false");
+    wiersz("kupujacy", "{\"firma\":\"Hurtownia Przykładowa\",\"kod\":\"60-101\",\"miasto\":\"Poznań\","
+                       "\"nip\":\"123-456-78-90\",\"osoba\":\"\",\"ulica\":\"ul. Polna 7\"}");
+    wiersz("sprzedawca", "{\"bank\":\"Bank Przykładowy\",\"konto\":\"11 2222 3333 4444 5555 6666 7777\","
+                         "\"osoba\":\"Przykładowy Jan\",\"ramka\":[\"Sklep Przykładowy\",\"ul. Długa 1\","
+                         "\"60-001 Poznań\",\"NIP 987-654-32-10\"]}");
+}
+
+void TstCli::jsonCalejFaktury()
+{
+    QFETCH(QString, klucz);
+    QFETCH(QString, wartosc);
+    QByteArray b = CzytajBajty(kPrzyklad);
+    b.replace("Korekt=\r\n", "Korekt=KOR/1\r\n").replace("Uwagi=\r\n", "Uwagi=Dostawa; rano\r\n");
+    b.replace("Ratalnie=0", "Ratalnie=1");
+    const QString p = Plik(QStringLiteral("cala.FAK"));
+    QVERIFY(PiszBajty(p, b));
+    const auto json = [](const QStringList &argumenty) {
+        return QJsonDocument::fromJson(UruchomCli(argumenty).wyjscie.toUtf8()).object();
+    };
+    // the value as compact JSON text (wrapped in an array, so plain values serialise too)
+    const auto tekst = [&](const QJsonObject &o) {
+        return QString::fromUtf8(QJsonDocument(QJsonArray{o.value(klucz)}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    };
+    const QJsonObject pokaz = json({QStringLiteral("show"), p, QStringLiteral("--json")});
+    QCOMPARE(tekst(pokaz), wartosc);
+    // recomputing and a new invoice describe the invoice with the same keys
+    QCOMPARE(tekst(json({QStringLiteral("recompute"), p, QStringLiteral("--json")})), wartosc);
+    const QJsonObject nowa = json({QStringLiteral("new"), QStringLiteral("-o"), Plik(QStringLiteral("n.FAK")), QStringLiteral("--config"),
+                                   QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--json")});
+    QCOMPARE(nowa.keys(), pokaz.keys());
+    QCOMPARE(nowa.value(klucz).type(), pokaz.value(klucz).type());
 }
 
 void TstCli::pokazTekst()
@@ -144,6 +194,8 @@ void TstCli::kodyWyjscia_data()
     zlaData.replace("Sprzed=05.03.2018", "Sprzed=35.03.2018");
     QByteArray staraData = przyklad;
     staraData.replace("Sprzed=05.03.2018", "Sprzed=05.03.2010");
+    QByteArray rachunek = przyklad;
+    rachunek.replace("Rodzaj=0", "Rodzaj=4");
     QByteArray wersja = przyklad;
     wersja.replace("Wersja=2", "Wersja=1");
 
@@ -157,6 +209,8 @@ void TstCli::kodyWyjscia_data()
     QTest::newRow("zla data") << QStringList{"recompute", "@"} << zlaData << 2
                               << "Wadliwa data sprzedaży - nie można sprawdzić stawek VAT\n";
     QTest::newRow("stawki sprzed 2011") << QStringList{"recompute", "@"} << staraData << 2 << "stawki to:  0%   7%   22%   3%";
+    QTest::newRow("rachunek ze stawka") << QStringList{"recompute", "@"} << rachunek << 2
+                                        << "Rachunek nie może zawierać podatku VAT.\nWiersz 1 ma stawkę 23 %";
     QTest::newRow("wersja") << QStringList{"show", "@"} << wersja << 3 << "Niepoprawna wersja faktury = 1";
     QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3 << "Niepoprawna wersja faktury = 0";
     QTest::newRow("show pokazuje zla stawke") << QStringList{"show", "@"} << zlaStawka << 0 << "";

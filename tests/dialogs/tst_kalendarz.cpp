@@ -184,6 +184,14 @@ void TstKalendarz::siatkaKlawisze_data()
     QTest::newRow("PageDown") << "31.01.2020" << int(Qt::Key_PageDown) << 0 << "29.02.2020";
     QTest::newRow("Ctrl+PageDown") << "29.02.2016" << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << "28.02.2017";
     QTest::newRow("koniec kalendarza") << "31.12.9999" << int(Qt::Key_Right) << 0 << "31.12.9999";
+    QTest::newRow("Ctrl+PageUp o cztery lata") << "15.01.2026" << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << "15.01.2025";
+    QTest::newRow("PageUp przez nowy rok") << "15.01.2026" << int(Qt::Key_PageUp) << 0 << "15.12.2025";
+    QTest::newRow("Home") << "17.04.2018" << int(Qt::Key_Home) << 0 << "01.04.2018";
+    // the window's floor holds for every key
+    QTest::newRow("w lewo przed 1900") << "01.01.1900" << int(Qt::Key_Left) << 0 << "01.01.1900";
+    QTest::newRow("w gore przed 1900") << "03.01.1900" << int(Qt::Key_Up) << 0 << "03.01.1900";
+    QTest::newRow("PageUp przed 1900") << "15.01.1900" << int(Qt::Key_PageUp) << 0 << "15.01.1900";
+    QTest::newRow("Ctrl+PageUp przed 1900") << "15.06.1900" << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << "15.06.1900";
 }
 
 void TstKalendarz::siatkaKlawisze()
@@ -192,10 +200,13 @@ void TstKalendarz::siatkaKlawisze()
     QFETCH(int, klawisz);
     QFETCH(int, modyfikatory);
     QFETCH(QString, wynik);
-    TmojKalendarz k;
-    k.setDataKalen(D(od));
-    QTest::keyClick(&k, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikatory));
-    QCOMPARE(T(k.DataKalen()), wynik);
+    TDlgKalenUstaw okno;
+    okno.UstawTekst(od);
+    QTest::keyClick(okno.Siatka(), Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikatory));
+    QCOMPARE(T(okno.Siatka()->DataKalen()), wynik);
+    // the header shows the month and year the grid shows
+    QCOMPARE(okno.LabelRok()->text(), wynik.right(4));
+    QCOMPARE(okno.SpeedMiesiac()->text(), kNazwyMiesiecyKalendarza[wynik.mid(3, 2).toInt() - 1]);
 }
 
 void TstKalendarz::koloryCeli_data()

@@ -30,6 +30,8 @@ private slots:
     void numerFaktury_data();
     void numerFaktury();
     void rabatIKolejnosc();
+    void tabZSiatki_data();
+    void tabZSiatki();
 };
 
 namespace {
@@ -253,6 +255,62 @@ void TstNaglowek::rabatIKolejnosc()
     // nothing else of the window is a tab stop: the seller fields and the discount are not
     for (QWidget *x : lancuch)
         QVERIFY2(kolejnosc.contains(x) || x->parentWidget() == static_cast<QWidget *>(o.ToolBar1), qPrintable(x->objectName()));
+}
+
+void TstNaglowek::tabZSiatki_data()
+{
+    QTest::addColumn<int>("kol");
+    QTest::addColumn<int>("wiersz");
+    QTest::addColumn<bool>("edycja");    // the cell's editor is open, with "abc" typed
+    QTest::addColumn<int>("klawisz");
+    QTest::addColumn<int>("mod");
+    QTest::addColumn<QString>("fokus");   // empty: the grid keeps it
+    const int tab = Qt::Key_Tab, wstecz = Qt::Key_Backtab, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+    QTest::newRow("Tab za ostatnią komórką") << 9 << 50 << false << tab << 0 << QStringLiteral("BtnSpFirma");
+    QTest::newRow("Shift+Tab przed pierwszą") << 1 << 1 << false << wstecz << shift << QStringLiteral("EdyUwagi");
+    QTest::newRow("Shift+Tab z edycji pierwszej") << 1 << 1 << true << wstecz << shift << QStringLiteral("EdyUwagi");
+    QTest::newRow("Tab w środku zostaje") << 3 << 2 << false << tab << 0 << QString();
+    QTest::newRow("Shift+Tab w środku zostaje") << 1 << 2 << false << wstecz << shift << QString();
+    QTest::newRow("Ctrl+Tab") << 3 << 2 << false << tab << ctrl << QStringLiteral("BtnSpFirma");
+    QTest::newRow("Ctrl+Tab z edycji") << 3 << 2 << true << tab << ctrl << QStringLiteral("BtnSpFirma");
+    QTest::newRow("Ctrl+Shift+Tab") << 3 << 2 << false << wstecz << (ctrl | shift) << QStringLiteral("EdyUwagi");
+}
+
+void TstNaglowek::tabZSiatki()
+{
+    QFETCH(int, kol);
+    QFETCH(int, wiersz);
+    QFETCH(bool, edycja);
+    QFETCH(int, klawisz);
+    QFETCH(int, mod);
+    QFETCH(QString, fokus);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    o.Grid->setFocus();
+    QVERIFY(o.Grid->WybierzKomorke(kol, wiersz));
+    if (edycja) {
+        Klawisz(Qt::Key_F2);
+        Pisz(QStringLiteral("abc"));
+    }
+    Klawisz(Qt::Key(klawisz), Qt::KeyboardModifiers(mod));
+    Przetworz();
+    QWidget *w = QApplication::focusWidget();
+    if (fokus.isEmpty()) {
+        QVERIFY(o.Grid->MaFokus());
+        return;
+    }
+    QCOMPARE(w ? w->objectName() : QString(), fokus);
+    // what was typed is in its cell, and the rest of the window follows in order
+    QCOMPARE(o.Grid->Cells(kol, wiersz), edycja ? QStringLiteral("abc") : QString());
+    QVERIFY(!o.Grid->EdytorOtwarty());
+    if (fokus != QLatin1String("BtnSpFirma"))
+        return;
+    QStringList dalej;
+    for (int i = 0; i < 4; ++i) {
+        Klawisz(Qt::Key_Tab);
+        dalej.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(dalej, (QStringList{"BtnSprzedal", "SumGrid", "EdyFakKoryg", "CbRatalnie"}));
 }
 
 QTEST_MAIN(TstNaglowek)

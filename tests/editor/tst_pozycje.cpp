@@ -64,6 +64,8 @@ private slots:
     void wycenaWiersza();
     void stawkaDomyslna_data();
     void stawkaDomyslna();
+    void pustaNazwaBezStawki_data();
+    void pustaNazwaBezStawki();
     void sprawdzenieStawki_data();
     void sprawdzenieStawki();
     void wierszePomiedzy();
@@ -140,6 +142,29 @@ void TstPozycje::stawkaDomyslna()
     QCOMPARE(t.okno->Grid->Cells(kolPrcVat, 2), QStringLiteral("0"));
 }
 
+void TstPozycje::pustaNazwaBezStawki_data()
+{
+    QTest::addColumn<QStringList>("komorki");   // "column:text" typed into row 1, in order
+    QTest::addColumn<QString>("stawka");
+    QTest::addColumn<bool>("zmieniona");        // the invoice counts as changed
+    QTest::newRow("nazwa wpisana i usunięta") << QStringList{"1:Towar", "1:"} << QString() << false;
+    QTest::newRow("nazwa usunięta, ilość została") << QStringList{"1:Towar", "4:2", "1:"} << QStringLiteral("23") << true;
+    QTest::newRow("stawka wpisana ręcznie zostaje") << QStringList{"7:8", "1:Towar", "1:"} << QStringLiteral("8") << true;
+}
+
+void TstPozycje::pustaNazwaBezStawki()
+{
+    QFETCH(QStringList, komorki);
+    QFETCH(bool, zmieniona);
+    OknoTestowe t;
+    for (const QString &k : komorki)
+        t.WpiszKomorke(k.section(QLatin1Char(':'), 0, 0).toInt(), 1, k.section(QLatin1Char(':'), 1));
+    QTEST(t.okno->Grid->Cells(kolPrcVat, 1), "stawka");
+    t.prezenter.odpowiedzi = {idCancel};
+    QCOMPARE(t.okno->MoznaZamknac(), !zmieniona);
+    QCOMPARE(t.prezenter.pokazane.size(), zmieniona ? 1 : 0);
+}
+
 void TstPozycje::sprawdzenieStawki_data()
 {
     QTest::addColumn<int>("rodzaj");
@@ -207,7 +232,13 @@ void TstPozycje::stawkaPoZmianieDaty()
     QVERIFY(t.prezenter.pokazane.isEmpty());
     t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2018"));
     const QString komunikat = KomunikatStawki(QStringLiteral("22"), QStringLiteral("0%   8%   23%   5%   "));
-    // the next accepted cell shows the rate message once and leaves the totals
+    // the new date is valued at once: the rate message, and the totals stay
+    QCOMPARE(t.prezenter.teksty(), QStringList{komunikat});
+    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
+    // leaving the same date again says nothing new; the next accepted cell says it again
+    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2018"));
+    QCOMPARE(t.prezenter.pokazane.size(), 1);
+    t.prezenter.pokazane.clear();
     t.WpiszPozycje(2, QStringLiteral("Nowy"), QStringLiteral("1"), QStringLiteral("10"));
     QVERIFY(t.prezenter.teksty().contains(komunikat));
     QVERIFY(!t.prezenter.teksty().contains(QStringLiteral("Niepoprawna wartość")));
@@ -226,10 +257,13 @@ void TstPozycje::usuwanie_data()
 {
     QTest::addColumn<int>("odpowiedz");
     QTest::addColumn<QStringList>("wiersze");   // rows 1..3 afterwards
-    QTest::newRow("OK") << int(idOK) << QStringList{QStringLiteral("A;1||||||||"), QStringLiteral("C; trzeci||||||||"), QString()};
+    QTest::addColumn<QString>("doZaplaty");
+    QTest::newRow("OK") << int(idOK) << QStringList{QStringLiteral("A;1||||||||"), QStringLiteral("C; trzeci||||||||"), QString()}
+                        << QString();
     QTest::newRow("Anuluj") << int(idCancel)
                             << QStringList{QStringLiteral("A;1||||||||"), QStringLiteral("B|||1|2,00|2,00|23|0,46|2,46"),
-                                           QStringLiteral("C; trzeci||||||||")};
+                                           QStringLiteral("C; trzeci||||||||")}
+                            << QStringLiteral("2,46");
 }
 
 void TstPozycje::usuwanie()
@@ -242,7 +276,8 @@ void TstPozycje::usuwanie()
     UstawWiersz(g, 2, QStringLiteral("B|||1|2,00|2,00|23|0,46|2,46"));
     UstawWiersz(g, 3, QStringLiteral("C; trzeci"));
     UstawWiersz(g, 50, QStringLiteral("ostatni"));
-    const QString sumaPrzed = t.okno->PanZaplata->text();
+    PrzeliczSumy(t.okno->Tabele());
+    QCOMPARE(t.okno->PanZaplata->text(), QStringLiteral("2,46"));
     g.setFocus();
     QVERIFY(g.WybierzKomorke(3, 2));
     t.prezenter.odpowiedzi = {odpowiedz};
@@ -255,8 +290,9 @@ void TstPozycje::usuwanie()
     QCOMPARE(Wiersz(g, 49) == QStringLiteral("ostatni||||||||"), odpowiedz == idOK);
     QCOMPARE(Wiersz(g, 50) == QStringLiteral("||||||||"), odpowiedz == idOK);
     QCOMPARE(g.Cells(0, 2), QStringLiteral("2"));
-    // the totals wait for the next accepted cell
-    QCOMPARE(t.okno->PanZaplata->text(), sumaPrzed);
+    // the totals follow the rows at once
+    QTEST(t.okno->PanZaplata->text(), "doZaplaty");
+    QCOMPARE(Sumy(*t.okno->SumGrid).size(), odpowiedz == idOK ? 1 : 2);
 }
 
 void TstPozycje::wstawianie_data()

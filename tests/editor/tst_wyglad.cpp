@@ -7,6 +7,7 @@
 
 #include "controls/justgrid.h"
 #include "controls/tokienka.h"
+#include "editor/fakparam.h"
 #include "editor/poleedycji.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/plikfaktury.h"
@@ -19,6 +20,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <QImage>
 
 namespace {
 
@@ -46,6 +48,9 @@ private slots:
     void uklad();
     void menuIPasek();
     void siatki();
+    void ramkaSprzedawcy_data();
+    void ramkaSprzedawcy();
+    void ikonaParametrow();
 };
 
 void TstWyglad::uklad()
@@ -133,6 +138,53 @@ void TstWyglad::siatki()
     QCOMPARE(s.RowCount(), 10);
     QCOMPARE(s.Row(), -1);   // no highlight
     QVERIFY(s.VisibleRowCount() >= 5);
+}
+
+void TstWyglad::ramkaSprzedawcy_data()
+{
+    QTest::addColumn<QString>("ramka");   // empty: the frame the window started with
+    QTest::newRow("na starcie") << QString();
+    QTest::newRow("wiersze różnej długości") << QStringLiteral("Sklep Przykładowy Spółka;ul. Długa 1;NIP");
+}
+
+void TstWyglad::ramkaSprzedawcy()
+{
+    // every line of the seller frame stands in the middle of the memo
+    QFETCH(QString, ramka);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    t.parametry = [&](TiniZentora &ini, int) {
+        ini.iniTabFirm = ramka;
+        return true;
+    };
+    if (ramka.isEmpty())
+        ramka = o.IniZentora.iniTabFirm;
+    else
+        t.Wykonaj(o.AcParametry);
+    const QImage obraz = o.MemSpFirma->viewport()->grab().toImage();
+    const QColor tlo = obraz.pixelColor(1, obraz.height() - 2);
+    const int wysokosc = o.MemSpFirma->fontMetrics().lineSpacing();
+    const QStringList linie = ramka.split(QLatin1Char(';'));
+    for (int i = 0; i < linie.size(); ++i) {
+        int lewa = obraz.width(), prawa = -1;
+        for (int y = 1 + i * wysokosc; y < qMin(obraz.height(), 1 + (i + 1) * wysokosc); ++y)
+            for (int x = 0; x < obraz.width(); ++x)
+                if (qGray(obraz.pixel(x, y)) < qGray(tlo.rgb()) - 80) {
+                    lewa = qMin(lewa, x);
+                    prawa = qMax(prawa, x);
+                }
+        QVERIFY2(prawa > lewa, qPrintable(linie.at(i)));
+        QVERIFY2(qAbs((lewa + prawa) / 2 - obraz.width() / 2) <= 3,
+                 qPrintable(QStringLiteral("%1: %2..%3 of %4").arg(linie.at(i)).arg(lewa).arg(prawa).arg(obraz.width())));
+    }
+}
+
+void TstWyglad::ikonaParametrow()
+{
+    OknoTestowe t;
+    TFakParam d(t.okno);
+    QVERIFY(!d.windowIcon().isNull());
+    QVERIFY(d.windowIcon().cacheKey() != t.okno->windowIcon().cacheKey());
 }
 
 QTEST_MAIN(TstWyglad)
