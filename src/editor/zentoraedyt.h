@@ -237,6 +237,7 @@ private:
     QString m_ramka;            // the seller frame as stored, the memo only shows it
     int m_kontekstPomocy = 0;
     bool m_pierwszaAktywacja = true;
+    bool m_zamknijPoWydruku = false;   // a close asked for while the invoice printed
     QString m_sciezkaStartowa;
     QString m_plikStartowy;
     TZentoraForma **m_adresStartowy = nullptr;
