@@ -523,8 +523,10 @@ void TstDrukarka::liczbyWCalosci()
         f.Pozycja(1) = Wiersz(QStringLiteral(
             "Abonament||miesiąc|1234567,891|999.999.999,00|-1.228.770,00|23|-282.617,10|-1.511.387,10"));
         f.Pozycja(2) = Wiersz(QStringLiteral("Rabat||szt.|1|1,00|1,00|23|0,23|-12.345.678.901.234,56"));
-        f.SumyFaktury[vatSum] = {QStringLiteral("-1.228.770,00"), QStringLiteral("0"), QStringLiteral("-282.617,10"),
-                                 QStringLiteral("-1.511.387,10")};
+        // a correction whose rows before and after are large and whose total is small: the
+        // table keeps its 10 pt type
+        f.SumyFaktury[vatSum] = {QStringLiteral("-1.000,00"), QStringLiteral("0"), QStringLiteral("-230,00"),
+                                 QStringLiteral("-1.230,00")};
         for (TrodzajVat r : {vatZw, vat7, vat22})
             f.SumyFaktury[r] = {QString(), QStringLiteral("0"), QString(), QString()};
         const QString plik = Plik(QStringLiteral("liczby.pdf"));
