@@ -8,7 +8,6 @@
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
 #include "print/wydrukfaktury.h"
-#include "print/wydrukkopii.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

@@ -233,12 +233,21 @@ void TZentoraForma::PodlaczZdarzenia()
 
 void TZentoraForma::Polecenie(const std::function<void()> &f)
 {
+    // While the invoice prints the window takes no commands; the print keeps to what the
+    // window held when it began.
+    if (WydrukTrwa())
+        return;
     try {
         f();
     } catch (const EMojeBledy &e) {
         KomunikatOkna(this, QStringLiteral("X") + e.komunikat());
     } catch (...) {
         TAplikacja::PokazBiezacyWyjatek();
+    }
+    if (m_zamknijPoWydruku && !WydrukTrwa()) {
+        // the close asked for during the print, now that it has ended
+        m_zamknijPoWydruku = false;
+        QTimer::singleShot(0, this, &QWidget::close);
     }
 }
 
@@ -278,6 +287,11 @@ void TZentoraForma::resizeEvent(QResizeEvent *e)
 
 void TZentoraForma::closeEvent(QCloseEvent *e)
 {
+    if (WydrukTrwa()) {
+        m_zamknijPoWydruku = true;
+        e->ignore();
+        return;
+    }
     if (!ZamknijNiePytaj) {
         bool mozna = false;
         Polecenie([this, &mozna] { mozna = MoznaZamknac(); });

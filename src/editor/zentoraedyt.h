@@ -251,6 +251,7 @@ private:
     QString m_dataSumy;         // the sale date the shown amounts were valued at
     int m_kontekstPomocy = 0;
     bool m_pierwszaAktywacja = true;
+    bool m_zamknijPoWydruku = false;   // a close asked for while the invoice printed
     QString m_sciezkaStartowa;
     QString m_plikStartowy;
     TZentoraForma **m_adresStartowy = nullptr;

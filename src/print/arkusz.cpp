@@ -57,6 +57,13 @@ TARKUSZ::TARKUSZ() { BudujZestawCzcionek(); }
 
 TARKUSZ::~TARKUSZ() = default;
 
+void TARKUSZ::ZmienStrone()
+{
+    NowaStrona();
+    if (PoNowejStronie)
+        PoNowejStronie();
+}
+
 TKanwa &TARKUSZ::Plotno()
 {
     TKanwa *k = DajPlotno();
@@ -395,7 +402,7 @@ void TARKUSZ::Wiersz(Tjustuj just, const QString &s, qint32 Odsun)
 {
     TestujAbort();
     if (Ydruk + WydajCzcionke().Hexter > AktRobocza.Y)
-        NowaStrona();
+        ZmienStrone();
     const QString t = SterujaceNaSpacje(s);
     qint32 x = Odsun;
     switch (JustPoziom(just)) {
@@ -627,7 +634,7 @@ qint32 TARKUSZ::PiszKolumny(TKolumny &Kolumny, const QStringList &Tresci, bool T
         return H;
     }
     if (Ydruk + H > AktRobocza.Y)
-        NowaStrona();
+        ZmienStrone();
     for (int i = 0; i < Kolumny.size(); ++i) {
         Tkolumna &k = Kolumny[i];
         const bool bylo = k.LiczWysok;

@@ -15,6 +15,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 enum TjMiary : quint8 { jm_mm10, jm_pixel };
 
@@ -67,6 +68,9 @@ public:
     // Begins a new page and leaves Ydruk at the top of its writing area.
     virtual void NowaStrona() = 0;
     virtual TKanwa *DajPlotno() = 0;
+    // Every page break of the sheet and of its callers: NowaStrona, then the caller's
+    // drawer of what each new page carries (PoNowejStronie), when set.
+    void ZmienStrone();
     // Prepares the sheet for a canvas measured in pixels (LHcnv: width and height).
     virtual void START_RYSUNKU(TKanwa *Cnv, TPoint LHcnv, int Dpi);
     virtual void DOMYSLNE_PARAPETRY();
@@ -171,6 +175,7 @@ public:
     bool AktTransparent = true;
     bool AktPrzesuwanie = false;
     qint32 Ydruk = 0;
+    std::function<void()> PoNowejStronie;
 
     Tczcionka Cr8, Cr9, Cr10, Cr12, Cr8B, Cr9b, Cr10b, Cr12b;
     Tczcionka Ar7, Ar8, Ar9, Ar10, Ar11, Ar12, Ar14, Ar16, Ar18;

@@ -234,6 +234,8 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
 
     if (PokazOknoAbort && qobject_cast<QApplication *>(QCoreApplication::instance())) {
         FoknoDrukStop = new TDLgDrukStop();
+        // While a document prints no other window takes commands; Cancel here still works.
+        FoknoDrukStop->setWindowModality(Qt::ApplicationModal);
         FoknoDrukStop->LadujOpisy(FnazwaDrukarki, FnazwaPortu);
         FoknoDrukStop->LadujTytul(TytulDok);
         FoknoDrukStop->LadujNrStr(FnumerStrony);

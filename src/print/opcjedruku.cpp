@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,6 +28,8 @@
 
 namespace {
 
+const QString kZapamietajDrukarke = QStringLiteral("&Zapamiętaj ustawienia");
+
 bool UstawDrukarkeSystemowo(QWidget *rodzic, QPrinter *drukarka)
 {
     if (!drukarka)
@@ -34,6 +37,10 @@ bool UstawDrukarkeSystemowo(QWidget *rodzic, QPrinter *drukarka)
     QPrintDialog dlg(drukarka, rodzic);
     dlg.setWindowTitle(QStringLiteral("Drukarka"));
     dlg.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // Nothing is printed here: the dialog only chooses the printer and its settings.
+    if (auto *przyciski = dlg.findChild<QDialogButtonBox *>())
+        if (QPushButton *ok = przyciski->button(QDialogButtonBox::Ok))
+            ok->setText(kZapamietajDrukarke);
     const bool ok = dlg.exec() == QDialog::Accepted;
     // The copies are counted by the print command, one document each: a count kept by the
     // printer would multiply them.
@@ -257,9 +264,15 @@ void TZentoraDialDruk::BtnPodgladClick()
 {
     if (!m_fakt || !m_ini || !DataDuplikatuPoprawna())
         return;
-    ZachowaneOpcje zachowane;
-    WyboryDoOpcji();
-    PokazPodglad(this, *m_fakt, *m_ini, ComboKopie->currentIndex());
+    bool drukuj = false;
+    {
+        ZachowaneOpcje zachowane;
+        WyboryDoOpcji();
+        drukuj = PokazPodglad(this, *m_fakt, *m_ini, ComboKopie->currentIndex());
+    }
+    // printing from the preview is "DRUKUJ" with the choices shown
+    if (drukuj)
+        accept();
 }
 
 void TZentoraDialDruk::BtnPdfClick()

@@ -5,16 +5,18 @@
 #include "common/formaty.h"
 #include "common/komunikaty.h"
 #include "common/slownie.h"
+#include "arkuszpomiarowy.h"
 #include "drukarka.h"
 #include "invoice/stawki.h"
-#include "wydrukkopii.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QImage>
 #include <QImageReader>
+#include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <cmath>
@@ -25,6 +27,7 @@ bool EkstraMarginesy = false;
 bool DrukujDuplikat = false;
 double DataDuplikatu = 0;
 std::function<bool(QWidget *, const TzentoraVat &, const TiniZentora &, int &)> ProcOpcjeDruku;
+std::function<void(int)> ProcPoKopii;
 
 namespace {
 
@@ -50,6 +53,36 @@ const QString kZdanieProForma =
 
 // Tenths of a millimetre between the seller's stamp and the dates box, at least.
 constexpr qint32 kOdstepStempla = 50;
+// No text is drawn smaller than this, in points.
+constexpr qint32 kNajmniejszyPunkt = 6;
+// Room kept below the working area for the page line of a document of more pages, and
+// the line's distance from the working area.
+constexpr qint32 kMiejsceStopki = 50;
+constexpr qint32 kOdstepStopki = 12;
+// Amount cells of the item rows of the two table layouts and of the summary rows.
+const QList<int> kKwotyFakt{3, 4, 5, 6, 7, 8};
+const QList<int> kKwotyZwyk{3, 4, 5};
+const QList<int> kKwotyPodsumowania{5, 6, 7, 8};
+
+// The word-wrapped placement with the same horizontal side.
+Tjustuj Blokiem(Tjustuj j)
+{
+    switch (JustPoziom(j)) {
+    case pozPrawo: return just_PB;
+    case pozSrodek: return just_CB;
+    case pozLewo: break;
+    }
+    return just_B;
+}
+
+int DrukiWToku = 0;
+// Marks a print of an invoice as running for as long as it lives.
+struct TrwaWydruk {
+    TrwaWydruk() { ++DrukiWToku; }
+    ~TrwaWydruk() { --DrukiWToku; }
+    TrwaWydruk(const TrwaWydruk &) = delete;
+    TrwaWydruk &operator=(const TrwaWydruk &) = delete;
+};
 
 QList<qint32> NaListe(const TlongKolFak &t) { return QList<qint32>(t.begin(), t.end()); }
 QList<Tjustuj> NaListe(const TjustKolFak &t) { return QList<Tjustuj>(t.begin(), t.end()); }
@@ -58,6 +91,8 @@ QStringList NaListe(const TstrgKolFak &t) { return QStringList(t.begin(), t.end(
 int LiczbaPozycji(const TzentoraVat &f) { return Ogranicz(f.IlePozyc, 0, kMaxPozycji); }
 
 } // namespace
+
+bool WydrukTrwa() { return DrukiWToku > 0; }
 
 QString TytulDokumentu(const TzentoraVat &Fakt)
 {
@@ -92,10 +127,27 @@ void TdrukujFakture::ZaladujKolumny()
 
 void TdrukujFakture::RysujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &iniFak)
 {
+    // A document of more pages says on every page which invoice and which page it is; the
+    // pages are counted first, by laying the copy out on a sheet that only measures.
+    if (!m_proba) {
+        m_stron = 1;
+        if (std::unique_ptr<TarkuszPomiarowy> miarka = TarkuszPomiarowy::Dla(A)) {
+            TdrukujFakture proba(*miarka);
+            proba.m_proba = true;
+            proba.m_zeStopka = true;
+            proba.RysujEgzemplarz(Oryg, Fakt, iniFak);
+            m_stron = miarka->Strony();
+        }
+        m_zeStopka = m_stron > 1;
+    }
+    m_strona = 1;
+
     Fzentora = Fakt;
     FiniFakt = iniFak;
     Foryginal = Oryg;
-    const TRect marginesy = EkstraMarginesy ? TRect{70, 70, 70, 70} : TRect{0, 70, 0, 0};
+    TRect marginesy = EkstraMarginesy ? TRect{70, 70, 70, 70} : TRect{0, 70, 0, 0};
+    if (m_zeStopka)
+        marginesy.Bottom = qMax(marginesy.Bottom, A.JednY(A.FofsetPix.Bottom) + kMiejsceStopki);
     A.UstawFormat(jm_mm10, marginesy, 100);
 
     Fzapas = 10;
@@ -128,7 +180,98 @@ void TdrukujFakture::RysujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const T
         FtytKolFakt[1] = kNaglowekKlasyfikacji + FtytKolFakt[1];
         FtytKolUpro[1] = kNaglowekKlasyfikacji + FtytKolUpro[1];
     }
+
+    A.PoNowejStronie = [this] { NaNowejStronie(); };
+    struct Odlacz {
+        TARKUSZ &a;
+        ~Odlacz() { a.PoNowejStronie = nullptr; }
+    } odlacz{A};
+    if (m_zeStopka)
+        RysujStopke();
     RysujKolejno();
+}
+
+void TdrukujFakture::NaNowejStronie()
+{
+    ++m_strona;
+    if (m_zeStopka)
+        RysujStopke();
+    // a header that itself needs a new page does not start another one
+    if (m_tytulyTabeli && !m_naStronie) {
+        m_naStronie = true;
+        try {
+            RysujNaglowekTabeli();
+        } catch (...) {
+            m_naStronie = false;
+            throw;
+        }
+        m_naStronie = false;
+    }
+}
+
+void TdrukujFakture::RysujStopke()
+{
+    Tczcionka f = A.Ar8;
+    const Tczcionka stara = A.UstawCzcionke(f);
+    const QString t = NazwaBezVat(NazwyFaktur[Fzentora.RodzajFak]) + QStringLiteral("   numer:  ") +
+                      Fzentora.DajOznaczenieFaktury() + QStringLiteral("   -   strona %1 z %2").arg(m_strona).arg(m_stron);
+    A.Wpisz(TPoint{0, A.AktRobocza.Y + kOdstepStopki}, A.AktRobocza.X, kMiejsceStopki - kOdstepStopki, just_CG, t);
+    A.UstawCzcionke(stara);
+}
+
+void TdrukujFakture::RysujNaglowekTabeli()
+{
+    TKolumny k(m_kolumnTabeli);
+    A.InicjujKolumny(Fzapas, -Fgwarant, NaListe(*m_szerTabeli), Fodstep, Framka2, Flinia2, {just_CB}, FontNagl, k,
+                     kBialy);
+    A.PiszKolumny(k, NaListe(*m_tytulyTabeli), false, false);
+}
+
+bool TdrukujFakture::Zmiesc(Tczcionka &f, const QString &s, qint32 szerokosc)
+{
+    for (;;) {
+        A.UstawCzcionke(f);
+        if (A.Lnapisu(s) <= szerokosc)
+            return true;
+        if (f.Rozmiar <= kNajmniejszyPunkt)
+            return false;
+        f.Rozmiar = qMax(kNajmniejszyPunkt, f.Rozmiar - 1);
+    }
+}
+
+void TdrukujFakture::WpiszCaly(const Tczcionka &f, TPoint P, qint32 L, qint32 V, Tjustuj just, const QString &S)
+{
+    Tczcionka c = f;
+    const bool miesci = Zmiesc(c, S, L);
+    A.Wpisz(P, L, V, miesci ? just : Blokiem(just), S);
+}
+
+void TdrukujFakture::DopasujKomorki(TKolumny &k, QStringList &teksty, const QList<int> &kwoty)
+{
+    const Tczcionka stara = A.WydajCzcionke();
+    for (int i = 0; i < k.size() && i < teksty.size(); ++i) {
+        Tkolumna &c = k[i];
+        const QString &t = teksty.at(i);
+        if (t == QLatin1String("@") || Pusty(t) || JustPion(c.Justuj) == pionBlok)
+            continue;
+        // the text rectangle of the cell (the column engine narrows it the same way)
+        const qint32 miejsce = c.Wymiary.X - (JustPoziom(c.Justuj) == pozSrodek ? 0 : c.OdRamki.X);
+        Tczcionka f = c.Czcionka;
+        if (Zmiesc(f, t, miejsce)) {
+            c.Czcionka = f;
+        } else if (kwoty.contains(i)) {
+            // an amount is never shown cut: question marks across the cell instead
+            A.UstawCzcionke(c.Czcionka);
+            int n = qMax(1, miejsce / qMax(1, A.Lnapisu(QStringLiteral("?"))));
+            while (n > 1 && A.Lnapisu(QString(n, QLatin1Char('?'))) > miejsce)
+                --n;
+            teksty[i] = QString(n, QLatin1Char('?'));
+        } else {
+            c.Czcionka = f;
+            c.Justuj = Blokiem(c.Justuj);
+        }
+    }
+    A.UstawCzcionke(stara);
 }
 
 void TdrukujFakture::RysujKolejno()
@@ -153,8 +296,13 @@ void TdrukujFakture::RysujKolejno()
         kolumny = &FkolUpro;
     }
     OpracujNaglowek(*tytuly, *szerokosci, *kolumny);
+    // from here to the end of the summary every new page begins with the table's header
+    m_tytulyTabeli = tytuly;
+    m_szerTabeli = szerokosci;
+    m_kolumnTabeli = int(kolumny->size());
     RubrykiWartosci(*szerokosci, *kolumny);
     const int rodzaje = RysujPodsumowanie(*szerokosci, *kolumny);
+    m_tytulyTabeli = nullptr;
     RysujDoZaplaty();
     if (rodzaje < 3)
         A.Ydruk += Fgwarant;
@@ -166,7 +314,7 @@ void TdrukujFakture::RysujKolejno()
 void TdrukujFakture::SprawdzWysStrony(qint32 V)
 {
     if (A.Ydruk + V > A.AktRobocza.Y)
-        A.NowaStrona();
+        A.ZmienStrone();
 }
 
 void TdrukujFakture::RysujTytulNumerOryginal()
@@ -174,9 +322,15 @@ void TdrukujFakture::RysujTytulNumerOryginal()
     const QString t = NazwaBezVat(NazwyFaktur[Fzentora.RodzajFak]) + QStringLiteral("   numer:  ") +
                       Fzentora.DajOznaczenieFaktury();
     A.UstawCzcionke(A.Ar14);
-    A.WierszC(t, 0);
+    WierszTytulu(t);
+    // the words the law asks for under the title of these kinds
+    if (Fzentora.RodzajFak == rFakKoryg || Fzentora.RodzajFak == rZentoraMP) {
+        A.UstawCzcionke(A.Ar12b);
+        WierszTytulu(Fzentora.RodzajFak == rFakKoryg ? QStringLiteral("KOREKTA") : QStringLiteral("metoda kasowa"));
+        A.UstawCzcionke(A.Ar14);
+    }
     if (Fzentora.RodzajFak == rFakKoryg && Niepusty(Fzentora.DoKorekty))
-        A.WierszC(QStringLiteral("do faktury: ") + Fzentora.DoKorekty, 0);
+        WierszTytulu(QStringLiteral("do faktury: ") + Fzentora.DoKorekty);
     if (DrukujDuplikat) {
         A.WierszC(QStringLiteral("( Duplikat )"), 0);
         if (DataDuplikatu != 0) {
@@ -184,6 +338,33 @@ void TdrukujFakture::RysujTytulNumerOryginal()
             A.WierszC(QStringLiteral("Data wystawienia duplikatu: ") + DataNaTekst(QString(), DataDuplikatu), 0);
         }
     }
+}
+
+void TdrukujFakture::WierszTytulu(const QString &t)
+{
+    if (A.Lnapisu(t) <= A.AktRobocza.X) {
+        A.WierszC(t, 0);
+        return;
+    }
+    const Tczcionka f = A.WydajCzcionke();
+    const qint32 h = A.WysAfisza(A.AktRobocza.X, 1000, just_CB, t);
+    A.Wpisz(TPoint{0, A.Ydruk}, A.AktRobocza.X, h, just_CB, t);
+    A.Ydruk += h + f.Hexter - f.Hinter;
+}
+
+QString TdrukujFakture::TekstStempla() const
+{
+    QStringList linie = Fzentora.SprzedRamka.split(QLatin1Char(';'));
+    if (Fzentora.RodzajFak == rProForma && !FiniFakt.IniProForNip) {
+        // only the line of the tax number, "NIP" as a word at its start; the line stays
+        // (empty), so the stamp keeps its height
+        static const QRegularExpression nip(QStringLiteral("^\\s*NIP(?!\\p{L})"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        for (QString &l : linie)
+            if (nip.match(l).hasMatch())
+                l.clear();
+    }
+    return linie.join(kCR);
 }
 
 qint32 TdrukujFakture::RysujStempel()
@@ -202,14 +383,7 @@ qint32 TdrukujFakture::RysujStempel()
     if (w > miejsce && miejsce >= 200)
         w = miejsce;
 
-    QString S = ZamienZnak(Fzentora.SprzedRamka, QLatin1Char(';'), kCR);
-    if (Fzentora.RodzajFak == rProForma && !FiniFakt.IniProForNip) {
-        const int p = S.toUpper().indexOf(QLatin1String("NIP"));
-        if (p >= 0) {
-            const int k = S.indexOf(kCR, p);
-            S.remove(p, (k < 0 ? S.size() : k) - p);
-        }
-    }
+    const QString S = TekstStempla();
     const qint32 h = A.WysAfisza(w, 1000, just_CB, S);
     A.Wpisz(TPoint{10, y + 25}, w, h + 50, just_CB, S);
     A.Rama(TPoint{10, y}, w, h + 50, kCzarny, psSolid);
@@ -253,11 +427,9 @@ qint32 TdrukujFakture::RysujDatyBank()
     int i = 0;
     for (; i < wartosci.size(); ++i)
         A.Wpisz(TPoint{R - 500, y + 25 + 60 * i}, 500, 60, just_L, wartosci.at(i));
-    A.UstawCzcionke(A.Ar10b);
-    A.Wpisz(TPoint{R - 500, y + 25 + 60 * i}, 500, 60, just_L, Fzentora.SprzedBank);
+    WpiszCaly(A.Ar10b, TPoint{R - 500, y + 25 + 60 * i}, 500, 60, just_L, Fzentora.SprzedBank);
     ++i;
-    A.UstawCzcionke(A.Ar11b);
-    A.Wpisz(TPoint{R - 800, y + 25 + 60 * i}, 850, 60, just_L, Fzentora.SprzedKonto);
+    WpiszCaly(A.Ar11b, TPoint{R - 800, y + 25 + 60 * i}, 850, 60, just_L, Fzentora.SprzedKonto);
 
     A.Rama(TPoint{R - 1000, y}, 1000, 410, kCzarny, psSolid);
     A.Ydruk = y;
@@ -284,11 +456,12 @@ qint32 TdrukujFakture::RysujKupujacy()
                           (kod == QLatin1String("-") ? Spacje(6) : kod) + QLatin1Char(' ') + Fzentora.KupMiasto;
     const bool zNip = !(Fzentora.RodzajFak == rProForma && !FiniFakt.IniProForNip);
     const qint32 xNip = Fszerok - 440;
-    // The address ends short of the tax number, so a long one is cut rather than overprinted.
+    // The address ends short of the tax number; a long one is made smaller rather than overprinted.
     const qint32 wAdres = zNip ? qMin(wv, xNip - 20 - xv) : wv;
-    A.Wpisz(TPoint{xv, y2}, wAdres, 60, just_G, adres);
+    WpiszCaly(A.Ar10, TPoint{xv, y2}, wAdres, 60, just_G, adres);
     if (zNip)
-        A.Wpisz(TPoint{xNip, y2}, 440, 60, just_G, QStringLiteral("NIP:  ") + Fzentora.KupNip);
+        WpiszCaly(A.Ar10, TPoint{xNip, y2}, 440, 60, just_G, QStringLiteral("NIP:  ") + Fzentora.KupNip);
+    A.UstawCzcionke(A.Ar10);
 
     A.Rama(TPoint{Fzapas, y}, Fszerok, hn + 80, kCzarny, psSolid);
     A.Ydruk = y;
@@ -321,10 +494,14 @@ void TdrukujFakture::RubrykiWartosci(const TlongKolFak &SzerKolumn, const TKolum
         A.InicjujKolumny(Fzapas, -Fgwarant, NaListe(SzerKolumn), Fodstep, Framka2, Flinia2, NaListe(FjustKolumn),
                          FontWier, k, kBialy);
         const QString nazwa = (FdruKlas && !p.Klasyf.isEmpty()) ? p.Klasyf + QStringLiteral(" - ") + p.Towar : p.Towar;
-        A.PiszKolumny(k,
-                      {QString::number(i), nazwa, p.Jedn, UsunSep(p.Ilosc), UsunSep(p.Cena), UsunSep(p.Netto),
-                       p.PrcVat, UsunSep(p.WarVat), UsunSep(p.Brutto)},
-                      false, false);
+        // an exempt row says so; a row without any value (a line of text) shows no rate
+        const bool zWartoscia = TekstNaFloat(p.Netto, 0) != 0 || TekstNaFloat(p.Brutto, 0) != 0 ||
+                                TekstNaFloat(p.Cena, 0) != 0;
+        const QString stawka = (Pusty(p.PrcVat) && zWartoscia) ? QStringLiteral("zw") : p.PrcVat;
+        QStringList teksty{QString::number(i), nazwa, p.Jedn, UsunSep(p.Ilosc), UsunSep(p.Cena), UsunSep(p.Netto),
+                           stawka, UsunSep(p.WarVat), UsunSep(p.Brutto)};
+        DopasujKomorki(k, teksty, Fzentora.RodzajFak == rZwykly ? kKwotyZwyk : kKwotyFakt);
+        A.PiszKolumny(k, teksty, false, false);
     }
 }
 
@@ -362,10 +539,10 @@ void TdrukujFakture::WierszPodsumow(TrodzajVat rv, const TlongKolFak &SzerKolumn
     }
     const TrekordVat &s = Fzentora.SumyFaktury[rv];
     const QString malpa = QStringLiteral("@");
-    A.PiszKolumny(k,
-                  {malpa, malpa, malpa, malpa, Koment, UsunSep(s.Netto), OpisStawki(rv, s.PrcVat), UsunSep(s.WarVat),
-                   UsunSep(s.Brutto)},
-                  false, false);
+    QStringList teksty{malpa, malpa, malpa, malpa, Koment, UsunSep(s.Netto), OpisStawki(rv, s.PrcVat),
+                       UsunSep(s.WarVat), UsunSep(s.Brutto)};
+    DopasujKomorki(k, teksty, kKwotyPodsumowania);
+    A.PiszKolumny(k, teksty, false, false);
 }
 
 void TdrukujFakture::RysujZaplataGotowka()
@@ -374,28 +551,35 @@ void TdrukujFakture::RysujZaplataGotowka()
         return;
     const qint32 y = A.Ydruk;
     const Tczcionka stara = A.UstawCzcionke(QStringLiteral("Arial"), 12, fsBold | fsUnderline, kCzarny);
-    A.WierszL(Fzentora.RodzajFak == rFakKoryg ? QStringLiteral("ZWRÓCONO GOTÓWKĘ") : QStringLiteral("ZAPŁACONO GOTÓWKĄ"),
-              80);
+    A.WierszL(JestZwrot() ? QStringLiteral("ZWRÓCONO GOTÓWKĘ") : QStringLiteral("ZAPŁACONO GOTÓWKĄ"), 80);
     // the stamp stands on the line of the next summary row, to its left
     if (A.Ydruk > y)
         A.Ydruk = y;
     A.UstawCzcionke(stara);
 }
 
+bool TdrukujFakture::JestZwrot() const
+{
+    return Fzentora.RodzajFak == rFakKoryg || TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0) < 0;
+}
+
 void TdrukujFakture::RysujDoZaplaty()
 {
     A.UstawCzcionke(A.Ar12b);
-    QString t = Fzentora.RodzajFak == rFakKoryg ? QStringLiteral("Do zwrotu:   ") : QStringLiteral("Do zapłaty:  ");
-    t += Fpusta ? Spacje(25) : Fzentora.SumyFaktury[vatSum].Brutto + QStringLiteral("  ");
+    QString t = JestZwrot() ? QStringLiteral("Do zwrotu:   ") : QStringLiteral("Do zapłaty:  ");
+    // money going back is said as its size: the label says which way it goes
+    QString kwota = Trim(Fzentora.SumyFaktury[vatSum].Brutto);
+    if (kwota.startsWith(QLatin1Char('-')))
+        kwota = Trim(kwota.mid(1));
+    t += Fpusta ? Spacje(25) : kwota + QStringLiteral("  ");
     A.Ydruk += 10;
     A.WierszP(t, 0);
 }
 
 void TdrukujFakture::RysujSlownie()
 {
-    const QString t = (Fzentora.RodzajFak == rFakKoryg ? QStringLiteral("DO ZWROTU SŁOWNIE:  ")
-                                                        : QStringLiteral("SŁOWNIE ZŁOTYCH:  ")) +
-                      KwotaSlownie(TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0));
+    const QString t = (JestZwrot() ? QStringLiteral("DO ZWROTU SŁOWNIE:  ") : QStringLiteral("SŁOWNIE ZŁOTYCH:  ")) +
+                      KwotaSlownie(std::fabs(TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0)));
     A.UstawCzcionke(A.Ar10);
     const qint32 h = A.WysAfisza(Fszerok, 100, just_B, t);
     A.Ydruk += 20;
@@ -449,7 +633,7 @@ void TdrukujFakture::RysujPodpisy()
 
     // No file chosen means no picture; only a chosen file that is missing or unreadable
     // is worth a warning, and the copy is printed without the picture either way.
-    if (!DrukujPodpis || Pusty(PlikPodpisu))
+    if (!DrukujPodpis || Pusty(PlikPodpisu) || m_proba)
         return;
     if (!QFileInfo::exists(PlikPodpisu)) {
         Sprawdz(false, QStringLiteral("!Nie znaleziono pliku rysunku podpisu:|") + PlikPodpisu +
@@ -463,7 +647,17 @@ void TdrukujFakture::RysujPodpisy()
                            QStringLiteral("|Podpis nie zostanie wydrukowany"));
         return;
     }
-    A.RysujSkalujBMP(obraz, 0, 0, 750, 360, xp + (L - 635) / 2, y + 100, 635, 305);
+    const qint32 xo = xp + (L - 635) / 2, yo = y + 100;
+    if (obraz.width() <= 750 && obraz.height() <= 360) {
+        A.RysujSkalujBMP(obraz, 0, 0, 750, 360, xo, yo, 635, 305);
+        return;
+    }
+    // a larger picture (a scan at a higher resolution) goes whole into the box, its
+    // proportions kept, centred
+    const double skala = std::min(635.0 / obraz.width(), 305.0 / obraz.height());
+    const qint32 w = qMax(1, qint32(std::lround(obraz.width() * skala)));
+    const qint32 h = qMax(1, qint32(std::lround(obraz.height() * skala)));
+    A.RysujSkalujBMP(obraz, 0, 0, obraz.width(), obraz.height(), xo + (635 - w) / 2, yo + (305 - h) / 2, w, h);
 }
 
 // ---- entry points ----
@@ -483,9 +677,45 @@ void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &ini
 
 int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie)
 {
-    if (Wlasciciel && ProcOpcjeDruku && !ProcOpcjeDruku(Wlasciciel, Fakt, iniFak, Kopie))
-        return 0;
-    return DrukujKopie(Fakt, iniFak, Kopie);
+    // The print keeps to what it was given at its start: the caller's record, settings
+    // and count may change while events are let through for the Cancel button.
+    const TrwaWydruk trwa;
+    const TzentoraVat fakt = Fakt;
+    const TiniZentora ini = iniFak;
+    int kopie = Kopie;
+    if (Wlasciciel && ProcOpcjeDruku) {
+        if (!ProcOpcjeDruku(Wlasciciel, fakt, ini, kopie))
+            return 0;
+        Kopie = kopie;
+    }
+    return DrukujKopie(fakt, ini, kopie);
+}
+
+int DrukujKopie(TzentoraVat Fakt, TiniZentora iniFak, int Kopie, QPrinter *drukarka, bool pokazPostep)
+{
+    const TrwaWydruk trwa;
+    const QString tytul = TytulDokumentu(Fakt);
+    bool dalej = true;
+    int wyslane = 0;
+    for (int i = 0; i < Kopie; ++i) {
+        if (!dalej || !UtworzDrukarke(drukarka))
+            continue;
+        try {
+            AktDrukarka->STARTDOKUMENTU(tytul, 12, QString(), 0, {}, {}, pokazPostep);
+            DrukujEgzemplarz(false, Fakt, iniFak);
+            dalej = !AktDrukarka->ABORT_DRUK();
+        } catch (...) {
+            ZakonczDrukarke();
+            throw;
+        }
+        // Only a copy that the print system took counts as printed.
+        if (ZakonczDrukarke() && dalej) {
+            ++wyslane;
+            if (ProcPoKopii)
+                ProcPoKopii(wyslane);
+        }
+    }
+    return wyslane;
 }
 
 void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
@@ -505,19 +735,35 @@ void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora
     }
 }
 
-void PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
+bool PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
 {
     QPrintPreviewDialog dialog(DrukarkaAplikacji(), wlasciciel);
     dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *p) { RysujPodglad(p, Fakt, iniFak, kopie); });
+    // The preview's own print button would send the pages as one document, without the
+    // progress window: it hands the print to the print command instead.
+    bool drukuj = false;
+    const QString tekstDruku = QPrintPreviewDialog::tr("Print");
+    for (QAction *a : dialog.findChildren<QAction *>()) {
+        if (a->text() != tekstDruku)
+            continue;
+        a->disconnect();
+        a->setToolTip(QStringLiteral("Drukuj"));
+        QObject::connect(a, &QAction::triggered, &dialog, [&] {
+            drukuj = true;
+            dialog.accept();
+        });
+    }
     dialog.exec();
+    return drukuj;
 }
 
 bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie, bool pokazPostep)
 {
     if (kopie < 1)
         return false;
+    const TrwaWydruk trwa;
     QPrinter drukarka(QPrinter::HighResolution);
     UstawWydrukPdf(drukarka, plik);
     if (!UtworzDrukarke(&drukarka))

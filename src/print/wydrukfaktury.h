@@ -51,6 +51,9 @@ public:
     int RysujPodsumowanie(const TlongKolFak &SzerKolumn, const TKolumny &kolumny);
     void WierszPodsumow(TrodzajVat rv, const TlongKolFak &SzerKolumn, const TKolumny &kolumny, const QString &Koment);
     static QString UsunSep(const QString &s);
+    // The seller's frame as printed (";" become line breaks); on a pro forma without the
+    // tax numbers the lines that begin with the word "NIP" are left empty.
+    QString TekstStempla() const;
     void RysujZaplataGotowka();
     void RysujDoZaplaty();
     void RysujSlownie();
@@ -79,8 +82,33 @@ public:
 private:
     void ZaladujKolumny();
     QString NazwaBezVat(const QString &nazwa) const;
+    // Whether the amount due is money going back to the buyer.
+    bool JestZwrot() const;
+    // A centred line of the title block, wrapped within the page when it is too long.
+    void WierszTytulu(const QString &t);
+    // What every new page carries: the page line and, inside the item table, its header.
+    void NaNowejStronie();
+    void RysujStopke();
+    void RysujNaglowekTabeli();
+    // Text drawn whole: the largest size of `f` down to 6 pt at which one line fits the
+    // width; false (the 6 pt font left in `f`) when not even that fits.
+    bool Zmiesc(Tczcionka &f, const QString &s, qint32 szerokosc);
+    // Text in a box, whole: smaller when it does not fit, wrapped at 6 pt when even that is too long.
+    void WpiszCaly(const Tczcionka &f, TPoint P, qint32 L, qint32 V, Tjustuj just, const QString &S);
+    // The cells of one table row made to hold their texts whole: smaller type, a wrapped
+    // text cell, and question marks for an amount that not even 6 pt can hold.
+    void DopasujKomorki(TKolumny &k, QStringList &teksty, const QList<int> &kwoty);
 
     TARKUSZ &A;
+    bool m_proba = false;     // only measuring, on a sheet that draws nothing
+    bool m_zeStopka = false;  // the pages carry the page line
+    int m_stron = 1;
+    int m_strona = 1;
+    // the item table while it is being drawn, for its header on every page it reaches
+    const TstrgKolFak *m_tytulyTabeli = nullptr;
+    const TlongKolFak *m_szerTabeli = nullptr;
+    int m_kolumnTabeli = 0;
+    bool m_naStronie = false;
 };
 
 // The title of the print document: the kind name without spaces, then the number.
@@ -90,16 +118,37 @@ QString TytulDokumentu(const TzentoraVat &Fakt);
 void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &iniFak);
 void DrukujEgzemplarz(TARKUSZ &arkusz, bool Oryg, const TzentoraVat &Fakt, const TiniZentora &iniFak);
 
-// The print command: the options step when there is an owner window, then Kopie copies as
-// separate documents on the application's printer. Returns the number of copies sent to
-// the printer. A cancelled print leaves through the silent abort after its message.
+// The print command: takes its own copies of the invoice, the configuration and the copy
+// count at once, asks for the options when there is an owner window (the dialog may
+// change the caller's count), then prints with DrukujKopie on the application's printer.
+// Returns the number of copies sent to the printer. A cancelled print leaves through the
+// silent abort after its message.
 int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie);
+
+// The one path of a print: Kopie copies of one invoice, each a print document of its own,
+// on `drukarka` (nullptr: the application's printer), with the progress window when asked
+// and a window system exists. The arguments are its own copies, so nothing the caller does
+// meanwhile reaches the paper. Needs no window. The editor's print command and zentora-cli
+// print both go through here. A copy whose job cannot be created, or that the print system
+// did not take, is skipped after its message. Returns the number of copies the printer
+// took; a cancelled print leaves through the silent abort after its message.
+int DrukujKopie(TzentoraVat Fakt, TiniZentora iniFak, int Kopie, QPrinter *drukarka = nullptr, bool pokazPostep = true);
+
+// A print of an invoice is running (its options, its copies or its PDF): windows that
+// hold the invoice take no commands meanwhile.
+bool WydrukTrwa();
+
+// Told after each copy has gone to the printer (numbered from 1); empty unless a caller
+// wants to report progress.
+extern std::function<void(int kopia)> ProcPoKopii;
 
 // Draws the copies, one after another, into a printer the caller has prepared, such as
 // the one of a QPrintPreviewDialog (its paintRequested signal). At least one copy.
 void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);
-// Shows the print preview of the invoice on the application's printer.
-void PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);
+// Shows the print preview of the invoice on the application's printer. Its print button
+// does not print by itself: it closes the preview and returns true, so that the caller
+// prints through the print command.
+bool PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);
 
 // Writes the copies into one PDF file through the printer job, with the progress window
 // when asked. Returns false and writes nothing for fewer than one copy. Throws EMojeBledy

@@ -61,6 +61,9 @@ private slots:
     void zapiszPdfJako();
     void obrazPodpisuWPdf();
     void kanwaNaObrazie();
+    void kopieZJednegoStanu();
+    void liczbyWCalosci_data();
+    void liczbyWCalosci();
 
 private:
     QString Plik(const QString &n) const { return m_dir.filePath(n); }
@@ -76,6 +79,7 @@ void TstDrukarka::init()
     DrukujDuplikat = false;
     DataDuplikatu = 0;
     ProcOpcjeDruku = nullptr;
+    ProcPoKopii = nullptr;
 }
 
 void TstDrukarka::cleanup()
@@ -189,6 +193,7 @@ void TstDrukarka::oknoPostepu()
     QVERIFY(okno->PanelPort->fontMetrics().horizontalAdvance(okno->PanelPort->text()) <= okno->PanelPort->width());
     QCOMPARE(okno->PanelStrona->text(), QStringLiteral("Strona:  1"));
     QCOMPARE(okno->size(), QSize(232, 203));
+    QCOMPARE(okno->windowModality(), Qt::ApplicationModal);   // no other window takes commands meanwhile
 
     okno->close();   // refused
     QVERIFY(okno->isVisible());
@@ -446,6 +451,104 @@ void TstDrukarka::kanwaNaObrazie()
     QCOMPARE(obraz.pixelColor(236 + 230, 236 + 230), QColor(Qt::white));
     QCOMPARE(obraz.pixelColor(236 + 500, 236 + 709), QColor(Qt::black));
     QCOMPARE(obraz.pixelColor(236 + 500, 236 + 720), QColor(Qt::white));
+}
+
+// Every copy is the invoice given at the start, whatever the caller does with its record,
+// settings and count while the copies print (events get through for the Cancel button).
+void TstDrukarka::kopieZJednegoStanu()
+{
+    const QString plik = Plik(QStringLiteral("stan.pdf"));
+    UstawWydrukPdf(*DrukarkaAplikacji(), plik);
+    TzentoraVat f = FakturaPrzykladowa();
+    TiniZentora ini;
+    int kopie = 3;
+    QStringList wydrukowane;
+    ProcPoKopii = [&](int) { wydrukowane.append(PdfTekst(plik)); };
+    int strona = 0;
+    QMetaObject::invokeMethod(
+        this,
+        [&] {
+            strona = WydrukTrwa() && AktDrukarka ? AktDrukarka->FnumerStrony : 0;
+            f = TzentoraVat();
+            f.KupFirma = QStringLiteral("Inny nabywca");
+            ini.iniSlowoVAT = true;
+            kopie = 1;
+        },
+        Qt::QueuedConnection);
+    QCOMPARE(DrukujFakture(f, ini, nullptr, kopie), 3);
+    QCOMPARE(strona, 1);   // the change came while the first copy printed
+    QCOMPARE(wydrukowane.size(), 3);
+    QVERIFY(wydrukowane.at(0).contains(QStringLiteral("Hurtownia Przykładowa")));
+    QVERIFY(!wydrukowane.at(0).contains(QStringLiteral("VAT   numer"), Qt::CaseInsensitive));
+    QCOMPARE(wydrukowane.at(1), wydrukowane.at(0));
+    QCOMPARE(wydrukowane.at(2), wydrukowane.at(0));
+    QVERIFY(!WydrukTrwa());
+}
+
+// Extreme figures and long texts on the real canvas with real fonts: each is drawn whole
+// inside its cell or box. Positions in tenths of a millimetre across the working area of
+// the PDF page (A4 with 5 mm margins: 2000 wide; the table from 10 to 1990).
+void TstDrukarka::liczbyWCalosci_data()
+{
+    QTest::addColumn<QString>("tekst");   // words that must all be found, or "?" for question marks
+    QTest::addColumn<int>("lewa");
+    QTest::addColumn<int>("prawa");
+    QTest::newRow("jednostka") << "miesiąc" << 890 << 980;
+    QTest::newRow("ilość") << "1234567,891" << 980 << 1120;
+    QTest::newRow("cena") << "999999999,00" << 1120 << 1310;
+    QTest::newRow("netto zwrotu") << "-1228770,00" << 1310 << 1500;
+    QTest::newRow("VAT zwrotu") << "-282.617,10" << 1610 << 1800;
+    QTest::newRow("brutto zwrotu") << "-1511387,10" << 1800 << 1990;
+    QTest::newRow("za duża nawet w 6 pkt") << "?" << 1800 << 1990;
+    QTest::newRow("nazwa banku") << "Bank Spółdzielczy Rzemiosła Rolnictwa Wielkich Hajdukach Oddział Zamiejscowy"
+                                 << 1490 << 1990;
+    QTest::newRow("do faktury") << "do faktury: 12/FV/2018 z dnia 05.03.2018 wystawionej dla Hurtowni Przykładowej za "
+                                   "dostawę papieru, kursy przewozu i szkolenie stanowiskowe w magazynie głównym"
+                                << 0 << 2000;
+}
+
+void TstDrukarka::liczbyWCalosci()
+{
+    QFETCH(QString, tekst);
+    QFETCH(int, lewa);
+    QFETCH(int, prawa);
+    static QList<SlowoPdf> slowa;
+    if (slowa.isEmpty()) {
+        TzentoraVat f = FakturaPrzykladowa();
+        f.RodzajFak = rFakKoryg;
+        f.DoKorekty = QStringLiteral("12/FV/2018 z dnia 05.03.2018 wystawionej dla Hurtowni Przykładowej za dostawę "
+                                     "papieru, kursy przewozu i szkolenie stanowiskowe w magazynie głównym");
+        f.SprzedBank = QStringLiteral("Bank Spółdzielczy Rzemiosła Rolnictwa Wielkich Hajdukach Oddział Zamiejscowy");
+        f.IlePozyc = 2;
+        f.Pozycja(1) = Wiersz(QStringLiteral(
+            "Abonament||miesiąc|1234567,891|999.999.999,00|-1.228.770,00|23|-282.617,10|-1.511.387,10"));
+        f.Pozycja(2) = Wiersz(QStringLiteral("Rabat||szt.|1|1,00|1,00|23|0,23|-12.345.678.901.234,56"));
+        // a correction whose rows before and after are large and whose total is small: the
+        // table keeps its 10 pt type
+        f.SumyFaktury[vatSum] = {QStringLiteral("-1.000,00"), QStringLiteral("0"), QStringLiteral("-230,00"),
+                                 QStringLiteral("-1.230,00")};
+        for (TrodzajVat r : {vatZw, vat7, vat22})
+            f.SumyFaktury[r] = {QString(), QStringLiteral("0"), QString(), QString()};
+        const QString plik = Plik(QStringLiteral("liczby.pdf"));
+        QVERIFY(DrukujDoPdf(plik, f, TiniZentora(), 1, false));
+        slowa = PdfSlowa(plik);
+        QVERIFY(!slowa.isEmpty());
+    }
+    const auto wPt = [](int x) { return (50 + x) * 72.0 / 254; };
+    const QStringList szukane = tekst.split(QLatin1Char(' '));
+    for (const QString &s : szukane) {
+        bool calyWKomorce = false;
+        QString gdzie;
+        for (const SlowoPdf &w : slowa) {
+            const bool pasuje = s == QLatin1String("?") ? !w.tekst.isEmpty() && w.tekst.count(QLatin1Char('?')) == w.tekst.size()
+                                                        : w.tekst == s;
+            if (!pasuje)
+                continue;
+            gdzie += QStringLiteral(" %1..%2").arg(w.x0).arg(w.x1);
+            calyWKomorce = calyWKomorce || (w.x0 >= wPt(lewa) - 0.6 && w.x1 <= wPt(prawa) + 0.6);
+        }
+        QVERIFY2(calyWKomorce, qPrintable(QStringLiteral("%1 w %2..%3 pt, jest:%4").arg(s).arg(wPt(lewa)).arg(wPt(prawa)).arg(gdzie)));
+    }
 }
 
 QTEST_MAIN(TstDrukarka)

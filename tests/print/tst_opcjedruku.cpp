@@ -17,6 +17,9 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QDialogButtonBox>
+#include <QPointer>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -77,11 +80,43 @@ void Wykonaj(TZentoraDialDruk *d, const QString &kroki)
 
 QString Data(double d) { return DataNaTekst(QString(), d); }
 
+// Answers the file dialogs as they open, in order and each dialog once: a path accepts it,
+// "" cancels it. A dialog is answered only when it is open and is not the one answered
+// last, so the answers never depend on how soon a dialog shows up.
+class OdpowiedziPlikow {
+public:
+    explicit OdpowiedziPlikow(const QStringList &odpowiedzi) : m_odpowiedzi(odpowiedzi)
+    {
+        m_zegar.setInterval(5);
+        QObject::connect(&m_zegar, &QTimer::timeout, [this] {
+            auto *fd = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!fd || fd == m_ostatni || !fd->isVisible() || m_odpowiedzi.isEmpty())
+                return;
+            m_ostatni = fd;
+            const QString o = m_odpowiedzi.takeFirst();
+            if (o.isEmpty()) {
+                fd->reject();
+            } else {
+                fd->selectFile(o);
+                static_cast<QDialog *>(fd)->accept();
+            }
+        });
+        m_zegar.start();
+    }
+    bool Wszystkie() const { return m_odpowiedzi.isEmpty(); }
+
+private:
+    QStringList m_odpowiedzi;
+    QPointer<QFileDialog> m_ostatni;
+    QTimer m_zegar;
+};
+
 } // namespace
 
 class TstOpcjeDruku : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { m_ustawDrukarke = ProcUstawDrukarke; }
     void init();
     void cleanup();
 
@@ -91,7 +126,9 @@ private slots:
     void wybory();
     void zlaDataDuplikatu();
     void drukarka();
+    void drukarkaSystemowa();
     void podglad();
+    void drukZPodgladu();
     void doPdf();
     void bezFaktury();
     void krokPolecenia();
@@ -99,6 +136,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QWidget *m_okno = nullptr;
+    std::function<bool(QWidget *, QPrinter *)> m_ustawDrukarke;   // the system's own set-up dialog
 };
 
 void TstOpcjeDruku::init()
@@ -284,6 +322,20 @@ void TstOpcjeDruku::drukarka()
     QCOMPARE(pytano, QList<QPrinter *>{DrukarkaAplikacji()});
 }
 
+// The system's set-up dialog only chooses: its button says so, not "print".
+void TstOpcjeDruku::drukarkaSystemowa()
+{
+    QPrinter p(QPrinter::HighResolution);
+    QString przycisk;
+    GdyModalny<QPrintDialog>([&](QPrintDialog *d) {
+        if (auto *b = d->findChild<QDialogButtonBox *>())
+            przycisk = b->button(QDialogButtonBox::Ok)->text();
+        d->reject();
+    });
+    QVERIFY(!m_ustawDrukarke(m_okno, &p));
+    QCOMPARE(przycisk, QStringLiteral("&Zapamiętaj ustawienia"));
+}
+
 // The preview shows the current choices; the options themselves change only with "DRUKUJ".
 void TstOpcjeDruku::podglad()
 {
@@ -319,6 +371,35 @@ void TstOpcjeDruku::podglad()
     QCOMPARE(PlikPodpisu, QStringLiteral("stary.bmp"));
 }
 
+// The preview's print button is the dialog's "DRUKUJ": the print then goes through the print
+// command (one document per copy, the progress window), never straight from the preview.
+void TstOpcjeDruku::drukZPodgladu()
+{
+    const TzentoraVat f = FakturaPrzykladowa();
+    TiniZentora ini;
+    bool podgladZamkniety = false;
+    GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
+        Wykonaj(d, QStringLiteral("k3 M"));
+        GdyModalny<QPrintPreviewDialog>([&](QPrintPreviewDialog *p) {
+            QPointer<QPrintPreviewDialog> podglad = p;
+            for (QAction *a : p->findChildren<QAction *>())
+                if (a->toolTip() == QLatin1String("Drukuj"))
+                    a->trigger();
+            podgladZamkniety = !podglad || !podglad->isVisible();
+            if (podglad && podglad->isVisible())
+                podglad->reject();
+        });
+        d->BtnPodglad->click();
+        if (d->isVisible())
+            d->reject();
+    });
+    int kopie = 2;
+    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie, &f));
+    QVERIFY(podgladZamkniety);
+    QCOMPARE(kopie, 3);
+    QVERIFY(EkstraMarginesy);
+}
+
 void TstOpcjeDruku::doPdf()
 {
     QVERIFY(m_dir.isValid());
@@ -327,20 +408,17 @@ void TstOpcjeDruku::doPdf()
     TiniZentora ini;
     ini.iniFolder = m_dir.path();
     const QString plik = m_dir.filePath(QStringLiteral("duplikat.pdf"));
+    // the second dialog is cancelled: it writes nothing
+    OdpowiedziPlikow pliki({plik, QString()});
     GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
         Wykonaj(d, QStringLiteral("k0 D d03042018"));
-        GdyModalny<QFileDialog>([&](QFileDialog *fd) {
-            fd->selectFile(plik);
-            static_cast<QDialog *>(fd)->accept();
-        });
         d->BtnPdf->click();
-        // a cancelled file dialog writes nothing
-        GdyModalny<QFileDialog>([&](QFileDialog *fd) { fd->reject(); });
         d->BtnPdf->click();
         d->reject();
     });
     int kopie = 2;
     QVERIFY(!PokazOpcjeDruku(m_okno, ini, kopie, &f));
+    QVERIFY(pliki.Wszystkie());
     QCOMPARE(PdfStrony(plik), 1);
     const QString tekst = PdfTekst(plik);
     QVERIFY2(tekst.contains(QStringLiteral("( Duplikat )")) && tekst.contains(QStringLiteral("03.04.2018")),

@@ -4,6 +4,7 @@
 // Ar12b 47 / 48; Ar14 55 / 57; each character two fifths of an em wide (Ar10 14).
 #include "arkusztestowy.h"
 #include "common/daty.h"
+#include "common/slownie.h"
 #include "fakturaprzykladowa.h"
 #include "prezentertestowy.h"
 #include "print/wydrukfaktury.h"
@@ -68,6 +69,10 @@ private slots:
     void dataSprzedazy();
     void proFormaINip_data();
     void proFormaINip();
+    void stempelProFormy_data();
+    void stempelProFormy();
+    void slowaWymagane_data();
+    void slowaWymagane();
     void czcionkaTabeli_data();
     void czcionkaTabeli();
     void usunSep_data();
@@ -179,6 +184,7 @@ void TstWydrukFaktury::przykladowaFaktura()
     QCOMPARE(osoba->od.Y, 1394 + 480 - 44);
     QCOMPARE(osoba->czcionka.wysokosc, -39);
     QCOMPARE(a->kanwa.strona, 1);
+    QVERIFY(!a->Jest(QStringLiteral("strona "), false));   // one page needs no page line
 }
 
 void TstWydrukFaktury::rodzajeDokumentow_data()
@@ -284,8 +290,9 @@ void TstWydrukFaktury::dataSprzedazy()
     QCOMPARE(Ile(*a, f.DataSprzed), drukowana ? (inna ? 1 : 2) : (inna ? 0 : 1));
     if (rodzaj != rFakKoryg)
         QCOMPARE(Ile(*a, QStringLiteral("Data wykonania usługi:")), drukowana ? 1 : 0);
-    // the rows below move down when the sale date is printed
-    QCOMPARE(a->Tekst(QStringLiteral("19.03.2018"))->od.Y, 132 + 10 + (drukowana ? 120 : 60));
+    // the rows below move down when the sale date is printed (and with the line under the title)
+    const int podTytulem = (rodzaj == rZentoraMP || rodzaj == rFakKoryg) ? 48 : 0;
+    QCOMPARE(a->Tekst(QStringLiteral("19.03.2018"))->od.Y, 132 + 10 + podTytulem + (drukowana ? 120 : 60));
 }
 
 void TstWydrukFaktury::proFormaINip_data()
@@ -322,6 +329,71 @@ void TstWydrukFaktury::proFormaINip()
         QCOMPARE(t.at(i + 1), QStringLiteral("Płatne z góry."));
         QCOMPARE(a->Tekst(QStringLiteral("Płatne z góry."))->od.Y, a->Tekst(t.at(i))->od.Y + 39);
     }
+}
+
+void TstWydrukFaktury::stempelProFormy_data()
+{
+    QTest::addColumn<QString>("ramka");
+    QTest::addColumn<QStringList>("zostaja");
+    QTest::addColumn<QString>("znika");
+    QTest::newRow("nazwa z nip w srodku") << "Kanipol Sp. z o.o.;ul. Nipowa 1;NIP 111-222-33-44"
+                                          << QStringList{"Kanipol Sp. z o.o.", "ul. Nipowa 1"} << "111-222-33-44";
+    QTest::newRow("po spacjach, male litery") << "Sklep;  nip: 527-010-33-91;tel. 61 123"
+                                              << QStringList{"Sklep", "tel. 61 123"} << "527-010-33-91";
+    QTest::newRow("slowo NIPPON to nie NIP") << "NIPPON Polska;NIP5270103391" << QStringList{"NIPPON Polska"}
+                                             << "5270103391";
+}
+
+// On a pro forma without tax numbers only the seller's NIP line goes.
+void TstWydrukFaktury::stempelProFormy()
+{
+    QFETCH(QString, ramka);
+    QFETCH(QStringList, zostaja);
+    QFETCH(QString, znika);
+    TzentoraVat f = Rodzaju(rProForma);
+    f.SprzedRamka = ramka;
+    const auto a = Drukuj(f);
+    for (const QString &l : zostaja)
+        QVERIFY2(a->Jest(l), qPrintable(l));
+    QVERIFY(!a->Jest(znika, false));
+}
+
+void TstWydrukFaktury::slowaWymagane_data()
+{
+    QTest::addColumn<TrodzajFaktury>("rodzaj");
+    QTest::addColumn<QString>("brutto");
+    QTest::addColumn<QString>("podTytulem");   // the text right under the title
+    QTest::addColumn<QString>("doZaplaty");
+    QTest::addColumn<QString>("slownie");
+    QTest::addColumn<double>("kwota");
+    const QString zaplata = QStringLiteral("SŁOWNIE ZŁOTYCH:  "), zwrot = QStringLiteral("DO ZWROTU SŁOWNIE:  ");
+    QTest::newRow("VAT") << rZentora << "147,71" << "Sklep Przykładowy" << "Do zapłaty:  147,71  " << zaplata << 147.71;
+    QTest::newRow("metoda kasowa") << rZentoraMP << "147,71" << "metoda kasowa" << "Do zapłaty:  147,71  " << zaplata
+                                   << 147.71;
+    QTest::newRow("korekta") << rFakKoryg << "147,71" << "KOREKTA" << "Do zwrotu:   147,71  " << zwrot << 147.71;
+    QTest::newRow("korekta ujemna") << rFakKoryg << "-147,71" << "KOREKTA" << "Do zwrotu:   147,71  " << zwrot
+                                    << 147.71;
+    QTest::newRow("VAT ujemna") << rZentora << "-184.500,00" << "Sklep Przykładowy" << "Do zwrotu:   184.500,00  "
+                                << zwrot << 184500.0;
+}
+
+// The words of the kind under the title, "zw" for an exempt row, and the amount due whose
+// figure and words agree: money going back is its size under "Do zwrotu".
+void TstWydrukFaktury::slowaWymagane()
+{
+    QFETCH(TrodzajFaktury, rodzaj);
+    QFETCH(QString, brutto);
+    QFETCH(QString, podTytulem);
+    QFETCH(QString, doZaplaty);
+    QFETCH(QString, slownie);
+    QFETCH(double, kwota);
+    TzentoraVat f = Rodzaju(rodzaj);
+    f.SumyFaktury[vatSum].Brutto = brutto;
+    const auto a = Drukuj(f);
+    QCOMPARE(a->Teksty().value(1), podTytulem);
+    QCOMPARE(Ile(*a, QStringLiteral("zw")), 1);   // the training row has no rate
+    QVERIFY2(a->Jest(doZaplaty), qPrintable(a->Tekst(QStringLiteral("Do z"), false)->tekst));
+    QVERIFY(a->Jest(slownie + KwotaSlownie(kwota)));
 }
 
 void TstWydrukFaktury::czcionkaTabeli_data()
@@ -426,8 +498,9 @@ void TstWydrukFaktury::podsumowanieIGotowka()
     if (tylkoSuma)
         f.SumyFaktury[vat22].Brutto = QStringLiteral("  ");
     const auto a = Drukuj(f);
-    // one row of 60 at 817, then "Razem: " and maybe "W tym: "
-    QCOMPARE(a->Tekst(QStringLiteral("Razem: "))->od.Y, 877 + 11);
+    // one row of 60 at 817 (a correction: one line lower for "KOREKTA"), then "Razem: " and maybe "W tym: "
+    const int d = rodzaj == rFakKoryg ? 48 : 0;
+    QCOMPARE(a->Tekst(QStringLiteral("Razem: "))->od.Y, 877 + 11 + d);
     QCOMPARE(Ile(*a, QStringLiteral("W tym: ")), tylkoSuma ? 0 : 1);
     if (pieczatka.isEmpty()) {
         QVERIFY(!a->Jest(QStringLiteral("ZAPŁACONO"), false));
@@ -435,14 +508,14 @@ void TstWydrukFaktury::podsumowanieIGotowka()
     } else {
         const TZapisRysunku *p = a->Tekst(pieczatka);
         QVERIFY(p);
-        QCOMPARE(p->od, (TPoint{80, 937}));   // on the line of the "W tym: " row
+        QCOMPARE(p->od, (TPoint{80, 937 + d}));   // on the line of the "W tym: " row
         QCOMPARE(p->czcionka.cechy, TCechy(fsBold | fsUnderline));
         QCOMPARE(p->czcionka.wysokosc, -42);
     }
     // fewer than three kinds: 6 mm more before the amount in words
     const int doZaplaty = tylkoSuma ? 947 : 1007;
-    QCOMPARE(a->Tekst(QStringLiteral("Do z"), false)->od.Y, doZaplaty);
-    QCOMPARE(a->Tekst(QStringLiteral("SŁOWNIE"), false)->od.Y, doZaplaty + 48 + 60 + 20);
+    QCOMPARE(a->Tekst(QStringLiteral("Do z"), false)->od.Y, doZaplaty + d);
+    QCOMPARE(a->Tekst(QStringLiteral("SŁOWNIE"), false)->od.Y, doZaplaty + d + 48 + 60 + 20);
 }
 
 void TstWydrukFaktury::podzialNaStrony()
@@ -457,8 +530,19 @@ void TstWydrukFaktury::podzialNaStrony()
     }
     const auto a = Drukuj(f);
     a->UstawCzcionke(a->Ar10);   // for measuring the names below
-    QVERIFY(a->kanwa.strona >= 3);
-    QCOMPARE(Ile(*a, QStringLiteral("Lp.")), 1);   // continuation pages repeat no header
+    const int stron = a->kanwa.strona;
+    QVERIFY(stron >= 3);
+    // every page names its invoice and its place, below the working area
+    for (int s = 1; s <= stron; ++s) {
+        int linie = 0;
+        for (const TZapisRysunku &z : a->kanwa.zapisy)
+            if (z.rodzaj == TZapisRysunku::Tekst && z.strona == s &&
+                z.tekst == QStringLiteral("Zentora   numer:  12/FV/2018   -   strona %1 z %2").arg(s).arg(stron)) {
+                ++linie;
+                QVERIFY(z.od.Y >= a->AktRobocza.Y);
+            }
+        QCOMPARE(linie, 1);
+    }
     int poprzedniaStrona = 1;
     for (int i = 1; i <= kMaxPozycji; ++i) {
         const TZapisRysunku *nr = Lp(*a, i);
@@ -467,7 +551,13 @@ void TstWydrukFaktury::podzialNaStrony()
         QCOMPARE(nr->strona, nazwa->strona);   // a row is never split between pages
         QVERIFY(nr->prostokat.Bottom <= a->AktRobocza.Y);
         if (nr->strona != poprzedniaStrona) {
-            QCOMPARE(nr->prostokat.Top, 0);   // the first row of a page starts at its top
+            // a page where the table continues begins with its header row
+            QCOMPARE(nr->prostokat.Top, 60);
+            int naglowki = 0;
+            for (const TZapisRysunku &z : a->kanwa.zapisy)
+                if (z.rodzaj == TZapisRysunku::Tekst && z.strona == nr->strona && z.tekst == QLatin1String("Lp."))
+                    ++naglowki;
+            QCOMPARE(naglowki, 1);
             poprzedniaStrona = nr->strona;
         }
         // each row is as high as its wrapped name
@@ -529,28 +619,41 @@ void TstWydrukFaktury::podpis_data()
 {
     QTest::addColumn<bool>("drukuj");
     QTest::addColumn<QString>("plik");   // "dobry", "zly", a missing path or ""
+    QTest::addColumn<QSize>("rozmiar");  // of the good picture
     QTest::addColumn<QString>("komunikat");
-    QTest::addColumn<bool>("obraz");
-    QTest::newRow("dobry") << true << "dobry" << "" << true;
-    QTest::newRow("wylaczony") << false << "dobry" << "" << false;
-    QTest::newRow("brak pliku") << true << "/nie/ma/podpis.bmp"
+    QTest::addColumn<QRect>("zrodlo");   // the part of the picture drawn, empty: no picture
+    QTest::addColumn<TRect>("cel");
+    // the box of the picture: 63.5 x 30.5 mm centred in the right box 1 cm down
+    const TRect pole{1035 + 170, 1394 + 100, 1035 + 170 + 635, 1394 + 100 + 305};
+    QTest::newRow("maly: 750 x 360 od lewego gornego rogu")
+        << true << "dobry" << QSize(700, 300) << "" << QRect(0, 0, 750, 360) << pole;
+    QTest::newRow("wiekszy: caly, w proporcji") << true << "dobry" << QSize(800, 400) << "" << QRect(0, 0, 800, 400)
+                                                << TRect{pole.Left + 12, pole.Top, pole.Left + 12 + 610, pole.Bottom};
+    QTest::newRow("skan 300 dpi: caly") << true << "dobry" << QSize(3000, 1440) << "" << QRect(0, 0, 3000, 1440) << pole;
+    QTest::newRow("szeroki: caly, wysrodkowany") << true << "dobry" << QSize(1500, 360) << "" << QRect(0, 0, 1500, 360)
+                                                 << TRect{pole.Left, pole.Top + 76, pole.Right, pole.Top + 76 + 152};
+    QTest::newRow("wylaczony") << false << "dobry" << QSize(800, 400) << "" << QRect() << TRect();
+    QTest::newRow("brak pliku") << true << "/nie/ma/podpis.bmp" << QSize()
                                 << "Nie znaleziono pliku rysunku podpisu:|/nie/ma/podpis.bmp|Podpis nie zostanie wydrukowany"
-                                << false;
-    QTest::newRow("nieczytelny") << true << "zly" << "Nie można odczytać rysunku podpisu:|@|Podpis nie zostanie wydrukowany"
-                                 << false;
-    QTest::newRow("nie wybrany") << true << "" << "" << false;
+                                << QRect() << TRect();
+    QTest::newRow("nieczytelny") << true << "zly" << QSize()
+                                 << "Nie można odczytać rysunku podpisu:|@|Podpis nie zostanie wydrukowany" << QRect()
+                                 << TRect();
+    QTest::newRow("nie wybrany") << true << "" << QSize() << "" << QRect() << TRect();
 }
 
 void TstWydrukFaktury::podpis()
 {
     QFETCH(bool, drukuj);
     QFETCH(QString, plik);
+    QFETCH(QSize, rozmiar);
     QFETCH(QString, komunikat);
-    QFETCH(bool, obraz);
+    QFETCH(QRect, zrodlo);
+    QFETCH(TRect, cel);
     QVERIFY(m_dir.isValid());
     if (plik == QLatin1String("dobry")) {
         plik = m_dir.filePath(QStringLiteral("podpis.bmp"));
-        QImage img(800, 400, QImage::Format_RGB32);
+        QImage img(rozmiar, QImage::Format_RGB32);
         img.fill(Qt::white);
         QVERIFY(img.save(plik, "BMP"));
     } else if (plik == QLatin1String("zly")) {
@@ -571,11 +674,10 @@ void TstWydrukFaktury::podpis()
     for (const TZapisRysunku &z : a->kanwa.zapisy)
         if (z.rodzaj == TZapisRysunku::Obraz)
             o = &z;
-    QCOMPARE(o != nullptr, obraz);
+    QCOMPARE(o != nullptr, !zrodlo.isEmpty());
     if (o) {
-        // the top-left 750 x 360 pixels, 63.5 x 30.5 mm, centred in the right box 1 cm down
-        QCOMPARE(o->zrodlo, QRect(0, 0, 750, 360));
-        QCOMPARE(o->prostokat, (TRect{1035 + 170, 1394 + 100, 1035 + 170 + 635, 1394 + 100 + 305}));
+        QCOMPARE(o->zrodlo, zrodlo);
+        QCOMPARE(o->prostokat, cel);
     }
     // the copy is complete either way
     QVERIFY(a->Jest(QStringLiteral("Przykładowy Jan")));
