@@ -7,6 +7,7 @@
 #include "common/teksty.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
+#include "invoice/sumy.h"
 #include "print/wydrukfaktury.h"
 
 #include <QFileInfo>
@@ -145,6 +146,7 @@ int PolecenieDrukuj(const QStringList &argumenty)
         try {
             TzentoraVat f;
             CzytajFakture(plik, f);
+            PrzeliczRekord(f);
             const int wyslane = DrukujKopie(f, ini, o.kopie, &drukarka);
             out << plik << ": " << wyslane << " z " << o.kopie << " egz. na drukarce " << nazwa << "\n";
             out.flush();

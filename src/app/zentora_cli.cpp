@@ -235,16 +235,11 @@ int Przelicz(const Argumenty &a)
 {
     TzentoraVat f;
     CzytajFakture(JedenPlik(a), f);
-    TabeleWPamieci t;
-    t.dataSprzedazy = f.DataSprzed;
-    RekordDoTabel(f, t);
-    // as the editor after an accepted cell, then as its save command
-    PrzeliczDoZapisu(t, f.RodzajFak);
-    TabeleDoRekordu(t, f, true);
+    const QString doZaplaty = PrzeliczRekord(f);
     if (!a.wyjscie.isEmpty())
         ZapiszFakture(a.wyjscie, f);
     if (a.wyjscie.isEmpty() || a.json)
-        Wypisz(f, t.doZaplaty, a.json);
+        Wypisz(f, doZaplaty, a.json);
     return kOk;
 }
 
@@ -348,6 +343,8 @@ int Pdf(const Argumenty &a)
         try {
             TzentoraVat f;
             CzytajFakture(a.pliki.at(i), f);
+            // the paper shows what the rows give, as the editor's print command does
+            PrzeliczRekord(f);
             DrukujDoPdf(wyjscia.at(i), f, ini, kopie, false);
         } catch (const ECichyAbort &) {
             wynik = qMax(wynik, int(kOdrzucono));

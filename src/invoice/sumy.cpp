@@ -158,6 +158,16 @@ void PrzeliczDoZapisu(TabeleFaktury &t, TrodzajFaktury rodzaj)
     PrzeliczSumy(t);
 }
 
+QString PrzeliczRekord(TzentoraVat &rekord)
+{
+    TabeleWPamieci t;
+    t.dataSprzedazy = rekord.DataSprzed;
+    RekordDoTabel(rekord, t);
+    PrzeliczDoZapisu(t, rekord.RodzajFak);
+    TabeleDoRekordu(t, rekord, true);
+    return t.doZaplaty;
+}
+
 void TabeleDoRekordu(TabeleFaktury &t, TzentoraVat &rekord, bool przerwij)
 {
     const double d = DataSprzedazy(t);

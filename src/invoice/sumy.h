@@ -65,6 +65,9 @@ void PrzeliczSumy(TabeleFaktury &t);
 // ("Rachunek") carries no VAT rate, and every row and total is valued again. Ends the
 // command quietly after the message of whatever does not fit.
 void PrzeliczDoZapisu(TabeleFaktury &t, TrodzajFaktury rodzaj);
+// The same for a record without a window (zentora-cli): its rows and totals are valued
+// again exactly as the editor's save command values them. Returns the amount due as shown.
+QString PrzeliczRekord(TzentoraVat &rekord);
 
 // Takes the totals and the item rows of the tables into the record (the last steps of
 // filling the record from the window).

@@ -30,6 +30,7 @@ private slots:
     void przyklad();
     void slowoVat();
     void korekta();
+    void wierszeNieSumy();
     void kopieIDuplikat();
     void ekstraMarginesy();
     void podpisBezPliku();
@@ -102,6 +103,16 @@ void TstCliPdf::korekta()
     for (const char *s : {"Towar zwrócono:", "Zapłatę zwrócono:", "Zwrot zapłaty:", "Bank, rachunek:"})
         QVERIFY2(t.contains(QString::fromUtf8(s)), s);
     QVERIFY(!t.contains(QStringLiteral("Termin zapłaty:")));
+}
+
+// A file whose stored totals no longer match its rows prints what the rows give.
+void TstCliPdf::wierszeNieSumy()
+{
+    const QString fak = Zmieniony(QStringLiteral("stare.FAK"), {{"tresc1=|ryza|3|", "tresc1=|ryza|30|"}});
+    const QString out = Plik(QStringLiteral("stare.pdf"));
+    QCOMPARE(UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja}).kod, 0);
+    const QStringList linie = LinieZOdstepami(out);
+    QVERIFY2(linie.contains(QStringLiteral("Do zapłaty:  557,86")), qPrintable(linie.join('\n')));
 }
 
 void TstCliPdf::kopieIDuplikat()
