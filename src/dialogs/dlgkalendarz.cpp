@@ -100,10 +100,10 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     m_siatka->OnPodpowiedz = [](const TparaDaty &p) { return NazwaSwieta(p.R, p.M, p.D); };
     connect(m_siatka, &TmojKalendarz::wybranoDzien, this, &TDlgKalenUstaw::SiatkaDblClick);
 
-    m_speedPredMsc = Strzalka(m_pasekGorny, Ikona::Wstecz, 12, QStringLiteral(" Poprzedni miesiąc "));
-    m_speedNextMsc = Strzalka(m_pasekGorny, Ikona::Dalej, 12, QStringLiteral(" Następny miesiąc "));
-    m_speedNextRok = Strzalka(m_pasekGorny, Ikona::WGore, 7, QStringLiteral(" Następny rok "));
-    m_speedPredRok = Strzalka(m_pasekGorny, Ikona::WDol, 7, QStringLiteral(" Poprzedni rok "));
+    m_speedPredMsc = Strzalka(m_pasekGorny, Ikona::Wstecz, 14, QStringLiteral(" Poprzedni miesiąc "));
+    m_speedNextMsc = Strzalka(m_pasekGorny, Ikona::Dalej, 14, QStringLiteral(" Następny miesiąc "));
+    m_speedNextRok = Strzalka(m_pasekGorny, Ikona::WGore, 10, QStringLiteral(" Następny rok "));
+    m_speedPredRok = Strzalka(m_pasekGorny, Ikona::WDol, 10, QStringLiteral(" Poprzedni rok "));
     m_speedMiesiac = new QToolButton(m_pasekGorny);
     m_speedMiesiac->setText(QStringLiteral("Miesiące"));
     m_speedMiesiac->setToolTip(QStringLiteral(" Lista miesięcy ( kliknij ) "));
