@@ -1,7 +1,6 @@
 #include "fakparam.h"
 
 #include "controls/forma.h"
-#include "controls/ikonyapli.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
 #include "controls/tokienka.h"
@@ -227,7 +226,6 @@ TFakParam::TFakParam(QWidget *wlasciciel)
                               | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Parametry i powiązane bazy danych"));
-    setWindowIcon(IkonyApli16().Ikona(Ikona::Parametry));
     // The window's font first, so that the pages are measured in it.
     PrzygotujForme(this);
 
