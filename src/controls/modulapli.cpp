@@ -79,8 +79,9 @@ void Wklej(QWidget *w)
         const QString t = BezZnakowSterujacych(QGuiApplication::clipboard()->text());
         if (!t.isEmpty() || e->hasSelectedText())
             e->insert(t);
-    } else
+    } else {
         NaPolu(w, [](auto *e) { e->paste(); });
+    }
 }
 
 void StylMenu(QMenu *menu)
