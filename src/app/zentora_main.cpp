@@ -4,6 +4,7 @@
 #include "common/paleta.h"
 #include "common/program.h"
 #include "controls/aplikacja.h"
+#include "controls/modulapli.h"
 #include "controls/platforma.h"
 #include "controls/prezenterokien.h"
 #include "dialogs/dlgkalendarz.h"
@@ -41,6 +42,9 @@ int main(int argc, char **argv)
 
     const QStringList argumenty = QCoreApplication::arguments();
     const QString plik = argumenty.size() > 1 ? argumenty.at(1) : QString();
+
+    // Shared by every window, so it lives longer than any of them.
+    TModulApli ModulApli;
 
     ZentoraForma = new TZentoraForma;
     ZentoraForma->UstawAdresFormy(&ZentoraForma);

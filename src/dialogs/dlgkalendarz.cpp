@@ -5,6 +5,7 @@
 #include "okienka.h"
 
 #include "controls/forma.h"
+#include "controls/ikonyapli.h"
 #include "controls/platforma.h"
 #include "polozenie.h"
 
@@ -66,13 +67,11 @@ protected:
     }
 };
 
-QToolButton *Strzalka(QWidget *rodzic, const QString &znak, int punkty, const QString &podpowiedz)
+QToolButton *Strzalka(QWidget *rodzic, int ikona, int bok, const QString &podpowiedz)
 {
     auto *b = new QToolButton(rodzic);
-    b->setText(znak);
-    QFont f = b->font();
-    f.setPointSize(punkty);
-    b->setFont(f);
+    b->setIcon(IkonyApli16().Ikona(ikona));
+    b->setIconSize(QSize(bok, bok));
     b->setAutoRaise(true);
     b->setToolTip(podpowiedz);
     b->setFocusPolicy(Qt::NoFocus);
@@ -102,10 +101,10 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     connect(m_siatka, &TmojKalendarz::wybranoDzien, this, &TDlgKalenUstaw::SiatkaDblClick);
     m_siatka->setXrokMin(kRokMinOkna);
 
-    m_speedPredMsc = Strzalka(m_pasekGorny, QStringLiteral("◄"), 9, QStringLiteral(" Poprzedni miesiąc "));
-    m_speedNextMsc = Strzalka(m_pasekGorny, QStringLiteral("►"), 9, QStringLiteral(" Następny miesiąc "));
-    m_speedNextRok = Strzalka(m_pasekGorny, QStringLiteral("▲"), 5, QStringLiteral(" Następny rok "));
-    m_speedPredRok = Strzalka(m_pasekGorny, QStringLiteral("▼"), 5, QStringLiteral(" Poprzedni rok "));
+    m_speedPredMsc = Strzalka(m_pasekGorny, Ikona::Wstecz, 14, QStringLiteral(" Poprzedni miesiąc "));
+    m_speedNextMsc = Strzalka(m_pasekGorny, Ikona::Dalej, 14, QStringLiteral(" Następny miesiąc "));
+    m_speedNextRok = Strzalka(m_pasekGorny, Ikona::WGore, 10, QStringLiteral(" Następny rok "));
+    m_speedPredRok = Strzalka(m_pasekGorny, Ikona::WDol, 10, QStringLiteral(" Poprzedni rok "));
     m_speedMiesiac = new QToolButton(m_pasekGorny);
     m_speedMiesiac->setText(QStringLiteral("Miesiące"));
     m_speedMiesiac->setToolTip(QStringLiteral(" Lista miesięcy ( kliknij ) "));

@@ -3,6 +3,7 @@
 #include "polozenie.h"
 
 #include "common/formaty.h"
+#include "controls/ikonyapli.h"
 #include "common/program.h"
 #include "common/teksty.h"
 #include "controls/forma.h"
@@ -235,21 +236,6 @@ protected:
     }
 };
 
-QIcon IkonaKalkulatora()
-{
-    QPixmap p(16, 16);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setPen(NaQColor(KolorStylu(19)));
-    g.setBrush(NaQColor(RGB(250, 250, 250)));
-    g.drawRect(2, 0, 11, 15);
-    g.fillRect(4, 2, 8, 3, NaQColor(KolorStylu(19)));
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            g.fillRect(4 + 3 * c, 7 + 3 * r, 2, 2, NaQColor(KolorStylu(46)));
-    return QIcon(p);
-}
-
 } // namespace
 
 TDlgKalkulat::TDlgKalkulat(Tsesja sesja, QWidget *forma, Qt::WindowFlags flagi)
@@ -280,7 +266,7 @@ TDlgKalkulat *TDlgKalkulat::DlaPola() { return g_polowy.data(); }
 void TDlgKalkulat::FormCreate()
 {
     setWindowTitle(TytulWolnego());
-    setWindowIcon(IkonaKalkulatora());
+    setWindowIcon(IkonyApli16().Ikona(Ikona::Kalkulator16));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The calculator never keeps the program running on its own.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -1,6 +1,6 @@
 #pragma once
-// The window's pictures: small drawn icons for the tool bar, the menus and the buttons, so
-// the program needs no image files.
+// The window's pictures by command name, taken by index from the shared image lists
+// (controls/ikonyapli.h).
 
 #include <QIcon>
 #include <QString>

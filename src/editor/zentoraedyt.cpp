@@ -14,6 +14,7 @@
 #include "common/teksty.h"
 #include "controls/aplikacja.h"
 #include "controls/forma.h"
+#include "controls/ikonyapli.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
 #include "controls/tokienka.h"
@@ -103,9 +104,9 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     };
     UstawDialogiWspolpracownikow();
 
-    setWindowIcon(IkonaZentory(QStringLiteral("program")));
+    setWindowIcon(IkonyApli16().Ikona(Ikona::Program));
     if (NrIkonyProgramu != 0)
-        AcWizytowka->setIcon(IkonaZentory(QStringLiteral("wizytowka")));
+        AcWizytowka->setIcon(IkonyApli().Ikona(NrIkonyProgramu));
     m_kontekstPomocy = KontekstPomocyFaktury;
     AcPomocFakt->setVisible(m_kontekstPomocy != 0);
     AcPomocFakt->setEnabled(m_kontekstPomocy != 0);

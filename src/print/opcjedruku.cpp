@@ -4,6 +4,7 @@
 #include "wydrukfaktury.h"
 
 #include "common/komunikaty.h"
+#include "controls/ikonyapli.h"
 #include "common/teksty.h"
 #include "controls/forma.h"
 #include "controls/kolory.h"
@@ -133,6 +134,8 @@ TZentoraDialDruk::TZentoraDialDruk(QWidget *wlasciciel, const TzentoraVat *Fakt,
     BtnPdf = Przycisk(QStringLiteral("Do PDF…"), this);
     BtnDrukarka = Przycisk(QStringLiteral("Drukarka"), this);
     BtnOk = Przycisk(QStringLiteral("DRUKUJ"), this);
+    BtnDrukarka->setIcon(IkonyApli().Ikona(Ikona::Drukarka));
+    BtnOk->setIcon(IkonyApli().Ikona(Ikona::Drukuj));
     BtnOk->setDefault(true);
     BtnAnul = Przycisk(QStringLiteral("Anuluj"), this);
     BtnPodglad->setToolTip(QStringLiteral(" Podgląd wydruku z wybranymi opcjami "));
