@@ -11,6 +11,7 @@
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
+#include "ksefcli.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
 #include "print/wydrukfaktury.h"
@@ -41,6 +42,7 @@ const char *const kPomoc =
     "  zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]\n"
     "  zentora-cli words AMOUNT...\n"
     "  zentora-cli new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]\n"
+    "  zentora-cli ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] ...\n"
 #ifdef ZENTORA_Z_WYDRUKIEM
     "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
     "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
@@ -385,6 +387,8 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     InicjujProgram();
     try {
+        if (argumenty.value(1).startsWith(QLatin1String("ksef")))
+            return PolecenieKsef(argumenty);
         const Argumenty a = Parsuj(argumenty);
         if (a.polecenie == QLatin1String("show"))
             return Pokaz(a);

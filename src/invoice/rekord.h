@@ -117,6 +117,9 @@ struct TiniZentora {
     QString iniTabFirm;
     QString iniTabBank;
     QString iniTabOsob;
+    // Section [KSeF]: the seller as the e-invoicing system gets it; an empty key is taken
+    // from the invoice's seller frame. The basis of an exemption also goes on the printout.
+    QString iniKsefNip, iniKsefNazwa, iniKsefAdresL1, iniKsefAdresL2, iniKsefPodstawa;
 
     void Czysc();
     bool operator==(const TiniZentora &) const = default;
