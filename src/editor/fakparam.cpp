@@ -1,5 +1,7 @@
 #include "fakparam.h"
 
+#include "ksefokno.h"
+
 #include "controls/forma.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
@@ -238,6 +240,8 @@ TFakParam::TFakParam(QWidget *wlasciciel)
     Strony->addTab(StrNumerac, QStringLiteral("Numeracja faktur"));
     Strony->addTab(StrRamaFir, QStringLiteral("Parametry firmy"));
     Strony->addTab(StrBankPan, QStringLiteral("Rachunek, Osoba"));
+    StrKsef = new TStronaKsef;
+    Strony->addTab(StrKsef, QStringLiteral("KSeF"));
 
     BtnOk = new QPushButton(QStringLiteral("OK"), this);
     BtnOk->setDefault(true);
@@ -263,7 +267,7 @@ void TFakParam::FormCreate()
     QPalette p = palette();
     p.setColor(QPalette::Window, NaQColor(KolorStylu(3)));
     setPalette(p);
-    for (QWidget *s : {StrOgolne, StrNumerac, StrRamaFir, StrBankPan}) {
+    for (QWidget *s : {StrOgolne, StrNumerac, StrRamaFir, StrBankPan, static_cast<QWidget *>(StrKsef)}) {
         QPalette ps = s->palette();
         ps.setColor(QPalette::Window, NaQColor(Pastel(KolorStylu(3), 244)));
         s->setPalette(ps);
@@ -533,6 +537,7 @@ void TFakParam::IniNaEkran()
     const QString nazwaBanku = OdetnijPole(bank, QLatin1Char(';'));
     UstawTekstPola(EdyBank, nazwaBanku, 60);
     UstawTekstPola(EdyKonto, bank, 50);
+    StrKsef->IniNaEkran(Param);
 }
 
 void TFakParam::EkranNaIni()
@@ -576,6 +581,7 @@ void TFakParam::EkranNaIni()
     bank.remove(QLatin1Char(';'));
     konto.remove(QLatin1Char(';'));
     Param.iniTabBank = Trim(bank) + QLatin1Char(';') + Trim(konto);
+    StrKsef->EkranNaIni(Param);
 }
 
 void TFakParam::RadioNumerClick()
@@ -629,11 +635,12 @@ bool PokazParametry(QWidget *wlasciciel, TiniZentora &ini, int strona)
     QPointer<TFakParam> dlg = new TFakParam(wlasciciel);
     dlg->Param = ini;
     dlg->IniNaEkran();
-    dlg->Strony->setCurrentIndex(Ogranicz(strona, TFakParam::kStrOgolne, TFakParam::kStrBankPan));
+    dlg->Strony->setCurrentIndex(Ogranicz(strona, TFakParam::kStrOgolne, TFakParam::kStrKsef));
     switch (dlg->Strony->currentIndex()) {
     case TFakParam::kStrOgolne: dlg->cbStawka->setFocus(); break;
     case TFakParam::kStrNumerac: dlg->EdySymbol->isEnabled() ? dlg->EdySymbol->setFocus() : dlg->RadioNR->setFocus(); break;
     case TFakParam::kStrRamaFir: dlg->MemoFirma->setFocus(); break;
+    case TFakParam::kStrKsef: dlg->StrKsef->EdyKsefNip->setFocus(); break;
     default: dlg->EdyBank->setFocus(); break;
     }
     // The owner (and the dialog with it) may be gone when exec() returns.

@@ -4,6 +4,7 @@
 #include "zentoraedyt.h"
 
 #include "ikony.h"
+#include "ksefokno.h"
 #include "poleedycji.h"
 
 #include "common/bledy.h"
@@ -101,6 +102,8 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     Dialogi.Drukuj = [](const TzentoraVat &f, const TiniZentora &ini, QWidget *w, int &kopie) {
         return DrukujFakture(f, ini, w, kopie);
     };
+    Dialogi.DaneKorygowanej = &PytajODaneKorygowanej;
+    Dialogi.PlikKsef = &NazwaPlikuKsefZDialogu;
     UstawDialogiWspolpracownikow();
 
     setWindowIcon(IkonaZentory(QStringLiteral("program")));
@@ -194,6 +197,7 @@ void TZentoraForma::PodlaczZdarzenia()
     podlacz(AcZapisz, &TZentoraForma::AcZapiszExecute);
     podlacz(AcZapiszJako, &TZentoraForma::AcZapiszJakoExecute);
     podlacz(AcDrukuj, &TZentoraForma::AcDrukujExecute);
+    podlacz(AcEksportKsef, &TZentoraForma::AcEksportKsefExecute);
     podlacz(AcParametry, &TZentoraForma::AcParametryExecute);
     podlacz(AcFormatNum, &TZentoraForma::AcFormatNumExecute);
     podlacz(AcPomocFakt, &TZentoraForma::AcPomocFaktExecute);

@@ -154,6 +154,7 @@ void TdrukujFakture::RysujKolejno()
     OpracujNaglowek(*tytuly, *szerokosci, *kolumny);
     RubrykiWartosci(*szerokosci, *kolumny);
     const int rodzaje = RysujPodsumowanie(*szerokosci, *kolumny);
+    RysujPodstaweZwolnienia();
     RysujDoZaplaty();
     if (rodzaje < 3)
         A.Ydruk += Fgwarant;
@@ -379,6 +380,19 @@ void TdrukujFakture::RysujZaplataGotowka()
     if (A.Ydruk > y)
         A.Ydruk = y;
     A.UstawCzcionke(stara);
+}
+
+void TdrukujFakture::RysujPodstaweZwolnienia()
+{
+    const QString podstawa = Trim(FiniFakt.iniKsefPodstawa);
+    bool zwolniona = false;
+    for (int i = 1; i <= LiczbaPozycji(Fzentora); ++i)
+        zwolniona = zwolniona || (!Fzentora.Pozycja(i).PozJestPusta() && Pusty(Fzentora.Pozycja(i).PrcVat));
+    if (podstawa.isEmpty() || !zwolniona)
+        return;
+    A.UstawCzcionke(A.Ar10);
+    A.Ydruk += 10;
+    A.WierszL(QStringLiteral("Podstawa zwolnienia: ") + podstawa, Fzapas);
 }
 
 void TdrukujFakture::RysujDoZaplaty()

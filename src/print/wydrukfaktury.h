@@ -52,6 +52,8 @@ public:
     void WierszPodsumow(TrodzajVat rv, const TlongKolFak &SzerKolumn, const TKolumny &kolumny, const QString &Koment);
     static QString UsunSep(const QString &s);
     void RysujZaplataGotowka();
+    // The legal basis of an exemption, under the summary, when a row is exempt.
+    void RysujPodstaweZwolnienia();
     void RysujDoZaplaty();
     void RysujSlownie();
     void RysujUwagi();

@@ -76,6 +76,8 @@ private slots:
     void klasyfikacja();
     void podsumowanieIGotowka_data();
     void podsumowanieIGotowka();
+    void podstawaZwolnienia_data();
+    void podstawaZwolnienia();
     void podzialNaStrony();
     void pustaFaktura();
     void duplikat_data();
@@ -443,6 +445,39 @@ void TstWydrukFaktury::podsumowanieIGotowka()
     const int doZaplaty = tylkoSuma ? 947 : 1007;
     QCOMPARE(a->Tekst(QStringLiteral("Do z"), false)->od.Y, doZaplaty);
     QCOMPARE(a->Tekst(QStringLiteral("SŁOWNIE"), false)->od.Y, doZaplaty + 48 + 60 + 20);
+}
+
+void TstWydrukFaktury::podstawaZwolnienia_data()
+{
+    QTest::addColumn<QString>("podstawa");
+    QTest::addColumn<bool>("zwolniony");
+    QTest::addColumn<bool>("jest");
+    QTest::newRow("wiersz zwolniony") << "art. 113 ust. 1 ustawy o VAT" << true << true;
+    QTest::newRow("bez podstawy") << "  " << true << false;
+    QTest::newRow("bez wiersza zwolnionego") << "art. 113 ust. 1 ustawy o VAT" << false << false;
+}
+
+void TstWydrukFaktury::podstawaZwolnienia()
+{
+    QFETCH(QString, podstawa);
+    QFETCH(bool, zwolniony);
+    QFETCH(bool, jest);
+    TzentoraVat f = FakturaPrzykladowa();
+    if (!zwolniony)
+        f.Pozycja(3).PrcVat = QStringLiteral("8");
+    TiniZentora ini;
+    ini.iniKsefPodstawa = podstawa;
+    const auto a = Drukuj(f, ini);
+    const TZapisRysunku *p = a->Tekst(QStringLiteral("Podstawa zwolnienia: ") + podstawa.trimmed());
+    QCOMPARE(a->Jest(p->tekst), jest);
+    if (jest) {
+        // under the last summary row, above the amount due
+        QVERIFY(p->od.Y > a->Tekst(QStringLiteral("23 %"))->od.Y);
+        QVERIFY(p->od.Y < a->Tekst(QStringLiteral("Do z"), false)->od.Y);
+        QCOMPARE(p->od.X, 10);
+    } else {
+        QVERIFY(!a->Jest(QStringLiteral("Podstawa zwolnienia"), false));
+    }
 }
 
 void TstWydrukFaktury::podzialNaStrony()
