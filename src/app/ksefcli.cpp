@@ -25,8 +25,10 @@ const char *const kPomocKsef =
     "  zentora-cli ksef FILE.FAK -o OUT.xml [--config Faktury.ini] [--korygowana-data DD.MM.YYYY]\n"
     "              [--korygowana-ksef NUMER] [--force]\n"
     "  zentora-cli ksef FILE.FAK... -d OUTDIR [opcje jak wyżej]\n"
+    "  zentora-cli ksef-numer FILE.FAK NUMER [--config Faktury.ini]\n"
     "\n"
     "--force zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP).\n"
+    "--zapisz zapamiętuje eksport w pliku .FAK (bez niej plik faktury zostaje nietknięty).\n"
     "Kody wyjścia: 0 zapisano, 1 błędne wywołanie, 2 odmowa (powód na stderr),\n"
     "3 pliku nie można odczytać lub zapisać.\n";
 
@@ -37,7 +39,7 @@ struct BladWywolania {
 struct ArgumentyKsef {
     QStringList pliki;
     QString wyjscie, katalog, konfiguracja, dataKorygowanej, numerKorygowanej;
-    bool wymus = false;
+    bool wymus = false, zapisz = false;
 };
 
 ArgumentyKsef CzytajArgumenty(const QStringList &a)
@@ -62,10 +64,17 @@ ArgumentyKsef CzytajArgumenty(const QStringList &a)
             w.numerKorygowanej = wartosc();
         else if (x == QLatin1String("--force"))
             w.wymus = true;
+        else if (x == QLatin1String("--zapisz"))
+            w.zapisz = true;
         else if (x.startsWith(QLatin1Char('-')) && x.size() > 1)
             throw BladWywolania{QStringLiteral("Nieznana opcja %1.").arg(x)};
         else
             w.pliki.append(x);
+    }
+    if (a.value(1) == QLatin1String("ksef-numer")) {
+        if (w.pliki.size() != 2)
+            throw BladWywolania{QStringLiteral("Polecenie ksef-numer wymaga pliku faktury i numeru KSeF.")};
+        return w;
     }
     if (w.pliki.isEmpty())
         throw BladWywolania{QStringLiteral("Polecenie ksef wymaga co najmniej jednego pliku faktury.")};
@@ -141,6 +150,10 @@ int Eksport(const ArgumentyKsef &a)
                 continue;
             }
             ZapiszPlikKsef(wyjscia.at(i), e.Xml);
+            if (a.zapisz) {
+                ZapamietajEksport(f, e);
+                ZapiszFakture(plik, f);
+            }
         } catch (const EOdmowaKsef &e) {
             Komunikat(QStringLiteral("X") + plik + QStringLiteral(": ") + e.komunikat());
             wynik = qMax(wynik, int(kOdrzucono));
@@ -152,11 +165,30 @@ int Eksport(const ArgumentyKsef &a)
     return wynik;
 }
 
+int Numer(const ArgumentyKsef &a)
+{
+    const QString &plik = a.pliki.at(0);
+    TiniZentora ini;
+    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    TzentoraVat f;
+    try {
+        CzytajFakture(plik, f);
+        UstawNumerKsef(f, ini, a.pliki.at(1));
+        ZapiszFakture(plik, f);
+    } catch (const EOdmowaKsef &e) {
+        Komunikat(QStringLiteral("X") + plik + QStringLiteral(": ") + e.komunikat());
+        return kOdrzucono;
+    }
+    return kOk;
+}
+
 } // namespace
 
 int PolecenieKsef(const QStringList &argumenty)
 {
     try {
+        if (argumenty.value(1) == QLatin1String("ksef-numer"))
+            return Numer(CzytajArgumenty(argumenty));
         if (argumenty.value(1) != QLatin1String("ksef"))
             throw BladWywolania{QStringLiteral("Nieznane polecenie %1.").arg(argumenty.value(1))};
         return Eksport(CzytajArgumenty(argumenty));

@@ -42,7 +42,8 @@ const char *const kPomoc =
     "  zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]\n"
     "  zentora-cli words AMOUNT...\n"
     "  zentora-cli new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]\n"
-    "  zentora-cli ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] ...\n"
+    "  zentora-cli ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz] ...\n"
+    "  zentora-cli ksef-numer FILE.FAK NUMER [--config Faktury.ini]\n"
 #ifdef ZENTORA_Z_WYDRUKIEM
     "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
     "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
@@ -142,6 +143,10 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     o[QStringLiteral("sumy")] = sumy;
     o[QStringLiteral("do_zaplaty")] = doZaplaty;
     o[QStringLiteral("slownie")] = KwotaSlownie(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0));
+    if (Niepusty(f.KsefSkrot) || Niepusty(f.KsefNumer))
+        o[QStringLiteral("ksef")] = QJsonObject{{QStringLiteral("skrot"), f.KsefSkrot},
+                                                {QStringLiteral("wytworzono"), f.KsefWytworzono},
+                                                {QStringLiteral("numer"), f.KsefNumer}};
     return o;
 }
 

@@ -4,6 +4,9 @@
 #include "common/formaty.h"
 #include "common/teksty.h"
 #include "konfiguracja.h"
+#include "plikfaktury.h"
+
+#include <QCryptographicHash>
 
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -462,4 +465,57 @@ void ZapiszPlikKsef(const QString &plik, const QByteArray &xml)
     QSaveFile p(plik);
     if (!p.open(QIODevice::WriteOnly) || p.write(xml) != xml.size() || !p.commit())
         throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(plik, p.errorString()));
+}
+
+QString SkrotKsef(const QByteArray &dane)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(dane, QCryptographicHash::Sha256)
+                                   .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+QString OdciskFaktury(const TzentoraVat &f)
+{
+    TzentoraVat bez = f;
+    bez.KsefSkrot.clear();
+    bez.KsefWytworzono.clear();
+    bez.KsefOdcisk.clear();
+    bez.KsefNumer.clear();
+    return SkrotKsef(TekstFaktury(bez).toUtf8());
+}
+
+void ZapamietajEksport(TzentoraVat &f, const TeksportKsef &e)
+{
+    f.KsefSkrot = SkrotKsef(e.Xml);
+    f.KsefWytworzono = e.Wytworzono;
+    f.KsefOdcisk = OdciskFaktury(f);
+    f.KsefNumer.clear();
+}
+
+bool EksportAktualny(const TzentoraVat &f) { return Niepusty(f.KsefSkrot) && f.KsefOdcisk == OdciskFaktury(f); }
+
+void UstawNumerKsef(TzentoraVat &f, const TiniZentora &ini, const QString &numer)
+{
+    if (Pusty(f.KsefSkrot))
+        Odmowa(QStringLiteral("Faktury nie eksportowano do KSeF.|Numer KSeF można wpisać po eksporcie i wysłaniu faktury."));
+    const QString blad = BladNumeruKsef(numer, SprzedawcaKsef(f, ini).Nip);
+    if (!blad.isEmpty())
+        Odmowa(blad);
+    f.KsefNumer = Trim(numer);
+}
+
+QString LinkWeryfikacjiKsef(const TzentoraVat &f, const TiniZentora &ini)
+{
+    int r = 0, m = 0, d = 0;
+    RozkodujDate(TekstNaDate(f.DataWystaw, 0), r, m, d);
+    return QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/%1/%2/%3")
+        .arg(SprzedawcaKsef(f, ini).Nip, QString::asprintf("%02d-%02d-%04d", d, m, r), f.KsefSkrot);
+}
+
+QString StanKsef(const TzentoraVat &f)
+{
+    if (Pusty(f.KsefSkrot))
+        return QStringLiteral("KSeF: nie eksportowano");
+    if (Pusty(f.KsefNumer))
+        return QStringLiteral("KSeF: eksportowano %1, bez numeru").arg(f.KsefWytworzono);
+    return QStringLiteral("KSeF: ") + f.KsefNumer;
 }

@@ -57,3 +57,21 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
 // Writes the bytes through a temporary file, so a failed write leaves any earlier file
 // whole; EMojeBledy when the file cannot be written.
 void ZapiszPlikKsef(const QString &plik, const QByteArray &xml);
+
+// ---- the export remembered in the invoice
+
+// SHA-256 of the bytes, Base64URL without padding (the hash of the verification link).
+QString SkrotKsef(const QByteArray &dane);
+// A fingerprint of the invoice's content: the hash of its file text without the export.
+QString OdciskFaktury(const TzentoraVat &f);
+// Records the export in the invoice; a new export starts without a KSeF number.
+void ZapamietajEksport(TzentoraVat &f, const TeksportKsef &e);
+// Whether the invoice has a recorded export and still is the invoice that was exported.
+bool EksportAktualny(const TzentoraVat &f);
+// Records the number KSeF assigned; EOdmowaKsef when there was no export or the number is
+// wrong or belongs to another seller.
+void UstawNumerKsef(TzentoraVat &f, const TiniZentora &ini, const QString &numer);
+// The link of the verification code: https://qr.ksef.mf.gov.pl/invoice/NIP/DD-MM-YYYY/hash.
+QString LinkWeryfikacjiKsef(const TzentoraVat &f, const TiniZentora &ini);
+// The invoice's KSeF state in one line.
+QString StanKsef(const TzentoraVat &f);

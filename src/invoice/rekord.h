@@ -90,6 +90,10 @@ struct TzentoraVat {
     bool Przelano = false;
     QString Odeslano;
     TsumyRodzVat SumyFaktury;
+    // The last KSeF export (section [KSeF] of the file, only when there was one): the hash of
+    // the XML written, its DataWytworzeniaFa, a fingerprint of the invoice at that moment and,
+    // once known, the number KSeF gave it.
+    QString KsefSkrot, KsefWytworzono, KsefOdcisk, KsefNumer;
     qint32 IlePozyc = 0;
     std::array<TpozFaktury, kMaxPozycji> PozycFaktury;
 

@@ -5,6 +5,8 @@
 #include "common/formaty.h"
 #include "common/komunikaty.h"
 #include "common/slownie.h"
+#include "invoice/ksef.h"
+#include "kodqr.h"
 #include "drukarka.h"
 #include "invoice/stawki.h"
 
@@ -49,6 +51,7 @@ const QString kZdanieProForma =
 
 // Tenths of a millimetre between the seller's stamp and the dates box, at least.
 constexpr qint32 kOdstepStempla = 50;
+constexpr qint32 kSzerokoscKsef = 500;   // room for the code and the 35 characters of the number under it
 
 QList<qint32> NaListe(const TlongKolFak &t) { return QList<qint32>(t.begin(), t.end()); }
 QList<Tjustuj> NaListe(const TjustKolFak &t) { return QList<Tjustuj>(t.begin(), t.end()); }
@@ -127,6 +130,9 @@ void TdrukujFakture::RysujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const T
         FtytKolFakt[1] = kNaglowekKlasyfikacji + FtytKolFakt[1];
         FtytKolUpro[1] = kNaglowekKlasyfikacji + FtytKolUpro[1];
     }
+    // The code goes only with a recorded export that is still this invoice.
+    FlinkKsef = EksportAktualny(Fzentora) ? LinkWeryfikacjiKsef(Fzentora, FiniFakt) : QString();
+    FmiejsceKsef = FlinkKsef.isEmpty() ? 0 : kSzerokoscKsef + kOdstepStempla;
     RysujKolejno();
 }
 
@@ -136,7 +142,8 @@ void TdrukujFakture::RysujKolejno()
     A.Ydruk += 50;
     const qint32 stempel = RysujStempel();
     const qint32 daty = RysujDatyBank();
-    A.Ydruk += qMax(stempel, daty) + 50;
+    const qint32 kod = RysujKodKsef();
+    A.Ydruk += qMax(qMax(stempel, daty), kod) + 50;
     A.Ydruk += RysujKupujacy() + 50;
 
     TstrgKolFak *tytuly = &FtytKolFakt;
@@ -198,7 +205,7 @@ qint32 TdrukujFakture::RysujStempel()
         w = qMax(w, A.Lnapisu(OdetnijPole(linie, QLatin1Char(';'))));
     w += 100;
     // A very long line wraps instead of running into the dates box on the right.
-    const qint32 miejsce = Fzapas + Fszerok - 1000 - kOdstepStempla - 10;
+    const qint32 miejsce = Fzapas + Fszerok - 1000 - kOdstepStempla - 10 - FmiejsceKsef;
     if (w > miejsce && miejsce >= 200)
         w = miejsce;
 
@@ -382,6 +389,39 @@ void TdrukujFakture::RysujZaplataGotowka()
     A.UstawCzcionke(stara);
 }
 
+qint32 TdrukujFakture::RysujKodKsef()
+{
+    if (FlinkKsef.isEmpty())
+        return 0;
+    const TkodQr kod = KodujQr(FlinkKsef);
+    if (kod.Rozmiar == 0)
+        return 0;
+    // whole tenths of a millimetre per module, at least 22 mm for the code without its margin
+    const qint32 modul = (220 + kod.Rozmiar - 1) / kod.Rozmiar;
+    const qint32 bok = modul * kod.Rozmiar;
+    const qint32 prawa = Fzapas + Fszerok - 1000 - kOdstepStempla;   // left edge of the dates box, less the gap
+    const qint32 srodek = prawa - kSzerokoscKsef / 2;
+    const qint32 x0 = srodek - bok / 2, y0 = A.Ydruk + 4 * modul;   // the quiet zone above stays white
+    for (int y = 0; y < kod.Rozmiar; ++y)
+        for (int x = 0; x < kod.Rozmiar; ++x) {
+            if (!kod.Ciemny(x, y))
+                continue;
+            int k = x;
+            while (k + 1 < kod.Rozmiar && kod.Ciemny(k + 1, y))
+                ++k;
+            A.ZamalujProstokat(TRect{x0 + x * modul, y0 + y * modul, x0 + (k + 1) * modul - 1, y0 + (y + 1) * modul - 1},
+                               kCzarny);
+            x = k;
+        }
+    const QString podpis = Niepusty(Fzentora.KsefNumer) ? Fzentora.KsefNumer : QStringLiteral("OFFLINE");
+    const Tczcionka stara = A.UstawCzcionke(A.Ar7);
+    const qint32 yTekstu = y0 + bok + 2 * modul;
+    const qint32 h = A.WysAfisza(kSzerokoscKsef, 100, just_CG, podpis);
+    A.Wpisz(TPoint{prawa - kSzerokoscKsef, yTekstu}, kSzerokoscKsef, h, just_CG, podpis);
+    A.UstawCzcionke(stara);
+    return yTekstu + h - A.Ydruk;
+}
+
 void TdrukujFakture::RysujPodstaweZwolnienia()
 {
     const QString podstawa = Trim(FiniFakt.iniKsefPodstawa);
@@ -494,8 +534,18 @@ void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &ini
     DrukujEgzemplarz(*AktDrukarka, Oryg, Fakt, iniFak);
 }
 
+bool OstrzezenieKsef(const TzentoraVat &Fakt)
+{
+    if (Pusty(Fakt.KsefSkrot) || EksportAktualny(Fakt))
+        return false;
+    Komunikat(QStringLiteral("!Faktura różni się od faktury wysłanej do KSeF.|Kod weryfikacyjny KSeF nie zostanie "
+                             "wydrukowany; wyeksportuj fakturę ponownie."));
+    return true;
+}
+
 int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie)
 {
+    OstrzezenieKsef(Fakt);
     if (Wlasciciel && ProcOpcjeDruku && !ProcOpcjeDruku(Wlasciciel, Fakt, iniFak, Kopie))
         return 0;
     const QString tytul = TytulDokumentu(Fakt);
@@ -549,6 +599,7 @@ bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora
 {
     if (kopie < 1)
         return false;
+    OstrzezenieKsef(Fakt);
     QPrinter drukarka(QPrinter::HighResolution);
     UstawWydrukPdf(drukarka, plik);
     if (!UtworzDrukarke(&drukarka))
