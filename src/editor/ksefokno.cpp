@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -158,7 +159,18 @@ QString NazwaPlikuKsefZDialogu(QWidget *wlasciciel, const QString &proponowana)
     return d.selectedFiles().constFirst();
 }
 
-// ---------------------------------------------------------------- the command of the main window
+bool PytajONumerKsef(QWidget *wlasciciel, QString &numer)
+{
+    bool ok = false;
+    const QString t = QInputDialog::getText(wlasciciel, QStringLiteral("Numer KSeF"),
+                                            QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"), QLineEdit::Normal,
+                                            numer, &ok);
+    if (ok)
+        numer = t;
+    return ok;
+}
+
+// ---------------------------------------------------------------- the commands of the main window
 
 void TZentoraForma::AcEksportKsefExecute()
 {
@@ -198,5 +210,40 @@ void TZentoraForma::AcEksportKsefExecute()
         KomunikatOkna(this, QStringLiteral("X") + b.komunikat());
         return;
     }
+    // the working invoice remembers what was written (and so has unsaved changes)
+    ZapamietajEksport(Zentora, e);
+    PokazStanKsef();
     KomunikatOkna(this, QStringLiteral("Zapisano fakturę w formacie KSeF (FA(3)):|") + QDir::toNativeSeparators(plik));
+}
+
+void TZentoraForma::AcNumerKsefExecute()
+{
+    if (!ZatwierdzKomorke())
+        return;
+    EkranNaRekord(false);
+    if (Pusty(Zentora.KsefSkrot)) {
+        KomunikatOkna(this, QStringLiteral("!Faktury nie eksportowano do KSeF.|Najpierw zapisz ją poleceniem „Eksport do "
+                                           "KSeF (XML)…”, wyślij plik, a potem wpisz nadany numer."));
+        return;
+    }
+    QString numer = Zentora.KsefNumer;
+    for (;;) {
+        if (!Dialogi.NumerKsef || !Dialogi.NumerKsef(this, numer))
+            return;
+        try {
+            UstawNumerKsef(Zentora, IniZentora, numer);
+            break;
+        } catch (const EOdmowaKsef &b) {
+            KomunikatOkna(this, QStringLiteral("X") + b.komunikat());
+        }
+    }
+    PokazStanKsef();
+}
+
+void TZentoraForma::PokazStanKsef()
+{
+    const QString stan = StanKsef(Zentora);
+    LabKsef->setText(stan);   // a long number is clipped; the tool tip holds it whole
+    LabKsef->setToolTip(stan);
+    LabKsef->setAccessibleName(stan);
 }

@@ -26,5 +26,8 @@ public:
 // when the user gives up. The date must be a date, the number empty or a good KSeF number.
 bool PytajODaneKorygowanej(QWidget *wlasciciel, QString &data, QString &numer);
 
+// Asks for the KSeF number, starting with the current one; false when the user gives up.
+bool PytajONumerKsef(QWidget *wlasciciel, QString &numer);
+
 // The save dialog for the XML file, starting at `proponowana`; empty when the user gave up.
 QString NazwaPlikuKsefZDialogu(QWidget *wlasciciel, const QString &proponowana);

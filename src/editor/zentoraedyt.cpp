@@ -97,6 +97,8 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     UtworzNaglowek();
     UtworzSiatki();
     UtworzStopke();
+    LabKsef = new QLabel(centralWidget());
+    LabKsef->setObjectName(QStringLiteral("LabKsef"));
     m_tabele = std::make_unique<TabeleOkna>(*this);
     Dialogi.NazwaPliku = &TZentoraForma::NazwaPlikuZDialogu;
     Dialogi.Drukuj = [](const TzentoraVat &f, const TiniZentora &ini, QWidget *w, int &kopie) {
@@ -104,6 +106,7 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     };
     Dialogi.DaneKorygowanej = &PytajODaneKorygowanej;
     Dialogi.PlikKsef = &NazwaPlikuKsefZDialogu;
+    Dialogi.NumerKsef = &PytajONumerKsef;
     UstawDialogiWspolpracownikow();
 
     setWindowIcon(IkonaZentory(QStringLiteral("program")));
@@ -198,6 +201,7 @@ void TZentoraForma::PodlaczZdarzenia()
     podlacz(AcZapiszJako, &TZentoraForma::AcZapiszJakoExecute);
     podlacz(AcDrukuj, &TZentoraForma::AcDrukujExecute);
     podlacz(AcEksportKsef, &TZentoraForma::AcEksportKsefExecute);
+    podlacz(AcNumerKsef, &TZentoraForma::AcNumerKsefExecute);
     podlacz(AcParametry, &TZentoraForma::AcParametryExecute);
     podlacz(AcFormatNum, &TZentoraForma::AcFormatNumExecute);
     podlacz(AcPomocFakt, &TZentoraForma::AcPomocFaktExecute);
@@ -402,6 +406,7 @@ void TZentoraForma::RekordNaEkran()
     CbRatalnie->setChecked(z.Ratalnie);
     RekordDoTabel(z, *m_tabele);
     Grid->DopasujWysokoscCel();
+    PokazStanKsef();
 }
 
 void TZentoraForma::EkranNaRekord(bool przerwij)

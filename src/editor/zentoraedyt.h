@@ -88,6 +88,8 @@ public:
         // KSeF export: the corrected invoice's date and KSeF number, and the XML file name
         std::function<bool(QWidget *wlasciciel, QString &data, QString &numer)> DaneKorygowanej;
         std::function<QString(QWidget *wlasciciel, const QString &proponowana)> PlikKsef;
+        // the KSeF number, shown as it is and changed by the user; false when given up
+        std::function<bool(QWidget *wlasciciel, QString &numer)> NumerKsef;
     };
     TDialogi Dialogi;
     // The Qt file dialog with the window's filter, asking before overwriting and before
@@ -177,10 +179,11 @@ public:
     QLabel *PanZaplata = nullptr;
     TokienkoFloat *EdyRabat = nullptr;
     QCheckBox *CbRatalnie = nullptr;
+    QLabel *LabKsef = nullptr;
 
     // ---- actions of ActionList1
     QAction *AcNowa = nullptr, *AcOtworz = nullptr, *AcZapisz = nullptr, *AcZapiszJako = nullptr;
-    QAction *AcDrukuj = nullptr, *AcZamknij = nullptr, *AcEksportKsef = nullptr;
+    QAction *AcDrukuj = nullptr, *AcZamknij = nullptr, *AcEksportKsef = nullptr, *AcNumerKsef = nullptr;
     QAction *AcCzytajBaze = nullptr, *AcEdytujZbazy = nullptr, *AcAkceptuj = nullptr, *AcAnuluj = nullptr;
     QAction *AcDopisz = nullptr, *AcBazaFaktur = nullptr, *AcBazaProdukt = nullptr;
     QAction *AcParametry = nullptr, *AcFormatNum = nullptr, *AcFont = nullptr, *AcKalkulator = nullptr;
@@ -195,6 +198,9 @@ public:
     void AcZapiszJakoExecute();
     void AcDrukujExecute();
     void AcEksportKsefExecute();
+    void AcNumerKsefExecute();
+    // The one line that tells the invoice's KSeF state.
+    void PokazStanKsef();
     void AcParametryExecute();
     void AcFormatNumExecute();
     void AcFontExecute(bool wlaczona);

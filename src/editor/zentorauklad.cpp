@@ -98,6 +98,7 @@ void TZentoraForma::UtworzAkcje()
         {&AcDrukuj, "AcDrukuj", QStringLiteral("&Drukuj fakturę"), QStringLiteral(" Drukuj fakturę "), "drukuj"},
         {&AcEksportKsef, "AcEksportKsef", QStringLiteral("&Eksport do KSeF (XML)…"),
          QStringLiteral(" Zapisz fakturę jako plik XML dla KSeF "), nullptr},
+        {&AcNumerKsef, "AcNumerKsef", QStringLiteral("N&umer KSeF…"), QStringLiteral(" Numer nadany fakturze w KSeF "), nullptr},
         {&AcZamknij, "AcZamknij", QStringLiteral("&Koniec"), QStringLiteral(" Koniec "), "koniec"},
         {&AcCzytajBaze, "AcCzytajBaze", QStringLiteral("&Otwórz z bazy faktur"), QStringLiteral(" Otwórz z bazy faktur "), "baza"},
         {&AcEdytujZbazy, "AcEdytujZbazy", QStringLiteral("&Edytuj fakturę z bazy"), QString(), "edytuj"},
@@ -147,7 +148,7 @@ void TZentoraForma::UtworzMenu()
     QMenu *plik = MenuGlowne->addMenu(QStringLiteral("&Plik"));
     plik->addActions({AcNowa, AcOtworz, AcZapisz, AcZapiszJako});
     plik->addSeparator();
-    plik->addActions({AcDrukuj, AcEksportKsef});
+    plik->addActions({AcDrukuj, AcEksportKsef, AcNumerKsef});
     plik->addSeparator();
     plik->addAction(AcZamknij);
     QMenu *bazy = MenuGlowne->addMenu(QStringLiteral("&Bazy danych"));
@@ -473,6 +474,7 @@ void TZentoraForma::UlozKontrolki()
     const int wm = xsum - 56 - xm;
     etykieta(QStringLiteral("Dla faktury korygującej - symbol faktury korygowanej"), xm, y0, wm, 42);
     EdyFakKoryg->setGeometry(xm, y0 + 44, wm, kWysPola);
+    LabKsef->setGeometry(xm, y0 + 100, wm, kWysPola);
     etykieta(QStringLiteral("Rabat [ % ]"), xm, y0 + 72, 70, kWysPola);
     EdyRabat->setGeometry(xm + 74, y0 + 72, wm - 74, kWysPola);
 }

@@ -3,12 +3,14 @@
 #include "controls/tokienka.h"
 #include "editor/poleedycji.h"
 #include "fakturaprzykladowa.h"
+#include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "oknotestowe.h"
 #include "pliktymczasowy.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
@@ -18,6 +20,7 @@ class TstEksportKsef : public QObject {
 private slots:
     void eksport_data();
     void eksport();
+    void numerKsef();
 };
 
 void TstEksportKsef::eksport_data()
@@ -90,8 +93,16 @@ void TstEksportKsef::eksport()
     QCOMPARE(t.prezenter.ostatni(), QString(komunikat).replace(QLatin1Char('@'), xml));
     QCOMPARE(pytania, przypadek.startsWith(QLatin1String("korekta")) ? 1 : 0);
     QCOMPARE(QFileInfo::exists(xml), !wXml.isEmpty());
-    if (wXml.isEmpty())
+    if (wXml.isEmpty()) {
+        QVERIFY(okno->Zentora.KsefSkrot.isEmpty());
+        QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF: nie eksportowano"));
         return;
+    }
+    // the working invoice remembers the export, which is an unsaved change
+    QCOMPARE(okno->Zentora.KsefSkrot, SkrotKsef(CzytajBajty(xml)));
+    QVERIFY(EksportAktualny(okno->Zentora));
+    QVERIFY(!FakturyRowne(okno->Zentora, okno->FaktRobo));
+    QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF: eksportowano %1, bez numeru").arg(okno->Zentora.KsefWytworzono));
     QCOMPARE(propozycje, QStringList{t.Plik(QStringLiteral("przyklad.xml"))});
     QVERIFY(CzytajBajty(xml).contains(wXml.toUtf8()));
     QProcess x;
@@ -99,6 +110,38 @@ void TstEksportKsef::eksport()
                                         QStringLiteral(ZENTORA_KSEF_SCHEMA), xml});
     QVERIFY(x.waitForFinished(60000));
     QVERIFY2(x.exitCode() == 0, x.readAllStandardError().constData());
+}
+
+void TstEksportKsef::numerKsef()
+{
+    OknoTestowe t;
+    TZentoraForma *okno = t.okno;
+    QStringList pokazane;
+    QStringList odpowiedzi{QStringLiteral("9876543210-20260102-0100001AF629-00"),
+                           QStringLiteral("9876543210-20260102-0100001AF629-46")};
+    okno->Dialogi.NumerKsef = [&](QWidget *, QString &numer) {
+        pokazane.append(numer);
+        if (odpowiedzi.isEmpty())
+            return false;
+        numer = odpowiedzi.takeFirst();
+        return true;
+    };
+    t.Wykonaj(okno->AcNumerKsef);   // no export yet: nothing to number
+    QVERIFY(t.prezenter.ostatni().startsWith(QStringLiteral("Faktury nie eksportowano do KSeF.")));
+    QVERIFY(pokazane.isEmpty());
+
+    okno->IniZentora.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
+    okno->Dialogi.PlikKsef = [&](QWidget *, const QString &) { return t.Plik(QStringLiteral("a.xml")); };
+    t.Wpisz(okno->EdyFirma, QStringLiteral("Firma"));
+    t.Wpisz(okno->EdyNip, QStringLiteral("526-587-76-35"));
+    t.WpiszPozycje(1, QStringLiteral("Usługa"), QStringLiteral("1"), QStringLiteral("10"));
+    t.Wykonaj(okno->AcEksportKsef);
+    QVERIFY2(QFileInfo::exists(t.Plik(QStringLiteral("a.xml"))), qPrintable(t.prezenter.teksty().join(QLatin1Char('\n'))));
+    t.Wykonaj(okno->AcNumerKsef);   // a wrong check first, then the right number
+    QCOMPARE(pokazane, (QStringList{QString(), QStringLiteral("9876543210-20260102-0100001AF629-00")}));
+    QVERIFY(t.prezenter.ostatni().contains(QStringLiteral("ma błędną sumę kontrolną (powinna być 46)")));
+    QCOMPARE(okno->Zentora.KsefNumer, QStringLiteral("9876543210-20260102-0100001AF629-46"));
+    QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF: 9876543210-20260102-0100001AF629-46"));
 }
 
 QTEST_MAIN(TstEksportKsef)
