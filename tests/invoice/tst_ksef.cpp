@@ -166,6 +166,10 @@ private slots:
     void sprzedawcaZKonfiguracji();
     void numerKsef_data();
     void numerKsef();
+    void skrotJakSha256sum();
+    void odciskPoZmianie_data();
+    void odciskPoZmianie();
+    void linkWeryfikacji();
 };
 
 void TstKsef::schematPrzyjmuje_data()
@@ -429,6 +433,71 @@ void TstKsef::numerKsef()
     QFETCH(QString, blad);
     const QString b = BladNumeruKsef(numer, nip);
     QVERIFY2(blad.isEmpty() ? b.isEmpty() : b.startsWith(blad), qPrintable(b));
+}
+
+void TstKsef::skrotJakSha256sum()
+{
+    QTemporaryDir dir;
+    const QString plik = dir.filePath(QStringLiteral("f.xml"));
+    TzentoraVat f;
+    const TeksportKsef e = Eksport(0, &f);
+    ZapiszPlikKsef(plik, e.Xml);
+    QProcess p;
+    p.start(QStringLiteral("sha256sum"), {plik});
+    QVERIFY(p.waitForFinished(30000));
+    const QByteArray b64 = QByteArray::fromHex(p.readAllStandardOutput().left(64)).toBase64();
+    QString oczekiwany = QString::fromLatin1(b64);
+    oczekiwany.replace(QLatin1Char('+'), QLatin1Char('-')).replace(QLatin1Char('/'), QLatin1Char('_')).remove(QLatin1Char('='));
+    QCOMPARE(oczekiwany.size(), 43);
+    ZapamietajEksport(f, e);
+    QCOMPARE(f.KsefSkrot, oczekiwany);
+    QCOMPARE(f.KsefWytworzono, QStringLiteral("2026-01-15T10:20:30Z"));
+    QVERIFY(f.KsefNumer.isEmpty());
+}
+
+void TstKsef::odciskPoZmianie_data()
+{
+    QTest::addColumn<QString>("zmiana");
+    QTest::addColumn<bool>("aktualny");
+    QTest::newRow("bez zmian") << "" << true;
+    QTest::newRow("numer KSeF") << "numer" << true;
+    QTest::newRow("uwagi") << "uwagi" << false;
+    QTest::newRow("ilość") << "ilość" << false;
+    QTest::newRow("wielkość litery nabywcy") << "nabywca" << false;
+}
+
+void TstKsef::odciskPoZmianie()
+{
+    QFETCH(QString, zmiana);
+    TzentoraVat f;
+    const TeksportKsef e = Eksport(0, &f);
+    QVERIFY(!EksportAktualny(f));   // nothing recorded yet
+    ZapamietajEksport(f, e);
+    if (zmiana == QLatin1String("numer"))
+        UstawNumerKsef(f, Ini(), NumerKsef(QStringLiteral("20260115-0100001AF629")));
+    else if (zmiana == QLatin1String("uwagi"))
+        f.UwagiDodatk = QStringLiteral("x");
+    else if (zmiana == QLatin1String("nabywca"))
+        f.KupFirma = f.KupFirma.toUpper();
+    else if (!zmiana.isEmpty())
+        f.Pozycja(1).Ilosc = QStringLiteral("4");
+    QFETCH(bool, aktualny);
+    QCOMPARE(EksportAktualny(f), aktualny);
+}
+
+void TstKsef::linkWeryfikacji()
+{
+    TzentoraVat f;
+    ZapamietajEksport(f, Eksport(0, &f));
+    QCOMPARE(LinkWeryfikacjiKsef(f, Ini()), QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + f.KsefSkrot);
+    // a number of another seller is refused and leaves the invoice as it was
+    try {
+        UstawNumerKsef(f, Ini(), QStringLiteral("5265877635-20250826-0100001AF629-AF"));
+        QFAIL("accepted");
+    } catch (const EOdmowaKsef &e) {
+        QVERIFY(e.komunikat().contains(QStringLiteral("a NIP sprzedawcy to 9876543210")));
+    }
+    QVERIFY(f.KsefNumer.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstKsef)
