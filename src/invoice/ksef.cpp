@@ -157,7 +157,10 @@ QString BladNumeruKsef(const QString &numer, const QString &nipSprzedawcy)
         return QStringLiteral("Numer KSeF „%1” ma niepoprawną postać.|Oczekiwano 35 znaków: NIP-RRRRMMDD-"
                               "12 znaków szesnastkowych-2 znaki kontrolne,|np. 5265877635-20250826-0100001AF629-AF.")
             .arg(n);
-    if (KodujDate(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(), 0) == 0)
+    if (!WzorNip(m.captured(1)))
+        return QStringLiteral("Numer KSeF „%1” nie zaczyna się od poprawnego NIP.").arg(n);
+    // KSeF numbers exist from 2020 on
+    if (m.captured(2).toInt() < 2020 || KodujDate(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(), 0) == 0)
         return QStringLiteral("Numer KSeF „%1” zawiera niepoprawną datę.").arg(n);
     const QString suma = QStringLiteral("%1").arg(Crc8Ksef(n.left(32).toLatin1()), 2, 16, QLatin1Char('0')).toUpper();
     if (suma != m.captured(5))

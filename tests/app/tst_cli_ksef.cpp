@@ -74,7 +74,7 @@ void TstCliKsef::kodyWyjscia_data()
                                     << 0 << QString() << wynik;
     QTest::newRow("korekta, zły numer KSeF")
         << QStringList{"ksef",  "@/korekta.FAK", "-o", "@/k.xml", "--config", "@/F.ini", "--korygowana-data", "01.03.2018", "--korygowana-ksef",
-                       "9876543210-20180301-0100001AF629-00"}
+                       "9876543210-20260301-0100001AF629-00"}
         << 2 << "ma błędną sumę kontrolną" << QStringList{};
     QTest::newRow("bez podstawy zwolnienia") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/p.xml", "--config",
                                                             ZENTORA_EXAMPLES "/Faktury.ini"}

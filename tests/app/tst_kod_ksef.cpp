@@ -107,7 +107,7 @@ void TstKodKsef::obiegEksportuNumeruIWydruku()
     QCOMPARE(PdfTekst(pdf).count(QStringLiteral("OFFLINE")), 2);
 
     // the number: refused when wrong, then recorded and printed under the code
-    w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("9876543210-20180305-0100001AF629-00")} + konf);
+    w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("9876543210-20260305-0100001AF629-00")} + konf);
     QCOMPARE(w.kod, 2);
     QVERIFY2(w.bledy.contains(QStringLiteral("ma błędną sumę kontrolną (powinna być")), qPrintable(w.bledy));
     w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("5265877635-20250826-0100001AF629-AF")} + konf);
@@ -115,7 +115,7 @@ void TstKodKsef::obiegEksportuNumeruIWydruku()
     QVERIFY2(w.bledy.contains(QStringLiteral("a NIP sprzedawcy to 9876543210")), qPrintable(w.bledy));
     QCOMPARE(CzytajBajty(fak), zapisany);
     // the check of the right number, computed here: CRC-8, polynomial 0x07, start 0
-    QByteArray n("9876543210-20180305-0100001AF629");
+    QByteArray n("9876543210-20260305-0100001AF629");
     quint8 crc = 0;
     for (char c : n) {
         crc ^= quint8(c);

@@ -421,6 +421,12 @@ void TstKsef::numerKsef_data()
                                  << QStringLiteral("Numer KSeF „5265877635-20250826-0100001af629-af” ma niepoprawną postać");
     QTest::newRow("za krótki") << QStringLiteral("5265877635-20250826-0100001AF62-AF") << QString()
                                << QStringLiteral("Numer KSeF „5265877635-20250826-0100001AF62-AF” ma niepoprawną postać");
+    QTest::newRow("NIP od zera") << QStringLiteral("0265877635-20250826-0100001AF629-AF") << QString()
+                                 << QStringLiteral("Numer KSeF „0265877635-20250826-0100001AF629-AF” nie zaczyna się od "
+                                                   "poprawnego NIP.");
+    QTest::newRow("sprzed 2020") << NumerKsef(QStringLiteral("20191231-0100001AF629")) << QString()
+                                 << QStringLiteral("Numer KSeF „%1” zawiera niepoprawną datę")
+                                        .arg(NumerKsef(QStringLiteral("20191231-0100001AF629")));
     QTest::newRow("zła data") << NumerKsef(QStringLiteral("20251301-0100001AF629")) << QString()
                               << QStringLiteral("Numer KSeF „%1” zawiera niepoprawną datę")
                                      .arg(NumerKsef(QStringLiteral("20251301-0100001AF629")));
