@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -242,6 +243,13 @@ TFakParam::TFakParam(QWidget *wlasciciel)
     Strony->addTab(StrBankPan, QStringLiteral("Rachunek, Osoba"));
     StrKsef = new TStronaKsef;
     Strony->addTab(StrKsef, QStringLiteral("KSeF"));
+    // Five captions in the dialog's fixed width: the tab captions take a slightly smaller
+    // font rather than hide the last page behind scroll buttons.
+    QFont fontZakladek = Strony->tabBar()->font();
+    while (Strony->tabBar()->sizeHint().width() > SkalujDpi(558 - 20) && fontZakladek.pointSizeF() > 6.5) {
+        fontZakladek.setPointSizeF(fontZakladek.pointSizeF() - 0.5);
+        Strony->tabBar()->setFont(fontZakladek);
+    }
 
     BtnOk = new QPushButton(QStringLiteral("OK"), this);
     BtnOk->setDefault(true);

@@ -243,7 +243,8 @@ void TZentoraForma::AcNumerKsefExecute()
 void TZentoraForma::PokazStanKsef()
 {
     const QString stan = StanKsef(Zentora);
-    LabKsef->setText(stan);   // a long number is clipped; the tool tip holds it whole
-    LabKsef->setToolTip(stan);
+    LabKsef->setText(stan);
+    LabKsef->setToolTip(Pusty(Zentora.KsefWytworzono) ? stan
+                                                      : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
     LabKsef->setAccessibleName(stan);
 }

@@ -97,8 +97,15 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     UtworzNaglowek();
     UtworzSiatki();
     UtworzStopke();
-    LabKsef = new QLabel(centralWidget());
+    // the KSeF state: one line in the free right end of the menu bar
+    LabKsef = new QLabel(MenuGlowne);
     LabKsef->setObjectName(QStringLiteral("LabKsef"));
+    LabKsef->setContentsMargins(0, 0, 8, 0);
+    LabKsef->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // wide enough for the longest state, a 35-character number, whatever the text now
+    LabKsef->setMinimumWidth(LabKsef->fontMetrics().horizontalAdvance(QStringLiteral("KSeF 0000000000-00000000-000000000000-00"))
+                             + 16);
+    MenuGlowne->setCornerWidget(LabKsef, Qt::TopRightCorner);
     m_tabele = std::make_unique<TabeleOkna>(*this);
     Dialogi.NazwaPliku = &TZentoraForma::NazwaPlikuZDialogu;
     Dialogi.Drukuj = [](const TzentoraVat &f, const TiniZentora &ini, QWidget *w, int &kopie) {

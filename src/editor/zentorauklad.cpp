@@ -474,7 +474,6 @@ void TZentoraForma::UlozKontrolki()
     const int wm = xsum - 56 - xm;
     etykieta(QStringLiteral("Dla faktury korygującej - symbol faktury korygowanej"), xm, y0, wm, 42);
     EdyFakKoryg->setGeometry(xm, y0 + 44, wm, kWysPola);
-    LabKsef->setGeometry(xm, y0 + 100, wm, kWysPola);
     etykieta(QStringLiteral("Rabat [ % ]"), xm, y0 + 72, 70, kWysPola);
     EdyRabat->setGeometry(xm + 74, y0 + 72, wm - 74, kWysPola);
 }

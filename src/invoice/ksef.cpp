@@ -519,6 +519,6 @@ QString StanKsef(const TzentoraVat &f)
     if (Pusty(f.KsefSkrot))
         return QStringLiteral("KSeF: nie eksportowano");
     if (Pusty(f.KsefNumer))
-        return QStringLiteral("KSeF: eksportowano %1, bez numeru").arg(f.KsefWytworzono);
-    return QStringLiteral("KSeF: ") + f.KsefNumer;
+        return QStringLiteral("KSeF: eksportowano, bez numeru");
+    return QStringLiteral("KSeF ") + f.KsefNumer;
 }
