@@ -6,6 +6,7 @@ packages=(
   g++ make cmake ninja-build qt6-base-dev
   fontconfig fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
+  libxml2-utils pkg-config libqrencode-dev zbar-tools
   qt6-translations-l10n
   cups printer-driver-cups-pdf
 )

@@ -147,6 +147,7 @@ int PolecenieDrukuj(const QStringList &argumenty)
             TzentoraVat f;
             CzytajFakture(plik, f);
             PrzeliczRekord(f);
+            OstrzezenieKsef(f);
             const int wyslane = DrukujKopie(f, ini, o.kopie, &drukarka);
             out << plik << ": " << wyslane << " z " << o.kopie << " egz. na drukarce " << nazwa << "\n";
             out.flush();

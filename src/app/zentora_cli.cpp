@@ -11,6 +11,7 @@
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
+#include "ksefcli.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
 #include "drukowanie_cli.h"
@@ -42,6 +43,8 @@ const char *const kPomoc =
     "  zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]\n"
     "  zentora-cli words AMOUNT...\n"
     "  zentora-cli new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]\n"
+    "  zentora-cli ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz] ...\n"
+    "  zentora-cli ksef-numer FILE.FAK NUMER [--config Faktury.ini]\n"
 #ifdef ZENTORA_Z_WYDRUKIEM
     "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
     "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
@@ -158,6 +161,10 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     o[QStringLiteral("sprzedawca")] = QJsonObject{
         {QStringLiteral("ramka"), QJsonArray::fromStringList(MemoZTekstu(f.SprzedRamka))},
         {QStringLiteral("bank"), f.SprzedBank}, {QStringLiteral("konto"), f.SprzedKonto}, {QStringLiteral("osoba"), f.SprzedOsoba}};
+    if (Niepusty(f.KsefSkrot) || Niepusty(f.KsefNumer))
+        o[QStringLiteral("ksef")] = QJsonObject{{QStringLiteral("skrot"), f.KsefSkrot},
+                                                {QStringLiteral("wytworzono"), f.KsefWytworzono},
+                                                {QStringLiteral("numer"), f.KsefNumer}};
     return o;
 }
 
@@ -405,6 +412,8 @@ int main(int argc, char *argv[])
         if (argumenty.value(1) == QLatin1String("printers"))
             return PolecenieDrukarki(argumenty.mid(2));
 #endif
+        if (argumenty.value(1).startsWith(QLatin1String("ksef")))
+            return PolecenieKsef(argumenty);
         const Argumenty a = Parsuj(argumenty);
         if (a.polecenie == QLatin1String("show"))
             return Pokaz(a);

@@ -1,6 +1,7 @@
 #include "fakparam.h"
 
 #include "ikony.h"
+#include "ksefokno.h"
 
 #include "controls/forma.h"
 #include "controls/kolory.h"
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -241,6 +243,15 @@ TFakParam::TFakParam(QWidget *wlasciciel)
     Strony->addTab(StrNumerac, QStringLiteral("Numeracja faktur"));
     Strony->addTab(StrRamaFir, QStringLiteral("Parametry firmy"));
     Strony->addTab(StrBankPan, QStringLiteral("Rachunek, Osoba"));
+    StrKsef = new TStronaKsef;
+    Strony->addTab(StrKsef, QStringLiteral("KSeF"));
+    // Five captions in the dialog's fixed width: the tab captions take a slightly smaller
+    // font rather than hide the last page behind scroll buttons.
+    QFont fontZakladek = Strony->tabBar()->font();
+    while (Strony->tabBar()->sizeHint().width() > SkalujDpi(558 - 20) && fontZakladek.pointSizeF() > 6.5) {
+        fontZakladek.setPointSizeF(fontZakladek.pointSizeF() - 0.5);
+        Strony->tabBar()->setFont(fontZakladek);
+    }
 
     BtnOk = new QPushButton(QStringLiteral("OK"), this);
     BtnOk->setDefault(true);
@@ -266,7 +277,7 @@ void TFakParam::FormCreate()
     QPalette p = palette();
     p.setColor(QPalette::Window, NaQColor(KolorStylu(3)));
     setPalette(p);
-    for (QWidget *s : {StrOgolne, StrNumerac, StrRamaFir, StrBankPan}) {
+    for (QWidget *s : {StrOgolne, StrNumerac, StrRamaFir, StrBankPan, static_cast<QWidget *>(StrKsef)}) {
         QPalette ps = s->palette();
         ps.setColor(QPalette::Window, NaQColor(Pastel(KolorStylu(3), 244)));
         s->setPalette(ps);
@@ -536,6 +547,7 @@ void TFakParam::IniNaEkran()
     const QString nazwaBanku = OdetnijPole(bank, QLatin1Char(';'));
     UstawTekstPola(EdyBank, nazwaBanku, 60);
     UstawTekstPola(EdyKonto, bank, 50);
+    StrKsef->IniNaEkran(Param);
 }
 
 void TFakParam::EkranNaIni()
@@ -579,6 +591,7 @@ void TFakParam::EkranNaIni()
     bank.remove(QLatin1Char(';'));
     konto.remove(QLatin1Char(';'));
     Param.iniTabBank = Trim(bank) + QLatin1Char(';') + Trim(konto);
+    StrKsef->EkranNaIni(Param);
 }
 
 void TFakParam::RadioNumerClick()
@@ -632,11 +645,12 @@ bool PokazParametry(QWidget *wlasciciel, TiniZentora &ini, int strona)
     QPointer<TFakParam> dlg = new TFakParam(wlasciciel);
     dlg->Param = ini;
     dlg->IniNaEkran();
-    dlg->Strony->setCurrentIndex(Ogranicz(strona, TFakParam::kStrOgolne, TFakParam::kStrBankPan));
+    dlg->Strony->setCurrentIndex(Ogranicz(strona, TFakParam::kStrOgolne, TFakParam::kStrKsef));
     switch (dlg->Strony->currentIndex()) {
     case TFakParam::kStrOgolne: dlg->cbStawka->setFocus(); break;
     case TFakParam::kStrNumerac: dlg->EdySymbol->isEnabled() ? dlg->EdySymbol->setFocus() : dlg->RadioNR->setFocus(); break;
     case TFakParam::kStrRamaFir: dlg->MemoFirma->setFocus(); break;
+    case TFakParam::kStrKsef: dlg->StrKsef->EdyKsefNip->setFocus(); break;
     default: dlg->EdyBank->setFocus(); break;
     }
     // The owner (and the dialog with it) may be gone when exec() returns.

@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class TStronaKsef;
 class TokienkoLong;
 class TokienkoTekst;
 
@@ -49,7 +50,7 @@ public:
     explicit TFakParam(QWidget *wlasciciel = nullptr);
 
     // The pages, in this order.
-    enum { kStrOgolne, kStrNumerac, kStrRamaFir, kStrBankPan };
+    enum { kStrOgolne, kStrNumerac, kStrRamaFir, kStrBankPan, kStrKsef };
 
     // The copy of the configuration being edited.
     TiniZentora Param;
@@ -68,6 +69,7 @@ public:
     QWidget *StrNumerac = nullptr;
     QWidget *StrRamaFir = nullptr;
     QWidget *StrBankPan = nullptr;
+    TStronaKsef *StrKsef = nullptr;
 
     TokienkoTekst *EdyFoldFaktur = nullptr;
     QPushButton *BtnFoldFaktur = nullptr;
@@ -110,7 +112,7 @@ private:
 };
 
 // Shows the dialog on page `strona` (0 general, 1 numbering, 2 seller's frame, 3 bank and
-// person) with a copy of `ini`; on OK the edited values go back into `ini`. True exactly
+// person, 4 KSeF) with a copy of `ini`; on OK the edited values go back into `ini`. True exactly
 // when the dialog was closed with OK.
 bool PokazParametry(QWidget *wlasciciel, TiniZentora &ini, int strona);
 

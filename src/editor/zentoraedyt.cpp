@@ -4,6 +4,7 @@
 #include "zentoraedyt.h"
 
 #include "ikony.h"
+#include "ksefokno.h"
 #include "poleedycji.h"
 
 #include "common/bledy.h"
@@ -97,11 +98,23 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     UtworzNaglowek();
     UtworzSiatki();
     UtworzStopke();
+    // the KSeF state: one line in the free right end of the menu bar
+    LabKsef = new QLabel(MenuGlowne);
+    LabKsef->setObjectName(QStringLiteral("LabKsef"));
+    LabKsef->setContentsMargins(0, 0, 8, 0);
+    LabKsef->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // wide enough for the longest state, a 35-character number, whatever the text now
+    LabKsef->setMinimumWidth(LabKsef->fontMetrics().horizontalAdvance(QStringLiteral("KSeF 0000000000-00000000-000000000000-00"))
+                             + 16);
+    MenuGlowne->setCornerWidget(LabKsef, Qt::TopRightCorner);
     m_tabele = std::make_unique<TabeleOkna>(*this);
     Dialogi.NazwaPliku = &TZentoraForma::NazwaPlikuZDialogu;
     Dialogi.Drukuj = [](const TzentoraVat &f, const TiniZentora &ini, QWidget *w, int &kopie) {
         return DrukujFakture(f, ini, w, kopie);
     };
+    Dialogi.DaneKorygowanej = &PytajODaneKorygowanej;
+    Dialogi.PlikKsef = &NazwaPlikuKsefZDialogu;
+    Dialogi.NumerKsef = &PytajONumerKsef;
     UstawDialogiWspolpracownikow();
 
     setWindowIcon(IkonyApli16().Ikona(Ikona::Program));
@@ -195,6 +208,8 @@ void TZentoraForma::PodlaczZdarzenia()
     podlacz(AcZapisz, &TZentoraForma::AcZapiszExecute);
     podlacz(AcZapiszJako, &TZentoraForma::AcZapiszJakoExecute);
     podlacz(AcDrukuj, &TZentoraForma::AcDrukujExecute);
+    podlacz(AcEksportKsef, &TZentoraForma::AcEksportKsefExecute);
+    podlacz(AcNumerKsef, &TZentoraForma::AcNumerKsefExecute);
     podlacz(AcParametry, &TZentoraForma::AcParametryExecute);
     podlacz(AcFormatNum, &TZentoraForma::AcFormatNumExecute);
     podlacz(AcPomocFakt, &TZentoraForma::AcPomocFaktExecute);
@@ -422,6 +437,7 @@ void TZentoraForma::RekordNaEkran()
     RekordDoTabel(z, *m_tabele);
     m_dataSumy = EdyDatSprz->Tekst();
     Grid->DopasujWysokoscCel();
+    PokazStanKsef();
 }
 
 void TZentoraForma::EkranNaRekord(bool przerwij)

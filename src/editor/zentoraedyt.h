@@ -85,6 +85,11 @@ public:
         std::function<void(QWidget *wlasciciel)> OProgramie;
         // the free-standing calculator at a place (-2, -2: where it was last)
         std::function<void(int left, int top)> Kalkulator;
+        // KSeF export: the corrected invoice's date and KSeF number, and the XML file name
+        std::function<bool(QWidget *wlasciciel, QString &data, QString &numer)> DaneKorygowanej;
+        std::function<QString(QWidget *wlasciciel, const QString &proponowana)> PlikKsef;
+        // the KSeF number, shown as it is and changed by the user; false when given up
+        std::function<bool(QWidget *wlasciciel, QString &numer)> NumerKsef;
     };
     TDialogi Dialogi;
     // The Qt file dialog with the window's filter, asking before overwriting and before
@@ -187,10 +192,11 @@ public:
     QLabel *PanZaplata = nullptr;
     TokienkoFloat *EdyRabat = nullptr;
     QCheckBox *CbRatalnie = nullptr;
+    QLabel *LabKsef = nullptr;
 
     // ---- actions of ActionList1
     QAction *AcNowa = nullptr, *AcOtworz = nullptr, *AcZapisz = nullptr, *AcZapiszJako = nullptr;
-    QAction *AcDrukuj = nullptr, *AcZamknij = nullptr;
+    QAction *AcDrukuj = nullptr, *AcZamknij = nullptr, *AcEksportKsef = nullptr, *AcNumerKsef = nullptr;
     QAction *AcCzytajBaze = nullptr, *AcEdytujZbazy = nullptr, *AcAkceptuj = nullptr, *AcAnuluj = nullptr;
     QAction *AcDopisz = nullptr, *AcBazaFaktur = nullptr, *AcBazaProdukt = nullptr;
     QAction *AcParametry = nullptr, *AcFormatNum = nullptr, *AcFont = nullptr, *AcKalkulator = nullptr;
@@ -204,6 +210,10 @@ public:
     void AcZapiszExecute();
     void AcZapiszJakoExecute();
     void AcDrukujExecute();
+    void AcEksportKsefExecute();
+    void AcNumerKsefExecute();
+    // The one line that tells the invoice's KSeF state.
+    void PokazStanKsef();
     void AcParametryExecute();
     void AcFormatNumExecute();
     void AcFontExecute(bool wlaczona);
@@ -255,4 +265,5 @@ private:
     QString m_sciezkaStartowa;
     QString m_plikStartowy;
     TZentoraForma **m_adresStartowy = nullptr;
+    QString m_dataKorygowanej, m_numerKorygowanej;   // as last given for a KSeF export
 };

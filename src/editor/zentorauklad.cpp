@@ -96,6 +96,9 @@ void TZentoraForma::UtworzAkcje()
         {&AcZapisz, "AcZapisz", QStringLiteral("&Zapisz na dysk"), QStringLiteral(" Zapisz fakturę na dysk "), "zapisz"},
         {&AcZapiszJako, "AcZapiszJako", QStringLiteral("Zapisz &jako ..."), QStringLiteral(" Zapisz pod nową nazwą "), nullptr},
         {&AcDrukuj, "AcDrukuj", QStringLiteral("&Drukuj fakturę"), QStringLiteral(" Drukuj fakturę "), "drukuj"},
+        {&AcEksportKsef, "AcEksportKsef", QStringLiteral("&Eksport do KSeF (XML)…"),
+         QStringLiteral(" Zapisz fakturę jako plik XML dla KSeF "), nullptr},
+        {&AcNumerKsef, "AcNumerKsef", QStringLiteral("N&umer KSeF…"), QStringLiteral(" Numer nadany fakturze w KSeF "), nullptr},
         {&AcZamknij, "AcZamknij", QStringLiteral("&Koniec"), QStringLiteral(" Koniec "), "koniec"},
         {&AcCzytajBaze, "AcCzytajBaze", QStringLiteral("&Otwórz z bazy faktur"), QStringLiteral(" Otwórz z bazy faktur "), "baza"},
         {&AcEdytujZbazy, "AcEdytujZbazy", QStringLiteral("&Edytuj fakturę z bazy"), QString(), "edytuj"},
@@ -145,7 +148,7 @@ void TZentoraForma::UtworzMenu()
     QMenu *plik = MenuGlowne->addMenu(QStringLiteral("&Plik"));
     plik->addActions({AcNowa, AcOtworz, AcZapisz, AcZapiszJako});
     plik->addSeparator();
-    plik->addAction(AcDrukuj);
+    plik->addActions({AcDrukuj, AcEksportKsef, AcNumerKsef});
     plik->addSeparator();
     plik->addAction(AcZamknij);
     QMenu *bazy = MenuGlowne->addMenu(QStringLiteral("&Bazy danych"));

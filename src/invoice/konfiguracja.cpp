@@ -3,6 +3,8 @@
 #include "common/teksty.h"
 #include "store/tservisini.h"
 
+#include <algorithm>
+
 void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
 {
     TservisIni s(plik, zapis);
@@ -25,6 +27,18 @@ void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
     s.IOk(QStringLiteral("Bank0"), ini.iniTabBank, puste);
     s.setXdefSekc(QStringLiteral("Sprzedawcy"));
     s.IOk(QStringLiteral("Osoba0"), ini.iniTabOsob, puste);
+    // Written only once it holds something, so files without KSeF settings stay as they were.
+    const QString ksef = QStringLiteral("KSeF");
+    QString *klucze[] = {&ini.iniKsefNip, &ini.iniKsefNazwa, &ini.iniKsefAdresL1, &ini.iniKsefAdresL2, &ini.iniKsefPodstawa};
+    const bool cos = std::any_of(std::begin(klucze), std::end(klucze), [](const QString *k) { return Niepusty(*k); });
+    if (!zapis || cos || s.SectionExists(ksef)) {
+        s.setXdefSekc(ksef);
+        s.IOk(QStringLiteral("NIP"), ini.iniKsefNip, puste);
+        s.IOk(QStringLiteral("Nazwa"), ini.iniKsefNazwa, puste);
+        s.IOk(QStringLiteral("AdresL1"), ini.iniKsefAdresL1, puste);
+        s.IOk(QStringLiteral("AdresL2"), ini.iniKsefAdresL2, puste);
+        s.IOk(QStringLiteral("PodstawaZwolnienia"), ini.iniKsefPodstawa, puste);
+    }
     s.Zwolnij();
 }
 

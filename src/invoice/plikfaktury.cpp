@@ -60,6 +60,21 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
             dok.SumyFaktury[r].ladujStr(s);
     }
 
+    // Before the rows: the rows are rebuilt at the end of the file on every save, so a
+    // section after them would change places.
+    const QString ksef = QStringLiteral("KSeF");
+    const bool jestEksport = Niepusty(dok.KsefSkrot) || Niepusty(dok.KsefWytworzono) || Niepusty(dok.KsefOdcisk)
+                             || Niepusty(dok.KsefNumer);
+    if (!zapis || jestEksport) {
+        ini->setXdefSekc(ksef);
+        ini->IOk(QStringLiteral("Skrot"), dok.KsefSkrot, puste);
+        ini->IOk(QStringLiteral("Wytworzono"), dok.KsefWytworzono, puste);
+        ini->IOk(QStringLiteral("Odcisk"), dok.KsefOdcisk, puste);
+        ini->IOk(QStringLiteral("Numer"), dok.KsefNumer, puste);
+    } else if (ini->SectionExists(ksef)) {
+        ini->EraseSection(ksef);   // an invoice saved over another must not inherit its export
+    }
+
     const QString pozycje = QStringLiteral("Pozycje");
     ini->setXdefSekc(pozycje);
     if (zapis)

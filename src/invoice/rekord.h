@@ -90,6 +90,10 @@ struct TzentoraVat {
     bool Przelano = false;
     QString Odeslano;
     TsumyRodzVat SumyFaktury;
+    // The last KSeF export (section [KSeF] of the file, only when there was one): the hash of
+    // the XML written, its DataWytworzeniaFa, a fingerprint of the invoice at that moment and,
+    // once known, the number KSeF gave it.
+    QString KsefSkrot, KsefWytworzono, KsefOdcisk, KsefNumer;
     qint32 IlePozyc = 0;
     std::array<TpozFaktury, kMaxPozycji> PozycFaktury;
 
@@ -117,6 +121,9 @@ struct TiniZentora {
     QString iniTabFirm;
     QString iniTabBank;
     QString iniTabOsob;
+    // Section [KSeF]: the seller as the e-invoicing system gets it; an empty key is taken
+    // from the invoice's seller frame. The basis of an exemption also goes on the printout.
+    QString iniKsefNip, iniKsefNazwa, iniKsefAdresL1, iniKsefAdresL2, iniKsefPodstawa;
 
     void Czysc();
     bool operator==(const TiniZentora &) const = default;

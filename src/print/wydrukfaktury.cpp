@@ -6,6 +6,8 @@
 #include "common/komunikaty.h"
 #include "common/slownie.h"
 #include "arkuszpomiarowy.h"
+#include "invoice/ksef.h"
+#include "kodqr.h"
 #include "drukarka.h"
 #include "invoice/stawki.h"
 
@@ -83,6 +85,7 @@ struct TrwaWydruk {
     TrwaWydruk(const TrwaWydruk &) = delete;
     TrwaWydruk &operator=(const TrwaWydruk &) = delete;
 };
+constexpr qint32 kSzerokoscKsef = 500;   // room for the code and the 35 characters of the number under it
 
 QList<qint32> NaListe(const TlongKolFak &t) { return QList<qint32>(t.begin(), t.end()); }
 QList<Tjustuj> NaListe(const TjustKolFak &t) { return QList<Tjustuj>(t.begin(), t.end()); }
@@ -188,6 +191,9 @@ void TdrukujFakture::RysujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const T
     } odlacz{A};
     if (m_zeStopka)
         RysujStopke();
+    // The code goes only with a recorded export that is still this invoice.
+    FlinkKsef = EksportAktualny(Fzentora) ? LinkWeryfikacjiKsef(Fzentora, FiniFakt) : QString();
+    FmiejsceKsef = FlinkKsef.isEmpty() ? 0 : kSzerokoscKsef + kOdstepStempla;
     RysujKolejno();
 }
 
@@ -280,7 +286,8 @@ void TdrukujFakture::RysujKolejno()
     A.Ydruk += 50;
     const qint32 stempel = RysujStempel();
     const qint32 daty = RysujDatyBank();
-    A.Ydruk += qMax(stempel, daty) + 50;
+    const qint32 kod = RysujKodKsef();
+    A.Ydruk += qMax(qMax(stempel, daty), kod) + 50;
     A.Ydruk += RysujKupujacy() + 50;
 
     TstrgKolFak *tytuly = &FtytKolFakt;
@@ -303,6 +310,7 @@ void TdrukujFakture::RysujKolejno()
     RubrykiWartosci(*szerokosci, *kolumny);
     const int rodzaje = RysujPodsumowanie(*szerokosci, *kolumny);
     m_tytulyTabeli = nullptr;
+    RysujPodstaweZwolnienia();
     RysujDoZaplaty();
     if (rodzaje < 3)
         A.Ydruk += Fgwarant;
@@ -379,7 +387,7 @@ qint32 TdrukujFakture::RysujStempel()
         w = qMax(w, A.Lnapisu(OdetnijPole(linie, QLatin1Char(';'))));
     w += 100;
     // A very long line wraps instead of running into the dates box on the right.
-    const qint32 miejsce = Fzapas + Fszerok - 1000 - kOdstepStempla - 10;
+    const qint32 miejsce = Fzapas + Fszerok - 1000 - kOdstepStempla - 10 - FmiejsceKsef;
     if (w > miejsce && miejsce >= 200)
         w = miejsce;
 
@@ -558,6 +566,52 @@ void TdrukujFakture::RysujZaplataGotowka()
     A.UstawCzcionke(stara);
 }
 
+qint32 TdrukujFakture::RysujKodKsef()
+{
+    if (FlinkKsef.isEmpty())
+        return 0;
+    const TkodQr kod = KodujQr(FlinkKsef);
+    if (kod.Rozmiar == 0)
+        return 0;
+    // whole tenths of a millimetre per module, at least 22 mm for the code without its margin
+    const qint32 modul = (220 + kod.Rozmiar - 1) / kod.Rozmiar;
+    const qint32 bok = modul * kod.Rozmiar;
+    const qint32 prawa = Fzapas + Fszerok - 1000 - kOdstepStempla;   // left edge of the dates box, less the gap
+    const qint32 srodek = prawa - kSzerokoscKsef / 2;
+    const qint32 x0 = srodek - bok / 2, y0 = A.Ydruk + 4 * modul;   // the quiet zone above stays white
+    for (int y = 0; y < kod.Rozmiar; ++y)
+        for (int x = 0; x < kod.Rozmiar; ++x) {
+            if (!kod.Ciemny(x, y))
+                continue;
+            int k = x;
+            while (k + 1 < kod.Rozmiar && kod.Ciemny(k + 1, y))
+                ++k;
+            A.ZamalujProstokat(TRect{x0 + x * modul, y0 + y * modul, x0 + (k + 1) * modul - 1, y0 + (y + 1) * modul - 1},
+                               kCzarny);
+            x = k;
+        }
+    const QString podpis = Niepusty(Fzentora.KsefNumer) ? Fzentora.KsefNumer : QStringLiteral("OFFLINE");
+    const Tczcionka stara = A.UstawCzcionke(A.Ar7);
+    const qint32 yTekstu = y0 + bok + 2 * modul;
+    const qint32 h = A.WysAfisza(kSzerokoscKsef, 100, just_CG, podpis);
+    A.Wpisz(TPoint{prawa - kSzerokoscKsef, yTekstu}, kSzerokoscKsef, h, just_CG, podpis);
+    A.UstawCzcionke(stara);
+    return yTekstu + h - A.Ydruk;
+}
+
+void TdrukujFakture::RysujPodstaweZwolnienia()
+{
+    const QString podstawa = Trim(FiniFakt.iniKsefPodstawa);
+    bool zwolniona = false;
+    for (int i = 1; i <= LiczbaPozycji(Fzentora); ++i)
+        zwolniona = zwolniona || (!Fzentora.Pozycja(i).PozJestPusta() && Pusty(Fzentora.Pozycja(i).PrcVat));
+    if (podstawa.isEmpty() || !zwolniona)
+        return;
+    A.UstawCzcionke(A.Ar10);
+    A.Ydruk += 10;
+    A.WierszL(QStringLiteral("Podstawa zwolnienia: ") + podstawa, Fzapas);
+}
+
 bool TdrukujFakture::JestZwrot() const
 {
     return Fzentora.RodzajFak == rFakKoryg || TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0) < 0;
@@ -675,11 +729,21 @@ void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &ini
     DrukujEgzemplarz(*AktDrukarka, Oryg, Fakt, iniFak);
 }
 
+bool OstrzezenieKsef(const TzentoraVat &Fakt)
+{
+    if (Pusty(Fakt.KsefSkrot) || EksportAktualny(Fakt))
+        return false;
+    Komunikat(QStringLiteral("!Faktura różni się od faktury wysłanej do KSeF.|Kod weryfikacyjny KSeF nie zostanie "
+                             "wydrukowany; wyeksportuj fakturę ponownie."));
+    return true;
+}
+
 int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie)
 {
     // The print keeps to what it was given at its start: the caller's record, settings
     // and count may change while events are let through for the Cancel button.
     const TrwaWydruk trwa;
+    OstrzezenieKsef(Fakt);
     const TzentoraVat fakt = Fakt;
     const TiniZentora ini = iniFak;
     int kopie = Kopie;
@@ -764,6 +828,7 @@ bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora
     if (kopie < 1)
         return false;
     const TrwaWydruk trwa;
+    OstrzezenieKsef(Fakt);
     QPrinter drukarka(QPrinter::HighResolution);
     UstawWydrukPdf(drukarka, plik);
     if (!UtworzDrukarke(&drukarka))

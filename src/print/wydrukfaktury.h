@@ -55,6 +55,11 @@ public:
     // tax numbers the lines that begin with the word "NIP" are left empty.
     QString TekstStempla() const;
     void RysujZaplataGotowka();
+    // The legal basis of an exemption, under the summary, when a row is exempt.
+    void RysujPodstaweZwolnienia();
+    // The KSeF verification code with the KSeF number (or "OFFLINE") under it, in the place
+    // reserved between the seller's stamp and the dates box; returns its height, 0 for none.
+    qint32 RysujKodKsef();
     void RysujDoZaplaty();
     void RysujSlownie();
     void RysujUwagi();
@@ -74,6 +79,8 @@ public:
     bool Foryginal = false;
     bool FdruKlas = false;
     bool Fpusta = false;
+    QString FlinkKsef;          // the verification link when the recorded export still matches
+    qint32 FmiejsceKsef = 0;    // the width kept free for the code beside the dates box
     TlongKolFak FlenKolFakt{}, FlenKolUpro{}, FlenKolZwyk{};
     TstrgKolFak FtytKolFakt, FtytKolUpro, FtytKolZwyk;
     TjustKolFak FjustKolumn{};
@@ -110,6 +117,10 @@ private:
     int m_kolumnTabeli = 0;
     bool m_naStronie = false;
 };
+
+// Warns when the invoice changed after its recorded KSeF export (it then prints without
+// the verification code); true when it warned.
+bool OstrzezenieKsef(const TzentoraVat &Fakt);
 
 // The title of the print document: the kind name without spaces, then the number.
 QString TytulDokumentu(const TzentoraVat &Fakt);

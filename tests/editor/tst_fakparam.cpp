@@ -143,6 +143,17 @@ void TstFakParam::obiegRekordu_data()
     r.IniTypDatSprz = typDsprzed;
     r.iniDniZapl = 999;
     QTest::newRow("ostatnie pozycje list") << r << r;
+
+    r = Przyklad();
+    r.iniKsefNip = QStringLiteral(" 526-587-76-35 ");
+    r.iniKsefNazwa = QString(600, QLatin1Char('n'));
+    r.iniKsefAdresL1 = QStringLiteral("ul. Długa 1");
+    r.iniKsefAdresL2 = QStringLiteral("60-001 Poznań");
+    r.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT  ");
+    rPo = r;
+    rPo.iniKsefNip = QStringLiteral("526-587-76-35");
+    rPo.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
+    QTest::newRow("strona KSeF") << r << rPo;
 }
 
 void TstFakParam::obiegRekordu()
@@ -284,7 +295,7 @@ void TstFakParam::pokazParametry()
     QFETCH(bool, wynik);
     QCOMPARE(PokazParametry(&okno, ini, strona), wynik);
     QVERIFY(wykonano);
-    QCOMPARE(pokazana, std::clamp(strona, 0, 3));
+    QCOMPARE(pokazana, std::clamp(strona, 0, 4));
     if (!wynik) {
         QCOMPARE(ini, przed);
         return;

@@ -104,7 +104,7 @@ void TstWyglad::menuIPasek()
     for (QAction *a : t.okno->menuBar()->actions())
         menu.append(a->text() + QLatin1Char(':') + Wpisy(a->menu()).join(QLatin1Char(' ')));
     QCOMPARE(menu, (QStringList{
-                       QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj - AcZamknij"),
+                       QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcZamknij"),
                        QStringLiteral("&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
                        QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),
                        QStringLiteral("P&omoc:AcPomocTematy AcPomocFakt - AcWizytowka")}));

@@ -12,6 +12,7 @@ private slots:
     void init() { QVERIFY(m_dir.isValid()); }
     void odczytPrzykladu();
     void zapisPrzykladu();
+    void sekcjaKsef();
     void brakPliku();
     void ograniczenia();
     void ramkaSprzedawcy_data();
@@ -52,6 +53,28 @@ void TstKonfiguracja::zapisPrzykladu()
     const QString p = Plik(QStringLiteral("Faktury.ini"));
     ZapiszParametry(p, Przyklad());
     QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini")));
+}
+
+void TstKonfiguracja::sekcjaKsef()
+{
+    // written after the other sections once it holds something, read back key by key
+    const QString p = Plik(QStringLiteral("k.ini"));
+    TiniZentora i = Przyklad();
+    i.iniKsefNip = QStringLiteral("526-587-76-35");
+    i.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
+    ZapiszParametry(p, i);
+    QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"))
+                                 + Crlf("[KSeF]\nNIP=526-587-76-35\nNazwa=\nAdresL1=\nAdresL2=\n"
+                                        "PodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\n\n"));
+    TiniZentora r;
+    CzytajParametry(p, r);
+    QVERIFY(r == i);
+    // emptied again, the section stays with empty keys rather than vanishing from a file the user may edit
+    i.iniKsefNip.clear();
+    i.iniKsefPodstawa.clear();
+    ZapiszParametry(p, i);
+    CzytajParametry(p, r);
+    QVERIFY(r == i);
 }
 
 void TstKonfiguracja::brakPliku()

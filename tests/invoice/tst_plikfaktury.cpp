@@ -13,6 +13,7 @@
 class TstPlikFaktury : public QObject {
     Q_OBJECT
 private slots:
+    void sekcjaKsef();
     void init() { QVERIFY(m_dir.isValid()); }
     void zapisPrzykladu();
     void tekstFakturyJakPlik();
@@ -35,6 +36,29 @@ private:
     QString Plik(const QString &n) const { return m_dir.filePath(n); }
     QTemporaryDir m_dir;
 };
+
+void TstPlikFaktury::sekcjaKsef()
+{
+    // an exported invoice: the section stands before the rows and survives a rewrite byte for byte
+    TzentoraVat f = FakturaPrzykladowa();
+    f.KsefSkrot = QStringLiteral("rJ40qR9lkVKdErkcVgzlO3TSpqmtv8yyU4JW3O86N2I");
+    f.KsefWytworzono = QStringLiteral("2026-01-15T10:20:30Z");
+    f.KsefOdcisk = QStringLiteral("LhGnIhmWTB3vWJfymfj2CIl_vrZeFibrl3EjvBgLbbw");
+    const QString p = Plik(QStringLiteral("k.FAK"));
+    ZapiszFakture(p, f);
+    const QByteArray bajty = CzytajBajty(p);
+    QVERIFY(bajty.contains(Crlf("V3=|5||\n\n[KSeF]\nSkrot=rJ40qR9lkVKdErkcVgzlO3TSpqmtv8yyU4JW3O86N2I\n"
+                                "Wytworzono=2026-01-15T10:20:30Z\nOdcisk=LhGnIhmWTB3vWJfymfj2CIl_vrZeFibrl3EjvBgLbbw\n"
+                                "Numer=\n\n[Pozycje]\n")));
+    TzentoraVat g;
+    CzytajFakture(p, g);
+    QCOMPARE(TekstFaktury(g), TekstFaktury(f));
+    ZapiszFakture(p, g);
+    QCOMPARE(CzytajBajty(p), bajty);
+    // another invoice saved over it does not inherit the export
+    ZapiszFakture(p, FakturaPrzykladowa());
+    QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK")));
+}
 
 void TstPlikFaktury::zapisPrzykladu()
 {

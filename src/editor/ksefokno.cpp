@@ -1,0 +1,250 @@
+#include "ksefokno.h"
+
+#include "common/bledy.h"
+#include "common/daty.h"
+#include "common/komunikaty.h"
+#include "common/teksty.h"
+#include "controls/platforma.h"
+#include "invoice/ksef.h"
+#include "invoice/plikfaktury.h"
+#include "zentoraedyt.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *Pole(QWidget *rodzic, const char *nazwa, int limit)
+{
+    auto *e = new QLineEdit(rodzic);
+    e->setObjectName(QLatin1String(nazwa));
+    e->setMaxLength(limit);
+    return e;
+}
+
+QLabel *Opis(const QString &tekst, QWidget *rodzic)
+{
+    auto *l = new QLabel(tekst, rodzic);
+    l->setWordWrap(true);
+    return l;
+}
+
+void Ustaw(QLineEdit *e, const QString &t)
+{
+    e->setMaxLength(std::max(e->maxLength(), int(t.size())));
+    e->setText(t);
+    e->setCursorPosition(0);
+}
+
+} // namespace
+
+TStronaKsef::TStronaKsef(QWidget *rodzic) : QWidget(rodzic)
+{
+    auto *u = new QVBoxLayout(this);
+    auto *gS = new QGroupBox(QStringLiteral(" Sprzedawca w KSeF "), this);
+    auto *f = new QFormLayout(gS);
+    EdyKsefNip = Pole(gS, "EdyKsefNip", 20);
+    EdyKsefNazwa = Pole(gS, "EdyKsefNazwa", 512);
+    EdyKsefAdresL1 = Pole(gS, "EdyKsefAdresL1", 512);
+    EdyKsefAdresL2 = Pole(gS, "EdyKsefAdresL2", 512);
+    f->addRow(QStringLiteral("&NIP"), EdyKsefNip);
+    f->addRow(QStringLiteral("N&azwa"), EdyKsefNazwa);
+    f->addRow(QStringLiteral("Adres, linia &1"), EdyKsefAdresL1);
+    f->addRow(QStringLiteral("Adres, linia &2"), EdyKsefAdresL2);
+    f->addRow(Opis(QStringLiteral("Puste pole jest brane z ramki sprzedawcy na fakturze: NIP z wiersza ze słowem "
+                                  "„NIP”, nazwa z pierwszego wiersza, adres z pozostałych."),
+                   gS));
+    u->addWidget(gS);
+    auto *gZ = new QGroupBox(QStringLiteral(" Sprzedaż zwolniona z VAT "), this);
+    auto *fz = new QFormLayout(gZ);
+    EdyKsefPodstawa = Pole(gZ, "EdyKsefPodstawa", 256);
+    fz->addRow(QStringLiteral("&Podstawa zwolnienia"), EdyKsefPodstawa);
+    fz->addRow(Opis(QStringLiteral("Przepis, na podstawie którego pozycje bez stawki VAT są zwolnione, np. „art. 113 "
+                                   "ust. 1 ustawy o VAT”. Trafia do KSeF i na wydruk faktury."),
+                    gZ));
+    u->addWidget(gZ);
+    u->addStretch();
+}
+
+void TStronaKsef::IniNaEkran(const TiniZentora &ini)
+{
+    Ustaw(EdyKsefNip, ini.iniKsefNip);
+    Ustaw(EdyKsefNazwa, ini.iniKsefNazwa);
+    Ustaw(EdyKsefAdresL1, ini.iniKsefAdresL1);
+    Ustaw(EdyKsefAdresL2, ini.iniKsefAdresL2);
+    Ustaw(EdyKsefPodstawa, ini.iniKsefPodstawa);
+}
+
+void TStronaKsef::EkranNaIni(TiniZentora &ini) const
+{
+    ini.iniKsefNip = Trim(EdyKsefNip->text());
+    ini.iniKsefNazwa = Trim(EdyKsefNazwa->text());
+    ini.iniKsefAdresL1 = Trim(EdyKsefAdresL1->text());
+    ini.iniKsefAdresL2 = Trim(EdyKsefAdresL2->text());
+    ini.iniKsefPodstawa = Trim(EdyKsefPodstawa->text());
+}
+
+bool PytajODaneKorygowanej(QWidget *wlasciciel, QString &data, QString &numer)
+{
+    QPointer<QDialog> d = new QDialog(wlasciciel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                                      | Qt::WindowCloseButtonHint);
+    d->setObjectName(QStringLiteral("DlgKorygowana"));
+    d->setWindowTitle(QStringLiteral("Faktura korygowana"));
+    auto *u = new QVBoxLayout(d);
+    auto *f = new QFormLayout;
+    auto *edyData = new QLineEdit(d);
+    edyData->setObjectName(QStringLiteral("EdyDataKorygowanej"));
+    edyData->setInputMask(QStringLiteral("99.99.9999;_"));
+    edyData->setText(data);
+    auto *edyNumer = new QLineEdit(d);
+    edyNumer->setObjectName(QStringLiteral("EdyNumerKorygowanej"));
+    edyNumer->setMaxLength(40);
+    edyNumer->setText(numer);
+    edyNumer->setMinimumWidth(edyNumer->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 30);
+    f->addRow(QStringLiteral("&Data wystawienia"), edyData);
+    f->addRow(QStringLiteral("&Numer KSeF"), edyNumer);
+    u->addWidget(Opis(QStringLiteral("Dane faktury, którą koryguje ta faktura. Numer KSeF zostaw pusty, jeśli "
+                                     "korygowaną fakturę wystawiono poza KSeF."),
+                      d));
+    u->addLayout(f);
+    auto *przyciski = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, d);
+    przyciski->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    u->addWidget(przyciski);
+    QObject::connect(przyciski, &QDialogButtonBox::rejected, d, &QDialog::reject);
+    QObject::connect(przyciski, &QDialogButtonBox::accepted, d, [&] {
+        if (TekstNaDate(edyData->text(), 0) <= 0) {
+            KomunikatOkna(d, QStringLiteral("XWpisz datę wystawienia faktury korygowanej (DD.MM.RRRR)."));
+            edyData->setFocus();
+            return;
+        }
+        const QString blad = Trim(edyNumer->text()).isEmpty() ? QString() : BladNumeruKsef(edyNumer->text());
+        if (!blad.isEmpty()) {
+            KomunikatOkna(d, QStringLiteral("X") + blad);
+            edyNumer->setFocus();
+            return;
+        }
+        d->accept();
+    });
+    edyData->setFocus();
+    const bool ok = d->exec() == QDialog::Accepted && d;
+    if (ok) {
+        data = edyData->text();
+        numer = Trim(edyNumer->text());
+    }
+    delete d.data();
+    return ok;
+}
+
+QString NazwaPlikuKsefZDialogu(QWidget *wlasciciel, const QString &proponowana)
+{
+    QFileDialog d(wlasciciel, QStringLiteral(" Eksport do KSeF (XML) "), QFileInfo(proponowana).absolutePath(),
+                  QStringLiteral("Faktury KSeF ( *.xml )"));
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setDefaultSuffix(QStringLiteral("xml"));
+    d.selectFile(QFileInfo(proponowana).fileName());
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return QString();
+    return d.selectedFiles().constFirst();
+}
+
+bool PytajONumerKsef(QWidget *wlasciciel, QString &numer)
+{
+    bool ok = false;
+    const QString t = QInputDialog::getText(wlasciciel, QStringLiteral("Numer KSeF"),
+                                            QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"), QLineEdit::Normal,
+                                            numer, &ok);
+    if (ok)
+        numer = t;
+    return ok;
+}
+
+// ---------------------------------------------------------------- the commands of the main window
+
+void TZentoraForma::AcEksportKsefExecute()
+{
+    // the record exactly as saving builds it, with the same checks and the rows valued again
+    Wymagaj(ZatwierdzKomorke(), QString());
+    SprawdzPola();
+    SprawdzKupujacego();
+    PrzygotujDoWydania();
+    TopcjeKsef opcje;
+    if (Zentora.RodzajFak == rFakKoryg) {
+        if (!Dialogi.DaneKorygowanej || !Dialogi.DaneKorygowanej(this, m_dataKorygowanej, m_numerKorygowanej))
+            return;
+        opcje.DataKorygowanej = m_dataKorygowanej;
+        opcje.NumerKorygowanej = m_numerKorygowanej;
+    }
+    TeksportKsef e;
+    try {
+        e = EksportujKsef(Zentora, IniZentora, opcje);
+    } catch (const EOdmowaKsef &b) {
+        KomunikatOkna(this, QStringLiteral("X") + b.komunikat());
+        return;
+    }
+    if (!e.Ostrzezenia.isEmpty()
+        && !PytanieOkAnuluj(this, QStringLiteral("!") + e.Ostrzezenia.join(QLatin1Char('|'))
+                                      + QStringLiteral("||Czy mimo to zapisać plik XML ?"),
+                            2))
+        return;
+    QString nazwa = NazwaRobo.isEmpty() ? Zentora.DajOznaczenieFaktury().replace(QLatin1Char('/'), QLatin1Char('_'))
+                                        : QFileInfo(NazwaRobo).completeBaseName();
+    const QString plik = Dialogi.PlikKsef ? Dialogi.PlikKsef(this, ZUkosnikiem(FolderRobo) + nazwa + QStringLiteral(".xml"))
+                                          : QString();
+    if (plik.isEmpty())
+        return;
+    try {
+        ZapiszPlikKsef(plik, e.Xml);
+    } catch (const EMojeBledy &b) {
+        KomunikatOkna(this, QStringLiteral("X") + b.komunikat());
+        return;
+    }
+    // the working invoice remembers what was written (and so has unsaved changes)
+    ZapamietajEksport(Zentora, e);
+    PokazStanKsef();
+    KomunikatOkna(this, QStringLiteral("Zapisano fakturę w formacie KSeF (FA(3)):|") + QDir::toNativeSeparators(plik));
+}
+
+void TZentoraForma::AcNumerKsefExecute()
+{
+    if (!ZatwierdzKomorke())
+        return;
+    EkranNaRekord(false);
+    if (Pusty(Zentora.KsefSkrot)) {
+        KomunikatOkna(this, QStringLiteral("!Faktury nie eksportowano do KSeF.|Najpierw zapisz ją poleceniem „Eksport do "
+                                           "KSeF (XML)…”, wyślij plik, a potem wpisz nadany numer."));
+        return;
+    }
+    QString numer = Zentora.KsefNumer;
+    for (;;) {
+        if (!Dialogi.NumerKsef || !Dialogi.NumerKsef(this, numer))
+            return;
+        try {
+            UstawNumerKsef(Zentora, IniZentora, numer);
+            break;
+        } catch (const EOdmowaKsef &b) {
+            KomunikatOkna(this, QStringLiteral("X") + b.komunikat());
+        }
+    }
+    PokazStanKsef();
+}
+
+void TZentoraForma::PokazStanKsef()
+{
+    const QString stan = StanKsef(Zentora);
+    LabKsef->setText(stan);
+    LabKsef->setToolTip(Pusty(Zentora.KsefWytworzono) ? stan
+                                                      : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
+    LabKsef->setAccessibleName(stan);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// KSeF in the editor: the "KSeF" page of the parameters dialog, the question about the
+// corrected invoice and the name of the XML file.
+
+#include "invoice/rekord.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+class TStronaKsef : public QWidget {
+    Q_OBJECT
+public:
+    explicit TStronaKsef(QWidget *rodzic = nullptr);
+    void IniNaEkran(const TiniZentora &ini);
+    void EkranNaIni(TiniZentora &ini) const;
+
+    QLineEdit *EdyKsefNip = nullptr;
+    QLineEdit *EdyKsefNazwa = nullptr;
+    QLineEdit *EdyKsefAdresL1 = nullptr;
+    QLineEdit *EdyKsefAdresL2 = nullptr;
+    QLineEdit *EdyKsefPodstawa = nullptr;
+};
+
+// Asks for the issue date and the KSeF number of the invoice a correction corrects; false
+// when the user gives up. The date must be a date, the number empty or a good KSeF number.
+bool PytajODaneKorygowanej(QWidget *wlasciciel, QString &data, QString &numer);
+
+// Asks for the KSeF number, starting with the current one; false when the user gives up.
+bool PytajONumerKsef(QWidget *wlasciciel, QString &numer);
+
+// The save dialog for the XML file, starting at `proponowana`; empty when the user gave up.
+QString NazwaPlikuKsefZDialogu(QWidget *wlasciciel, const QString &proponowana);

@@ -1,0 +1,149 @@
+// The KSeF command of the main window: the record as saving builds it, the questions it
+// asks and the XML file it writes.
+#include "controls/tokienka.h"
+#include "editor/poleedycji.h"
+#include "fakturaprzykladowa.h"
+#include "invoice/ksef.h"
+#include "invoice/plikfaktury.h"
+#include "oknotestowe.h"
+#include "pliktymczasowy.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+class TstEksportKsef : public QObject {
+    Q_OBJECT
+private slots:
+    void eksport_data();
+    void eksport();
+    void numerKsef();
+};
+
+void TstEksportKsef::eksport_data()
+{
+    QTest::addColumn<QString>("przypadek");
+    QTest::addColumn<QList<int>>("odpowiedzi");   // of the message boxes, in order
+    QTest::addColumn<QString>("komunikat");       // the last message ("@" the XML file)
+    QTest::addColumn<QString>("wXml");            // a text the XML holds; empty: no file
+    QTest::newRow("zapisano") << "dobry NIP" << QList<int>{} << "Zapisano fakturę w formacie KSeF (FA(3)):|@"
+                              << "<P_15>147.71</P_15>";
+    QTest::newRow("zły NIP, Anuluj") << "" << QList<int>{idCancel}
+                                     << "NIP nabywcy 1234567890 ma błędną cyfrę kontrolną.||Czy mimo to zapisać plik XML ?"
+                                     << "";
+    QTest::newRow("zły NIP, OK") << "" << QList<int>{idOK} << "Zapisano fakturę w formacie KSeF (FA(3)):|@"
+                                 << "<NIP>1234567890</NIP>";
+    QTest::newRow("korekta") << "korekta" << QList<int>{} << "Zapisano fakturę w formacie KSeF (FA(3)):|@"
+                             << "<DataWystFaKorygowanej>2018-03-01</DataWystFaKorygowanej>";
+    QTest::newRow("korekta, rezygnacja") << "korekta bez danych" << QList<int>{} << "" << "";
+    // the checks of saving come first: a bill with VAT rates is refused before the kind is
+    QTest::newRow("rachunek") << "rachunek" << QList<int>{}
+                              << "Rachunek nie może zawierać podatku VAT.|Wiersz 1 ma stawkę 23 % - dozwolona jest "
+                                 "tylko stawka 0 lub puste pole."
+                              << "";
+    QTest::newRow("bez podstawy zwolnienia") << "bez podstawy" << QList<int>{}
+                                             << "Faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia.|"
+                                                "Wpisz ją na stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”."
+                                             << "";
+    QTest::newRow("bez kupującego") << "bez kupującego" << QList<int>{} << "Brak firmy kupującego" << "";
+}
+
+void TstEksportKsef::eksport()
+{
+    QFETCH(QString, przypadek);
+    QFETCH(QList<int>, odpowiedzi);
+    QFETCH(QString, komunikat);
+    QFETCH(QString, wXml);
+    OknoTestowe t;
+    TZentoraForma *okno = t.okno;
+    if (przypadek != QLatin1String("bez podstawy"))
+        okno->IniZentora.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
+    TzentoraVat f = FakturaPrzykladowa();
+    if (przypadek == QLatin1String("dobry NIP") || przypadek.startsWith(QLatin1String("korekta")))
+        f.KupNip = QStringLiteral("526-587-76-35");
+    const QString fak = t.Plik(QStringLiteral("przyklad.FAK"));
+    ZapiszFakture(fak, f);
+    okno->OtworzPlik(fak);
+    if (przypadek.startsWith(QLatin1String("korekta"))) {
+        okno->cboZentora->setCurrentIndex(rFakKoryg);
+        okno->EdyFakKoryg->setText(QStringLiteral("10/FV/2018"));
+    } else if (przypadek == QLatin1String("rachunek")) {
+        okno->cboZentora->setCurrentIndex(rZwykly);
+    } else if (przypadek == QStringLiteral("bez kupującego")) {
+        t.Wpisz(okno->EdyFirma, QStringLiteral("   "));
+    }
+    QStringList propozycje;
+    const QString xml = t.Plik(QStringLiteral("wynik.xml"));
+    okno->Dialogi.PlikKsef = [&](QWidget *, const QString &p) {
+        propozycje.append(p);
+        return xml;
+    };
+    int pytania = 0;
+    okno->Dialogi.DaneKorygowanej = [&](QWidget *, QString &data, QString &numer) {
+        ++pytania;
+        data = QStringLiteral("01.03.2018");
+        numer.clear();
+        return przypadek != QLatin1String("korekta bez danych");
+    };
+    t.prezenter.odpowiedzi = odpowiedzi;
+    t.Wykonaj(okno->AcEksportKsef);
+
+    QCOMPARE(t.prezenter.ostatni(), QString(komunikat).replace(QLatin1Char('@'), xml));
+    QCOMPARE(pytania, przypadek.startsWith(QLatin1String("korekta")) ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(xml), !wXml.isEmpty());
+    if (wXml.isEmpty()) {
+        QVERIFY(okno->Zentora.KsefSkrot.isEmpty());
+        QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF: nie eksportowano"));
+        return;
+    }
+    // the working invoice remembers the export, which is an unsaved change
+    QCOMPARE(okno->Zentora.KsefSkrot, SkrotKsef(CzytajBajty(xml)));
+    QVERIFY(EksportAktualny(okno->Zentora));
+    QVERIFY(!FakturyRowne(okno->Zentora, okno->FaktRobo));
+    QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF: eksportowano, bez numeru"));
+    QCOMPARE(propozycje, QStringList{t.Plik(QStringLiteral("przyklad.xml"))});
+    QVERIFY(CzytajBajty(xml).contains(wXml.toUtf8()));
+    QProcess x;
+    x.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"),
+                                        QStringLiteral(ZENTORA_KSEF_SCHEMA), xml});
+    QVERIFY(x.waitForFinished(60000));
+    QVERIFY2(x.exitCode() == 0, x.readAllStandardError().constData());
+}
+
+void TstEksportKsef::numerKsef()
+{
+    OknoTestowe t;
+    TZentoraForma *okno = t.okno;
+    QStringList pokazane;
+    QStringList odpowiedzi{QStringLiteral("9876543210-20260102-0100001AF629-00"),
+                           QStringLiteral("9876543210-20260102-0100001AF629-46")};
+    okno->Dialogi.NumerKsef = [&](QWidget *, QString &numer) {
+        pokazane.append(numer);
+        if (odpowiedzi.isEmpty())
+            return false;
+        numer = odpowiedzi.takeFirst();
+        return true;
+    };
+    t.Wykonaj(okno->AcNumerKsef);   // no export yet: nothing to number
+    QVERIFY(t.prezenter.ostatni().startsWith(QStringLiteral("Faktury nie eksportowano do KSeF.")));
+    QVERIFY(pokazane.isEmpty());
+
+    okno->IniZentora.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
+    okno->Dialogi.PlikKsef = [&](QWidget *, const QString &) { return t.Plik(QStringLiteral("a.xml")); };
+    t.Wpisz(okno->EdyFirma, QStringLiteral("Firma"));
+    t.Wpisz(okno->EdyNip, QStringLiteral("526-587-76-35"));
+    t.WpiszPozycje(1, QStringLiteral("Usługa"), QStringLiteral("1"), QStringLiteral("10"));
+    t.Wykonaj(okno->AcEksportKsef);
+    QVERIFY2(QFileInfo::exists(t.Plik(QStringLiteral("a.xml"))), qPrintable(t.prezenter.teksty().join(QLatin1Char('\n'))));
+    t.Wykonaj(okno->AcNumerKsef);   // a wrong check first, then the right number
+    QCOMPARE(pokazane, (QStringList{QString(), QStringLiteral("9876543210-20260102-0100001AF629-00")}));
+    QVERIFY(t.prezenter.ostatni().contains(QStringLiteral("ma błędną sumę kontrolną (powinna być 46)")));
+    QCOMPARE(okno->Zentora.KsefNumer, QStringLiteral("9876543210-20260102-0100001AF629-46"));
+    QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF 9876543210-20260102-0100001AF629-46"));
+}
+
+QTEST_MAIN(TstEksportKsef)
+#include "tst_eksportksef.moc"
