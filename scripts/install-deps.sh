@@ -7,6 +7,7 @@ packages=(
   fontconfig fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
   qt6-translations-l10n
+  clang libclang-rt-14-dev libbenchmark-dev hyperfine jq time bsdextrautils
 )
 
 missing=()
