@@ -331,9 +331,17 @@ void Tdrukarka::ZakonczDokument()
     const QString tmp = m_plikTymczasowy;
     QFile zrodlo(tmp);
     QSaveFile cel(m_plikDocelowy);
-    const bool zapisane = udane && zrodlo.open(QIODevice::ReadOnly) && cel.open(QIODevice::WriteOnly) &&
-                          cel.write(zrodlo.readAll()) >= 0 && cel.commit();
-    const QString blad = cel.errorString();
+    QByteArray dane;
+    if (udane && zrodlo.open(QIODevice::ReadOnly))
+        dane = zrodlo.readAll();
+    // The PDF engine does not report a write that failed (a full disk, a size limit): a
+    // document cut short lacks its end-of-file marker and must not replace the old file.
+    const bool caly = dane.trimmed().endsWith("%%EOF");
+    // Unbuffered, so a write refused by the disk is seen here and not lost at commit.
+    const bool zapisane = caly && cel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                          && cel.write(dane) == dane.size() && cel.commit();
+    const QString blad = !caly ? QStringLiteral("Dokument nie został zapisany w całości (brak miejsca na dysku?).")
+                               : cel.errorString();
     zrodlo.close();
     UsunTymczasowy();
     if (!zapisane)

@@ -158,7 +158,8 @@ void TstCli::kodyWyjscia_data()
                               << "Wadliwa data sprzedaży - nie można sprawdzić stawek VAT\n";
     QTest::newRow("stawki sprzed 2011") << QStringList{"recompute", "@"} << staraData << 2 << "stawki to:  0%   7%   22%   3%";
     QTest::newRow("wersja") << QStringList{"show", "@"} << wersja << 3 << "Niepoprawna wersja faktury = 1";
-    QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3 << "Niepoprawna wersja faktury = 0";
+    QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3
+                                << "Nie znaleziono pliku faktury \"/nie/ma/takiego.FAK\".";
     QTest::newRow("show pokazuje zla stawke") << QStringList{"show", "@"} << zlaStawka << 0 << "";
     QTest::newRow("zapis do brakujacego folderu") << QStringList{"recompute", "@", "-o", "/nie/ma/out.FAK"} << przyklad << 3
                                                   << "Nie można zapisać pliku";

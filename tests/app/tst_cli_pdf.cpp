@@ -181,7 +181,7 @@ void TstCliPdf::kodyWyjscia_data()
                                    << 1 << "Dwie faktury dałyby ten sam plik przyklad.pdf";
     QTest::newRow("nieznana opcja") << QStringList{"pdf", p, "-o", "@/x.pdf", "--color"} << 1 << "Nieznana opcja --color.";
     QTest::newRow("brak faktury") << QStringList{"pdf", "@/brak.FAK", "-o", "@/x.pdf"} << 3
-                                  << "Niepoprawna wersja faktury = 0";
+                                  << "Nie znaleziono pliku faktury";
     QTest::newRow("brak katalogu wyjscia") << QStringList{"pdf", p, "-o", "/nie/ma/x.pdf"} << 3
                                            << "Nie można zapisać pliku \"/nie/ma/x.pdf\".";
 }
