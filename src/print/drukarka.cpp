@@ -252,6 +252,7 @@ void Tdrukarka::NowaStrona()
 {
     TestujAbort();
     const Tczcionka stara = WydajCzcionke();
+    m_kanwa->Oproznij();   // what was drawn belongs to the page that ends
     if (!m_drukarka->newPage()) {
         PrzerwijDokument();
         throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła kolejnej strony.").arg(FnazwaDrukarki));
@@ -321,6 +322,8 @@ void Tdrukarka::ZakonczDokument()
     m_otwarty = false;
     if (m_przerwany)
         return;
+    if (m_kanwa)
+        m_kanwa->Oproznij();
     const bool udane = m_painter && m_painter->end();
     if (m_plikTymczasowy.isEmpty()) {
         if (!udane)
