@@ -9,6 +9,7 @@ packages=(
   libxml2-utils pkg-config libqrencode-dev zbar-tools
   qt6-translations-l10n
   cups printer-driver-cups-pdf
+  clang libclang-rt-14-dev libbenchmark-dev hyperfine jq time bsdextrautils
 )
 
 missing=()

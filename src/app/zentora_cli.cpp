@@ -15,12 +15,15 @@
 
 #ifdef ZENTORA_Z_WYDRUKIEM
 #include "drukowanie_cli.h"
+#include "pdfwieluprocesami.h"
 #include "print/wydrukfaktury.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QSet>
+#include <QThread>
 #endif
 
 #include <QCoreApplication>
@@ -48,7 +51,8 @@ const char *const kPomoc =
 #ifdef ZENTORA_Z_WYDRUKIEM
     "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
     "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
-    "  zentora-cli pdf FILE.FAK... -d OUTDIR [options as above]\n"
+    "  zentora-cli pdf FILE.FAK... -d OUTDIR [-j N] [options as above]\n"
+    "              (-j: N processes at once, by default as many as the processor has cores)\n"
     ZENTORA_POMOC_DRUKOWANIA
 #endif
     "\n"
@@ -62,7 +66,7 @@ struct Argumenty {
     QString wyjscie, konfiguracja, dzis;
     bool json = false;
     // pdf
-    QString katalog, kopie, duplikat;
+    QString katalog, kopie, duplikat, zadania;
     bool podpis = false, marginesy = false;
 };
 
@@ -94,6 +98,8 @@ Argumenty Parsuj(const QStringList &a)
             w.dzis = wartosc();
         else if (x == QLatin1String("-d"))
             w.katalog = wartosc();
+        else if (x == QLatin1String("-j"))
+            w.zadania = wartosc();
         else if (x == QLatin1String("--copies"))
             w.kopie = wartosc();
         else if (x == QLatin1String("--duplicate"))
@@ -295,6 +301,24 @@ int Nowa(const Argumenty &a)
 }
 
 #ifdef ZENTORA_Z_WYDRUKIEM
+// The options of a pdf command but its files and -j, for the processes of a batch. The
+// warning about a missing signature picture has been given once here already.
+QStringList OpcjePdf(const Argumenty &a, bool podpis)
+{
+    QStringList o{QStringLiteral("-d"), a.katalog};
+    if (!a.konfiguracja.isEmpty())
+        o << QStringLiteral("--config") << a.konfiguracja;
+    if (!a.kopie.isEmpty())
+        o << QStringLiteral("--copies") << a.kopie;
+    if (!a.duplikat.isEmpty())
+        o << QStringLiteral("--duplicate") << a.duplikat;
+    if (podpis)
+        o << QStringLiteral("--signature");
+    if (a.marginesy)
+        o << QStringLiteral("--extra-margins");
+    return o;
+}
+
 int Pdf(const Argumenty &a)
 {
     if (a.pliki.isEmpty())
@@ -309,6 +333,13 @@ int Pdf(const Argumenty &a)
         kopie = a.kopie.toInt(&ok);
         if (!ok || kopie < 1 || kopie > 99)
             throw BladUzycia(QStringLiteral("Niepoprawna liczba egzemplarzy: %1 (oczekiwano 1..99).").arg(a.kopie));
+    }
+    int zadania = QThread::idealThreadCount();
+    if (!a.zadania.isEmpty()) {
+        bool ok = false;
+        zadania = a.zadania.toInt(&ok);
+        if (!ok || zadania < 1 || zadania > 64)
+            throw BladUzycia(QStringLiteral("Niepoprawna liczba procesów: %1 (oczekiwano 1..64).").arg(a.zadania));
     }
     double duplikat = 0;
     if (!a.duplikat.isEmpty()) {
@@ -344,6 +375,10 @@ int Pdf(const Argumenty &a)
         Komunikat(QStringLiteral("XNie można utworzyć katalogu %1").arg(a.katalog));
         return kBladPliku;
     }
+
+    zadania = ZadaniaDlaPartii(zadania, int(a.pliki.size()));
+    if (!a.katalog.isEmpty() && zadania > 1)
+        return PdfWieluProcesami(OpcjePdf(a, a.podpis && Niepusty(ini.IniPodpisBmp)), a.pliki, zadania);
 
     int wynik = kOk;
     for (int i = 0; i < a.pliki.size(); ++i) {
@@ -398,6 +433,9 @@ int main(int argc, char *argv[])
     // Drawing pages needs fonts and a paint system, but never a display.
     if (QStringList{"pdf", "print", "printers"}.contains(argumenty.value(1))) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The PDF engine writes its fonts in hash order; a fixed seed makes the same input give
+        // the same file in every run and in every process of a batch.
+        QHashSeed::setDeterministicGlobalSeed();
         g_komunikatyQt = qInstallMessageHandler(FiltrKomunikatowQt);
         app = std::make_unique<QGuiApplication>(argc, argv);
     }

@@ -4,6 +4,8 @@
 #include "common/teksty.h"
 #include "store/tservisini.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <memory>
 
 
@@ -111,6 +113,10 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
 
 void CzytajFakture(const QString &plik, TzentoraVat &dok)
 {
+    // A file gone since it was chosen (or a folder) would read as an empty store and be
+    // refused as a wrong version; say what happened, and leave the record as it was.
+    if (!QFileInfo(plik).isFile())
+        throw EMojeBledy(QStringLiteral("Nie znaleziono pliku faktury \"%1\".").arg(QDir::toNativeSeparators(plik)));
     dok.Czysc();
     QString tresc;
     IOfaktury(plik, dok, false, tresc, false);

@@ -258,6 +258,7 @@ void Tdrukarka::NowaStrona()
 {
     TestujAbort();
     const Tczcionka stara = WydajCzcionke();
+    m_kanwa->Oproznij();   // what was drawn belongs to the page that ends
     if (!m_drukarka->newPage()) {
         PrzerwijDokument();
         throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła kolejnej strony.").arg(FnazwaDrukarki));
@@ -327,6 +328,8 @@ void Tdrukarka::ZakonczDokument()
     m_otwarty = false;
     if (m_przerwany)
         return;
+    if (m_kanwa)
+        m_kanwa->Oproznij();
     const bool udane = m_painter && m_painter->end();
     if (m_plikTymczasowy.isEmpty()) {
         if (!udane)
@@ -340,9 +343,17 @@ void Tdrukarka::ZakonczDokument()
     const QString tmp = m_plikTymczasowy;
     QFile zrodlo(tmp);
     QSaveFile cel(m_plikDocelowy);
-    const bool zapisane = udane && zrodlo.open(QIODevice::ReadOnly) && cel.open(QIODevice::WriteOnly) &&
-                          cel.write(zrodlo.readAll()) >= 0 && cel.commit();
-    const QString blad = cel.errorString();
+    QByteArray dane;
+    if (udane && zrodlo.open(QIODevice::ReadOnly))
+        dane = zrodlo.readAll();
+    // The PDF engine does not report a write that failed (a full disk, a size limit): a
+    // document cut short lacks its end-of-file marker and must not replace the old file.
+    const bool caly = dane.trimmed().endsWith("%%EOF");
+    // Unbuffered, so a write refused by the disk is seen here and not lost at commit.
+    const bool zapisane = caly && cel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                          && cel.write(dane) == dane.size() && cel.commit();
+    const QString blad = !caly ? QStringLiteral("Dokument nie został zapisany w całości (brak miejsca na dysku?).")
+                               : cel.errorString();
     zrodlo.close();
     UsunTymczasowy();
     if (!zapisane)

@@ -13,6 +13,10 @@ QColor Kolor(TKolor k) { return QColor(int(k & 0xFF), int(k >> 8 & 0xFF), int(k 
 // Length of the dashes and gaps of a dashed line, in millimetres.
 constexpr qreal kKreskaMm = 1.5;
 constexpr qreal kPrzerwaMm = 0.8;
+
+// Widths kept per font; past that the font forgets them and starts again, so a long batch
+// of different invoices does not grow without bound.
+constexpr qsizetype kSzerokosciNaCzcionke = 20000;
 } // namespace
 
 void ZarejestrujZamienniki()
@@ -28,20 +32,32 @@ void ZarejestrujZamienniki()
 
 TKanwaQPainter::TKanwaQPainter(QPainter *painter) : m_painter(painter) { ZarejestrujZamienniki(); }
 
+TKanwaQPainter::~TKanwaQPainter() { Oproznij(); }
+
+void TKanwaQPainter::Oproznij()
+{
+    if (m_linie.isEmpty())
+        return;
+    if (m_painter->isActive()) {
+        if (m_painter->pen() != m_pioroLinii)
+            m_painter->setPen(m_pioroLinii);
+        m_painter->drawLines(m_linie);
+    }
+    m_linie.clear();
+}
+
 void TKanwaQPainter::UstawOdwzorowanie(int okno, int widok, TPoint poczatek)
 {
     TKanwa::UstawOdwzorowanie(okno, widok, poczatek);
-    m_font.reset();
-    m_miary.reset();
+    m_biezaca = nullptr;
 }
 
 void TKanwaQPainter::UstawCzcionke(const TFontKanwy &f)
 {
-    if (f == Czcionka() && m_font)
+    if (f == Czcionka() && m_biezaca)
         return;
     TKanwa::UstawCzcionke(f);
-    m_font.reset();
-    m_miary.reset();
+    m_biezaca = nullptr;
 }
 
 qreal TKanwaQPainter::DoX(qint32 x) const
@@ -66,10 +82,8 @@ QRectF TKanwaQPainter::DoUrzadzenia(const TRect &r) const
     return QRectF(QPointF(DoX(r.Left), DoY(r.Top)), QPointF(DoX(r.Right), DoY(r.Bottom)));
 }
 
-const QFont &TKanwaQPainter::Font()
+QFont TKanwaQPainter::NowyFont() const
 {
-    if (m_font)
-        return *m_font;
     const TFontKanwy &c = Czcionka();
     QFont f(c.nazwa);
     // Unhinted outlines scale linearly, so a line measures the same on every device.
@@ -87,53 +101,89 @@ const QFont &TKanwaQPainter::Font()
         if (komorka > 0)
             f.setPixelSize(qMax(1, qRound(piksele * f.pixelSize() / komorka)));
     }
-    m_font = f;
-    return *m_font;
+    return f;
 }
 
-const QFontMetricsF &TKanwaQPainter::Miary()
+QHash<TKanwaQPainter::KluczCzcionki, std::shared_ptr<TKanwaQPainter::CzcionkaUrzadzenia>> &TKanwaQPainter::Czcionki()
 {
-    // a pixel-sized font measures the same on every device, also once the painter has ended
-    if (!m_miary && m_painter->device())
-        m_miary.emplace(Font(), m_painter->device());
-    else if (!m_miary)
-        m_miary.emplace(Font());
-    return *m_miary;
+    static QHash<KluczCzcionki, std::shared_ptr<CzcionkaUrzadzenia>> czcionki;
+    return czcionki;
+}
+
+TKanwaQPainter::CzcionkaUrzadzenia &TKanwaQPainter::Biezaca()
+{
+    if (m_biezaca)
+        return *m_biezaca;
+    const TFontKanwy &c = Czcionka();
+    std::shared_ptr<CzcionkaUrzadzenia> &w =
+        Czcionki()[KluczCzcionki{c.nazwa, c.wysokosc, c.cechy, OknoOdwzorowania(), WidokOdwzorowania()}];
+    if (!w) {
+        const QFont f = NowyFont();
+        // A pixel-sized font measures the same on every device, also once the painter has
+        // ended, so what is measured on one device holds on the next.
+        const QFontMetricsF m = m_painter->device() ? QFontMetricsF(f, m_painter->device()) : QFontMetricsF(f);
+        w = std::make_shared<CzcionkaUrzadzenia>(CzcionkaUrzadzenia{f, m, m.ascent(), m.descent(), m.leading(), {}});
+    }
+    m_biezaca = w;
+    return *m_biezaca;
+}
+
+qreal TKanwaQPainter::Szerokosc(const QString &s)
+{
+    CzcionkaUrzadzenia &c = Biezaca();
+    const auto it = c.szerokosci.constFind(s);
+    if (it != c.szerokosci.constEnd())
+        return *it;
+    const qreal w = c.miary.horizontalAdvance(s);
+    if (c.szerokosci.size() >= kSzerokosciNaCzcionke)
+        c.szerokosci.clear();
+    c.szerokosci.insert(s, w);
+    return w;
 }
 
 TMetrykiTekstu TKanwaQPainter::Metryki()
 {
-    const QFontMetricsF &m = Miary();
-    return {ZUrzadzenia(std::round(m.ascent()) + std::round(m.descent())), ZUrzadzenia(std::round(m.leading()))};
+    const CzcionkaUrzadzenia &c = Biezaca();
+    return {ZUrzadzenia(std::round(c.ascent) + std::round(c.descent)), ZUrzadzenia(std::round(c.leading))};
 }
 
 qint32 TKanwaQPainter::SzerokoscTekstu(const QString &s)
 {
     if (s.isEmpty())
         return 0;
-    return ZUrzadzenia(Miary().horizontalAdvance(s));
+    return ZUrzadzenia(Szerokosc(s));
 }
 
 void TKanwaQPainter::PiszTekst(TPoint p, const QString &s, const TRect *klip)
 {
     if (s.isEmpty())
         return;
-    const QFontMetricsF &m = Miary();
+    const QColor kolor = Kolor(Czcionka().kolor);
+    // Text in the colour of the waiting lines, without a background, looks the same drawn
+    // before them or after; anything else keeps the order of the calls.
+    if (!Przezroczyste() || kolor != m_pioroLinii.color())
+        Oproznij();
+    const CzcionkaUrzadzenia &c = Biezaca();
     const QPointF lewyGorny(DoX(p.X), DoY(p.Y));
-    const QRectF komorka(lewyGorny, QSizeF(m.horizontalAdvance(s), m.ascent() + m.descent()));
-    m_painter->save();
+    const QRectF komorka(lewyGorny, QSizeF(Szerokosc(s), c.ascent + c.descent));
     // Clip only what sticks out; most texts fit and need no clip path in the output.
-    if (klip) {
-        const QRectF k = DoUrzadzenia(*klip);
-        if (!k.contains(komorka.adjusted(0.5, 0.5, -0.5, -0.5)))
-            m_painter->setClipRect(k);
+    const bool przytnij = klip && !DoUrzadzenia(*klip).contains(komorka.adjusted(0.5, 0.5, -0.5, -0.5));
+    if (przytnij) {
+        m_painter->save();
+        m_painter->setClipRect(DoUrzadzenia(*klip));
     }
     if (!Przezroczyste())
         m_painter->fillRect(komorka, Kolor(KolorTla()));
-    m_painter->setFont(Font());
-    m_painter->setPen(Kolor(Czcionka().kolor));
-    m_painter->drawText(QPointF(lewyGorny.x(), lewyGorny.y() + m.ascent()), s);
-    m_painter->restore();
+    // The painter's state changes only where it differs: every change is written into a
+    // PDF page, and a page holds hundreds of texts and lines.
+    if (m_painter->font() != c.font)
+        m_painter->setFont(c.font);
+    // text takes only the colour of the pen
+    if (m_painter->pen().color() != kolor || m_painter->pen().style() != Qt::SolidLine)
+        m_painter->setPen(kolor);
+    m_painter->drawText(QPointF(lewyGorny.x(), lewyGorny.y() + c.ascent), s);
+    if (przytnij)
+        m_painter->restore();
 }
 
 void TKanwaQPainter::RysujLinie(TPoint od, TPoint do_)
@@ -149,18 +199,31 @@ void TKanwaQPainter::RysujLinie(TPoint od, TPoint do_)
         const qreal jedn = w > 0 ? w : 1;
         pen.setDashPattern({kKreskaMm * dpi / 25.4 / jedn, kPrzerwaMm * dpi / 25.4 / jedn});
     }
-    m_painter->save();
-    m_painter->setPen(pen);
-    m_painter->drawLine(QPointF(DoX(od.X), DoY(od.Y)), QPointF(DoX(do_.X), DoY(do_.Y)));
-    m_painter->restore();
+    const QLineF linia(QPointF(DoX(od.X), DoY(od.Y)), QPointF(DoX(do_.X), DoY(do_.Y)));
+    if (!m_linie.isEmpty() && pen != m_pioroLinii)
+        Oproznij();
+    if (p.styl == psDash) {
+        // a dash pattern starts anew on every line, so dashed lines are drawn one by one
+        if (m_painter->pen() != pen)
+            m_painter->setPen(pen);
+        m_painter->drawLine(linia);
+        return;
+    }
+    m_pioroLinii = pen;
+    m_linie.append(linia);
 }
 
-void TKanwaQPainter::Wypelnij(const TRect &r, TKolor kolor) { m_painter->fillRect(DoUrzadzenia(r), Kolor(kolor)); }
+void TKanwaQPainter::Wypelnij(const TRect &r, TKolor kolor)
+{
+    Oproznij();
+    m_painter->fillRect(DoUrzadzenia(r), Kolor(kolor));
+}
 
 bool TKanwaQPainter::KopiujObraz(const QImage &obraz, const QRect &zrodlo, const TRect &cel)
 {
     if (obraz.isNull() || zrodlo.isEmpty() || !m_painter->isActive())
         return false;
+    Oproznij();
     // The part of the source outside the image stays blank: keep the scale, shrink the target.
     const QRect czesc = zrodlo.intersected(obraz.rect());
     if (czesc.isEmpty())

@@ -34,7 +34,9 @@ QByteArray KodujPlik(const QString &tekst, Kodowanie *kodowanie)
     case Kodowanie::Ansi: {
         bool ok = false;
         QByteArray b = Cp1250::Koduj(tekst, &ok);
-        if (ok)
+        // A text that starts with the bytes of a byte-order mark ("ď»ż", "˙ţ", "ţ˙") would be
+        // read back as another encoding; it goes as UTF-8 like a text Windows-1250 cannot hold.
+        if (ok && !b.startsWith("\xEF\xBB\xBF") && !b.startsWith("\xFF\xFE") && !b.startsWith("\xFE\xFF"))
             return b;
         *kodowanie = Kodowanie::Utf8;
         return KodujPlik(tekst, kodowanie);

@@ -197,7 +197,9 @@ void TvirIni::UpdateFile()
         const QByteArray bajty = KodujPlik(XtrescIni(), &k);
         QSaveFile f(Fplik);
         // the old file stays intact unless the new one was written completely
-        if (!f.open(QIODevice::WriteOnly) || f.write(bajty) != bajty.size() || !f.commit())
+        // unbuffered: a write the disk refuses (full, size limit) fails here instead of
+        // being dropped at commit, which would replace the file with an empty one
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bajty) != bajty.size() || !f.commit())
             throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(Fplik, f.errorString()));
         FKodowanie = k;
     } else if (FprocOutIn) {

@@ -212,7 +212,8 @@ void TstCli::kodyWyjscia_data()
     QTest::newRow("rachunek ze stawka") << QStringList{"recompute", "@"} << rachunek << 2
                                         << "Rachunek nie może zawierać podatku VAT.\nWiersz 1 ma stawkę 23 %";
     QTest::newRow("wersja") << QStringList{"show", "@"} << wersja << 3 << "Niepoprawna wersja faktury = 1";
-    QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3 << "Niepoprawna wersja faktury = 0";
+    QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3
+                                << "Nie znaleziono pliku faktury \"/nie/ma/takiego.FAK\".";
     QTest::newRow("show pokazuje zla stawke") << QStringList{"show", "@"} << zlaStawka << 0 << "";
     QTest::newRow("zapis do brakujacego folderu") << QStringList{"recompute", "@", "-o", "/nie/ma/out.FAK"} << przyklad << 3
                                                   << "Nie można zapisać pliku";

@@ -285,7 +285,7 @@ void TstCliCups::polecenia_data()
         << QStringList{"Nie ma drukarki \"nie-ma-takiej\".", "Dostępne drukarki:", "  " + kKolejka + "  (domyślna)"}
         << QStringList();
     QTest::newRow("brak pliku") << QStringList() << QStringList{"print", "nie-ma.FAK", "--printer", kKolejka} << 3
-                                << QString() << QStringList{"nie-ma.FAK: nie ma takiego pliku."} << QStringList();
+                                << QString() << QStringList{"nie-ma.FAK: Nie znaleziono pliku faktury \"nie-ma.FAK\"."} << QStringList();
     // CUPS takes the document over from Qt without Qt asking whether it was accepted
     QTest::newRow("kolejka odrzuca zadania")
         << QStringList{"cupsreject", kKolejka} << druk + QStringList{"--printer", kKolejka} << 3

@@ -88,7 +88,7 @@ void TstCliKsef::kodyWyjscia_data()
                                     << "Nieznana opcja --json." << QStringList{};
     QTest::newRow("zła data korygowanej") << QStringList{"ksef", "@/korekta.FAK", "-o", "@/x.xml", "--korygowana-data", "32.01.2018"}
                                           << 1 << "Niepoprawna data faktury korygowanej: 32.01.2018" << QStringList{};
-    QTest::newRow("brak pliku") << QStringList{"ksef", "@/nie-ma.FAK", "-o", "@/x.xml", "--config", "@/F.ini"} << 3 << "Niepoprawna wersja faktury"
+    QTest::newRow("brak pliku") << QStringList{"ksef", "@/nie-ma.FAK", "-o", "@/x.xml", "--config", "@/F.ini"} << 3 << "Nie znaleziono pliku faktury"
                                 << QStringList{};
     QTest::newRow("brak folderu wyniku") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/nie/ma/x.xml", "--config", "@/F.ini"} << 3
                                          << "Nie można zapisać pliku" << QStringList{};

@@ -35,6 +35,7 @@ private slots:
     void ekstraMarginesy();
     void podpisBezPliku();
     void wielePlikow();
+    void partiaWieluProcesami();
     void kodyWyjscia_data();
     void kodyWyjscia();
 
@@ -172,6 +173,41 @@ void TstCliPdf::wielePlikow()
                 .contains(QStringLiteral("Zentora   numer:  12/FV/2018")));
 }
 
+void TstCliPdf::partiaWieluProcesami()
+{
+    // enough files for three processes, two of them unreadable in different ways
+    QStringList pliki;
+    for (int i = 1; i <= 14; ++i) {
+        const QByteArray wersja = i == 2 ? "Wersja=9" : i == 11 ? "Wersja=7" : "Wersja=2";
+        pliki << Zmieniony(QStringLiteral("f%1.FAK").arg(i, 2, 10, QLatin1Char('0')),
+                           {{"NrFakt=12", "NrFakt=" + QByteArray::number(i)}, {"Wersja=2", wersja}});
+    }
+    WynikCli w[2];
+    QString katalogi[2];
+    for (int j = 0; j < 2; ++j) {
+        katalogi[j] = Plik(QStringLiteral("j%1").arg(j));
+        w[j] = UruchomCli(QStringList{QStringLiteral("pdf")} + pliki
+                          + QStringList{QStringLiteral("-d"), katalogi[j], QStringLiteral("-j"), j ? QStringLiteral("3") : QStringLiteral("1")});
+    }
+    QCOMPARE(w[1].kod, 3);
+    QCOMPARE(w[1].kod, w[0].kod);
+    // the same messages in the order of the files
+    QCOMPARE(w[1].bledy, w[0].bledy);
+    QVERIFY2(w[1].bledy.indexOf(QStringLiteral("f02.FAK: Niepoprawna wersja faktury = 9"))
+                 < w[1].bledy.indexOf(QStringLiteral("f11.FAK: Niepoprawna wersja faktury = 7")),
+             qPrintable(w[1].bledy));
+    const QStringList wyniki = QDir(katalogi[1]).entryList(QDir::Files);
+    QCOMPARE(wyniki.size(), 12);
+    QCOMPARE(QDir(katalogi[0]).entryList(QDir::Files), wyniki);
+    // the same files but for the moment they were made
+    const QRegularExpression data(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
+    for (const QString &n : wyniki) {
+        const QString a = QString::fromLatin1(CzytajBajty(QDir(katalogi[0]).filePath(n))).replace(data, QString());
+        const QString b = QString::fromLatin1(CzytajBajty(QDir(katalogi[1]).filePath(n))).replace(data, QString());
+        QVERIFY2(a == b, qPrintable(n));
+    }
+}
+
 void TstCliPdf::kodyWyjscia_data()
 {
     QTest::addColumn<QStringList>("argumenty");
@@ -190,9 +226,11 @@ void TstCliPdf::kodyWyjscia_data()
                                         << "Niepoprawna data duplikatu: 31.02.2018";
     QTest::newRow("te same nazwy") << QStringList{"pdf", p, QString(ZENTORA_EXAMPLES "/../examples/przyklad.FAK"), "-d", "@"}
                                    << 1 << "Dwie faktury dałyby ten sam plik przyklad.pdf";
+    QTest::newRow("zla liczba procesow") << QStringList{"pdf", p, "-d", "@", "-j", "0"} << 1
+                                         << "Niepoprawna liczba procesów: 0 (oczekiwano 1..64).";
     QTest::newRow("nieznana opcja") << QStringList{"pdf", p, "-o", "@/x.pdf", "--color"} << 1 << "Nieznana opcja --color.";
     QTest::newRow("brak faktury") << QStringList{"pdf", "@/brak.FAK", "-o", "@/x.pdf"} << 3
-                                  << "Niepoprawna wersja faktury = 0";
+                                  << "Nie znaleziono pliku faktury";
     QTest::newRow("brak katalogu wyjscia") << QStringList{"pdf", p, "-o", "/nie/ma/x.pdf"} << 3
                                            << "Nie można zapisać pliku \"/nie/ma/x.pdf\".";
 }

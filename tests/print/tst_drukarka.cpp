@@ -446,6 +446,7 @@ void TstDrukarka::kanwaNaObrazie()
     k.UstawPioro(TPioro{3, psSolid, kCzarny});
     k.PrzesunDo(TPoint{0, 300});
     k.LiniaDo(TPoint{500, 300});
+    k.Oproznij();
     painter.end();
     QCOMPARE(obraz.pixelColor(236 + 354, 236 + 354), QColor(255, 0, 0));
     QCOMPARE(obraz.pixelColor(236 + 230, 236 + 230), QColor(Qt::white));

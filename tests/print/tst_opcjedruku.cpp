@@ -295,7 +295,7 @@ void TstOpcjeDruku::zlaDataDuplikatu()
         Wykonaj(d, QStringLiteral("D d31022018"));
         QTest::keyClick(d->EdyDupData, Qt::Key_Return);
         otwarty = d->isVisible();
-        [&] { QVERIFY(d->EdyDupData->hasFocus()); }();
+        [&] { QTRY_VERIFY(d->EdyDupData->hasFocus()); }();   // the dialog may become active only now
         d->EdyDupData->setXWartosc(KodujDate(2018, 2, 28, 0));
         QTest::keyClick(d->EdyDupData, Qt::Key_Return);
     });

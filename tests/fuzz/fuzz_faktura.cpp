@@ -1,0 +1,26 @@
+// The invoice reader from any bytes: either a record or a clean refusal (EMojeBledy), and
+// a record read, written and read again writes the same text.
+
+#include "wspolne.h"
+
+#include "common/bledy.h"
+#include "invoice/plikfaktury.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
+{
+    static const PlikRoboczy wejscie(".FAK"), wyjscie("-2.FAK");
+    wejscie.Zapisz(QByteArray(reinterpret_cast<const char *>(dane), qsizetype(rozmiar)));
+    TzentoraVat f;
+    try {
+        CzytajFakture(wejscie.Sciezka(), f);
+    } catch (const EMojeBledy &) {
+        return 0;
+    }
+    const QString t1 = TekstFaktury(f);
+    ZapiszFakture(wyjscie.Sciezka(), f);
+    TzentoraVat g;
+    CzytajFakture(wyjscie.Sciezka(), g);   // what was written must read without refusal
+    const QString t2 = TekstFaktury(g);
+    WYMAGAJ(t1 == t2, t1 + QStringLiteral("\n----\n") + t2);
+    return 0;
+}
