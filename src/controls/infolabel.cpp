@@ -59,28 +59,34 @@ TInfoLabel::TInfoLabel(const QString &tekst, QWidget *rodzic) : QLabel(rodzic)
     m_czcionka = font();
     m_kolorWlasny = ZQColor(palette().color(QPalette::WindowText));
     m_caption = tekst;
+    UstawTekst();
     Zastosuj();
 }
 
 void TInfoLabel::setXstylInfo(TstylInfoFont s) { m_styl = s; Zastosuj(); }
-void TInfoLabel::setXzlamTresc(bool v) { m_zlam = v; Zastosuj(); }
+void TInfoLabel::setXzlamTresc(bool v) { m_zlam = v; UstawTekst(); }
 void TInfoLabel::setXHtmlGreen(bool v) { m_green = v; Zastosuj(); }
 void TInfoLabel::setXHtmlPure(bool v) { m_pure = v; Zastosuj(); }
 void TInfoLabel::setXhtmlBold(bool v) { m_bold = v; Zastosuj(); }
 void TInfoLabel::setXgrupaTak(bool v) { m_grupa = v; Zastosuj(); }
-void TInfoLabel::setCaption(const QString &t) { m_caption = t; Zastosuj(); }
+void TInfoLabel::setCaption(const QString &t) { m_caption = t; UstawTekst(); }
 
 TKolor TInfoLabel::KolorTekstu() const { return KolorInfo(m_styl, m_green, m_pure, m_kolorWlasny); }
+QFont TInfoLabel::CzcionkaStylu() const { return CzcionkaInfo(m_styl, m_pure, m_bold, m_czcionka); }
 
-void TInfoLabel::Zastosuj()
+void TInfoLabel::UstawTekst()
 {
-    m_stosuje = true;
     QString t = m_caption;
     if (m_zlam)
         t.replace(QLatin1Char('|'), QLatin1Char('\n'));
     setTextFormat(Qt::PlainText);
     setText(t);
-    setFont(CzcionkaInfo(m_styl, m_pure, m_bold, m_czcionka));
+}
+
+void TInfoLabel::Zastosuj()
+{
+    m_stosuje = true;
+    setFont(CzcionkaStylu());
     QPalette p = palette();
     p.setColor(QPalette::WindowText, NaQColor(KolorTekstu()));
     setPalette(p);

@@ -46,13 +46,15 @@ public:
     bool XstanAktyw() const { return m_styl == TrekordInfoFont::styl_H_poklik; }
     bool XstanZakaz() const { return m_styl == TrekordInfoFont::styl_H_zakaz; }
 
-    // The colour the text is drawn in now.
-    TKolor KolorTekstu() const;
+    // The colour and font the text is drawn in now; a label with colours of its own changes them.
+    virtual TKolor KolorTekstu() const;
+    virtual QFont CzcionkaStylu() const;
 
 signals:
     void XnaKlik();
 
 protected:
+    QFont CzcionkaWlasna() const { return m_czcionka; }
     void enterEvent(QEnterEvent *e) override;
     void leaveEvent(QEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
@@ -60,10 +62,12 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
 
-private:
     bool Reaguje() const;
-    void Klik();
     void Zastosuj();
+
+private:
+    void Klik();
+    void UstawTekst();
 
     TstylInfoFont m_styl = TrekordInfoFont::styl_info1;
     bool m_zlam = false, m_green = false, m_pure = false, m_bold = false, m_grupa = false;
