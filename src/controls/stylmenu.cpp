@@ -180,6 +180,9 @@ void TStylPaskaAkcji::drawControl(ControlElement ce, const QStyleOption *opt, QP
             }
             // the base style draws check marks, icons, texts and shortcuts on our background
             kopia.state &= ~State_Selected;
+            // only a chosen item shows its mark; empty boxes in front of every month look unfinished
+            if (kopia.checkType != QStyleOptionMenuItem::NotCheckable && !kopia.checked)
+                kopia.checkType = QStyleOptionMenuItem::NotCheckable;
             const QColor tekst = Q(RGB(0, 0, 0)), zakazany = Q(m.TekstZakazany);
             for (QPalette::ColorRole rola : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
                 kopia.palette.setColor(QPalette::Active, rola, tekst);
