@@ -15,8 +15,8 @@ struct Wpis {
     TKolor oldBlue;
 };
 
-// Entries with their sa_Win10nor (also sa_VclCore) and sa_OldBlue colours; the XP, Windows 7
-// and Windows 8 styles share the Windows 10 tints.
+// Entries with their sa_Win10nor (also sa_VclCore) and sa_OldBlue colours; the XP blue, Windows 7
+// and Windows 8 styles share the Windows 10 tints, XP olive and silver recolour them (Przebarw).
 const Wpis kWpisy[] = {
     {1, RGB(206, 232, 253), RGB(196, 215, 245)},   {2, RGB(255, 228, 161), RGB(255, 228, 161)},
     {3, RGB(206, 232, 253), RGB(196, 215, 245)},   {17, RGB(200, 228, 250), RGB(200, 220, 250)},
@@ -42,8 +42,9 @@ const Wpis kWpisy[] = {
     {106, RGB(255, 238, 194), RGB(255, 238, 194)},
 };
 
-// Entries nobody names yet: a light tint of the window background family.
-constexpr TKolor kDomyslnyWpis = RGB(230, 240, 250);
+// The grids' five column colours (26..30): light tints that tell the columns apart.
+const TKolor kKolumny[5] = {RGB(232, 243, 253), RGB(255, 250, 228), RGB(234, 248, 234), RGB(252, 236, 236),
+                            RGB(240, 236, 252)};
 
 // Division rounded to the nearest integer, halves rounded down.
 int Dziel(long long a, long long b)
@@ -110,12 +111,78 @@ TKolor PrzesunJasnosc(TKolor c, int d)
 
 int Suma(TKolor c) { return Czerwony(c) + Zielony(c) + Niebieski(c); }
 
+// Hue (0..359, -1 for greys), saturation and value (0..255), as in the usual HSV model.
+void DoHsv(TKolor c, int &h, int &s, int &v)
+{
+    const Analiza a(c);
+    v = a.max();
+    const int d = a.max() - a.min();
+    s = v == 0 ? 0 : Dziel(qint64(d) * 255, v);
+    if (d == 0) {
+        h = -1;
+        return;
+    }
+    const int r = Czerwony(c), g = Zielony(c), b = Niebieski(c);
+    double hh;
+    if (a.poz[0] == 0)
+        hh = 60.0 * double(g - b) / d;
+    else if (a.poz[0] == 1)
+        hh = 120.0 + 60.0 * double(b - r) / d;
+    else
+        hh = 240.0 + 60.0 * double(r - g) / d;
+    h = (int(std::lround(hh)) % 360 + 360) % 360;
+}
+
+TKolor ZHsv(int h, int s, int v)
+{
+    s = std::clamp(s, 0, 255);
+    v = std::clamp(v, 0, 255);
+    if (h < 0 || s == 0)
+        return RGB(v, v, v);
+    const double hh = (h % 360) / 60.0;
+    const int i = int(hh);
+    const double f = hh - i, vs = v * (s / 255.0);
+    const int p = int(std::lround(v - vs)), q = int(std::lround(v - vs * f)), t = int(std::lround(v - vs * (1 - f)));
+    switch (i) {
+    case 0: return RGB(v, t, p);
+    case 1: return RGB(q, v, p);
+    case 2: return RGB(p, v, t);
+    case 3: return RGB(p, q, v);
+    case 4: return RGB(t, p, v);
+    default: return RGB(v, p, q);
+    }
+}
+
+// The olive and silver styles recolour the blue family of the palette (hues from cyan to
+// blue) into their own: olive greens and grey-violets; warm accents and greys stay as they are.
+TKolor Przebarw(TKolor c, TstylAplikacji styl)
+{
+    int h, s, v;
+    DoHsv(c, h, s, v);
+    if (h < 180 || h > 250)
+        return c;
+    if (styl == sa_XPolive)
+        return ZHsv(75 + (h - 205) / 4, s * 3 / 4, v * 94 / 100);
+    return ZHsv(245 + (h - 205) / 4, s * 3 / 10, v);
+}
+
+// The entries nobody names: light tints spread over the hue circle, one per entry, so that no
+// two neighbouring entries look alike.
+TKolor WpisWolny(int wpis)
+{
+    if (wpis >= 26 && wpis <= 30)
+        return kKolumny[wpis - 26];
+    return ZHsv(wpis * 47 % 360, 22, 250);
+}
+
 } // namespace
 
 TKolor ZKoloruBGR(quint32 bgr) { return RGB(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 
 void UstawStylAplikacji()
 {
+    if (ProcKolorPrzyciskuSystemu)
+        g_twarz = ProcKolorPrzyciskuSystemu();
     TstylAplikacji s = sa_Win10nor;
     const QOperatingSystemVersion v = QOperatingSystemVersion::current();
     if (v.type() == QOperatingSystemVersion::Windows) {
@@ -139,10 +206,15 @@ TKolor KolorStylu(int wpis, bool projekt)
     if (wpis < 1 || wpis > kWpisyPalety)
         return RGB(240, 240, 240);
     const TstylAplikacji styl = projekt ? sa_Win10nor : g_styl;
+    TKolor c = 0;
     for (const Wpis &w : kWpisy)
         if (w.nr == wpis)
-            return KolorNormalny(styl == sa_OldBlue ? w.oldBlue : w.win10);
-    return kDomyslnyWpis;
+            c = styl == sa_OldBlue ? w.oldBlue : w.win10;
+    if (c == 0)
+        c = styl == sa_OldBlue ? Przesun(WpisWolny(wpis), -6, 0, 0) : WpisWolny(wpis);
+    if (styl == sa_XPolive || styl == sa_XPsilver)
+        c = Przebarw(c, styl);
+    return KolorNormalny(c);
 }
 
 TKolor KolorNormalny(TKolor c) { return c == kKolorTwarzy ? g_twarz : c; }

@@ -27,6 +27,10 @@ enum TstylAplikacji { sa_OldBlue, sa_XPblue, sa_XPolive, sa_XPsilver, sa_Sys7nor
 
 inline constexpr int kWpisyPalety = 122;
 
+// The platform's button-face colour, set by the windowing layer; UstawStylAplikacji takes the
+// face colour from it.
+inline TKolor (*ProcKolorPrzyciskuSystemu)() = nullptr;
+
 // Chooses the style from the system (on Linux and macOS: sa_Win10nor).
 void UstawStylAplikacji();
 void UstawStyl(TstylAplikacji styl);

@@ -1,10 +1,13 @@
 #include "aplikacja.h"
 
+#include "kolory.h"
+
 #include "common/bledy.h"
 #include "common/komunikaty.h"
 #include "common/program.h"
 
 #include <QPointer>
+#include <QPalette>
 #include <QTimer>
 
 namespace {
@@ -31,7 +34,10 @@ bool ZdarzenieRysowania(QEvent::Type t)
 
 } // namespace
 
-TAplikacja::TAplikacja(int &argc, char **argv) : QApplication(argc, argv) {}
+TAplikacja::TAplikacja(int &argc, char **argv) : QApplication(argc, argv)
+{
+    ProcKolorPrzyciskuSystemu = [] { return ZQColor(QGuiApplication::palette().color(QPalette::Button)); };
+}
 
 void TAplikacja::PokazBiezacyWyjatek()
 {

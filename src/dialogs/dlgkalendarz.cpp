@@ -6,7 +6,9 @@
 
 #include "controls/forma.h"
 #include "controls/ikonyapli.h"
+#include "controls/panele.h"
 #include "controls/platforma.h"
+#include "controls/stylmenu.h"
 #include "polozenie.h"
 
 #include "common/daty.h"
@@ -18,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -32,40 +33,30 @@ QPointer<TDlgKalenUstaw> g_otwarty;
 
 QColor Q(TKolor c) { return QColor::fromRgb(Czerwony(c), Zielony(c), Niebieski(c)); }
 
-// The bars above and below the grid.
-class PasekGradientu : public QWidget {
-public:
-    explicit PasekGradientu(QWidget *rodzic) : QWidget(rodzic) { setAttribute(Qt::WA_OpaquePaintEvent); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter g(this);
-        TKolor start = 0, koniec = 0;
-        ParaGradientu(KolorStylu(1), 22, start, koniec);
-        QLinearGradient gr(0, 0, 0, height());
-        gr.setColorAt(0, Q(start));
-        gr.setColorAt(1, Q(koniec));
-        g.fillRect(rect(), gr);
-        g.setPen(Q(KolorStylu(20)));
-        g.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
+// The bars above and below the grid: a light shade of the window background, outlined.
+TGradPanel *PasekGradientu(QWidget *rodzic)
+{
+    auto *p = new TGradPanel(rodzic);
+    TKolor start = 0, koniec = 0;
+    ParaGradientu(KolorStylu(1), 22, start, koniec);
+    p->setGradient(1, start);
+    for (int i = 2; i <= 4; ++i)
+        p->setGradient(i, koniec);
+    p->setXgradient(true);
+    p->setXramaStyl(20);
+    p->setXrama(true);
+    return p;
+}
 
 // The frame around the grid.
-class PodkladSiatki : public QWidget {
-public:
-    explicit PodkladSiatki(QWidget *rodzic) : QWidget(rodzic) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter g(this);
-        g.setPen(Q(KolorStylu(20)));
-        g.setBrush(Q(KolorStylu(104)));
-        g.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
+TMojPodklad *PodkladSiatki(QWidget *rodzic)
+{
+    auto *p = new TMojPodklad(rodzic);
+    p->setXstylInny(true);
+    p->setXstylInnyNr(104);
+    p->setxObrysStyl(20);
+    return p;
+}
 
 QToolButton *Strzalka(QWidget *rodzic, int ikona, int bok, const QString &podpowiedz)
 {
@@ -87,9 +78,9 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     setAttribute(Qt::WA_OpaquePaintEvent);
     PrzygotujOkno(this);
 
-    m_pasekGorny = new PasekGradientu(this);
-    m_pasekDolny = new PasekGradientu(this);
-    m_podkladSiatki = new PodkladSiatki(this);
+    m_pasekGorny = PasekGradientu(this);
+    m_pasekDolny = PasekGradientu(this);
+    m_podkladSiatki = PodkladSiatki(this);
 
     m_siatka = new TmojKalendarz(m_podkladSiatki);
     m_siatka->setColor(KolorStylu(104));
@@ -118,7 +109,7 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     m_labelRok->setAlignment(Qt::AlignCenter);
     m_labelRok->setFont(fm);
 
-    m_popupMiesiace = new QMenu(this);
+    m_popupMiesiace = new TPopupActionBarEx(this);
     for (int m = 1; m <= 12; ++m) {
         QAction *a = m_popupMiesiace->addAction(kNazwyMiesiecyKalendarza[m - 1]);
         a->setData(m);

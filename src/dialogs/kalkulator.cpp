@@ -9,7 +9,9 @@
 #include "controls/forma.h"
 #include "dialogs/okienka.h"
 #include "controls/kolory.h"
+#include "controls/panele.h"
 #include "controls/platforma.h"
+#include "controls/stylmenu.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -84,15 +86,7 @@ QFont CzcionkaTasmy()
     return f;
 }
 
-void StylMenu(QMenu *menu)
-{
-    QPalette p = menu->palette();
-    p.setColor(QPalette::Window, NaQColor(KolorStylu(1)));
-    p.setColor(QPalette::Base, NaQColor(KolorStylu(1)));
-    p.setColor(QPalette::Highlight, NaQColor(KolorStylu(2)));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    menu->setPalette(p);
-}
+void StylMenu(QMenu *menu) { StylizujPaski(nullptr, {}, {menu}); }
 
 // Kinds of keys, each with its own colours.
 enum class Trodzaj { Cyfra, Dzialanie, Wynik, Pamiec, Kasuj, Tekst };
@@ -217,24 +211,19 @@ private:
 namespace {
 
 // The tape's background panel: a light gradient with a thin outline.
-class TpanelTasmy : public QWidget {
-public:
-    explicit TpanelTasmy(QWidget *rodzic) : QWidget(rodzic) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter g(this);
-        TKolor start = 0, koniec = 0;
-        ParaGradientu(KolorStylu(1), 22, start, koniec);
-        QLinearGradient gr(0, 0, 0, height());
-        gr.setColorAt(0, NaQColor(start));
-        gr.setColorAt(1, NaQColor(koniec));
-        g.fillRect(rect(), gr);
-        g.setPen(NaQColor(KolorStylu(20)));
-        g.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
+TGradPanel *TpanelTasmy(QWidget *rodzic)
+{
+    auto *p = new TGradPanel(rodzic);
+    TKolor start = 0, koniec = 0;
+    ParaGradientu(KolorStylu(1), 22, start, koniec);
+    p->setGradient(1, start);
+    for (int i = 2; i <= 4; ++i)
+        p->setGradient(i, koniec);
+    p->setXgradient(true);
+    p->setXramaStyl(20);
+    p->setXrama(true);
+    return p;
+}
 
 } // namespace
 
@@ -279,7 +268,7 @@ void TDlgKalkulat::FormCreate()
     m_wyswietlacz->installEventFilter(this);
     setFocusProxy(m_wyswietlacz);
 
-    m_panelTasmy = new TpanelTasmy(this);
+    m_panelTasmy = TpanelTasmy(this);
     m_tasma = new QListWidget(m_panelTasmy);
     m_tasma->setFont(CzcionkaTasmy());
     m_tasma->setFocusPolicy(Qt::NoFocus);

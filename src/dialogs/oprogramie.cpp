@@ -2,6 +2,7 @@
 
 #include "controls/forma.h"
 #include "controls/kolory.h"
+#include "controls/panele.h"
 #include "controls/platforma.h"
 
 #include <QDesktopServices>
@@ -54,67 +55,53 @@ void KolorTla(QWidget *w, const QColor &k)
 
 // ---------------------------------------------------------------- TetykietaLinku
 
-TetykietaLinku::TetykietaLinku(const QString &tekst, QWidget *rodzic) : QLabel(tekst, rodzic)
+TetykietaLinku::TetykietaLinku(const QString &tekst, QWidget *rodzic) : TInfoLabel(tekst, rodzic)
 {
-    setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setFont(Czcionka(QStringLiteral("Verdana"), 13, true));
-    Pokaz(false);
+    setXstylInfo(TrekordInfoFont::styl_H_normal);
+    connect(this, &TInfoLabel::XnaKlik, this, &TetykietaLinku::klik);
+}
+
+bool TetykietaLinku::Wskazany() const
+{
+    return XstylInfo() == TrekordInfoFont::styl_H_wskaz || XstylInfo() == TrekordInfoFont::styl_H_nacisk;
+}
+
+TKolor TetykietaLinku::KolorTekstu() const { return ZQColor(Wskazany() ? KolorWskazany() : m_normalny); }
+
+QFont TetykietaLinku::CzcionkaStylu() const
+{
+    QFont f = CzcionkaWlasna();
+    f.setUnderline(!Wskazany());
+    return f;
 }
 
 void TetykietaLinku::UstawKolorNormalny(const QColor &k)
 {
     m_normalny = k;
-    Pokaz(m_wskazany);
+    Zastosuj();
 }
 
 void TetykietaLinku::Pokaz(bool wskazany)
 {
-    m_wskazany = wskazany;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, wskazany ? KolorWskazany() : m_normalny);
-    setPalette(p);
-    QFont f = font();
-    f.setUnderline(!wskazany);
-    setFont(f);
-}
-
-void TetykietaLinku::enterEvent(QEnterEvent *e)
-{
-    Pokaz(true);
-    QLabel::enterEvent(e);
+    if (Reaguje())
+        setXstylInfo(wskazany ? TrekordInfoFont::styl_H_wskaz : TrekordInfoFont::styl_H_normal);
 }
 
 void TetykietaLinku::leaveEvent(QEvent *e)
 {
-    Pokaz(hasFocus());
-    m_wcisniety = false;
-    QLabel::leaveEvent(e);
+    TInfoLabel::leaveEvent(e);
+    if (hasFocus())
+        Pokaz(true);
 }
 
 void TetykietaLinku::mouseMoveEvent(QMouseEvent *e)
 {
-    if (!m_wskazany)
+    if (XstylInfo() == TrekordInfoFont::styl_H_normal)
         Pokaz(true);
-    QLabel::mouseMoveEvent(e);
-}
-
-void TetykietaLinku::mousePressEvent(QMouseEvent *e)
-{
-    m_wcisniety = e->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(e);
-}
-
-void TetykietaLinku::mouseReleaseEvent(QMouseEvent *e)
-{
-    const bool klikniety = m_wcisniety && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    m_wcisniety = false;
-    QLabel::mouseReleaseEvent(e);
-    if (klikniety)
-        emit klik();
+    TInfoLabel::mouseMoveEvent(e);
 }
 
 void TetykietaLinku::mouseDoubleClickEvent(QMouseEvent *e)
@@ -124,25 +111,16 @@ void TetykietaLinku::mouseDoubleClickEvent(QMouseEvent *e)
     e->accept();
 }
 
-void TetykietaLinku::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
-        emit klik();
-        return;
-    }
-    QLabel::keyPressEvent(e);
-}
-
 void TetykietaLinku::focusInEvent(QFocusEvent *e)
 {
     Pokaz(true);
-    QLabel::focusInEvent(e);
+    TInfoLabel::focusInEvent(e);
 }
 
 void TetykietaLinku::focusOutEvent(QFocusEvent *e)
 {
     Pokaz(underMouse());
-    QLabel::focusOutEvent(e);
+    TInfoLabel::focusOutEvent(e);
 }
 
 // ---------------------------------------------------------------- THelpLodrin
@@ -155,8 +133,9 @@ THelpLodrin::THelpLodrin(QWidget *wlasciciel)
     PrzygotujForme(this);
     KolorTla(this, QColor(206, 232, 253));
 
-    Panel1 = new QWidget(this);
-    KolorTla(Panel1, Qt::white);
+    auto *tlo = new TMojPanel(this);
+    tlo->setColor(RGB(255, 255, 255));
+    Panel1 = tlo;
     auto *u = new QVBoxLayout(Panel1);
     u->setContentsMargins(SkalujDpi(8), SkalujDpi(14), SkalujDpi(8), SkalujDpi(10));
     u->setSpacing(SkalujDpi(2));
@@ -192,7 +171,11 @@ THelpLodrin::THelpLodrin(QWidget *wlasciciel)
     u->addWidget(LabelAutor2);
     u->addStretch(1);
 
-    MojPanel1 = new QWidget(this);
+    auto *dolny = new TMojPanel(this);
+    dolny->setXliniaElem(2);
+    dolny->setXliniaAuto(true);
+    dolny->setXkolorAuto(3);
+    MojPanel1 = dolny;
     ButnOk = new QPushButton(QStringLiteral("OK"), MojPanel1);
     ButnOk->setDefault(true);
     ButnOk->setMinimumWidth(SkalujDpi(75));

@@ -2,6 +2,8 @@
 // The about box: the program, the product family, the maker's phones, mail and web
 // addresses (links) and the author.
 
+#include "controls/infolabel.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QLabel>
@@ -10,9 +12,10 @@
 class QPushButton;
 class QUrl;
 
-// A label that acts as a link: hand cursor, another colour without underline under the
-// mouse or with the keyboard focus, a click (or Enter or Space) emits klik().
-class TetykietaLinku : public QLabel {
+// The box's link: an information label in the hyperlink states, with the box's own colours
+// (blue at rest, orange without underline under the mouse or with the keyboard focus); a
+// click (or Enter or Space) emits klik().
+class TetykietaLinku : public TInfoLabel {
     Q_OBJECT
 public:
     explicit TetykietaLinku(const QString &tekst, QWidget *rodzic = nullptr);
@@ -20,21 +23,20 @@ public:
     // The colour of the link at rest.
     QColor KolorNormalny() const { return m_normalny; }
     void UstawKolorNormalny(const QColor &k);
-    bool Wskazany() const { return m_wskazany; }
+    bool Wskazany() const;
 
     static QColor KolorWskazany() { return QColor(255, 120, 0); }
+
+    TKolor KolorTekstu() const override;
+    QFont CzcionkaStylu() const override;
 
 signals:
     void klik();
 
 protected:
-    void enterEvent(QEnterEvent *e) override;
     void leaveEvent(QEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
 
@@ -42,8 +44,6 @@ private:
     void Pokaz(bool wskazany);
 
     QColor m_normalny = QColor(0, 102, 204);
-    bool m_wskazany = false;
-    bool m_wcisniety = false;
 };
 
 class THelpLodrin : public QDialog {

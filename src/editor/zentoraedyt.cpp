@@ -18,6 +18,8 @@
 #include "controls/ikonyapli.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
+#include "controls/panele.h"
+#include "controls/stylmenu.h"
 #include "controls/tokienka.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
@@ -48,8 +50,6 @@ int KontekstPomocyFaktury = 0;
 namespace {
 
 const QString kFiltrFaktur = QStringLiteral("Faktury ( *.FAK *.fak )");
-
-QString Rgb(TKolor k) { return QStringLiteral("rgb(%1,%2,%3)").arg(Czerwony(k)).arg(Zielony(k)).arg(Niebieski(k)); }
 
 // The folder of a file path, with a trailing separator.
 QString FolderPliku(const QString &sciezka)
@@ -87,7 +87,7 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSize(8);
     setFont(f);
-    auto *srodek = new QWidget(this);
+    auto *srodek = new TMojPanel(this);
     srodek->setObjectName(QStringLiteral("Srodek"));
     setCentralWidget(srodek);
     srodek->installEventFilter(this);
@@ -159,31 +159,11 @@ TZentoraForma::~TZentoraForma()
 
 void TZentoraForma::UstawWyglad()
 {
-    // The application's bar style: a gradient tool bar with a warm hot-track colour, a
-    // menu bar shaded across, light panels with a thin outline.
-    ToolBar1->setStyleSheet(QStringLiteral(
-        "QToolBar#ToolBar1 { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);"
-        " border: none; border-bottom: 1px solid %2; spacing: 1px; padding: 1px 2px; }"
-        "QToolBar#ToolBar1 QToolButton { border: 1px solid transparent; border-radius: 2px; padding: 1px; }"
-        "QToolBar#ToolBar1 QToolButton:hover { background: %3; border-color: %4; }"
-        "QToolBar#ToolBar1 QToolButton:checked { background: %5; border-color: %4; }"
-        "QToolBar#ToolBar1 QToolButton:pressed { background: %4; }"
-        "QToolBar#ToolBar1 QLabel { background: transparent; }")
-                                .arg(Rgb(KolorStylu(51)), Rgb(KolorStylu(52)), Rgb(KolorStylu(53)),
-                                     Rgb(KolorStylu(61)), Rgb(Pastel(KolorStylu(53), 200))));
-    MenuGlowne->setStyleSheet(QStringLiteral(
-        "QMenuBar#MenuGlowne { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 %1, stop:1 %2); }"
-        "QMenuBar#MenuGlowne::item { background: transparent; padding: 3px 8px; }"
-        "QMenuBar#MenuGlowne::item:selected { background: %3; border: 1px solid %4; }")
-                                  .arg(Rgb(KolorStylu(57)), Rgb(KolorStylu(58)), Rgb(KolorStylu(2)), Rgb(KolorStylu(61))));
-    PanNaglowek->setAutoFillBackground(true);
-    QPalette p = PanNaglowek->palette();
-    p.setColor(QPalette::Window, NaQColor(KolorStylu(3)));
-    PanNaglowek->setPalette(p);
-    QPalette c = centralWidget()->palette();
-    c.setColor(QPalette::Window, NaQColor(Pastel(KolorStylu(3), 160)));
-    centralWidget()->setAutoFillBackground(true);
-    centralWidget()->setPalette(c);
+    // The program's bar style: a gradient tool bar with a warm hot-track colour, the menu bar
+    // shaded across on its panel, light panels.
+    StylizujPaski(MenuGlowne, {ToolBar1});
+    static_cast<TMojPanel *>(PanNaglowek)->setXkolorAuto(3);
+    static_cast<TMojPanel *>(centralWidget())->setColor(Pastel(KolorStylu(3), 160));
 }
 
 void TZentoraForma::UstawKolejnoscTab()

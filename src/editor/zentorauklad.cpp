@@ -10,11 +10,13 @@
 #include "controls/forma.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
+#include "controls/panele.h"
 #include "controls/tokienka.h"
 #include "invoice/rekord.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -143,7 +145,13 @@ void TZentoraForma::UtworzAkcje()
 
 void TZentoraForma::UtworzMenu()
 {
-    MenuGlowne = menuBar();
+    auto *panelMenu = new TGradPanel(this);
+    panelMenu->setObjectName(QStringLiteral("PanMenu"));
+    MenuGlowne = new QMenuBar(panelMenu);
+    auto *ulozenie = new QHBoxLayout(panelMenu);
+    ulozenie->setContentsMargins(0, 0, 0, 0);
+    ulozenie->addWidget(MenuGlowne);
+    setMenuWidget(panelMenu);
     MenuGlowne->setObjectName(QStringLiteral("MenuGlowne"));
     QMenu *plik = MenuGlowne->addMenu(QStringLiteral("&Plik"));
     plik->addActions({AcNowa, AcOtworz, AcZapisz, AcZapiszJako});
@@ -206,7 +214,7 @@ void TZentoraForma::UtworzPasek()
 
 void TZentoraForma::UtworzNaglowek()
 {
-    PanNaglowek = new QWidget(centralWidget());
+    PanNaglowek = new TMojPanel(centralWidget());
     PanNaglowek->setObjectName(QStringLiteral("PanNaglowek"));
     QWidget *p = PanNaglowek;
     EdyFirma = new TPoleEdycji(100, p);

@@ -1,6 +1,7 @@
 #include "dlgdrukstop.h"
 
 #include "common/program.h"
+#include "controls/panele.h"
 #include "drukarka.h"
 
 #include <QCloseEvent>
@@ -37,6 +38,10 @@ TDLgDrukStop::TDLgDrukStop(QWidget *parent)
     setFont(f);
     setFixedSize(232, 203);
     setWindowTitle(TytulAplikacji());
+    // the light dialog background of the program under the panels
+    auto *tlo = new TMojPanel(this);
+    tlo->setXkolorAuto(3);
+    tlo->setGeometry(rect());
 
     Panel1 = Panel(this, 0, 19);
     Panel1->setText(QStringLiteral("Drukowany(a)"));

@@ -8,6 +8,7 @@
 #include "common/teksty.h"
 #include "controls/forma.h"
 #include "controls/kolory.h"
+#include "controls/panele.h"
 #include "controls/platforma.h"
 #include "controls/tokienka.h"
 
@@ -17,7 +18,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -110,6 +110,17 @@ TZentoraDialDruk::TZentoraDialDruk(QWidget *wlasciciel, const TzentoraVat *Fakt,
 {
     setWindowTitle(QStringLiteral("Drukowanie faktury"));
     PrzygotujForme(this);   // the font first, so that the controls are measured in it
+    // the form's background: darker at both edges and lighter in the middle
+    auto *GradPanel1 = new TGradPanel(this);
+    GradPanel1->setObjectName(QStringLiteral("GradPanel1"));
+    GradPanel1->setColor(KolorStylu(3));
+    GradPanel1->setXgradient(true);
+    GradPanel1->setXgradProc(50);
+    GradPanel1->setXpoziomo(true);
+    GradPanel1->setXrelatywnie(true);
+    GradPanel1->setXwarGrad(1, -5);
+    GradPanel1->setXwarGrad(2, 35);
+    GradPanel1->setXwarGrad(3, -5);
 
     Label2 = new QLabel(QStringLiteral("Liczba egzemplarzy"), this);
     ComboKopie = new QComboBox(this);
@@ -217,22 +228,13 @@ void TZentoraDialDruk::FormCreate()
     PrzypiszPopupOknu(this);
     const QSize s = sizeHint();
     setFixedSize(std::max(SkalujDpi(350), s.width()), std::max(SkalujDpi(220), s.height()));
+    if (auto *tlo = findChild<TGradPanel *>(QStringLiteral("GradPanel1")))
+        tlo->setGeometry(rect());
     // Enter prints: the focus starts on the default button.
     BtnOk->setFocus();
 }
 
 void TZentoraDialDruk::Przypisz_ContextPopUpOknomEdycji() { PrzypiszPopupOknu(this); }
-
-void TZentoraDialDruk::paintEvent(QPaintEvent *)
-{
-    // A horizontal gradient, darker at both edges and lighter in the middle.
-    const TKolor baza = KolorStylu(3);
-    QLinearGradient g(0, 0, width(), 0);
-    g.setColorAt(0, NaQColor(KolorWzgledny(baza, -5)));
-    g.setColorAt(0.5, NaQColor(KolorWzgledny(baza, 35)));
-    g.setColorAt(1, NaQColor(KolorWzgledny(baza, -5)));
-    QPainter(this).fillRect(rect(), g);
-}
 
 void TZentoraDialDruk::cbDuplikatClick()
 {

@@ -50,9 +50,6 @@ public:
 public slots:
     void accept() override;
 
-protected:
-    void paintEvent(QPaintEvent *e) override;
-
 private:
     void FormCreate();
     // Puts the dialog's current choices into the print options (for the preview and PDF).

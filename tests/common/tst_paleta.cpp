@@ -1,5 +1,6 @@
 #include "common/paleta.h"
 
+#include <QSet>
 #include <QTest>
 
 Q_DECLARE_METATYPE(TKolor)
@@ -13,6 +14,9 @@ private slots:
     void operacje_data();
     void operacje();
     void kolorTwarzy();
+    void rodzinyStylow_data();
+    void rodzinyStylow();
+    void twarzZPlatformy();
     void kolorBGR();
 };
 
@@ -69,6 +73,55 @@ void TstPaleta::operacje()
     QFETCH(TKolor, wynik);
     QFETCH(TKolor, oczekiwany);
     QCOMPARE(wynik, oczekiwany);
+}
+
+void TstPaleta::rodzinyStylow_data()
+{
+    QTest::addColumn<int>("styl");
+    QTest::addColumn<int>("wpis");
+    QTest::addColumn<QString>("rodzina");
+    QTest::newRow("olive: tlo") << int(sa_XPolive) << 1 << "oliwka";
+    QTest::newRow("olive: obrys") << int(sa_XPolive) << 19 << "oliwka";
+    QTest::newRow("olive: pasek") << int(sa_XPolive) << 52 << "oliwka";
+    QTest::newRow("olive: zaznaczenie zostaje") << int(sa_XPolive) << 2 << "cieply";
+    QTest::newRow("silver: tlo") << int(sa_XPsilver) << 1 << "fiolet";
+    QTest::newRow("silver: obrys") << int(sa_XPsilver) << 19 << "fiolet";
+    QTest::newRow("silver: uwaga zostaje") << int(sa_XPsilver) << 45 << "cieply";
+    QTest::newRow("win10: tlo") << int(sa_Win10nor) << 1 << "niebieski";
+}
+
+void TstPaleta::rodzinyStylow()
+{
+    QFETCH(int, styl);
+    QFETCH(int, wpis);
+    QFETCH(QString, rodzina);
+    UstawStyl(static_cast<TstylAplikacji>(styl));
+    const TKolor k = KolorStylu(wpis);
+    const int r = Czerwony(k), g = Zielony(k), b = Niebieski(k);
+    if (rodzina == u"oliwka")   // green over blue, red close to green
+        QVERIFY2(g >= r && r > b && g - r < (g - b) / 2 + 1, qPrintable(QString("%1 %2 %3").arg(r).arg(g).arg(b)));
+    else if (rodzina == u"fiolet")   // blue first, then red, weakly coloured
+        QVERIFY2(b >= r && r >= g && NasycenieProc(k) < 25, qPrintable(QString("%1 %2 %3").arg(r).arg(g).arg(b)));
+    else if (rodzina == u"cieply")
+        QVERIFY(r > b);
+    else
+        QVERIFY(b > r);
+    // the grids' column colours (26..30) differ from one another in every style
+    QSet<TKolor> kolumny;
+    for (int i = 26; i <= 30; ++i)
+        kolumny.insert(KolorStylu(i));
+    QCOMPARE(kolumny.size(), 5);
+    QVERIFY(!kolumny.contains(KolorStylu(1)));
+}
+
+void TstPaleta::twarzZPlatformy()
+{
+    ProcKolorPrzyciskuSystemu = [] { return RGB(230, 225, 220); };
+    UstawStylAplikacji();
+    ProcKolorPrzyciskuSystemu = nullptr;
+    QCOMPARE(StylAplikacji(), sa_Win10nor);
+    QCOMPARE(KolorNormalny(kKolorTwarzy), RGB(230, 225, 220));
+    UstawKolorTwarzy(RGB(240, 240, 240));
 }
 
 void TstPaleta::kolorTwarzy()

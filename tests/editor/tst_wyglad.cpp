@@ -6,6 +6,7 @@
 #include "oknotestowe.h"
 
 #include "controls/justgrid.h"
+#include "controls/panele.h"
 #include "controls/tokienka.h"
 #include "editor/fakparam.h"
 #include "editor/poleedycji.h"
@@ -101,7 +102,10 @@ void TstWyglad::menuIPasek()
 {
     OknoTestowe t;
     QStringList menu;
-    for (QAction *a : t.okno->menuBar()->actions())
+    // the menu bar lies on its gradient panel, so QMainWindow::menuBar() is not it
+    QVERIFY(qobject_cast<TGradPanel *>(t.okno->menuWidget()));
+    QCOMPARE(t.okno->MenuGlowne->parentWidget(), t.okno->menuWidget());
+    for (QAction *a : t.okno->MenuGlowne->actions())
         menu.append(a->text() + QLatin1Char(':') + Wpisy(a->menu()).join(QLatin1Char(' ')));
     QCOMPARE(menu, (QStringList{
                        QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcZamknij"),

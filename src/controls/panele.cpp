@@ -1,0 +1,411 @@
+#include "panele.h"
+
+#include "kolory.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr TKolor kKolorOkna = 0x80000005u;   // the window colour
+
+bool WpisPalety(int wpis) { return wpis >= 1 && wpis <= kWpisyPalety; }
+
+// One channel between a and b at step i of n (i = 0 gives a, i = n gives b), rounded.
+int Kanal(int a, int b, int i, int n) { return a + ((b - a) * 2 * i + (b >= a ? n : -n)) / (2 * n); }
+
+TKolor Miedzy(TKolor a, TKolor b, int i, int n)
+{
+    if (n <= 0)
+        return b;
+    return RGB(Kanal(Czerwony(a), Czerwony(b), i, n), Kanal(Zielony(a), Zielony(b), i, n),
+               Kanal(Niebieski(a), Niebieski(b), i, n));
+}
+
+} // namespace
+
+bool MotywAktywny() { return StylAplikacji() != sa_OldBlue; }
+
+void ZastosujPresetGradientu(TopisGradientu &o)
+{
+    auto kol = [&o](int wpis) { return KolorStylu(wpis, o.FazaProj); };
+    switch (o.NrTAG) {
+    case -1:
+    case -2: {
+        o.relatyw = false;
+        const TKolor k52 = kol(52);
+        if (o.NrTAG == -1) {
+            o.kolGrad = {kol(51), k52, k52, k52};
+        } else {
+            const TKolor inny = Przesun(k52, -35, 200, 0);
+            o.kolGrad = {Pastel(k52, 220), inny, inny, inny};
+        }
+        o.gradProc = o.gradProc2 = 100;
+        o.KolorRel = Srednia(o.kolGrad[0], o.kolGrad[1]);
+        break;
+    }
+    case -3:
+        o.relatyw = false;
+        o.Gradient = MotywAktywny();
+        o.poziomo = true;
+        o.kolGrad = {kol(57), kol(58), kol(58), kol(58)};
+        o.gradProc = o.gradProc2 = 100;
+        o.KolorRel = kol(1);
+        break;
+    default:
+        if (o.NrTAG > 0 && o.relatyw)
+            o.KolorRel = kol(o.NrTAG);
+        break;
+    }
+}
+
+void RysujGradient(TopisGradientu &o, QPainter &p, const QRect &r)
+{
+    if (r.isEmpty())
+        return;
+    o.Zakazano = o.GradOldNie && !MotywAktywny();
+    const TKolor baza = KolorNormalny(o.KolorRel);
+    if (!o.Gradient || o.Zakazano) {
+        p.fillRect(r, NaQColor(baza));
+        return;
+    }
+    const int dl = o.poziomo ? r.width() : r.height();
+    o.punkty[0] = 0;
+    o.punkty[1] = std::clamp(dl * std::clamp(o.gradProc, 1, 100) / 100, 0, dl);
+    o.punkty[2] = std::clamp(dl * std::clamp(o.gradProc2, 1, 100) / 100, o.punkty[1], dl);
+    o.punkty[3] = dl;
+    auto kolor = [&o, baza](int k) { return o.relatyw ? KolorWzgledny(baza, o.warGrad[k]) : KolorNormalny(o.kolGrad[k]); };
+    o.kolory[0] = qint32(kolor(0));
+    for (int k = 1; k < 4; ++k) {
+        o.kolory[k] = o.punkty[k] == o.punkty[k - 1] ? o.kolory[k - 1] : qint32(kolor(k));
+        const int od = o.punkty[k - 1], n = o.punkty[k] - od;
+        if (n <= 0)
+            continue;
+        const TKolor a = TKolor(o.kolory[k - 1]), b = TKolor(o.kolory[k]);
+        for (int i = 0; i < n; ++i) {
+            // the band's last line carries the end colour itself
+            const QColor c = NaQColor(i == n - 1 ? b : Miedzy(a, b, i, n));
+            if (o.poziomo)
+                p.fillRect(QRect(r.left() + od + i, r.top(), 1, r.height()), c);
+            else
+                p.fillRect(QRect(r.left(), r.top() + od + i, r.width(), 1), c);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TPanelBazowy::TPanelBazowy(QWidget *rodzic) : QWidget(rodzic) {}
+
+void TPanelBazowy::setCaption(const QString &t) { m_caption = t; Zmieniono(); }
+void TPanelBazowy::setColor(TKolor c) { m_kolor = c; Zmieniono(); }
+void TPanelBazowy::setTag(int t) { m_tag = t; Zmieniono(); }
+void TPanelBazowy::setBevelOuter(TBevelPanelu b) { m_bevelZew = b; Zmieniono(); }
+void TPanelBazowy::setBevelInner(TBevelPanelu b) { m_bevelWew = b; Zmieniono(); }
+void TPanelBazowy::setBorderWidth(int w) { m_ramka = std::max(0, w); Zmieniono(); }
+void TPanelBazowy::setAlignment(Qt::Alignment a) { m_wyrownanie = a; Zmieniono(); }
+
+void TPanelBazowy::RysujBevel(QPainter &p, QRect &r, TBevelPanelu b)
+{
+    if (b == bvNone || r.isEmpty())
+        return;
+    const QColor jasny = NaQColor(0x80000014u), ciemny = NaQColor(0x80000010u);   // highlight, shadow
+    const QColor gl = b == bvRaised ? jasny : ciemny, dp = b == bvRaised ? ciemny : jasny;
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), gl);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), gl);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), dp);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), dp);
+    r.adjust(1, 1, -1, -1);
+}
+
+void TPanelBazowy::RysujLinie(QPainter &p, const QRect &r, int e, const QColor &k)
+{
+    if (e & 1)
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k);
+    if (e & 2)
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k);
+    if (e & 4)
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k);
+    if (e & 8)
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k);
+}
+
+void TPanelBazowy::RysujNapis(QPainter &p, const QRect &r, bool wieleLinii)
+{
+    if (m_caption.isEmpty())
+        return;
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.setFont(font());
+    if (wieleLinii) {
+        QString t = m_caption;
+        t.replace(QLatin1Char('|'), QLatin1Char('\n'));
+        p.drawText(r, int((m_wyrownanie & Qt::AlignHorizontal_Mask) | Qt::AlignTop) | Qt::TextWordWrap, t);
+    } else {
+        p.drawText(r, int((m_wyrownanie & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter) | Qt::TextSingleLine, m_caption);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TMojPanel::TMojPanel(QWidget *rodzic) : TPanelBazowy(rodzic) {}
+
+void TMojPanel::setXkolorAuto(int wpis)
+{
+    m_kolorAuto = WpisPalety(wpis) ? wpis : 0;
+    if (m_kolorAuto > 0) {
+        m_relatywnie = false;
+        m_warTlo = 0;
+    }
+    Zmieniono();
+}
+
+void TMojPanel::setXrelatywnie(bool v)
+{
+    m_relatywnie = v;
+    if (v)
+        m_kolorAuto = 0;
+    Zmieniono();
+}
+
+void TMojPanel::setXwarTlo(int v)
+{
+    m_warTlo = v;
+    if (v != 0)
+        m_kolorAuto = 0;
+    Zmieniono();
+}
+
+void TMojPanel::setXobrysTak(bool v) { m_obrysTak = v; Zmieniono(); }
+void TMojPanel::setXobrys(int nr, TKolor c) { m_obrys[std::clamp(nr, 1, 4) - 1] = c; Zmieniono(); }
+void TMojPanel::setXramkaTak(bool v) { m_ramkaTak = v; Zmieniono(); }
+void TMojPanel::setXramka(int nr, TKolor c) { m_ramkaKol[std::clamp(nr, 1, 4) - 1] = c; Zmieniono(); }
+
+void TMojPanel::setXliniaAuto(bool v)
+{
+    m_liniaAuto = v;
+    if (v) {
+        m_bevelZew = bvRaised;
+        m_obrysTak = true;
+        m_obrys.fill(kKolorTwarzy);
+        m_ramkaKol.fill(kKolorTwarzy);
+    }
+    Zmieniono();
+}
+
+void TMojPanel::setXliniaStyl(int wpis) { m_liniaStyl = WpisPalety(wpis) ? wpis : 19; Zmieniono(); }
+void TMojPanel::setXliniaElem(int e) { m_liniaElem = std::clamp(e, 0, 15); Zmieniono(); }
+void TMojPanel::setXmargines(bool v) { m_margines = v; Zmieniono(); }
+void TMojPanel::setXblokTekstu(bool v) { m_blokTekstu = v; Zmieniono(); }
+
+TKolor TMojPanel::KolorTla() const
+{
+    if (m_kolorAuto > 0)
+        return KolorStylu(m_kolorAuto);
+    if (m_relatywnie)
+        return KolorWzgledny(kKolorTwarzy, m_warTlo);
+    return KolorNormalny(m_kolor);
+}
+
+void TMojPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QRect r = rect();
+    p.fillRect(r, NaQColor(KolorTla()));
+    auto linie = [&p](QRect &w, const std::array<TKolor, 4> &k) {
+        if (w.isEmpty())
+            return;
+        p.fillRect(QRect(w.left(), w.top(), 1, w.height()), NaQColor(k[3]));
+        p.fillRect(QRect(w.left(), w.top(), w.width(), 1), NaQColor(k[2]));
+        p.fillRect(QRect(w.right(), w.top(), 1, w.height()), NaQColor(k[1]));
+        p.fillRect(QRect(w.left(), w.bottom(), w.width(), 1), NaQColor(k[0]));
+        w.adjust(1, 1, -1, -1);
+    };
+    if (m_liniaAuto) {
+        RysujLinie(p, r, m_liniaElem, NaQColor(KolorStylu(m_liniaStyl)));
+        r.adjust(1, 1, -1, -1);
+    } else if (m_obrysTak && m_bevelZew != bvNone) {
+        linie(r, m_obrys);
+    } else {
+        RysujBevel(p, r, m_bevelZew);
+    }
+    r.adjust(m_ramka, m_ramka, -m_ramka, -m_ramka);
+    if (m_ramkaTak && m_bevelWew != bvNone)
+        linie(r, m_ramkaKol);
+    else
+        RysujBevel(p, r, m_bevelWew);
+    if (m_margines)
+        r.adjust(4, 3, -5, -3);
+    RysujNapis(p, r, m_blokTekstu);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TMojPodklad::TMojPodklad(QWidget *rodzic) : TPanelBazowy(rodzic) {}
+
+void TMojPodklad::setXstylInny(bool v)
+{
+    m_stylInny = v;
+    if (v)
+        m_tylkoRama = false;
+    Zmieniono();
+}
+
+void TMojPodklad::setXstylInnyNr(int wpis) { m_stylInnyNr = WpisPalety(wpis) ? wpis : 17; Zmieniono(); }
+
+void TMojPodklad::setXtylkoRama(bool v)
+{
+    m_tylkoRama = v;
+    if (v)
+        m_stylInny = false;
+    Zmieniono();
+}
+
+void TMojPodklad::setxObrysStyl(int wpis)
+{
+    m_obrysStyl = WpisPalety(wpis) ? wpis : 0;
+    if (m_obrysStyl > 0)
+        m_obrysTak = false;
+    Zmieniono();
+}
+
+void TMojPodklad::setxObrysTak(bool v) { m_obrysTak = v; Zmieniono(); }
+void TMojPodklad::setXmodernDrk(bool v) { m_modernDrk = v; Zmieniono(); }
+
+void TMojPodklad::PrzedDrukiem()
+{
+    if (m_wDruku || !m_modernDrk || m_obrysStyl > 0 || m_stylInny || m_tylkoRama)
+        return;
+    m_wDruku = true;
+    m_kolorPrzedDrukiem = m_kolor;
+    m_kolor = kKolorOkna;
+    m_tylkoRama = true;
+    Zmieniono();
+}
+
+void TMojPodklad::PoWydruku()
+{
+    if (!m_wDruku)
+        return;
+    m_wDruku = false;
+    m_kolor = m_kolorPrzedDrukiem;
+    m_tylkoRama = false;
+    Zmieniono();
+}
+
+TKolor TMojPodklad::KolorTla() const
+{
+    if (m_tylkoRama)
+        return ZQColor(NaQColor(m_kolor));
+    return KolorStylu(m_stylInny ? m_stylInnyNr : 17);
+}
+
+void TMojPodklad::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QRect r = rect();
+    p.fillRect(r, NaQColor(KolorTla()));
+    if (MotywAktywny() || !m_obrysTak)
+        RysujLinie(p, r, 15, NaQColor(KolorStylu(m_obrysStyl > 0 ? m_obrysStyl : 19)));
+    else
+        RysujLinie(p, r, 15, NaQColor(0x80000010u));
+    RysujNapis(p, r.adjusted(2, 1, -2, -1), false);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TGradPanel::TGradPanel(QWidget *rodzic) : TPanelBazowy(rodzic) { Zmieniono(); }
+
+void TGradPanel::setXgradient(bool v) { m_opis.Gradient = v; Zmieniono(); }
+void TGradPanel::setXrelatywnie(bool v) { m_relatywnie = v; Zmieniono(); }
+void TGradPanel::setXgradProc(int p) { m_opis.gradProc = std::clamp(p, 1, 100); Zmieniono(); }
+void TGradPanel::setXgradProc2(int p) { m_opis.gradProc2 = std::clamp(p, 1, 100); Zmieniono(); }
+void TGradPanel::setXpoziomo(bool v) { m_opis.poziomo = v; Zmieniono(); }
+void TGradPanel::setXgradOldNie(bool v) { m_opis.GradOldNie = v; Zmieniono(); }
+void TGradPanel::setXwarGrad(int nr, int v) { m_war[std::clamp(nr, 1, 4) - 1] = v; Zmieniono(); }
+void TGradPanel::setGradient(int nr, TKolor c) { m_kol[std::clamp(nr, 1, 4) - 1] = c; Zmieniono(); }
+void TGradPanel::setXramaElem(int e) { m_ramaElem = std::clamp(e, 0, 15); Zmieniono(); }
+void TGradPanel::setXramaStyl(int wpis) { m_ramaStyl = WpisPalety(wpis) ? wpis : 19; Zmieniono(); }
+void TGradPanel::setXcaptionTak(bool v) { m_captionTak = v; Zmieniono(); }
+void TGradPanel::setTag(int t) { m_tag = t; Zmieniono(); }
+
+void TGradPanel::setXrama(bool v)
+{
+    m_rama = v;
+    if (v && m_ramka == 0)
+        m_ramka = 1;
+    else if (!v && m_ramka == 1)
+        m_ramka = 0;
+    Zmieniono();
+}
+
+void TGradPanel::Zmieniono()
+{
+    // the preset of the tag overrides what it names, the rest comes from the properties
+    m_opis.relatyw = m_relatywnie;
+    m_opis.KolorRel = m_kolor;
+    m_opis.warGrad = m_war;
+    for (int i = 0; i < 4; ++i)
+        m_opis.kolGrad[i] = qint32(m_kol[i]);
+    m_opis.NrTAG = m_tag;
+    if (m_tag < 0 || m_relatywnie)
+        ZastosujPresetGradientu(m_opis);
+    update();
+}
+
+void TGradPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QRect r = rect();
+    RysujGradient(m_opis, p, r);
+    if (m_rama)
+        RysujLinie(p, r, m_ramaElem, NaQColor(KolorStylu(m_ramaStyl)));
+    RysujBevel(p, r, m_bevelZew);
+    r.adjust(m_ramka, m_ramka, -m_ramka, -m_ramka);
+    RysujBevel(p, r, m_bevelWew);
+    if (m_captionTak)
+        RysujNapis(p, r.adjusted(2, 0, -2, 0), false);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TMojBevel::TMojBevel(QWidget *rodzic) : QWidget(rodzic)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TMojBevel::setXelementy(int e) { m_elementy = std::clamp(e, 1, 15); update(); }
+void TMojBevel::setXstylInny(bool v) { m_stylInny = v; update(); }
+void TMojBevel::setXstylInnyNr(int wpis) { m_stylInnyNr = WpisPalety(wpis) ? wpis : 70; update(); }
+
+void TMojBevel::setXkolorAuto(bool v)
+{
+    m_kolorAuto = v;
+    if (v)
+        m_kolor = RGB(128, 128, 128);
+    update();
+}
+
+void TMojBevel::setXKolor(TKolor c)
+{
+    m_kolor = m_kolorAuto ? RGB(128, 128, 128) : c;
+    update();
+}
+
+TKolor TMojBevel::KolorLinii() const
+{
+    return m_kolorAuto ? KolorStylu(m_stylInny ? m_stylInnyNr : 20) : KolorNormalny(m_kolor);
+}
+
+void TMojBevel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QColor k = NaQColor(KolorLinii());
+    const QRect r = rect();
+    if (m_elementy & 1)
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k);
+    if (m_elementy & 2)
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k);
+    if (m_elementy & 4)
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k);
+    if (m_elementy & 8)
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k);
+}
