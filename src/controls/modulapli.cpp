@@ -1,4 +1,5 @@
 #include "modulapli.h"
+#include "stylmenu.h"
 
 #include "kolory.h"
 #include "polefiltrowane.h"
@@ -84,15 +85,6 @@ void Wklej(QWidget *w)
     }
 }
 
-void StylMenu(QMenu *menu)
-{
-    QPalette p = menu->palette();
-    p.setColor(QPalette::Window, NaQColor(KolorStylu(1)));
-    p.setColor(QPalette::Base, NaQColor(KolorStylu(1)));
-    p.setColor(QPalette::Highlight, NaQColor(KolorStylu(2)));
-    p.setColor(QPalette::HighlightedText, Qt::black);
-    menu->setPalette(p);
-}
 
 // A copy of what the clipboard holds, in every format, so it can be put back.
 std::unique_ptr<QMimeData> KopiaSchowka()
@@ -209,7 +201,6 @@ void TModulApli::UtworzMenu()
         else
             APopupOkienEdit->addSeparator()->setObjectName(QLatin1String(nazwa));
     }
-    StylMenu(APopupOkienEdit);
 
     APopupDlaCombo = new QMenu;
     APopupDlaCombo->setObjectName(QStringLiteral("APopupDlaCombo"));
@@ -227,7 +218,7 @@ void TModulApli::UtworzMenu()
     connect(Mcb_Kopiuj, &QAction::triggered, this, &TModulApli::Mcb_KopiujClick);
     connect(Mcb_Wklej, &QAction::triggered, this, &TModulApli::Mcb_WklejClick);
     connect(Mcb_Czysc, &QAction::triggered, this, &TModulApli::Mcb_CzyscClick);
-    StylMenu(APopupDlaCombo);
+    StylizujPaski(nullptr, {}, {APopupOkienEdit, APopupDlaCombo});
 }
 
 void TModulApli::PrzypiszPopup(QObject *kontrolka)
