@@ -11,14 +11,16 @@ QString DekodujPlik(const QByteArray &b, Kodowanie *kodowanie)
     QString tekst;
     if (b.startsWith("\xEF\xBB\xBF")) {
         k = Kodowanie::Utf8;
-        tekst = QString::fromUtf8(b.mid(3));
+        // the file's own mark is cut off above; a U+FEFF that the text itself begins with stays
+        QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        tekst = d(b.mid(3));
     } else if (b.startsWith("\xFF\xFE")) {
         k = Kodowanie::Utf16LE;
-        QStringDecoder d(QStringDecoder::Utf16LE);
+        QStringDecoder d(QStringDecoder::Utf16LE, QStringDecoder::Flag::ConvertInitialBom);
         tekst = d(b.mid(2));
     } else if (b.startsWith("\xFE\xFF")) {
         k = Kodowanie::Utf16BE;
-        QStringDecoder d(QStringDecoder::Utf16BE);
+        QStringDecoder d(QStringDecoder::Utf16BE, QStringDecoder::Flag::ConvertInitialBom);
         tekst = d(b.mid(2));
     } else {
         tekst = Cp1250::Dekoduj(b);
