@@ -1,8 +1,8 @@
 #include "dlgdrukstop.h"
 
 #include "common/program.h"
-#include "drukarka.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -98,6 +98,14 @@ void TDLgDrukStop::LadujNrStr(int NrStrony)
     PanelStrona->setText(QStringLiteral("Strona:  ") + QString::number(NrStrony));
 }
 
+void TDLgDrukStop::PokazPostep()
+{
+    // While a document prints no other window takes commands; Cancel here still works.
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    repaint();
+}
+
 void TDLgDrukStop::AnulujBtnClick()
 {
     AnulujBtn->setEnabled(false);
@@ -115,3 +123,12 @@ void TDLgDrukStop::reject()
 }
 
 void TDLgDrukStop::closeEvent(QCloseEvent *e) { e->ignore(); }
+
+void ZainstalujOknoDrukStop()
+{
+    UtworzOknoPostepu = []() -> TpostepDruku * {
+        if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+            return nullptr;
+        return new TDLgDrukStop();
+    };
+}
