@@ -118,3 +118,9 @@ int TOsSiatki::Krawedz(int poz, int zasieg, int strefa) const
     }
     return -1;
 }
+
+bool TOsSiatki::WStalych(int poz, int zasieg) const
+{
+    const int p = Pozycja(0);
+    return poz < Stale() && p >= 0 && p < zasieg && rozmiary.at(0) > 0;
+}

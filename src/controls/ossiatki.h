@@ -32,4 +32,7 @@ struct TOsSiatki {
     // The one whose far border lies within `strefa` of `poz`, skipping those not on screen
     // or of no size; -1 when none.
     int Krawedz(int poz, int zasieg, int strefa) const;
+    // `poz` lies before the end of the fixed ones and the first one shows within `zasieg`
+    // (where the borders of the other axis can be grabbed).
+    bool WStalych(int poz, int zasieg) const;
 };

@@ -246,21 +246,17 @@ void TSiatka::SprawdzWyjscie()
 
 // ---- mouse
 
-// A border is grabbed in the fixed rows (columns) only, beside a cell on screen.
+// A column's border is grabbed in the fixed rows only, a row's in the fixed columns.
 int TSiatka::KrawedzKolumny(const QPoint &p) const
 {
-    const TOsSiatki w = OsWierszy();
-    if (!(m_opcje & goColSizing) || p.y() >= w.Stale() || w.Pozycja(0) < 0 || w.Pozycja(0) >= viewport()->height()
-        || w.rozmiary.at(0) <= 0)
+    if (!(m_opcje & goColSizing) || !OsWierszy().WStalych(p.y(), viewport()->height()))
         return -1;
     return OsKolumn().Krawedz(p.x(), viewport()->width(), kStrefaKrawedzi);
 }
 
 int TSiatka::KrawedzWiersza(const QPoint &p) const
 {
-    const TOsSiatki k = OsKolumn();
-    if (!(m_opcje & goRowSizing) || p.x() >= k.Stale() || k.Pozycja(0) < 0 || k.Pozycja(0) >= viewport()->width()
-        || k.rozmiary.at(0) <= 0)
+    if (!(m_opcje & goRowSizing) || !OsKolumn().WStalych(p.x(), viewport()->width()))
         return -1;
     return OsWierszy().Krawedz(p.y(), viewport()->height(), kStrefaKrawedzi);
 }

@@ -40,6 +40,7 @@ void TstOsSiatki::pytania_data()
     w("maks pierwsza: dwie ostatnie sie mieszcza", kOs, 1, 1, 1, "MaksPierwsza", 0, 43, "3");
     w("maks pierwsza: wszystko sie miesci", kOs, 1, 1, 1, "MaksPierwsza", 0, 500, "1");
     w("maks pierwsza: nawet ostatnia nie", kOs, 1, 1, 1, "MaksPierwsza", 0, 25, "4");
+    w("maks pierwsza: linia sie liczy", kOs, 1, 1, 1, "MaksPierwsza", 0, 41, "4");
     w("widocznych od pierwszej", kOs, 1, 1, 1, "Widocznych", 0, 43, "2");
     w("widocznych: niepelna sie nie liczy", kOs, 1, 1, 1, "Widocznych", 0, 41, "1");
     w("widocznych: sam naglowek", kOs, 1, 1, 1, "Widocznych", 0, 15, "0");
@@ -48,6 +49,7 @@ void TstOsSiatki::pytania_data()
     w("pokaz: ostatnia", kOs, 1, 1, 1, "PierwszaDla", 4, 43, "3");
     w("pokaz: juz widoczna", kOs, 1, 1, 1, "PierwszaDla", 2, 43, "1");
     w("pokaz: wyzsza niz ekran", kOs, 1, 1, 1, "PierwszaDla", 4, 25, "4");
+    w("pokaz: linia sie liczy", kOs, 1, 1, 1, "PierwszaDla", 4, 41, "4");
     w("pozycja naglowka", kOs, 1, 3, 1, "Pozycja", 0, 0, "0");
     w("pozycja pierwszej", kOs, 1, 3, 1, "Pozycja", 3, 0, "21");
     w("pozycja dalszej", kOs, 1, 1, 1, "Pozycja", 3, 0, "43");
@@ -71,6 +73,11 @@ void TstOsSiatki::pytania_data()
     w("krawedz poza ekranem", QStringLiteral("10,10,10"), 0, 0, 0, "Krawedz", 30, 15, "-1");
     w("krawedz na ekranie", QStringLiteral("10,10,10"), 0, 0, 0, "Krawedz", 30, 25, "2");
     w("krawedz pustej pominieta", QStringLiteral("10,0,10"), 0, 0, 1, "Krawedz", 14, 100, "-1");
+    w("w stalych", kOs, 1, 3, 1, "WStalych", 20, 100, "1");
+    w("za stalymi", kOs, 1, 3, 1, "WStalych", 21, 100, "0");
+    w("bez stalych", kOs, 0, 0, 1, "WStalych", 0, 100, "0");
+    w("naglowek bez wysokosci", QStringLiteral("0,10"), 1, 1, 1, "WStalych", 0, 100, "0");
+    w("ekran bez wysokosci", kOs, 1, 1, 1, "WStalych", 5, 0, "0");
 }
 
 void TstOsSiatki::pytania()
@@ -106,6 +113,8 @@ void TstOsSiatki::pytania()
         jest = QString::number(os.Pozycja(arg));
     else if (pytanie == QLatin1String("Pod"))
         jest = QString::number(os.Pod(arg));
+    else if (pytanie == QLatin1String("WStalych"))
+        jest = QString::number(os.WStalych(arg, zasieg));
     else if (pytanie == QLatin1String("Krawedz"))
         jest = QString::number(os.Krawedz(arg, zasieg, 3));
     else if (pytanie == QLatin1String("DoRysowania")) {
