@@ -261,6 +261,8 @@ private:
     void WyjdzTabem(const QKeyEvent *e);
     void UtracilFokus(QFocusEvent *e);
     void SprawdzWyjscie();
+    // Open (close) the editor on the current cell as the grid needs it, leaving the editing
+    // mode as it is; PokazEdytor and UkryjEdytor also switch the mode.
     void OtworzEdytor(bool zaznaczWszystko);
     void ZamknijEdytor(bool zapisz);
     void UstawGeometrieEdytora();
