@@ -353,27 +353,22 @@ void TSiatka::UstawPaski()
 
 void TSiatka::UstawGorny(int r)
 {
-    r = std::clamp(r, m_stalychWier, MaksGorny());
-    if (r == m_gornyWiersz)
-        return;
-    m_gornyWiersz = r;
-    {
-        const QSignalBlocker b(verticalScrollBar());
-        verticalScrollBar()->setValue(r);
-    }
-    UstawGeometrieEdytora();
-    viewport()->update();
+    UstawPierwsza(m_gornyWiersz, verticalScrollBar(), std::clamp(r, m_stalychWier, MaksGorny()));
 }
 
 void TSiatka::UstawLewa(int c)
 {
-    c = std::clamp(c, m_stalychKol, MaksLewa());
-    if (c == m_lewaKol)
+    UstawPierwsza(m_lewaKol, horizontalScrollBar(), std::clamp(c, m_stalychKol, MaksLewa()));
+}
+
+void TSiatka::UstawPierwsza(int &pierwsza, QScrollBar *pasek, int nowa)
+{
+    if (nowa == pierwsza)
         return;
-    m_lewaKol = c;
+    pierwsza = nowa;
     {
-        const QSignalBlocker b(horizontalScrollBar());
-        horizontalScrollBar()->setValue(c);
+        const QSignalBlocker b(pasek);
+        pasek->setValue(nowa);
     }
     UstawGeometrieEdytora();
     viewport()->update();

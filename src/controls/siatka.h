@@ -270,6 +270,8 @@ private:
     void PoprawWidocznosc(int c, int r);
     void UstawGorny(int r);
     void UstawLewa(int c);
+    // The first scrolled row (column) and its scroll bar take an already limited value.
+    void UstawPierwsza(int &pierwsza, QScrollBar *pasek, int nowa);
     int MaksGorny() const;
     int MaksLewa() const;
     int LiniaKol() const;
