@@ -10,6 +10,7 @@
 #include "dialogs/dlgkalendarz.h"
 #include "dialogs/kalkulator.h"
 #include "editor/zentoraedyt.h"
+#include "print/dlgdrukstop.h"
 #include "print/opcjedruku.h"
 
 #include <QLibraryInfo>
@@ -33,6 +34,7 @@ int main(int argc, char **argv)
     ZainstalujKalkulator();
     ZainstalujKalendarz();
     ZainstalujOpcjeDruku();
+    ZainstalujOknoDrukStop();
 
     // Qt's own dialogs (file dialogs, print dialogs) speak Polish too.
     QTranslator tlumaczQt;

@@ -673,7 +673,7 @@ void TjustGrid::DrawCell(QPainter &p, int c, int r, const QRect &R, unsigned sta
             p.drawLine(R.left(), R.bottom(), R.right(), R.bottom());
         }
     } else {
-        const unsigned o = Options();
+        const TGridOptions o = Options();
         const bool zazn = stan & gdSelected, fok = stan & gdFocused;
         if (o & (goRowSelect | goRangeSelect))
             PiszCelke(p, S, R, c, r);

@@ -1,30 +1,9 @@
 #include "siatka.h"
 
-#include "fokus.h"
-
-#include <QApplication>
 #include <QKeyEvent>
-#include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
-
-namespace {
-
-// Clears a flag when the scope ends, also by an exception of the owner's handlers.
-struct Flaga {
-    explicit Flaga(bool &f) : m_f(f), m_stara(f) { m_f = true; }
-    ~Flaga() { m_f = m_stara; }
-    bool &m_f;
-    bool m_stara;
-};
-
-const QColor kLiniaDanych(212, 212, 212);
-const QColor kLiniaStalych(160, 160, 160);
-constexpr int kStrefaKrawedzi = 3;
-
-} // namespace
 
 // ---------------------------------------------------------------- TEdytorSiatki
 
@@ -99,7 +78,7 @@ void TSiatka::setColCount(int n)
     if (n == m_kolumn)
         return;
     if (m_edKol >= n)
-        HideEdit(false);
+        ZamknijEdytor(false);
     m_kolumn = n;
     m_szer.resize(n, m_domSzer);
     for (QStringList &w : m_cele) {
@@ -121,7 +100,7 @@ void TSiatka::setRowCount(int n)
     if (n == m_wierszy)
         return;
     if (m_edWier >= n)
-        HideEdit(false);
+        ZamknijEdytor(false);
     m_wierszy = n;
     m_wys.resize(n, m_domWys);
     m_cele.resize(n, QStringList(m_kolumn));
@@ -164,7 +143,7 @@ void TSiatka::OgraniczBiezaca()
     m_gornyWiersz = std::clamp(m_gornyWiersz, m_stalychWier, std::max(m_stalychWier, m_wierszy - 1));
     m_lewaKol = std::clamp(m_lewaKol, m_stalychKol, std::max(m_stalychKol, m_kolumn - 1));
     if (m_edKol >= 0 && (m_edKol != m_biezKol || m_edWier != m_biezWier))
-        HideEdit(false);
+        ZamknijEdytor(false);
 }
 
 void TSiatka::setDefaultColWidth(int w)
@@ -259,7 +238,7 @@ void TSiatka::setCells(int c, int r, const QString &s)
         // the program wrote into the cell being edited: the editor shows it, and a cancelled
         // edit goes back to it
         m_tekstKomorki = s;
-        const Flaga f(m_zapisZEdytora);
+        const QScopedValueRollback<bool> f(m_zapisZEdytora, true);
         m_edytor->UstawTekst(GetEditText(c, r));
     }
     const QRect R = CellRect(c, r);
@@ -299,7 +278,7 @@ bool TSiatka::PrzesunBiezaca(int c, int r, bool kotwica)
         return false;
     // the editor leaves its cell first; it may hand a text over that the owner refuses
     if (m_edKol >= 0 && (m_edKol != c || m_edWier != r))
-        HideEdit(true);
+        ZamknijEdytor(true);
     m_biezKol = c;
     m_biezWier = r;
     if (kotwica) {
@@ -309,7 +288,7 @@ bool TSiatka::PrzesunBiezaca(int c, int r, bool kotwica)
     PoprawZaznaczenie();
     PoprawWidocznosc(c, r);
     if (m_trybEdycji || (m_opcje & goAlwaysShowEditor))
-        UpdateEdit(true);
+        OtworzEdytor(true);
     viewport()->update();
     emit komorkaWybrana(c, r);
     return true;
@@ -318,7 +297,7 @@ bool TSiatka::PrzesunBiezaca(int c, int r, bool kotwica)
 void TSiatka::setSelection(const TGridRect &s)
 {
     if (m_edKol >= 0)
-        HideEdit(true);
+        ZamknijEdytor(true);
     m_kotwKol = s.Left;
     m_kotwWier = s.Top;
     m_biezKol = s.Right;
@@ -346,71 +325,12 @@ bool TSiatka::SelectCell(int c, int r)
 int TSiatka::LiniaKol() const { return (m_opcje & (goVertLine | goFixedVertLine)) ? m_grubLinii : 0; }
 int TSiatka::LiniaWier() const { return (m_opcje & (goHorzLine | goFixedHorzLine)) ? m_grubLinii : 0; }
 
-int TSiatka::SzerStalych() const
-{
-    int w = 0;
-    for (int c = 0; c < m_stalychKol; ++c)
-        w += m_szer.at(c) + LiniaKol();
-    return w;
-}
-
-int TSiatka::WysStalych() const
-{
-    int h = 0;
-    for (int r = 0; r < m_stalychWier; ++r)
-        h += m_wys.at(r) + LiniaWier();
-    return h;
-}
-
-int TSiatka::MaksGorny() const
-{
-    const int dostepne = viewport()->height() - WysStalych();
-    int t = m_wierszy - 1;
-    int suma = m_wys.at(t);
-    while (t - 1 >= m_stalychWier && suma + LiniaWier() + m_wys.at(t - 1) <= dostepne) {
-        --t;
-        suma += LiniaWier() + m_wys.at(t);
-    }
-    return std::max(m_stalychWier, t);
-}
-
-int TSiatka::MaksLewa() const
-{
-    const int dostepne = viewport()->width() - SzerStalych();
-    int l = m_kolumn - 1;
-    int suma = m_szer.at(l);
-    while (l - 1 >= m_stalychKol && suma + LiniaKol() + m_szer.at(l - 1) <= dostepne) {
-        --l;
-        suma += LiniaKol() + m_szer.at(l);
-    }
-    return std::max(m_stalychKol, l);
-}
-
-int TSiatka::VisibleRowCount() const
-{
-    const int dostepne = viewport()->height() - WysStalych();
-    int n = 0, y = 0;
-    for (int r = m_gornyWiersz; r < m_wierszy; ++r) {
-        if (y + m_wys.at(r) > dostepne)
-            break;
-        ++n;
-        y += m_wys.at(r) + LiniaWier();
-    }
-    return n;
-}
-
-int TSiatka::VisibleColCount() const
-{
-    const int dostepne = viewport()->width() - SzerStalych();
-    int n = 0, x = 0;
-    for (int c = m_lewaKol; c < m_kolumn; ++c) {
-        if (x + m_szer.at(c) > dostepne)
-            break;
-        ++n;
-        x += m_szer.at(c) + LiniaKol();
-    }
-    return n;
-}
+int TSiatka::SzerStalych() const { return OsKolumn().Stale(); }
+int TSiatka::WysStalych() const { return OsWierszy().Stale(); }
+int TSiatka::MaksGorny() const { return OsWierszy().MaksPierwsza(viewport()->height()); }
+int TSiatka::MaksLewa() const { return OsKolumn().MaksPierwsza(viewport()->width()); }
+int TSiatka::VisibleRowCount() const { return OsWierszy().Widocznych(viewport()->height()); }
+int TSiatka::VisibleColCount() const { return OsKolumn().Widocznych(viewport()->width()); }
 
 void TSiatka::UstawPaski()
 {
@@ -433,27 +353,22 @@ void TSiatka::UstawPaski()
 
 void TSiatka::UstawGorny(int r)
 {
-    r = std::clamp(r, m_stalychWier, MaksGorny());
-    if (r == m_gornyWiersz)
-        return;
-    m_gornyWiersz = r;
-    {
-        const QSignalBlocker b(verticalScrollBar());
-        verticalScrollBar()->setValue(r);
-    }
-    UstawGeometrieEdytora();
-    viewport()->update();
+    UstawPierwsza(m_gornyWiersz, verticalScrollBar(), std::clamp(r, m_stalychWier, MaksGorny()));
 }
 
 void TSiatka::UstawLewa(int c)
 {
-    c = std::clamp(c, m_stalychKol, MaksLewa());
-    if (c == m_lewaKol)
+    UstawPierwsza(m_lewaKol, horizontalScrollBar(), std::clamp(c, m_stalychKol, MaksLewa()));
+}
+
+void TSiatka::UstawPierwsza(int &pierwsza, QScrollBar *pasek, int nowa)
+{
+    if (nowa == pierwsza)
         return;
-    m_lewaKol = c;
+    pierwsza = nowa;
     {
-        const QSignalBlocker b(horizontalScrollBar());
-        horizontalScrollBar()->setValue(c);
+        const QSignalBlocker b(pasek);
+        pasek->setValue(nowa);
     }
     UstawGeometrieEdytora();
     viewport()->update();
@@ -466,35 +381,10 @@ void TSiatka::PoprawWidocznosc(int c, int r)
 {
     if (c < 0 || r < 0)
         return;
-    if (r >= m_stalychWier) {
-        if (r < m_gornyWiersz) {
-            UstawGorny(r);
-        } else {
-            // the highest top row from which row r is still fully visible
-            const int dostepne = viewport()->height() - WysStalych();
-            int t = r;
-            int suma = m_wys.at(r);
-            while (t - 1 >= m_gornyWiersz && suma + LiniaWier() + m_wys.at(t - 1) <= dostepne) {
-                --t;
-                suma += LiniaWier() + m_wys.at(t);
-            }
-            UstawGorny(t);
-        }
-    }
-    if (c >= m_stalychKol && !(m_opcje & goRowSelect)) {
-        if (c < m_lewaKol) {
-            UstawLewa(c);
-        } else {
-            const int dostepne = viewport()->width() - SzerStalych();
-            int l = c;
-            int suma = m_szer.at(c);
-            while (l - 1 >= m_lewaKol && suma + LiniaKol() + m_szer.at(l - 1) <= dostepne) {
-                --l;
-                suma += LiniaKol() + m_szer.at(l);
-            }
-            UstawLewa(l);
-        }
-    }
+    if (r >= m_stalychWier)
+        UstawGorny(OsWierszy().PierwszaDla(r, viewport()->height()));
+    if (c >= m_stalychKol && !(m_opcje & goRowSelect))
+        UstawLewa(OsKolumn().PierwszaDla(c, viewport()->width()));
 }
 
 void TSiatka::scrollContentsBy(int, int)
@@ -509,56 +399,17 @@ void TSiatka::scrollContentsBy(int, int)
 
 QRect TSiatka::CellRect(int c, int r) const
 {
-    if (c < 0 || r < 0 || c >= m_kolumn || r >= m_wierszy)
-        return QRect();
-    int x = 0;
-    if (c < m_stalychKol) {
-        for (int i = 0; i < c; ++i)
-            x += m_szer.at(i) + LiniaKol();
-    } else {
-        if (c < m_lewaKol)
-            return QRect();
-        x = SzerStalych();
-        for (int i = m_lewaKol; i < c; ++i)
-            x += m_szer.at(i) + LiniaKol();
-    }
-    int y = 0;
-    if (r < m_stalychWier) {
-        for (int i = 0; i < r; ++i)
-            y += m_wys.at(i) + LiniaWier();
-    } else {
-        if (r < m_gornyWiersz)
-            return QRect();
-        y = WysStalych();
-        for (int i = m_gornyWiersz; i < r; ++i)
-            y += m_wys.at(i) + LiniaWier();
-    }
-    if (x >= viewport()->width() || y >= viewport()->height())
+    const int x = OsKolumn().Pozycja(c);
+    const int y = OsWierszy().Pozycja(r);
+    if (x < 0 || y < 0 || x >= viewport()->width() || y >= viewport()->height())
         return QRect();
     return QRect(x, y, m_szer.at(c), m_wys.at(r));
 }
 
 bool TSiatka::MouseToCell(const QPoint &p, int &c, int &r) const
 {
-    c = r = -1;
-    auto szukaj = [](int poz, int stalych, int od, int ile, const QList<int> &rozm, int linia) {
-        int x = 0;
-        for (int i = 0; i < stalych; ++i) {
-            if (poz < x + rozm.at(i) + linia)
-                return i;
-            x += rozm.at(i) + linia;
-        }
-        for (int i = od; i < ile; ++i) {
-            if (poz < x + rozm.at(i) + linia)
-                return i;
-            x += rozm.at(i) + linia;
-        }
-        return -1;
-    };
-    if (p.x() < 0 || p.y() < 0)
-        return false;
-    c = szukaj(p.x(), m_stalychKol, m_lewaKol, m_kolumn, m_szer, LiniaKol());
-    r = szukaj(p.y(), m_stalychWier, m_gornyWiersz, m_wierszy, m_wys, LiniaWier());
+    c = OsKolumn().Pod(p.x());
+    r = OsWierszy().Pod(p.y());
     if (c < 0 || r < 0) {
         c = r = -1;
         return false;
@@ -568,13 +419,8 @@ bool TSiatka::MouseToCell(const QPoint &p, int &c, int &r) const
 
 QSize TSiatka::sizeHint() const
 {
-    int w = 0, h = 0;
-    for (int c = 0; c < m_kolumn; ++c)
-        w += m_szer.at(c) + LiniaKol();
-    for (int r = 0; r < m_wierszy; ++r)
-        h += m_wys.at(r) + LiniaWier();
     const int ramka = 2 * frameWidth();
-    return QSize(std::min(w, 800) + ramka, std::min(h, 600) + ramka);
+    return QSize(std::min(OsKolumn().Calosc(), 800) + ramka, std::min(OsWierszy().Calosc(), 600) + ramka);
 }
 
 QSize TSiatka::minimumSizeHint() const { return QSize(40, 30); }
@@ -585,11 +431,11 @@ QColor TSiatka::KolorTekstu() const { return palette().color(QPalette::Text); }
 
 // ---- options and colours
 
-void TSiatka::setOptions(unsigned o)
+void TSiatka::setOptions(TGridOptions o)
 {
     m_opcje = o;
     if (!(o & goEditing) && m_edKol >= 0)
-        HideEdit(true);
+        ZamknijEdytor(true);
     PoprawZaznaczenie();
     UstawPaski();
     viewport()->update();
@@ -687,20 +533,20 @@ void TSiatka::PokazEdytor(bool zaznaczWszystko)
     if (!CanEditShow())
         return;
     m_trybEdycji = true;
-    UpdateEdit(zaznaczWszystko);
+    OtworzEdytor(zaznaczWszystko);
 }
 
 void TSiatka::UkryjEdytor()
 {
     m_trybEdycji = false;
-    HideEdit(true);
+    ZamknijEdytor(true);
 }
 
-void TSiatka::UpdateEdit(bool zaznaczWszystko)
+void TSiatka::OtworzEdytor(bool zaznaczWszystko)
 {
     if (!CanEditShow()) {
         if (m_edKol >= 0)
-            HideEdit(true);
+            ZamknijEdytor(true);
         return;
     }
     if (!m_edytor) {
@@ -711,7 +557,7 @@ void TSiatka::UpdateEdit(bool zaznaczWszystko)
     }
     const bool zFokusem = MaFokus();
     if (m_edKol != m_biezKol || m_edWier != m_biezWier) {
-        HideEdit(true);
+        ZamknijEdytor(true);
         const int c = m_biezKol, r = m_biezWier;
         m_edytor->UstawMaske(GetEditMask(c, r));
         const int limit = GetEditLimit(c, r);
@@ -720,7 +566,7 @@ void TSiatka::UpdateEdit(bool zaznaczWszystko)
         m_tekstKomorki = Cells(c, r);
         m_tekstPoczatkowy = GetEditText(c, r);
         {
-            const Flaga f(m_zapisZEdytora);
+            const QScopedValueRollback<bool> f(m_zapisZEdytora, true);
             m_edytor->UstawTekst(m_tekstPoczatkowy);
         }
         PrzygotujEdytor(m_edytor, c, r);
@@ -738,14 +584,14 @@ void TSiatka::UpdateEdit(bool zaznaczWszystko)
         m_edytor->setFocus(Qt::OtherFocusReason);
 }
 
-void TSiatka::HideEdit(bool zapisz)
+void TSiatka::ZamknijEdytor(bool zapisz)
 {
     if (!m_edytor || m_edKol < 0)
         return;
     const int c = m_edKol, r = m_edWier;
     if (zapisz && m_zmieniony) {
-        const Flaga f1(m_zamykanie);
-        const Flaga f2(m_zapisZEdytora);
+        const QScopedValueRollback<bool> f1(m_zamykanie, true);
+        const QScopedValueRollback<bool> f2(m_zapisZEdytora, true);
         m_zmieniony = false;
         SetEditText(c, r, m_edytor->Tekst());
     }
@@ -764,7 +610,7 @@ void TSiatka::AnulujEdytor()
     const int c = m_edKol, r = m_edWier;
     m_zmieniony = false;
     m_trybEdycji = false;
-    HideEdit(false);
+    ZamknijEdytor(false);
     setCells(c, r, m_tekstKomorki);
 }
 
@@ -773,7 +619,7 @@ void TSiatka::ZsynchronizujEdytor()
     if (!m_edytor || m_edKol < 0)
         return;
     {
-        const Flaga f(m_zapisZEdytora);
+        const QScopedValueRollback<bool> f(m_zapisZEdytora, true);
         m_edytor->UstawTekst(GetEditText(m_edKol, m_edWier));
     }
     m_zmieniony = false;
@@ -784,7 +630,7 @@ void TSiatka::ZmienTekstEdytora(const QString &t)
     if (!m_edytor || m_edKol < 0)
         return;
     {
-        const Flaga f(m_zapisZEdytora);
+        const QScopedValueRollback<bool> f(m_zapisZEdytora, true);
         m_edytor->UstawTekst(t);
     }
     EdytorZmieniony();
@@ -795,7 +641,7 @@ void TSiatka::EdytorZmieniony()
     if (m_edKol < 0)
         return;
     m_zmieniony = true;
-    const Flaga f(m_zapisZEdytora);
+    const QScopedValueRollback<bool> f(m_zapisZEdytora, true);
     SetEditText(m_edKol, m_edWier, m_edytor->Tekst());
 }
 
@@ -848,7 +694,7 @@ bool TSiatka::KlawiszEdytora(QKeyEvent *e)
         if (!(m_opcje & goAlwaysShowEditor)) {
             AnulujEdytor();
         } else {
-            const Flaga f(m_zapisZEdytora);
+            const QScopedValueRollback<bool> f(m_zapisZEdytora, true);
             m_edytor->UstawTekst(m_tekstPoczatkowy);
             setCells(m_edKol, m_edWier, m_tekstKomorki);
             m_zmieniony = false;
@@ -856,455 +702,5 @@ bool TSiatka::KlawiszEdytora(QKeyEvent *e)
         return true;
     default:
         return false;
-    }
-}
-
-// ---- keys
-
-void TSiatka::Nawiguj(QKeyEvent *e)
-{
-    const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    const bool shift = e->modifiers() & Qt::ShiftModifier;
-    int c = m_biezKol, r = m_biezWier;
-    if (c < m_stalychKol || r < m_stalychWier) {
-        c = m_stalychKol;
-        r = m_stalychWier;
-    }
-    const int ostK = m_kolumn - 1, ostW = m_wierszy - 1;
-    const int strona = std::max(1, VisibleRowCount());
-    bool kotwica = true;
-    switch (e->key()) {
-    case Qt::Key_Up: --r; break;
-    case Qt::Key_Down: ++r; break;
-    case Qt::Key_PageUp: r -= strona; UstawGorny(m_gornyWiersz - strona); break;
-    case Qt::Key_PageDown: r += strona; UstawGorny(m_gornyWiersz + strona); break;
-    case Qt::Key_Left:
-        if (m_opcje & goRowSelect) {
-            UstawLewa(m_lewaKol - 1);
-            return;
-        }
-        --c;
-        break;
-    case Qt::Key_Right:
-        if (m_opcje & goRowSelect) {
-            UstawLewa(m_lewaKol + 1);
-            return;
-        }
-        ++c;
-        break;
-    case Qt::Key_Home:
-        c = m_stalychKol;
-        if (ctrl)
-            r = m_stalychWier;
-        break;
-    case Qt::Key_End:
-        c = ostK;
-        if (ctrl)
-            r = ostW;
-        break;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (e->key() == Qt::Key_Backtab || shift) {
-            if (--c < m_stalychKol) {
-                if (r > m_stalychWier) {
-                    c = ostK;
-                    --r;
-                } else {
-                    c = m_stalychKol;
-                }
-            }
-        } else if (++c > ostK) {
-            if (r < ostW) {
-                c = m_stalychKol;
-                ++r;
-            } else {
-                c = ostK;
-            }
-        }
-        break;
-    default:
-        return;
-    }
-    const bool strzalka = e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_Left
-                          || e->key() == Qt::Key_Right || e->key() == Qt::Key_Home || e->key() == Qt::Key_End
-                          || e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown;
-    if (shift && strzalka && (m_opcje & goRangeSelect) && !EdytorOtwarty())
-        kotwica = false;
-    PrzesunBiezaca(std::clamp(c, m_stalychKol, ostK), std::clamp(r, m_stalychWier, ostW), kotwica);
-}
-
-void TSiatka::keyPressEvent(QKeyEvent *e)
-{
-    // A key the editor did not use comes up here; the owner and the grid have seen it in
-    // the editor already, so it goes on to the window.
-    if (m_edytor && m_edytor->hasFocus()) {
-        e->ignore();
-        return;
-    }
-    if (OnKeyDown) {
-        int k = e->key();
-        OnKeyDown(k, e->modifiers());
-        if (k == 0) {
-            e->accept();
-            return;
-        }
-    }
-    switch (e->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        Nawiguj(e);
-        e->accept();
-        return;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (TabWychodzi(e)) {
-            WyjdzTabem(e);
-            e->accept();
-            return;
-        }
-        if (m_opcje & goTabs) {
-            Nawiguj(e);
-            e->accept();
-            return;
-        }
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if ((m_opcje & goEditing) && !(m_opcje & goAlwaysShowEditor) && CanEditShow()) {
-            if (EdytorOtwarty())
-                UkryjEdytor();
-            else
-                PokazEdytor(true);
-            e->accept();
-            return;
-        }
-        break;
-    case Qt::Key_F2:
-        if (CanEditShow()) {
-            PokazEdytor(false);
-            e->accept();
-            return;
-        }
-        break;
-    default: {
-        const QString t = e->text();
-        const bool drukowalny = !t.isEmpty() && t.at(0).unicode() >= 32 && t.at(0).unicode() != 127;
-        if (drukowalny && CanEditShow()) {
-            PokazEdytor(true);
-            if (m_edytor && EdytorOtwarty()) {
-                // the editor gets the character through its own rules
-                // the owner has seen this key already
-                const Flaga f(m_przekazanieKlawisza);
-                QKeyEvent kopia(e->type(), e->key(), e->modifiers(), t, e->isAutoRepeat(), quint16(e->count()));
-                QCoreApplication::sendEvent(m_edytor, &kopia);
-            }
-            e->accept();
-            return;
-        }
-        break;
-    }
-    }
-    QAbstractScrollArea::keyPressEvent(e);
-}
-
-bool TSiatka::TabWychodzi(const QKeyEvent *e) const
-{
-    if (e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab)
-        return false;
-    if (e->modifiers() & Qt::ControlModifier)
-        return true;
-    if (!(m_opcje & goTabs))
-        return false;   // the focus chain takes Tab as for any control
-    const bool wstecz = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
-    if (wstecz)
-        return m_biezWier < m_stalychWier || (m_biezWier == m_stalychWier && m_biezKol <= m_stalychKol);
-    return m_biezWier >= m_wierszy - 1 && m_biezKol >= m_kolumn - 1;
-}
-
-void TSiatka::WyjdzTabem(const QKeyEvent *e)
-{
-    const bool wstecz = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
-    // The neighbour in the window's chain, the grid's own editor passed over; an open
-    // cell is finished by the grid's leaving, as for a click elsewhere.
-    for (QWidget *w = wstecz ? previousInFocusChain() : nextInFocusChain(); w && w != this;
-         w = wstecz ? w->previousInFocusChain() : w->nextInFocusChain()) {
-        if (isAncestorOf(w) || w->window() != window() || !w->isVisible() || !w->isEnabled()
-            || !(w->focusPolicy() & Qt::TabFocus))
-            continue;
-        w->setFocus(wstecz ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-        return;
-    }
-}
-
-bool TSiatka::focusNextPrevChild(bool next)
-{
-    if ((m_opcje & goTabs) && MaFokus())
-        return false;
-    return QAbstractScrollArea::focusNextPrevChild(next);
-}
-
-// ---- focus
-
-void TSiatka::focusInEvent(QFocusEvent *e)
-{
-    QAbstractScrollArea::focusInEvent(e);
-    if (EdytorOtwarty() && m_edytor && m_edytor->isVisible() && e->reason() != Qt::OtherFocusReason)
-        m_edytor->setFocus(Qt::OtherFocusReason);
-    viewport()->update();
-}
-
-void TSiatka::focusOutEvent(QFocusEvent *e)
-{
-    QAbstractScrollArea::focusOutEvent(e);
-    UtracilFokus(e);
-    viewport()->update();
-}
-
-void TSiatka::UtracilFokus(QFocusEvent *e)
-{
-    if (!PrawdziweWyjscie(e) || m_wyjscieCzeka)
-        return;
-    // Whether the focus left the grid for good is known once the change is complete
-    // (the editor hands the focus to the grid and back all the time).
-    m_wyjscieCzeka = true;
-    QMetaObject::invokeMethod(this, [this] { SprawdzWyjscie(); }, Qt::QueuedConnection);
-}
-
-void TSiatka::SprawdzWyjscie()
-{
-    m_wyjscieCzeka = false;
-    if (!MaFokus() && isVisible())
-        DoExit();
-}
-
-// ---- mouse
-
-int TSiatka::KrawedzKolumny(const QPoint &p) const
-{
-    if (!(m_opcje & goColSizing) || p.y() >= WysStalych())
-        return -1;
-    for (int c = 0; c < m_kolumn; ++c) {
-        const QRect R = CellRect(c, 0);
-        if (R.isEmpty())
-            continue;
-        const int prawa = R.right() + 1;
-        if (std::abs(p.x() - prawa) <= kStrefaKrawedzi)
-            return c;
-    }
-    return -1;
-}
-
-int TSiatka::KrawedzWiersza(const QPoint &p) const
-{
-    if (!(m_opcje & goRowSizing) || p.x() >= SzerStalych())
-        return -1;
-    for (int r = 0; r < m_wierszy; ++r) {
-        const QRect R = CellRect(0, r);
-        if (R.isEmpty())
-            continue;
-        const int dol = R.bottom() + 1;
-        if (std::abs(p.y() - dol) <= kStrefaKrawedzi)
-            return r;
-    }
-    return -1;
-}
-
-void TSiatka::mousePressEvent(QMouseEvent *e)
-{
-    m_klikNaBiezacej = false;
-    if (e->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(e);
-        return;
-    }
-    const QPoint p = e->position().toPoint();
-    if ((m_rozmiarKol = KrawedzKolumny(p)) >= 0) {
-        m_poczatekRozmiaru = p.x();
-        m_rozmiarPoczatkowy = m_szer.at(m_rozmiarKol);
-        return;
-    }
-    if ((m_rozmiarWier = KrawedzWiersza(p)) >= 0) {
-        m_poczatekRozmiaru = p.y();
-        m_rozmiarPoczatkowy = m_wys.at(m_rozmiarWier);
-        return;
-    }
-    int c, r;
-    if (!MouseToCell(p, c, r) || c < m_stalychKol || r < m_stalychWier)
-        return;
-    const bool naBiezacej = c == m_biezKol && r == m_biezWier;
-    const bool rozszerz = (e->modifiers() & Qt::ShiftModifier) && (m_opcje & goRangeSelect);
-    if (!PrzesunBiezaca(c, r, !rozszerz)) {
-        if (EdytorOtwarty() && m_edytor)
-            m_edytor->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    m_przeciaganie = (m_opcje & goRangeSelect) != 0;
-    m_klikNaBiezacej = naBiezacej;
-}
-
-void TSiatka::mouseMoveEvent(QMouseEvent *e)
-{
-    const QPoint p = e->position().toPoint();
-    if (m_rozmiarKol >= 0) {
-        setColWidths(m_rozmiarKol, std::max(0, m_rozmiarPoczatkowy + p.x() - m_poczatekRozmiaru));
-        return;
-    }
-    if (m_rozmiarWier >= 0) {
-        setRowHeights(m_rozmiarWier, std::max(0, m_rozmiarPoczatkowy + p.y() - m_poczatekRozmiaru));
-        return;
-    }
-    if (!(e->buttons() & Qt::LeftButton)) {
-        if (KrawedzKolumny(p) >= 0)
-            viewport()->setCursor(Qt::SplitHCursor);
-        else if (KrawedzWiersza(p) >= 0)
-            viewport()->setCursor(Qt::SplitVCursor);
-        else
-            viewport()->unsetCursor();
-        return;
-    }
-    int c, r;
-    if (m_przeciaganie && MouseToCell(p, c, r) && c >= m_stalychKol && r >= m_stalychWier)
-        PrzesunBiezaca(c, r, false);
-}
-
-void TSiatka::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (m_rozmiarKol >= 0) {
-        const int c = m_rozmiarKol;
-        m_rozmiarKol = -1;
-        emit szerokoscZmieniona(c);
-        return;
-    }
-    if (m_rozmiarWier >= 0) {
-        m_rozmiarWier = -1;
-        return;
-    }
-    m_przeciaganie = false;
-    if (e->button() == Qt::LeftButton && m_klikNaBiezacej && !EdytorOtwarty() && CanEditShow())
-        PokazEdytor(true);
-    m_klikNaBiezacej = false;
-}
-
-void TSiatka::mouseDoubleClickEvent(QMouseEvent *e)
-{
-    if (e->button() != Qt::LeftButton)
-        return;
-    int c, r;
-    if (!MouseToCell(e->position().toPoint(), c, r) || c < m_stalychKol || r < m_stalychWier)
-        return;
-    if (OnDblClick)
-        OnDblClick();
-    if (!EdytorOtwarty() && CanEditShow() && c == m_biezKol && r == m_biezWier)
-        PokazEdytor(true);
-}
-
-void TSiatka::wheelEvent(QWheelEvent *e)
-{
-    const int kroki = e->angleDelta().y() / 120;
-    if (kroki != 0)
-        UstawGorny(m_gornyWiersz - 3 * kroki);
-    e->accept();
-}
-
-void TSiatka::resizeEvent(QResizeEvent *e)
-{
-    QAbstractScrollArea::resizeEvent(e);
-    UstawPaski();
-    UstawGeometrieEdytora();
-}
-
-// ---- painting
-
-void TSiatka::DrawCell(QPainter &p, int c, int r, const QRect &R, unsigned stan)
-{
-    p.drawText(R.adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, Cells(c, r));
-    if (OnDrawCell)
-        OnDrawCell(p, c, r, R, stan);
-}
-
-void TSiatka::paintEvent(QPaintEvent *)
-{
-    const Flaga f(m_wRysowaniu);
-    QPainter p(viewport());
-    const QRect obszar = viewport()->rect();
-    p.fillRect(obszar, m_kolor);
-    const QPalette pal = palette();
-    const bool fokus = MaFokus();
-    const int lk = LiniaKol(), lw = LiniaWier();
-
-    QList<int> wiersze, kolumny;
-    for (int r = 0; r < m_stalychWier; ++r)
-        wiersze.append(r);
-    for (int r = m_gornyWiersz, y = WysStalych(); r < m_wierszy && y < obszar.height(); ++r) {
-        wiersze.append(r);
-        y += m_wys.at(r) + lw;
-    }
-    for (int c = 0; c < m_stalychKol; ++c)
-        kolumny.append(c);
-    for (int c = m_lewaKol, x = SzerStalych(); c < m_kolumn && x < obszar.width(); ++c) {
-        kolumny.append(c);
-        x += m_szer.at(c) + lk;
-    }
-
-    for (int r : wiersze) {
-        for (int c : kolumny) {
-            const QRect R = CellRect(c, r);
-            if (R.isEmpty() && (m_szer.at(c) > 0 && m_wys.at(r) > 0))
-                continue;
-            const bool stala = c < m_stalychKol || r < m_stalychWier;
-            unsigned stan = 0;
-            if (stala) {
-                stan |= gdFixed;
-            } else {
-                if (fokus && c == m_biezKol && r == m_biezWier)
-                    stan |= gdFocused;
-                if (m_zazn.Zawiera(c, r))
-                    stan |= gdSelected;
-            }
-            QColor tlo, pismo;
-            if (stala) {
-                tlo = KolorStalych();
-                pismo = KolorTekstu();
-            } else if ((stan & gdSelected) && (!(stan & gdFocused) || (m_opcje & (goDrawFocusSelected | goRowSelect)))) {
-                tlo = pal.color(QPalette::Highlight);
-                pismo = pal.color(QPalette::HighlightedText);
-            } else {
-                tlo = m_kolor;
-                pismo = KolorTekstu();
-            }
-            if (R.width() > 0 && R.height() > 0) {
-                p.save();
-                p.setClipRect(R);
-                p.fillRect(R, tlo);
-                p.setBrush(tlo);
-                p.setPen(pismo);
-                p.setFont(font());
-                DrawCell(p, c, r, R, stan);
-                p.restore();
-                if ((stan & gdFocused) && !(m_opcje & (goRowSelect | goDrawFocusSelected))
-                    && !(EdytorOtwarty() && c == m_edKol && r == m_edWier)) {
-                    QStyleOptionFocusRect o;
-                    o.initFrom(viewport());
-                    o.rect = R.adjusted(1, 1, -1, -1);
-                    o.backgroundColor = tlo;
-                    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, viewport());
-                }
-            }
-            // lines on the right and bottom edge
-            const QRect Rp = QRect(R.x(), R.y(), m_szer.at(c), m_wys.at(r));
-            if (lk > 0) {
-                const bool rysuj = stala ? (m_opcje & goFixedVertLine) : (m_opcje & goVertLine);
-                p.fillRect(QRect(Rp.right() + 1, Rp.top(), lk, Rp.height() + lw), rysuj ? (stala ? kLiniaStalych : kLiniaDanych) : m_kolor);
-            }
-            if (lw > 0) {
-                const bool rysuj = stala ? (m_opcje & goFixedHorzLine) : (m_opcje & goHorzLine);
-                p.fillRect(QRect(Rp.left(), Rp.bottom() + 1, Rp.width() + lk, lw), rysuj ? (stala ? kLiniaStalych : kLiniaDanych) : m_kolor);
-            }
-        }
     }
 }

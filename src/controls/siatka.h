@@ -14,10 +14,12 @@
 // PgUp, PgDn (and Tab with goTabs) move to the next cell and stay in editing; Escape
 // cancels. A click on the current cell or a double click opens the editor.
 
+#include "ossiatki.h"
 #include "polefiltrowane.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QFlags>
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -45,7 +47,9 @@ enum TGridOption : unsigned {
     goRowSelect = 1u << 10,
     goAlwaysShowEditor = 1u << 11,
 };
-inline constexpr unsigned kDomyslneOpcjeSiatki = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+Q_DECLARE_FLAGS(TGridOptions, TGridOption)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
+inline constexpr TGridOptions kDomyslneOpcjeSiatki = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
 
 // The state of a cell being drawn.
 enum TGridDrawState : unsigned { gdSelected = 1u << 0, gdFocused = 1u << 1, gdFixed = 1u << 2 };
@@ -125,8 +129,8 @@ public:
     int VisibleRowCount() const;
     int VisibleColCount() const;
 
-    unsigned Options() const { return m_opcje; }
-    void setOptions(unsigned o);
+    TGridOptions Options() const { return m_opcje; }
+    void setOptions(TGridOptions o);
     TScrollStyle ScrollBars() const { return m_paski; }
     void setScrollBars(TScrollStyle s);
 
@@ -257,17 +261,24 @@ private:
     void WyjdzTabem(const QKeyEvent *e);
     void UtracilFokus(QFocusEvent *e);
     void SprawdzWyjscie();
-    void UpdateEdit(bool zaznaczWszystko);
-    void HideEdit(bool zapisz);
+    // Open (close) the editor on the current cell as the grid needs it, leaving the editing
+    // mode as it is; PokazEdytor and UkryjEdytor also switch the mode.
+    void OtworzEdytor(bool zaznaczWszystko);
+    void ZamknijEdytor(bool zapisz);
     void UstawGeometrieEdytora();
     void UstawPaski();
     void PoprawWidocznosc(int c, int r);
     void UstawGorny(int r);
     void UstawLewa(int c);
+    // The first scrolled row (column) and its scroll bar take an already limited value.
+    void UstawPierwsza(int &pierwsza, QScrollBar *pasek, int nowa);
     int MaksGorny() const;
     int MaksLewa() const;
     int LiniaKol() const;
     int LiniaWier() const;
+    // The two axes as they stand (the size lists are shared, not copied).
+    TOsSiatki OsKolumn() const { return {m_szer, m_stalychKol, m_lewaKol, LiniaKol()}; }
+    TOsSiatki OsWierszy() const { return {m_wys, m_stalychWier, m_gornyWiersz, LiniaWier()}; }
     int KrawedzKolumny(const QPoint &p) const;
     int KrawedzWiersza(const QPoint &p) const;
     void PoprawZaznaczenie();
@@ -292,7 +303,7 @@ private:
     int m_gornyWiersz = 1;
     int m_lewaKol = 1;
 
-    unsigned m_opcje = kDomyslneOpcjeSiatki;
+    TGridOptions m_opcje = kDomyslneOpcjeSiatki;
     TScrollStyle m_paski = ssBoth;
     QColor m_kolor;
     QColor m_kolorStalych;

@@ -2,8 +2,8 @@
 
 #include "common/program.h"
 #include "controls/panele.h"
-#include "drukarka.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -103,6 +103,14 @@ void TDLgDrukStop::LadujNrStr(int NrStrony)
     PanelStrona->setText(QStringLiteral("Strona:  ") + QString::number(NrStrony));
 }
 
+void TDLgDrukStop::PokazPostep()
+{
+    // While a document prints no other window takes commands; Cancel here still works.
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    repaint();
+}
+
 void TDLgDrukStop::AnulujBtnClick()
 {
     AnulujBtn->setEnabled(false);
@@ -120,3 +128,12 @@ void TDLgDrukStop::reject()
 }
 
 void TDLgDrukStop::closeEvent(QCloseEvent *e) { e->ignore(); }
+
+void ZainstalujOknoDrukStop()
+{
+    UtworzOknoPostepu = []() -> TpostepDruku * {
+        if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+            return nullptr;
+        return new TDLgDrukStop();
+    };
+}

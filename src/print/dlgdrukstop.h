@@ -3,20 +3,25 @@
 // being printed, and a Cancel button that aborts the document. It cannot be closed any
 // other way; the job closes it when it ends.
 
+#include "drukarka.h"
+
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 
-class TDLgDrukStop : public QDialog {
+class TDLgDrukStop : public QDialog, public TpostepDruku {
     Q_OBJECT
 public:
     explicit TDLgDrukStop(QWidget *parent = nullptr);
 
     void Inicjuj(int TypAbort);
-    void LadujTytul(const QString &Dokument);
-    void LadujOpisy(const QString &Drukarka, const QString &Port);
-    void LadujNrStr(int NrStrony);
+    void LadujTytul(const QString &Dokument) override;
+    void LadujOpisy(const QString &Drukarka, const QString &Port) override;
+    void LadujNrStr(int NrStrony) override;
+    void PokazPostep() override;
+    void UkryjPostep() override { hide(); }
+    QObject *ObiektPostepu() override { return this; }
 
     QLabel *Panel1, *Panel2, *Panel3, *LabelDokum, *PanelDruk, *PanelPort, *PanelStrona;
     QPushButton *AnulujBtn;
@@ -32,3 +37,7 @@ protected:
     // Refuses every close request.
     void closeEvent(QCloseEvent *e) override;
 };
+
+// Gives the printer jobs this window as their progress window, when the program runs with
+// widgets (a job of a headless run prints without one).
+void ZainstalujOknoDrukStop();

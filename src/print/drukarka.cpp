@@ -3,11 +3,10 @@
 #include "common/bledy.h"
 #include "common/komunikaty.h"
 #include "common/program.h"
-#include "dlgdrukstop.h"
 #include "kanwaqpainter.h"
 #include "kolejkadruku.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +18,7 @@
 #include <QTemporaryFile>
 
 Tdrukarka *AktDrukarka = nullptr;
+std::function<TpostepDruku *()> UtworzOknoPostepu;
 
 namespace {
 
@@ -150,8 +150,8 @@ Tdrukarka::Tdrukarka(QPrinter *drukarka, bool podglad)
 
 Tdrukarka::~Tdrukarka()
 {
-    if (FoknoDrukStop) {
-        FoknoDrukStop->hide();
+    if (TpostepDruku *okno = OknoPostepu()) {
+        okno->UkryjPostep();
         FoknoDrukStop->deleteLater();
     }
     if (m_painter && m_painter->isActive())
@@ -232,15 +232,12 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
     m_przerwany = false;
     m_strona = 1;
 
-    if (PokazOknoAbort && qobject_cast<QApplication *>(QCoreApplication::instance())) {
-        FoknoDrukStop = new TDLgDrukStop();
-        // While a document prints no other window takes commands; Cancel here still works.
-        FoknoDrukStop->setWindowModality(Qt::ApplicationModal);
-        FoknoDrukStop->LadujOpisy(FnazwaDrukarki, FnazwaPortu);
-        FoknoDrukStop->LadujTytul(TytulDok);
-        FoknoDrukStop->LadujNrStr(FnumerStrony);
-        FoknoDrukStop->show();
-        FoknoDrukStop->repaint();
+    if (PokazOknoAbort && UtworzOknoPostepu && (m_postep = UtworzOknoPostepu())) {
+        FoknoDrukStop = m_postep->ObiektPostepu();
+        m_postep->LadujOpisy(FnazwaDrukarki, FnazwaPortu);
+        m_postep->LadujTytul(TytulDok);
+        m_postep->LadujNrStr(FnumerStrony);
+        m_postep->PokazPostep();
         PrzetworzZdarzenia();
     }
 
@@ -265,8 +262,8 @@ void Tdrukarka::NowaStrona()
     }
     ++m_strona;
     FnumerStrony = m_strona + FroznicaStron;
-    if (FoknoDrukStop) {
-        FoknoDrukStop->LadujNrStr(FnumerStrony);
+    if (TpostepDruku *okno = OknoPostepu()) {
+        okno->LadujNrStr(FnumerStrony);
         PrzetworzZdarzenia();
     }
     UstawOdwzorowanie();
@@ -363,8 +360,8 @@ void Tdrukarka::ZakonczDokument()
 
 void Tdrukarka::PRZERWIJ(const QString &komunikat)
 {
-    if (FoknoDrukStop)
-        FoknoDrukStop->hide();
+    if (TpostepDruku *okno = OknoPostepu())
+        okno->UkryjPostep();
     Zdarzenia();
     if (Drukuje()) {
         PrzerwijDokument();

@@ -15,9 +15,9 @@
 #include <functional>
 #include <memory>
 
+class QObject;
 class QPainter;
 class QPrinter;
-class TDLgDrukStop;
 class TKanwaQPainter;
 
 struct TopisDrukarki {
@@ -29,6 +29,26 @@ struct TopisDrukarki {
 
 // A caller's page-header drawer.
 using TmetodaDruNag = std::function<void()>;
+
+// The progress window of a job: the document, the printer and port, the page being printed
+// and a Cancel button that aborts the document (Tdrukarka::PrzerwijDokument). The job has
+// no window of its own; the widget part of the print layer supplies one.
+class TpostepDruku {
+public:
+    virtual ~TpostepDruku() = default;
+    virtual void LadujTytul(const QString &Dokument) = 0;
+    virtual void LadujOpisy(const QString &Drukarka, const QString &Port) = 0;
+    virtual void LadujNrStr(int NrStrony) = 0;
+    // Shown over every other window of the program, which take no commands meanwhile.
+    virtual void PokazPostep() = 0;
+    virtual void UkryjPostep() = 0;
+    // The window as an object: the job deletes it later and notices when it is gone.
+    virtual QObject *ObiektPostepu() = 0;
+};
+
+// Creates the progress window of a job that asks for one; nullptr, or empty, for none
+// (as without a window system). ZainstalujOknoDrukStop fills it.
+extern std::function<TpostepDruku *()> UtworzOknoPostepu;
 
 class Tdrukarka : public TARKUSZ {
 public:
@@ -66,7 +86,9 @@ public:
     // the file cannot be written.
     void ZakonczDokument();
 
-    QPointer<TDLgDrukStop> FoknoDrukStop;
+    // The progress window while the document prints, null when there is none.
+    QPointer<QObject> FoknoDrukStop;
+    TpostepDruku *OknoPostepu() const { return FoknoDrukStop ? m_postep : nullptr; }
     QString FnazwaDrukarki;
     QString FnazwaPortu;
     std::function<void()> FprocNaglowka;
@@ -85,6 +107,7 @@ private:
 
     QPrinter *m_drukarka;
     bool m_podglad;
+    TpostepDruku *m_postep = nullptr;
     std::unique_ptr<QPainter> m_painter;
     std::unique_ptr<TKanwaQPainter> m_kanwa;
     bool m_otwarty = false;

@@ -1,6 +1,7 @@
 #include "opcjedruku.h"
 
 #include "drukarka.h"
+#include "oknawydruku.h"
 #include "wydrukfaktury.h"
 
 #include "common/komunikaty.h"

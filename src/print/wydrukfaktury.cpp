@@ -12,14 +12,10 @@
 #include "invoice/stawki.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QImage>
 #include <QImageReader>
-#include <QAction>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <cmath>
 
@@ -799,30 +795,6 @@ void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora
     }
 }
 
-bool PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
-{
-    QPrintPreviewDialog dialog(DrukarkaAplikacji(), wlasciciel);
-    dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter *p) { RysujPodglad(p, Fakt, iniFak, kopie); });
-    // The preview's own print button would send the pages as one document, without the
-    // progress window: it hands the print to the print command instead.
-    bool drukuj = false;
-    const QString tekstDruku = QPrintPreviewDialog::tr("Print");
-    for (QAction *a : dialog.findChildren<QAction *>()) {
-        if (a->text() != tekstDruku)
-            continue;
-        a->disconnect();
-        a->setToolTip(QStringLiteral("Drukuj"));
-        QObject::connect(a, &QAction::triggered, &dialog, [&] {
-            drukuj = true;
-            dialog.accept();
-        });
-    }
-    dialog.exec();
-    return drukuj;
-}
-
 bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie, bool pokazPostep)
 {
     if (kopie < 1)
@@ -847,22 +819,4 @@ bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora
     }
     ZakonczDrukarke();
     return true;
-}
-
-bool ZapiszPdfJako(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
-{
-    QString folder = iniFak.iniFolder;
-    if (Pusty(folder) || !QFileInfo(folder).isDir())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString plik = QFileDialog::getSaveFileName(
-        wlasciciel, QStringLiteral("Zapisz fakturę jako PDF"),
-        QDir(folder).filePath(TytulDokumentu(Fakt) + QStringLiteral(".pdf")), QStringLiteral("Pliki PDF (*.pdf)"));
-    if (plik.isEmpty())
-        return false;
-    try {
-        return DrukujDoPdf(plik, Fakt, iniFak, qMax(1, kopie), true);
-    } catch (const std::exception &e) {
-        PokazBlad(e);   // nothing for a cancelled print: its message has been shown
-        return false;
-    }
 }

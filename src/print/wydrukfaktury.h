@@ -156,17 +156,9 @@ extern std::function<void(int kopia)> ProcPoKopii;
 // Draws the copies, one after another, into a printer the caller has prepared, such as
 // the one of a QPrintPreviewDialog (its paintRequested signal). At least one copy.
 void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);
-// Shows the print preview of the invoice on the application's printer. Its print button
-// does not print by itself: it closes the preview and returns true, so that the caller
-// prints through the print command.
-bool PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);
 
 // Writes the copies into one PDF file through the printer job, with the progress window
 // when asked. Returns false and writes nothing for fewer than one copy. Throws EMojeBledy
 // when the file cannot be written and the silent abort when the print was cancelled or
 // refused (its message has been shown).
 bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie, bool pokazPostep);
-// Asks for the name of a PDF file (starting in the invoice folder of the configuration)
-// and writes the copies into it with the progress window; errors are shown. True when
-// the file was written.
-bool ZapiszPdfJako(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie);

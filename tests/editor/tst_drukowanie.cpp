@@ -6,6 +6,7 @@
 
 #include "common/komunikaty.h"
 #include "editor/poleedycji.h"
+#include "print/dlgdrukstop.h"
 #include "print/drukarka.h"
 #include "print/pdftekst.h"
 #include "print/wydrukfaktury.h"
@@ -16,6 +17,7 @@
 class TstDrukowanie : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ZainstalujOknoDrukStop(); }
     void cleanup();
     void oknoCzekaNaKoniecWydruku();
 };

@@ -8,6 +8,7 @@
 #include "print/dlgdrukstop.h"
 #include "print/drukarka.h"
 #include "print/kanwaqpainter.h"
+#include "print/oknawydruku.h"
 #include "print/wydrukfaktury.h"
 
 #include <QApplication>
@@ -39,11 +40,15 @@ TzentoraVat DlugaFaktura()
 
 void UsunOdroczone() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+// The progress window of the current job, if it shows one.
+TDLgDrukStop *OknoDruku() { return AktDrukarka ? qobject_cast<TDLgDrukStop *>(AktDrukarka->FoknoDrukStop) : nullptr; }
+
 } // namespace
 
 class TstDrukarka : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { ZainstalujOknoDrukStop(); }
     void init();
     void cleanup();
     void naglowekStrony_data();
@@ -180,7 +185,7 @@ void TstDrukarka::oknoPostepu()
     QVERIFY(UtworzDrukarke(&p));
     Tdrukarka &d = *AktDrukarka;
     d.STARTDOKUMENTU(QStringLiteral("ZentoraVAT12"), 12, QString(), 0, {}, {}, true);
-    QPointer<TDLgDrukStop> okno = d.FoknoDrukStop;
+    QPointer<TDLgDrukStop> okno = OknoDruku();
     QVERIFY(okno);
     QVERIFY(okno->isVisible());
     QCOMPARE(okno->windowTitle(), QStringLiteral("Zentora"));
@@ -227,10 +232,10 @@ void TstDrukarka::anulowanieNaDrugiejStronieKonczyWydruk()
     QTimer zegar;
     zegar.setInterval(0);
     connect(&zegar, &QTimer::timeout, this, [&]() {
-        if (AktDrukarka && AktDrukarka->FoknoDrukStop && AktDrukarka->FoknoDrukStop->isVisible()) {
+        if (OknoDruku() && OknoDruku()->isVisible()) {
             widzianeStrony = qMax(widzianeStrony, AktDrukarka->FnumerStrony);
             if (AktDrukarka->FnumerStrony == 2)
-                AktDrukarka->FoknoDrukStop->AnulujBtn->click();
+                OknoDruku()->AnulujBtn->click();
         }
     });
     zegar.start();
@@ -322,7 +327,7 @@ void TstDrukarka::przerwijNaZyczenie()
     if (!pokazane.isEmpty())
         QCOMPARE(prezenter.pokazane.first().pIcoDlg, icError);
     QVERIFY(!DrukarkaDrukuje());
-    QVERIFY(!AktDrukarka->FoknoDrukStop->isVisible());
+    QVERIFY(!OknoDruku()->isVisible());
     ZakonczDrukarke();
     QVERIFY(!QFile::exists(plik));
 }

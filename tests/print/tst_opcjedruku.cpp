@@ -9,6 +9,7 @@
 #include "fakturaprzykladowa.h"
 #include "pdftekst.h"
 #include "prezentertestowy.h"
+#include "print/dlgdrukstop.h"
 #include "print/drukarka.h"
 #include "print/wydrukfaktury.h"
 
@@ -116,7 +117,11 @@ private:
 class TstOpcjeDruku : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { m_ustawDrukarke = ProcUstawDrukarke; }
+    void initTestCase()
+    {
+        m_ustawDrukarke = ProcUstawDrukarke;
+        ZainstalujOknoDrukStop();
+    }
     void init();
     void cleanup();
 
