@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need, when missing.
+# Installs the Debian packages the build, the tests, the checks and the screenshots need, when missing.
 set -euo pipefail
 
 packages=(
@@ -7,6 +7,7 @@ packages=(
   fontconfig fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
   qt6-translations-l10n
+  clang-format clang-tidy
 )
 
 missing=()
