@@ -257,12 +257,12 @@ void TDlgKalenUstaw::SpeedPredRokClick()
     OdswiezNaglowek();
 }
 
-void TDlgKalenUstaw::Wybierz(double data)
+void TDlgKalenUstaw::Wybierz(double dzien)
 {
     if (m_zamkniety)
         return;
     m_wybrano = true;
-    m_data = DataNaTekst(QString(), data);
+    m_data = DataNaTekst(QString(), dzien);
     close();
 }
 

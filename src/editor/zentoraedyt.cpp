@@ -82,9 +82,9 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPointSize(8);
-    setFont(f);
+    QFont czcionka(QStringLiteral("Tahoma"));
+    czcionka.setPointSize(8);
+    setFont(czcionka);
     auto *srodek = new QWidget(this);
     srodek->setObjectName(QStringLiteral("Srodek"));
     setCentralWidget(srodek);

@@ -35,11 +35,11 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
 {
     try {
         SprawdzDateSprzedazy(false);
-        const double data = DataSprzedazy(Tabele());
+        const double sprzedano = DataSprzedazy(Tabele());
         if (Acol == kolTowar) {
             // a new item gets the seller's usual rate
             if (Pusty(Grid->Cells(kolPrcVat, Arow)) && IniZentora.iniMojVat >= vat0)
-                Grid->setCells(kolPrcVat, Arow, StawkaVatTekst(IniZentora.iniMojVat, data));
+                Grid->setCells(kolPrcVat, Arow, StawkaVatTekst(IniZentora.iniMojVat, sprzedano));
         } else if (Acol == kolPrcVat) {
             OK = false;
             const double v = TekstNaFloat(cela, -1);
@@ -48,7 +48,7 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
             if (cboZentora->currentIndex() == rZwykly)
                 OK = v == 0;   // a bill carries no VAT
             else
-                IndeksZPozycji(data, cela, OK);
+                IndeksZPozycji(sprzedano, cela, OK);
         }
         if (OK)
             PrzeliczSumy(Tabele());
