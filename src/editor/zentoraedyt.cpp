@@ -452,7 +452,7 @@ QString TZentoraForma::NazwaPlikuZDialogu(QWidget *okno, bool zapis, const QStri
     for (;;) {
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
             return QString();
-        const QString plik = d.selectedFiles().constFirst();
+        QString plik = d.selectedFiles().constFirst();
         if (!zapis || QFileInfo::exists(plik))
             return plik;
         // a new file is created only when the user says so
