@@ -1,6 +1,8 @@
 // zentora-cli: the invoice core without a window, for scripts, batch work and checks.
 // It never asks anything: messages go to stderr and the exit status tells the outcome.
 
+#include "wierszpolecen.h"
+
 #include "common/bledy.h"
 #include "common/daty.h"
 #include "common/formaty.h"
@@ -32,77 +34,6 @@
 #include <stdexcept>
 
 namespace {
-
-enum KodWyjscia { kOk = 0, kUzycie = 1, kOdrzucono = 2, kBladPliku = 3 };
-
-const char *const kPomoc =
-    "Użycie:\n"
-    "  zentora-cli show FILE.FAK [--json]\n"
-    "  zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]\n"
-    "  zentora-cli words AMOUNT...\n"
-    "  zentora-cli new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]\n"
-#ifdef ZENTORA_Z_WYDRUKIEM
-    "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
-    "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
-    "  zentora-cli pdf FILE.FAK... -d OUTDIR [options as above]\n"
-#endif
-    "\n"
-    "Kody wyjścia: 0 poprawnie, 1 błędne wywołanie, 2 treść odrzucona (np. stawka VAT\n"
-    "niezgodna z datą sprzedaży), 3 pliku nie można odczytać lub zapisać, zła wersja pliku.\n";
-
-struct Argumenty {
-    QString polecenie;
-    QStringList pliki;
-    QString wyjscie, konfiguracja, dzis;
-    bool json = false;
-    // pdf
-    QString katalog, kopie, duplikat;
-    bool podpis = false, marginesy = false;
-};
-
-class BladUzycia : public std::runtime_error {
-public:
-    explicit BladUzycia(const QString &t) : std::runtime_error(t.toStdString()) {}
-};
-
-Argumenty Parsuj(const QStringList &a)
-{
-    Argumenty w;
-    if (a.size() < 2)
-        throw BladUzycia(QStringLiteral("Brak polecenia."));
-    w.polecenie = a.at(1);
-    for (int i = 2; i < a.size(); ++i) {
-        const QString &x = a.at(i);
-        auto wartosc = [&]() -> QString {
-            if (i + 1 >= a.size())
-                throw BladUzycia(QStringLiteral("Opcja %1 wymaga wartości.").arg(x));
-            return a.at(++i);
-        };
-        if (x == QLatin1String("--json"))
-            w.json = true;
-        else if (x == QLatin1String("-o"))
-            w.wyjscie = wartosc();
-        else if (x == QLatin1String("--config"))
-            w.konfiguracja = wartosc();
-        else if (x == QLatin1String("--today"))
-            w.dzis = wartosc();
-        else if (x == QLatin1String("-d"))
-            w.katalog = wartosc();
-        else if (x == QLatin1String("--copies"))
-            w.kopie = wartosc();
-        else if (x == QLatin1String("--duplicate"))
-            w.duplikat = wartosc();
-        else if (x == QLatin1String("--signature"))
-            w.podpis = true;
-        else if (x == QLatin1String("--extra-margins"))
-            w.marginesy = true;
-        else if (x.startsWith(QLatin1Char('-')) && x.size() > 1 && w.polecenie != QLatin1String("words"))
-            throw BladUzycia(QStringLiteral("Nieznana opcja %1.").arg(x));
-        else
-            w.pliki.append(x);
-    }
-    return w;
-}
 
 QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
 {
@@ -359,6 +290,52 @@ void FiltrKomunikatowQt(QtMsgType typ, const QMessageLogContext &kontekst, const
 }
 #endif
 
+// The commands and their options; --help shows each command's own part of this.
+TabelaPolecen Tabela()
+{
+    using A = Argumenty;
+    TabelaPolecen t;
+    t.wersja = QStringLiteral(ZENTORA_WERSJA);
+    t.opcje = {
+        {QStringLiteral("json"), {}, QStringLiteral("Wynik w formacie JSON."), &A::json},
+        {QStringLiteral("o"), QStringLiteral("PLIK"), QStringLiteral("Plik wynikowy."), &A::wyjscie},
+        {QStringLiteral("config"), QStringLiteral("Faktury.ini"),
+         QStringLiteral("Plik konfiguracji zamiast domyślnego."), &A::konfiguracja},
+        {QStringLiteral("today"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Data dzisiejsza dla nowej faktury."),
+         &A::dzis},
+        {QStringLiteral("d"), QStringLiteral("KATALOG"), QStringLiteral("Katalog na pliki PDF, po jednym na fakturę."),
+         &A::katalog},
+        {QStringLiteral("copies"), QStringLiteral("N"), QStringLiteral("Liczba egzemplarzy (1..99)."), &A::kopie},
+        {QStringLiteral("duplicate"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Duplikat z tą datą."),
+         &A::duplikat},
+        {QStringLiteral("signature"), {}, QStringLiteral("Rysunek podpisu wskazany w konfiguracji."), &A::podpis},
+        {QStringLiteral("extra-margins"), {}, QStringLiteral("Dodatkowe marginesy."), &A::marginesy},
+    };
+    t.polecenia = {
+        {QStringLiteral("show"), QStringLiteral("show FILE.FAK [--json]"),
+         QStringLiteral("Pokazuje fakturę tak, jak jest zapisana."), {QStringLiteral("json")}, Pokaz},
+        {QStringLiteral("recompute"), QStringLiteral("recompute FILE.FAK [-o OUT.FAK] [--json]"),
+         QStringLiteral("Wylicza pozycje i sumy tak jak edytor; z -o zapisuje wynik."),
+         {QStringLiteral("o"), QStringLiteral("json")}, Przelicz},
+        {QStringLiteral("words"), QStringLiteral("words AMOUNT..."),
+         QStringLiteral("Kwoty słownie, np. 1.234,56 albo 1234,56."), {}, Slownie},
+        {QStringLiteral("new"), QStringLiteral("new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]"),
+         QStringLiteral("Zapisuje nową fakturę z ustawieniami konfiguracji."),
+         {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("json")}, Nowa},
+#ifdef ZENTORA_Z_WYDRUKIEM
+        {QStringLiteral("pdf"),
+         QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
+                        "            [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
+                        "pdf FILE.FAK... -d OUTDIR [options as above]"),
+         QStringLiteral("Drukuje faktury do plików PDF tak jak program."),
+         {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("copies"),
+          QStringLiteral("duplicate"), QStringLiteral("signature"), QStringLiteral("extra-margins")},
+         Pdf, true},
+#endif
+    };
+    return t;
+}
+
 QStringList ArgumentyProgramu(int argc, char *argv[])
 {
     QStringList a;
@@ -372,10 +349,12 @@ QStringList ArgumentyProgramu(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     const QStringList argumenty = ArgumentyProgramu(argc, argv);
+    const TabelaPolecen tabela = Tabela();
+    const PolecenieCli *polecenie = tabela.Polecenie(argumenty.value(1));
     std::unique_ptr<QCoreApplication> app;
 #ifdef ZENTORA_Z_WYDRUKIEM
     // Drawing pages needs fonts and a paint system, but never a display.
-    if (argumenty.value(1) == QLatin1String("pdf")) {
+    if (polecenie && polecenie->rysuje) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         g_komunikatyQt = qInstallMessageHandler(FiltrKomunikatowQt);
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -385,26 +364,15 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     InicjujProgram();
     try {
-        const Argumenty a = Parsuj(argumenty);
-        if (a.polecenie == QLatin1String("show"))
-            return Pokaz(a);
-        if (a.polecenie == QLatin1String("recompute"))
-            return Przelicz(a);
-        if (a.polecenie == QLatin1String("words"))
-            return Slownie(a);
-        if (a.polecenie == QLatin1String("new"))
-            return Nowa(a);
-#ifdef ZENTORA_Z_WYDRUKIEM
-        if (a.polecenie == QLatin1String("pdf"))
-            return Pdf(a);
-#endif
-        if (a.polecenie == QLatin1String("--help") || a.polecenie == QLatin1String("-h") || a.polecenie == QLatin1String("help")) {
-            std::fputs(kPomoc, stdout);
+        const Wywolanie w = CzytajWywolanie(tabela, argumenty);
+        if (!w.polecenie) {
+            std::fputs(w.tekst.toUtf8().constData(), stdout);
             return kOk;
         }
-        throw BladUzycia(QStringLiteral("Nieznane polecenie %1.").arg(a.polecenie));
+        return w.polecenie->wykonaj(w.argumenty);
     } catch (const BladUzycia &e) {
-        std::fprintf(stderr, "%s\n\n%s", e.what(), kPomoc);
+        const QString pomoc = polecenie ? PomocPolecenia(tabela, *polecenie) : PomocProgramu(tabela);
+        std::fprintf(stderr, "%s\n\n%s", e.what(), pomoc.toUtf8().constData());
         return kUzycie;
     } catch (const ECichyAbort &) {
         return kOdrzucono;
