@@ -44,7 +44,7 @@ QString NazwaOpcji(const QString &x)
 QString JakNapisano(const QStringList &a, const QString &nazwa)
 {
     for (const QString &x : a) {
-        const QString bez = x.section(QLatin1Char('='), 0, 0);
+        QString bez = x.section(QLatin1Char('='), 0, 0);
         if (bez == QLatin1Char('-') + nazwa || bez == QStringLiteral("--") + nazwa)
             return bez;
     }
