@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need, when missing.
+# Installs the Debian packages the build, the tests, the checks and the screenshots need, when missing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
   qt6-translations-l10n
   cups printer-driver-cups-pdf
   clang libclang-rt-14-dev libbenchmark-dev hyperfine jq time bsdextrautils
+  clang-format clang-tidy
 )
 
 missing=()

@@ -1,6 +1,8 @@
 // zentora-cli: the invoice core without a window, for scripts, batch work and checks.
 // It never asks anything: messages go to stderr and the exit status tells the outcome.
 
+#include "wierszpolecen.h"
+
 #include "common/bledy.h"
 #include "common/daty.h"
 #include "common/formaty.h"
@@ -37,84 +39,6 @@
 #include <stdexcept>
 
 namespace {
-
-enum KodWyjscia { kOk = 0, kUzycie = 1, kOdrzucono = 2, kBladPliku = 3 };
-
-const char *const kPomoc =
-    "Użycie:\n"
-    "  zentora-cli show FILE.FAK [--json]\n"
-    "  zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]\n"
-    "  zentora-cli words AMOUNT...\n"
-    "  zentora-cli new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]\n"
-    "  zentora-cli ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz] ...\n"
-    "  zentora-cli ksef-numer FILE.FAK NUMER [--config Faktury.ini]\n"
-#ifdef ZENTORA_Z_WYDRUKIEM
-    "  zentora-cli pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
-    "              [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
-    "  zentora-cli pdf FILE.FAK... -d OUTDIR [-j N] [options as above]\n"
-    "              (-j: N processes at once, by default as many as the processor has cores)\n"
-    ZENTORA_POMOC_DRUKOWANIA
-#endif
-    "\n"
-    "Kody wyjścia: 0 poprawnie, 1 błędne wywołanie, 2 treść odrzucona (np. stawka VAT\n"
-    "niezgodna z datą sprzedaży; wydruk przerwany), 3 pliku nie można odczytać lub zapisać,\n"
-    "zła wersja pliku, nieznana drukarka lub drukarka nie przyjęła wydruku.\n";
-
-struct Argumenty {
-    QString polecenie;
-    QStringList pliki;
-    QString wyjscie, konfiguracja, dzis;
-    bool json = false;
-    // pdf
-    QString katalog, kopie, duplikat, zadania;
-    bool podpis = false, marginesy = false;
-};
-
-class BladUzycia : public std::runtime_error {
-public:
-    explicit BladUzycia(const QString &t) : std::runtime_error(t.toStdString()) {}
-};
-
-Argumenty Parsuj(const QStringList &a)
-{
-    Argumenty w;
-    if (a.size() < 2)
-        throw BladUzycia(QStringLiteral("Brak polecenia."));
-    w.polecenie = a.at(1);
-    for (int i = 2; i < a.size(); ++i) {
-        const QString &x = a.at(i);
-        auto wartosc = [&]() -> QString {
-            if (i + 1 >= a.size())
-                throw BladUzycia(QStringLiteral("Opcja %1 wymaga wartości.").arg(x));
-            return a.at(++i);
-        };
-        if (x == QLatin1String("--json"))
-            w.json = true;
-        else if (x == QLatin1String("-o"))
-            w.wyjscie = wartosc();
-        else if (x == QLatin1String("--config"))
-            w.konfiguracja = wartosc();
-        else if (x == QLatin1String("--today"))
-            w.dzis = wartosc();
-        else if (x == QLatin1String("-d"))
-            w.katalog = wartosc();
-        else if (x == QLatin1String("-j"))
-            w.zadania = wartosc();
-        else if (x == QLatin1String("--copies"))
-            w.kopie = wartosc();
-        else if (x == QLatin1String("--duplicate"))
-            w.duplikat = wartosc();
-        else if (x == QLatin1String("--signature"))
-            w.podpis = true;
-        else if (x == QLatin1String("--extra-margins"))
-            w.marginesy = true;
-        else if (x.startsWith(QLatin1Char('-')) && x.size() > 1 && w.polecenie != QLatin1String("words"))
-            throw BladUzycia(QStringLiteral("Nieznana opcja %1.").arg(x));
-        else
-            w.pliki.append(x);
-    }
-    return w;
-}
 
 QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
 {
@@ -248,6 +172,7 @@ int Przelicz(const Argumenty &a)
 {
     TzentoraVat f;
     CzytajFakture(JedenPlik(a), f);
+    // as the editor after an accepted cell, then as its save command
     const QString doZaplaty = PrzeliczRekord(f);
     if (!a.wyjscie.isEmpty())
         ZapiszFakture(a.wyjscie, f);
@@ -299,6 +224,8 @@ int Nowa(const Argumenty &a)
         Wypisz(f, f.SumyFaktury[vatSum].Brutto, true);
     return kOk;
 }
+
+int Ksef(const Argumenty &a) { return PolecenieKsef(a.surowe); }
 
 #ifdef ZENTORA_Z_WYDRUKIEM
 // The options of a pdf command but its files and -j, for the processes of a batch. The
@@ -397,6 +324,9 @@ int Pdf(const Argumenty &a)
     }
     return wynik;
 }
+
+int Drukuj(const Argumenty &a) { return PolecenieDrukuj(a.surowe.mid(2)); }
+int Drukarki(const Argumenty &a) { return PolecenieDrukarki(a.surowe.mid(2)); }
 #endif
 
 #ifdef ZENTORA_Z_WYDRUKIEM
@@ -415,6 +345,80 @@ void FiltrKomunikatowQt(QtMsgType typ, const QMessageLogContext &kontekst, const
 }
 #endif
 
+// The commands and their options; --help shows each command's own part of this.
+TabelaPolecen Tabela()
+{
+    using A = Argumenty;
+    TabelaPolecen t;
+    t.wersja = QStringLiteral(ZENTORA_WERSJA);
+    t.opcje = {
+        {QStringLiteral("json"), {}, QStringLiteral("Wynik w formacie JSON."), &A::json},
+        {QStringLiteral("o"), QStringLiteral("PLIK"), QStringLiteral("Plik wynikowy."), &A::wyjscie},
+        {QStringLiteral("config"), QStringLiteral("Faktury.ini"),
+         QStringLiteral("Plik konfiguracji zamiast domyślnego."), &A::konfiguracja},
+        {QStringLiteral("today"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Data dzisiejsza dla nowej faktury."),
+         &A::dzis},
+        {QStringLiteral("d"), QStringLiteral("KATALOG"), QStringLiteral("Katalog na pliki PDF, po jednym na fakturę."),
+         &A::katalog},
+        {QStringLiteral("copies"), QStringLiteral("N"), QStringLiteral("Liczba egzemplarzy (1..99)."), &A::kopie},
+        {QStringLiteral("duplicate"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Duplikat z tą datą."),
+         &A::duplikat},
+        {QStringLiteral("signature"), {}, QStringLiteral("Rysunek podpisu wskazany w konfiguracji."), &A::podpis},
+        {QStringLiteral("extra-margins"), {}, QStringLiteral("Dodatkowe marginesy."), &A::marginesy},
+        {QStringLiteral("j"), QStringLiteral("N"),
+         QStringLiteral("Liczba procesów partii (domyślnie tyle, ile rdzeni procesora)."), &A::zadania},
+        {QStringLiteral("printer"), QStringLiteral("NAZWA"), QStringLiteral("Drukarka zamiast domyślnej."), &A::drukarka},
+        {QStringLiteral("korygowana-data"), QStringLiteral("DD.MM.RRRR"),
+         QStringLiteral("Data wystawienia faktury korygowanej."), &A::korygowanaData},
+        {QStringLiteral("korygowana-ksef"), QStringLiteral("NUMER"),
+         QStringLiteral("Numer KSeF faktury korygowanej."), &A::korygowanaKsef},
+        {QStringLiteral("force"), {}, QStringLiteral("Zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP)."),
+         &A::wymus},
+        {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
+    };
+    t.polecenia = {
+        {QStringLiteral("show"), QStringLiteral("show FILE.FAK [--json]"),
+         QStringLiteral("Pokazuje fakturę tak, jak jest zapisana."), {QStringLiteral("json")}, Pokaz},
+        {QStringLiteral("recompute"), QStringLiteral("recompute FILE.FAK [-o OUT.FAK] [--json]"),
+         QStringLiteral("Wylicza pozycje i sumy tak jak edytor; z -o zapisuje wynik."),
+         {QStringLiteral("o"), QStringLiteral("json")}, Przelicz},
+        {QStringLiteral("words"), QStringLiteral("words AMOUNT..."),
+         QStringLiteral("Kwoty słownie, np. 1.234,56 albo 1234,56."), {}, Slownie},
+        {QStringLiteral("new"), QStringLiteral("new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]"),
+         QStringLiteral("Zapisuje nową fakturę z ustawieniami konfiguracji."),
+         {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("json")}, Nowa},
+        {QStringLiteral("ksef"),
+         QStringLiteral("ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz]\n"
+                        "            [--korygowana-data DD.MM.YYYY] [--korygowana-ksef NUMER]"),
+         QStringLiteral("Zapisuje faktury jako XML KSeF (FA(3))."),
+         {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("force"),
+          QStringLiteral("zapisz"), QStringLiteral("korygowana-data"), QStringLiteral("korygowana-ksef")},
+         Ksef},
+        {QStringLiteral("ksef-numer"), QStringLiteral("ksef-numer FILE.FAK NUMER [--config Faktury.ini]"),
+         QStringLiteral("Zapisuje w fakturze numer nadany jej w KSeF."), {QStringLiteral("config")}, Ksef},
+#ifdef ZENTORA_Z_WYDRUKIEM
+        {QStringLiteral("pdf"),
+         QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
+                        "            [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
+                        "pdf FILE.FAK... -d OUTDIR [-j N] [options as above]"),
+         QStringLiteral("Drukuje faktury do plików PDF tak jak program."),
+         {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("copies"),
+          QStringLiteral("duplicate"), QStringLiteral("signature"), QStringLiteral("extra-margins"), QStringLiteral("j")},
+         Pdf, true},
+        {QStringLiteral("print"),
+         QStringLiteral("print FILE.FAK... [--printer NAME] [--copies N] [--duplicate DD.MM.YYYY]\n"
+                        "            [--signature] [--extra-margins] [--config Faktury.ini]"),
+         QStringLiteral("Drukuje faktury na drukarce systemu, każdy egzemplarz jako osobny dokument."),
+         {QStringLiteral("printer"), QStringLiteral("config"), QStringLiteral("copies"), QStringLiteral("duplicate"),
+          QStringLiteral("signature"), QStringLiteral("extra-margins")},
+         Drukuj, true},
+        {QStringLiteral("printers"), QStringLiteral("printers [--json]"),
+         QStringLiteral("Pokazuje drukarki systemu; domyślna jest oznaczona."), {QStringLiteral("json")}, Drukarki, true},
+#endif
+    };
+    return t;
+}
+
 QStringList ArgumentyProgramu(int argc, char *argv[])
 {
     QStringList a;
@@ -428,10 +432,12 @@ QStringList ArgumentyProgramu(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     const QStringList argumenty = ArgumentyProgramu(argc, argv);
+    const TabelaPolecen tabela = Tabela();
+    const PolecenieCli *polecenie = tabela.Polecenie(argumenty.value(1));
     std::unique_ptr<QCoreApplication> app;
 #ifdef ZENTORA_Z_WYDRUKIEM
     // Drawing pages needs fonts and a paint system, but never a display.
-    if (QStringList{"pdf", "print", "printers"}.contains(argumenty.value(1))) {
+    if (polecenie && polecenie->rysuje) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // The PDF engine writes its fonts in hash order; a fixed seed makes the same input give
         // the same file in every run and in every process of a batch.
@@ -444,34 +450,15 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     InicjujProgram();
     try {
-#ifdef ZENTORA_Z_WYDRUKIEM
-        if (argumenty.value(1) == QLatin1String("print"))
-            return PolecenieDrukuj(argumenty.mid(2));
-        if (argumenty.value(1) == QLatin1String("printers"))
-            return PolecenieDrukarki(argumenty.mid(2));
-#endif
-        if (argumenty.value(1).startsWith(QLatin1String("ksef")))
-            return PolecenieKsef(argumenty);
-        const Argumenty a = Parsuj(argumenty);
-        if (a.polecenie == QLatin1String("show"))
-            return Pokaz(a);
-        if (a.polecenie == QLatin1String("recompute"))
-            return Przelicz(a);
-        if (a.polecenie == QLatin1String("words"))
-            return Slownie(a);
-        if (a.polecenie == QLatin1String("new"))
-            return Nowa(a);
-#ifdef ZENTORA_Z_WYDRUKIEM
-        if (a.polecenie == QLatin1String("pdf"))
-            return Pdf(a);
-#endif
-        if (a.polecenie == QLatin1String("--help") || a.polecenie == QLatin1String("-h") || a.polecenie == QLatin1String("help")) {
-            std::fputs(kPomoc, stdout);
+        const Wywolanie w = CzytajWywolanie(tabela, argumenty);
+        if (!w.polecenie) {
+            std::fputs(w.tekst.toUtf8().constData(), stdout);
             return kOk;
         }
-        throw BladUzycia(QStringLiteral("Nieznane polecenie %1.").arg(a.polecenie));
+        return w.polecenie->wykonaj(w.argumenty);
     } catch (const BladUzycia &e) {
-        std::fprintf(stderr, "%s\n\n%s", e.what(), kPomoc);
+        const QString pomoc = polecenie ? PomocPolecenia(tabela, *polecenie) : PomocProgramu(tabela);
+        std::fprintf(stderr, "%s\n\n%s", e.what(), pomoc.toUtf8().constData());
         return kUzycie;
     } catch (const ECichyAbort &) {
         return kOdrzucono;

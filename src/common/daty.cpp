@@ -61,7 +61,8 @@ double KodujDate(int rok, int miesiac, int dzien, double domyslna)
     if (rok < 1 || rok > 9999 || miesiac < 1 || miesiac > 12 || dzien < 1 || dzien > DniMiesiaca(rok, miesiac))
         return domyslna;
     const int i = rok - 1;
-    return double(i * 365 + i / 4 - i / 100 + i / 400 + DzienRoku(rok, miesiac, dzien) - kPrzesuniecie);
+    const int dni = i * 365 + i / 4 - i / 100 + i / 400 + DzienRoku(rok, miesiac, dzien) - kPrzesuniecie;
+    return double(dni);
 }
 
 void RozkodujDate(double data, int &rok, int &miesiac, int &dzien)

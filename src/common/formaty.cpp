@@ -276,7 +276,7 @@ QString IntNaTekst(int n, int szerokosc, bool zero)
 {
     if (n == 0 && !zero)
         return QString();
-    const QString t = QString::number(n);
+    QString t = QString::number(n);
     if (szerokosc > 0 && t.size() > szerokosc)
         return Znaki(QLatin1Char('?'), szerokosc);
     return t;

@@ -52,7 +52,7 @@ void UstawTytulAplikacji(const QString &tytul) { g_tytul = tytul; }
 
 QString DomyslnaSciezkaKonfiguracji()
 {
-    const QString obok = KatalogProgramu() + QStringLiteral("Faktury.ini");
+    QString obok = KatalogProgramu() + QStringLiteral("Faktury.ini");
     if (QFileInfo::exists(obok) || QFileInfo(KatalogProgramu()).isWritable())
         return obok;
     QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

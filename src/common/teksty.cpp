@@ -77,7 +77,7 @@ QString OdetnijZnaki(QString &s, int n)
 {
     if (n <= 0)
         return QString();
-    const QString w = s.left(n);
+    QString w = s.left(n);
     s.remove(0, w.size());
     return w;
 }

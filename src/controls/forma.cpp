@@ -25,7 +25,8 @@ bool Zlozona(const QWidget *w)
 
 void Przejdz(QWidget *rodzic)
 {
-    const QObjectList dzieci = rodzic->children();
+    // a copy: what the popup procedure adds to a control must not upset the loop
+    const QObjectList dzieci = rodzic->children();   // NOLINT(performance-unnecessary-copy-initialization)
     for (QObject *o : dzieci) {
         auto *w = qobject_cast<QWidget *>(o);
         if (!w || w->isWindow())

@@ -675,9 +675,7 @@ void TjustGrid::DrawCell(QPainter &p, int c, int r, const QRect &R, unsigned sta
     } else {
         const TGridOptions o = Options();
         const bool zazn = stan & gdSelected, fok = stan & gdFocused;
-        if (o & (goRowSelect | goRangeSelect))
-            PiszCelke(p, S, R, c, r);
-        else if (zazn && !fok)
+        if ((o & (goRowSelect | goRangeSelect)) || (zazn && !fok))
             PiszCelke(p, S, R, c, r);
         else if (zazn && fok)
             (o & goDrawFocusSelected) ? PiszCelke(p, S, R, c, r) : PiszCelke(p, S, R, c, r, KolorPisma(c), KolorPapieru(c));

@@ -60,8 +60,8 @@ void NaPolu(QWidget *w, Polecenie p)
         p(e);
     else if (auto *t = qobject_cast<QTextEdit *>(w))
         p(t);
-    else if (auto *t = qobject_cast<QPlainTextEdit *>(w))
-        p(t);
+    else if (auto *z = qobject_cast<QPlainTextEdit *>(w))
+        p(z);
 }
 
 void ZaznaczCalosc(QWidget *w) { NaPolu(w, [](auto *e) { e->selectAll(); }); }
@@ -81,7 +81,7 @@ void Wklej(QWidget *w)
         if (!t.isEmpty() || e->hasSelectedText())
             e->insert(t);
     } else {
-        NaPolu(w, [](auto *e) { e->paste(); });
+        NaPolu(w, [](auto *pole) { pole->paste(); });
     }
 }
 
@@ -254,10 +254,10 @@ void TModulApli::NaUpdateAkcji(QWidget *pole, bool wklejanie)
         tekst = !t->document()->isEmpty();
         zaznaczenie = t->textCursor().hasSelection();
         cofanie = t->document()->isUndoAvailable();
-    } else if (auto *t = qobject_cast<QPlainTextEdit *>(pole)) {
-        tekst = !t->document()->isEmpty();
-        zaznaczenie = t->textCursor().hasSelection();
-        cofanie = t->document()->isUndoAvailable();
+    } else if (auto *z = qobject_cast<QPlainTextEdit *>(pole)) {
+        tekst = !z->document()->isEmpty();
+        zaznaczenie = z->textCursor().hasSelection();
+        cofanie = z->document()->isUndoAvailable();
     }
     A_calosc->setEnabled(tekst);
     A_kopiuj->setEnabled(zaznaczenie && jawne);

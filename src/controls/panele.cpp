@@ -27,17 +27,17 @@ bool MotywAktywny() { return StylAplikacji() != sa_OldBlue; }
 
 void ZastosujPresetGradientu(TopisGradientu &o)
 {
-    auto kol = [&o](int wpis) { return KolorStylu(wpis, o.FazaProj); };
+    auto kol = [&o](int wpis) { return int(KolorStylu(wpis, o.FazaProj)); };
     switch (o.NrTAG) {
     case -1:
     case -2: {
         o.relatyw = false;
-        const TKolor k52 = kol(52);
+        const int k52 = kol(52);
         if (o.NrTAG == -1) {
             o.kolGrad = {kol(51), k52, k52, k52};
         } else {
-            const TKolor inny = Przesun(k52, -35, 200, 0);
-            o.kolGrad = {Pastel(k52, 220), inny, inny, inny};
+            const int inny = int(Przesun(TKolor(k52), -35, 200, 0));
+            o.kolGrad = {int(Pastel(TKolor(k52), 220)), inny, inny, inny};
         }
         o.gradProc = o.gradProc2 = 100;
         o.KolorRel = Srednia(o.kolGrad[0], o.kolGrad[1]);

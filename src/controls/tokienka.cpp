@@ -222,9 +222,9 @@ TokienkoData::TokienkoData(QWidget *rodzic) : TokienkoBaza(rodzic)
 
 double TokienkoData::XWartosc() const { return TekstNaDate(Tekst(), 0); }
 
-void TokienkoData::setXWartosc(double data)
+void TokienkoData::setXWartosc(double wartosc)
 {
-    UstawTekst(DataNaTekst(QString(), data));
+    UstawTekst(DataNaTekst(QString(), wartosc));
     m_wartosc = TekstNaDate(Tekst(), 0);
     update();
 }

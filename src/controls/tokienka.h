@@ -109,7 +109,7 @@ public:
 
     // The date (day count); 0 for a blank field. Writing shows "DD.MM.YYYY" (blank for 0).
     double XWartosc() const;
-    void setXWartosc(double data);
+    void setXWartosc(double wartosc);
     // Earliest and latest date as DDMMYYYY (1012011 is 1 January 2011); 0 means no limit.
     int XWarMin() const { return m_min; }
     void setXWarMin(int v) { m_min = v; }

@@ -31,8 +31,6 @@ namespace {
 
 QPointer<TDlgKalenUstaw> g_otwarty;
 
-QColor Q(TKolor c) { return QColor::fromRgb(Czerwony(c), Zielony(c), Niebieski(c)); }
-
 // The bars above and below the grid: a light shade of the window background, outlined.
 TGradPanel *PasekGradientu(QWidget *rodzic)
 {
@@ -250,12 +248,12 @@ void TDlgKalenUstaw::SpeedPredRokClick()
     OdswiezNaglowek();
 }
 
-void TDlgKalenUstaw::Wybierz(double data)
+void TDlgKalenUstaw::Wybierz(double dzien)
 {
     if (m_zamkniety)
         return;
     m_wybrano = true;
-    m_data = DataNaTekst(QString(), data);
+    m_data = DataNaTekst(QString(), dzien);
     close();
 }
 

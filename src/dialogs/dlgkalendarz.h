@@ -67,7 +67,7 @@ protected:
 
 private:
     void UlozKontrolki();
-    void Wybierz(double data);
+    void Wybierz(double dzien);
     void InneOknoAktywne(QWindow *okno);
 
     TmojKalendarz *m_siatka = nullptr;

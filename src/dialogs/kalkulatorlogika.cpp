@@ -104,7 +104,7 @@ QString FormatWyswietlacza(long double x)
 
 void Dzialanie(QChar kod, long double &suma, long double argument)
 {
-    long double w = suma;
+    long double w;
     switch (kod.unicode()) {
     case '+': w = suma + argument; break;
     case '-': w = suma - argument; break;

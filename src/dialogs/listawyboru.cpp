@@ -150,9 +150,7 @@ bool TlistaWyboru::Szukaj(bool naPoczatek)
         for (int i = 0; i < LiczbaWierszy(); ++i) {
             if (ZaczynaOd(m_kody.at(i), m_szukany)) {
                 m_wybrany = i;
-                if (i >= m_gorny + m_widoczne)
-                    UstawGornyWiersz(i);
-                else if (i < m_gorny)
+                if (i < m_gorny || i >= m_gorny + m_widoczne)
                     UstawGornyWiersz(i);
                 return true;
             }

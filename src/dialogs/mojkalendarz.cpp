@@ -104,11 +104,11 @@ void TmojKalendarz::ZmianaMiesiaca(int delta)
     UstawDate(p.R, p.M, p.D);
 }
 
-void TmojKalendarz::UstawDate(double data)
+void TmojKalendarz::UstawDate(double dzien)
 {
     int r = 0, m = 0, d = 0;
-    if (data != 0)
-        RozkodujDate(data, r, m, d);
+    if (dzien != 0)
+        RozkodujDate(dzien, r, m, d);
     UstawDate(r, m, d);
 }
 

@@ -22,7 +22,7 @@ public:
     void setMonth(int miesiac) { UstawDate(0, miesiac, 0); }
     void setDay(int dzien) { UstawDate(0, 0, dzien); }
     double DataKalen() const;
-    void setDataKalen(double data) { UstawDate(data); }
+    void setDataKalen(double dzien) { UstawDate(dzien); }
 
     // The earliest year the keys move to (the window keeps its own floor).
     int XrokMin() const { return FrokMin; }
@@ -66,7 +66,7 @@ public:
 
     // Selects a date given by its parts (0 keeps that part) or by its value (0: none given).
     void UstawDate(int rok, int miesiac, int dzien);
-    void UstawDate(double data);
+    void UstawDate(double dzien);
 
     // The current cell (the selected day's).
     int Col() const;

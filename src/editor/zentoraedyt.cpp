@@ -84,9 +84,9 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPointSize(8);
-    setFont(f);
+    QFont czcionka(QStringLiteral("Tahoma"));
+    czcionka.setPointSize(8);
+    setFont(czcionka);
     auto *srodek = new TMojPanel(this);
     srodek->setObjectName(QStringLiteral("Srodek"));
     setCentralWidget(srodek);
@@ -472,7 +472,7 @@ QString TZentoraForma::NazwaPlikuZDialogu(QWidget *okno, bool zapis, const QStri
     for (;;) {
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
             return QString();
-        const QString plik = d.selectedFiles().constFirst();
+        QString plik = d.selectedFiles().constFirst();
         if (!zapis || QFileInfo::exists(plik))
             return plik;
         // a new file is created only when the user says so

@@ -36,9 +36,9 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
 {
     try {
         SprawdzDateSprzedazy(false);
-        const double data = DataSprzedazy(Tabele());
+        const double sprzedano = DataSprzedazy(Tabele());
         if (Acol == kolTowar && IniZentora.iniMojVat >= vat0) {
-            const QString domyslna = StawkaVatTekst(IniZentora.iniMojVat, data);
+            const QString domyslna = StawkaVatTekst(IniZentora.iniMojVat, sprzedano);
             if (Niepusty(cela)) {
                 // a new item gets the seller's usual rate
                 if (Pusty(Grid->Cells(kolPrcVat, Arow)))
@@ -59,7 +59,7 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
             if (cboZentora->currentIndex() == rZwykly)
                 OK = v == 0;   // a bill carries no VAT
             else
-                IndeksZPozycji(data, cela, OK);
+                IndeksZPozycji(sprzedano, cela, OK);
         }
         if (OK)
             PrzeliczSumy(Tabele());

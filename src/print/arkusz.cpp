@@ -217,7 +217,7 @@ Tczcionka TARKUSZ::BudujCzcionke(const QString &Naz, qint32 Pkt, TCechy fs, TKol
 Tczcionka TARKUSZ::UstawCzcionke(Tczcionka &Cz)
 {
     TestujAbort();
-    const Tczcionka stara = WydajCzcionke();
+    Tczcionka stara = WydajCzcionke();
     TKanwa &k = Plotno();
     TFontKanwy f;
     f.nazwa = Cz.nazwa;

@@ -27,6 +27,8 @@ private slots:
     void nowaFaktura();
     void kodyWyjscia_data();
     void kodyWyjscia();
+    void pomoc_data();
+    void pomoc();
 
 private:
     QString Plik(const QString &n) const { return m_dir.filePath(n); }
@@ -215,6 +217,14 @@ void TstCli::kodyWyjscia_data()
     QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3
                                 << "Nie znaleziono pliku faktury \"/nie/ma/takiego.FAK\".";
     QTest::newRow("show pokazuje zla stawke") << QStringList{"show", "@"} << zlaStawka << 0 << "";
+    QTest::newRow("opcja innego polecenia") << QStringList{"show", "@", "-o", "x.FAK"} << przyklad << 1
+                                            << "Polecenie show nie przyjmuje opcji -o.";
+    QTest::newRow("words bez opcji") << QStringList{"words", "5", "--json"} << QByteArray() << 1
+                                     << "Polecenie words nie przyjmuje opcji --json.";
+    QTest::newRow("brak wartosci") << QStringList{"recompute", "@", "-o"} << przyklad << 1 << "Opcja -o wymaga wartości.";
+    QTest::newRow("przelacznik z wartoscia") << QStringList{"show", "@", "--json=tak"} << przyklad << 1
+                                             << "Opcja --json nie przyjmuje wartości.";
+    QTest::newRow("pomoc nieznanego") << QStringList{"help", "drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
     QTest::newRow("zapis do brakujacego folderu") << QStringList{"recompute", "@", "-o", "/nie/ma/out.FAK"} << przyklad << 3
                                                   << "Nie można zapisać pliku";
 }
@@ -234,6 +244,32 @@ void TstCli::kodyWyjscia()
     QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
     if (kod != 1)
         QVERIFY(!w.bledy.startsWith(QLatin1Char('X')));   // the icon code is not printed
+}
+
+// Help of the tool and of each command, and the version, go to stdout with status 0.
+void TstCli::pomoc_data()
+{
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<QStringList>("fragmenty");
+    QTest::newRow("--help") << QStringList{"--help"}
+                            << QStringList{"zentora-cli show FILE.FAK [--json]", "zentora-cli words AMOUNT...", "Kody wyjścia"};
+    QTest::newRow("help") << QStringList{"help"} << QStringList{"zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]"};
+    QTest::newRow("show --help") << QStringList{"show", "--help"} << QStringList{"show FILE.FAK", "--json", "-h, --help"};
+    QTest::newRow("new -h") << QStringList{"new", "x", "-h"} << QStringList{"--today DD.MM.RRRR", "--config Faktury.ini"};
+    QTest::newRow("help new") << QStringList{"help", "new"} << QStringList{"-o PLIK"};
+    QTest::newRow("--version") << QStringList{"--version"} << QStringList{"zentora-cli 1."};
+}
+
+void TstCli::pomoc()
+{
+    QFETCH(QStringList, argumenty);
+    QFETCH(QStringList, fragmenty);
+    const WynikCli w = UruchomCli(argumenty);
+    QCOMPARE(w.kod, 0);
+    for (const QString &f : fragmenty)
+        QVERIFY2(w.wyjscie.contains(f), qPrintable(w.wyjscie));
+    if (argumenty.first() == QLatin1String("show"))   // a command's help leaves the other commands out
+        QVERIFY(!w.wyjscie.contains(QStringLiteral("recompute")));
 }
 
 QTEST_GUILESS_MAIN(TstCli)

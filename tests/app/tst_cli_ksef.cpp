@@ -84,8 +84,10 @@ void TstCliKsef::kodyWyjscia_data()
     QTest::newRow("bez -o i -d") << QStringList{"ksef", "@/dobry.FAK"} << 1 << "Podaj -o PLIK.xml" << QStringList{};
     QTest::newRow("-o dla dwóch") << QStringList{"ksef", "@/dobry.FAK", "@/korekta.FAK", "-o", "@/x.xml"} << 1
                                   << "Opcja -o przyjmuje jedną fakturę" << QStringList{};
-    QTest::newRow("nieznana opcja") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/x.xml", "--json"} << 1
-                                    << "Nieznana opcja --json." << QStringList{};
+    QTest::newRow("opcja innego polecenia") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/x.xml", "--json"} << 1
+                                            << "Polecenie ksef nie przyjmuje opcji --json." << QStringList{};
+    QTest::newRow("nieznana opcja") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/x.xml", "--xml"} << 1
+                                    << "Nieznana opcja --xml." << QStringList{};
     QTest::newRow("zła data korygowanej") << QStringList{"ksef", "@/korekta.FAK", "-o", "@/x.xml", "--korygowana-data", "32.01.2018"}
                                           << 1 << "Niepoprawna data faktury korygowanej: 32.01.2018" << QStringList{};
     QTest::newRow("brak pliku") << QStringList{"ksef", "@/nie-ma.FAK", "-o", "@/x.xml", "--config", "@/F.ini"} << 3 << "Nie znaleziono pliku faktury"

@@ -309,8 +309,8 @@ void TstModulApli::stanyPozycji()
         e->setReadOnly(tylkoOdczyt);
     else if (auto *t = qobject_cast<QTextEdit *>(o.pole))
         t->setReadOnly(tylkoOdczyt);
-    else if (auto *t = qobject_cast<QPlainTextEdit *>(o.pole))
-        t->setReadOnly(tylkoOdczyt);
+    else if (auto *z = qobject_cast<QPlainTextEdit *>(o.pole))
+        z->setReadOnly(tylkoOdczyt);
     ProcPrzypiszPopup(o.pole);
     QVERIFY(o.Pokaz());
     UstawSchowek(schowek);

@@ -462,8 +462,8 @@ void TstFakParam::wyglad()
                 QVERIFY2(l->heightForWidth(l->width()) <= l->height() + 1, qPrintable(l->text()));
             if (auto *b = qobject_cast<QPushButton *>(w))
                 QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width(), qPrintable(b->text()));
-            else if (auto *b = qobject_cast<QAbstractButton *>(w); b && !b->text().isEmpty())
-                QVERIFY2(b->sizeHint().width() <= b->width() + 1, qPrintable(b->text()));
+            else if (auto *p = qobject_cast<QAbstractButton *>(w); p && !p->text().isEmpty())
+                QVERIFY2(p->sizeHint().width() <= p->width() + 1, qPrintable(p->text()));
         }
     }
 }
