@@ -45,7 +45,7 @@ public:
     // index without one.
     QIcon Ikona(int nr) const;
 
-    void Dodaj(int nr, Rysunek r) { m_rysunki.insert(nr, std::move(r)); }
+    void Dodaj(int nr, const Rysunek &r) { m_rysunki.insert(nr, r); }
 
 private:
     int m_bok;

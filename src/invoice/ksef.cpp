@@ -37,7 +37,7 @@ QString Znaki(const QString &s)
 
 QString Pole(const QString &nazwa, const QString &wartosc, int max)
 {
-    const QString t = Znaki(wartosc);
+    QString t = Znaki(wartosc);
     if (t.size() > max)
         Odmowa(QStringLiteral("Tekst pola „%1” jest za długi dla KSeF: %2 znaków, dopuszczalne %3.")
                    .arg(nazwa)
@@ -104,7 +104,7 @@ bool WzorNip(const QString &c)
 
 QString StawkaWiersza(const QString &prc)
 {
-    const QString t = Trim(prc);
+    QString t = Trim(prc);
     if (t.isEmpty())
         return QStringLiteral("zw");
     if (t == QLatin1String("0"))

@@ -740,8 +740,8 @@ int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *W
     // and count may change while events are let through for the Cancel button.
     const TrwaWydruk trwa;
     OstrzezenieKsef(Fakt);
-    const TzentoraVat fakt = Fakt;
-    const TiniZentora ini = iniFak;
+    const TzentoraVat fakt = Fakt;   // NOLINT(performance-unnecessary-copy-initialization): the print's own copy
+    const TiniZentora ini = iniFak;   // NOLINT(performance-unnecessary-copy-initialization): likewise
     int kopie = Kopie;
     if (Wlasciciel && ProcOpcjeDruku) {
         if (!ProcOpcjeDruku(Wlasciciel, fakt, ini, kopie))
@@ -751,6 +751,8 @@ int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *W
     return DrukujKopie(fakt, ini, kopie);
 }
 
+// The invoice and the settings come by value on purpose: the print keeps its own copies.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 int DrukujKopie(TzentoraVat Fakt, TiniZentora iniFak, int Kopie, QPrinter *drukarka, bool pokazPostep)
 {
     const TrwaWydruk trwa;
