@@ -8,8 +8,8 @@
 
 inline TzentoraVat Faktura50()
 {
-    static const QStringList stawki{QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("5"),
-                                    QStringLiteral("0"), QString()};
+    static const QStringList stawki{QStringLiteral("23"), QStringLiteral("8"), QStringLiteral("5"), QStringLiteral("0"),
+                                    QString()};
     static const QStringList jednostki{QStringLiteral("szt."), QStringLiteral("kg"), QStringLiteral("godz."),
                                        QStringLiteral("ryza"), QStringLiteral("m²")};
     TzentoraVat f;

@@ -122,7 +122,7 @@ int Przygotuj(const QString &katalog)
     return 0;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char **argv)
 {

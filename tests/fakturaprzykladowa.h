@@ -31,11 +31,13 @@ inline TzentoraVat FakturaPrzykladowa()
     f.SprzedBank = QStringLiteral("Bank Przykładowy");
     f.SprzedKonto = QStringLiteral("11 2222 3333 4444 5555 6666 7777");
     f.SprzedOsoba = QStringLiteral("Przykładowy Jan");
-    f.SumyFaktury[vatSum] = {QStringLiteral("139,03"), QStringLiteral("0"), QStringLiteral("8,68"), QStringLiteral("147,71")};
+    f.SumyFaktury[vatSum] = {QStringLiteral("139,03"), QStringLiteral("0"), QStringLiteral("8,68"),
+                             QStringLiteral("147,71")};
     f.SumyFaktury[vatZw] = {QStringLiteral("100,00"), QStringLiteral("0"), QString(), QStringLiteral("100,00")};
     f.SumyFaktury[vat0] = {QString(), QStringLiteral("0"), QString(), QString()};
     f.SumyFaktury[vat7] = {QStringLiteral("1,98"), QStringLiteral("8"), QStringLiteral("0,16"), QStringLiteral("2,14")};
-    f.SumyFaktury[vat22] = {QStringLiteral("37,05"), QStringLiteral("23"), QStringLiteral("8,52"), QStringLiteral("45,57")};
+    f.SumyFaktury[vat22] = {QStringLiteral("37,05"), QStringLiteral("23"), QStringLiteral("8,52"),
+                            QStringLiteral("45,57")};
     f.SumyFaktury[vatA] = {QString(), QStringLiteral("5"), QString(), QString()};
     f.IlePozyc = 3;
     f.Pozycja(1) = Wiersz(QStringLiteral("Papier A4||ryza|3|12,35|37,05|23|8,52|45,57"));

@@ -43,8 +43,8 @@ QString Parsuj(const QStringList &a, OpcjeDruku &o)
     for (int i = 0; i < a.size(); ++i) {
         const QString &x = a.at(i);
         QString w;
-        const bool zWartoscia = x == QLatin1String("--printer") || x == QLatin1String("--copies") ||
-                                x == QLatin1String("--duplicate") || x == QLatin1String("--config");
+        const bool zWartoscia = x == QLatin1String("--printer") || x == QLatin1String("--copies")
+                                || x == QLatin1String("--duplicate") || x == QLatin1String("--config");
         if (zWartoscia) {
             if (i + 1 >= a.size())
                 return QStringLiteral("Opcja %1 wymaga wartości.").arg(x);
@@ -96,7 +96,7 @@ QString SpisDrukarek()
     return t;
 }
 
-} // namespace
+}   // namespace
 
 int PolecenieDrukuj(const QStringList &argumenty)
 {
@@ -116,7 +116,8 @@ int PolecenieDrukuj(const QStringList &argumenty)
     } else {
         info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) {
-            Komunikat(QStringLiteral("XNie wybrano drukarki domyślnej; wskaż drukarkę opcją --printer.|") + SpisDrukarek());
+            Komunikat(QStringLiteral("XNie wybrano drukarki domyślnej; wskaż drukarkę opcją --printer.|")
+                      + SpisDrukarek());
             return kBlad;
         }
     }
@@ -129,7 +130,8 @@ int PolecenieDrukuj(const QStringList &argumenty)
     DrukujDuplikat = o.duplikat;
     DataDuplikatu = o.dataDuplikatu;
     if (o.podpis && Pusty(ini.IniPodpisBmp))
-        Komunikat(QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
+        Komunikat(
+            QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
 
     QPrinter drukarka(info, QPrinter::HighResolution);
     const QString nazwa = info.printerName();

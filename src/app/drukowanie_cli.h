@@ -4,9 +4,9 @@
 #include <QStringList>
 
 // The usage lines of both commands, for the tool's help.
-#define ZENTORA_POMOC_DRUKOWANIA                                                                             \
-    "  zentora-cli print FILE.FAK... [--printer NAME] [--copies N] [--duplicate DD.MM.YYYY]\n"             \
-    "              [--signature] [--extra-margins] [--config Faktury.ini]\n"                                \
+#define ZENTORA_POMOC_DRUKOWANIA                                                                                       \
+    "  zentora-cli print FILE.FAK... [--printer NAME] [--copies N] [--duplicate DD.MM.YYYY]\n"                         \
+    "              [--signature] [--extra-margins] [--config Faktury.ini]\n"                                           \
     "  zentora-cli printers [--json]\n"
 
 // `argumenty` are those after the command's name. Exit status as for the whole tool:

@@ -145,7 +145,8 @@ int Eksport(const ArgumentyKsef &a)
             for (const QString &o : e.Ostrzezenia)
                 Komunikat(QStringLiteral("!") + plik + QStringLiteral(": ") + o);
             if (!e.Ostrzezenia.isEmpty() && !a.wymus) {
-                Komunikat(QStringLiteral("X") + plik + QStringLiteral(": nie zapisano; popraw dane albo użyj --force."));
+                Komunikat(QStringLiteral("X") + plik
+                          + QStringLiteral(": nie zapisano; popraw dane albo użyj --force."));
                 wynik = qMax(wynik, int(kOdrzucono));
                 continue;
             }
@@ -182,7 +183,7 @@ int Numer(const ArgumentyKsef &a)
     return kOk;
 }
 
-} // namespace
+}   // namespace
 
 int PolecenieKsef(const QStringList &argumenty)
 {

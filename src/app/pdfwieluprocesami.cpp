@@ -11,7 +11,7 @@
 namespace {
 constexpr int kPlikowNaProces = 6;
 constexpr int kBladPliku = 3;
-} // namespace
+}   // namespace
 
 int ZadaniaDlaPartii(int zadania, int pliki)
 {
@@ -40,8 +40,8 @@ int PdfWieluProcesami(const QStringList &opcje, const QStringList &pliki, int za
         std::fwrite(wyjscie.constData(), 1, size_t(wyjscie.size()), stdout);
         std::fwrite(bledy.constData(), 1, size_t(bledy.size()), stderr);
         if (!zakonczony || p->exitStatus() != QProcess::NormalExit) {
-            Komunikat(QStringLiteral("XProces tworzący pliki PDF nie zakończył pracy poprawnie (%1).")
-                          .arg(p->errorString()));
+            Komunikat(
+                QStringLiteral("XProces tworzący pliki PDF nie zakończył pracy poprawnie (%1).").arg(p->errorString()));
             wynik = qMax(wynik, kBladPliku);
         } else {
             wynik = qMax(wynik, p->exitCode());

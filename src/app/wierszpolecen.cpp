@@ -10,10 +10,7 @@ const char *const kKodyWyjscia =
     "niezgodna z datą sprzedaży; wydruk przerwany), 3 pliku nie można odczytać lub zapisać,\n"
     "zła wersja pliku, nieznana drukarka lub drukarka nie przyjęła wydruku.\n";
 
-QString Zapis(const QString &nazwa)
-{
-    return (nazwa.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nazwa;
-}
+QString Zapis(const QString &nazwa) { return (nazwa.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nazwa; }
 
 QString LinieUzycia(const PolecenieCli &p)
 {
@@ -70,7 +67,7 @@ QString JakNapisano(const QStringList &a, const QString &nazwa)
     throw BladUzycia(QStringLiteral("Błędne wywołanie: %1").arg(p.errorText()));
 }
 
-} // namespace
+}   // namespace
 
 const PolecenieCli *TabelaPolecen::Polecenie(const QString &nazwa) const
 {
@@ -99,7 +96,8 @@ QString PomocProgramu(const TabelaPolecen &t)
 
 QString PomocPolecenia(const TabelaPolecen &t, const PolecenieCli &p)
 {
-    QString w = QStringLiteral("Użycie:\n") + LinieUzycia(p) + QLatin1Char('\n') + p.opis + QStringLiteral("\n\nOpcje:\n");
+    QString w =
+        QStringLiteral("Użycie:\n") + LinieUzycia(p) + QLatin1Char('\n') + p.opis + QStringLiteral("\n\nOpcje:\n");
     auto wiersz = [&w](const QString &lewa, const QString &prawa) {
         w += QStringLiteral("  ") + lewa.leftJustified(24) + QLatin1Char(' ') + prawa + QLatin1Char('\n');
     };
@@ -140,7 +138,8 @@ Wywolanie CzytajWywolanie(const TabelaPolecen &t, const QStringList &a)
     const QCommandLineOption pomoc(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(pomoc);
     for (const OpcjaCli &o : t.opcje)
-        parser.addOption(o.wartosc.isEmpty() ? QCommandLineOption(o.nazwa) : QCommandLineOption(o.nazwa, o.opis, o.wartosc));
+        parser.addOption(o.wartosc.isEmpty() ? QCommandLineOption(o.nazwa)
+                                             : QCommandLineOption(o.nazwa, o.opis, o.wartosc));
 
     QStringList wejscie{a.at(0)};
     QStringList liczby;

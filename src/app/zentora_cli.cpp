@@ -85,12 +85,15 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     o[QStringLiteral("uwagi")] = f.UwagiDodatk;
     o[QStringLiteral("ratalnie")] = f.Ratalnie;
     o[QStringLiteral("przelano")] = f.Przelano;
-    o[QStringLiteral("kupujacy")] = QJsonObject{
-        {QStringLiteral("firma"), f.KupFirma}, {QStringLiteral("ulica"), f.KupUlica}, {QStringLiteral("kod"), f.KupKod},
-        {QStringLiteral("miasto"), f.KupMiasto}, {QStringLiteral("nip"), f.KupNip}, {QStringLiteral("osoba"), f.KupOsoba}};
-    o[QStringLiteral("sprzedawca")] = QJsonObject{
-        {QStringLiteral("ramka"), QJsonArray::fromStringList(MemoZTekstu(f.SprzedRamka))},
-        {QStringLiteral("bank"), f.SprzedBank}, {QStringLiteral("konto"), f.SprzedKonto}, {QStringLiteral("osoba"), f.SprzedOsoba}};
+    o[QStringLiteral("kupujacy")] =
+        QJsonObject{{QStringLiteral("firma"), f.KupFirma}, {QStringLiteral("ulica"), f.KupUlica},
+                    {QStringLiteral("kod"), f.KupKod},     {QStringLiteral("miasto"), f.KupMiasto},
+                    {QStringLiteral("nip"), f.KupNip},     {QStringLiteral("osoba"), f.KupOsoba}};
+    o[QStringLiteral("sprzedawca")] =
+        QJsonObject{{QStringLiteral("ramka"), QJsonArray::fromStringList(MemoZTekstu(f.SprzedRamka))},
+                    {QStringLiteral("bank"), f.SprzedBank},
+                    {QStringLiteral("konto"), f.SprzedKonto},
+                    {QStringLiteral("osoba"), f.SprzedOsoba}};
     if (Niepusty(f.KsefSkrot) || Niepusty(f.KsefNumer))
         o[QStringLiteral("ksef")] = QJsonObject{{QStringLiteral("skrot"), f.KsefSkrot},
                                                 {QStringLiteral("wytworzono"), f.KsefWytworzono},
@@ -108,8 +111,8 @@ void PiszTekst(QTextStream &out, const TzentoraVat &f, const QString &doZaplaty)
     out << NazwyFaktur[f.RodzajFak] << "  nr " << f.DajOznaczenieFaktury() << "\n";
     if (f.RodzajFak == rFakKoryg && Niepusty(f.DoKorekty))
         out << "do faktury: " << f.DoKorekty << "\n";
-    out << "Wystawiono: " << f.DataWystaw << "   Sprzedano: " << f.DataSprzed << "   Termin zapłaty: "
-        << f.DataZaplaty << "   Zapłata: " << NazwyZaplat[f.RodzZaplaty] << "\n";
+    out << "Wystawiono: " << f.DataWystaw << "   Sprzedano: " << f.DataSprzed << "   Termin zapłaty: " << f.DataZaplaty
+        << "   Zapłata: " << NazwyZaplat[f.RodzZaplaty] << "\n";
     out << "Nabywca:    " << f.KupFirma << "; " << f.KupUlica << "; " << f.KupKod << " " << f.KupMiasto;
     if (Niepusty(f.KupNip))
         out << "; NIP " << f.KupNip;
@@ -136,7 +139,9 @@ void PiszTekst(QTextStream &out, const TzentoraVat &f, const QString &doZaplaty)
         const TrekordVat &s = f.SumyFaktury[r];
         if (r != vatSum && Pusty(s.Netto) && Pusty(s.WarVat) && Pusty(s.Brutto))
             continue;
-        const QString opis = r == vatSum ? QStringLiteral("Razem") : r == vatZw ? QStringLiteral("zwol.") : s.PrcVat + QStringLiteral(" %");
+        const QString opis = r == vatSum  ? QStringLiteral("Razem")
+                             : r == vatZw ? QStringLiteral("zwol.")
+                                          : s.PrcVat + QStringLiteral(" %");
         out << Kolumna(opis, 8) << Kolumna(s.Netto, 14, true) << Kolumna(s.WarVat, 12, true)
             << Kolumna(s.Brutto, 14, true) << "\n";
     }
@@ -297,7 +302,8 @@ int Pdf(const Argumenty &a)
     DrukujDuplikat = !a.duplikat.isEmpty();
     DataDuplikatu = duplikat;
     if (a.podpis && Pusty(ini.IniPodpisBmp))
-        Komunikat(QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
+        Komunikat(
+            QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
     if (!a.katalog.isEmpty() && !QDir().mkpath(a.katalog)) {
         Komunikat(QStringLiteral("XNie można utworzyć katalogu %1").arg(a.katalog));
         return kBladPliku;
@@ -367,26 +373,39 @@ TabelaPolecen Tabela()
         {QStringLiteral("extra-margins"), {}, QStringLiteral("Dodatkowe marginesy."), &A::marginesy},
         {QStringLiteral("j"), QStringLiteral("N"),
          QStringLiteral("Liczba procesów partii (domyślnie tyle, ile rdzeni procesora)."), &A::zadania},
-        {QStringLiteral("printer"), QStringLiteral("NAZWA"), QStringLiteral("Drukarka zamiast domyślnej."), &A::drukarka},
+        {QStringLiteral("printer"), QStringLiteral("NAZWA"), QStringLiteral("Drukarka zamiast domyślnej."),
+         &A::drukarka},
         {QStringLiteral("korygowana-data"), QStringLiteral("DD.MM.RRRR"),
          QStringLiteral("Data wystawienia faktury korygowanej."), &A::korygowanaData},
-        {QStringLiteral("korygowana-ksef"), QStringLiteral("NUMER"),
-         QStringLiteral("Numer KSeF faktury korygowanej."), &A::korygowanaKsef},
-        {QStringLiteral("force"), {}, QStringLiteral("Zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP)."),
+        {QStringLiteral("korygowana-ksef"), QStringLiteral("NUMER"), QStringLiteral("Numer KSeF faktury korygowanej."),
+         &A::korygowanaKsef},
+        {QStringLiteral("force"),
+         {},
+         QStringLiteral("Zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP)."),
          &A::wymus},
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
     };
     t.polecenia = {
-        {QStringLiteral("show"), QStringLiteral("show FILE.FAK [--json]"),
-         QStringLiteral("Pokazuje fakturę tak, jak jest zapisana."), {QStringLiteral("json")}, Pokaz},
-        {QStringLiteral("recompute"), QStringLiteral("recompute FILE.FAK [-o OUT.FAK] [--json]"),
+        {QStringLiteral("show"),
+         QStringLiteral("show FILE.FAK [--json]"),
+         QStringLiteral("Pokazuje fakturę tak, jak jest zapisana."),
+         {QStringLiteral("json")},
+         Pokaz},
+        {QStringLiteral("recompute"),
+         QStringLiteral("recompute FILE.FAK [-o OUT.FAK] [--json]"),
          QStringLiteral("Wylicza pozycje i sumy tak jak edytor; z -o zapisuje wynik."),
-         {QStringLiteral("o"), QStringLiteral("json")}, Przelicz},
-        {QStringLiteral("words"), QStringLiteral("words AMOUNT..."),
-         QStringLiteral("Kwoty słownie, np. 1.234,56 albo 1234,56."), {}, Slownie},
-        {QStringLiteral("new"), QStringLiteral("new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]"),
+         {QStringLiteral("o"), QStringLiteral("json")},
+         Przelicz},
+        {QStringLiteral("words"),
+         QStringLiteral("words AMOUNT..."),
+         QStringLiteral("Kwoty słownie, np. 1.234,56 albo 1234,56."),
+         {},
+         Slownie},
+        {QStringLiteral("new"),
+         QStringLiteral("new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]"),
          QStringLiteral("Zapisuje nową fakturę z ustawieniami konfiguracji."),
-         {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("json")}, Nowa},
+         {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("json")},
+         Nowa},
         {QStringLiteral("ksef"),
          QStringLiteral("ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz]\n"
                         "            [--korygowana-data DD.MM.YYYY] [--korygowana-ksef NUMER]"),
@@ -394,8 +413,11 @@ TabelaPolecen Tabela()
          {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("force"),
           QStringLiteral("zapisz"), QStringLiteral("korygowana-data"), QStringLiteral("korygowana-ksef")},
          Ksef},
-        {QStringLiteral("ksef-numer"), QStringLiteral("ksef-numer FILE.FAK NUMER [--config Faktury.ini]"),
-         QStringLiteral("Zapisuje w fakturze numer nadany jej w KSeF."), {QStringLiteral("config")}, Ksef},
+        {QStringLiteral("ksef-numer"),
+         QStringLiteral("ksef-numer FILE.FAK NUMER [--config Faktury.ini]"),
+         QStringLiteral("Zapisuje w fakturze numer nadany jej w KSeF."),
+         {QStringLiteral("config")},
+         Ksef},
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
          QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
@@ -403,17 +425,24 @@ TabelaPolecen Tabela()
                         "pdf FILE.FAK... -d OUTDIR [-j N] [options as above]"),
          QStringLiteral("Drukuje faktury do plików PDF tak jak program."),
          {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("copies"),
-          QStringLiteral("duplicate"), QStringLiteral("signature"), QStringLiteral("extra-margins"), QStringLiteral("j")},
-         Pdf, true},
+          QStringLiteral("duplicate"), QStringLiteral("signature"), QStringLiteral("extra-margins"),
+          QStringLiteral("j")},
+         Pdf,
+         true},
         {QStringLiteral("print"),
          QStringLiteral("print FILE.FAK... [--printer NAME] [--copies N] [--duplicate DD.MM.YYYY]\n"
                         "            [--signature] [--extra-margins] [--config Faktury.ini]"),
          QStringLiteral("Drukuje faktury na drukarce systemu, każdy egzemplarz jako osobny dokument."),
          {QStringLiteral("printer"), QStringLiteral("config"), QStringLiteral("copies"), QStringLiteral("duplicate"),
           QStringLiteral("signature"), QStringLiteral("extra-margins")},
-         Drukuj, true},
-        {QStringLiteral("printers"), QStringLiteral("printers [--json]"),
-         QStringLiteral("Pokazuje drukarki systemu; domyślna jest oznaczona."), {QStringLiteral("json")}, Drukarki, true},
+         Drukuj,
+         true},
+        {QStringLiteral("printers"),
+         QStringLiteral("printers [--json]"),
+         QStringLiteral("Pokazuje drukarki systemu; domyślna jest oznaczona."),
+         {QStringLiteral("json")},
+         Drukarki,
+         true},
 #endif
     };
     return t;
@@ -427,7 +456,7 @@ QStringList ArgumentyProgramu(int argc, char *argv[])
     return a;
 }
 
-} // namespace
+}   // namespace
 
 int main(int argc, char *argv[])
 {

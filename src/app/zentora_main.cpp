@@ -20,7 +20,7 @@
 namespace {
 // The variable that holds the main window; the window clears it when it is destroyed.
 TZentoraForma *ZentoraForma = nullptr;
-} // namespace
+}   // namespace
 
 int main(int argc, char **argv)
 {

@@ -11,7 +11,7 @@ QString Dekoduj(const QByteArray &bajty);
 QByteArray Koduj(const QString &s, bool *ok = nullptr);
 bool Miesci(const QString &s);
 unsigned char Bajt(QChar c, bool *ok);
-} // namespace Cp1250
+}   // namespace Cp1250
 
 // The text in the single-byte code page.
 QByteArray NaAnsi(const QString &s);

@@ -46,7 +46,7 @@ bool CzytajKropke(const QString &s, int &i)
     }
     return false;
 }
-} // namespace
+}   // namespace
 
 int DniMiesiaca(int rok, int miesiac)
 {

@@ -119,7 +119,7 @@ QString TekstPostaci(const PostacDziesietna &p, int miejsca, bool tysiace, bool 
 
 QString Znaki(QChar c, int n) { return n > 0 ? QString(n, c) : QString(); }
 
-} // namespace
+}   // namespace
 
 QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja)
 {
@@ -160,7 +160,7 @@ long double ZaokraglijDlugo(long double x)
         return t;
     return x > 0 ? t + 1 : t - 1;
 }
-} // namespace
+}   // namespace
 
 double ZaokraglijDo(int n, long double x)
 {
@@ -185,7 +185,7 @@ QString OczyscLiczbe(const QString &s)
             t.append(c);
     return t;
 }
-} // namespace
+}   // namespace
 
 qint64 TekstNaInt64(const QString &s, qint64 domyslna)
 {

@@ -10,8 +10,8 @@
 
 static_assert(LDBL_MANT_DIG >= 64, "money arithmetic needs an extended-precision long double");
 
-QChar SeparatorTysiecy();     // "."
-QChar SeparatorDziesietny();  // ","
+QChar SeparatorTysiecy();      // "."
+QChar SeparatorDziesietny();   // ","
 
 // The decimal form of a number: value = 0.cyfry × 10^wykladnik, sign apart.
 struct PostacDziesietna {

@@ -7,7 +7,7 @@
 #include <QString>
 
 struct TdaneProgramu {
-    QString prg_Symbol;     // the program's symbol in the update list
+    QString prg_Symbol;   // the program's symbol in the update list
     int prg_Wersja = 0;
     int prg_Podwersja = 0;
     int prg_Wydanie = 0;
@@ -18,12 +18,12 @@ struct TdaneProgramu {
 // One line of the update list.
 struct TinfoInternet {
     QString inf_symb;
-    QString inf_sver;       // "2.18.1"
-    bool inf_pobr = false;  // can be downloaded (only a free version can)
-    bool inf_darm = false;  // free
+    QString inf_sver;        // "2.18.1"
+    bool inf_pobr = false;   // can be downloaded (only a free version can)
+    bool inf_darm = false;   // free
     QString inf_opis;
-    QString inf_znak;       // symbol, two spaces, version text
-    int inf_nver = 0;       // the version text without its dots: 2181
+    QString inf_znak;   // symbol, two spaces, version text
+    int inf_nver = 0;   // the version text without its dots: 2181
 };
 
 struct TdaneInternet {
@@ -32,10 +32,10 @@ struct TdaneInternet {
     QString mail_zamawiam;
     QString mail_zamTemat, mail_zamTresc;
     QString www_programu;
-    QString http_programu;  // home page, also asked when testing the connection
+    QString http_programu;   // home page, also asked when testing the connection
     QString http_wsparcie;
-    QString http_plikInfo;  // URL of the update list
-    QString sPlik_Info;     // local file the list is downloaded to
+    QString http_plikInfo;   // URL of the update list
+    QString sPlik_Info;      // local file the list is downloaded to
     bool odczyt_InfoOk = false;
     QString sTresc_Info;
     int Licz_Platna = 0;

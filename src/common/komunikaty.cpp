@@ -25,7 +25,7 @@ PrezenterKomunikatow *g_prezenter = &g_konsola;
 
 const QString kKody = QStringLiteral("!X?Y");
 
-} // namespace
+}   // namespace
 
 QList<int> PrzyciskiGrupy(TGrKlaw grupa)
 {

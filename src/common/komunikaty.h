@@ -20,7 +20,7 @@ struct TparDlg {
     TicoDlg pIcoDlg = icInfo;
     TGrKlaw pGrKlaw = grpOK;
     int pNumBut = 1;
-    QString pInfo;              // lines separated by carriage returns
+    QString pInfo;   // lines separated by carriage returns
     QString pNagl;
 };
 

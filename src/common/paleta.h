@@ -23,7 +23,16 @@ inline constexpr bool JestKoloremSystemowym(TKolor c) { return (c & 0xFF000000u)
 // A colour written as a classic 0x00BBGGRR value (as the grids' colour properties give them).
 TKolor ZKoloruBGR(quint32 bgr);
 
-enum TstylAplikacji { sa_OldBlue, sa_XPblue, sa_XPolive, sa_XPsilver, sa_Sys7norm, sa_Win8norm, sa_Win10nor, sa_VclCore };
+enum TstylAplikacji {
+    sa_OldBlue,
+    sa_XPblue,
+    sa_XPolive,
+    sa_XPsilver,
+    sa_Sys7norm,
+    sa_Win8norm,
+    sa_Win10nor,
+    sa_VclCore
+};
 
 inline constexpr int kWpisyPalety = 122;
 

@@ -13,7 +13,7 @@ namespace {
 double g_dataDzis = 0;
 bool g_dataUstawiona = false;
 QString g_tytul = QStringLiteral("Zentora");
-} // namespace
+}   // namespace
 
 int NrIkonyProgramu = 0;
 std::function<void(QObject *)> ProcPrzypiszPopup;

@@ -5,28 +5,47 @@
 
 namespace {
 
-
 // Scale words: genitive plural (0, 5 and more), nominative plural (2..4), singular (1).
 const char16_t *const kSkale[5][3] = {
-    {u" miliardów", u" miliardy", u" miliard"},
-    {u" milionów", u" miliony", u" milion"},
-    {u" tysięcy", u" tysiące", u" tysiąc"},
-    {u"", u"", u""},
+    {u" miliardów", u" miliardy", u" miliard"}, {u" milionów", u" miliony", u" milion"},
+    {u" tysięcy", u" tysiące", u" tysiąc"},     {u"", u"", u""},
     {u" groszy", u" grosze", u" grosz"},
 };
 
-const char16_t *const kJednosci[20] = {
-    u"", u" jeden", u" dwa", u" trzy", u" cztery", u" pięć", u" sześć", u" siedem", u" osiem", u" dziewięć",
-    u" dziesięć", u" jedenaście", u" dwanaście", u" trzynaście", u" czternaście", u" piętnaście",
-    u" szesnaście", u" siedemnaście", u" osiemnaście", u" dziewiętnaście"};
+const char16_t *const kJednosci[20] = {u"",
+                                       u" jeden",
+                                       u" dwa",
+                                       u" trzy",
+                                       u" cztery",
+                                       u" pięć",
+                                       u" sześć",
+                                       u" siedem",
+                                       u" osiem",
+                                       u" dziewięć",
+                                       u" dziesięć",
+                                       u" jedenaście",
+                                       u" dwanaście",
+                                       u" trzynaście",
+                                       u" czternaście",
+                                       u" piętnaście",
+                                       u" szesnaście",
+                                       u" siedemnaście",
+                                       u" osiemnaście",
+                                       u" dziewiętnaście"};
 
-const char16_t *const kDziesiatki[10] = {
-    u"", u"", u" dwadzieścia", u" trzydzieści", u" czterdzieści", u" pięćdziesiąt",
-    u" sześćdziesiąt", u" siedemdziesiąt", u" osiemdziesiąt", u" dziewięćdziesiąt"};
+const char16_t *const kDziesiatki[10] = {u"",
+                                         u"",
+                                         u" dwadzieścia",
+                                         u" trzydzieści",
+                                         u" czterdzieści",
+                                         u" pięćdziesiąt",
+                                         u" sześćdziesiąt",
+                                         u" siedemdziesiąt",
+                                         u" osiemdziesiąt",
+                                         u" dziewięćdziesiąt"};
 
-const char16_t *const kSetki[10] = {
-    u"", u" sto", u" dwieście", u" trzysta", u" czterysta", u" pięćset",
-    u" sześćset", u" siedemset", u" osiemset", u" dziewięćset"};
+const char16_t *const kSetki[10] = {u"",         u" sto",      u" dwieście",  u" trzysta",  u" czterysta",
+                                    u" pięćset", u" sześćset", u" siedemset", u" osiemset", u" dziewięćset"};
 
 enum { kMiliardy, kMiliony, kTysiace, kJednostki, kGrosze };
 
@@ -48,7 +67,7 @@ QString GrupaSlownie(const QString &grupa, int wiersz)
     return slowa + QString::fromUtf16(kSkale[wiersz][forma]);
 }
 
-} // namespace
+}   // namespace
 
 QString KwotaSlownie(long double kwota)
 {

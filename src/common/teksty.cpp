@@ -163,7 +163,7 @@ const QChar kUkosnik = QLatin1Char('\\');
 #else
 const QChar kUkosnik = QLatin1Char('/');
 #endif
-} // namespace
+}   // namespace
 
 QString BezUkosnika(const QString &s)
 {

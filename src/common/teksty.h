@@ -52,4 +52,18 @@ bool CzytajPlik(const QString &nazwa, QString &tresc);
 
 // Placement of a text in a box: left, top, bottom, right, ... (the printing engine
 // defines each one).
-enum Tjustuj { just_L, just_V, just_G, just_D, just_B, just_P, just_PG, just_PD, just_PB, just_C, just_CG, just_CD, just_CB };
+enum Tjustuj {
+    just_L,
+    just_V,
+    just_G,
+    just_D,
+    just_B,
+    just_P,
+    just_PG,
+    just_PD,
+    just_PB,
+    just_C,
+    just_CG,
+    just_CD,
+    just_CB
+};

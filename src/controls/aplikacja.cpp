@@ -6,8 +6,8 @@
 #include "common/komunikaty.h"
 #include "common/program.h"
 
-#include <QPointer>
 #include <QPalette>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -32,7 +32,7 @@ bool ZdarzenieRysowania(QEvent::Type t)
     return t == QEvent::Paint || t == QEvent::UpdateRequest || t == QEvent::UpdateLater;
 }
 
-} // namespace
+}   // namespace
 
 TAplikacja::TAplikacja(int &argc, char **argv) : QApplication(argc, argv)
 {

@@ -13,13 +13,11 @@ bool RuchMiedzyKontrolkami(Qt::FocusReason r)
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
     case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason:
-        return true;
-    default:
-        return false;   // popup, window activation, menu bar
+    case Qt::OtherFocusReason: return true;
+    default: return false;   // popup, window activation, menu bar
     }
 }
-} // namespace
+}   // namespace
 
 void PrzywrocFokus(QWidget *w)
 {

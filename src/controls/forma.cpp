@@ -18,7 +18,8 @@ namespace {
 // and scroll bars): they get the hook themselves, their parts do not.
 bool Zlozona(const QWidget *w)
 {
-    if (qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QLineEdit *>(w))
+    if (qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+        || qobject_cast<const QLineEdit *>(w))
         return true;
     return qobject_cast<const QAbstractScrollArea *>(w) && !qobject_cast<const QScrollArea *>(w);
 }
@@ -46,7 +47,7 @@ void Przejdz(QWidget *rodzic)
     }
 }
 
-} // namespace
+}   // namespace
 
 void PrzypiszPopupOknu(QWidget *forma)
 {

@@ -80,8 +80,8 @@ void Znaczek(QPainter &p, const QString &jaki)
 {
     const QRectF k(10.5, 10.5, 9, 9);
     QColor kolor = jaki == QLatin1String("akceptuj") ? kZielony
-                 : jaki == QLatin1String("anuluj")   ? kCzerwony
-                 : jaki == QLatin1String("dopisz")   ? kZielony
+                   : jaki == QLatin1String("anuluj") ? kCzerwony
+                   : jaki == QLatin1String("dopisz") ? kZielony
                                                      : kNiebieski;
     p.setPen(Pioro(Qt::white, 1));
     p.setBrush(kolor);
@@ -379,8 +379,10 @@ Rysunek RysunekIkony(const QString &n)
             QPolygonF t({{6, 4}, {15, 10}, {6, 16}});   // pointing right
             QTransform obrot;
             obrot.translate(10, 10);
-            obrot.rotate(n == QLatin1String("wstecz") ? 180 : n == QLatin1String("wgore") ? -90
-                         : n == QLatin1String("wdol") ? 90 : 0);
+            obrot.rotate(n == QLatin1String("wstecz")  ? 180
+                         : n == QLatin1String("wgore") ? -90
+                         : n == QLatin1String("wdol")  ? 90
+                                                       : 0);
             obrot.translate(-10, -10);
             p.setPen(Pioro(kObrys));
             p.setBrush(kNiebieski);
@@ -388,7 +390,6 @@ Rysunek RysunekIkony(const QString &n)
         };
     return {};
 }
-
 
 QPixmap Rysuj(const Rysunek &r, int bok)
 {
@@ -404,17 +405,38 @@ QPixmap Rysuj(const Rysunek &r, int bok)
 
 // Index and picture of every entry of the shared lists.
 const std::pair<int, const char *> kObrazy[] = {
-    {Ikona::Nowa, "nowa"},           {Ikona::Otworz, "otworz"},       {Ikona::Zapisz, "zapisz"},
-    {Ikona::Baza, "baza"},           {Ikona::EdycjaBazy, "edytuj"},   {Ikona::Akceptuj, "akceptuj"},
-    {Ikona::Kalkulator16, "kalkulator"}, {Ikona::Anuluj, "anuluj"},   {Ikona::Dopisz, "dopisz"},
-    {Ikona::Plansza, "plansza"},     {Ikona::Produkty, "produkty"},   {Ikona::Numer, "numer"},
-    {Ikona::Format, "format"},       {Ikona::Czcionka, "czcionka"},   {Ikona::Koniec, "koniec"},
-    {Ikona::Pomoc, "pomoc"},         {Ikona::Wstecz, "wstecz"},       {Ikona::Dalej, "dalej"},
-    {Ikona::WDol, "wdol"},           {Ikona::WGore, "wgore"},         {Ikona::Drukuj, "drukuj"},
-    {Ikona::Drukarka, "drukarka"},   {Ikona::Parametry, "parametry"}, {Ikona::Program, "program"},
-    {Ikona::Kalkulator, "kalkulator"}, {Ikona::Kalendarz, "kalendarz"}, {Ikona::Wytnij, "wytnij"},
-    {Ikona::Kopiuj, "kopiuj"},       {Ikona::Wklej, "wklej"},         {Ikona::ZaznaczCalosc, "zaznacz"},
-    {Ikona::Cofnij, "cofnij"},       {Ikona::Wizytowka, "wizytowka"},
+    {Ikona::Nowa, "nowa"},
+    {Ikona::Otworz, "otworz"},
+    {Ikona::Zapisz, "zapisz"},
+    {Ikona::Baza, "baza"},
+    {Ikona::EdycjaBazy, "edytuj"},
+    {Ikona::Akceptuj, "akceptuj"},
+    {Ikona::Kalkulator16, "kalkulator"},
+    {Ikona::Anuluj, "anuluj"},
+    {Ikona::Dopisz, "dopisz"},
+    {Ikona::Plansza, "plansza"},
+    {Ikona::Produkty, "produkty"},
+    {Ikona::Numer, "numer"},
+    {Ikona::Format, "format"},
+    {Ikona::Czcionka, "czcionka"},
+    {Ikona::Koniec, "koniec"},
+    {Ikona::Pomoc, "pomoc"},
+    {Ikona::Wstecz, "wstecz"},
+    {Ikona::Dalej, "dalej"},
+    {Ikona::WDol, "wdol"},
+    {Ikona::WGore, "wgore"},
+    {Ikona::Drukuj, "drukuj"},
+    {Ikona::Drukarka, "drukarka"},
+    {Ikona::Parametry, "parametry"},
+    {Ikona::Program, "program"},
+    {Ikona::Kalkulator, "kalkulator"},
+    {Ikona::Kalendarz, "kalendarz"},
+    {Ikona::Wytnij, "wytnij"},
+    {Ikona::Kopiuj, "kopiuj"},
+    {Ikona::Wklej, "wklej"},
+    {Ikona::ZaznaczCalosc, "zaznacz"},
+    {Ikona::Cofnij, "cofnij"},
+    {Ikona::Wizytowka, "wizytowka"},
 };
 
 TListaObrazow Lista(int bok)
@@ -425,7 +447,7 @@ TListaObrazow Lista(int bok)
     return l;
 }
 
-} // namespace
+}   // namespace
 
 QPixmap TListaObrazow::Obraz(int nr) const
 {

@@ -63,13 +63,41 @@ TInfoLabel::TInfoLabel(const QString &tekst, QWidget *rodzic) : QLabel(rodzic)
     Zastosuj();
 }
 
-void TInfoLabel::setXstylInfo(TstylInfoFont s) { m_styl = s; Zastosuj(); }
-void TInfoLabel::setXzlamTresc(bool v) { m_zlam = v; UstawTekst(); }
-void TInfoLabel::setXHtmlGreen(bool v) { m_green = v; Zastosuj(); }
-void TInfoLabel::setXHtmlPure(bool v) { m_pure = v; Zastosuj(); }
-void TInfoLabel::setXhtmlBold(bool v) { m_bold = v; Zastosuj(); }
-void TInfoLabel::setXgrupaTak(bool v) { m_grupa = v; Zastosuj(); }
-void TInfoLabel::setCaption(const QString &t) { m_caption = t; UstawTekst(); }
+void TInfoLabel::setXstylInfo(TstylInfoFont s)
+{
+    m_styl = s;
+    Zastosuj();
+}
+void TInfoLabel::setXzlamTresc(bool v)
+{
+    m_zlam = v;
+    UstawTekst();
+}
+void TInfoLabel::setXHtmlGreen(bool v)
+{
+    m_green = v;
+    Zastosuj();
+}
+void TInfoLabel::setXHtmlPure(bool v)
+{
+    m_pure = v;
+    Zastosuj();
+}
+void TInfoLabel::setXhtmlBold(bool v)
+{
+    m_bold = v;
+    Zastosuj();
+}
+void TInfoLabel::setXgrupaTak(bool v)
+{
+    m_grupa = v;
+    Zastosuj();
+}
+void TInfoLabel::setCaption(const QString &t)
+{
+    m_caption = t;
+    UstawTekst();
+}
 
 TKolor TInfoLabel::KolorTekstu() const { return KolorInfo(m_styl, m_green, m_pure, m_kolorWlasny); }
 QFont TInfoLabel::CzcionkaStylu() const { return CzcionkaInfo(m_styl, m_pure, m_bold, m_czcionka); }
@@ -111,10 +139,7 @@ void TInfoLabel::changeEvent(QEvent *e)
     QLabel::changeEvent(e);
 }
 
-bool TInfoLabel::Reaguje() const
-{
-    return StylHiperlacza(m_styl) && !XstanZakaz() && !(XstanAktyw() && m_grupa);
-}
+bool TInfoLabel::Reaguje() const { return StylHiperlacza(m_styl) && !XstanZakaz() && !(XstanAktyw() && m_grupa); }
 
 void TInfoLabel::enterEvent(QEnterEvent *e)
 {

@@ -9,13 +9,27 @@
 
 struct TrekordInfoFont {
     enum TstylInfoFont {
-        styl_Brak, styl_info0, styl_info1, styl_info2, styl_Uwaga, styl_Tytul, styl_H_zakaz, styl_H_normal,
-        styl_H_wskaz, styl_H_nacisk, styl_H_poklik, styl_Green, styl_Inny
+        styl_Brak,
+        styl_info0,
+        styl_info1,
+        styl_info2,
+        styl_Uwaga,
+        styl_Tytul,
+        styl_H_zakaz,
+        styl_H_normal,
+        styl_H_wskaz,
+        styl_H_nacisk,
+        styl_H_poklik,
+        styl_Green,
+        styl_Inny
     };
 };
 using TstylInfoFont = TrekordInfoFont::TstylInfoFont;
 
-inline bool StylHiperlacza(TstylInfoFont s) { return s >= TrekordInfoFont::styl_H_zakaz && s <= TrekordInfoFont::styl_H_poklik; }
+inline bool StylHiperlacza(TstylInfoFont s)
+{
+    return s >= TrekordInfoFont::styl_H_zakaz && s <= TrekordInfoFont::styl_H_poklik;
+}
 
 // The text colour of a style (`wlasny` for styl_Inny) and its font made from the label's own.
 TKolor KolorInfo(TstylInfoFont s, bool green, bool pure, TKolor wlasny);

@@ -25,8 +25,7 @@ bool g_gradienty = true;
 bool TekstPoprawny(QChar rodzaj, const QString &t)
 {
     switch (rodzaj.unicode()) {
-    case 'D':
-        return !(TekstNaDate(t, -1.0) == -1.0 && TekstNaDate(t, -2.0) == -2.0);
+    case 'D': return !(TekstNaDate(t, -1.0) == -1.0 && TekstNaDate(t, -2.0) == -2.0);
     case 'F':
     case 'Z': {
         const double x = TekstNaFloat(t, 1.0);
@@ -34,10 +33,8 @@ bool TekstPoprawny(QChar rodzaj, const QString &t)
             return false;
         return std::isfinite(x);
     }
-    case 'I':
-        return !(TekstNaInt(t, 1) == 1 && TekstNaInt(t, 2) == 2);
-    default:
-        return true;
+    case 'I': return !(TekstNaInt(t, 1) == 1 && TekstNaInt(t, 2) == 2);
+    default: return true;
     }
 }
 
@@ -50,7 +47,7 @@ Qt::Alignment Wyrownanie(QChar j)
     return Qt::AlignLeft;
 }
 
-} // namespace
+}   // namespace
 
 TjustGrid::TjustGrid(QWidget *rodzic) : TSiatka(rodzic)
 {
@@ -480,8 +477,7 @@ bool TjustGrid::KlawiszWEdycji(QKeyEvent *e)
             return true;
         }
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -562,7 +558,10 @@ void TjustGrid::LadujCelki(int x, int y, int ile, const QString &celki, bool Zer
     }
 }
 
-void TjustGrid::LadujWiersz(int y, const QString &wiersz, bool ZeroTak) { LadujCelki(0, y, ColCount(), wiersz, ZeroTak); }
+void TjustGrid::LadujWiersz(int y, const QString &wiersz, bool ZeroTak)
+{
+    LadujCelki(0, y, ColCount(), wiersz, ZeroTak);
+}
 
 int TjustGrid::CelaInt(int x, int y, int n)
 {
@@ -678,7 +677,8 @@ void TjustGrid::DrawCell(QPainter &p, int c, int r, const QRect &R, unsigned sta
         if ((o & (goRowSelect | goRangeSelect)) || (zazn && !fok))
             PiszCelke(p, S, R, c, r);
         else if (zazn && fok)
-            (o & goDrawFocusSelected) ? PiszCelke(p, S, R, c, r) : PiszCelke(p, S, R, c, r, KolorPisma(c), KolorPapieru(c));
+            (o & goDrawFocusSelected) ? PiszCelke(p, S, R, c, r)
+                                      : PiszCelke(p, S, R, c, r, KolorPisma(c), KolorPapieru(c));
         else if (c < FixedCols()) {
             if (gradient && m_kol0grad)
                 RysujNaglowek(p, c, QString(S).replace(QChar(13), QChar(10)), R);

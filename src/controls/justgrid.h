@@ -101,12 +101,12 @@ public:
     void UstawZakazaneZnaki(int kol, const QString &znaki);
 
     // ---- per column, as the property strings give them
-    QChar Rodzaj(int kol) const;           // "C", "D", "F", "I" or "Z"
-    int Limit(int kol) const;              // 0: no limit
-    QChar Justowanie(int kol) const;       // "C", "P" or "L"
+    QChar Rodzaj(int kol) const;       // "C", "D", "F", "I" or "Z"
+    int Limit(int kol) const;          // 0: no limit
+    QChar Justowanie(int kol) const;   // "C", "P" or "L"
     bool TylkoDoOdczytu(int kol) const;
-    QColor KolorPisma(int kol) const;      // the column's font colour
-    QColor KolorPapieru(int kol) const;    // the column's background
+    QColor KolorPisma(int kol) const;     // the column's font colour
+    QColor KolorPapieru(int kol) const;   // the column's background
     // The colour of a code ("0".."F", "G".."K"); invalid for any other code.
     QColor KolorKodu(QChar kod) const;
     QColor KolorStalychEfektywny() const { return KolorStalych(); }
@@ -118,10 +118,10 @@ public:
     std::function<void(int Acol, int Arow, const QString &cela, bool &OK)> OnXtestujCelke;
 
     // ---- edit state
-    bool Edycja() const { return m_edycja; }          // a cell edit is in progress
+    bool Edycja() const { return m_edycja; }   // a cell edit is in progress
     int EdycjaX() const { return m_edycjaX; }
     int EdycjaY() const { return m_edycjaY; }
-    bool CelkaOk() const { return m_celkaOk; }        // the last check of that cell passed
+    bool CelkaOk() const { return m_celkaOk; }   // the last check of that cell passed
     // Finishes an open edit as Enter does; returns whether the cell was accepted. For
     // commands that read the cells while an editor may be open.
     bool ZatwierdzEdycje();

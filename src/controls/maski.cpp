@@ -4,12 +4,9 @@
 
 namespace {
 
-bool ZnakSpecjalnyQt(QChar c)
-{
-    return QStringLiteral("AaNnXx90DdHhBb#><![]{}\\").contains(c);
-}
+bool ZnakSpecjalnyQt(QChar c) { return QStringLiteral("AaNnXx90DdHhBb#><![]{}\\").contains(c); }
 
-} // namespace
+}   // namespace
 
 TopisMaski PrzetlumaczMaske(const QString &maska)
 {
@@ -35,8 +32,7 @@ TopisMaski PrzetlumaczMaske(const QString &maska)
     for (int i = 0; i < wzor.size(); ++i) {
         const QChar c = wzor.at(i);
         switch (c.unicode()) {
-        case '!':
-            break;   // leading blanks trimmed: no meaning for the text itself
+        case '!': break;   // leading blanks trimmed: no meaning for the text itself
         case '>':
             if (i + 1 < wzor.size() && wzor.at(i + 1) == QLatin1Char('<')) {
                 qt += QLatin1Char('!');
@@ -61,18 +57,54 @@ TopisMaski PrzetlumaczMaske(const QString &maska)
                 opis.pozycjeLiteralow.append(true);
             }
             break;
-        case 'L': qt += QLatin1Char('A'); opis.pozycjeLiteralow.append(false); break;
-        case 'l': qt += QLatin1Char('a'); opis.pozycjeLiteralow.append(false); break;
-        case 'A': qt += QLatin1Char('N'); opis.pozycjeLiteralow.append(false); break;
-        case 'a': qt += QLatin1Char('n'); opis.pozycjeLiteralow.append(false); break;
-        case 'C': qt += QLatin1Char('X'); opis.pozycjeLiteralow.append(false); break;
-        case 'c': qt += QLatin1Char('x'); opis.pozycjeLiteralow.append(false); break;
-        case '0': qt += QLatin1Char('9'); opis.pozycjeLiteralow.append(false); break;
-        case '9': qt += QLatin1Char('0'); opis.pozycjeLiteralow.append(false); break;
-        case '#': qt += QLatin1Char('#'); opis.pozycjeLiteralow.append(false); break;
-        case '/': qt += QLatin1Char('.'); opis.pozycjeLiteralow.append(true); break;
-        case ':': qt += QLatin1Char(':'); opis.pozycjeLiteralow.append(true); break;
-        case '_': qt += QLatin1Char(' '); opis.pozycjeLiteralow.append(true); break;
+        case 'L':
+            qt += QLatin1Char('A');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case 'l':
+            qt += QLatin1Char('a');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case 'A':
+            qt += QLatin1Char('N');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case 'a':
+            qt += QLatin1Char('n');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case 'C':
+            qt += QLatin1Char('X');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case 'c':
+            qt += QLatin1Char('x');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case '0':
+            qt += QLatin1Char('9');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case '9':
+            qt += QLatin1Char('0');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case '#':
+            qt += QLatin1Char('#');
+            opis.pozycjeLiteralow.append(false);
+            break;
+        case '/':
+            qt += QLatin1Char('.');
+            opis.pozycjeLiteralow.append(true);
+            break;
+        case ':':
+            qt += QLatin1Char(':');
+            opis.pozycjeLiteralow.append(true);
+            break;
+        case '_':
+            qt += QLatin1Char(' ');
+            opis.pozycjeLiteralow.append(true);
+            break;
         default:
             if (ZnakSpecjalnyQt(c))
                 qt += QLatin1Char('\\');

@@ -11,9 +11,9 @@
 class QLineEdit;
 
 struct TopisMaski {
-    QString maskaQt;            // for QLineEdit::setInputMask; empty when there is no mask
+    QString maskaQt;   // for QLineEdit::setInputMask; empty when there is no mask
     QChar pusty = QLatin1Char(' ');
-    bool literaly = true;       // literals are part of the text
+    bool literaly = true;           // literals are part of the text
     QList<bool> pozycjeLiteralow;   // one entry per position of the displayed text
 };
 

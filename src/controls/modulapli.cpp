@@ -25,7 +25,10 @@ namespace {
 
 TModulApli *g_modul = nullptr;
 
-bool Wielowierszowe(const QWidget *w) { return qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w); }
+bool Wielowierszowe(const QWidget *w)
+{
+    return qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w);
+}
 bool PoleEdycji(const QWidget *w) { return qobject_cast<const QLineEdit *>(w) || Wielowierszowe(w); }
 
 // A single-line field that is neither masked nor a number field nor the grid's in-place
@@ -53,8 +56,7 @@ bool TylkoDoOdczytu(const QWidget *w)
 }
 
 // The standard edit commands on a single-line or multi-line field.
-template <typename Polecenie>
-void NaPolu(QWidget *w, Polecenie p)
+template <typename Polecenie> void NaPolu(QWidget *w, Polecenie p)
 {
     if (auto *e = qobject_cast<QLineEdit *>(w))
         p(e);
@@ -64,10 +66,22 @@ void NaPolu(QWidget *w, Polecenie p)
         p(z);
 }
 
-void ZaznaczCalosc(QWidget *w) { NaPolu(w, [](auto *e) { e->selectAll(); }); }
-void Kopiuj(QWidget *w) { NaPolu(w, [](auto *e) { e->copy(); }); }
-void Wytnij(QWidget *w) { NaPolu(w, [](auto *e) { e->cut(); }); }
-void Cofnij(QWidget *w) { NaPolu(w, [](auto *e) { e->undo(); }); }
+void ZaznaczCalosc(QWidget *w)
+{
+    NaPolu(w, [](auto *e) { e->selectAll(); });
+}
+void Kopiuj(QWidget *w)
+{
+    NaPolu(w, [](auto *e) { e->copy(); });
+}
+void Wytnij(QWidget *w)
+{
+    NaPolu(w, [](auto *e) { e->cut(); });
+}
+void Cofnij(QWidget *w)
+{
+    NaPolu(w, [](auto *e) { e->undo(); });
+}
 
 void Wklej(QWidget *w)
 {
@@ -85,7 +99,6 @@ void Wklej(QWidget *w)
     }
 }
 
-
 // A copy of what the clipboard holds, in every format, so it can be put back.
 std::unique_ptr<QMimeData> KopiaSchowka()
 {
@@ -98,7 +111,7 @@ std::unique_ptr<QMimeData> KopiaSchowka()
     return kopia;
 }
 
-} // namespace
+}   // namespace
 
 bool JestPoleDaty(const QWidget *pole)
 {
@@ -146,9 +159,13 @@ void TModulApli::UtworzAkcje()
          QKeySequence(Qt::CTRL | Qt::Key_V), Ikona::Wklej},
         {&A_Wytnij, "A_Wytnij", QStringLiteral("Wytnij"), QStringLiteral(" Wytnij do schowka "),
          QKeySequence(Qt::CTRL | Qt::Key_X), Ikona::Wytnij},
-        {&A_Cofnij, "A_Cofnij", QStringLiteral("Cofnij"), QStringLiteral(" Cofnij "), QKeySequence(Qt::CTRL | Qt::Key_Z),
-         Ikona::Cofnij},
-        {&A_Edycja, "A_Edycja", QStringLiteral("Ustaw tryb edycji bazy"), QStringLiteral(" Ustaw tryb edycji bazy "), {},
+        {&A_Cofnij, "A_Cofnij", QStringLiteral("Cofnij"), QStringLiteral(" Cofnij "),
+         QKeySequence(Qt::CTRL | Qt::Key_Z), Ikona::Cofnij},
+        {&A_Edycja,
+         "A_Edycja",
+         QStringLiteral("Ustaw tryb edycji bazy"),
+         QStringLiteral(" Ustaw tryb edycji bazy "),
+         {},
          Ikona::EdycjaBazy},
     };
     for (const Opis &o : opisy) {
@@ -191,7 +208,7 @@ void TModulApli::UtworzMenu()
     APopupOkienEdit = new QMenu;
     APopupOkienEdit->setObjectName(QStringLiteral("APopupOkienEdit"));
     const std::pair<QAction *, const char *> pozycje[] = {
-        {A_Kalkul, "M_Kalkul"}, {A_Kalend, "M_Kalend"}, {nullptr, "N1"},       {A_calosc, "M_Calosc"},
+        {A_Kalkul, "M_Kalkul"}, {A_Kalend, "M_Kalend"}, {nullptr, "N1"},        {A_calosc, "M_Calosc"},
         {A_kopiuj, "M_Kopiuj"}, {A_wklej, "M_Wklej"},   {A_Wytnij, "M_Wytnij"}, {A_Cofnij, "M_Cofnij"},
         {nullptr, "N2"},        {A_Edycja, "M_Edycja"},
     };
@@ -326,7 +343,7 @@ void TModulApli::A_KalkulExecute()
     if (!ProcKalkulator(forma, cel, wynik, 0) || !pole)
         return;
     FPPcusEdy = pole;   // the calculator's own fields may have opened the menu meanwhile
-    Wklej(pole);   // the calculator leaves its result on the clipboard
+    Wklej(pole);        // the calculator leaves its result on the clipboard
 }
 
 void TModulApli::A_KalendExecute()

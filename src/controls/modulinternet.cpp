@@ -53,7 +53,7 @@ bool AdresSieciowy(const QUrl &url)
     return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
 }
 
-} // namespace
+}   // namespace
 
 void TModulApli::Mailuniwersal(const QString &adres, const QString &temat, const QString &tresc)
 {

@@ -21,7 +21,7 @@ TKolor Miedzy(TKolor a, TKolor b, int i, int n)
                Kanal(Niebieski(a), Niebieski(b), i, n));
 }
 
-} // namespace
+}   // namespace
 
 bool MotywAktywny() { return StylAplikacji() != sa_OldBlue; }
 
@@ -73,7 +73,9 @@ void RysujGradient(TopisGradientu &o, QPainter &p, const QRect &r)
     o.punkty[1] = std::clamp(dl * std::clamp(o.gradProc, 1, 100) / 100, 0, dl);
     o.punkty[2] = std::clamp(dl * std::clamp(o.gradProc2, 1, 100) / 100, o.punkty[1], dl);
     o.punkty[3] = dl;
-    auto kolor = [&o, baza](int k) { return o.relatyw ? KolorWzgledny(baza, o.warGrad[k]) : KolorNormalny(o.kolGrad[k]); };
+    auto kolor = [&o, baza](int k) {
+        return o.relatyw ? KolorWzgledny(baza, o.warGrad[k]) : KolorNormalny(o.kolGrad[k]);
+    };
     o.kolory[0] = qint32(kolor(0));
     for (int k = 1; k < 4; ++k) {
         o.kolory[k] = o.punkty[k] == o.punkty[k - 1] ? o.kolory[k - 1] : qint32(kolor(k));
@@ -96,13 +98,41 @@ void RysujGradient(TopisGradientu &o, QPainter &p, const QRect &r)
 
 TPanelBazowy::TPanelBazowy(QWidget *rodzic) : QWidget(rodzic) {}
 
-void TPanelBazowy::setCaption(const QString &t) { m_caption = t; Zmieniono(); }
-void TPanelBazowy::setColor(TKolor c) { m_kolor = c; Zmieniono(); }
-void TPanelBazowy::setTag(int t) { m_tag = t; Zmieniono(); }
-void TPanelBazowy::setBevelOuter(TBevelPanelu b) { m_bevelZew = b; Zmieniono(); }
-void TPanelBazowy::setBevelInner(TBevelPanelu b) { m_bevelWew = b; Zmieniono(); }
-void TPanelBazowy::setBorderWidth(int w) { m_ramka = std::max(0, w); Zmieniono(); }
-void TPanelBazowy::setAlignment(Qt::Alignment a) { m_wyrownanie = a; Zmieniono(); }
+void TPanelBazowy::setCaption(const QString &t)
+{
+    m_caption = t;
+    Zmieniono();
+}
+void TPanelBazowy::setColor(TKolor c)
+{
+    m_kolor = c;
+    Zmieniono();
+}
+void TPanelBazowy::setTag(int t)
+{
+    m_tag = t;
+    Zmieniono();
+}
+void TPanelBazowy::setBevelOuter(TBevelPanelu b)
+{
+    m_bevelZew = b;
+    Zmieniono();
+}
+void TPanelBazowy::setBevelInner(TBevelPanelu b)
+{
+    m_bevelWew = b;
+    Zmieniono();
+}
+void TPanelBazowy::setBorderWidth(int w)
+{
+    m_ramka = std::max(0, w);
+    Zmieniono();
+}
+void TPanelBazowy::setAlignment(Qt::Alignment a)
+{
+    m_wyrownanie = a;
+    Zmieniono();
+}
 
 void TPanelBazowy::RysujBevel(QPainter &p, QRect &r, TBevelPanelu b)
 {
@@ -140,7 +170,8 @@ void TPanelBazowy::RysujNapis(QPainter &p, const QRect &r, bool wieleLinii)
         t.replace(QLatin1Char('|'), QLatin1Char('\n'));
         p.drawText(r, int((m_wyrownanie & Qt::AlignHorizontal_Mask) | Qt::AlignTop) | Qt::TextWordWrap, t);
     } else {
-        p.drawText(r, int((m_wyrownanie & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter) | Qt::TextSingleLine, m_caption);
+        p.drawText(r, int((m_wyrownanie & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter) | Qt::TextSingleLine,
+                   m_caption);
     }
 }
 
@@ -174,10 +205,26 @@ void TMojPanel::setXwarTlo(int v)
     Zmieniono();
 }
 
-void TMojPanel::setXobrysTak(bool v) { m_obrysTak = v; Zmieniono(); }
-void TMojPanel::setXobrys(int nr, TKolor c) { m_obrys[std::clamp(nr, 1, 4) - 1] = c; Zmieniono(); }
-void TMojPanel::setXramkaTak(bool v) { m_ramkaTak = v; Zmieniono(); }
-void TMojPanel::setXramka(int nr, TKolor c) { m_ramkaKol[std::clamp(nr, 1, 4) - 1] = c; Zmieniono(); }
+void TMojPanel::setXobrysTak(bool v)
+{
+    m_obrysTak = v;
+    Zmieniono();
+}
+void TMojPanel::setXobrys(int nr, TKolor c)
+{
+    m_obrys[std::clamp(nr, 1, 4) - 1] = c;
+    Zmieniono();
+}
+void TMojPanel::setXramkaTak(bool v)
+{
+    m_ramkaTak = v;
+    Zmieniono();
+}
+void TMojPanel::setXramka(int nr, TKolor c)
+{
+    m_ramkaKol[std::clamp(nr, 1, 4) - 1] = c;
+    Zmieniono();
+}
 
 void TMojPanel::setXliniaAuto(bool v)
 {
@@ -191,10 +238,26 @@ void TMojPanel::setXliniaAuto(bool v)
     Zmieniono();
 }
 
-void TMojPanel::setXliniaStyl(int wpis) { m_liniaStyl = WpisPalety(wpis) ? wpis : 19; Zmieniono(); }
-void TMojPanel::setXliniaElem(int e) { m_liniaElem = std::clamp(e, 0, 15); Zmieniono(); }
-void TMojPanel::setXmargines(bool v) { m_margines = v; Zmieniono(); }
-void TMojPanel::setXblokTekstu(bool v) { m_blokTekstu = v; Zmieniono(); }
+void TMojPanel::setXliniaStyl(int wpis)
+{
+    m_liniaStyl = WpisPalety(wpis) ? wpis : 19;
+    Zmieniono();
+}
+void TMojPanel::setXliniaElem(int e)
+{
+    m_liniaElem = std::clamp(e, 0, 15);
+    Zmieniono();
+}
+void TMojPanel::setXmargines(bool v)
+{
+    m_margines = v;
+    Zmieniono();
+}
+void TMojPanel::setXblokTekstu(bool v)
+{
+    m_blokTekstu = v;
+    Zmieniono();
+}
 
 TKolor TMojPanel::KolorTla() const
 {
@@ -249,7 +312,11 @@ void TMojPodklad::setXstylInny(bool v)
     Zmieniono();
 }
 
-void TMojPodklad::setXstylInnyNr(int wpis) { m_stylInnyNr = WpisPalety(wpis) ? wpis : 17; Zmieniono(); }
+void TMojPodklad::setXstylInnyNr(int wpis)
+{
+    m_stylInnyNr = WpisPalety(wpis) ? wpis : 17;
+    Zmieniono();
+}
 
 void TMojPodklad::setXtylkoRama(bool v)
 {
@@ -267,8 +334,16 @@ void TMojPodklad::setxObrysStyl(int wpis)
     Zmieniono();
 }
 
-void TMojPodklad::setxObrysTak(bool v) { m_obrysTak = v; Zmieniono(); }
-void TMojPodklad::setXmodernDrk(bool v) { m_modernDrk = v; Zmieniono(); }
+void TMojPodklad::setxObrysTak(bool v)
+{
+    m_obrysTak = v;
+    Zmieniono();
+}
+void TMojPodklad::setXmodernDrk(bool v)
+{
+    m_modernDrk = v;
+    Zmieniono();
+}
 
 void TMojPodklad::PrzedDrukiem()
 {
@@ -314,18 +389,66 @@ void TMojPodklad::paintEvent(QPaintEvent *)
 
 TGradPanel::TGradPanel(QWidget *rodzic) : TPanelBazowy(rodzic) { Zmieniono(); }
 
-void TGradPanel::setXgradient(bool v) { m_opis.Gradient = v; Zmieniono(); }
-void TGradPanel::setXrelatywnie(bool v) { m_relatywnie = v; Zmieniono(); }
-void TGradPanel::setXgradProc(int p) { m_opis.gradProc = std::clamp(p, 1, 100); Zmieniono(); }
-void TGradPanel::setXgradProc2(int p) { m_opis.gradProc2 = std::clamp(p, 1, 100); Zmieniono(); }
-void TGradPanel::setXpoziomo(bool v) { m_opis.poziomo = v; Zmieniono(); }
-void TGradPanel::setXgradOldNie(bool v) { m_opis.GradOldNie = v; Zmieniono(); }
-void TGradPanel::setXwarGrad(int nr, int v) { m_war[std::clamp(nr, 1, 4) - 1] = v; Zmieniono(); }
-void TGradPanel::setGradient(int nr, TKolor c) { m_kol[std::clamp(nr, 1, 4) - 1] = c; Zmieniono(); }
-void TGradPanel::setXramaElem(int e) { m_ramaElem = std::clamp(e, 0, 15); Zmieniono(); }
-void TGradPanel::setXramaStyl(int wpis) { m_ramaStyl = WpisPalety(wpis) ? wpis : 19; Zmieniono(); }
-void TGradPanel::setXcaptionTak(bool v) { m_captionTak = v; Zmieniono(); }
-void TGradPanel::setTag(int t) { m_tag = t; Zmieniono(); }
+void TGradPanel::setXgradient(bool v)
+{
+    m_opis.Gradient = v;
+    Zmieniono();
+}
+void TGradPanel::setXrelatywnie(bool v)
+{
+    m_relatywnie = v;
+    Zmieniono();
+}
+void TGradPanel::setXgradProc(int p)
+{
+    m_opis.gradProc = std::clamp(p, 1, 100);
+    Zmieniono();
+}
+void TGradPanel::setXgradProc2(int p)
+{
+    m_opis.gradProc2 = std::clamp(p, 1, 100);
+    Zmieniono();
+}
+void TGradPanel::setXpoziomo(bool v)
+{
+    m_opis.poziomo = v;
+    Zmieniono();
+}
+void TGradPanel::setXgradOldNie(bool v)
+{
+    m_opis.GradOldNie = v;
+    Zmieniono();
+}
+void TGradPanel::setXwarGrad(int nr, int v)
+{
+    m_war[std::clamp(nr, 1, 4) - 1] = v;
+    Zmieniono();
+}
+void TGradPanel::setGradient(int nr, TKolor c)
+{
+    m_kol[std::clamp(nr, 1, 4) - 1] = c;
+    Zmieniono();
+}
+void TGradPanel::setXramaElem(int e)
+{
+    m_ramaElem = std::clamp(e, 0, 15);
+    Zmieniono();
+}
+void TGradPanel::setXramaStyl(int wpis)
+{
+    m_ramaStyl = WpisPalety(wpis) ? wpis : 19;
+    Zmieniono();
+}
+void TGradPanel::setXcaptionTak(bool v)
+{
+    m_captionTak = v;
+    Zmieniono();
+}
+void TGradPanel::setTag(int t)
+{
+    m_tag = t;
+    Zmieniono();
+}
 
 void TGradPanel::setXrama(bool v)
 {
@@ -367,14 +490,23 @@ void TGradPanel::paintEvent(QPaintEvent *)
 
 // ---------------------------------------------------------------------------------------------
 
-TMojBevel::TMojBevel(QWidget *rodzic) : QWidget(rodzic)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+TMojBevel::TMojBevel(QWidget *rodzic) : QWidget(rodzic) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
-void TMojBevel::setXelementy(int e) { m_elementy = std::clamp(e, 1, 15); update(); }
-void TMojBevel::setXstylInny(bool v) { m_stylInny = v; update(); }
-void TMojBevel::setXstylInnyNr(int wpis) { m_stylInnyNr = WpisPalety(wpis) ? wpis : 70; update(); }
+void TMojBevel::setXelementy(int e)
+{
+    m_elementy = std::clamp(e, 1, 15);
+    update();
+}
+void TMojBevel::setXstylInny(bool v)
+{
+    m_stylInny = v;
+    update();
+}
+void TMojBevel::setXstylInnyNr(int wpis)
+{
+    m_stylInnyNr = WpisPalety(wpis) ? wpis : 70;
+    update();
+}
 
 void TMojBevel::setXkolorAuto(bool v)
 {

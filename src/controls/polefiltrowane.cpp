@@ -67,10 +67,7 @@ bool TPoleFiltrowane::PrzyjmijZnak(QChar &, int, const QString &) { return true;
 
 void TPoleFiltrowane::WklejTekst(const QString &tekst) { insert(tekst); }
 
-int TPoleFiltrowane::PozycjaWstawiania() const
-{
-    return hasSelectedText() ? selectionStart() : cursorPosition();
-}
+int TPoleFiltrowane::PozycjaWstawiania() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
 
 QString TPoleFiltrowane::TekstBezZaznaczenia() const
 {

@@ -50,13 +50,15 @@ int PrzyciskEscape(TGrKlaw grupa)
     switch (grupa) {
     case grpOK: return idOK;
     case grpYN: return idNo;
-    case grpKC: case grpRC: case grpYNC: return idCancel;
+    case grpKC:
+    case grpRC:
+    case grpYNC: return idCancel;
     case grpARI: return idAbort;
     }
     return idOK;
 }
 
-} // namespace
+}   // namespace
 
 QMessageBox *PrezenterOkien::ZbudujOkno(const TparDlg &par, QWidget *wlasciciel)
 {

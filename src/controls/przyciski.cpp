@@ -59,9 +59,21 @@ void TExBitBtn::Przerysuj()
         Odswiez(this);
 }
 
-void TExBitBtn::setXnrObrazka(int nr) { m_nr = nr; Przerysuj(); }
-void TExBitBtn::setXmaskKolor(TKolor c) { m_maska = c; Przerysuj(); }
-void TExBitBtn::setNumGlyphs(int n) { m_stany = std::clamp(n, 1, 4); Przerysuj(); }
+void TExBitBtn::setXnrObrazka(int nr)
+{
+    m_nr = nr;
+    Przerysuj();
+}
+void TExBitBtn::setXmaskKolor(TKolor c)
+{
+    m_maska = c;
+    Przerysuj();
+}
+void TExBitBtn::setNumGlyphs(int n)
+{
+    m_stany = std::clamp(n, 1, 4);
+    Przerysuj();
+}
 
 void TExBitBtn::setXimageList(TListaObrazkow *lista)
 {
@@ -69,7 +81,10 @@ void TExBitBtn::setXimageList(TListaObrazkow *lista)
         disconnect(m_lista, nullptr, this, nullptr);
     m_lista = lista;
     if (lista)
-        connect(lista, &QObject::destroyed, this, [this] { m_lista = nullptr; Przerysuj(); });
+        connect(lista, &QObject::destroyed, this, [this] {
+            m_lista = nullptr;
+            Przerysuj();
+        });
     Przerysuj();
 }
 
@@ -93,10 +108,7 @@ void TExBitBtn::setAction(QAction *a)
 
 // ---------------------------------------------------------------------------------------------
 
-TExSpeedButton::TExSpeedButton(QWidget *rodzic) : QToolButton(rodzic)
-{
-    setAutoRaise(true);
-}
+TExSpeedButton::TExSpeedButton(QWidget *rodzic) : QToolButton(rodzic) { setAutoRaise(true); }
 
 void TExSpeedButton::Przerysuj()
 {
@@ -105,9 +117,21 @@ void TExSpeedButton::Przerysuj()
     Odswiez(this);
 }
 
-void TExSpeedButton::setXnrObrazka(int nr) { m_nr = nr; Przerysuj(); }
-void TExSpeedButton::setXmaskKolor(TKolor c) { m_maska = c; Przerysuj(); }
-void TExSpeedButton::setNumGlyphs(int n) { m_stany = std::clamp(n, 1, 4); Przerysuj(); }
+void TExSpeedButton::setXnrObrazka(int nr)
+{
+    m_nr = nr;
+    Przerysuj();
+}
+void TExSpeedButton::setXmaskKolor(TKolor c)
+{
+    m_maska = c;
+    Przerysuj();
+}
+void TExSpeedButton::setNumGlyphs(int n)
+{
+    m_stany = std::clamp(n, 1, 4);
+    Przerysuj();
+}
 
 void TExSpeedButton::setXimageList(TListaObrazkow *lista)
 {
@@ -115,7 +139,10 @@ void TExSpeedButton::setXimageList(TListaObrazkow *lista)
         disconnect(m_lista, nullptr, this, nullptr);
     m_lista = lista;
     if (lista)
-        connect(lista, &QObject::destroyed, this, [this] { m_lista = nullptr; Przerysuj(); });
+        connect(lista, &QObject::destroyed, this, [this] {
+            m_lista = nullptr;
+            Przerysuj();
+        });
     Przerysuj();
 }
 

@@ -196,12 +196,15 @@ void TSiatka::setRowHeights(int r, int h)
         // sizes change while painting: the scroll bars and the editor follow afterwards
         if (!m_paskiCzekaja) {
             m_paskiCzekaja = true;
-            QMetaObject::invokeMethod(this, [this] {
-                m_paskiCzekaja = false;
-                UstawPaski();
-                UstawGeometrieEdytora();
-                viewport()->update();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_paskiCzekaja = false;
+                    UstawPaski();
+                    UstawGeometrieEdytora();
+                    viewport()->update();
+                },
+                Qt::QueuedConnection);
         }
         return;
     }
@@ -488,8 +491,8 @@ void TSiatka::changeEvent(QEvent *e)
 
 bool TSiatka::CanEditShow() const
 {
-    return (m_opcje & goEditing) && !(m_opcje & goRowSelect) && m_biezKol >= m_stalychKol
-           && m_biezWier >= m_stalychWier && m_biezKol < m_kolumn && m_biezWier < m_wierszy;
+    return (m_opcje & goEditing) && !(m_opcje & goRowSelect) && m_biezKol >= m_stalychKol && m_biezWier >= m_stalychWier
+           && m_biezKol < m_kolumn && m_biezWier < m_wierszy;
 }
 
 bool TSiatka::CanEditAcceptKey(QChar &, int, const QString &) { return true; }
@@ -652,7 +655,8 @@ void TSiatka::UstawGeometrieEdytora()
     const QRect R = CellRect(m_edKol, m_edWier);
     const bool widoczna = !R.isEmpty() && m_edKol >= m_stalychKol && m_edWier >= m_stalychWier;
     // A cell scrolled out of sight keeps its editor (and the focus) off screen.
-    m_edytor->setGeometry(widoczna ? R : QRect(-10000, -10000, std::max(1, m_szer.at(m_edKol)), std::max(1, m_wys.at(m_edWier))));
+    m_edytor->setGeometry(
+        widoczna ? R : QRect(-10000, -10000, std::max(1, m_szer.at(m_edKol)), std::max(1, m_wys.at(m_edWier))));
 }
 
 bool TSiatka::KlawiszEdytora(QKeyEvent *e)
@@ -671,9 +675,7 @@ bool TSiatka::KlawiszEdytora(QKeyEvent *e)
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        Nawiguj(e);
-        return true;
+    case Qt::Key_PageDown: Nawiguj(e); return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         if (TabWychodzi(e)) {
@@ -700,7 +702,6 @@ bool TSiatka::KlawiszEdytora(QKeyEvent *e)
             m_zmieniony = false;
         }
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -49,7 +49,8 @@ enum TGridOption : unsigned {
 };
 Q_DECLARE_FLAGS(TGridOptions, TGridOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
-inline constexpr TGridOptions kDomyslneOpcjeSiatki = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+inline constexpr TGridOptions kDomyslneOpcjeSiatki =
+    goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
 
 // The state of a cell being drawn.
 enum TGridDrawState : unsigned { gdSelected = 1u << 0, gdFocused = 1u << 1, gdFixed = 1u << 2 };
@@ -323,7 +324,7 @@ private:
 
     bool m_wRysowaniu = false;
     bool m_paskiCzekaja = false;
-    int m_rozmiarKol = -1;    // column whose width is being dragged
+    int m_rozmiarKol = -1;   // column whose width is being dragged
     int m_rozmiarWier = -1;
     int m_poczatekRozmiaru = 0;
     int m_rozmiarPoczatkowy = 0;

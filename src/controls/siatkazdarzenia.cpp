@@ -18,7 +18,7 @@ const QColor kLiniaDanych(212, 212, 212);
 const QColor kLiniaStalych(160, 160, 160);
 constexpr int kStrefaKrawedzi = 3;
 
-} // namespace
+}   // namespace
 
 // ---- keys
 
@@ -37,8 +37,14 @@ void TSiatka::Nawiguj(QKeyEvent *e)
     switch (e->key()) {
     case Qt::Key_Up: --r; break;
     case Qt::Key_Down: ++r; break;
-    case Qt::Key_PageUp: r -= strona; UstawGorny(m_gornyWiersz - strona); break;
-    case Qt::Key_PageDown: r += strona; UstawGorny(m_gornyWiersz + strona); break;
+    case Qt::Key_PageUp:
+        r -= strona;
+        UstawGorny(m_gornyWiersz - strona);
+        break;
+    case Qt::Key_PageDown:
+        r += strona;
+        UstawGorny(m_gornyWiersz + strona);
+        break;
     case Qt::Key_Left:
         if (m_opcje & goRowSelect) {
             UstawLewa(m_lewaKol - 1);
@@ -83,8 +89,7 @@ void TSiatka::Nawiguj(QKeyEvent *e)
             }
         }
         break;
-    default:
-        return;
+    default: return;
     }
     const bool strzalka = e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_Left
                           || e->key() == Qt::Key_Right || e->key() == Qt::Key_Home || e->key() == Qt::Key_End
@@ -234,7 +239,8 @@ void TSiatka::UtracilFokus(QFocusEvent *e)
     // Whether the focus left the grid for good is known once the change is complete
     // (the editor hands the focus to the grid and back all the time).
     m_wyjscieCzeka = true;
-    QMetaObject::invokeMethod(this, [this] { SprawdzWyjscie(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { SprawdzWyjscie(); }, Qt::QueuedConnection);
 }
 
 void TSiatka::SprawdzWyjscie()
@@ -404,7 +410,8 @@ void TSiatka::paintEvent(QPaintEvent *)
             if (stala) {
                 tlo = KolorStalych();
                 pismo = KolorTekstu();
-            } else if ((stan & gdSelected) && (!(stan & gdFocused) || (m_opcje & (goDrawFocusSelected | goRowSelect)))) {
+            } else if ((stan & gdSelected)
+                       && (!(stan & gdFocused) || (m_opcje & (goDrawFocusSelected | goRowSelect)))) {
                 tlo = pal.color(QPalette::Highlight);
                 pismo = pal.color(QPalette::HighlightedText);
             } else {
@@ -433,11 +440,13 @@ void TSiatka::paintEvent(QPaintEvent *)
             const QRect Rp = QRect(R.x(), R.y(), m_szer.at(c), m_wys.at(r));
             if (lk > 0) {
                 const bool rysuj = stala ? (m_opcje & goFixedVertLine) : (m_opcje & goVertLine);
-                p.fillRect(QRect(Rp.right() + 1, Rp.top(), lk, Rp.height() + lw), rysuj ? (stala ? kLiniaStalych : kLiniaDanych) : m_kolor);
+                p.fillRect(QRect(Rp.right() + 1, Rp.top(), lk, Rp.height() + lw),
+                           rysuj ? (stala ? kLiniaStalych : kLiniaDanych) : m_kolor);
             }
             if (lw > 0) {
                 const bool rysuj = stala ? (m_opcje & goFixedHorzLine) : (m_opcje & goHorzLine);
-                p.fillRect(QRect(Rp.left(), Rp.bottom() + 1, Rp.width() + lk, lw), rysuj ? (stala ? kLiniaStalych : kLiniaDanych) : m_kolor);
+                p.fillRect(QRect(Rp.left(), Rp.bottom() + 1, Rp.width() + lk, lw),
+                           rysuj ? (stala ? kLiniaStalych : kLiniaDanych) : m_kolor);
             }
         }
     }

@@ -32,17 +32,17 @@ const QToolBar *PasekPrzycisku(const QWidget *w)
 
 bool NaPaneluGradientu(const QWidget *w) { return w && qobject_cast<const TGradPanel *>(w->parentWidget()); }
 
-} // namespace
+}   // namespace
 
 TMapaKolorow TMapaKolorow::Biezaca()
 {
     if (StylAplikacji() == sa_VclCore) {
         const QPalette p = QGuiApplication::palette();
         auto z = [&p](QPalette::ColorGroup g, QPalette::ColorRole r) { return ZQColor(p.color(g, r)); };
-        return {z(QPalette::Active, QPalette::Window),   z(QPalette::Active, QPalette::Highlight),
-                z(QPalette::Active, QPalette::Dark),     z(QPalette::Active, QPalette::Midlight),
-                z(QPalette::Disabled, QPalette::Text),   z(QPalette::Active, QPalette::Shadow),
-                z(QPalette::Active, QPalette::Mid),      z(QPalette::Active, QPalette::Dark)};
+        return {z(QPalette::Active, QPalette::Window), z(QPalette::Active, QPalette::Highlight),
+                z(QPalette::Active, QPalette::Dark),   z(QPalette::Active, QPalette::Midlight),
+                z(QPalette::Disabled, QPalette::Text), z(QPalette::Active, QPalette::Shadow),
+                z(QPalette::Active, QPalette::Mid),    z(QPalette::Active, QPalette::Dark)};
     }
     return {KolorStylu(1),  KolorStylu(2),  KolorStylu(61), KolorStylu(62),
             KolorStylu(63), KolorStylu(64), KolorStylu(65), KolorStylu(66)};
@@ -66,7 +66,7 @@ TStylPaskaAkcji *TStylPaskaAkcji::Styl()
 int TStylPaskaAkcji::pixelMetric(PixelMetric m, const QStyleOption *opt, const QWidget *w) const
 {
     switch (m) {
-    case PM_MenuPanelWidth: return 2;     // the frame and the shadow line
+    case PM_MenuPanelWidth: return 2;   // the frame and the shadow line
     case PM_MenuBarPanelWidth: return 0;
     case PM_ToolBarFrameWidth: return 1;
     default: return QProxyStyle::pixelMetric(m, opt, w);
@@ -78,9 +78,7 @@ void TStylPaskaAkcji::drawPrimitive(PrimitiveElement pe, const QStyleOption *opt
     const TMapaKolorow m = TMapaKolorow::Biezaca();
     const QRect r = opt->rect;
     switch (pe) {
-    case PE_PanelMenu:
-        p->fillRect(r, Q(m.Tlo));
-        return;
+    case PE_PanelMenu: p->fillRect(r, Q(m.Tlo)); return;
     case PE_FrameMenu: {
         p->fillRect(QRect(r.left(), r.top(), r.width(), 1), Q(m.RamaGoraLewa));
         p->fillRect(QRect(r.left(), r.top(), 1, r.height()), Q(m.RamaGoraLewa));
@@ -121,8 +119,7 @@ void TStylPaskaAkcji::drawPrimitive(PrimitiveElement pe, const QStyleOption *opt
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     QProxyStyle::drawPrimitive(pe, opt, p, w);
 }
@@ -131,9 +128,7 @@ void TStylPaskaAkcji::drawControl(ControlElement ce, const QStyleOption *opt, QP
 {
     const TMapaKolorow m = TMapaKolorow::Biezaca();
     switch (ce) {
-    case CE_ToolBar:
-        drawPrimitive(PE_PanelToolBar, opt, p, w);
-        return;
+    case CE_ToolBar: drawPrimitive(PE_PanelToolBar, opt, p, w); return;
     case CE_MenuBarEmptyArea:
         if (!NaPaneluGradientu(w))
             p->fillRect(opt->rect, Q(m.Tlo));
@@ -196,8 +191,7 @@ void TStylPaskaAkcji::drawControl(ControlElement ce, const QStyleOption *opt, QP
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     QProxyStyle::drawControl(ce, opt, p, w);
 }
@@ -231,7 +225,7 @@ void StylizujMenu(QMenu *menu)
         StylizujMenu(a->menu());
 }
 
-} // namespace
+}   // namespace
 
 void StylizujPaski(QMenuBar *menu, const QList<QToolBar *> &paski, const QList<QMenu *> &popupy)
 {

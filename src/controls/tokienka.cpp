@@ -45,7 +45,7 @@ bool RegulaPrzecinka(QChar z, int pozycja, const QString &przed)
     return z == QLatin1Char(',') && pozycja != 0 && !przed.contains(QLatin1Char(','));
 }
 
-} // namespace
+}   // namespace
 
 // ---------------------------------------------------------------- TokienkoBaza
 
@@ -90,7 +90,8 @@ void TokienkoBaza::focusOutEvent(QFocusEvent *e)
         if (!TestPolaOK()) {
             // The message and the return of the focus wait until the focus change is over:
             // a modal box in the middle of it would leave the focus half moved.
-            QMetaObject::invokeMethod(this, [this] { PoNieudanymWyjsciu(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { PoNieudanymWyjsciu(); }, Qt::QueuedConnection);
         }
     }
     QLineEdit::focusOutEvent(e);
@@ -128,7 +129,8 @@ bool TokienkoTekst::ZnakFormatu(const QString &format, const QString &specjal, Q
                                 const QString &tekstPrzed)
 {
     const QChar klasa = format.isEmpty() ? QLatin1Char('x') : format.at(0);
-    if (klasa == QLatin1Char('X') || klasa == QLatin1Char('L') || klasa == QLatin1Char('A') || klasa == QLatin1Char('F'))
+    if (klasa == QLatin1Char('X') || klasa == QLatin1Char('L') || klasa == QLatin1Char('A')
+        || klasa == QLatin1Char('F'))
         znak = znak.toUpper();
     const bool bezSpacji = format.mid(1).contains(QLatin1Char('D'), Qt::CaseInsensitive);
     const QChar z = znak;

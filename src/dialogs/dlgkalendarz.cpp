@@ -67,7 +67,7 @@ QToolButton *Strzalka(QWidget *rodzic, int ikona, int bok, const QString &podpow
     return b;
 }
 
-} // namespace
+}   // namespace
 
 TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(forma, flagi)
 {
@@ -155,9 +155,7 @@ double TDlgKalenUstaw::Dzisiaj()
 
 void TDlgKalenUstaw::UlozKontrolki()
 {
-    auto s = [](int x, int y, int w, int h) {
-        return QRect(SkalujDpi(x), SkalujDpi(y), SkalujDpi(w), SkalujDpi(h));
-    };
+    auto s = [](int x, int y, int w, int h) { return QRect(SkalujDpi(x), SkalujDpi(y), SkalujDpi(w), SkalujDpi(h)); };
     m_pasekGorny->setGeometry(s(2, 2, 180, 28));
     m_speedPredMsc->setGeometry(s(4, 4, 20, 20));
     m_speedMiesiac->setGeometry(s(25, 4, 78, 20));

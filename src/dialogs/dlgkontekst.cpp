@@ -3,10 +3,10 @@
 #include "polozenie.h"
 
 #include "controls/forma.h"
-#include "dialogs/okienka.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
+#include "dialogs/okienka.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -27,7 +27,7 @@ int DpiEkranu(const QWidget *w)
     return ekran ? qRound(ekran->logicalDotsPerInch()) : 96;
 }
 
-} // namespace
+}   // namespace
 
 TdlgKontekst::TdlgKontekst(QWidget *forma, Qt::WindowFlags flagi) : QWidget(forma, flagi)
 {
@@ -160,17 +160,10 @@ bool TdlgKontekst::FormKeyDown(QKeyEvent *e)
 {
     m_lista.UstawGornyWiersz(m_grid->TopRow());
     switch (m_lista.Klawisz(e->key(), e->text())) {
-    case TlistaWyboru::rkZamknij:
-        close();
-        return true;
-    case TlistaWyboru::rkZatwierdz:
-        Zatwierdz();
-        return true;
-    case TlistaWyboru::rkSzukano:
-        PokazWybrany();
-        return true;
-    case TlistaWyboru::rkBrak:
-        break;
+    case TlistaWyboru::rkZamknij: close(); return true;
+    case TlistaWyboru::rkZatwierdz: Zatwierdz(); return true;
+    case TlistaWyboru::rkSzukano: PokazWybrany(); return true;
+    case TlistaWyboru::rkBrak: break;
     }
     return false;
 }
@@ -230,8 +223,8 @@ void TdlgKontekst::paintEvent(QPaintEvent *)
     RysujTloMalegoOkna(g, rect(), true);
 }
 
-bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int szerokosc, int wiersze,
-                   int kodCzcionki, QWidget *pole, QString &opis, QString &param)
+bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int szerokosc, int wiersze, int kodCzcionki,
+                   QWidget *pole, QString &opis, QString &param)
 {
     if (g_otwarty)
         return false;

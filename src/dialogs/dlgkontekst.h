@@ -96,5 +96,5 @@ private:
 // visible rows (negative: exactly that many even for fewer lines); `kodCzcionki` chooses
 // the font and the comment colour. False at once while another pick list is open or when
 // there are no lines; false when nothing was chosen (then `param` is unchanged).
-bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int szerokosc, int wiersze,
-                   int kodCzcionki, QWidget *pole, QString &opis, QString &param);
+bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int szerokosc, int wiersze, int kodCzcionki,
+                   QWidget *pole, QString &opis, QString &param);

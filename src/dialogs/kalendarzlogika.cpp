@@ -12,10 +12,9 @@ const QString kNazwyDniKalendarza[7] = {
 };
 
 const QString kNazwyMiesiecyKalendarza[12] = {
-    QStringLiteral("Styczeń"),  QStringLiteral("Luty"),      QStringLiteral("Marzec"),
-    QStringLiteral("Kwiecień"), QStringLiteral("Maj"),       QStringLiteral("Czerwiec"),
-    QStringLiteral("Lipiec"),   QStringLiteral("Sierpień"),  QStringLiteral("Wrzesień"),
-    QStringLiteral("Paździer."), QStringLiteral("Listopad"), QStringLiteral("Grudzień"),
+    QStringLiteral("Styczeń"),  QStringLiteral("Luty"),      QStringLiteral("Marzec"),   QStringLiteral("Kwiecień"),
+    QStringLiteral("Maj"),      QStringLiteral("Czerwiec"),  QStringLiteral("Lipiec"),   QStringLiteral("Sierpień"),
+    QStringLiteral("Wrzesień"), QStringLiteral("Paździer."), QStringLiteral("Listopad"), QStringLiteral("Grudzień"),
 };
 
 int DzienTygodnia(double data)
@@ -59,9 +58,9 @@ TparaDaty ZmianaMiesiaca(const TparaDaty &p, int delta)
 {
     // Beyond the ends of the calendar the month number would wrap into a year that
     // OpisDaty reads as "keep the current one"; stop at the ends instead.
-    const long long n = std::clamp<long long>(static_cast<long long>(NumerMiesiaca(p.R, p.M)) + delta,
-                                              NumerMiesiaca(kRokMinKalendarza, 1),
-                                              NumerMiesiaca(kRokMaxKalendarza, 12));
+    const long long n =
+        std::clamp<long long>(static_cast<long long>(NumerMiesiaca(p.R, p.M)) + delta,
+                              NumerMiesiaca(kRokMinKalendarza, 1), NumerMiesiaca(kRokMaxKalendarza, 12));
     int r = 0, m = 0;
     RozbijNumerMiesiaca(int(n), r, m);
     return OpisDaty(r, m, p.D);
@@ -118,16 +117,11 @@ QString NazwaSwieta(int rok, int miesiac, int dzien)
     const double wielkanoc = KodujDate(rok, wm, wd, 0);
     const double dzis = KodujDate(rok, miesiac, dzien, 0);
     switch (static_cast<int>(dzis - wielkanoc)) {
-    case 0:
-        return QStringLiteral("Wielkanoc");
-    case 1:
-        return QStringLiteral("Poniedziałek Wielkanocny");
-    case 49:
-        return QStringLiteral("Zielone Świątki");
-    case 60:
-        return QStringLiteral("Boże Ciało");
-    default:
-        return QString();
+    case 0: return QStringLiteral("Wielkanoc");
+    case 1: return QStringLiteral("Poniedziałek Wielkanocny");
+    case 49: return QStringLiteral("Zielone Świątki");
+    case 60: return QStringLiteral("Boże Ciało");
+    default: return QString();
     }
 }
 
@@ -154,14 +148,10 @@ void KoloryDniWolnych(const TparaDaty &p, bool fokus, TKolor &tlo, TKolor &czcio
 TKolor KolorNaglowkaKalendarza(int kod)
 {
     switch (kod) {
-    case 1:
-        return KolorStylu(105);
-    case 2:
-        return KolorStylu(24);
-    case 3:
-        return KolorStylu(25);
-    default:
-        return KolorTwarzy();
+    case 1: return KolorStylu(105);
+    case 2: return KolorStylu(24);
+    case 3: return KolorStylu(25);
+    default: return KolorTwarzy();
     }
 }
 

@@ -3,15 +3,15 @@
 #include "polozenie.h"
 
 #include "common/formaty.h"
-#include "controls/ikonyapli.h"
 #include "common/program.h"
 #include "common/teksty.h"
 #include "controls/forma.h"
-#include "dialogs/okienka.h"
+#include "controls/ikonyapli.h"
 #include "controls/kolory.h"
 #include "controls/panele.h"
 #include "controls/platforma.h"
 #include "controls/stylmenu.h"
+#include "dialogs/okienka.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -160,7 +160,7 @@ private:
     Trodzaj m_rodzaj;
 };
 
-} // namespace
+}   // namespace
 
 // The display: the value right-aligned, bold, on its own colour.
 class TwyswietlaczKalk : public QWidget {
@@ -225,7 +225,7 @@ TGradPanel *TpanelTasmy(QWidget *rodzic)
     return p;
 }
 
-} // namespace
+}   // namespace
 
 TDlgKalkulat::TDlgKalkulat(Tsesja sesja, QWidget *forma, Qt::WindowFlags flagi)
     : QWidget(forma, flagi ? flagi
@@ -319,22 +319,33 @@ void TDlgKalkulat::UtworzKlawisze()
     // Row 1: memories, sign, delete; rows 2-5: digits and operations; row 6: clear,
     // the clipboard key three columns wide, square root.
     static const Opis opisy[] = {
-        {"Klawisz_Mpl", "M+", 0, Trodzaj::Pamiec, 0, 0, 1},   {"Klawisz_Mre", "MR", 0, Trodzaj::Pamiec, 1, 0, 1},
-        {"Klawisz_Mcl", "MC", 0, Trodzaj::Pamiec, 2, 0, 1},   {"Klawisz_Znk", "±", 'Z', Trodzaj::Dzialanie, 3, 0, 1},
+        {"Klawisz_Mpl", "M+", 0, Trodzaj::Pamiec, 0, 0, 1},
+        {"Klawisz_Mre", "MR", 0, Trodzaj::Pamiec, 1, 0, 1},
+        {"Klawisz_Mcl", "MC", 0, Trodzaj::Pamiec, 2, 0, 1},
+        {"Klawisz_Znk", "±", 'Z', Trodzaj::Dzialanie, 3, 0, 1},
         {"Klawisz_Del", "←", '<', Trodzaj::Kasuj, 4, 0, 1},
-        {"Klawisz_7", "7", '7', Trodzaj::Cyfra, 0, 1, 1},      {"Klawisz_8", "8", '8', Trodzaj::Cyfra, 1, 1, 1},
-        {"Klawisz_9", "9", '9', Trodzaj::Cyfra, 2, 1, 1},      {"Klawisz_div", "÷", '/', Trodzaj::Dzialanie, 3, 1, 1},
+        {"Klawisz_7", "7", '7', Trodzaj::Cyfra, 0, 1, 1},
+        {"Klawisz_8", "8", '8', Trodzaj::Cyfra, 1, 1, 1},
+        {"Klawisz_9", "9", '9', Trodzaj::Cyfra, 2, 1, 1},
+        {"Klawisz_div", "÷", '/', Trodzaj::Dzialanie, 3, 1, 1},
         {"Klawisz_Prc", "%", '%', Trodzaj::Dzialanie, 4, 1, 1},
-        {"Klawisz_4", "4", '4', Trodzaj::Cyfra, 0, 2, 1},      {"Klawisz_5", "5", '5', Trodzaj::Cyfra, 1, 2, 1},
-        {"Klawisz_6", "6", '6', Trodzaj::Cyfra, 2, 2, 1},      {"Klawisz_raz", "×", '*', Trodzaj::Dzialanie, 3, 2, 1},
+        {"Klawisz_4", "4", '4', Trodzaj::Cyfra, 0, 2, 1},
+        {"Klawisz_5", "5", '5', Trodzaj::Cyfra, 1, 2, 1},
+        {"Klawisz_6", "6", '6', Trodzaj::Cyfra, 2, 2, 1},
+        {"Klawisz_raz", "×", '*', Trodzaj::Dzialanie, 3, 2, 1},
         {"Klawisz_Gr", "gr", 'G', Trodzaj::Dzialanie, 4, 2, 1},
-        {"Klawisz_1", "1", '1', Trodzaj::Cyfra, 0, 3, 1},      {"Klawisz_2", "2", '2', Trodzaj::Cyfra, 1, 3, 1},
-        {"Klawisz_3", "3", '3', Trodzaj::Cyfra, 2, 3, 1},      {"Klawisz_Dod", "+", '+', Trodzaj::Dzialanie, 3, 3, 1},
+        {"Klawisz_1", "1", '1', Trodzaj::Cyfra, 0, 3, 1},
+        {"Klawisz_2", "2", '2', Trodzaj::Cyfra, 1, 3, 1},
+        {"Klawisz_3", "3", '3', Trodzaj::Cyfra, 2, 3, 1},
+        {"Klawisz_Dod", "+", '+', Trodzaj::Dzialanie, 3, 3, 1},
         {"Klawisz_X2", "x²", '^', Trodzaj::Dzialanie, 4, 3, 1},
-        {"Klawisz_0", "0", '0', Trodzaj::Cyfra, 0, 4, 1},      {"Klawisz_sep", ",", '.', Trodzaj::Cyfra, 1, 4, 1},
-        {"Klawisz_Equ", "=", '=', Trodzaj::Wynik, 2, 4, 1},    {"Klawisz_min", "−", '-', Trodzaj::Dzialanie, 3, 4, 1},
+        {"Klawisz_0", "0", '0', Trodzaj::Cyfra, 0, 4, 1},
+        {"Klawisz_sep", ",", '.', Trodzaj::Cyfra, 1, 4, 1},
+        {"Klawisz_Equ", "=", '=', Trodzaj::Wynik, 2, 4, 1},
+        {"Klawisz_min", "−", '-', Trodzaj::Dzialanie, 3, 4, 1},
         {"Klawisz_Inv", "1/x", 'i', Trodzaj::Dzialanie, 4, 4, 1},
-        {"Klawisz_Clr", "C", 'C', Trodzaj::Kasuj, 0, 5, 1},    {"Klawisz_Sch", "Do schowka", 0, Trodzaj::Tekst, 1, 5, 3},
+        {"Klawisz_Clr", "C", 'C', Trodzaj::Kasuj, 0, 5, 1},
+        {"Klawisz_Sch", "Do schowka", 0, Trodzaj::Tekst, 1, 5, 3},
         {"Klawisz_Sqrt", "√", 'v', Trodzaj::Dzialanie, 4, 5, 1},
     };
     for (const Opis &o : opisy) {
@@ -625,7 +636,8 @@ bool TDlgKalkulat::eventFilter(QObject *o, QEvent *e)
         case QEvent::MouseMove: {
             auto *m = static_cast<QMouseEvent *>(e);
             if (m_zrodloPrzeciagania == o && (m->buttons() & Qt::LeftButton)
-                && (m->position().toPoint() - m_startPrzeciagania).manhattanLength() >= QApplication::startDragDistance()) {
+                && (m->position().toPoint() - m_startPrzeciagania).manhattanLength()
+                       >= QApplication::startDragDistance()) {
                 m_zrodloPrzeciagania = nullptr;
                 ZacznijPrzeciaganie(o != m_wyswietlacz);
                 return true;
@@ -725,10 +737,10 @@ bool KalkulatorDlaPola(QWidget *forma, QWidget *pole, double &wynik, double pocz
     if (g_polowy)
         return false;
     QPointer<QWidget> okno = OknoWlasciciela(forma, pole);
-    const Qt::WindowFlags flagi = FlagiMalegoOkna(okno, pole, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    const Qt::WindowFlags flagi =
+        FlagiMalegoOkna(okno, pole, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    QPointer<TDlgKalkulat> dlg =
-        new TDlgKalkulat(pole ? TDlgKalkulat::PodPolem : TDlgKalkulat::Polowy, okno, flagi);
+    QPointer<TDlgKalkulat> dlg = new TDlgKalkulat(pole ? TDlgKalkulat::PodPolem : TDlgKalkulat::Polowy, okno, flagi);
     dlg->Klawisz(QStringLiteral("Klawisz_Sch"))->setText(QStringLiteral("Wstaw w pole"));
     QScreen *ekran = pole ? pole->screen() : okno ? okno->screen() : QGuiApplication::primaryScreen();
     const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);

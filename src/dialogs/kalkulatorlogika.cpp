@@ -72,7 +72,7 @@ double LiczbaZTekstu(const QString &tekst, QString &oczyszczony)
     return TekstNaFloat(oczyszczony, std::numeric_limits<double>::quiet_NaN());
 }
 
-} // namespace
+}   // namespace
 
 QString TekstNadmiaru() { return QStringLiteral(" Nadmiar ! "); }
 QString KreskaSumy() { return QStringLiteral("-------------"); }
@@ -150,8 +150,14 @@ TklawiszKalk KlawiszKalkulatora(QChar znak, QChar poprzedni, bool polowy)
     case kZnakEscape: return {QChar(), polowy ? TakcjaKlawisza::Zamknij : TakcjaKlawisza::Fokus};
     case kZnakCtrlC: return {QChar(), TakcjaKlawisza::Kopiuj};
     case kZnakCtrlV: return {QChar(), TakcjaKlawisza::Wklej};
-    case '%': case '*': case '-': case '.': case '/': case '=': case 'G': case 'Z':
-        return {z, TakcjaKlawisza::Nic};
+    case '%':
+    case '*':
+    case '-':
+    case '.':
+    case '/':
+    case '=':
+    case 'G':
+    case 'Z': return {z, TakcjaKlawisza::Nic};
     case ',': return {QLatin1Char('.'), TakcjaKlawisza::Nic};
     case '+': return poM ? TklawiszKalk{QChar(), TakcjaKlawisza::MenuDodaj} : TklawiszKalk{z, TakcjaKlawisza::Nic};
     case 'C': return poM ? TklawiszKalk{QChar(), TakcjaKlawisza::MenuKasuj} : TklawiszKalk{z, TakcjaKlawisza::Nic};
@@ -301,7 +307,4 @@ bool TlogikaKalkulatora::WartoscWyswietlacza(double &wartosc) const
     return true;
 }
 
-int TlogikaKalkulatora::PierwszaWidocznaLinia() const
-{
-    return qMax(0, int(s.Tasma.size()) - kWidoczneLinieTasmy);
-}
+int TlogikaKalkulatora::PierwszaWidocznaLinia() const { return qMax(0, int(s.Tasma.size()) - kWidoczneLinieTasmy); }

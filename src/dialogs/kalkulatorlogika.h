@@ -56,24 +56,24 @@ void Dzialanie(QChar kod, long double &suma, long double argument);
 
 // %, G (round to grosze), ^ (square), i (reciprocal), v (square root).
 bool JestJednoargumentowa(QChar kod);
-bool JestKodemWpisu(QChar kod);      // digits . < R Z
-bool JestKodemDzialania(QChar kod);  // + - * / = and the unary ones
+bool JestKodemWpisu(QChar kod);       // digits . < R Z
+bool JestKodemDzialania(QChar kod);   // + - * / = and the unary ones
 
 // What a typed character does in the calculator window.
 enum class TakcjaKlawisza {
     Nic,
-    Wstaw,        // the "Do schowka" / "Wstaw w pole" button
-    Zamknij,      // leave the field calculator without a result
-    Fokus,        // bring the window and its display to the front
-    MenuDodaj,    // the memory menus, as their buttons open them
+    Wstaw,       // the "Do schowka" / "Wstaw w pole" button
+    Zamknij,     // leave the field calculator without a result
+    Fokus,       // bring the window and its display to the front
+    MenuDodaj,   // the memory menus, as their buttons open them
     MenuCzytaj,
     MenuKasuj,
-    Kopiuj,       // the display value to the clipboard, the window stays
-    Wklej,        // a number from the clipboard onto the display
+    Kopiuj,   // the display value to the clipboard, the window stays
+    Wklej,    // a number from the clipboard onto the display
 };
 
 struct TklawiszKalk {
-    QChar kod;   // the key code for ObsluzKlawisz; null for none
+    QChar kod;                                    // the key code for ObsluzKlawisz; null for none
     TakcjaKlawisza akcja = TakcjaKlawisza::Nic;   // what the window does after it
 };
 

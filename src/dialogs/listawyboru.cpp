@@ -13,18 +13,12 @@ TczcionkaListy CzcionkaListy(int kod, bool jestConsolas, bool jestLucidaConsole)
     const TczcionkaListy lucida{QStringLiteral("Lucida Console"), 9, 17};
     const TczcionkaListy courier{QStringLiteral("Courier New"), 10, 20};
     switch (kod % 100) {
-    case 8:
-        return {QStringLiteral("Tahoma"), 8, 17};
-    case 10:
-        return {QStringLiteral("Arial"), 10, 20};
-    case 25:
-        return jestConsolas ? consolas10 : jestLucidaConsole ? lucida : courier;
-    case 26:
-        return jestConsolas ? consolas9 : jestLucidaConsole ? lucida : courier;
-    case 27:
-        return jestLucidaConsole ? lucida : jestConsolas ? consolas9 : courier;
-    default:
-        return {QStringLiteral("Arial"), 9, 19};
+    case 8: return {QStringLiteral("Tahoma"), 8, 17};
+    case 10: return {QStringLiteral("Arial"), 10, 20};
+    case 25: return jestConsolas ? consolas10 : jestLucidaConsole ? lucida : courier;
+    case 26: return jestConsolas ? consolas9 : jestLucidaConsole ? lucida : courier;
+    case 27: return jestLucidaConsole ? lucida : jestConsolas ? consolas9 : courier;
+    default: return {QStringLiteral("Arial"), 9, 19};
     }
 }
 
@@ -166,18 +160,15 @@ bool TlistaWyboru::Szukaj(bool naPoczatek)
 TlistaWyboru::Reakcja TlistaWyboru::Klawisz(int klawisz, const QString &tekst)
 {
     switch (klawisz) {
-    case Qt::Key_Escape:
-        return rkZamknij;
+    case Qt::Key_Escape: return rkZamknij;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return rkZatwierdz;
+    case Qt::Key_Enter: return rkZatwierdz;
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
         m_szukany.chop(1);
         Szukaj(false);
         return rkSzukano;
-    default:
-        break;
+    default: break;
     }
     QString dopisz;
     for (QChar c : tekst)

@@ -29,9 +29,9 @@ TKolor KolorKomentarzaListy(int kod);
 struct TrozmiarListy {
     int szerokosc = 0;
     int wysokosc = 0;
-    int widoczne = 0;          // rows shown at once
-    bool pasek = false;        // a vertical scroll bar is needed
-    int margines = 0;          // room for the frame (and the scroll bar)
+    int widoczne = 0;     // rows shown at once
+    bool pasek = false;   // a vertical scroll bar is needed
+    int margines = 0;     // room for the frame (and the scroll bar)
     int szerKodu = 0;
     int szerOpisu = 0;
 };

@@ -17,7 +17,7 @@ namespace {
 QColor Q(TKolor c) { return QColor::fromRgb(Czerwony(c), Zielony(c), Niebieski(c)); }
 
 TKolor Rzeczywisty(TKolor c) { return JestKoloremSystemowym(c) ? KolorNormalny(c) : c; }
-} // namespace
+}   // namespace
 
 TmojKalendarz::TmojKalendarz(QWidget *parent) : QWidget(parent)
 {
@@ -296,18 +296,10 @@ void TmojKalendarz::keyPressEvent(QKeyEvent *e)
 {
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
     switch (e->key()) {
-    case Qt::Key_Left:
-        PrzesunODni(-1);
-        break;
-    case Qt::Key_Right:
-        PrzesunODni(1);
-        break;
-    case Qt::Key_Up:
-        PrzesunODni(-7);
-        break;
-    case Qt::Key_Down:
-        PrzesunODni(7);
-        break;
+    case Qt::Key_Left: PrzesunODni(-1); break;
+    case Qt::Key_Right: PrzesunODni(1); break;
+    case Qt::Key_Up: PrzesunODni(-7); break;
+    case Qt::Key_Down: PrzesunODni(7); break;
     case Qt::Key_Home:
         if (!FReadOnly)
             UstawDate(0, 0, 1);
@@ -316,15 +308,9 @@ void TmojKalendarz::keyPressEvent(QKeyEvent *e)
         if (!FReadOnly)
             UstawDate(0, 0, 31);
         break;
-    case Qt::Key_PageUp:
-        PrzesunOMiesiace(ctrl ? -12 : -1);
-        break;
-    case Qt::Key_PageDown:
-        PrzesunOMiesiace(ctrl ? 12 : 1);
-        break;
-    case Qt::Key_Space:
-        emit wybranoDzien();
-        break;
+    case Qt::Key_PageUp: PrzesunOMiesiace(ctrl ? -12 : -1); break;
+    case Qt::Key_PageDown: PrzesunOMiesiace(ctrl ? 12 : 1); break;
+    case Qt::Key_Space: emit wybranoDzien(); break;
     default:
         // Enter, Escape and the rest belong to the window.
         e->ignore();

@@ -45,7 +45,7 @@ public:
 
     TKolor Color() const { return FKolor; }   // background of day cells
     void setColor(TKolor c);
-    TKolor FixedColor() const;                // base of the header gradient
+    TKolor FixedColor() const;   // base of the header gradient
     TKolor KolorCzcionki() const { return FKolorCzcionki; }
     void setKolorCzcionki(TKolor c);
     bool Flat() const { return FFlat; }
@@ -83,8 +83,7 @@ public:
     // Before a change; setting akceptuj to false keeps the old date.
     std::function<void(const TparaDaty &Para, bool &akceptuj)> OnAkceptuj;
     std::function<void(const TparaDaty &Para, bool Fokus, TKolor &clTlo, TKolor &clFont)> OnAkcKolor;
-    std::function<void(int ACol, int ARow, QPainter &ACanvas, const QRect &ARect, bool wybrana,
-                       const TparaDaty &Para)>
+    std::function<void(int ACol, int ARow, QPainter &ACanvas, const QRect &ARect, bool wybrana, const TparaDaty &Para)>
         OnRysCela;
     // The tool tip of a day cell (empty: none).
     std::function<QString(const TparaDaty &Para)> OnPodpowiedz;

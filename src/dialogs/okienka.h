@@ -31,8 +31,7 @@ bool ZamknacPoAktywacji(const QWidget *okno, const QWindow *aktywne, bool &bylAk
 // Shows a small window (not modally) and processes the application's events until it says
 // `zamknieto` or is destroyed; nothing is waited for when `juzZamkniete` says so after
 // showing.
-template <typename Okno, typename Warunek>
-void CzekajNaZamkniecie(Okno *okno, Warunek juzZamkniete)
+template <typename Okno, typename Warunek> void CzekajNaZamkniecie(Okno *okno, Warunek juzZamkniete)
 {
     QEventLoop petla;
     QObject::connect(okno, &Okno::zamknieto, &petla, &QEventLoop::quit);

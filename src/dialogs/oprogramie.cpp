@@ -51,7 +51,7 @@ void KolorTla(QWidget *w, const QColor &k)
     w->setAutoFillBackground(true);
 }
 
-} // namespace
+}   // namespace
 
 // ---------------------------------------------------------------- TetykietaLinku
 

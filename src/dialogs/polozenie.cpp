@@ -4,11 +4,8 @@
 
 namespace {
 // Keeps one coordinate of a window inside [lo, hi - size]; the start wins when it does not fit.
-int WGranicach(int v, int rozmiar, int lo, int hi)
-{
-    return std::max(lo, std::min(v, hi - rozmiar));
-}
-} // namespace
+int WGranicach(int v, int rozmiar, int lo, int hi) { return std::max(lo, std::min(v, hi - rozmiar)); }
+}   // namespace
 
 QPoint PolozeniePodPolem(const QRect &pole, const QSize &okno, const QRect &ekran, bool odsun)
 {

@@ -3,12 +3,12 @@
 #include "ikony.h"
 #include "ksefokno.h"
 
+#include "common/komunikaty.h"
+#include "common/teksty.h"
 #include "controls/forma.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
 #include "controls/tokienka.h"
-#include "common/komunikaty.h"
-#include "common/teksty.h"
 #include "invoice/konfiguracja.h"
 
 #include <QCheckBox>
@@ -117,14 +117,14 @@ QCheckBox *PoleWyboru(const QString &tekst, QWidget *rodzic, QVBoxLayout *uklad)
     return cb;
 }
 
-} // namespace
+}   // namespace
 
 namespace {
 
 QString WybierzFolderSystemowo(QWidget *rodzic, const QString &poczatek)
 {
-    const QString f = QFileDialog::getExistingDirectory(rodzic, QString(), FolderStartowy(poczatek),
-                                                        QFileDialog::ShowDirsOnly);
+    const QString f =
+        QFileDialog::getExistingDirectory(rodzic, QString(), FolderStartowy(poczatek), QFileDialog::ShowDirsOnly);
     return f.isEmpty() ? f : QDir::toNativeSeparators(f);
 }
 
@@ -146,7 +146,7 @@ QString WybierzPlikSystemowo(QWidget *rodzic, const QString &poczatek)
     return QDir::toNativeSeparators(dlg.selectedFiles().constFirst());
 }
 
-} // namespace
+}   // namespace
 
 std::function<QString(QWidget *, const QString &)> ProcWybierzFolder = WybierzFolderSystemowo;
 std::function<QString(QWidget *, const QString &)> ProcWybierzPlikPodpisu = WybierzPlikSystemowo;
@@ -313,9 +313,11 @@ QWidget *TFakParam::StronaOgolna()
 
     u->addSpacing(SkalujDpi(4));
     u->addWidget(Naglowek(QStringLiteral("Parametry związane ze zmianą przepisów w styczniu 2013"), s));
-    cbSlowoVat = PoleWyboru(QStringLiteral("Na wydruku słowo \"Zentora\" uzupełnić słowem \"VAT\" ( stary styl )"), s, u);
+    cbSlowoVat =
+        PoleWyboru(QStringLiteral("Na wydruku słowo \"Zentora\" uzupełnić słowem \"VAT\" ( stary styl )"), s, u);
     cbProForNip = PoleWyboru(
-        QStringLiteral("Na fakturze \"Pro-Forma\" umieszczaj numery NIP kontrahentów  (domyślnie nieumieszczane )"), s, u);
+        QStringLiteral("Na fakturze \"Pro-Forma\" umieszczaj numery NIP kontrahentów  (domyślnie nieumieszczane )"), s,
+        u);
     cbDatSprzedTak = PoleWyboru(
         QStringLiteral("Umieszczaj na wydruku daty \"sprzedaży\" jeśli jest identyczna z datą wystawienia"), s, u);
     cbTypDatSprzed = new QComboBox(s);
@@ -394,16 +396,16 @@ QWidget *TFakParam::StronaNumeracji()
         opisy->addWidget(l);
     }
     opisy->addSpacing(SkalujDpi(8));
-    opisy->addWidget(
-        Etykieta(QStringLiteral("Dla faktury Pro-Forma zawsze nadawany symbol   PF   i   numeracja:  N/ PF/M/R"), s, true));
+    opisy->addWidget(Etykieta(
+        QStringLiteral("Dla faktury Pro-Forma zawsze nadawany symbol   PF   i   numeracja:  N/ PF/M/R"), s, true));
     opisy->addWidget(Etykieta(
         QStringLiteral("Dla formatów z symbolem \"M\" numeracja dotyczy miesiąca, a dla pozostałych roku"), s, true));
     opisy->addSpacing(SkalujDpi(8));
     cboAutoNum = new QCheckBox(s);
     auto *auto_ = new QHBoxLayout;
     auto_->addWidget(cboAutoNum, 0, Qt::AlignTop);
-    auto *lAuto = new TopisPola(QStringLiteral("Stosuj automatyczną numerację wg aktualnego stanu bazy faktur"),
-                                cboAutoNum, s);
+    auto *lAuto =
+        new TopisPola(QStringLiteral("Stosuj automatyczną numerację wg aktualnego stanu bazy faktur"), cboAutoNum, s);
     auto_->addWidget(lAuto, 1);
     cboAutoNum->setChecked(true);
     cboAutoNum->setEnabled(false);
@@ -470,16 +472,18 @@ QWidget *TFakParam::StronaBanku()
     QLabel *lKonto = Etykieta(QStringLiteral("Rachunek"), gRach);
     QLabel *lOsoba = Etykieta(QStringLiteral("Nazwisko  Imię"), s);
     // One column of labels across both groups.
-    const int szerEtykiet = std::max({lBank->sizeHint().width(), lKonto->sizeHint().width(), lOsoba->sizeHint().width()});
+    const int szerEtykiet =
+        std::max({lBank->sizeHint().width(), lKonto->sizeHint().width(), lOsoba->sizeHint().width()});
     for (QLabel *l : {lBank, lKonto, lOsoba})
         l->setMinimumWidth(szerEtykiet);
     fr->addRow(lBank, EdyBank);
     fr->addRow(lKonto, EdyKonto);
-    fr->addRow(Etykieta(QStringLiteral("Bank, rachunek, Nazwisko i Imię  sprzedawcy są wypisywane na fakturze. "), gRach,
-                        true));
-    QLabel *rada = Etykieta(QStringLiteral("Znaki średnika  \";\"  są niedozwolone i zostaną usunięte z tekstu.  Należy "
-                                           "wypełnić oba pola."),
-                            gRach, true);
+    fr->addRow(Etykieta(QStringLiteral("Bank, rachunek, Nazwisko i Imię  sprzedawcy są wypisywane na fakturze. "),
+                        gRach, true));
+    QLabel *rada =
+        Etykieta(QStringLiteral("Znaki średnika  \";\"  są niedozwolone i zostaną usunięte z tekstu.  Należy "
+                                "wypełnić oba pola."),
+                 gRach, true);
     QPalette pr = rada->palette();
     pr.setColor(QPalette::WindowText, NaQColor(KolorStylu(45)));
     rada->setPalette(pr);
@@ -648,7 +652,9 @@ bool PokazParametry(QWidget *wlasciciel, TiniZentora &ini, int strona)
     dlg->Strony->setCurrentIndex(Ogranicz(strona, TFakParam::kStrOgolne, TFakParam::kStrKsef));
     switch (dlg->Strony->currentIndex()) {
     case TFakParam::kStrOgolne: dlg->cbStawka->setFocus(); break;
-    case TFakParam::kStrNumerac: dlg->EdySymbol->isEnabled() ? dlg->EdySymbol->setFocus() : dlg->RadioNR->setFocus(); break;
+    case TFakParam::kStrNumerac:
+        dlg->EdySymbol->isEnabled() ? dlg->EdySymbol->setFocus() : dlg->RadioNR->setFocus();
+        break;
     case TFakParam::kStrRamaFir: dlg->MemoFirma->setFocus(); break;
     case TFakParam::kStrKsef: dlg->StrKsef->EdyKsefNip->setFocus(); break;
     default: dlg->EdyBank->setFocus(); break;

@@ -47,7 +47,7 @@ void Ustaw(QLineEdit *e, const QString &t)
     e->setCursorPosition(0);
 }
 
-} // namespace
+}   // namespace
 
 TStronaKsef::TStronaKsef(QWidget *rodzic) : QWidget(rodzic)
 {
@@ -97,8 +97,8 @@ void TStronaKsef::EkranNaIni(TiniZentora &ini) const
 
 bool PytajODaneKorygowanej(QWidget *wlasciciel, QString &data, QString &numer)
 {
-    QPointer<QDialog> d = new QDialog(wlasciciel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                                      | Qt::WindowCloseButtonHint);
+    QPointer<QDialog> d =
+        new QDialog(wlasciciel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     d->setObjectName(QStringLiteral("DlgKorygowana"));
     d->setWindowTitle(QStringLiteral("Faktura korygowana"));
     auto *u = new QVBoxLayout(d);
@@ -163,8 +163,8 @@ bool PytajONumerKsef(QWidget *wlasciciel, QString &numer)
 {
     bool ok = false;
     const QString t = QInputDialog::getText(wlasciciel, QStringLiteral("Numer KSeF"),
-                                            QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"), QLineEdit::Normal,
-                                            numer, &ok);
+                                            QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"),
+                                            QLineEdit::Normal, numer, &ok);
     if (ok)
         numer = t;
     return ok;
@@ -194,14 +194,15 @@ void TZentoraForma::AcEksportKsefExecute()
         return;
     }
     if (!e.Ostrzezenia.isEmpty()
-        && !PytanieOkAnuluj(this, QStringLiteral("!") + e.Ostrzezenia.join(QLatin1Char('|'))
-                                      + QStringLiteral("||Czy mimo to zapisać plik XML ?"),
+        && !PytanieOkAnuluj(this,
+                            QStringLiteral("!") + e.Ostrzezenia.join(QLatin1Char('|'))
+                                + QStringLiteral("||Czy mimo to zapisać plik XML ?"),
                             2))
         return;
     QString nazwa = NazwaRobo.isEmpty() ? Zentora.DajOznaczenieFaktury().replace(QLatin1Char('/'), QLatin1Char('_'))
                                         : QFileInfo(NazwaRobo).completeBaseName();
-    const QString plik = Dialogi.PlikKsef ? Dialogi.PlikKsef(this, ZUkosnikiem(FolderRobo) + nazwa + QStringLiteral(".xml"))
-                                          : QString();
+    const QString plik =
+        Dialogi.PlikKsef ? Dialogi.PlikKsef(this, ZUkosnikiem(FolderRobo) + nazwa + QStringLiteral(".xml")) : QString();
     if (plik.isEmpty())
         return;
     try {
@@ -222,8 +223,9 @@ void TZentoraForma::AcNumerKsefExecute()
         return;
     EkranNaRekord(false);
     if (Pusty(Zentora.KsefSkrot)) {
-        KomunikatOkna(this, QStringLiteral("!Faktury nie eksportowano do KSeF.|Najpierw zapisz ją poleceniem „Eksport do "
-                                           "KSeF (XML)…”, wyślij plik, a potem wpisz nadany numer."));
+        KomunikatOkna(this,
+                      QStringLiteral("!Faktury nie eksportowano do KSeF.|Najpierw zapisz ją poleceniem „Eksport do "
+                                     "KSeF (XML)…”, wyślij plik, a potem wpisz nadany numer."));
         return;
     }
     QString numer = Zentora.KsefNumer;
@@ -244,7 +246,7 @@ void TZentoraForma::PokazStanKsef()
 {
     const QString stan = StanKsef(Zentora);
     LabKsef->setText(stan);
-    LabKsef->setToolTip(Pusty(Zentora.KsefWytworzono) ? stan
-                                                      : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
+    LabKsef->setToolTip(
+        Pusty(Zentora.KsefWytworzono) ? stan : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
     LabKsef->setAccessibleName(stan);
 }

@@ -57,7 +57,7 @@ QString FolderPliku(const QString &sciezka)
     return ZUkosnikiem(QDir::toNativeSeparators(QFileInfo(sciezka).absolutePath()));
 }
 
-} // namespace
+}   // namespace
 
 // The window's controls as the totals engine sees them.
 class TabeleOkna : public TabeleFaktury {
@@ -104,8 +104,8 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     LabKsef->setContentsMargins(0, 0, 8, 0);
     LabKsef->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // wide enough for the longest state, a 35-character number, whatever the text now
-    LabKsef->setMinimumWidth(LabKsef->fontMetrics().horizontalAdvance(QStringLiteral("KSeF 0000000000-00000000-000000000000-00"))
-                             + 16);
+    LabKsef->setMinimumWidth(
+        LabKsef->fontMetrics().horizontalAdvance(QStringLiteral("KSeF 0000000000-00000000-000000000000-00")) + 16);
     MenuGlowne->setCornerWidget(LabKsef, Qt::TopRightCorner);
     m_tabele = std::make_unique<TabeleOkna>(*this);
     Dialogi.NazwaPliku = &TZentoraForma::NazwaPlikuZDialogu;
@@ -168,8 +168,8 @@ void TZentoraForma::UstawWyglad()
 
 void TZentoraForma::UstawKolejnoscTab()
 {
-    QWidget *kolejnosc[] = {cboZentora, EdyNumRach, EdyFirma,   EdyUlica,    EdyKod,      EdyMiasto,   EdyNip,
-                            EdyOsoba,   cboJakPlaci, EdyDatWyst, EdyDatSprz, EdyDatZapl, EdyUwagi,    Grid,
+    QWidget *kolejnosc[] = {cboZentora, EdyNumRach,  EdyFirma,   EdyUlica,    EdyKod,     EdyMiasto, EdyNip,
+                            EdyOsoba,   cboJakPlaci, EdyDatWyst, EdyDatSprz,  EdyDatZapl, EdyUwagi,  Grid,
                             BtnSpFirma, BtnSprzedal, SumGrid,    EdyFakKoryg, CbRatalnie};
     for (QWidget *w : {static_cast<QWidget *>(BtnSpFirma), static_cast<QWidget *>(BtnSprzedal)})
         w->setFocusPolicy(Qt::TabFocus);
@@ -196,7 +196,8 @@ void TZentoraForma::PodlaczZdarzenia()
     podlacz(AcWizytowka, &TZentoraForma::AcWizytowkaExecute);
     podlacz(AcKalkulator, &TZentoraForma::AcKalkulatorExecute);
     podlacz(AcAktNumer, &TZentoraForma::AcAktNumerExecute);
-    for (QAction *a : {AcCzytajBaze, AcEdytujZbazy, AcAkceptuj, AcAnuluj, AcDopisz, AcBazaFaktur, AcBazaProdukt, AcPomocTematy})
+    for (QAction *a :
+         {AcCzytajBaze, AcEdytujZbazy, AcAkceptuj, AcAnuluj, AcDopisz, AcBazaFaktur, AcBazaProdukt, AcPomocTematy})
         podlacz(a, &TZentoraForma::PokazTylkoWSystemie);
     connect(AcZamknij, &QAction::triggered, this, &QWidget::close);
     connect(AcFont, &QAction::toggled, this, [this](bool w) { AcFontExecute(w); });
@@ -210,11 +211,13 @@ void TZentoraForma::PodlaczZdarzenia()
     connect(UsuWiersz, &QAction::triggered, this, [this] { Polecenie([this] { UsunWiersz(); }); });
     connect(WsawWiersz, &QAction::triggered, this, [this] { Polecenie([this] { WstawWiersz(); }); });
 
-    connect(EdyMiasto, &QLineEdit::textEdited, this, [this](const QString &t) { Polecenie([this, t] { EdyMiastoChange(t); }); });
+    connect(EdyMiasto, &QLineEdit::textEdited, this,
+            [this](const QString &t) { Polecenie([this, t] { EdyMiastoChange(t); }); });
     const std::pair<QToolButton *, TokienkoData *> daty[] = {
         {SpeedData1, EdyDatWyst}, {SpeedData2, EdyDatSprz}, {SpeedData3, EdyDatZapl}};
     for (const auto &[b, pole] : daty)
-        connect(b, &QToolButton::clicked, this, [this, pole = pole] { Polecenie([this, pole] { WybierzDate(pole); }); });
+        connect(b, &QToolButton::clicked, this,
+                [this, pole = pole] { Polecenie([this, pole] { WybierzDate(pole); }); });
     for (QToolButton *b : {BtnSpFirma, BtnSprzedal})
         connect(b, &QToolButton::clicked, this, [this, b] { Polecenie([this, b] { BtnFirmaBankOsobaClick(b); }); });
     connect(cboZentora, &TComboLista::zamknietoListe, this, [this] { Polecenie([this] { cboZentoraCloseUp(); }); });
@@ -268,7 +271,8 @@ void TZentoraForma::changeEvent(QEvent *e)
     if (e->type() != QEvent::ActivationChange || !isActiveWindow() || !m_pierwszaAktywacja)
         return;
     m_pierwszaAktywacja = false;
-    const QString ini = m_sciezkaStartowa.isEmpty() ? KatalogProgramu() + QStringLiteral("Faktury.ini") : m_sciezkaStartowa;
+    const QString ini =
+        m_sciezkaStartowa.isEmpty() ? KatalogProgramu() + QStringLiteral("Faktury.ini") : m_sciezkaStartowa;
     Polecenie([this, ini] { START(0, m_adresStartowy, ini); });
     if (!m_plikStartowy.isEmpty())
         QTimer::singleShot(0, this, [this] { Polecenie([this] { OtworzProFormeEx(m_plikStartowy); }); });
@@ -376,7 +380,8 @@ void TZentoraForma::NowyDokument()
     FaktRobo = Zentora;
 }
 
-void TZentoraForma::UstawSprzedawce(const QString &ramka, const QString &bank, const QString &konto, const QString &osoba)
+void TZentoraForma::UstawSprzedawce(const QString &ramka, const QString &bank, const QString &konto,
+                                    const QString &osoba)
 {
     // The memo only shows the frame; the text itself is kept as it came, so a frame that
     // does not survive splitting into lines (a trailing ";") is saved unchanged.
@@ -388,7 +393,8 @@ void TZentoraForma::UstawSprzedawce(const QString &ramka, const QString &bank, c
     fb.setAlignment(Qt::AlignHCenter);
     k.mergeBlockFormat(fb);
     MemSpFirma->moveCursor(QTextCursor::Start);
-    for (auto [pole, tekst] : {std::pair{EdySpBank, bank}, std::pair{EdySpKonto, konto}, std::pair{EdySprzedal, osoba}}) {
+    for (auto [pole, tekst] :
+         {std::pair{EdySpBank, bank}, std::pair{EdySpKonto, konto}, std::pair{EdySprzedal, osoba}}) {
         pole->setText(tekst);
         pole->setCursorPosition(0);
     }
@@ -399,10 +405,9 @@ void TZentoraForma::RekordNaEkran()
     const TzentoraVat &z = Zentora;
     cboZentora->setCurrentIndex(z.RodzajFak);
     EdyNumRach->setXWartosc(z.NumerFak);
-    const std::pair<TPoleEdycji *, QString> teksty[] = {{EdyFakKoryg, z.DoKorekty}, {EdyFirma, z.KupFirma},
-                                                        {EdyUlica, z.KupUlica},       {EdyMiasto, z.KupMiasto},
-                                                        {EdyNip, z.KupNip},           {EdyOsoba, z.KupOsoba},
-                                                        {EdyUwagi, z.UwagiDodatk}};
+    const std::pair<TPoleEdycji *, QString> teksty[] = {
+        {EdyFakKoryg, z.DoKorekty}, {EdyFirma, z.KupFirma}, {EdyUlica, z.KupUlica},   {EdyMiasto, z.KupMiasto},
+        {EdyNip, z.KupNip},         {EdyOsoba, z.KupOsoba}, {EdyUwagi, z.UwagiDodatk}};
     for (const auto &[pole, tekst] : teksty) {
         pole->setText(tekst);
         pole->setCursorPosition(0);
@@ -452,10 +457,9 @@ bool TZentoraForma::CzyPorzucicZmiany()
     EkranNaRekord(false);
     if (FakturyRowne(Zentora, FaktRobo))
         return true;
-    return PytanieOkAnuluj(this,
-                           QStringLiteral("Zmiany w  \"%1\"  nie zostały zapisane.|             Czy kontynuować ?")
-                               .arg(NazwaPliku()),
-                           2);
+    return PytanieOkAnuluj(
+        this,
+        QStringLiteral("Zmiany w  \"%1\"  nie zostały zapisane.|             Czy kontynuować ?").arg(NazwaPliku()), 2);
 }
 
 // ---------------------------------------------------------------- files
@@ -476,9 +480,10 @@ QString TZentoraForma::NazwaPlikuZDialogu(QWidget *okno, bool zapis, const QStri
         if (!zapis || QFileInfo::exists(plik))
             return plik;
         // a new file is created only when the user says so
-        if (PytanieOkAnuluj(okno, QStringLiteral("?Plik  \"%1\"  nie istnieje.|Czy utworzyć nowy plik ?")
-                                      .arg(QFileInfo(plik).fileName()),
-                            1))
+        if (PytanieOkAnuluj(
+                okno,
+                QStringLiteral("?Plik  \"%1\"  nie istnieje.|Czy utworzyć nowy plik ?").arg(QFileInfo(plik).fileName()),
+                1))
             return plik;
     }
 }
@@ -487,7 +492,8 @@ void TZentoraForma::OtworzPlik(const QString &plik)
 {
     QString sciezka = plik;
     if (Pusty(plik)) {
-        sciezka = Dialogi.NazwaPliku(this, false, QStringLiteral("Otwieranie faktury "), BezUkosnika(FolderRobo), QString());
+        sciezka =
+            Dialogi.NazwaPliku(this, false, QStringLiteral("Otwieranie faktury "), BezUkosnika(FolderRobo), QString());
         if (sciezka.isEmpty())
             return;
     }
@@ -511,7 +517,8 @@ bool TZentoraForma::ZapiszPlik(bool jako)
 {
     QString sciezka;
     if (NazwaRobo.isEmpty() || jako) {
-        sciezka = Dialogi.NazwaPliku(this, true, QStringLiteral(" Zapisywanie faktury "), BezUkosnika(FolderRobo), NazwaRobo);
+        sciezka =
+            Dialogi.NazwaPliku(this, true, QStringLiteral(" Zapisywanie faktury "), BezUkosnika(FolderRobo), NazwaRobo);
         if (sciezka.isEmpty())
             return false;
     } else {
@@ -535,7 +542,10 @@ bool TZentoraForma::ZapiszPlik(bool jako)
     return true;
 }
 
-void TZentoraForma::SprawdzKupujacego() { WymagajOkna(this, Niepusty(EdyFirma->text()), QStringLiteral("XBrak firmy kupującego")); }
+void TZentoraForma::SprawdzKupujacego()
+{
+    WymagajOkna(this, Niepusty(EdyFirma->text()), QStringLiteral("XBrak firmy kupującego"));
+}
 
 // ---------------------------------------------------------------- commands
 
@@ -625,13 +635,15 @@ void TZentoraForma::EdytujParametry(int strona)
 void TZentoraForma::AcFormatNumExecute()
 {
     if (Zentora.RodzajNum == IniZentora.iniNumerac && Zentora.SymbolFak == IniZentora.iniSymbol) {
-        KomunikatOkna(this, QStringLiteral("Format numeracji tej faktury jest zgodny|z formatem zapisanym w pliku konfiguracji"));
+        KomunikatOkna(
+            this, QStringLiteral("Format numeracji tej faktury jest zgodny|z formatem zapisanym w pliku konfiguracji"));
         return;
     }
-    if (PytanieOkAnuluj(this,
-                        QStringLiteral("Format numeracji tej faktury jest inny|niż format zapisany w pliku konfiguracji||"
-                                       "Czy przyjąć format z pliku konfiguracji ?"),
-                        1)) {
+    if (PytanieOkAnuluj(
+            this,
+            QStringLiteral("Format numeracji tej faktury jest inny|niż format zapisany w pliku konfiguracji||"
+                           "Czy przyjąć format z pliku konfiguracji ?"),
+            1)) {
         Zentora.RodzajNum = IniZentora.iniNumerac;
         Zentora.SymbolFak = IniZentora.iniSymbol;
     }

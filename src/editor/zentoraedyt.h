@@ -98,19 +98,19 @@ public:
                                       const QString &nazwa);
 
     // ---- the invoice and the state of the window
-    TzentoraVat Zentora;      // as last built from the controls or read from a file
-    TzentoraVat FaktRobo;     // the reference copy: as after the last new, open or save
-    QString NazwaRobo;        // file name without folder; empty for an untitled invoice
-    QString SciezkaRobo;      // the full path of a named invoice: where it is saved again
-    QString FolderRobo;       // the working folder, with a trailing separator: where the
-                              // file dialogs start and the known cities come from
+    TzentoraVat Zentora;    // as last built from the controls or read from a file
+    TzentoraVat FaktRobo;   // the reference copy: as after the last new, open or save
+    QString NazwaRobo;      // file name without folder; empty for an untitled invoice
+    QString SciezkaRobo;    // the full path of a named invoice: where it is saved again
+    QString FolderRobo;     // the working folder, with a trailing separator: where the
+                            // file dialogs start and the known cities come from
     int LiczbaKopii = 2;
     int FrokFaktur = 0;
     TiniZentora IniZentora;
     TZentoraForma **AdrZentoraForma = nullptr;
     QString sPlik_FakturyIni;
     bool ZamknijNiePytaj = false;
-    ::SpisMiast SpisMiast;    // known buyer cities, read from the working folder when first needed
+    ::SpisMiast SpisMiast;   // known buyer cities, read from the working folder when first needed
 
     // ---- record and screen
     void NowyDokument();
@@ -257,8 +257,8 @@ private:
 
     std::unique_ptr<TabeleFaktury> m_tabele;
     QHash<QString, QLabel *> m_etykiety;
-    QString m_ramka;            // the seller frame as stored, the memo only shows it
-    QString m_dataSumy;         // the sale date the shown amounts were valued at
+    QString m_ramka;      // the seller frame as stored, the memo only shows it
+    QString m_dataSumy;   // the sale date the shown amounts were valued at
     int m_kontekstPomocy = 0;
     bool m_pierwszaAktywacja = true;
     bool m_zamknijPoWydruku = false;   // a close asked for while the invoice printed

@@ -18,7 +18,8 @@ QString TZentoraForma::ListaMiast(QChar litera)
 {
     QStringList lista;
     for (const QString &m : SpisMiast.Miasta())
-        if (ZaczynaOd(m, QString(litera)) && (lista.isEmpty() || lista.constLast().compare(m, Qt::CaseInsensitive) != 0))
+        if (ZaczynaOd(m, QString(litera))
+            && (lista.isEmpty() || lista.constLast().compare(m, Qt::CaseInsensitive) != 0))
             lista.append(m);
     return lista.join(QLatin1Char('\n'));
 }

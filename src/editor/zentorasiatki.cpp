@@ -30,7 +30,7 @@ void UstawWierszSiatki(TjustGrid &g, int wiersz, const TpozFaktury &p)
         g.setCells(k + 1, wiersz, p.Pole(k));
 }
 
-} // namespace
+}   // namespace
 
 void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK)
 {
@@ -114,9 +114,10 @@ void TZentoraForma::WstawWiersz()
         return;
     // the last row has nowhere to go: its content is lost only when the user agrees
     const bool ostatniZajety = !WierszSiatki(*Grid, kMaxPozycji).PozJestPusta();
-    const bool tak = ostatniZajety
-        ? PytanieOkAnuluj(this, QStringLiteral("!Wiersz 50 nie jest pusty - jego treść zostanie usunięta.|Czy wstawić wiersz ?"), 2)
-        : PytanieOkAnuluj(this, QStringLiteral("Czy wstawić wiersz ?"), 1);
+    const bool tak =
+        ostatniZajety ? PytanieOkAnuluj(
+            this, QStringLiteral("!Wiersz 50 nie jest pusty - jego treść zostanie usunięta.|Czy wstawić wiersz ?"), 2)
+                      : PytanieOkAnuluj(this, QStringLiteral("Czy wstawić wiersz ?"), 1);
     if (!tak)
         return;
     RozsunWiersze(QString());

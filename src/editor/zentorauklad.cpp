@@ -72,7 +72,7 @@ TokienkoTekst *PoleSprzedawcy(QWidget *rodzic)
     return p;
 }
 
-} // namespace
+}   // namespace
 
 void TComboLista::hidePopup()
 {
@@ -94,31 +94,39 @@ void TZentoraForma::UtworzAkcje()
     };
     const Opis opisy[] = {
         {&AcNowa, "AcNowa", QStringLiteral("&Nowy"), QStringLiteral(" Nowa zentora "), "nowa"},
-        {&AcOtworz, "AcOtworz", QStringLiteral("&Otwórz z dysku"), QStringLiteral(" Otwórz fakturę z dysku   "), "otworz"},
-        {&AcZapisz, "AcZapisz", QStringLiteral("&Zapisz na dysk"), QStringLiteral(" Zapisz fakturę na dysk "), "zapisz"},
-        {&AcZapiszJako, "AcZapiszJako", QStringLiteral("Zapisz &jako ..."), QStringLiteral(" Zapisz pod nową nazwą "), nullptr},
+        {&AcOtworz, "AcOtworz", QStringLiteral("&Otwórz z dysku"), QStringLiteral(" Otwórz fakturę z dysku   "),
+         "otworz"},
+        {&AcZapisz, "AcZapisz", QStringLiteral("&Zapisz na dysk"), QStringLiteral(" Zapisz fakturę na dysk "),
+         "zapisz"},
+        {&AcZapiszJako, "AcZapiszJako", QStringLiteral("Zapisz &jako ..."), QStringLiteral(" Zapisz pod nową nazwą "),
+         nullptr},
         {&AcDrukuj, "AcDrukuj", QStringLiteral("&Drukuj fakturę"), QStringLiteral(" Drukuj fakturę "), "drukuj"},
         {&AcEksportKsef, "AcEksportKsef", QStringLiteral("&Eksport do KSeF (XML)…"),
          QStringLiteral(" Zapisz fakturę jako plik XML dla KSeF "), nullptr},
-        {&AcNumerKsef, "AcNumerKsef", QStringLiteral("N&umer KSeF…"), QStringLiteral(" Numer nadany fakturze w KSeF "), nullptr},
+        {&AcNumerKsef, "AcNumerKsef", QStringLiteral("N&umer KSeF…"), QStringLiteral(" Numer nadany fakturze w KSeF "),
+         nullptr},
         {&AcZamknij, "AcZamknij", QStringLiteral("&Koniec"), QStringLiteral(" Koniec "), "koniec"},
-        {&AcCzytajBaze, "AcCzytajBaze", QStringLiteral("&Otwórz z bazy faktur"), QStringLiteral(" Otwórz z bazy faktur "), "baza"},
+        {&AcCzytajBaze, "AcCzytajBaze", QStringLiteral("&Otwórz z bazy faktur"),
+         QStringLiteral(" Otwórz z bazy faktur "), "baza"},
         {&AcEdytujZbazy, "AcEdytujZbazy", QStringLiteral("&Edytuj fakturę z bazy"), QString(), "edytuj"},
         {&AcAkceptuj, "AcAkceptuj", QStringLiteral("&Akceptuj poprawki"),
          QStringLiteral(" Akceptuj poprawki zapisz do bazy faktur "), "akceptuj"},
         {&AcAnuluj, "AcAnuluj", QStringLiteral("An&uluj poprawki"),
          QStringLiteral(" Anuluj poprawki - nie zapisuj do bazy faktur "), "anuluj"},
-        {&AcDopisz, "AcDopisz", QStringLiteral("&Dopisz fakturę do bazy"), QStringLiteral(" Dopisz jako nową do bazy faktur "),
-         "dopisz"},
-        {&AcBazaFaktur, "AcBazaFaktur", QStringLiteral("Baza &faktur - plansza"), QStringLiteral(" Przejdż do bazy faktur "),
-         "plansza"},
-        {&AcBazaProdukt, "AcBazaProdukt", QStringLiteral("Baza &produktów - plansza"), QStringLiteral(" Pokaż bazę produktów "),
-         "produkty"},
+        {&AcDopisz, "AcDopisz", QStringLiteral("&Dopisz fakturę do bazy"),
+         QStringLiteral(" Dopisz jako nową do bazy faktur "), "dopisz"},
+        {&AcBazaFaktur, "AcBazaFaktur", QStringLiteral("Baza &faktur - plansza"),
+         QStringLiteral(" Przejdż do bazy faktur "), "plansza"},
+        {&AcBazaProdukt, "AcBazaProdukt", QStringLiteral("Baza &produktów - plansza"),
+         QStringLiteral(" Pokaż bazę produktów "), "produkty"},
         {&AcParametry, "AcParametry", QStringLiteral("&Parametry"), QStringLiteral(" Parametry "), "parametry"},
-        {&AcFormatNum, "AcFormatNum", QStringLiteral("&Format numeracji"), QStringLiteral(" Format numeracji "), "format"},
-        {&AcFont, "AcFont", QStringLiteral("&Duża czcionka tabel "), QStringLiteral(" Rozmiar czcionki tabel "), "czcionka"},
+        {&AcFormatNum, "AcFormatNum", QStringLiteral("&Format numeracji"), QStringLiteral(" Format numeracji "),
+         "format"},
+        {&AcFont, "AcFont", QStringLiteral("&Duża czcionka tabel "), QStringLiteral(" Rozmiar czcionki tabel "),
+         "czcionka"},
         {&AcKalkulator, "AcKalkulator", QStringLiteral("&Kalkulator"), QStringLiteral(" Kalkulator "), "kalkulator"},
-        {&AcAktNumer, "AcAktNumer", QStringLiteral("Aktualizuj numer"), QStringLiteral(" Aktualizuj numer faktury"), "numer"},
+        {&AcAktNumer, "AcAktNumer", QStringLiteral("Aktualizuj numer"), QStringLiteral(" Aktualizuj numer faktury"),
+         "numer"},
         {&AcPomocTematy, "AcPomocTematy", QStringLiteral("&Tematy pomocy"), QStringLiteral(" Tematy pomocy "), nullptr},
         {&AcPomocFakt, "AcPomocFakt", QStringLiteral("&Pomoc  zentora"), QStringLiteral(" Pomoc  zentora "), "pomoc"},
         {&AcWizytowka, "AcWizytowka", QStringLiteral("&Wizytówka"), QStringLiteral(" Wizytówka "), nullptr},
@@ -235,20 +243,26 @@ void TZentoraForma::UtworzNaglowek()
     SpeedData3 = PrzyciskKalendarza(p);
     EdyUwagi = new TPoleEdycji(254, p);
     const std::pair<QWidget *, const char *> nazwy[] = {
-        {EdyFirma, "EdyFirma"},       {EdyUlica, "EdyUlica"},       {EdyKod, "EdyKod"},         {EdyMiasto, "EdyMiasto"},
-        {EdyNip, "EdyNip"},           {EdyOsoba, "EdyOsoba"},       {cboJakPlaci, "cboJakPlaci"}, {EdyDatWyst, "EdyDatWyst"},
-        {EdyDatSprz, "EdyDatSprz"},   {EdyDatZapl, "EdyDatZapl"},   {SpeedData1, "SpeedData1"}, {SpeedData2, "SpeedData2"},
+        {EdyFirma, "EdyFirma"},       {EdyUlica, "EdyUlica"},     {EdyKod, "EdyKod"},
+        {EdyMiasto, "EdyMiasto"},     {EdyNip, "EdyNip"},         {EdyOsoba, "EdyOsoba"},
+        {cboJakPlaci, "cboJakPlaci"}, {EdyDatWyst, "EdyDatWyst"}, {EdyDatSprz, "EdyDatSprz"},
+        {EdyDatZapl, "EdyDatZapl"},   {SpeedData1, "SpeedData1"}, {SpeedData2, "SpeedData2"},
         {SpeedData3, "SpeedData3"},   {EdyUwagi, "EdyUwagi"},
     };
     for (const auto &[w, n] : nazwy)
         w->setObjectName(QLatin1String(n));
     const Qt::Alignment prawo = Qt::AlignRight | Qt::AlignVCenter;
     const std::pair<QString, Qt::Alignment> etykiety[] = {
-        {QStringLiteral("Firma"), Qt::AlignLeft | Qt::AlignVCenter}, {QStringLiteral("Ulica miasto"), Qt::AlignLeft | Qt::AlignVCenter},
-        {QStringLiteral("NIP"), Qt::AlignLeft | Qt::AlignVCenter},   {QStringLiteral("Osoba"), prawo},
-        {QStringLiteral("Zapłata"), Qt::AlignLeft | Qt::AlignVCenter}, {QStringLiteral("Uwagi"), Qt::AlignLeft | Qt::AlignVCenter},
-        {QStringLiteral("daty"), Qt::AlignLeft | Qt::AlignVCenter},  {QStringLiteral("wystaw"), prawo},
-        {QStringLiteral("sprzedaży"), prawo},                          {QStringLiteral("zapłaty"), prawo},
+        {QStringLiteral("Firma"), Qt::AlignLeft | Qt::AlignVCenter},
+        {QStringLiteral("Ulica miasto"), Qt::AlignLeft | Qt::AlignVCenter},
+        {QStringLiteral("NIP"), Qt::AlignLeft | Qt::AlignVCenter},
+        {QStringLiteral("Osoba"), prawo},
+        {QStringLiteral("Zapłata"), Qt::AlignLeft | Qt::AlignVCenter},
+        {QStringLiteral("Uwagi"), Qt::AlignLeft | Qt::AlignVCenter},
+        {QStringLiteral("daty"), Qt::AlignLeft | Qt::AlignVCenter},
+        {QStringLiteral("wystaw"), prawo},
+        {QStringLiteral("sprzedaży"), prawo},
+        {QStringLiteral("zapłaty"), prawo},
     };
     for (const auto &[t, a] : etykiety)
         m_etykiety.insert(t, Etykieta(p, t, a));
@@ -401,7 +415,7 @@ int SzerokoscSiatki(const TjustGrid &g)
         szer += g.ColWidths(k) + g.GridLineWidth();
     return szer;
 }
-} // namespace
+}   // namespace
 
 void TZentoraForma::UlozKontrolki()
 {
@@ -416,9 +430,9 @@ void TZentoraForma::UlozKontrolki()
     // and remarks across the whole width
     PanNaglowek->setGeometry(0, 0, W, kWysNaglowka);
     auto wiersz = [](int i) { return 4 + i * kKrok; };
-    const int xe = 76;            // fields after the labels
-    const int xd = 518;           // the date column
-    const int prawy = xd - 12;    // the buyer block ends here
+    const int xe = 76;           // fields after the labels
+    const int xd = 518;          // the date column
+    const int prawy = xd - 12;   // the buyer block ends here
     const int koniec = W - 6;
     etykieta(QStringLiteral("Firma"), 6, wiersz(0), xe - 8);
     EdyFirma->setGeometry(xe, wiersz(0), prawy - xe, kWysPola);

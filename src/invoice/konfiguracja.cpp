@@ -29,7 +29,8 @@ void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
     s.IOk(QStringLiteral("Osoba0"), ini.iniTabOsob, puste);
     // Written only once it holds something, so files without KSeF settings stay as they were.
     const QString ksef = QStringLiteral("KSeF");
-    QString *klucze[] = {&ini.iniKsefNip, &ini.iniKsefNazwa, &ini.iniKsefAdresL1, &ini.iniKsefAdresL2, &ini.iniKsefPodstawa};
+    QString *klucze[] = {&ini.iniKsefNip, &ini.iniKsefNazwa, &ini.iniKsefAdresL1, &ini.iniKsefAdresL2,
+                         &ini.iniKsefPodstawa};
     const bool cos = std::any_of(std::begin(klucze), std::end(klucze), [](const QString *k) { return Niepusty(*k); });
     if (!zapis || cos || s.SectionExists(ksef)) {
         s.setXdefSekc(ksef);

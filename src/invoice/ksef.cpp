@@ -114,7 +114,7 @@ QString StawkaWiersza(const QString &prc)
 
 void Element(QXmlStreamWriter &w, const QString &nazwa, const QString &tekst) { w.writeTextElement(nazwa, tekst); }
 
-} // namespace
+}   // namespace
 
 QString CyfryTekstu(const QString &s)
 {
@@ -150,7 +150,8 @@ quint8 Crc8Ksef(const QByteArray &dane)
 
 QString BladNumeruKsef(const QString &numer, const QString &nipSprzedawcy)
 {
-    static const QRegularExpression wzor(QStringLiteral("^(\\d{10})-(\\d{4})(\\d{2})(\\d{2})-[0-9A-F]{12}-([0-9A-F]{2})$"));
+    static const QRegularExpression wzor(
+        QStringLiteral("^(\\d{10})-(\\d{4})(\\d{2})(\\d{2})-[0-9A-F]{12}-([0-9A-F]{2})$"));
     const QString n = Trim(numer);
     const QRegularExpressionMatch m = wzor.match(n);
     if (n.size() != 35 || !m.hasMatch())
@@ -160,7 +161,8 @@ QString BladNumeruKsef(const QString &numer, const QString &nipSprzedawcy)
     if (!WzorNip(m.captured(1)))
         return QStringLiteral("Numer KSeF „%1” nie zaczyna się od poprawnego NIP.").arg(n);
     // KSeF numbers exist from 2020 on
-    if (m.captured(2).toInt() < 2020 || KodujDate(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(), 0) == 0)
+    if (m.captured(2).toInt() < 2020
+        || KodujDate(m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt(), 0) == 0)
         return QStringLiteral("Numer KSeF „%1” zawiera niepoprawną datę.").arg(n);
     const QString suma = QStringLiteral("%1").arg(Crc8Ksef(n.left(32).toLatin1()), 2, 16, QLatin1Char('0')).toUpper();
     if (suma != m.captured(5))
@@ -168,7 +170,8 @@ QString BladNumeruKsef(const QString &numer, const QString &nipSprzedawcy)
                               "przepisano bez pomyłki.")
             .arg(n, suma);
     if (!nipSprzedawcy.isEmpty() && m.captured(1) != nipSprzedawcy)
-        return QStringLiteral("Numer KSeF „%1” należy do NIP %2, a NIP sprzedawcy to %3.").arg(n, m.captured(1), nipSprzedawcy);
+        return QStringLiteral("Numer KSeF „%1” należy do NIP %2, a NIP sprzedawcy to %3.")
+            .arg(n, m.captured(1), nipSprzedawcy);
     return QString();
 }
 
@@ -213,9 +216,11 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
     if (!NipPoprawny(sp.Nip))
         wynik.Ostrzezenia.append(QStringLiteral("NIP sprzedawcy %1 ma błędną cyfrę kontrolną.").arg(sp.Nip));
     if (sp.Nazwa.isEmpty())
-        Odmowa(QStringLiteral("Brak nazwy sprzedawcy.|Wpisz ją na stronie „KSeF” parametrów albo w pierwszym wierszu ramki."));
+        Odmowa(QStringLiteral(
+            "Brak nazwy sprzedawcy.|Wpisz ją na stronie „KSeF” parametrów albo w pierwszym wierszu ramki."));
     if (sp.AdresL1.isEmpty())
-        Odmowa(QStringLiteral("Brak adresu sprzedawcy.|Wpisz go na stronie „KSeF” parametrów albo w ramce sprzedawcy."));
+        Odmowa(
+            QStringLiteral("Brak adresu sprzedawcy.|Wpisz go na stronie „KSeF” parametrów albo w ramce sprzedawcy."));
 
     QString nipNabywcy;
     if (Niepusty(f.KupNip)) {
@@ -259,7 +264,8 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
             Odmowa(QStringLiteral("Faktura korygująca: wpisz numer faktury korygowanej (pole „do faktury”)."));
         if (DataPusta(opcje.DataKorygowanej))
             Odmowa(QStringLiteral("Faktura korygująca: podaj datę wystawienia faktury korygowanej."));
-        dataKorygowanej = Data(QStringLiteral("Data wystawienia faktury korygowanej"), opcje.DataKorygowanej, kOdDatyFaktury);
+        dataKorygowanej =
+            Data(QStringLiteral("Data wystawienia faktury korygowanej"), opcje.DataKorygowanej, kOdDatyFaktury);
         numerKorygowanej = Trim(opcje.NumerKorygowanej);
         if (!numerKorygowanej.isEmpty()) {
             const QString blad = BladNumeruKsef(numerKorygowanej, sp.Nip);
@@ -348,8 +354,11 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
     const struct {
         TrodzajVat r;
         const char *netto, *vat;
-    } stawki[] = {{vat22, "P_13_1", "P_14_1"}, {vat7, "P_13_2", "P_14_2"}, {vatA, "P_13_3", "P_14_3"},
-                  {vat0, "P_13_6_1", nullptr}, {vatZw, "P_13_7", nullptr}};
+    } stawki[] = {{vat22, "P_13_1", "P_14_1"},
+                  {vat7, "P_13_2", "P_14_2"},
+                  {vatA, "P_13_3", "P_14_3"},
+                  {vat0, "P_13_6_1", nullptr},
+                  {vatZw, "P_13_7", nullptr}};
     for (const auto &s : stawki) {
         const TrekordVat &suma = f.SumyFaktury[s.r];
         if (!MaKwoty(suma))
@@ -382,9 +391,10 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
     w.writeEndElement();
     w.writeEndElement();
 
-    Element(w, QStringLiteral("RodzajFaktury"), f.RodzajFak == rFakKoryg ? QStringLiteral("KOR")
-                                                : f.RodzajFak == rUprosz ? QStringLiteral("UPR")
-                                                                         : QStringLiteral("VAT"));
+    Element(w, QStringLiteral("RodzajFaktury"),
+            f.RodzajFak == rFakKoryg ? QStringLiteral("KOR")
+            : f.RodzajFak == rUprosz ? QStringLiteral("UPR")
+                                     : QStringLiteral("VAT"));
     if (f.RodzajFak == rFakKoryg) {
         w.writeStartElement(QStringLiteral("DaneFaKorygowanej"));
         Element(w, QStringLiteral("DataWystFaKorygowanej"), dataKorygowanej);
@@ -499,7 +509,8 @@ bool EksportAktualny(const TzentoraVat &f) { return Niepusty(f.KsefSkrot) && f.K
 void UstawNumerKsef(TzentoraVat &f, const TiniZentora &ini, const QString &numer)
 {
     if (Pusty(f.KsefSkrot))
-        Odmowa(QStringLiteral("Faktury nie eksportowano do KSeF.|Numer KSeF można wpisać po eksporcie i wysłaniu faktury."));
+        Odmowa(QStringLiteral(
+            "Faktury nie eksportowano do KSeF.|Numer KSeF można wpisać po eksporcie i wysłaniu faktury."));
     const QString blad = BladNumeruKsef(numer, SprzedawcaKsef(f, ini).Nip);
     if (!blad.isEmpty())
         Odmowa(blad);

@@ -18,7 +18,7 @@ public:
 
 // The seller as KSeF sees it: the configured keys, each empty one taken from the frame.
 struct TsprzedawcaKsef {
-    QString Nip;        // ten digits
+    QString Nip;   // ten digits
     QString Nazwa, AdresL1, AdresL2;
 };
 TsprzedawcaKsef SprzedawcaKsef(const TzentoraVat &f, const TiniZentora &ini);
@@ -36,9 +36,9 @@ quint8 Crc8Ksef(const QByteArray &dane);
 QString BladNumeruKsef(const QString &numer, const QString &nipSprzedawcy = QString());
 
 struct TopcjeKsef {
-    QString DataKorygowanej;   // the corrected invoice's issue date, DD.MM.YYYY
-    QString NumerKorygowanej;  // its KSeF number, empty when it was issued outside KSeF
-    QDateTime Wytworzono;      // the moment of export; invalid: now (UTC)
+    QString DataKorygowanej;    // the corrected invoice's issue date, DD.MM.YYYY
+    QString NumerKorygowanej;   // its KSeF number, empty when it was issued outside KSeF
+    QDateTime Wytworzono;       // the moment of export; invalid: now (UTC)
 };
 
 struct TeksportKsef {

@@ -21,7 +21,7 @@ int Porownaj(const QString &a, const QString &b)
     }();
     return kolator.compare(a, b);
 }
-} // namespace
+}   // namespace
 
 void SpisMiast::UstawFolder(const QString &folder)
 {
@@ -56,8 +56,8 @@ void SpisMiast::Wczytaj()
     if (m_folder.isEmpty())
         return;
     const QDir dir(m_folder);
-    const QStringList pliki = dir.entryList({QStringLiteral("*.FAK"), QStringLiteral("*.fak")},
-                                            QDir::Files | QDir::Readable, QDir::Name);
+    const QStringList pliki =
+        dir.entryList({QStringLiteral("*.FAK"), QStringLiteral("*.fak")}, QDir::Files | QDir::Readable, QDir::Name);
     for (const QString &p : pliki)
         Dodaj(MiastoZPliku(dir.filePath(p)));
 }

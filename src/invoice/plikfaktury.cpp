@@ -8,12 +8,10 @@
 #include <QFileInfo>
 #include <memory>
 
-
 void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie)
 {
-    std::unique_ptr<TservisIni> ini = wTekscie
-        ? std::make_unique<TservisIni>(TvirIni::ZTekstu{}, QString(), zapis)
-        : std::make_unique<TservisIni>(plik, zapis);
+    std::unique_ptr<TservisIni> ini = wTekscie ? std::make_unique<TservisIni>(TvirIni::ZTekstu{}, QString(), zapis)
+                                               : std::make_unique<TservisIni>(plik, zapis);
     const QString puste;
 
     ini->setXdefSekc(QStringLiteral("OpisFaktury"));
@@ -65,8 +63,8 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     // Before the rows: the rows are rebuilt at the end of the file on every save, so a
     // section after them would change places.
     const QString ksef = QStringLiteral("KSeF");
-    const bool jestEksport = Niepusty(dok.KsefSkrot) || Niepusty(dok.KsefWytworzono) || Niepusty(dok.KsefOdcisk)
-                             || Niepusty(dok.KsefNumer);
+    const bool jestEksport =
+        Niepusty(dok.KsefSkrot) || Niepusty(dok.KsefWytworzono) || Niepusty(dok.KsefOdcisk) || Niepusty(dok.KsefNumer);
     if (!zapis || jestEksport) {
         ini->setXdefSekc(ksef);
         ini->IOk(QStringLiteral("Skrot"), dok.KsefSkrot, puste);
@@ -86,9 +84,10 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     if (!zapis) {
         // more rows than an invoice holds: refuse the file before anything is taken over
         if (ile > kMaxPozycji)
-            throw EMojeBledy(QStringLiteral("Niepoprawna liczba pozycji faktury = %1|Faktura może mieć najwyżej %2 pozycji.")
-                                 .arg(ile)
-                                 .arg(kMaxPozycji));
+            throw EMojeBledy(
+                QStringLiteral("Niepoprawna liczba pozycji faktury = %1|Faktura może mieć najwyżej %2 pozycji.")
+                    .arg(ile)
+                    .arg(kMaxPozycji));
         dok.IlePozyc = ile;
     }
     for (int i = 1; i <= ile; ++i) {

@@ -7,21 +7,24 @@
 #include <stdexcept>
 
 const std::array<QString, kLiczbaRodzajowFaktur> NazwyFaktur = {
-    QStringLiteral("Zentora VAT"), QStringLiteral("Zentora korygująca VAT"), QStringLiteral("Zentora VAT - MP"),
-    QStringLiteral("Rachunek Uproszczony"), QStringLiteral("Rachunek"), QStringLiteral("Zentora Pro Forma")};
+    QStringLiteral("Zentora VAT"),      QStringLiteral("Zentora korygująca VAT"),
+    QStringLiteral("Zentora VAT - MP"), QStringLiteral("Rachunek Uproszczony"),
+    QStringLiteral("Rachunek"),         QStringLiteral("Zentora Pro Forma")};
 const std::array<QString, kLiczbaRodzajowFaktur> NazwyFakturDop = {
-    QStringLiteral("faktury VAT"), QStringLiteral("faktury VAT"), QStringLiteral("faktury VAT - MP"),
-    QStringLiteral("rachunku uproszczonego"), QStringLiteral("rachunku"), QStringLiteral("faktury Pro Forma")};
-const std::array<QString, kLiczbaZaplat> NazwyZaplat = {
-    QStringLiteral("gotówką"), QStringLiteral("przelewem"), QStringLiteral("kartą kredytową"),
-    QStringLiteral("za zaliczeniem pocztowym")};
-const std::array<QString, kLiczbaTypowDat> NazwyDatSprzedazy = {
-    QStringLiteral("Data sprzedaży"), QStringLiteral("Data wykonania usługi"), QStringLiteral("Data dokonania dostawy")};
-const std::array<QString, kLiczbaRodzajowVat> KluczeSum = {
-    QStringLiteral("SU"), QStringLiteral("ZW"), QStringLiteral("V0"),
-    QStringLiteral("V1"), QStringLiteral("V2"), QStringLiteral("V3")};
+    QStringLiteral("faktury VAT"),      QStringLiteral("faktury VAT"),
+    QStringLiteral("faktury VAT - MP"), QStringLiteral("rachunku uproszczonego"),
+    QStringLiteral("rachunku"),         QStringLiteral("faktury Pro Forma")};
+const std::array<QString, kLiczbaZaplat> NazwyZaplat = {QStringLiteral("gotówką"), QStringLiteral("przelewem"),
+                                                        QStringLiteral("kartą kredytową"),
+                                                        QStringLiteral("za zaliczeniem pocztowym")};
+const std::array<QString, kLiczbaTypowDat> NazwyDatSprzedazy = {QStringLiteral("Data sprzedaży"),
+                                                                QStringLiteral("Data wykonania usługi"),
+                                                                QStringLiteral("Data dokonania dostawy")};
+const std::array<QString, kLiczbaRodzajowVat> KluczeSum = {QStringLiteral("SU"), QStringLiteral("ZW"),
+                                                           QStringLiteral("V0"), QStringLiteral("V1"),
+                                                           QStringLiteral("V2"), QStringLiteral("V3")};
 const std::array<QString, kLiczbaRodzajowVat> NazwyStatusowVat = {
-    QStringLiteral(" nie wybrano"), QStringLiteral(" zwolniony"), QStringLiteral(" stawka  0 %"),
+    QStringLiteral(" nie wybrano"), QStringLiteral(" zwolniony"),    QStringLiteral(" stawka  0 %"),
     QStringLiteral(" stawka  8 %"), QStringLiteral(" stawka  23 %"), QStringLiteral(" stawka  5 %")};
 const std::array<QString, kLiczbaNumeracji> NazwyNumeracji = {
     QStringLiteral("N / R"), QStringLiteral("N / M / R"), QStringLiteral("N / S / R"), QStringLiteral("N / S / M / R")};

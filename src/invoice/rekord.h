@@ -24,18 +24,18 @@ extern const std::array<QString, kLiczbaZaplat> NazwyZaplat;
 extern const std::array<QString, kLiczbaTypowDat> NazwyDatSprzedazy;
 extern const std::array<QString, kLiczbaRodzajowVat> KluczeSum;
 extern const std::array<QString, kLiczbaRodzajowVat> NazwyStatusowVat;   // items of the parameters dialog
-extern const std::array<QString, kLiczbaNumeracji> NazwyNumeracji;      // "N / R" ...
+extern const std::array<QString, kLiczbaNumeracji> NazwyNumeracji;       // "N / R" ...
 
 // One item row: nine texts, in the order of the item grid's columns 1..9.
 struct TpozFaktury {
     QString Towar, Klasyf, Jedn, Ilosc, Cena, Netto, PrcVat, WarVat, Brutto;
 
     static constexpr int kPola = 9;
-    QString &Pole(int i);               // 0..8
+    QString &Pole(int i);   // 0..8
     const QString &Pole(int i) const;
     void czysc();
-    QString WydajStr() const;           // the nine fields joined by "|"
-    void LadujStr(QString &S);          // takes the fields from S, consuming it
+    QString WydajStr() const;    // the nine fields joined by "|"
+    void LadujStr(QString &S);   // takes the fields from S, consuming it
     bool PozJestPusta() const;
     bool operator==(const TpozFaktury &) const = default;
 };
@@ -45,7 +45,7 @@ struct TrekordVat {
     QString Netto, PrcVat, WarVat, Brutto;
 
     void czysc();
-    QString WydajStr() const;           // "Netto|PrcVat|WarVat|Brutto"
+    QString WydajStr() const;   // "Netto|PrcVat|WarVat|Brutto"
     void ladujStr(QString S);
     bool operator==(const TrekordVat &) const = default;
 };

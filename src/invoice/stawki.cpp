@@ -9,10 +9,7 @@ const double TabelaStawek[2][kLiczbaRodzajowVat] = {
     {0, 0, 0, 8, 23, 5},
 };
 
-int OkresStawek(double data)
-{
-    return data < TekstNaDate(QStringLiteral("01.01.2011"), 0) ? 1 : 2;
-}
+int OkresStawek(double data) { return data < TekstNaDate(QStringLiteral("01.01.2011"), 0) ? 1 : 2; }
 
 double StawkaVat(TrodzajVat r, double data) { return TabelaStawek[OkresStawek(data) - 1][r]; }
 

@@ -33,10 +33,13 @@ int IndeksSumy(int kol, int wiersz)
 }
 
 QString Kwota(double x) { return KwotaNaTekst(0, true, false, x); }
-} // namespace
+}   // namespace
 
 QString TabeleWPamieci::Pozycja(int kol, int wiersz) const { return m_pozycje.at(IndeksPozycji(kol, wiersz)); }
-void TabeleWPamieci::UstawPozycje(int kol, int wiersz, const QString &tekst) { m_pozycje[IndeksPozycji(kol, wiersz)] = tekst; }
+void TabeleWPamieci::UstawPozycje(int kol, int wiersz, const QString &tekst)
+{
+    m_pozycje[IndeksPozycji(kol, wiersz)] = tekst;
+}
 QString TabeleWPamieci::Suma(int kol, int wiersz) const { return m_sumy.at(IndeksSumy(kol, wiersz)); }
 void TabeleWPamieci::UstawSume(int kol, int wiersz, const QString &tekst) { m_sumy[IndeksSumy(kol, wiersz)] = tekst; }
 
@@ -62,8 +65,8 @@ TrodzajVat IndeksStawki(double d, const QString &tekst, bool &ok)
             return r;
     ok = false;
     Komunikat(QStringLiteral("XNieporawna wartość % Vat = ") + t + QStringLiteral(" %|")
-              + QStringLiteral("Dla wpisanej daty sprzedaży, poprawne|") + QStringLiteral("stawki to:  ") + ListaStawek(d)
-              + QStringLiteral("||Można wpisać do specjalnych okienek|")
+              + QStringLiteral("Dla wpisanej daty sprzedaży, poprawne|") + QStringLiteral("stawki to:  ")
+              + ListaStawek(d) + QStringLiteral("||Można wpisać do specjalnych okienek|")
               + QStringLiteral("planszy dwie dodatkowe stawki, które |")
               + QStringLiteral("będą dozwolone  tylko dla tej faktury."));
     return vatSum;

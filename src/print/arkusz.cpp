@@ -29,9 +29,15 @@ TPoziom JustPoziom(Tjustuj j)
 TPion JustPion(Tjustuj j)
 {
     switch (j) {
-    case just_G: case just_PG: case just_CG: return pionGora;
-    case just_D: case just_PD: case just_CD: return pionDol;
-    case just_B: case just_PB: case just_CB: return pionBlok;
+    case just_G:
+    case just_PG:
+    case just_CG: return pionGora;
+    case just_D:
+    case just_PD:
+    case just_CD: return pionDol;
+    case just_B:
+    case just_PB:
+    case just_CB: return pionBlok;
     default: return pionSrodek;
     }
 }
@@ -147,7 +153,8 @@ void TARKUSZ::UstawOdwzorowanie()
 
 void TARKUSZ::BudujZestawCzcionek()
 {
-    const QString cr = QStringLiteral("Courier New"), ar = QStringLiteral("Arial"), tm = QStringLiteral("Times New Roman");
+    const QString cr = QStringLiteral("Courier New"), ar = QStringLiteral("Arial"),
+                  tm = QStringLiteral("Times New Roman");
     Cr8 = BudujCzcionke(cr, 8, 0, kCzarny);
     Cr9 = BudujCzcionke(cr, 9, 0, kCzarny);
     Cr10 = BudujCzcionke(cr, 10, 0, kCzarny);
@@ -443,12 +450,8 @@ qint32 TARKUSZ::WysAfisza(qint32 L, qint32 V, Tjustuj Just, const QString &S)
 // ---- columns ----
 
 namespace {
-template <typename T>
-const T &Element(const QList<T> &tab, int i)
-{
-    return tab.at(qMin(i, int(tab.size()) - 1));
-}
-} // namespace
+template <typename T> const T &Element(const QList<T> &tab, int i) { return tab.at(qMin(i, int(tab.size()) - 1)); }
+}   // namespace
 
 void TARKUSZ::InicjujKolumny(qint32 Lewo, qint32 Wysok, const QList<qint32> &TabSzer, TPoint Odstepy,
                              const TRect &LinieCelki, qint32 LinieSkrajne, const QList<Tjustuj> &TabJust,

@@ -32,21 +32,21 @@ unsigned FormatWpisu(Tjustuj j);
 
 struct Tczcionka {
     QString nazwa;
-    qint32 Rozmiar = 0;     // points
+    qint32 Rozmiar = 0;   // points
     TCechy Cechy = 0;
     TKolor Kolor = kCzarny;
-    qint32 Hinter = 0;      // character cell height in sheet units, filled when selected
-    qint32 Hexter = 0;      // Hinter plus the external leading: the distance between lines
+    qint32 Hinter = 0;   // character cell height in sheet units, filled when selected
+    qint32 Hexter = 0;   // Hinter plus the external leading: the distance between lines
 };
 
 // One cell of a table row.
 struct Tkolumna {
     qint32 PozycX = 0;
-    qint32 WysNomin = 0;    // nominal height; the minimum when LiczWysok
-    TPoint Wymiary;         // width, height
+    qint32 WysNomin = 0;   // nominal height; the minimum when LiczWysok
+    TPoint Wymiary;        // width, height
     bool LiczWysok = false;
-    TPoint OdRamki;         // distance of the text from the frame
-    TRect GrubLin;          // edge line widths; negative: no line
+    TPoint OdRamki;   // distance of the text from the frame
+    TRect GrubLin;    // edge line widths; negative: no line
     Tjustuj Justuj = just_L;
     Tczcionka Czcionka;
     TKolor RGBkolor = kBialy;   // white: no fill

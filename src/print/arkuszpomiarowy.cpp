@@ -26,7 +26,7 @@ std::unique_ptr<TKanwa> KanwaMiarka(TKanwa *wzor)
     return nullptr;
 }
 
-} // namespace
+}   // namespace
 
 std::unique_ptr<TarkuszPomiarowy> TarkuszPomiarowy::Dla(TARKUSZ &wzor)
 {

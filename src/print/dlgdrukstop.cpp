@@ -27,7 +27,7 @@ QFont Arial9()
     f.setPixelSize(12);
     return f;
 }
-} // namespace
+}   // namespace
 
 TDLgDrukStop::TDLgDrukStop(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
@@ -90,7 +90,7 @@ void Tekst(QLabel *l, const QString &t)
     l->setText(l->fontMetrics().elidedText(t, Qt::ElideMiddle, l->width() - 8));
     l->setToolTip(t);
 }
-} // namespace
+}   // namespace
 
 void TDLgDrukStop::LadujOpisy(const QString &Drukarka, const QString &Port)
 {

@@ -25,7 +25,7 @@ public:
 
     QLabel *Panel1, *Panel2, *Panel3, *LabelDokum, *PanelDruk, *PanelPort, *PanelStrona;
     QPushButton *AnulujBtn;
-    int Rodzaj_Abortu = 0;      // 1: Cancel only records the request
+    int Rodzaj_Abortu = 0;   // 1: Cancel only records the request
     bool PRZERWANO_DRUK = false;
 
 public slots:

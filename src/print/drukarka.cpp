@@ -35,7 +35,7 @@ bool DoPliku(const QPrinter &p) { return p.outputFormat() == QPrinter::PdfFormat
 
 QString Obetnij(const QString &s) { return s.left(300); }
 
-} // namespace
+}   // namespace
 
 QPrinter *DrukarkaAplikacji()
 {
@@ -55,8 +55,8 @@ void UstawWydrukPdf(QPrinter &drukarka, const QString &plik)
     drukarka.setOutputFileName(plik);
     drukarka.setFullPage(false);
     const qreal m = kMarginesPdfMm;
-    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m),
-                                       QPageLayout::Millimeter));
+    drukarka.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter));
 }
 
 bool DrukarkaDrukuje() { return AktDrukarka && AktDrukarka->Drukuje(); }
@@ -349,13 +349,13 @@ void Tdrukarka::ZakonczDokument()
     // Unbuffered, so a write refused by the disk is seen here and not lost at commit.
     const bool zapisane = caly && cel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
                           && cel.write(dane) == dane.size() && cel.commit();
-    const QString blad = !caly ? QStringLiteral("Dokument nie został zapisany w całości (brak miejsca na dysku?).")
-                               : cel.errorString();
+    const QString blad =
+        !caly ? QStringLiteral("Dokument nie został zapisany w całości (brak miejsca na dysku?).") : cel.errorString();
     zrodlo.close();
     UsunTymczasowy();
     if (!zapisane)
-        throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".\r%2")
-                             .arg(QDir::toNativeSeparators(m_plikDocelowy), blad));
+        throw EMojeBledy(
+            QStringLiteral("Nie można zapisać pliku \"%1\".\r%2").arg(QDir::toNativeSeparators(m_plikDocelowy), blad));
 }
 
 void Tdrukarka::PRZERWIJ(const QString &komunikat)

@@ -23,7 +23,7 @@ class TKanwaQPainter;
 struct TopisDrukarki {
     QString NazwaDrukarki;   // at most 300 characters each
     QString NazwaDrivera;
-    QString NazwaPortu;      // for a PDF printer: the output file
+    QString NazwaPortu;           // for a PDF printer: the output file
     bool UchwytDevMode = false;   // the printer can be described and used
 };
 
@@ -65,8 +65,7 @@ public:
     // in the default header starting from that number. Throws EMojeBledy when the printer
     // refuses the document.
     void STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QString &Naglowek, int NrStrony,
-                        const std::function<void()> &AdrProcNagl, const TmetodaDruNag &MetodaNagl,
-                        bool PokazOknoAbort);
+                        const std::function<void()> &AdrProcNagl, const TmetodaDruNag &MetodaNagl, bool PokazOknoAbort);
     bool ABORT_DRUK() const { return !Drukuje(); }
     // Aborts the document on the caller's request; "-" shows no message.
     [[noreturn]] void PRZERWIJ(const QString &komunikat);

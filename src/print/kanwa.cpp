@@ -68,7 +68,7 @@ QString BezSpacjiNaPoczatku(const QString &s)
     return s.mid(n);
 }
 
-} // namespace
+}   // namespace
 
 QStringList TKanwa::ZawinTekst(const QString &s, qint32 szerokosc)
 {

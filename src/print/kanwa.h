@@ -28,7 +28,10 @@ struct TRect {
 using TKolor = quint32;
 inline constexpr TKolor kCzarny = 0x000000;
 inline constexpr TKolor kBialy = 0xFFFFFF;
-inline constexpr TKolor Rgb(int r, int g, int b) { return TKolor(r & 0xFF) | TKolor(g & 0xFF) << 8 | TKolor(b & 0xFF) << 16; }
+inline constexpr TKolor Rgb(int r, int g, int b)
+{
+    return TKolor(r & 0xFF) | TKolor(g & 0xFF) << 8 | TKolor(b & 0xFF) << 16;
+}
 
 // Font styles, a set of these bits.
 enum TCecha : quint8 { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -67,8 +70,8 @@ struct TFontKanwy {
 };
 
 struct TMetrykiTekstu {
-    qint32 wysokosc = 0;        // ascent plus descent
-    qint32 odstepZewnetrzny = 0;  // external leading, the extra space between lines
+    qint32 wysokosc = 0;           // ascent plus descent
+    qint32 odstepZewnetrzny = 0;   // external leading, the extra space between lines
 };
 
 struct TPioro {

@@ -17,7 +17,7 @@ constexpr qreal kPrzerwaMm = 0.8;
 // Widths kept per font; past that the font forgets them and starts again, so a long batch
 // of different invoices does not grow without bound.
 constexpr qsizetype kSzerokosciNaCzcionke = 20000;
-} // namespace
+}   // namespace
 
 void ZarejestrujZamienniki()
 {
@@ -26,8 +26,10 @@ void ZarejestrujZamienniki()
         return;
     zrobione = true;
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")});
 }
 
 TKanwaQPainter::TKanwaQPainter(QPainter *painter) : m_painter(painter) { ZarejestrujZamienniki(); }

@@ -3,10 +3,7 @@
 #include <QImage>
 #include <cstdlib>
 
-qint32 TKanwaZapisujaca::Em(const TFontKanwy &f)
-{
-    return f.wysokosc < 0 ? -f.wysokosc : f.wysokosc * 8 / 9;
-}
+qint32 TKanwaZapisujaca::Em(const TFontKanwy &f) { return f.wysokosc < 0 ? -f.wysokosc : f.wysokosc * 8 / 9; }
 
 TMetrykiTekstu TKanwaZapisujaca::Metryki()
 {

@@ -16,15 +16,15 @@ struct TZapisRysunku {
     enum Rodzaj { Tekst, Linia, Wypelnienie, Obraz };
     Rodzaj rodzaj = Tekst;
     int strona = 1;
-    TPoint od, do_;          // Tekst: the top-left corner in `od`; Linia: its ends
-    TRect prostokat;         // Tekst: the clip (when `klip`); Wypelnienie: the area; Obraz: the target
+    TPoint od, do_;    // Tekst: the top-left corner in `od`; Linia: its ends
+    TRect prostokat;   // Tekst: the clip (when `klip`); Wypelnienie: the area; Obraz: the target
     bool klip = false;
     QString tekst;
-    TFontKanwy czcionka;     // Tekst
+    TFontKanwy czcionka;   // Tekst
     bool przezroczyste = true;
-    TKolor kolor = kCzarny;  // Wypelnienie: the fill; Tekst: the background
-    TPioro pioro;            // Linia
-    QRect zrodlo;            // Obraz: the part of the image
+    TKolor kolor = kCzarny;   // Wypelnienie: the fill; Tekst: the background
+    TPioro pioro;             // Linia
+    QRect zrodlo;             // Obraz: the part of the image
     QSize rozmiarObrazu;
 };
 
@@ -38,7 +38,7 @@ public:
     static qint32 Em(const TFontKanwy &f);
 
     QList<TZapisRysunku> zapisy;
-    int strona = 1;          // the page the next records belong to; the sheet's owner counts pages
+    int strona = 1;   // the page the next records belong to; the sheet's owner counts pages
 
 protected:
     void RysujLinie(TPoint od, TPoint do_) override;

@@ -8,10 +8,9 @@ TkodQr KodujQr(const QString &tekst)
 {
     TkodQr k;
     const QByteArray dane = tekst.toUtf8();
-    std::unique_ptr<QRcode, void (*)(QRcode *)> kod(QRcode_encodeData(int(dane.size()),
-                                                                      reinterpret_cast<const unsigned char *>(dane.constData()),
-                                                                      0, QR_ECLEVEL_M),
-                                                    QRcode_free);
+    std::unique_ptr<QRcode, void (*)(QRcode *)> kod(
+        QRcode_encodeData(int(dane.size()), reinterpret_cast<const unsigned char *>(dane.constData()), 0, QR_ECLEVEL_M),
+        QRcode_free);
     if (!kod)
         return k;
     k.Rozmiar = kod->width;

@@ -6,8 +6,8 @@
 #include <QString>
 
 struct TkodQr {
-    int Rozmiar = 0;          // modules per side, 0 when the text could not be encoded
-    QByteArray Moduly;        // Rozmiar × Rozmiar, row by row, 1 dark
+    int Rozmiar = 0;     // modules per side, 0 when the text could not be encoded
+    QByteArray Moduly;   // Rozmiar × Rozmiar, row by row, 1 dark
     bool Ciemny(int x, int y) const { return Moduly.at(y * Rozmiar + x) != 0; }
 };
 

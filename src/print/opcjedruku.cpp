@@ -5,9 +5,9 @@
 #include "wydrukfaktury.h"
 
 #include "common/komunikaty.h"
-#include "controls/ikonyapli.h"
 #include "common/teksty.h"
 #include "controls/forma.h"
+#include "controls/ikonyapli.h"
 #include "controls/kolory.h"
 #include "controls/panele.h"
 #include "controls/platforma.h"
@@ -100,7 +100,7 @@ QFont Arial13()
     return f;
 }
 
-} // namespace
+}   // namespace
 
 std::function<bool(QWidget *, QPrinter *)> ProcUstawDrukarke = UstawDrukarkeSystemowo;
 
@@ -135,7 +135,8 @@ TZentoraDialDruk::TZentoraDialDruk(QWidget *wlasciciel, const TzentoraVat *Fakt,
     Label1 = new QLabel(QStringLiteral("Data duplikatu"), this);
     EdyDupData = new TokienkoData(this);
     EdyDupData->setFont(Arial13());
-    EdyDupData->setFixedWidth(std::max(SkalujDpi(71), EdyDupData->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + SkalujDpi(8)));
+    EdyDupData->setFixedWidth(std::max(
+        SkalujDpi(71), EdyDupData->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + SkalujDpi(8)));
     Label1->setBuddy(EdyDupData);
 
     cboRysujPodpis = new QCheckBox(QStringLiteral("Stosuj rysunek podpisu  ( rysunek musi być"), this);

@@ -1,22 +1,22 @@
 #include "wydrukfaktury.h"
 
+#include "arkuszpomiarowy.h"
 #include "common/bledy.h"
 #include "common/daty.h"
 #include "common/formaty.h"
 #include "common/komunikaty.h"
 #include "common/slownie.h"
-#include "arkuszpomiarowy.h"
-#include "invoice/ksef.h"
-#include "kodqr.h"
 #include "drukarka.h"
+#include "invoice/ksef.h"
 #include "invoice/stawki.h"
+#include "kodqr.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QImage>
 #include <QImageReader>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <cmath>
 
 bool DrukujPodpis = true;
@@ -33,14 +33,20 @@ const QChar kCR(13);
 
 // Column tables of the three layouts: invoices (and the simplified bill, whose tables are
 // the same) and the plain bill, which has no VAT columns.
-const TstrgKolFak kTytulyFakt = {
-    QStringLiteral("Lp."), QStringLiteral("Nazwa towaru / usługi"), QStringLiteral("jedn."),
-    QStringLiteral("ilość"), QStringLiteral("cena"), QStringLiteral("netto"),
-    QStringLiteral("%Vat"), QStringLiteral("VAT zł"), QStringLiteral("brutto")};
-const TstrgKolFak kTytulyZwyk = {
-    QStringLiteral("Lp."), QStringLiteral("Nazwa towaru / usługi"), QStringLiteral("jedn."),
-    QStringLiteral("ilość"), QStringLiteral("cena"), QStringLiteral("wartość,"),
-    QString(), QString(), QString()};
+const TstrgKolFak kTytulyFakt = {QStringLiteral("Lp."),   QStringLiteral("Nazwa towaru / usługi"),
+                                 QStringLiteral("jedn."), QStringLiteral("ilość"),
+                                 QStringLiteral("cena"),  QStringLiteral("netto"),
+                                 QStringLiteral("%Vat"),  QStringLiteral("VAT zł"),
+                                 QStringLiteral("brutto")};
+const TstrgKolFak kTytulyZwyk = {QStringLiteral("Lp."),
+                                 QStringLiteral("Nazwa towaru / usługi"),
+                                 QStringLiteral("jedn."),
+                                 QStringLiteral("ilość"),
+                                 QStringLiteral("cena"),
+                                 QStringLiteral("wartość,"),
+                                 QString(),
+                                 QString(),
+                                 QString()};
 const TlongKolFak kSzerokosciFakt = {80, 0, 90, 140, 190, 190, 110, 190, 190};
 const TlongKolFak kSzerokosciZwyk = {80, 0, 150, 200, 300, 300, 0, 0, 0};
 const TjustKolFak kJustyKolumn = {just_C, just_B, just_CD, just_CD, just_PD, just_PD, just_CD, just_PD, just_PD};
@@ -89,7 +95,7 @@ QStringList NaListe(const TstrgKolFak &t) { return QStringList(t.begin(), t.end(
 
 int LiczbaPozycji(const TzentoraVat &f) { return Ogranicz(f.IlePozyc, 0, kMaxPozycji); }
 
-} // namespace
+}   // namespace
 
 bool WydrukTrwa() { return DrukiWToku > 0; }
 
@@ -215,8 +221,9 @@ void TdrukujFakture::RysujStopke()
 {
     Tczcionka f = A.Ar8;
     const Tczcionka stara = A.UstawCzcionke(f);
-    const QString t = NazwaBezVat(NazwyFaktur[Fzentora.RodzajFak]) + QStringLiteral("   numer:  ") +
-                      Fzentora.DajOznaczenieFaktury() + QStringLiteral("   -   strona %1 z %2").arg(m_strona).arg(m_stron);
+    const QString t = NazwaBezVat(NazwyFaktur[Fzentora.RodzajFak]) + QStringLiteral("   numer:  ")
+                      + Fzentora.DajOznaczenieFaktury()
+                      + QStringLiteral("   -   strona %1 z %2").arg(m_strona).arg(m_stron);
     A.Wpisz(TPoint{0, A.AktRobocza.Y + kOdstepStopki}, A.AktRobocza.X, kMiejsceStopki - kOdstepStopki, just_CG, t);
     A.UstawCzcionke(stara);
 }
@@ -323,8 +330,8 @@ void TdrukujFakture::SprawdzWysStrony(qint32 V)
 
 void TdrukujFakture::RysujTytulNumerOryginal()
 {
-    const QString t = NazwaBezVat(NazwyFaktur[Fzentora.RodzajFak]) + QStringLiteral("   numer:  ") +
-                      Fzentora.DajOznaczenieFaktury();
+    const QString t =
+        NazwaBezVat(NazwyFaktur[Fzentora.RodzajFak]) + QStringLiteral("   numer:  ") + Fzentora.DajOznaczenieFaktury();
     A.UstawCzcionke(A.Ar14);
     WierszTytulu(t);
     // the words the law asks for under the title of these kinds
@@ -418,8 +425,8 @@ qint32 TdrukujFakture::RysujDatyBank()
         etykiety.append(QStringLiteral("Data wystawienia:"));
         if (zSprzedaza)
             etykiety.append(NazwyDatSprzedazy[FiniFakt.IniTypDatSprz] + QLatin1Char(':'));
-        etykiety += {QStringLiteral("Termin zapłaty:"), QStringLiteral("Sposób zapłaty:"),
-                     QStringLiteral("Bank, rachunek:")};
+        etykiety +=
+            {QStringLiteral("Termin zapłaty:"), QStringLiteral("Sposób zapłaty:"), QStringLiteral("Bank, rachunek:")};
     }
     for (int i = 0; i < etykiety.size(); ++i)
         A.Wpisz(TPoint{R - 1000, y + 25 + 60 * i}, 450, 60, just_P, etykiety.at(i));
@@ -456,8 +463,8 @@ qint32 TdrukujFakture::RysujKupujacy()
     const qint32 y2 = y1 + hn;
     A.Wpisz(TPoint{Fzapas, y2}, 250, 1000, just_PG, QStringLiteral("ADRES:"));
     const QString kod = Trim(Fzentora.KupKod);
-    const QString adres = Fzentora.KupUlica + QStringLiteral("  ") +
-                          (kod == QLatin1String("-") ? Spacje(6) : kod) + QLatin1Char(' ') + Fzentora.KupMiasto;
+    const QString adres = Fzentora.KupUlica + QStringLiteral("  ") + (kod == QLatin1String("-") ? Spacje(6) : kod)
+                          + QLatin1Char(' ') + Fzentora.KupMiasto;
     const bool zNip = !(Fzentora.RodzajFak == rProForma && !FiniFakt.IniProForNip);
     const qint32 xNip = Fszerok - 440;
     // The address ends short of the tax number; a long one is made smaller rather than overprinted.
@@ -499,11 +506,18 @@ void TdrukujFakture::RubrykiWartosci(const TlongKolFak &SzerKolumn, const TKolum
                          FontWier, k, kBialy);
         const QString nazwa = (FdruKlas && !p.Klasyf.isEmpty()) ? p.Klasyf + QStringLiteral(" - ") + p.Towar : p.Towar;
         // an exempt row says so; a row without any value (a line of text) shows no rate
-        const bool zWartoscia = TekstNaFloat(p.Netto, 0) != 0 || TekstNaFloat(p.Brutto, 0) != 0 ||
-                                TekstNaFloat(p.Cena, 0) != 0;
+        const bool zWartoscia =
+            TekstNaFloat(p.Netto, 0) != 0 || TekstNaFloat(p.Brutto, 0) != 0 || TekstNaFloat(p.Cena, 0) != 0;
         const QString stawka = (Pusty(p.PrcVat) && zWartoscia) ? QStringLiteral("zw") : p.PrcVat;
-        QStringList teksty{QString::number(i), nazwa, p.Jedn, UsunSep(p.Ilosc), UsunSep(p.Cena), UsunSep(p.Netto),
-                           stawka, UsunSep(p.WarVat), UsunSep(p.Brutto)};
+        QStringList teksty{QString::number(i),
+                           nazwa,
+                           p.Jedn,
+                           UsunSep(p.Ilosc),
+                           UsunSep(p.Cena),
+                           UsunSep(p.Netto),
+                           stawka,
+                           UsunSep(p.WarVat),
+                           UsunSep(p.Brutto)};
         DopasujKomorki(k, teksty, Fzentora.RodzajFak == rZwykly ? kKwotyZwyk : kKwotyFakt);
         A.PiszKolumny(k, teksty, false, false);
     }
@@ -534,8 +548,8 @@ void TdrukujFakture::WierszPodsumow(TrodzajVat rv, const TlongKolFak &SzerKolumn
 {
     TKolumny k = kolumny;
     const bool suma = rv == vatSum;
-    A.InicjujKolumny(Fzapas, Fgwarant, NaListe(SzerKolumn), Fodstep, suma ? Framka3 : Framka2,
-                     suma ? Flinia3 : Flinia2, NaListe(FjustKolumn), suma ? FontWierB : FontWier, k, kBialy);
+    A.InicjujKolumny(Fzapas, Fgwarant, NaListe(SzerKolumn), Fodstep, suma ? Framka3 : Framka2, suma ? Flinia3 : Flinia2,
+                     NaListe(FjustKolumn), suma ? FontWierB : FontWier, k, kBialy);
     if (k.size() > 4) {
         k[4].GrubLin = {-1, -1, -1, -1};
         k[4].Justuj = just_PD;
@@ -543,8 +557,15 @@ void TdrukujFakture::WierszPodsumow(TrodzajVat rv, const TlongKolFak &SzerKolumn
     }
     const TrekordVat &s = Fzentora.SumyFaktury[rv];
     const QString malpa = QStringLiteral("@");
-    QStringList teksty{malpa, malpa, malpa, malpa, Koment, UsunSep(s.Netto), OpisStawki(rv, s.PrcVat),
-                       UsunSep(s.WarVat), UsunSep(s.Brutto)};
+    QStringList teksty{malpa,
+                       malpa,
+                       malpa,
+                       malpa,
+                       Koment,
+                       UsunSep(s.Netto),
+                       OpisStawki(rv, s.PrcVat),
+                       UsunSep(s.WarVat),
+                       UsunSep(s.Brutto)};
     DopasujKomorki(k, teksty, kKwotyPodsumowania);
     A.PiszKolumny(k, teksty, false, false);
 }
@@ -582,8 +603,8 @@ qint32 TdrukujFakture::RysujKodKsef()
             int k = x;
             while (k + 1 < kod.Rozmiar && kod.Ciemny(k + 1, y))
                 ++k;
-            A.ZamalujProstokat(TRect{x0 + x * modul, y0 + y * modul, x0 + (k + 1) * modul - 1, y0 + (y + 1) * modul - 1},
-                               kCzarny);
+            A.ZamalujProstokat(
+                TRect{x0 + x * modul, y0 + y * modul, x0 + (k + 1) * modul - 1, y0 + (y + 1) * modul - 1}, kCzarny);
             x = k;
         }
     const QString podpis = Niepusty(Fzentora.KsefNumer) ? Fzentora.KsefNumer : QStringLiteral("OFFLINE");
@@ -628,8 +649,8 @@ void TdrukujFakture::RysujDoZaplaty()
 
 void TdrukujFakture::RysujSlownie()
 {
-    const QString t = (JestZwrot() ? QStringLiteral("DO ZWROTU SŁOWNIE:  ") : QStringLiteral("SŁOWNIE ZŁOTYCH:  ")) +
-                      KwotaSlownie(std::fabs(TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0)));
+    const QString t = (JestZwrot() ? QStringLiteral("DO ZWROTU SŁOWNIE:  ") : QStringLiteral("SŁOWNIE ZŁOTYCH:  "))
+                      + KwotaSlownie(std::fabs(TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0)));
     A.UstawCzcionke(A.Ar10);
     const qint32 h = A.WysAfisza(Fszerok, 100, just_B, t);
     A.Ydruk += 20;
@@ -686,15 +707,15 @@ void TdrukujFakture::RysujPodpisy()
     if (!DrukujPodpis || Pusty(PlikPodpisu) || m_proba)
         return;
     if (!QFileInfo::exists(PlikPodpisu)) {
-        Sprawdz(false, QStringLiteral("!Nie znaleziono pliku rysunku podpisu:|") + PlikPodpisu +
-                           QStringLiteral("|Podpis nie zostanie wydrukowany"));
+        Sprawdz(false, QStringLiteral("!Nie znaleziono pliku rysunku podpisu:|") + PlikPodpisu
+                           + QStringLiteral("|Podpis nie zostanie wydrukowany"));
         return;
     }
     QImageReader czytnik(PlikPodpisu);
     const QImage obraz = czytnik.read();
     if (obraz.isNull()) {
-        Sprawdz(false, QStringLiteral("!Nie można odczytać rysunku podpisu:|") + PlikPodpisu +
-                           QStringLiteral("|Podpis nie zostanie wydrukowany"));
+        Sprawdz(false, QStringLiteral("!Nie można odczytać rysunku podpisu:|") + PlikPodpisu
+                           + QStringLiteral("|Podpis nie zostanie wydrukowany"));
         return;
     }
     const qint32 xo = xp + (L - 635) / 2, yo = y + 100;
@@ -740,7 +761,7 @@ int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *W
     // and count may change while events are let through for the Cancel button.
     const TrwaWydruk trwa;
     OstrzezenieKsef(Fakt);
-    const TzentoraVat fakt = Fakt;   // NOLINT(performance-unnecessary-copy-initialization): the print's own copy
+    const TzentoraVat fakt = Fakt;    // NOLINT(performance-unnecessary-copy-initialization): the print's own copy
     const TiniZentora ini = iniFak;   // NOLINT(performance-unnecessary-copy-initialization): likewise
     int kopie = Kopie;
     if (Wlasciciel && ProcOpcjeDruku) {

@@ -79,8 +79,8 @@ public:
     bool Foryginal = false;
     bool FdruKlas = false;
     bool Fpusta = false;
-    QString FlinkKsef;          // the verification link when the recorded export still matches
-    qint32 FmiejsceKsef = 0;    // the width kept free for the code beside the dates box
+    QString FlinkKsef;         // the verification link when the recorded export still matches
+    qint32 FmiejsceKsef = 0;   // the width kept free for the code beside the dates box
     TlongKolFak FlenKolFakt{}, FlenKolUpro{}, FlenKolZwyk{};
     TstrgKolFak FtytKolFakt, FtytKolUpro, FtytKolZwyk;
     TjustKolFak FjustKolumn{};
@@ -107,8 +107,8 @@ private:
     void DopasujKomorki(TKolumny &k, QStringList &teksty, const QList<int> &kwoty);
 
     TARKUSZ &A;
-    bool m_proba = false;     // only measuring, on a sheet that draws nothing
-    bool m_zeStopka = false;  // the pages carry the page line
+    bool m_proba = false;      // only measuring, on a sheet that draws nothing
+    bool m_zeStopka = false;   // the pages carry the page line
     int m_stron = 1;
     int m_strona = 1;
     // the item table while it is being drawn, for its header on every page it reaches

@@ -43,8 +43,7 @@ QByteArray KodujPlik(const QString &tekst, Kodowanie *kodowanie)
         *kodowanie = Kodowanie::Utf8;
         return KodujPlik(tekst, kodowanie);
     }
-    case Kodowanie::Utf8:
-        return QByteArray("\xEF\xBB\xBF") + tekst.toUtf8();
+    case Kodowanie::Utf8: return QByteArray("\xEF\xBB\xBF") + tekst.toUtf8();
     case Kodowanie::Utf16LE: {
         QStringEncoder e(QStringEncoder::Utf16LE);
         QByteArray b = e(tekst);

@@ -29,8 +29,7 @@ public:
     void IOkData(const QString &Key, double &D, double Ddef, int Tag = 0) { IOskData(FdefSekc, Key, D, Ddef, Tag); }
 
     // An enumeration through its ordinal; a value read is limited into 0..max.
-    template <typename E>
-    void IOkEnum(const QString &Key, E &X, int max, int Tag = 0)
+    template <typename E> void IOkEnum(const QString &Key, E &X, int max, int Tag = 0)
     {
         int v = X;
         IOk(Key, v, 0, Tag);

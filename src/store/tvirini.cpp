@@ -15,7 +15,7 @@ const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
 
 namespace {
 QString Klucz(const QString &s) { return s.toCaseFolded(); }
-} // namespace
+}   // namespace
 
 void TvirIni::Sekcja::Indeksuj(int i)
 {
@@ -50,10 +50,7 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
     Parsuj(linie);
 }
 
-TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2)
-{
-    Parsuj(PodzielLinie(StrIni));
-}
+TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2) { Parsuj(PodzielLinie(StrIni)); }
 
 TvirIni::TvirIni(TpiszCzytIni PiszCzytIni) : FNcreate(3), FprocOutIn(std::move(PiszCzytIni))
 {
@@ -296,7 +293,7 @@ void TvirIni::ReadSections(QStringList &Strings) const
 
 namespace {
 bool JestWpisem(const QString &l) { return !l.startsWith(QLatin1Char(';')) && l.contains(QLatin1Char('=')); }
-} // namespace
+}   // namespace
 
 void TvirIni::ReadSection(const QString &Section, QStringList &Strings) const
 {

@@ -70,8 +70,8 @@ public:
     // The encoding the file was read in and will be written in.
     Kodowanie XKodowanie() const { return FKodowanie; }
 
-    static const QString kBezNazwy;      // the nameless section
-    static const QString kKomentarz;     // key through which a line is appended as it is
+    static const QString kBezNazwy;    // the nameless section
+    static const QString kKomentarz;   // key through which a line is appended as it is
 
 private:
     struct Sekcja {

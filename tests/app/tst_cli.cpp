@@ -11,7 +11,7 @@
 
 namespace {
 const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
-} // namespace
+}   // namespace
 
 class TstCli : public QObject {
     Q_OBJECT
@@ -67,6 +67,7 @@ void TstCli::pokazJson()
 
 void TstCli::jsonCalejFaktury_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("klucz");
     QTest::addColumn<QString>("wartosc");   // compact JSON
     const auto wiersz = [](const char *k, const char *w) {
@@ -85,6 +86,7 @@ void TstCli::jsonCalejFaktury_data()
     wiersz("sprzedawca", "{\"bank\":\"Bank Przykładowy\",\"konto\":\"11 2222 3333 4444 5555 6666 7777\","
                          "\"osoba\":\"Przykładowy Jan\",\"ramka\":[\"Sklep Przykładowy\",\"ul. Długa 1\","
                          "\"60-001 Poznań\",\"NIP 987-654-32-10\"]}");
+    // clang-format on
 }
 
 void TstCli::jsonCalejFaktury()
@@ -101,14 +103,17 @@ void TstCli::jsonCalejFaktury()
     };
     // the value as compact JSON text (wrapped in an array, so plain values serialise too)
     const auto tekst = [&](const QJsonObject &o) {
-        return QString::fromUtf8(QJsonDocument(QJsonArray{o.value(klucz)}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+        return QString::fromUtf8(QJsonDocument(QJsonArray{o.value(klucz)}).toJson(QJsonDocument::Compact))
+            .mid(1)
+            .chopped(1);
     };
     const QJsonObject pokaz = json({QStringLiteral("show"), p, QStringLiteral("--json")});
     QCOMPARE(tekst(pokaz), wartosc);
     // recomputing and a new invoice describe the invoice with the same keys
     QCOMPARE(tekst(json({QStringLiteral("recompute"), p, QStringLiteral("--json")})), wartosc);
-    const QJsonObject nowa = json({QStringLiteral("new"), QStringLiteral("-o"), Plik(QStringLiteral("n.FAK")), QStringLiteral("--config"),
-                                   QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--json")});
+    const QJsonObject nowa =
+        json({QStringLiteral("new"), QStringLiteral("-o"), Plik(QStringLiteral("n.FAK")), QStringLiteral("--config"),
+              QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--json")});
     QCOMPARE(nowa.keys(), pokaz.keys());
     QCOMPARE(nowa.value(klucz).type(), pokaz.value(klucz).type());
 }
@@ -138,14 +143,19 @@ void TstCli::przeliczenieZmienionejIlosci()
     QCOMPARE(o.value(QStringLiteral("pozycje")).toArray().at(0).toObject().value(QStringLiteral("brutto")).toString(),
              QStringLiteral("151,91"));
     QCOMPARE(o.value(QStringLiteral("do_zaplaty")).toString(), QStringLiteral("254,05"));
-    QCOMPARE(o.value(QStringLiteral("sumy")).toObject().value(QStringLiteral("SU")).toObject().value(QStringLiteral("vat")).toString(),
+    QCOMPARE(o.value(QStringLiteral("sumy"))
+                 .toObject()
+                 .value(QStringLiteral("SU"))
+                 .toObject()
+                 .value(QStringLiteral("vat"))
+                 .toString(),
              QStringLiteral("28,57"));
 }
 
 void TstCli::slownie()
 {
     const WynikCli w = UruchomCli({QStringLiteral("words"), QStringLiteral("1.234,56"), QStringLiteral("1234,56"),
-                             QStringLiteral("0,01"), QStringLiteral("-12,34")});
+                                   QStringLiteral("0,01"), QStringLiteral("-12,34")});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.wyjscie, QStringLiteral("jeden tysiąc dwieście trzydzieści cztery i pięćdziesiąt sześć groszy\n"
                                        "jeden tysiąc dwieście trzydzieści cztery i pięćdziesiąt sześć groszy\n"
@@ -160,21 +170,23 @@ void TstCli::nowaFaktura()
 {
     const QString out = Plik(QStringLiteral("nowa.FAK"));
     const WynikCli w = UruchomCli({QStringLiteral("new"), QStringLiteral("-o"), out, QStringLiteral("--config"),
-                             QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--today"),
-                             QStringLiteral("05.03.2018")});
+                                   QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--today"),
+                                   QStringLiteral("05.03.2018")});
     QCOMPARE(w.kod, 0);
     const QString t = Cp1250::Dekoduj(CzytajBajty(out));
-    QVERIFY(t.startsWith(QStringLiteral("[OpisFaktury]\r\nWersja=2\r\nRodzaj=0\r\nTypNum=2\r\nNrFakt=1\r\nSymbol=FV\r\n"
-                                        "Wystaw=05.03.2018\r\nSprzed=05.03.2018\r\nZapłac=19.03.2018\r\nTypZap=1\r\n")));
+    QVERIFY(
+        t.startsWith(QStringLiteral("[OpisFaktury]\r\nWersja=2\r\nRodzaj=0\r\nTypNum=2\r\nNrFakt=1\r\nSymbol=FV\r\n"
+                                    "Wystaw=05.03.2018\r\nSprzed=05.03.2018\r\nZapłac=19.03.2018\r\nTypZap=1\r\n")));
     QVERIFY(t.contains(QStringLiteral("Kodpoc=-\r\n")));
     QVERIFY(t.contains(QStringLiteral("sBank=Bank Przykładowy\r\nKonto=11 2222 3333 4444 5555 6666 7777\r\n")));
-    QVERIFY(t.contains(QStringLiteral("[Sumy]\r\nSU=|0||\r\nZW=|0||\r\nV0=|0||\r\nV1=|8||\r\nV2=|23||\r\nV3=|5||\r\n")));
+    QVERIFY(
+        t.contains(QStringLiteral("[Sumy]\r\nSU=|0||\r\nZW=|0||\r\nV0=|0||\r\nV1=|8||\r\nV2=|23||\r\nV3=|5||\r\n")));
     QVERIFY(t.endsWith(QStringLiteral("[Pozycje]\r\nLiczba=0\r\n\r\n")));
 
     // no configuration file: numbering N / R, cash, due on the day of issue
     const QString out2 = Plik(QStringLiteral("nowa2.FAK"));
     QCOMPARE(UruchomCli({QStringLiteral("new"), QStringLiteral("-o"), out2, QStringLiteral("--config"),
-                      Plik(QStringLiteral("brak.ini")), QStringLiteral("--today"), QStringLiteral("31.12.2010")})
+                         Plik(QStringLiteral("brak.ini")), QStringLiteral("--today"), QStringLiteral("31.12.2010")})
                  .kod,
              0);
     const QString t2 = Cp1250::Dekoduj(CzytajBajty(out2));
@@ -185,6 +197,7 @@ void TstCli::nowaFaktura()
 
 void TstCli::kodyWyjscia_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("argumenty");
     QTest::addColumn<QByteArray>("plik");
     QTest::addColumn<int>("kod");
@@ -227,6 +240,7 @@ void TstCli::kodyWyjscia_data()
     QTest::newRow("pomoc nieznanego") << QStringList{"help", "drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
     QTest::newRow("zapis do brakujacego folderu") << QStringList{"recompute", "@", "-o", "/nie/ma/out.FAK"} << przyklad << 3
                                                   << "Nie można zapisać pliku";
+    // clang-format on
 }
 
 void TstCli::kodyWyjscia()
@@ -249,6 +263,7 @@ void TstCli::kodyWyjscia()
 // Help of the tool and of each command, and the version, go to stdout with status 0.
 void TstCli::pomoc_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("argumenty");
     QTest::addColumn<QStringList>("fragmenty");
     QTest::newRow("--help") << QStringList{"--help"}
@@ -258,6 +273,7 @@ void TstCli::pomoc_data()
     QTest::newRow("new -h") << QStringList{"new", "x", "-h"} << QStringList{"--today DD.MM.RRRR", "--config Faktury.ini"};
     QTest::newRow("help new") << QStringList{"help", "new"} << QStringList{"-o PLIK"};
     QTest::newRow("--version") << QStringList{"--version"} << QStringList{"zentora-cli 1."};
+    // clang-format on
 }
 
 void TstCli::pomoc()

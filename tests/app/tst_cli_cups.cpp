@@ -2,8 +2,8 @@
 // reached through a private socket, with a cups-pdf queue that writes into the test's folder.
 // The scheduler's page log names every finished job with its title; cups-pdf leaves one PDF
 // a job.
-#include "uruchomcli.h"
 #include "print/pdftekst.h"
+#include "uruchomcli.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,11 +26,11 @@ const QString kSterownik = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString kPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
 
 // In CI the print system is part of the machine: a scheduler that cannot run is a failure.
-#define BEZ_CUPS(powod)                                                                                        \
-    do {                                                                                                       \
-        if (!qEnvironmentVariableIsEmpty("CI"))                                                                \
-            QFAIL(qPrintable(powod));                                                                          \
-        QSKIP(qPrintable(powod));                                                                              \
+#define BEZ_CUPS(powod)                                                                                                \
+    do {                                                                                                               \
+        if (!qEnvironmentVariableIsEmpty("CI"))                                                                        \
+            QFAIL(qPrintable(powod));                                                                                  \
+        QSKIP(qPrintable(powod));                                                                                      \
     } while (0)
 
 // The queue turns the PDF into PostScript and cups-pdf turns that back into PDF: the pages
@@ -51,7 +51,7 @@ bool Zapisz(const QString &plik, const QString &tekst)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(tekst.toUtf8()) >= 0;
 }
 
-} // namespace
+}   // namespace
 
 class TstCliCups : public QObject {
     Q_OBJECT
@@ -72,8 +72,8 @@ private:
     QString Dziennik() const;
 
     // the scheduler's socket lives in here, and a socket's path may not be long
-    QTemporaryDir m_dir{(QDir::tempPath().size() < 60 ? QDir::tempPath() : QStringLiteral("/tmp")) +
-                        QStringLiteral("/zentora-cups-XXXXXX")};
+    QTemporaryDir m_dir{(QDir::tempPath().size() < 60 ? QDir::tempPath() : QStringLiteral("/tmp"))
+                        + QStringLiteral("/zentora-cups-XXXXXX")};
     QProcessEnvironment m_env;
     QProcess m_cupsd;
     QString m_konfPdf;
@@ -136,9 +136,9 @@ void TstCliCups::initTestCase()
         BEZ_CUPS("AppArmor zamyka cupsd w folderach systemu (aa-complain /usr/sbin/cupsd to zmienia).");
     QVERIFY(m_dir.isValid());
     // the scheduler's own user runs the filters and must reach the spool below this folder
-    QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                            QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                            QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                            | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                            | QFileDevice::ExeOther);
     for (const char *d : {"spool/tmp", "cache", "state", "log", "out", "pdfspool"})
         QVERIFY(QDir(m_dir.path()).mkpath(QString::fromLatin1(d)));
 
@@ -155,20 +155,19 @@ void TstCliCups::initTestCase()
                                   "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                                   "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n")
                        .arg(gniazdo)));
-    QVERIFY(Zapisz(Sciezka(QStringLiteral("cups-files.conf")),
-                   QStringLiteral("ServerRoot %1\n"
-                                  "RequestRoot %1/spool\n"
-                                  "TempDir %1/spool/tmp\n"
-                                  "CacheDir %1/cache\n"
-                                  "StateDir %1/state\n"
-                                  "AccessLog %1/log/access_log\n"
-                                  "ErrorLog %1/log/error_log\n"
-                                  "PageLog %1/log/page_log\n"
-                                  "Printcap %1/printcap\n"
-                                  "User lp\n"
-                                  "Group lp\n"
-                                  "SystemGroup root\n")
-                       .arg(m_dir.path())));
+    QVERIFY(Zapisz(Sciezka(QStringLiteral("cups-files.conf")), QStringLiteral("ServerRoot %1\n"
+                                                                              "RequestRoot %1/spool\n"
+                                                                              "TempDir %1/spool/tmp\n"
+                                                                              "CacheDir %1/cache\n"
+                                                                              "StateDir %1/state\n"
+                                                                              "AccessLog %1/log/access_log\n"
+                                                                              "ErrorLog %1/log/error_log\n"
+                                                                              "PageLog %1/log/page_log\n"
+                                                                              "Printcap %1/printcap\n"
+                                                                              "User lp\n"
+                                                                              "Group lp\n"
+                                                                              "SystemGroup root\n")
+                                                                   .arg(m_dir.path())));
     // cups-pdf takes the settings of a queue from /etc/cups/cups-pdf-<name>.conf, <name> being
     // the path of its device address; the name of this run keeps other runs' settings apart.
     const QString instancja = QStringLiteral("zentora%1").arg(QCoreApplication::applicationPid());
@@ -188,24 +187,25 @@ void TstCliCups::initTestCase()
         m_env.remove(QString::fromLatin1(z));
 
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
-    m_cupsd.start(cupsd, {"-f", "-c", Sciezka(QStringLiteral("cupsd.conf")), "-s",
-                          Sciezka(QStringLiteral("cups-files.conf"))});
+    m_cupsd.start(
+        cupsd, {"-f", "-c", Sciezka(QStringLiteral("cupsd.conf")), "-s", Sciezka(QStringLiteral("cups-files.conf"))});
     if (!m_cupsd.waitForStarted(10000))
         BEZ_CUPS(QStringLiteral("Nie można uruchomić %1: %2").arg(cupsd, m_cupsd.errorString()));
     const bool dziala = Czekaj(
         [&] {
-            return m_cupsd.state() == QProcess::Running &&
-                   Narzedzie(QStringLiteral("lpstat"), {"-r"}).contains(QLatin1String("scheduler is running"));
+            return m_cupsd.state() == QProcess::Running
+                   && Narzedzie(QStringLiteral("lpstat"), {"-r"}).contains(QLatin1String("scheduler is running"));
         },
         30000);
     if (!dziala)
-        BEZ_CUPS(QStringLiteral("Serwer CUPS nie ruszył: %1\n%2")
-                     .arg(QString::fromUtf8(m_cupsd.readAll()), Dziennik()));
+        BEZ_CUPS(
+            QStringLiteral("Serwer CUPS nie ruszył: %1\n%2").arg(QString::fromUtf8(m_cupsd.readAll()), Dziennik()));
 
     // pdftocairo makes PostScript whose text Ghostscript can read back; the other renderers
     // leave glyphs without their letters
-    const QString dodaj = Narzedzie(QStringLiteral("lpadmin"), {"-p", kKolejka, "-E", "-v", "cups-pdf:/" + instancja, "-P",
-                                                                kPpd, "-o", "pdftops-renderer-default=pdftocairo"});
+    const QString dodaj =
+        Narzedzie(QStringLiteral("lpadmin"), {"-p", kKolejka, "-E", "-v", "cups-pdf:/" + instancja, "-P", kPpd, "-o",
+                                              "pdftops-renderer-default=pdftocairo"});
     QVERIFY2(!dodaj.startsWith(QLatin1String("<błąd>")), qPrintable(dodaj + Dziennik()));
     const QString domyslna = Narzedzie(QStringLiteral("lpadmin"), {"-d", kKolejka});
     QVERIFY2(!domyslna.startsWith(QLatin1String("<błąd>")), qPrintable(domyslna));
@@ -230,9 +230,8 @@ void TstCliCups::wydruk()
     const QStringList poprzednie = QDir(Sciezka(QStringLiteral("out"))).entryList({"*.pdf"}, QDir::Files);
     // Held in the queue, the two copies show as the spooler lists them: two jobs, each titled.
     QVERIFY(!Narzedzie(QStringLiteral("cupsdisable"), {kKolejka}).startsWith(QLatin1String("<błąd>")));
-    const WynikCli w = UruchomCli({"print", kPrzyklad, "--config", kKonfiguracja, "--copies", "2", "--duplicate",
-                                   "10.04.2018"},
-                                  m_env);
+    const WynikCli w = UruchomCli(
+        {"print", kPrzyklad, "--config", kKonfiguracja, "--copies", "2", "--duplicate", "10.04.2018"}, m_env);
     const QString czekajace = Narzedzie(QStringLiteral("lpstat"), {"-o", kKolejka});
     QVERIFY(!Narzedzie(QStringLiteral("cupsenable"), {kKolejka}).startsWith(QLatin1String("<błąd>")));
     QVERIFY2(w.kod == 0, qPrintable(w.bledy));
@@ -257,16 +256,17 @@ void TstCliCups::wydruk()
             "Zentora numer: 12/FV/2018 ( Duplikat ) Data wystawienia duplikatu: 10.04.2018 Sklep Przykładowy "
             "Data wystawienia: 05.03.2018"));
         QVERIFY2(Litery(t).startsWith(oczekiwane), qPrintable(t));
-        for (const char *s : {"NABYWCA: Hurtownia Przykładowa", "ul. Polna 7 60-101 Poznań", "NIP: 123-456-78-90",
-                              "1 Papier A4 ryza 3 12,35 37,05 23 8,52 45,57", "Razem: 139,03 ----- 8,68 147,71",
-                              "Do zapłaty: 147,71",
-                              "SŁOWNIE ZŁOTYCH: sto czterdzieści siedem i siedemdziesiąt jeden groszy"})
+        for (const char *s :
+             {"NABYWCA: Hurtownia Przykładowa", "ul. Polna 7 60-101 Poznań", "NIP: 123-456-78-90",
+              "1 Papier A4 ryza 3 12,35 37,05 23 8,52 45,57", "Razem: 139,03 ----- 8,68 147,71", "Do zapłaty: 147,71",
+              "SŁOWNIE ZŁOTYCH: sto czterdzieści siedem i siedemdziesiąt jeden groszy"})
             QVERIFY2(Litery(t).contains(Litery(QString::fromUtf8(s))), qPrintable(QString::fromUtf8(s) + " w:\n" + t));
     }
 }
 
 void TstCliCups::polecenia_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("przed");   // a CUPS tool and its arguments, run first
     QTest::addColumn<QStringList>("argumenty");
     QTest::addColumn<int>("kod");
@@ -291,6 +291,7 @@ void TstCliCups::polecenia_data()
         << QStringList{"cupsreject", kKolejka} << druk + QStringList{"--printer", kKolejka} << 3
         << kPrzyklad + ": 0 z 1 egz. na drukarce " + kKolejka
         << QStringList{"Drukarka \"" + kKolejka + "\" nie przyjęła dokumentu:"} << QStringList{"cupsaccept", kKolejka};
+    // clang-format on
 }
 
 void TstCliCups::polecenia()

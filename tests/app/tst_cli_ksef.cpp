@@ -12,13 +12,13 @@ const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
 bool Waliduje(const QString &plik, QString &bledy)
 {
     QProcess x;
-    x.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"),
-                                        QStringLiteral(ZENTORA_KSEF_SCHEMA), plik});
+    x.start(QStringLiteral("xmllint"),
+            {QStringLiteral("--noout"), QStringLiteral("--schema"), QStringLiteral(ZENTORA_KSEF_SCHEMA), plik});
     const bool ok = x.waitForFinished(60000) && x.exitStatus() == QProcess::NormalExit && x.exitCode() == 0;
     bledy = QString::fromUtf8(x.readAllStandardError());
     return ok;
 }
-} // namespace
+}   // namespace
 
 class TstCliKsef : public QObject {
     Q_OBJECT
@@ -45,7 +45,10 @@ void TstCliKsef::initTestCase()
     QByteArray zlaStawka = dobry;
     zlaStawka.replace("tresc2=|kurs|2|0,99|1,98|8|", "tresc2=|kurs|2|0,99|1,98|7|");
     const std::pair<const char *, QByteArray> pliki[] = {
-        {"dobry.FAK", dobry}, {"rachunek.FAK", rachunek}, {"korekta.FAK", korekta}, {"stawka.FAK", zlaStawka},
+        {"dobry.FAK", dobry},
+        {"rachunek.FAK", rachunek},
+        {"korekta.FAK", korekta},
+        {"stawka.FAK", zlaStawka},
         {"F.ini", Crlf("[KSeF]\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\n\n")}};
     QDir().mkpath(m_dir.filePath(QStringLiteral("inny")));
     QVERIFY(PiszBajty(m_dir.filePath(QStringLiteral("inny/dobry2.FAK")), dobry));
@@ -55,6 +58,7 @@ void TstCliKsef::initTestCase()
 
 void TstCliKsef::kodyWyjscia_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("argumenty");   // "@" the test's folder
     QTest::addColumn<int>("kod");
     QTest::addColumn<QString>("komunikat");
@@ -99,6 +103,7 @@ void TstCliKsef::kodyWyjscia_data()
     QTest::newRow("-d: jedna odmowa, reszta zapisana")
         << QStringList{"ksef", "@/rachunek.FAK", "@/dobry.FAK", "-d", "@/xml2", "--config", "@/F.ini"} << 2 << "nie jest fakturą VAT"
         << QStringList{"@/xml2/dobry.xml"};
+    // clang-format on
 }
 
 void TstCliKsef::kodyWyjscia()

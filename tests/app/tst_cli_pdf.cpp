@@ -1,8 +1,8 @@
 // zentora-cli pdf: the invoice drawn headless through the printing layer, read back with
 // poppler-utils.
 #include "pliktymczasowy.h"
-#include "uruchomcli.h"
 #include "print/pdftekst.h"
+#include "uruchomcli.h"
 
 #include <QDir>
 #include <QProcess>
@@ -21,7 +21,7 @@ double X(const QString &plik, const QString &slowo)
             return s.x0;
     return -1;
 }
-} // namespace
+}   // namespace
 
 class TstCliPdf : public QObject {
     Q_OBJECT
@@ -55,8 +55,8 @@ private:
 void TstCliPdf::przyklad()
 {
     const QString out = Plik(QStringLiteral("przyklad.pdf"));
-    const WynikCli w = UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"),
-                             kKonfiguracja});
+    const WynikCli w = UruchomCli(
+        {QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QString());
     QCOMPARE(w.wyjscie, QString());
@@ -84,22 +84,27 @@ void TstCliPdf::slowoVat()
     const QString ini = Plik(QStringLiteral("vat.ini"));
     QVERIFY(PiszBajty(ini, "[Parametry]\r\nSlowoVAT=1\r\n"));
     const QString out = Plik(QStringLiteral("vat.pdf"));
-    QCOMPARE(UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini}).kod, 0);
+    QCOMPARE(
+        UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini}).kod,
+        0);
     QVERIFY(LinieZOdstepami(out).contains(QStringLiteral("Zentora VAT   numer:  12/FV/2018")));
     QVERIFY(PdfTekst(out).contains(QStringLiteral("faktury VAT")));
 }
 
 void TstCliPdf::korekta()
 {
-    const QString fak = Zmieniony(QStringLiteral("korekta.FAK"), {{"Rodzaj=0", "Rodzaj=1"}, {"Korekt=", "Korekt=7/FV/2018"}});
+    const QString fak =
+        Zmieniony(QStringLiteral("korekta.FAK"), {{"Rodzaj=0", "Rodzaj=1"}, {"Korekt=", "Korekt=7/FV/2018"}});
     const QString out = Plik(QStringLiteral("korekta.pdf"));
-    const WynikCli w = UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
+    const WynikCli w =
+        UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
     QCOMPARE(w.kod, 0);
     const QStringList linie = LinieZOdstepami(out);
     QVERIFY2(linie.contains(QStringLiteral("Zentora korygująca   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
     QVERIFY(linie.contains(QStringLiteral("do faktury: 7/FV/2018")));
     QVERIFY(linie.contains(QStringLiteral("Do zwrotu:   147,71")));
-    QVERIFY(linie.contains(QStringLiteral("DO ZWROTU SŁOWNIE:  sto czterdzieści siedem i siedemdziesiąt jeden groszy")));
+    QVERIFY(
+        linie.contains(QStringLiteral("DO ZWROTU SŁOWNIE:  sto czterdzieści siedem i siedemdziesiąt jeden groszy")));
     const QString t = PdfTekst(out);
     for (const char *s : {"Towar zwrócono:", "Zapłatę zwrócono:", "Zwrot zapłaty:", "Bank, rachunek:"})
         QVERIFY2(t.contains(QString::fromUtf8(s)), s);
@@ -111,7 +116,10 @@ void TstCliPdf::wierszeNieSumy()
 {
     const QString fak = Zmieniony(QStringLiteral("stare.FAK"), {{"tresc1=|ryza|3|", "tresc1=|ryza|30|"}});
     const QString out = Plik(QStringLiteral("stare.pdf"));
-    QCOMPARE(UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja}).kod, 0);
+    QCOMPARE(
+        UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja})
+            .kod,
+        0);
     const QStringList linie = LinieZOdstepami(out);
     QVERIFY2(linie.contains(QStringLiteral("Do zapłaty:  557,86")), qPrintable(linie.join('\n')));
 }
@@ -119,8 +127,9 @@ void TstCliPdf::wierszeNieSumy()
 void TstCliPdf::kopieIDuplikat()
 {
     const QString out = Plik(QStringLiteral("kopie.pdf"));
-    const WynikCli w = UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--copies"),
-                             QStringLiteral("2"), QStringLiteral("--duplicate"), QStringLiteral("10.04.2018")});
+    const WynikCli w =
+        UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--copies"),
+                    QStringLiteral("2"), QStringLiteral("--duplicate"), QStringLiteral("10.04.2018")});
     QCOMPARE(w.kod, 0);
     QCOMPARE(PdfStrony(out), 2);
     for (int s = 1; s <= 2; ++s) {
@@ -134,8 +143,10 @@ void TstCliPdf::ekstraMarginesy()
 {
     const QString zwykly = Plik(QStringLiteral("zwykly.pdf")), szeroki = Plik(QStringLiteral("szeroki.pdf"));
     QCOMPARE(UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), zwykly}).kod, 0);
-    QCOMPARE(UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), szeroki, QStringLiteral("--extra-margins")}).kod,
-             0);
+    QCOMPARE(
+        UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), szeroki, QStringLiteral("--extra-margins")})
+            .kod,
+        0);
     // 7 mm from the paper edge instead of the 5 mm strip of the PDF page: 2 mm = 5.67 pt
     const double przesuniecie = X(szeroki, QStringLiteral("NABYWCA:")) - X(zwykly, QStringLiteral("NABYWCA:"));
     QVERIFY2(qAbs(przesuniecie - 5.67) < 0.3, qPrintable(QString::number(przesuniecie)));
@@ -187,7 +198,8 @@ void TstCliPdf::partiaWieluProcesami()
     for (int j = 0; j < 2; ++j) {
         katalogi[j] = Plik(QStringLiteral("j%1").arg(j));
         w[j] = UruchomCli(QStringList{QStringLiteral("pdf")} + pliki
-                          + QStringList{QStringLiteral("-d"), katalogi[j], QStringLiteral("-j"), j ? QStringLiteral("3") : QStringLiteral("1")});
+                          + QStringList{QStringLiteral("-d"), katalogi[j], QStringLiteral("-j"),
+                                        j ? QStringLiteral("3") : QStringLiteral("1")});
     }
     QCOMPARE(w[1].kod, 3);
     QCOMPARE(w[1].kod, w[0].kod);
@@ -210,6 +222,7 @@ void TstCliPdf::partiaWieluProcesami()
 
 void TstCliPdf::kodyWyjscia_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("argumenty");
     QTest::addColumn<int>("kod");
     QTest::addColumn<QString>("komunikat");
@@ -233,6 +246,7 @@ void TstCliPdf::kodyWyjscia_data()
                                   << "Nie znaleziono pliku faktury";
     QTest::newRow("brak katalogu wyjscia") << QStringList{"pdf", p, "-o", "/nie/ma/x.pdf"} << 3
                                            << "Nie można zapisać pliku \"/nie/ma/x.pdf\".";
+    // clang-format on
 }
 
 void TstCliPdf::kodyWyjscia()

@@ -30,10 +30,11 @@ QString Uruchom(const QString &program, const QStringList &a, int *kod = nullptr
 QString Skrot(const QString &plik)
 {
     const QByteArray hex = Uruchom(QStringLiteral("sha256sum"), {plik}).left(64).toLatin1();
-    return QString::fromLatin1(QByteArray::fromHex(hex).toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+    return QString::fromLatin1(
+        QByteArray::fromHex(hex).toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
-} // namespace
+}   // namespace
 
 class TstKodKsef : public QObject {
     Q_OBJECT
@@ -60,37 +61,42 @@ void TstKodKsef::initTestCase()
 
 QString TstKodKsef::KodNaStronie(const QString &pdf)
 {
-    Uruchom(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), QStringLiteral("-f"),
-                                         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
-                                         pdf, P(QStringLiteral("strona"))});
+    Uruchom(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), QStringLiteral("-f"),
+             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+             P(QStringLiteral("strona"))});
     int kod = -1;
-    const QString t = Uruchom(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), P(QStringLiteral("strona.png"))}, &kod);
+    const QString t = Uruchom(QStringLiteral("zbarimg"),
+                              {QStringLiteral("--raw"), QStringLiteral("-q"), P(QStringLiteral("strona.png"))}, &kod);
     return kod == 0 ? t.trimmed() : QString();
 }
 
 void TstKodKsef::bezZapiszPlikNietkniety()
 {
     const QByteArray przed = CzytajBajty(P(QStringLiteral("f.FAK")));
-    const WynikCli w = UruchomCli({QStringLiteral("ksef"), P(QStringLiteral("f.FAK")), QStringLiteral("-o"), P(QStringLiteral("a.xml")),
-                                   QStringLiteral("--config"), P(QStringLiteral("F.ini"))});
+    const WynikCli w = UruchomCli({QStringLiteral("ksef"), P(QStringLiteral("f.FAK")), QStringLiteral("-o"),
+                                   P(QStringLiteral("a.xml")), QStringLiteral("--config"), P(QStringLiteral("F.ini"))});
     QCOMPARE(w.kod, 0);
     QCOMPARE(CzytajBajty(P(QStringLiteral("f.FAK"))), przed);
     QVERIFY(!w.wyjscie.contains(QStringLiteral("ksef")));
-    QVERIFY(!UruchomCli({QStringLiteral("show"), P(QStringLiteral("f.FAK")), QStringLiteral("--json")}).wyjscie.contains(QStringLiteral("\"ksef\"")));
+    QVERIFY(!UruchomCli({QStringLiteral("show"), P(QStringLiteral("f.FAK")), QStringLiteral("--json")})
+                 .wyjscie.contains(QStringLiteral("\"ksef\"")));
 }
 
 void TstKodKsef::obiegEksportuNumeruIWydruku()
 {
     const QString fak = P(QStringLiteral("f.FAK")), xml = P(QStringLiteral("b.xml")), pdf = P(QStringLiteral("f.pdf"));
     const QStringList konf{QStringLiteral("--config"), P(QStringLiteral("F.ini"))};
-    WynikCli w = UruchomCli(QStringList{QStringLiteral("ksef"), fak, QStringLiteral("-o"), xml, QStringLiteral("--zapisz")} + konf);
+    WynikCli w = UruchomCli(
+        QStringList{QStringLiteral("ksef"), fak, QStringLiteral("-o"), xml, QStringLiteral("--zapisz")} + konf);
     QCOMPARE(w.kod, 0);
     const QString skrot = Skrot(xml);
     QCOMPARE(skrot.size(), 43);
-    QJsonObject ksef = QJsonDocument::fromJson(UruchomCli({QStringLiteral("show"), fak, QStringLiteral("--json")}).wyjscie.toUtf8())
-                           .object()
-                           .value(QStringLiteral("ksef"))
-                           .toObject();
+    QJsonObject ksef =
+        QJsonDocument::fromJson(UruchomCli({QStringLiteral("show"), fak, QStringLiteral("--json")}).wyjscie.toUtf8())
+            .object()
+            .value(QStringLiteral("ksef"))
+            .toObject();
     QCOMPARE(ksef.value(QStringLiteral("skrot")).toString(), skrot);
     QVERIFY(ksef.value(QStringLiteral("wytworzono")).toString().endsWith(QLatin1Char('Z')));
     QCOMPARE(ksef.value(QStringLiteral("numer")).toString(), QString());
@@ -102,15 +108,21 @@ void TstKodKsef::obiegEksportuNumeruIWydruku()
 
     // exported, no number yet: the code and OFFLINE under it, on every copy
     const QString link = QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + skrot;
-    QCOMPARE(UruchomCli(QStringList{QStringLiteral("pdf"), fak, QStringLiteral("-o"), pdf, QStringLiteral("--copies"), QStringLiteral("2")} + konf).kod, 0);
+    QCOMPARE(UruchomCli(QStringList{QStringLiteral("pdf"), fak, QStringLiteral("-o"), pdf, QStringLiteral("--copies"),
+                                    QStringLiteral("2")}
+                        + konf)
+                 .kod,
+             0);
     QCOMPARE(KodNaStronie(pdf), link);
     QCOMPARE(PdfTekst(pdf).count(QStringLiteral("OFFLINE")), 2);
 
     // the number: refused when wrong, then recorded and printed under the code
-    w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("9876543210-20260305-0100001AF629-00")} + konf);
+    w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("9876543210-20260305-0100001AF629-00")}
+                   + konf);
     QCOMPARE(w.kod, 2);
     QVERIFY2(w.bledy.contains(QStringLiteral("ma błędną sumę kontrolną (powinna być")), qPrintable(w.bledy));
-    w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("5265877635-20250826-0100001AF629-AF")} + konf);
+    w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("5265877635-20250826-0100001AF629-AF")}
+                   + konf);
     QCOMPARE(w.kod, 2);
     QVERIFY2(w.bledy.contains(QStringLiteral("a NIP sprzedawcy to 9876543210")), qPrintable(w.bledy));
     QCOMPARE(CzytajBajty(fak), zapisany);

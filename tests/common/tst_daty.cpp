@@ -19,6 +19,7 @@ private slots:
 
 void TstDaty::kodowanie_data()
 {
+    // clang-format off
     QTest::addColumn<int>("r");
     QTest::addColumn<int>("m");
     QTest::addColumn<int>("d");
@@ -29,6 +30,7 @@ void TstDaty::kodowanie_data()
     QTest::newRow("2011") << 2011 << 1 << 1 << 40544.0;
     QTest::newRow("2018") << 2018 << 3 << 5 << 43164.0;
     QTest::newRow("29 lutego 2000") << 2000 << 2 << 29 << 36585.0;
+    // clang-format on
 }
 
 void TstDaty::kodowanie()
@@ -51,6 +53,7 @@ void TstDaty::kodowanie()
 
 void TstDaty::tekstNaDate_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<double>("wynik");
     QTest::newRow("pusta maska") << "  .  .    " << 0.0;
@@ -68,6 +71,7 @@ void TstDaty::tekstNaDate_data()
     QTest::newRow("czesciowa maska") << " 5. 3.2018" << 43164.0;
     QTest::newRow("rok 10000") << "01.01.10000" << -7.0;
     QTest::newRow("ogromne liczby") << "99999999999.1.1" << -7.0;
+    // clang-format on
 }
 
 void TstDaty::tekstNaDate()

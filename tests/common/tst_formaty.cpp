@@ -25,6 +25,7 @@ private slots:
 
 void TstFormaty::zaokraglijGr_data()
 {
+    // clang-format off
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("wynik");
     QTest::newRow("0.125") << 0.125 << 0.13;
@@ -38,6 +39,7 @@ void TstFormaty::zaokraglijGr_data()
     QTest::newRow("0.005") << 0.005 << 0.01;
     QTest::newRow("zero") << 0.0 << 0.0;
     QTest::newRow("duza bez ulamka") << 1e17 << 1e17;
+    // clang-format on
 }
 
 void TstFormaty::zaokraglijGr()
@@ -49,6 +51,7 @@ void TstFormaty::zaokraglijGr()
 
 void TstFormaty::zaokraglijDo_data()
 {
+    // clang-format off
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("wynik");
@@ -61,6 +64,7 @@ void TstFormaty::zaokraglijDo_data()
     QTest::newRow("-2 z 1250") << -2 << 1250.0 << 1300.0;
     QTest::newRow("-1 z 1249") << -1 << 1249.0 << 1250.0;
     QTest::newRow("3 miejsca") << 3 << 1.0005 << 1.001;
+    // clang-format on
 }
 
 void TstFormaty::zaokraglijDo()
@@ -73,6 +77,7 @@ void TstFormaty::zaokraglijDo()
 
 void TstFormaty::tekstNaFloat_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<double>("domyslna");
     QTest::addColumn<double>("wynik");
@@ -91,6 +96,7 @@ void TstFormaty::tekstNaFloat_data()
     QTest::newRow("przepelnienie") << "1e999" << 3.0 << 3.0;
     QTest::newRow("inf") << "INF" << 3.0 << 3.0;
     QTest::newRow("tab wewnatrz") << "1\t2" << 3.0 << 3.0;
+    // clang-format on
 }
 
 void TstFormaty::tekstNaFloat()
@@ -103,6 +109,7 @@ void TstFormaty::tekstNaFloat()
 
 void TstFormaty::tekstNaInt_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<int>("wynik");
     QTest::newRow("spacje wokol") << " 12 " << 12;
@@ -114,6 +121,7 @@ void TstFormaty::tekstNaInt_data()
     QTest::newRow("sam minus") << "-" << -9;
     QTest::newRow("za duza") << "2147483648" << -9;
     QTest::newRow("najmniejsza") << "-2147483648" << -2147483647 - 1;
+    // clang-format on
 }
 
 void TstFormaty::tekstNaInt()
@@ -125,6 +133,7 @@ void TstFormaty::tekstNaInt()
 
 void TstFormaty::kwotaNaTekst_data()
 {
+    // clang-format off
     QTest::addColumn<int>("szer");
     QTest::addColumn<bool>("tysiace");
     QTest::addColumn<bool>("zero");
@@ -143,6 +152,7 @@ void TstFormaty::kwotaNaTekst_data()
     QTest::newRow("polowa grosza") << 0 << true << true << 0.125 << "0,13";
     QTest::newRow("2.675") << 0 << true << true << 2.675 << "2,68";
     QTest::newRow("przeniesienie") << 0 << true << true << 999.999 << "1.000,00";
+    // clang-format on
 }
 
 void TstFormaty::kwotaNaTekst()
@@ -157,6 +167,7 @@ void TstFormaty::kwotaNaTekst()
 
 void TstFormaty::floatKrotko_data()
 {
+    // clang-format off
     QTest::addColumn<int>("cyfry");
     QTest::addColumn<bool>("zero");
     QTest::addColumn<double>("x");
@@ -172,6 +183,7 @@ void TstFormaty::floatKrotko_data()
     QTest::newRow("mniej cyfr") << 3 << true << 3.14159 << "3,14";
     QTest::newRow("ujemna") << 15 << true << -1.5 << "-1,5";
     QTest::newRow("0.1+0.2") << 15 << true << 0.1 + 0.2 << "0,3";
+    // clang-format on
 }
 
 void TstFormaty::floatKrotko()
@@ -185,6 +197,7 @@ void TstFormaty::floatKrotko()
 
 void TstFormaty::floatWPolu_data()
 {
+    // clang-format off
     QTest::addColumn<int>("szer");
     QTest::addColumn<bool>("zero");
     QTest::addColumn<double>("x");
@@ -198,6 +211,7 @@ void TstFormaty::floatWPolu_data()
     QTest::newRow("calkowita za dluga dodatnia") << 5 << true << 1234567.0 << "1234567";
     QTest::newRow("mala") << 6 << true << 0.000001 << "0";
     QTest::newRow("szerokosc 0 to 15") << 0 << true << 1.0 / 3 << "0,3333333333333";
+    // clang-format on
 }
 
 void TstFormaty::floatWPolu()

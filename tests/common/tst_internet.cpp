@@ -12,6 +12,7 @@ private slots:
 // Kept entries are written "symbol|version|number|downloadable|free|description".
 void TstInternet::dekoduj_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tresc");
     QTest::addColumn<QStringList>("wpisy");
     QTest::addColumn<QList<int>>("liczniki");   // paid, downloadable, free
@@ -45,6 +46,7 @@ void TstInternet::dekoduj_data()
                                               << QList<int>{1, 0, 0};
     QTest::newRow("version that is no number") << "ABC;beta;1;1;x\r\n" << QStringList{} << QList<int>{0, 0, 0};
     QTest::newRow("empty text") << "" << QStringList{} << QList<int>{0, 0, 0};
+    // clang-format on
 }
 
 void TstInternet::dekoduj()
@@ -65,8 +67,12 @@ void TstInternet::dekoduj()
 
     QStringList jest;
     for (const TinfoInternet &i : dane.aOpisy_Info) {
-        jest << QStringList{i.inf_symb, i.inf_sver, QString::number(i.inf_nver), QString::number(i.inf_pobr),
-                            QString::number(i.inf_darm), i.inf_opis}
+        jest << QStringList{i.inf_symb,
+                            i.inf_sver,
+                            QString::number(i.inf_nver),
+                            QString::number(i.inf_pobr),
+                            QString::number(i.inf_darm),
+                            i.inf_opis}
                     .join(QLatin1Char('|'));
         QCOMPARE(i.inf_znak, i.inf_symb + QStringLiteral("  ") + i.inf_sver);
     }

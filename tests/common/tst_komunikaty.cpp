@@ -17,6 +17,7 @@ private slots:
 
 void TstKomunikaty::kodyIkon_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<int>("ikona");
     QTest::addColumn<QString>("pokazany");
@@ -27,6 +28,7 @@ void TstKomunikaty::kodyIkon_data()
     QTest::newRow("bez kodu") << "Informacja" << int(icInfo) << "Informacja";
     QTest::newRow("spacja chroni") << " Xenon" << int(icInfo) << " Xenon";
     QTest::newRow("linie") << "a||b" << int(icInfo) << "a\r\rb";
+    // clang-format on
 }
 
 void TstKomunikaty::kodyIkon()

@@ -22,6 +22,7 @@ private slots:
 
 void TstPaleta::wpisyPalety_data()
 {
+    // clang-format off
     QTest::addColumn<int>("styl");
     QTest::addColumn<int>("wpis");
     QTest::addColumn<TKolor>("kolor");
@@ -34,6 +35,7 @@ void TstPaleta::wpisyPalety_data()
     QTest::newRow("etykieta uwaga") << int(sa_OldBlue) << 45 << RGB(175, 35, 0);
     QTest::newRow("vclcore jak win10") << int(sa_VclCore) << 105 << RGB(255, 248, 215);
     QTest::newRow("xp jak win10") << int(sa_XPblue) << 19 << RGB(63, 150, 220);
+    // clang-format on
 }
 
 void TstPaleta::wpisyPalety()
@@ -48,6 +50,7 @@ void TstPaleta::wpisyPalety()
 
 void TstPaleta::operacje_data()
 {
+    // clang-format off
     QTest::addColumn<TKolor>("wynik");
     QTest::addColumn<TKolor>("oczekiwany");
     const TKolor c = RGB(100, 150, 200);
@@ -66,6 +69,7 @@ void TstPaleta::operacje_data()
     ParaGradientu(c, 10, s, k);
     QTest::newRow("gradient start") << s << RGB(252, 253, 255);
     QTest::newRow("gradient koniec") << k << RGB(90, 140, 190);
+    // clang-format on
 }
 
 void TstPaleta::operacje()
@@ -77,6 +81,7 @@ void TstPaleta::operacje()
 
 void TstPaleta::rodzinyStylow_data()
 {
+    // clang-format off
     QTest::addColumn<int>("styl");
     QTest::addColumn<int>("wpis");
     QTest::addColumn<QString>("rodzina");
@@ -88,6 +93,7 @@ void TstPaleta::rodzinyStylow_data()
     QTest::newRow("silver: obrys") << int(sa_XPsilver) << 19 << "fiolet";
     QTest::newRow("silver: uwaga zostaje") << int(sa_XPsilver) << 45 << "cieply";
     QTest::newRow("win10: tlo") << int(sa_Win10nor) << 1 << "niebieski";
+    // clang-format on
 }
 
 void TstPaleta::rodzinyStylow()

@@ -11,6 +11,7 @@ private slots:
 
 void TstSlownie::kwoty_data()
 {
+    // clang-format off
     QTest::addColumn<double>("kwota");
     QTest::addColumn<QString>("slowa");
     QTest::newRow("zero") << 0.0 << "";
@@ -49,6 +50,7 @@ void TstSlownie::kwoty_data()
     QTest::newRow("1001") << 1001.0 << "jeden tysiąc jeden";
     QTest::newRow("milion") << 1000000.0 << "jeden milion";
     QTest::newRow("3 miliony") << 3000000.0 << "trzy miliony";
+    // clang-format on
 }
 
 void TstSlownie::kwoty()

@@ -18,6 +18,7 @@ private slots:
 
 void TstTeksty::odetnijPole_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("s");
     QTest::addColumn<QString>("sep");
     QTest::addColumn<QString>("pole");
@@ -28,6 +29,7 @@ void TstTeksty::odetnijPole_data()
     QTest::newRow("nie przycina") << " a ; b" << ";" << " a " << " b";
     QTest::newRow("spacja przycina") << "  23 %  " << " " << "23" << "%";
     QTest::newRow("pusty") << "" << ";" << "" << "";
+    // clang-format on
 }
 
 void TstTeksty::odetnijPole()
@@ -77,8 +79,10 @@ void TstTeksty::napisy()
     QVERIFY(ZaczynaOd(QStringLiteral("Łódź"), QStringLiteral("łó")));
     QVERIFY(ZaczynaOd(QStringLiteral("abc"), QString()));
     QCOMPARE(ZamienZnak(QStringLiteral("a;b;c"), QLatin1Char(';'), QChar()), QStringLiteral("abc"));
-    QCOMPARE(Zamien(QStringLiteral("Faktura VAT"), QStringLiteral(" vat"), QString(), false), QStringLiteral("Faktura"));
-    QCOMPARE(Zamien(QStringLiteral("Faktura VAT"), QStringLiteral(" vat"), QString(), true), QStringLiteral("Faktura VAT"));
+    QCOMPARE(Zamien(QStringLiteral("Faktura VAT"), QStringLiteral(" vat"), QString(), false),
+             QStringLiteral("Faktura"));
+    QCOMPARE(Zamien(QStringLiteral("Faktura VAT"), QStringLiteral(" vat"), QString(), true),
+             QStringLiteral("Faktura VAT"));
     QCOMPARE(KreskiNaCR(QStringLiteral("a||b")), QStringLiteral("a\r\rb"));
     QCOMPARE(DuzaPierwsza(QStringLiteral("  łódź")), QStringLiteral("Łódź"));
     QCOMPARE(Spacje(-2), QString());
@@ -93,7 +97,8 @@ void TstTeksty::czytajPlik()
     const QString p = dir.filePath(QStringLiteral("a.txt"));
     QFile f(p);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("\xA3\xF3" "d\x9F");   // "Łódź" in Windows-1250
+    f.write("\xA3\xF3"
+            "d\x9F");   // "Łódź" in Windows-1250
     f.close();
     QString t = QStringLiteral("stare");
     PrezenterTestowy prezenter;

@@ -14,8 +14,8 @@ inline void UstawJakPozycje(TjustGrid &g)
     g.setFixedCols(1);
     g.setFixedRows(1);
     g.setDefaultRowHeight(22);
-    g.setOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goEditing | goColSizing
-                 | goRowSizing | goTabs | goDrawFocusSelected);
+    g.setOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goEditing | goColSizing | goRowSizing
+                 | goTabs | goDrawFocusSelected);
     g.setScrollBars(ssNone);
     g.setDrawingStyle(gdsGradient);
     g.setXkolRodzaj(QStringLiteral("ICCCFZZIZZ"));

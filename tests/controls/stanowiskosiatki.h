@@ -33,7 +33,8 @@ struct Stanowisko {
         g->OnXtestujCelke = [this](int c, int r, const QString &cela, bool &ok) {
             wywolania.append({c, r, cela});
             if (c == 7)
-                ok = QStringList{QString(), QStringLiteral("0"), QStringLiteral("8"), QStringLiteral("23")}.contains(cela);
+                ok = QStringList{QString(), QStringLiteral("0"), QStringLiteral("8"), QStringLiteral("23")}.contains(
+                    cela);
         };
     }
     bool Start(int c = 1, int r = 1)

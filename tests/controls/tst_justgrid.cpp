@@ -1,10 +1,10 @@
 // The justified grid: property strings, the key filter per column kind, the edit cycle with
 // the owner's check and the lock on a rejected cell, the cell helpers and the drawing.
 
-#include "controls/justgrid.h"
-#include "controls/kolory.h"
 #include "common/daty.h"
 #include "common/paleta.h"
+#include "controls/justgrid.h"
+#include "controls/kolory.h"
 #include "pomocnicy.h"
 #include "prezentertestowy.h"
 #include "siatkipozycji.h"
@@ -53,12 +53,14 @@ private slots:
 
 void TstJustGrid::rodzaje_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("wpis");
     QTest::addColumn<QString>("zapisany");
     QTest::addColumn<QString>("kolumny");   // Rodzaj() of columns 0..4
     QTest::newRow("male litery") << "cdfiz" << "CDFIZ" << "CDFIZ";
     QTest::newRow("obce litery") << "xq1Z" << "CCCZ" << "CCCZC";
     QTest::newRow("puste") << "" << "" << "CCCCC";
+    // clang-format on
 }
 
 void TstJustGrid::rodzaje()
@@ -91,6 +93,7 @@ void TstJustGrid::szerokosci()
 
 void TstJustGrid::czcionkaNaglowka_data()
 {
+    // clang-format off
     QTest::addColumn<int>("wpis");
     QTest::addColumn<int>("zapisany");
     QTest::addColumn<QString>("rodzina");
@@ -98,6 +101,7 @@ void TstJustGrid::czcionkaNaglowka_data()
     QTest::newRow("12 do 10") << 12 << 10 << "Arial";
     QTest::newRow("5 do 0") << 5 << 0 << "";
     QTest::newRow("8 Tahoma") << 8 << 8 << "Tahoma";
+    // clang-format on
 }
 
 void TstJustGrid::czcionkaNaglowka()
@@ -170,6 +174,7 @@ void TstJustGrid::tytulyIWartosci()
 
 void TstJustGrid::klawisze_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("zakazane");
@@ -194,6 +199,7 @@ void TstJustGrid::klawisze_data()
     QTest::newRow("D maska") << "D" << 0 << "" << "05032018" << "05.03.2018" << "05.03.2018";
     QTest::newRow("D litery") << "D" << 0 << "" << "x0503y2018" << "05.03.2018" << "05.03.2018";
     QTest::newRow("F limit 3") << "F" << 3 << "" << "12345" << "123" << "123";
+    // clang-format on
 }
 
 void TstJustGrid::klawisze()
@@ -268,6 +274,7 @@ void TstJustGrid::limitPrzyNastepnymSprawdzeniu()
 
 void TstJustGrid::ladujIWydaj_data()
 {
+    // clang-format off
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("ile");
@@ -282,6 +289,7 @@ void TstJustGrid::ladujIWydaj_data()
     QTest::newRow("ile ogranicza") << 1 << 1 << 1 << "x;y;z" << true << "p;x;r;s";
     QTest::newRow("ujemne x") << -1 << 1 << 4 << "x;y" << true << "p;q;r;s";
     QTest::newRow("wiersz poza") << 0 << 3 << 4 << "x;y" << true << "p;q;r;s";
+    // clang-format on
 }
 
 void TstJustGrid::ladujIWydaj()
@@ -381,6 +389,7 @@ void TstJustGrid::odrzuconaKomorkaTrzyma()
 
 void TstJustGrid::bezBlokadyIBezKomunikatu_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("blad");
     QTest::addColumn<bool>("komunikat");
     QTest::addColumn<bool>("ruch");
@@ -388,6 +397,7 @@ void TstJustGrid::bezBlokadyIBezKomunikatu_data()
     QTest::newRow("bez blokady") << false << true << true << 0;
     QTest::newRow("bez komunikatu") << true << false << false << 0;
     QTest::newRow("oba") << true << true << false << 2;
+    // clang-format on
 }
 
 void TstJustGrid::bezBlokadyIBezKomunikatu()
@@ -646,10 +656,10 @@ void TstJustGrid::kolory()
     Stanowisko s;
     TjustGrid &g = *s.g;
     QCOMPARE(g.KolorPapieru(6), KolorBGR(16776697));   // "H"
-    QCOMPARE(g.KolorPapieru(1), g.Color());             // "=": the grid's colour
+    QCOMPARE(g.KolorPapieru(1), g.Color());            // "=": the grid's colour
     QCOMPARE(g.KolorPapieru(0), KolorBGR(14808570));   // fixed column: the fixed colour
-    QCOMPARE(g.KolorPisma(7), QColor(0, 25, 125));      // "1"
-    QCOMPARE(g.KolorPisma(1), QColor(0, 0, 0));         // "0"
+    QCOMPARE(g.KolorPisma(7), QColor(0, 25, 125));     // "1"
+    QCOMPARE(g.KolorPisma(1), QColor(0, 0, 0));        // "0"
     QCOMPARE(g.KolorKodu(QLatin1Char('f')), QColor(255, 255, 255));
     QCOMPARE(g.KolorKodu(QLatin1Char('G')), QColor(192, 220, 192));
     QCOMPARE(g.KolorKodu(QLatin1Char('J')), QColor(160, 160, 164));

@@ -1,6 +1,7 @@
 // The small helpers of the controls: pixel scaling, fonts, edit masks, colour codes,
 // control characters and the preparation of a window.
 
+#include "common/program.h"
 #include "controls/forma.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
@@ -8,7 +9,6 @@
 #include "controls/platforma.h"
 #include "controls/polefiltrowane.h"
 #include "controls/tokienka.h"
-#include "common/program.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,6 +37,7 @@ private slots:
 
 void TstKontrolki::skalujDpi_data()
 {
+    // clang-format off
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("dpi");
     QTest::addColumn<int>("wynik");
@@ -47,6 +48,7 @@ void TstKontrolki::skalujDpi_data()
     QTest::newRow("144") << 195 << 144 << 293;                   // 28080 / 96 = 292 r 48
     QTest::newRow("192") << 10 << 192 << 20;
     QTest::newRow("zero") << 0 << 120 << 0;
+    // clang-format on
 }
 
 void TstKontrolki::skalujDpi()
@@ -77,6 +79,7 @@ void TstKontrolki::czcionki()
 
 void TstKontrolki::maski_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("maska");
     QTest::addColumn<QString>("qt");
     QTest::addColumn<bool>("literaly");
@@ -89,6 +92,7 @@ void TstKontrolki::maski_data()
     QTest::newRow("bez pol") << "999" << "000;_" << true;
     QTest::newRow("czas") << "99:99;1; " << "00:00; " << true;
     QTest::newRow("pusta") << "" << "" << true;
+    // clang-format on
 }
 
 void TstKontrolki::maski()
@@ -103,6 +107,7 @@ void TstKontrolki::maski()
 
 void TstKontrolki::tekstMaski_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("maska");
     QTest::addColumn<QString>("wpis");
     QTest::addColumn<QString>("tekst");
@@ -114,6 +119,7 @@ void TstKontrolki::tekstMaski_data()
     QTest::newRow("pusty kod") << "99-999;1;_" << "" << "  -   " << true;
     QTest::newRow("kod") << "99-999;1;_" << "60-101" << "60-101" << false;
     QTest::newRow("kod bez literalow") << "99-999;0;_" << "60101" << "60101" << false;
+    // clang-format on
 }
 
 void TstKontrolki::tekstMaski()
@@ -131,6 +137,7 @@ void TstKontrolki::tekstMaski()
 
 void TstKontrolki::kolorKodu_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("kod");
     QTest::addColumn<QColor>("kolor");
     QTest::newRow("0") << "0" << QColor(0, 0, 0);
@@ -143,6 +150,7 @@ void TstKontrolki::kolorKodu_data()
     QTest::newRow("F") << "F" << QColor(255, 255, 255);
     QTest::newRow("G nie stały") << "G" << QColor();
     QTest::newRow("=") << "=" << QColor();
+    // clang-format on
 }
 
 void TstKontrolki::kolorKodu()
@@ -165,6 +173,7 @@ void TstKontrolki::koloryPalety()
 
 void TstKontrolki::znakiSterujace_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("wpis");
     QTest::addColumn<QString>("wynik");
     QTest::newRow("zwykly") << "Zażółć" << "Zażółć";
@@ -174,6 +183,7 @@ void TstKontrolki::znakiSterujace_data()
     QTest::newRow("sterujace") << QString::fromUtf8("a\x01\x1b" "b\x7f") << "ab";
     QTest::newRow("C1") << QString(QChar(0x85)) + QStringLiteral("x") << "x";
     QTest::newRow("separator linii") << QString(QChar(0x2028)) << " ";
+    // clang-format on
 }
 
 void TstKontrolki::znakiSterujace()

@@ -118,7 +118,7 @@ void Kliknij(QMenu *menu, QAction *a)
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
 }
 
-} // namespace
+}   // namespace
 
 class TstModulApli : public QObject {
     Q_OBJECT
@@ -222,6 +222,7 @@ void TstModulApli::menuEdycji()
 // Which controls get which of the module's menus when a window is prepared.
 void TstModulApli::przypisanie_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<int>("politykaPrzed");
     QTest::addColumn<QString>("menu");   // the menu a right click opens, empty for none of the module's
@@ -239,6 +240,7 @@ void TstModulApli::przypisanie_data()
     QTest::newRow("combo with its own handler") << "QComboBox edytowalny" << int(Qt::CustomContextMenu) << "";
     QTest::newRow("spin box") << "QSpinBox" << dom << "";
     QTest::newRow("button") << "QPushButton" << dom << "";
+    // clang-format on
 }
 
 void TstModulApli::przypisanie()
@@ -269,6 +271,7 @@ void TstModulApli::przypisanie()
 
 void TstModulApli::stanyPozycji_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<bool>("tylkoOdczyt");
     QTest::addColumn<QString>("schowek");
@@ -290,6 +293,7 @@ void TstModulApli::stanyPozycji_data()
     QTest::newRow("multi-line") << "QTextEdit" << false << "12" << true << "WKD";
     QTest::newRow("plain multi-line") << "QPlainTextEdit" << false << "" << true << "WKD";
     QTest::newRow("no calculator, no calendar") << "QLineEdit" << false << "12" << false << "W";
+    // clang-format on
 }
 
 void TstModulApli::stanyPozycji()
@@ -363,6 +367,7 @@ void TstModulApli::polecenieZwykle()
 
 void TstModulApli::kombo_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("zaznaczone");
     QTest::addColumn<QString>("schowek");
     QTest::addColumn<QString>("wlaczone");   // K copy, W paste, C clear
@@ -371,6 +376,7 @@ void TstModulApli::kombo_data()
     QTest::newRow("blank selection") << "  " << "Gotówka" << "WC";
     QTest::newRow("blank clipboard") << "Przelew" << " " << "KC";
     QTest::newRow("nothing") << "" << "" << "C";
+    // clang-format on
 }
 
 void TstModulApli::kombo()
@@ -412,6 +418,7 @@ void TstModulApli::kombo()
 
 void TstModulApli::wstawKalkulator_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<QString>("klawisze");   // "\n" Enter, "\x1b" Escape
     QTest::addColumn<QString>("wynik");
@@ -421,6 +428,7 @@ void TstModulApli::wstawKalkulator_data()
     QTest::newRow("text field") << "tekst" << "12+3\n" << "Suma: 15 zł";
     QTest::newRow("multi-line") << "QTextEdit" << "2*4,5\n" << "Suma: 9 zł";
     QTest::newRow("cancelled") << "QLineEdit" << "12+3\x1b" << "Suma: 99 zł";
+    // clang-format on
 }
 
 void TstModulApli::wstawKalkulator()
@@ -453,17 +461,18 @@ void TstModulApli::wstawKalkulator()
     QGuiApplication::clipboard()->setText(QStringLiteral("schowek"));
 
     bool podPolem = false;
-    GdyOtwarte::Uruchom<TDlgKalkulat>([] { return TDlgKalkulat::DlaPola(); }, [&](TDlgKalkulat *d) {
-        podPolem = d->SesjaNatywna();
-        for (QChar c : klawisze) {
-            if (c == QLatin1Char('\n'))
-                QTest::keyClick(d->Wyswietlacz(), Qt::Key_Return);
-            else if (c == QLatin1Char('\x1b'))
-                QTest::keyClick(d->Wyswietlacz(), Qt::Key_Escape);
-            else
-                QTest::keyClick(d->Wyswietlacz(), char(c.unicode()));
-        }
-    });
+    GdyOtwarte::Uruchom<TDlgKalkulat>([] { return TDlgKalkulat::DlaPola(); },
+                                      [&](TDlgKalkulat *d) {
+                                          podPolem = d->SesjaNatywna();
+                                          for (QChar c : klawisze) {
+                                              if (c == QLatin1Char('\n'))
+                                                  QTest::keyClick(d->Wyswietlacz(), Qt::Key_Return);
+                                              else if (c == QLatin1Char('\x1b'))
+                                                  QTest::keyClick(d->Wyswietlacz(), Qt::Key_Escape);
+                                              else
+                                                  QTest::keyClick(d->Wyswietlacz(), char(c.unicode()));
+                                          }
+                                      });
     PrawyKlik(o.pole);
     Kliknij(m_modul->APopupOkienEdit, m_modul->A_Kalkul);
     QCOMPARE(tresc(), wynik);
@@ -473,6 +482,7 @@ void TstModulApli::wstawKalkulator()
 
 void TstModulApli::wstawKalendarz_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<int>("kursor");
@@ -484,6 +494,7 @@ void TstModulApli::wstawKalendarz_data()
     QTest::newRow("plain field, at the caret") << "QLineEdit" << "Termin  r." << 7 << true << "Termin 15.03.2024 r.";
     QTest::newRow("multi-line") << "QTextEdit" << "Do " << 3 << true << "Do 15.03.2024";
     QTest::newRow("cancelled") << "data" << "01.02.2023" << 3 << false << "01.02.2023";
+    // clang-format on
 }
 
 void TstModulApli::wstawKalendarz()
@@ -520,14 +531,15 @@ void TstModulApli::wstawKalendarz()
     UstawSchowek(QStringLiteral("#obraz"));
     const auto schowek = Schowek();
 
-    GdyOtwarte::Uruchom<TDlgKalenUstaw>([] { return TDlgKalenUstaw::Otwarty(); }, [&](TDlgKalenUstaw *d) {
-        if (!wybierz) {
-            QTest::keyClick(d, Qt::Key_Escape);
-            return;
-        }
-        d->Siatka()->setDataKalen(KodujDate(2024, 3, 15, 0));
-        d->SiatkaDblClick();
-    });
+    GdyOtwarte::Uruchom<TDlgKalenUstaw>([] { return TDlgKalenUstaw::Otwarty(); },
+                                        [&](TDlgKalenUstaw *d) {
+                                            if (!wybierz) {
+                                                QTest::keyClick(d, Qt::Key_Escape);
+                                                return;
+                                            }
+                                            d->Siatka()->setDataKalen(KodujDate(2024, 3, 15, 0));
+                                            d->SiatkaDblClick();
+                                        });
     PrawyKlik(o.pole);
     Kliknij(m_modul->APopupOkienEdit, m_modul->A_Kalend);
     QCOMPARE(tresc(), wynik);

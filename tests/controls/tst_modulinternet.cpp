@@ -101,7 +101,7 @@ public slots:
 const char kBladPobrania[] = "!Błąd podczas sprawdzania dostępnych aktualizacji programu.|"
                              "Prawdopodobna przyczyna to brak połączenia z internetem.";
 
-} // namespace
+}   // namespace
 
 class TstModulInternet : public QObject {
     Q_OBJECT
@@ -130,6 +130,7 @@ void TstModulInternet::init()
 
 void TstModulInternet::jestPolaczenie_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("sciezka");   // "-" no server at that port, "" no address at all
     QTest::addColumn<bool>("jest");
 
@@ -139,6 +140,7 @@ void TstModulInternet::jestPolaczenie_data()
     QTest::newRow("never answers") << "/cisza" << false;
     QTest::newRow("no server") << "-" << false;
     QTest::newRow("no address") << "" << false;
+    // clang-format on
 }
 
 void TstModulInternet::jestPolaczenie()
@@ -148,7 +150,8 @@ void TstModulInternet::jestPolaczenie()
 
     SerwerHttp serwer;
     QVERIFY(serwer.Start());
-    DaneInternet.http_programu = sciezka.isEmpty() ? QString() : serwer.Adres(sciezka == QLatin1String("-") ? "/" : sciezka);
+    DaneInternet.http_programu =
+        sciezka.isEmpty() ? QString() : serwer.Adres(sciezka == QLatin1String("-") ? "/" : sciezka);
     if (sciezka == QLatin1String("-"))
         serwer.Stop();
     QElapsedTimer czas;
@@ -159,6 +162,7 @@ void TstModulInternet::jestPolaczenie()
 
 void TstModulInternet::pobierzInfo_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("stronaDomowa");   // path of http_programu, "-" no server at all
     QTest::addColumn<QString>("plikInfo");       // path of http_plikInfo
     QTest::addColumn<QString>("komunikat");
@@ -172,6 +176,7 @@ void TstModulInternet::pobierzInfo_data()
     QTest::newRow("file never comes") << "/" << "/cisza" << kBladPobrania << false << 0;
     QTest::newRow("no server at all") << "-" << "/info.txt" << "" << false << 0;
     QTest::newRow("home page never answers") << "/cisza" << "/info.txt" << "" << false << 0;
+    // clang-format on
 }
 
 void TstModulInternet::pobierzInfo()
@@ -232,6 +237,7 @@ void TstModulInternet::pobierzInfo()
 
 void TstModulInternet::poczta_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("zamowienie");   // the answer to the question
     QTest::addColumn<QString>("url");
 
@@ -239,6 +245,7 @@ void TstModulInternet::poczta_data()
                            << "mailto:zamowienia@korven.example?subject=Zam%C3%B3wienie%20Zentora%202.18%20%26%20"
                               "aktualizacje&body=Prosz%C4%99%20o%3A%0D%0A1%3B%202%3D3%20%2B%20100%25";
     QTest::newRow("general") << false << "mailto:biuro@korven.example?subject=Pytanie";
+    // clang-format on
 }
 
 void TstModulInternet::poczta()
@@ -280,8 +287,7 @@ void TstModulInternet::strony()
     m_modul->A_stronaWww->trigger();
     m_modul->WWWusersInfo();
     m_modul->WwwUniwersal(QStringLiteral("  "));   // no address: nothing opens
-    QCOMPARE(otwieracz.adresy,
-             (QStringList{"http://korven.example/zentora/", "https://korven.example/pomoc?t=a%20b"}));
+    QCOMPARE(otwieracz.adresy, (QStringList{"http://korven.example/zentora/", "https://korven.example/pomoc?t=a%20b"}));
     QCOMPARE(prezenter.pokazane.size(), 0);
 }
 

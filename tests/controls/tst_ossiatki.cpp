@@ -17,10 +17,11 @@ namespace {
 // A header of 20 and four lines of 10, one pixel of grid line after each: the header
 // takes 0..20, its line 21 pixels; the scrolled ones follow from 21 on.
 const QString kOs = QStringLiteral("20,10,10,10,10");
-} // namespace
+}   // namespace
 
 void TstOsSiatki::pytania_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rozmiary");
     QTest::addColumn<int>("stalych");
     QTest::addColumn<int>("pierwsza");
@@ -78,6 +79,7 @@ void TstOsSiatki::pytania_data()
     w("bez stalych", kOs, 0, 0, 1, "WStalych", 0, 100, "0");
     w("naglowek bez wysokosci", QStringLiteral("0,10"), 1, 1, 1, "WStalych", 0, 100, "0");
     w("ekran bez wysokosci", kOs, 1, 1, 1, "WStalych", 5, 0, "0");
+    // clang-format on
 }
 
 void TstOsSiatki::pytania()

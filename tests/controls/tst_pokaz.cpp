@@ -2,10 +2,10 @@
 // pictures of it for a look by eye (folder "zrzuty" in the working folder) and checks what
 // can be checked in the pixels.
 
+#include "common/daty.h"
 #include "controls/forma.h"
 #include "controls/justgrid.h"
 #include "controls/tokienka.h"
-#include "common/daty.h"
 #include "pomocnicy.h"
 #include "prezentertestowy.h"
 #include "siatkipozycji.h"
@@ -71,7 +71,10 @@ void TstPokaz::formularz()
     UstawJakPozycje(*grid);
     grid->LadujCelki(1, 1, 9, QStringLiteral("Papier A4;;ryza;3;12,35;37,05;23;8,52;45,57"), false);
     grid->LadujCelki(1, 2, 9, QStringLiteral("Przewóz;;kurs;2;0,99;1,98;8;0,16;2,14"), false);
-    grid->LadujCelki(1, 3, 9, QStringLiteral("Szkolenie z obsługi programu do wystawiania faktur, dwa dni po osiem godzin;;godz.;16;100,00;1.600,00;;;1.600,00"), false);
+    grid->LadujCelki(1, 3, 9,
+                     QStringLiteral("Szkolenie z obsługi programu do wystawiania faktur, dwa dni po osiem "
+                                    "godzin;;godz.;16;100,00;1.600,00;;;1.600,00"),
+                     false);
     grid->setCells(1, 4, QStringLiteral("Linia pierwsza|linia druga"));
     grid->setFixedSize(700, 230);
     uklad->addWidget(grid);

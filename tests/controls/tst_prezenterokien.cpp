@@ -1,10 +1,10 @@
 // The window presenter of messages and the application's default handler for exceptions
 // that escape an event handler. Runs with TAplikacja as the application object.
 
-#include "controls/aplikacja.h"
-#include "controls/prezenterokien.h"
 #include "common/bledy.h"
 #include "common/komunikaty.h"
+#include "controls/aplikacja.h"
+#include "controls/prezenterokien.h"
 #include "prezentertestowy.h"
 
 #include <QAbstractButton>
@@ -91,7 +91,7 @@ protected:
     }
 };
 
-} // namespace
+}   // namespace
 
 class TstPrezenterOkien : public QObject {
     Q_OBJECT
@@ -109,6 +109,7 @@ private slots:
 
 void TstPrezenterOkien::okno_data()
 {
+    // clang-format off
     QTest::addColumn<int>("ikona");
     QTest::addColumn<int>("grupa");
     QTest::addColumn<int>("domyslny");
@@ -129,6 +130,7 @@ void TstPrezenterOkien::okno_data()
                                     << QStringList{"Anuluj", "Nie", "Tak"} << "Anuluj" << "Anuluj";
     QTest::newRow("przerwij ponow ignoruj") << int(icInfo) << int(grpARI) << 7 << int(QMessageBox::Information)
                                             << QStringList{"Ignoruj", "Ponów", "Przerwij"} << "Przerwij" << "Przerwij";
+    // clang-format on
 }
 
 void TstPrezenterOkien::okno()
@@ -189,6 +191,7 @@ void TstPrezenterOkien::pokazModalny()
 
 void TstPrezenterOkien::pytaniaWOknie_data()
 {
+    // clang-format off
     QTest::addColumn<int>("rodzaj");       // 0 yes/no, 1 OK/cancel
     QTest::addColumn<int>("domyslny");
     QTest::addColumn<QString>("odpowiedz"); // a button text, or "Esc" / "Enter"
@@ -204,6 +207,7 @@ void TstPrezenterOkien::pytaniaWOknie_data()
     QTest::newRow("escape to anuluj") << 1 << 1 << "Esc" << false << "OK";
     QTest::newRow("domyslny 3 to pierwszy") << 1 << 3 << "Enter" << true << "OK";
     QTest::newRow("litera T") << 0 << 2 << "T" << true << "Nie";
+    // clang-format on
 }
 
 void TstPrezenterOkien::pytaniaWOknie()
@@ -226,8 +230,9 @@ void TstPrezenterOkien::pytaniaWOknie()
         else
             Kliknij(m, odpowiedz);
     });
-    const bool w = rodzaj == 0 ? PytanieTakNie(QStringLiteral("Rodzaj wiadomości e-mal"), QStringLiteral("Pytanie"), domyslny)
-                               : PytanieOkAnuluj(nullptr, QStringLiteral("!Czy na pewno usunąć wskazany wiersz ?"), domyslny);
+    const bool w = rodzaj == 0
+                       ? PytanieTakNie(QStringLiteral("Rodzaj wiadomości e-mal"), QStringLiteral("Pytanie"), domyslny)
+                       : PytanieOkAnuluj(nullptr, QStringLiteral("!Czy na pewno usunąć wskazany wiersz ?"), domyslny);
     UstawPrezenter(stary);
     QVERIFY(o.widziany);
     QCOMPARE(w, wynik);
@@ -237,6 +242,7 @@ void TstPrezenterOkien::pytaniaWOknie()
 
 void TstPrezenterOkien::wyjatki_data()
 {
+    // clang-format off
     QTest::addColumn<int>("rodzaj");
     QTest::addColumn<QStringList>("komunikaty");
     QTest::newRow("cichy") << 0 << QStringList();
@@ -244,6 +250,7 @@ void TstPrezenterOkien::wyjatki_data()
     QTest::newRow("std") << 2 << QStringList{"brak pamięci podręcznej"};
     QTest::newRow("nieznany") << 3 << QStringList{"Wystąpił nieoczekiwany błąd programu."};
     QTest::newRow("wymagaj") << 4 << QStringList{"Brak firmy kupującego"};
+    // clang-format on
 }
 
 void TstPrezenterOkien::wyjatki()

@@ -1,8 +1,8 @@
 // The validated fields, driven by keys and focus changes as the user drives them.
 
-#include "controls/tokienka.h"
 #include "common/daty.h"
 #include "common/komunikaty.h"
+#include "controls/tokienka.h"
 #include "pomocnicy.h"
 #include "prezentertestowy.h"
 
@@ -50,7 +50,10 @@ TokienkoBaza *Utworz(const QString &rodzaj, const QString &ustawienia)
     auto *d = rodzaj == QLatin1String("D") ? new TokienkoData : nullptr;
     auto *f = rodzaj == QLatin1String("F") ? new TokienkoFloat : nullptr;
     auto *l = rodzaj == QLatin1String("L") ? new TokienkoLong : nullptr;
-    p = t ? static_cast<TokienkoBaza *>(t) : d ? static_cast<TokienkoBaza *>(d) : f ? static_cast<TokienkoBaza *>(f) : l;
+    p = t   ? static_cast<TokienkoBaza *>(t)
+        : d ? static_cast<TokienkoBaza *>(d)
+        : f ? static_cast<TokienkoBaza *>(f)
+            : l;
     for (const QString &u : ustawienia.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString k = u.section(QLatin1Char('='), 0, 0);
         const QString v = u.section(QLatin1Char('='), 1);
@@ -77,7 +80,7 @@ TokienkoBaza *Utworz(const QString &rodzaj, const QString &ustawienia)
     return p;
 }
 
-} // namespace
+}   // namespace
 
 class TstTokienka : public QObject {
     Q_OBJECT
@@ -99,6 +102,7 @@ private slots:
 
 void TstTokienka::pisanieIWyjscie_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<QString>("ustawienia");
     QTest::addColumn<QString>("wpis");
@@ -164,6 +168,7 @@ void TstTokienka::pisanieIWyjscie_data()
     QTest::newRow("T domyslny przyjmuje wszystko") << "T" << "" << "Zażółć gęślą!" << "Zażółć gęślą!" << true
                                                   << "Zażółć gęślą!";
     QTest::newRow("T przyciety przy wyjsciu") << "T" << "" << "  a b  " << "  a b  " << true << "a b";
+    // clang-format on
 }
 
 void TstTokienka::pisanieIWyjscie()
@@ -231,11 +236,13 @@ void TstTokienka::bladPrzyWyjsciu()
 
 void TstTokienka::bezKomunikatuIBezPowrotu_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("boxErr");
     QTest::addColumn<bool>("cofnij");
     QTest::newRow("bez komunikatu") << false << true;
     QTest::newRow("bez powrotu") << true << false;
     QTest::newRow("ani jedno") << false << false;
+    // clang-format on
 }
 
 void TstTokienka::bezKomunikatuIBezPowrotu()
@@ -296,6 +303,7 @@ void TstTokienka::tylkoDoOdczytuNieTrzyma()
 
 void TstTokienka::wklejanie_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("rodzaj");
     QTest::addColumn<QString>("ustawienia");
     QTest::addColumn<int>("kursor");
@@ -316,6 +324,7 @@ void TstTokienka::wklejanie_data()
                                     << "abxxxxxxxx" << 0;
     QTest::newRow("L bez filtra") << "L" << "tekst=1" << 1 << "2b" << "12b" << 0;
     QTest::newRow("F wiele linii") << "F" << "tekst=" << 0 << "1\n2" << "1 2" << 0;
+    // clang-format on
 }
 
 void TstTokienka::wklejanie()

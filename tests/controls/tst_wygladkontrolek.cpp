@@ -38,7 +38,7 @@ int Roznica(TKolor a, TKolor b)
                      std::abs(Niebieski(a) - Niebieski(b))});
 }
 
-} // namespace
+}   // namespace
 
 class TstWygladKontrolek : public QObject {
     Q_OBJECT
@@ -58,6 +58,7 @@ private slots:
 
 void TstWygladKontrolek::gradient_data()
 {
+    // clang-format off
     QTest::addColumn<int>("styl");
     QTest::addColumn<int>("tag");
     QTest::addColumn<bool>("poziomo");
@@ -87,6 +88,7 @@ void TstWygladKontrolek::gradient_data()
     QTest::newRow("tag 3 wzgledny") << int(sa_Win10nor) << 3 << false << 100 << 100 << 0 << RGB(206, 232, 253);
     QTest::newRow("tag 3 wzgledny, koniec") << int(sa_Win10nor) << 3 << false << 100 << 100 << 99
                                             << KolorWzgledny(RGB(206, 232, 253), -30);
+    // clang-format on
 }
 
 void TstWygladKontrolek::gradient()
@@ -120,6 +122,7 @@ void TstWygladKontrolek::gradient()
 
 void TstWygladKontrolek::krawedzie_data()
 {
+    // clang-format off
     QTest::addColumn<Sprawdzenie>("sprawdz");
     QTest::addColumn<qint64>("oczekiwane");
     auto panel = [](std::function<void(TMojPanel &)> f, std::function<qint64(TMojPanel &)> g) {
@@ -212,6 +215,7 @@ void TstWygladKontrolek::krawedzie_data()
         g.setGradient(1, RGB(255, 0, 0));
         return qint64(Piksel(Obraz(g, QSize(10, 10)), 5, 0));
     }) << qint64(RGB(10, 20, 30));
+    // clang-format on
 }
 
 void TstWygladKontrolek::krawedzie()
@@ -223,6 +227,7 @@ void TstWygladKontrolek::krawedzie()
 
 void TstWygladKontrolek::etykieta_data()
 {
+    // clang-format off
     QTest::addColumn<int>("styl");
     QTest::addColumn<bool>("grupa");
     QTest::addColumn<QString>("zdarzenia");   // W enter, Z leave, N press, P release, S Space
@@ -239,6 +244,7 @@ void TstWygladKontrolek::etykieta_data()
     QTest::newRow("zakazany") << int(R::styl_H_zakaz) << false << "WNPS" << int(R::styl_H_zakaz) << 0;
     QTest::newRow("zwykla etykieta") << int(R::styl_info1) << false << "WNPS" << int(R::styl_info1) << 0;
     QTest::newRow("spacja") << int(R::styl_H_normal) << true << "S" << int(R::styl_H_poklik) << 1;
+    // clang-format on
 }
 
 void TstWygladKontrolek::etykieta()
@@ -277,6 +283,7 @@ void TstWygladKontrolek::etykieta()
 
 void TstWygladKontrolek::styleEtykiety_data()
 {
+    // clang-format off
     QTest::addColumn<int>("styl");
     QTest::addColumn<bool>("green");
     QTest::addColumn<bool>("pure");
@@ -296,6 +303,7 @@ void TstWygladKontrolek::styleEtykiety_data()
     QTest::newRow("wskaz czysty") << int(R::styl_H_wskaz) << false << true << RGB(0, 0, 0) << "i";
     QTest::newRow("poklik czysty") << int(R::styl_H_poklik) << false << true << RGB(0, 51, 120) << "bi";
     QTest::newRow("inny") << int(R::styl_Inny) << false << false << RGB(1, 2, 3) << "i";
+    // clang-format on
 }
 
 void TstWygladKontrolek::styleEtykiety()

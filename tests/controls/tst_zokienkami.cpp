@@ -40,7 +40,7 @@ struct Zamykacz : QObject {
     }
 };
 
-} // namespace
+}   // namespace
 
 class TstZOkienkami : public QObject {
     Q_OBJECT

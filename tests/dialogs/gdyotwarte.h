@@ -13,8 +13,7 @@
 
 class GdyOtwarte {
 public:
-    template <typename Okno>
-    static void Uruchom(std::function<Okno *()> otwarte, std::function<void(Okno *)> co)
+    template <typename Okno> static void Uruchom(std::function<Okno *()> otwarte, std::function<void(Okno *)> co)
     {
         auto *t = new QTimer;
         zegary().append(t);

@@ -5,11 +5,11 @@
 #include "controls/kolory.h"
 #include "controls/platforma.h"
 
+#include "gdyotwarte.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
-#include "gdyotwarte.h"
 
 #include <QTest>
 #include <QTimer>
@@ -37,8 +37,7 @@ void Wpisz(QWidget *w, const QString &klawisze)
         case 'v': QTest::keyClick(w, Qt::Key_Down); break;
         case '^': QTest::keyClick(w, Qt::Key_Up); break;
         case '!': QTest::keyClick(w, Qt::Key_Return); break;
-        default:
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        default: QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
 }
@@ -86,7 +85,7 @@ int IlePikseli(TdlgKontekst *d, int r, const QColor &kolor)
     return n;
 }
 
-} // namespace
+}   // namespace
 
 class TstDlgKontekst : public QObject {
     Q_OBJECT
@@ -118,6 +117,7 @@ void TstDlgKontekst::cleanup()
 
 void TstDlgKontekst::klawisze_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("linie");
     QTest::addColumn<int>("lenKodu");
     QTest::addColumn<QString>("param");
@@ -141,6 +141,7 @@ void TstDlgKontekst::klawisze_data()
                                         << QStringLiteral("Dodaj nową pozycję");
     QTest::newRow("Enter w srodku zamyka") << kMiasta << 0 << "" << "Kie!" << 1 << "Kie" << false << true << "Kielce"
                                            << "";
+    // clang-format on
 }
 
 void TstDlgKontekst::klawisze()
@@ -176,6 +177,7 @@ void TstDlgKontekst::klawisze()
 
 void TstDlgKontekst::nicDoWyboru_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("linie");
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<bool>("otwiera");
@@ -183,6 +185,7 @@ void TstDlgKontekst::nicDoWyboru_data()
     QTest::newRow("Escape") << kMiasta << "Kr\x1b" << true;
     QTest::newRow("puste linie") << "" << "" << false;
     QTest::newRow("same odstepy") << " \n \t\n" << "" << false;
+    // clang-format on
 }
 
 void TstDlgKontekst::nicDoWyboru()
@@ -211,6 +214,7 @@ void TstDlgKontekst::nicDoWyboru()
 
 void TstDlgKontekst::rozmiar_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("linie");
     QTest::addColumn<int>("lenKodu");
     QTest::addColumn<int>("szerokosc");
@@ -225,6 +229,7 @@ void TstDlgKontekst::rozmiar_data()
     QTest::newRow("12 linii, 8 wierszy") << dwanascie << 0 << 0 << 8 << true << 12 << 8 << true;
     QTest::newRow("podana szerokosc") << kMiasta << 0 << 300 << 8 << true << 3 << 3 << false;
     QTest::newRow("bez pola") << kKody << 5 << 0 << 3 << false << 4 << 3 << true;
+    // clang-format on
 }
 
 void TstDlgKontekst::rozmiar()
@@ -422,7 +427,11 @@ void TstDlgKontekst::dziwneLinie()
         Wpisz(d->Grid(), QStringLiteral("v!"));
     });
     QString opis, param;
-    QVERIFY(WybierzZListy(&f.okno, dluga + QStringLiteral("\r\nA\x01\x7f" "B\r\n"), 0, 0, 8, 10, nullptr, opis, param));
+    QVERIFY(WybierzZListy(&f.okno,
+                          dluga
+                              + QStringLiteral("\r\nA\x01\x7f"
+                                               "B\r\n"),
+                          0, 0, 8, 10, nullptr, opis, param));
     QCOMPARE(szer, SkalujDpi(500));
     QCOMPARE(param, QStringLiteral("A  B"));
 }

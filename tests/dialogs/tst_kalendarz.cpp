@@ -1,12 +1,13 @@
+#include "controls/platforma.h"
 #include "dialogs/dlgkalendarz.h"
 #include "dialogs/mojkalendarz.h"
-#include "controls/platforma.h"
 #include "dialogs/okienka.h"
 #include "dialogs/polozenie.h"
 
 #include "common/daty.h"
 #include "common/program.h"
 
+#include "gdyotwarte.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include "gdyotwarte.h"
 
 #include <QTest>
 #include <QTimer>
@@ -54,7 +54,7 @@ struct Forma {
     }
 };
 
-} // namespace
+}   // namespace
 
 class TstKalendarz : public QObject {
     Q_OBJECT
@@ -172,6 +172,7 @@ void TstKalendarz::siatkaKlikniecia()
 
 void TstKalendarz::siatkaKlawisze_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("od");
     QTest::addColumn<int>("klawisz");
     QTest::addColumn<int>("modyfikatory");
@@ -192,6 +193,7 @@ void TstKalendarz::siatkaKlawisze_data()
     QTest::newRow("w gore przed 1900") << "03.01.1900" << int(Qt::Key_Up) << 0 << "03.01.1900";
     QTest::newRow("PageUp przed 1900") << "15.01.1900" << int(Qt::Key_PageUp) << 0 << "15.01.1900";
     QTest::newRow("Ctrl+PageUp przed 1900") << "15.06.1900" << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << "15.06.1900";
+    // clang-format on
 }
 
 void TstKalendarz::siatkaKlawisze()
@@ -211,6 +213,7 @@ void TstKalendarz::siatkaKlawisze()
 
 void TstKalendarz::koloryCeli_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("data");
     QTest::addColumn<bool>("wybrana");
     QTest::addColumn<TKolor>("tlo");
@@ -226,6 +229,7 @@ void TstKalendarz::koloryCeli_data()
     QTest::newRow("25 grudnia 2021") << "25.12.2021" << false << rozowy << czerwony << bialy;
     QTest::newRow("24 grudnia 2024") << "24.12.2024" << false << bialy << czarny << bialy;
     QTest::newRow("24 grudnia 2025") << "24.12.2025" << false << rozowy << czerwony << bialy;
+    // clang-format on
 }
 
 void TstKalendarz::koloryCeli()
@@ -279,6 +283,7 @@ void TstKalendarz::rysowanieCeli()
 
 void TstKalendarz::oknoNawigacja_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("od");
     QTest::addColumn<QString>("przyciski");   // < > month, v ^ year
     QTest::addColumn<QString>("wynik");
@@ -290,6 +295,7 @@ void TstKalendarz::oknoNawigacja_data()
     QTest::newRow("1899 podniesiony do 1900") << "15.01.1900" << "<" << "15.12.1900" << "Grudzień";
     QTest::newRow("rok wstecz z 1900") << "15.06.1900" << "v" << "15.06.1900" << "Czerwiec";
     QTest::newRow("koniec kalendarza") << "20.12.9999" << ">^" << "20.12.9999" << "Grudzień";
+    // clang-format on
 }
 
 void TstKalendarz::oknoNawigacja()
@@ -322,8 +328,8 @@ void TstKalendarz::oknoMenuMiesiecy()
     QStringList nazwy;
     for (QAction *a : akcje)
         nazwy.append(a->text());
-    QCOMPARE(nazwy, QStringList({"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec",
-                                 "Sierpień", "Wrzesień", "Paździer.", "Listopad", "Grudzień"}));
+    QCOMPARE(nazwy, QStringList({"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec", "Sierpień",
+                                 "Wrzesień", "Paździer.", "Listopad", "Grudzień"}));
     QVERIFY(akcje.at(0)->isChecked());
 
     akcje.at(1)->trigger();
@@ -347,6 +353,7 @@ void TstKalendarz::oknoMenuMiesiecy()
 
 void TstKalendarz::oknoTekstPoczatkowy_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("wynik");   // empty: today
     QTest::newRow("data") << "29.02.2016" << "29.02.2016";
@@ -355,6 +362,7 @@ void TstKalendarz::oknoTekstPoczatkowy_data()
     QTest::newRow("smieci") << "abc\t\x01" << "";
     QTest::newRow("bardzo dlugi tekst") << QString(10000, QLatin1Char('7')) << "";
     QTest::newRow("przed 1900") << "10.05.1850" << "10.05.1900";
+    // clang-format on
 }
 
 void TstKalendarz::oknoTekstPoczatkowy()

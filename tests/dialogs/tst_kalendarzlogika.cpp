@@ -22,6 +22,7 @@ private slots:
 
 void TstKalendarzLogika::opisDaty_data()
 {
+    // clang-format off
     QTest::addColumn<int>("r");
     QTest::addColumn<int>("m");
     QTest::addColumn<int>("d");
@@ -36,6 +37,7 @@ void TstKalendarzLogika::opisDaty_data()
     QTest::newRow("rok 0") << 0 << 1 << 1 << "01.01.0001" << 1 << 31 << 0;
     QTest::newRow("rok 10000") << 10000 << 12 << 31 << "31.12.9999" << 5 << 31 << 2;
     QTest::newRow("1900 nie jest przestepny") << 1900 << 2 << 29 << "28.02.1900" << 3 << 28 << 3;
+    // clang-format on
 }
 
 void TstKalendarzLogika::opisDaty()
@@ -48,7 +50,10 @@ void TstKalendarzLogika::opisDaty()
     QFETCH(int, dmax);
     QFETCH(int, puste);
     const TparaDaty p = OpisDaty(r, m, d);
-    QCOMPARE(QStringLiteral("%1.%2.%3").arg(p.D, 2, 10, QLatin1Char('0')).arg(p.M, 2, 10, QLatin1Char('0')).arg(p.R, 4, 10, QLatin1Char('0')),
+    QCOMPARE(QStringLiteral("%1.%2.%3")
+                 .arg(p.D, 2, 10, QLatin1Char('0'))
+                 .arg(p.M, 2, 10, QLatin1Char('0'))
+                 .arg(p.R, 4, 10, QLatin1Char('0')),
              data);
     QCOMPARE(p.Dtyg, dtyg);
     QCOMPARE(p.Dmax, dmax);
@@ -72,10 +77,10 @@ void TstKalendarzLogika::wszystkieDniMajaSwojeCele()
     QCOMPARE(CelaNaDzien(luty, 3, 0), 0);   // the header row
     QCOMPARE(CelaNaDzien(luty, 7, 2), 0);   // no eighth column
 
-    DzienNaCele(luty, 40, c, w);            // limited to day 31
+    DzienNaCele(luty, 40, c, w);   // limited to day 31
     QCOMPARE(c, 5);
     QCOMPARE(w, 5);
-    DzienNaCele(luty, 0, c, w);             // limited to day 1
+    DzienNaCele(luty, 0, c, w);   // limited to day 1
     QCOMPARE(c, 3);
     QCOMPARE(w, 1);
 
@@ -99,6 +104,7 @@ void TstKalendarzLogika::wszystkieDniMajaSwojeCele()
 
 void TstKalendarzLogika::zmianaMiesiaca_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("od");
     QTest::addColumn<int>("delta");
     QTest::addColumn<QString>("wynik");
@@ -111,6 +117,7 @@ void TstKalendarzLogika::zmianaMiesiaca_data()
     QTest::newRow("za koniec kalendarza") << "31.12.9999" << 1 << "31.12.9999";
     QTest::newRow("przed poczatek") << "05.03.0001" << -12 << "05.01.0001";
     QTest::newRow("ogromna zmiana") << "05.03.2018" << 2000000000 << "05.12.9999";
+    // clang-format on
 }
 
 void TstKalendarzLogika::zmianaMiesiaca()
@@ -126,6 +133,7 @@ void TstKalendarzLogika::zmianaMiesiaca()
 
 void TstKalendarzLogika::wielkanoc_data()
 {
+    // clang-format off
     QTest::addColumn<int>("rok");
     QTest::addColumn<int>("miesiac");
     QTest::addColumn<int>("dzien");
@@ -142,6 +150,7 @@ void TstKalendarzLogika::wielkanoc_data()
     QTest::newRow("2038") << 2038 << 4 << 25;
     QTest::newRow("2100") << 2100 << 3 << 28;
     QTest::newRow("2285") << 2285 << 3 << 22;
+    // clang-format on
 }
 
 void TstKalendarzLogika::wielkanoc()
@@ -159,6 +168,7 @@ void TstKalendarzLogika::wielkanoc()
 
 void TstKalendarzLogika::swieta_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("swieto");
     QTest::newRow("Nowy Rok 1989 nie") << "01.01.1989" << "";
@@ -180,6 +190,7 @@ void TstKalendarzLogika::swieta_data()
     QTest::newRow("Poniedzialek Wielkanocny 2100") << "29.03.2100" << "Poniedziałek Wielkanocny";
     QTest::newRow("Wielki Piatek nie") << "29.03.2024" << "";
     QTest::newRow("dzien przed Bozym Cialem") << "30.05.2018" << "";
+    // clang-format on
 }
 
 void TstKalendarzLogika::swieta()
@@ -194,6 +205,7 @@ void TstKalendarzLogika::swieta()
 
 void TstKalendarzLogika::rozmiarKomorek_data()
 {
+    // clang-format off
     QTest::addColumn<int>("szer");
     QTest::addColumn<int>("wys");
     QTest::addColumn<int>("linia");
@@ -204,6 +216,7 @@ void TstKalendarzLogika::rozmiarKomorek_data()
     QTest::newRow("okno 23 x 16") << 167 << 118 << 1 << 0 << 23 << 16 << 16;
     QTest::newRow("wlasny naglowek") << 167 << 118 << 1 << 22 << 23 << 22 << 15;
     QTest::newRow("grube linie") << 200 << 200 << 3 << 20 << 26 << 20 << 27;
+    // clang-format on
 }
 
 void TstKalendarzLogika::rozmiarKomorek()

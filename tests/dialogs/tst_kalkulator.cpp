@@ -5,6 +5,7 @@
 #include "common/program.h"
 #include "controls/platforma.h"
 
+#include "gdyotwarte.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
-#include "gdyotwarte.h"
 
 #include <QTest>
 #include <QTimer>
@@ -75,7 +75,7 @@ struct Forma {
     }
 };
 
-} // namespace
+}   // namespace
 
 class TstKalkulator : public QObject {
     Q_OBJECT
@@ -122,6 +122,7 @@ void TstKalkulator::cleanup()
 
 void TstKalkulator::klawiaturaDoWyswietlacza_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QString>("wyswietlacz");
     QTest::addColumn<int>("linieTasmy");
@@ -132,6 +133,7 @@ void TstKalkulator::klawiaturaDoWyswietlacza_data()
     QTest::newRow("c kasuje") << "1+2\nc" << "" << 0;
     QTest::newRow("litery i znaki obce pominiete") << "1xąy\t2" << "12" << 0;
     QTest::newRow("s i escape w wolnym zostawiaja okno") << "5s\x1b" "6" << "56" << 0;
+    // clang-format on
 }
 
 void TstKalkulator::klawiaturaDoWyswietlacza()
@@ -156,12 +158,18 @@ void TstKalkulator::przyciskiITasma()
     QVERIFY(QTest::qWaitForWindowExposed(&k));
     // Every key of the pad gives its own code.
     const QList<QPair<const char *, QString>> klawisze = {
-        {"Klawisz_1", "1"}, {"Klawisz_sep", "1,"}, {"Klawisz_5", "1,5"}, {"Klawisz_Dod", W("1,5")},
-        {"Klawisz_2", "2"}, {"Klawisz_Equ", W("3,5")}, {"Klawisz_9", "9"}, {"Klawisz_Sqrt", W("3")},
-        {"Klawisz_X2", W("9")}, {"Klawisz_Inv", W("0,111111111")}, {"Klawisz_Clr", ""}, {"Klawisz_8", "8"},
-        {"Klawisz_Del", ""}, {"Klawisz_4", "4"}, {"Klawisz_Znk", W("-4")}, {"Klawisz_raz", W("-4")},
-        {"Klawisz_3", "3"}, {"Klawisz_min", W("-12")}, {"Klawisz_6", "6"}, {"Klawisz_div", W("-18")},
-        {"Klawisz_7", "7"}, {"Klawisz_Prc", "-0,02571429"}, {"Klawisz_Gr", W("-0,03")}, {"Klawisz_0", W("-0,03")},
+        {"Klawisz_1", "1"},         {"Klawisz_sep", "1,"},
+        {"Klawisz_5", "1,5"},       {"Klawisz_Dod", W("1,5")},
+        {"Klawisz_2", "2"},         {"Klawisz_Equ", W("3,5")},
+        {"Klawisz_9", "9"},         {"Klawisz_Sqrt", W("3")},
+        {"Klawisz_X2", W("9")},     {"Klawisz_Inv", W("0,111111111")},
+        {"Klawisz_Clr", ""},        {"Klawisz_8", "8"},
+        {"Klawisz_Del", ""},        {"Klawisz_4", "4"},
+        {"Klawisz_Znk", W("-4")},   {"Klawisz_raz", W("-4")},
+        {"Klawisz_3", "3"},         {"Klawisz_min", W("-12")},
+        {"Klawisz_6", "6"},         {"Klawisz_div", W("-18")},
+        {"Klawisz_7", "7"},         {"Klawisz_Prc", "-0,02571429"},
+        {"Klawisz_Gr", W("-0,03")}, {"Klawisz_0", W("-0,03")},
     };
     for (const auto &[nazwa, wynik] : klawisze) {
         QTest::mouseClick(k.Klawisz(QLatin1String(nazwa)), Qt::LeftButton);
@@ -179,6 +187,7 @@ void TstKalkulator::przyciskiITasma()
 
 void TstKalkulator::menuPamieci_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("klawisze");   // "!" clicks the button instead
     QTest::addColumn<QString>("przycisk");
     QTest::addColumn<bool>("menu");
@@ -190,6 +199,7 @@ void TstKalkulator::menuPamieci_data()
     QTest::newRow("M C") << "5mc" << "Klawisz_Mcl" << true << "K";
     QTest::newRow("M R") << "5Mr" << "Klawisz_Mre" << true << "R";
     QTest::newRow("M, cyfra, + to dodawanie") << "5m1+" << "" << false << "A";
+    // clang-format on
 }
 
 void TstKalkulator::menuPamieci()
@@ -234,6 +244,7 @@ void TstKalkulator::menuPamieci()
 
 void TstKalkulator::schowek_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QString>("sposob");   // button, S or Ctrl+C
     QTest::addColumn<QString>("schowek");
@@ -242,6 +253,7 @@ void TstKalkulator::schowek_data()
     QTest::newRow("Ctrl+C, wykladnik") << "1234567890*10=" << "Ctrl+C" << "1,2346E+10";
     QTest::newRow("pusty to 0") << "" << "przycisk" << "0";
     QTest::newRow("nadmiar nie trafia do schowka") << "1/0=" << "przycisk" << "poprzedni";
+    // clang-format on
 }
 
 void TstKalkulator::schowek()
@@ -303,9 +315,11 @@ void TstKalkulator::tasmaIWyglad()
     QCOMPARE(k.Wyswietlacz()->grab().toImage().pixelColor(3, 3), QColor(229, 243, 255));
 
     // Hints: the part before "|"; the display's and the tape's lines broken.
-    QCOMPARE(k.Klawisz(QStringLiteral("Klawisz_Mpl"))->toolTip(), QStringLiteral(" Dodaj do jednej z pamięci  A .. E "));
-    QCOMPARE(k.Klawisz(QStringLiteral("Klawisz_Del"))->toolTip(),
-             QStringLiteral(" Usuń cyfrę z wyświetlacza.\n Na klawiaturze komputera \n szara strzałka nad  \"Enter\"."));
+    QCOMPARE(k.Klawisz(QStringLiteral("Klawisz_Mpl"))->toolTip(),
+             QStringLiteral(" Dodaj do jednej z pamięci  A .. E "));
+    QCOMPARE(
+        k.Klawisz(QStringLiteral("Klawisz_Del"))->toolTip(),
+        QStringLiteral(" Usuń cyfrę z wyświetlacza.\n Na klawiaturze komputera \n szara strzałka nad  \"Enter\"."));
     QCOMPARE(k.Wyswietlacz()->toolTip().count(QLatin1Char('\n')), 3);
 
     // Without the tape the window narrows; the keypad stays whole.
@@ -383,6 +397,7 @@ void TstKalkulator::stanMiedzyOknami()
 
 void TstKalkulator::polowyWynik_data()
 {
+    // clang-format off
     QTest::addColumn<double>("poczatek");
     QTest::addColumn<QString>("klawisze");   // "\n" Enter, "\x1b" Escape
     QTest::addColumn<QString>("koniec");     // after the keys: nothing, the button, closing
@@ -399,6 +414,7 @@ void TstKalkulator::polowyWynik_data()
     QTest::newRow("ujemna poczatkowa") << -3.25 << "*2\n" << "" << W("-3,25") << true << -6.5 << "-6,5";
     QTest::newRow("poczatkowa za dluga do wpisania")
         << 123456789012.0 << "\n" << "" << W("1,2346E+11") << true << 123460000000.0 << "1,2346E+11";
+    // clang-format on
 }
 
 void TstKalkulator::polowyWynik()
@@ -458,6 +474,7 @@ void TstKalkulator::polowyDrugiZwracaFalse()
 
 void TstKalkulator::polowyPolozenie_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("zPolem");
     QTest::addColumn<int>("szerokoscFormy");
     QTest::addColumn<bool>("tasma");
@@ -465,6 +482,7 @@ void TstKalkulator::polowyPolozenie_data()
     QTest::newRow("pod polem") << true << 700 << false << "Kalkulator (używa schowka)";
     QTest::newRow("bez pola, szeroka forma") << false << 700 << true << "Wstaw lub anuluj - kliknij obok";
     QTest::newRow("bez pola, waska forma") << false << 200 << false << "Wstaw / Anuluj-kliknij obok";
+    // clang-format on
 }
 
 void TstKalkulator::polowyPolozenie()

@@ -26,7 +26,7 @@ QString Liczba(const QString &s) { return QLatin1Char(' ') + W(s); }
 QString Znak(char c) { return QString(kSzerokoscWyswietlacza, QLatin1Char(' ')) + QLatin1Char(c); }
 QString Wynik(const QString &s) { return QLatin1Char(' ') + W(s) + QLatin1Char(' '); }
 
-} // namespace
+}   // namespace
 
 class TstKalkulatorLogika : public QObject {
     Q_OBJECT
@@ -51,6 +51,7 @@ private slots:
 
 void TstKalkulatorLogika::klawisze_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QString>("wyswietlacz");
     QTest::newRow("1 + 2 =") << "1 + 2 =" << W("3");
@@ -75,6 +76,7 @@ void TstKalkulatorLogika::klawisze_data()
     QTest::newRow("pierwiastek z ujemnej") << "4 Z v" << " Nadmiar ! ";
     QTest::newRow("powtorzone dodawanie") << "5 + + =" << W("15");
     QTest::newRow("procent od sumy") << "5 0 + 5 0 %" << W("1");
+    // clang-format on
 }
 
 void TstKalkulatorLogika::klawisze()
@@ -88,6 +90,7 @@ void TstKalkulatorLogika::klawisze()
 
 void TstKalkulatorLogika::tasmaDzialan_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("klawisze");
     QTest::addColumn<QStringList>("tasma");
     QTest::newRow("1 + 2 =") << "1 + 2 ="
@@ -103,6 +106,7 @@ void TstKalkulatorLogika::tasmaDzialan_data()
         << "1 2 3 4 5 6 7 8 9 0 * 1 0 + 1 ="
         << QStringList{Liczba("1234567890"), Znak('*'), Liczba("10"), Znak('+'), Liczba("1"), Znak('='),
                        Wynik("1,2346E+10"), "-------------"};
+    // clang-format on
 }
 
 void TstKalkulatorLogika::tasmaDzialan()
@@ -129,6 +133,7 @@ void TstKalkulatorLogika::tasmaNajwyzej39Linii()
 
 void TstKalkulatorLogika::formatWyswietlacza_data()
 {
+    // clang-format off
     QTest::addColumn<double>("x");
     QTest::addColumn<QString>("tekst");
     QTest::newRow("zero") << 0.0 << W("0");
@@ -141,6 +146,7 @@ void TstKalkulatorLogika::formatWyswietlacza_data()
     QTest::newRow("trzycyfrowy wykladnik") << 1e-100 << "1,0000E-100";
     QTest::newRow("zaokraglenie mantysy") << 99999.5e10 << W("1,0000E+15");
     QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << " Nadmiar ! ";
+    // clang-format on
 }
 
 void TstKalkulatorLogika::formatWyswietlacza()
@@ -203,6 +209,7 @@ void TstKalkulatorLogika::pamieci()
 
 void TstKalkulatorLogika::klawiatura_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("znak");
     QTest::addColumn<QString>("poprzedni");
     QTest::addColumn<bool>("polowy");
@@ -218,6 +225,7 @@ void TstKalkulatorLogika::klawiatura_data()
     QTest::newRow("s w polu") << "s" << "" << true << "" << nic;
     QTest::newRow("litera polska") << "ą" << "" << false << "" << nic;
     QTest::newRow("Ctrl+C") << QString(QChar(kZnakCtrlC)) << "" << true << "" << int(TakcjaKlawisza::Kopiuj);
+    // clang-format on
 }
 
 void TstKalkulatorLogika::klawiatura()
@@ -234,6 +242,7 @@ void TstKalkulatorLogika::klawiatura()
 
 void TstKalkulatorLogika::wpiszLiczbe_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("przed");   // keys before
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<bool>("liczba");
@@ -248,6 +257,7 @@ void TstKalkulatorLogika::wpiszLiczbe_data()
     QTest::newRow("tekst") << "4" << "abc" << false << "4" << 4.0;
     QTest::newRow("10000 cyfr") << "4" << QString(10000, QLatin1Char('7')) << false << "4" << 4.0;
     QTest::newRow("dawny znacznik nie-liczby") << "" << "-2147483647" << true << "-2147483647" << -2147483647.0;
+    // clang-format on
 }
 
 void TstKalkulatorLogika::wpiszLiczbe()

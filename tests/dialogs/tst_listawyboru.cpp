@@ -31,7 +31,7 @@ QString Wpisz(TlistaWyboru &l, const QString &klawisze)
     }
     return wybrane.join(QLatin1Char(','));
 }
-} // namespace
+}   // namespace
 
 class TstListaWyboru : public QObject {
     Q_OBJECT
@@ -59,6 +59,7 @@ private slots:
 
 void TstListaWyboru::wypelnij_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("linie");
     QTest::addColumn<int>("lenKodu");
     QTest::addColumn<QString>("kody");
@@ -75,6 +76,7 @@ void TstListaWyboru::wypelnij_data()
     QTest::newRow("komentarz") << "001 Chleb\n    tylko na zamowienie\n002 Maslo" << 4 << "001||002"
                                << "Chleb|tylko na zamowienie|Maslo";
     QTest::newRow("ujemna dlugosc kodu to linie") << "12345 X" << -3 << "12345 X|" << "|";
+    // clang-format on
 }
 
 void TstListaWyboru::wypelnij()
@@ -138,6 +140,7 @@ void TstListaWyboru::najszersze()
 
 void TstListaWyboru::szukaj_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("linie");
     QTest::addColumn<int>("lenKodu");
     QTest::addColumn<QString>("poczatek");
@@ -158,6 +161,7 @@ void TstListaWyboru::szukaj_data()
     QTest::newRow("kod: prefiks obciety do dlugosci") << kody << 3 << "0021" << 1 << "" << "" << "";
     QTest::newRow("kod: dalsze znaki nic nie dodaja") << kody << 3 << "" << 0 << "0101" << "0,3,3,3" << "010";
     QTest::newRow("kod: szuka w kodach, nie w opisach") << kody << 3 << "" << 0 << "M" << "0" << "M";
+    // clang-format on
 }
 
 void TstListaWyboru::szukaj()
@@ -188,17 +192,18 @@ void TstListaWyboru::przewijanie()
     l.WypelnijListe(QStringLiteral("a0\na1\na2\nb3\nb4\nb5\nb6\nc7\nc8\nc9"), 0);
     l.UstawWidoczne(3);
     QCOMPARE(Wpisz(l, QStringLiteral("b")), QStringLiteral("3"));
-    QCOMPARE(l.GornyWiersz(), 3);       // scrolled to the top of the view
+    QCOMPARE(l.GornyWiersz(), 3);   // scrolled to the top of the view
     QCOMPARE(Wpisz(l, QStringLiteral("<c")), QStringLiteral("3,7"));
-    QCOMPARE(l.GornyWiersz(), 7);       // the last rows fill the view
+    QCOMPARE(l.GornyWiersz(), 7);   // the last rows fill the view
     QCOMPARE(Wpisz(l, QStringLiteral("<a1")), QStringLiteral("7,0,1"));
-    QCOMPARE(l.GornyWiersz(), 0);       // found above the view: shown too
+    QCOMPARE(l.GornyWiersz(), 0);   // found above the view: shown too
     QCOMPARE(Wpisz(l, QStringLiteral("<<a2")), QStringLiteral("0,0,0,2"));
-    QCOMPARE(l.GornyWiersz(), 0);       // visible already: no scrolling
+    QCOMPARE(l.GornyWiersz(), 0);   // visible already: no scrolling
 }
 
 void TstListaWyboru::klawisze_data()
 {
+    // clang-format off
     QTest::addColumn<int>("klawisz");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<int>("reakcja");
@@ -213,6 +218,7 @@ void TstListaWyboru::klawisze_data()
     QTest::newRow("znak sterujacy") << int(Qt::Key_C) << "\x03" << int(TlistaWyboru::rkBrak) << "ab";
     QTest::newRow("strzalka") << int(Qt::Key_Down) << "" << int(TlistaWyboru::rkBrak) << "ab";
     QTest::newRow("symbol spoza ASCII") << int(Qt::Key_unknown) << "€" << int(TlistaWyboru::rkBrak) << "ab";
+    // clang-format on
 }
 
 void TstListaWyboru::klawisze()
@@ -230,6 +236,7 @@ void TstListaWyboru::klawisze()
 
 void TstListaWyboru::zatwierdz_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("linie");
     QTest::addColumn<int>("lenKodu");
     QTest::addColumn<int>("wiersz");
@@ -242,6 +249,7 @@ void TstListaWyboru::zatwierdz_data()
     QTest::newRow("pusty drugi wiersz listy kodow") << "00123 Usługa" << 5 << 1 << false << "-" << "-";
     QTest::newRow("komentarz odmowiony") << "001 A\n    uwaga\n002 B" << 4 << 1 << false << "-" << "-";
     QTest::newRow("pierwszy wiersz bez kodu") << "    uwaga\n002 B" << 4 << 0 << true << "" << "uwaga";
+    // clang-format on
 }
 
 void TstListaWyboru::zatwierdz()
@@ -263,6 +271,7 @@ void TstListaWyboru::zatwierdz()
 
 void TstListaWyboru::rozmiar_data()
 {
+    // clang-format off
     QTest::addColumn<QList<int>>("wej");   // Lkodu, Lopis, row height, rows, wanted rows, width, field, dpi
     QTest::addColumn<QList<int>>("wyn");   // width, height, shown, scroll bar, margin, code col, description col
     QTest::newRow("jedna linia, 8 wierszy") << QList<int>{50, 0, 20, 2, 8, 0, 150, 96}
@@ -281,6 +290,7 @@ void TstListaWyboru::rozmiar_data()
                                                << QList<int>{50, 72, 3, 0, 15, 110, 0};
     QTest::newRow("144 dpi") << QList<int>{50, 0, 30, 2, 8, 0, 0, 144}
                              << QList<int>{150, 78, 2, 0, 23, 65, 62};
+    // clang-format on
 }
 
 void TstListaWyboru::rozmiar()
@@ -294,6 +304,7 @@ void TstListaWyboru::rozmiar()
 
 void TstListaWyboru::czcionki_data()
 {
+    // clang-format off
     QTest::addColumn<int>("kod");
     QTest::addColumn<bool>("consolas");
     QTest::addColumn<bool>("lucida");
@@ -311,6 +322,7 @@ void TstListaWyboru::czcionki_data()
     QTest::newRow("26 courier") << 26 << false << false << "Courier New" << 10 << 20;
     QTest::newRow("27 lucida przed consolas") << 27 << true << true << "Lucida Console" << 9 << 17;
     QTest::newRow("27 consolas") << 27 << true << false << "Consolas" << 9 << 18;
+    // clang-format on
 }
 
 void TstListaWyboru::czcionki()
@@ -329,6 +341,7 @@ void TstListaWyboru::czcionki()
 
 void TstListaWyboru::kolorKomentarza_data()
 {
+    // clang-format off
     QTest::addColumn<int>("kod");
     QTest::addColumn<TKolor>("kolor");
     QTest::newRow("ujemny") << -5 << RGB(250, 243, 210);
@@ -336,6 +349,7 @@ void TstListaWyboru::kolorKomentarza_data()
     QTest::newRow("100 z palety") << 100 << RGB(255, 250, 225);
     QTest::newRow("199 z palety") << 199 << RGB(255, 250, 225);
     QTest::newRow("200") << 200 << RGB(246, 241, 211);
+    // clang-format on
 }
 
 void TstListaWyboru::kolorKomentarza()

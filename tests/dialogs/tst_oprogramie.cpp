@@ -47,7 +47,8 @@ void TstOProgramie::napisy()
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QVERIFY(d.width() >= SkalujDpi(242) && d.height() >= SkalujDpi(323));
     for (QLabel *l : d.findChildren<QLabel *>())
-        QVERIFY2(l->sizeHint().width() <= l->width() && l->geometry().bottom() < d.Panel1->height(), qPrintable(l->text()));
+        QVERIFY2(l->sizeHint().width() <= l->width() && l->geometry().bottom() < d.Panel1->height(),
+                 qPrintable(l->text()));
     for (TetykietaLinku *l : {d.LabelMail, d.LabelWww}) {
         QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 102, 204));
         QVERIFY(l->font().underline() && l->font().bold());
@@ -57,6 +58,7 @@ void TstOProgramie::napisy()
 
 void TstOProgramie::linki_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("jak");
     QTest::addColumn<bool>("poczta");
     QTest::addColumn<QStringList>("adresy");
@@ -69,6 +71,7 @@ void TstOProgramie::linki_data()
     QTest::newRow("Enter na stronie") << "enter" << false << QStringList{www};
     QTest::newRow("spacja na poczcie") << "spacja" << true << QStringList{mail};
     QTest::newRow("wcisniety i puszczony obok") << "obok" << true << QStringList{};
+    // clang-format on
 }
 
 void TstOProgramie::linki()

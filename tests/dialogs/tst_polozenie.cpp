@@ -16,10 +16,11 @@ private slots:
 namespace {
 const QRect kEkran(0, 0, 1920, 1040);
 const QSize kOkno(184, 195);
-} // namespace
+}   // namespace
 
 void TstPolozenie::podPolem_data()
 {
+    // clang-format off
     QTest::addColumn<QRect>("pole");
     QTest::addColumn<QSize>("okno");
     QTest::addColumn<QRect>("ekran");
@@ -43,6 +44,7 @@ void TstPolozenie::podPolem_data()
         << QRect(-1270, 100, 100, 20) << kOkno << QRect(-1280, 0, 1280, 1024) << true << QPoint(-1272, 118);
     QTest::newRow("ekran nad glownym, przy dole")
         << QRect(50, -40, 100, 20) << kOkno << QRect(0, -1080, 1920, 1080) << false << QPoint(50, -235);
+    // clang-format on
 }
 
 void TstPolozenie::podPolem()
@@ -57,12 +59,14 @@ void TstPolozenie::podPolem()
 
 void TstPolozenie::nadOknem_data()
 {
+    // clang-format off
     QTest::addColumn<QRect>("forma");
     QTest::addColumn<QPoint>("wynik");
     QTest::newRow("na srodku") << QRect(100, 100, 800, 600) << QPoint(408, 302);
     QTest::newRow("forma mniejsza od okna") << QRect(100, 100, 100, 100) << QPoint(58, 53);
     QTest::newRow("forma wysunieta w lewo") << QRect(-700, 100, 800, 600) << QPoint(0, 302);
     QTest::newRow("forma wysunieta w dol") << QRect(1500, 900, 800, 600) << QPoint(1736, 845);
+    // clang-format on
 }
 
 void TstPolozenie::nadOknem()
@@ -74,6 +78,7 @@ void TstPolozenie::nadOknem()
 
 void TstPolozenie::skalowanie_data()
 {
+    // clang-format off
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("dpi");
     QTest::addColumn<int>("wynik");
@@ -84,6 +89,7 @@ void TstPolozenie::skalowanie_data()
     QTest::newRow("110 reszta mala") << 23 << 110 << 26;
     QTest::newRow("72") << 100 << 72 << 75;
     QTest::newRow("dpi nieznane") << 100 << 0 << 100;
+    // clang-format on
 }
 
 void TstPolozenie::skalowanie()

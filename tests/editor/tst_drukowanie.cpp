@@ -66,7 +66,8 @@ void TstDrukowanie::oknoCzekaNaKoniecWydruku()
     QCOMPARE(strona, 1);   // the clicks came during the first copy
     QVERIFY(widocznePodczas);
     QCOMPARE(kopie.size(), 3);
-    QVERIFY2(kopie.at(0).contains(QStringLiteral("Hurtownia Żółw")) && kopie.at(0).contains(QStringLiteral("Papier A4")),
+    QVERIFY2(kopie.at(0).contains(QStringLiteral("Hurtownia Żółw"))
+                 && kopie.at(0).contains(QStringLiteral("Papier A4")),
              qPrintable(kopie.at(0).left(300)));
     QCOMPARE(kopie.at(1), kopie.at(0));
     QCOMPARE(kopie.at(2), kopie.at(0));

@@ -10,8 +10,8 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QTest>
 
@@ -25,6 +25,7 @@ private slots:
 
 void TstEksportKsef::eksport_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("przypadek");
     QTest::addColumn<QList<int>>("odpowiedzi");   // of the message boxes, in order
     QTest::addColumn<QString>("komunikat");       // the last message ("@" the XML file)
@@ -49,6 +50,7 @@ void TstEksportKsef::eksport_data()
                                                 "Wpisz ją na stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”."
                                              << "";
     QTest::newRow("bez kupującego") << "bez kupującego" << QList<int>{} << "Brak firmy kupującego" << "";
+    // clang-format on
 }
 
 void TstEksportKsef::eksport()
@@ -107,8 +109,8 @@ void TstEksportKsef::eksport()
     QCOMPARE(propozycje, QStringList{t.Plik(QStringLiteral("przyklad.xml"))});
     QVERIFY(CzytajBajty(xml).contains(wXml.toUtf8()));
     QProcess x;
-    x.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"),
-                                        QStringLiteral(ZENTORA_KSEF_SCHEMA), xml});
+    x.start(QStringLiteral("xmllint"),
+            {QStringLiteral("--noout"), QStringLiteral("--schema"), QStringLiteral(ZENTORA_KSEF_SCHEMA), xml});
     QVERIFY(x.waitForFinished(60000));
     QVERIFY2(x.exitCode() == 0, x.readAllStandardError().constData());
 }
@@ -137,7 +139,8 @@ void TstEksportKsef::numerKsef()
     t.Wpisz(okno->EdyNip, QStringLiteral("526-587-76-35"));
     t.WpiszPozycje(1, QStringLiteral("Usługa"), QStringLiteral("1"), QStringLiteral("10"));
     t.Wykonaj(okno->AcEksportKsef);
-    QVERIFY2(QFileInfo::exists(t.Plik(QStringLiteral("a.xml"))), qPrintable(t.prezenter.teksty().join(QLatin1Char('\n'))));
+    QVERIFY2(QFileInfo::exists(t.Plik(QStringLiteral("a.xml"))),
+             qPrintable(t.prezenter.teksty().join(QLatin1Char('\n'))));
     t.Wykonaj(okno->AcNumerKsef);   // a wrong check first, then the right number
     QCOMPARE(pokazane, (QStringList{QString(), QStringLiteral("9876543210-20260102-0100001AF629-00")}));
     QVERIFY(t.prezenter.ostatni().contains(QStringLiteral("ma błędną sumę kontrolną (powinna być 46)")));

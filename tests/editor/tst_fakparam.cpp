@@ -68,7 +68,7 @@ QString Zrzuty()
     return QDir(QStringLiteral("zrzuty")).absolutePath() + QLatin1Char('/');
 }
 
-} // namespace
+}   // namespace
 
 class TstFakParam : public QObject {
     Q_OBJECT
@@ -100,6 +100,7 @@ void TstFakParam::cleanup()
 // Controls from a record and, untouched, back again.
 void TstFakParam::obiegRekordu_data()
 {
+    // clang-format off
     QTest::addColumn<TiniZentora>("ini");
     QTest::addColumn<TiniZentora>("po");
 
@@ -154,6 +155,7 @@ void TstFakParam::obiegRekordu_data()
     rPo.iniKsefNip = QStringLiteral("526-587-76-35");
     rPo.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
     QTest::newRow("strona KSeF") << r << rPo;
+    // clang-format on
 }
 
 void TstFakParam::obiegRekordu()
@@ -168,6 +170,7 @@ void TstFakParam::obiegRekordu()
 
 void TstFakParam::ekranNaIni_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("ramka");
     QTest::addColumn<QString>("bank");
     QTest::addColumn<QString>("konto");
@@ -187,6 +190,7 @@ void TstFakParam::ekranNaIni_data()
     QTest::newRow("koncowy enter ramki") << "A\nB\n" << "" << "" << "" << "" << "A;B" << ";" << "" << "";
     QTest::newRow("puste wiersze w srodku") << "A\n\n\nB" << "" << "" << "" << "" << "A;;;B" << ";" << "" << "";
     QTest::newRow("sam srednik") << ";" << ";" << ";" << ";" << ";" << "" << ";" << ";" << ";";
+    // clang-format on
 }
 
 void TstFakParam::ekranNaIni()
@@ -235,8 +239,8 @@ void TstFakParam::numeracja()
     QTest::mouseClick(r[radio], Qt::LeftButton, {}, QPoint(8, r[radio]->height() / 2));
     QVERIFY(r[radio]->isChecked());
     QCOMPARE(d.EdySymbol->isEnabled(), symbolWlaczony);
-    const QColor tlo = d.EdySymbol->palette().color(d.EdySymbol->isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                                    QPalette::Base);
+    const QColor tlo =
+        d.EdySymbol->palette().color(d.EdySymbol->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Base);
     QCOMPARE(tlo, NaQColor(symbolWlaczony ? 0x80000005u : 0x80000018u));
     QVERIFY(d.cboAutoNum->isChecked() && !d.cboAutoNum->isEnabled());
     d.EkranNaIni();
@@ -247,6 +251,7 @@ void TstFakParam::numeracja()
 
 void TstFakParam::pokazParametry_data()
 {
+    // clang-format off
     QTest::addColumn<int>("strona");
     QTest::addColumn<QString>("zamkniecie");   // OK, Anuluj, Escape, zamknij
     QTest::addColumn<bool>("wynik");
@@ -257,6 +262,7 @@ void TstFakParam::pokazParametry_data()
     QTest::newRow("numeracja, Escape") << 1 << "Escape" << false;
     QTest::newRow("zamkniete okno") << 0 << "zamknij" << false;
     QTest::newRow("strona spoza zakresu") << 9 << "OK" << true;
+    // clang-format on
 }
 
 // Changes on every page; OK keeps them all, any other way out none (not even a folder
@@ -324,7 +330,7 @@ void TstFakParam::folderIPodpis()
     QCOMPARE(poczatek, QStringLiteral("/dane/faktury"));
     QCOMPARE(d.EdyFoldFaktur->text(), odpowiedz);
     QCOMPARE(d.Param.iniFolder, odpowiedz);   // at once, before OK
-    odpowiedz.clear();                         // the user gives up
+    odpowiedz.clear();                        // the user gives up
     d.BtnFoldFaktur->click();
     QCOMPARE(d.Param.iniFolder, QStringLiteral("/faktury/2018"));
 
@@ -349,6 +355,7 @@ void TstFakParam::folderIPodpis()
 
 void TstFakParam::dniZaplaty_data()
 {
+    // clang-format off
     QTest::addColumn<int>("zPliku");
     QTest::addColumn<QString>("wpisane");   // "-" types nothing
     QTest::addColumn<bool>("przyjete");
@@ -361,6 +368,7 @@ void TstFakParam::dniZaplaty_data()
     QTest::newRow("minus i litery odrzucone") << 14 << "-7x" << true << 7;
     QTest::newRow("z pliku ponad zakres") << 5000 << "-" << false << 5000;
     QTest::newRow("z pliku ujemne") << -3 << "-" << false << -3;
+    // clang-format on
 }
 
 // The payment term: 0..999; OK with a value out of range keeps the dialog open.
@@ -455,7 +463,8 @@ void TstFakParam::wyglad()
                 || w->parentWidget()->inherits("QAbstractScrollArea"))
                 continue;
             const QRect r(w->mapTo(strona, QPoint(0, 0)), w->size());
-            QVERIFY2(strona->rect().contains(r), qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
+            QVERIFY2(strona->rect().contains(r),
+                     qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
             if (auto *l = qobject_cast<QLabel *>(w); l && !l->wordWrap())
                 QVERIFY2(l->sizeHint().width() <= l->width() + 1, qPrintable(l->text()));
             if (auto *l = qobject_cast<QLabel *>(w); l && l->wordWrap())

@@ -55,7 +55,7 @@ QString Wlaczone(TModulApli &m, QWidget *pole)
     return w;
 }
 
-} // namespace
+}   // namespace
 
 class TstModulOkna : public QObject {
     Q_OBJECT
@@ -85,8 +85,8 @@ void TstModulOkna::oknoGlowne()
     TZentoraForma *o = t.okno;
     QCOMPARE(PolaBezMenu(o), QStringList());
     const std::pair<QWidget *, const char *> pola[] = {
-        {o->EdyDatWyst, "WD"}, {o->EdyFirma, "WKD"}, {o->EdyUwagi, "WKD"}, {o->EdyKod, "WK"},
-        {o->EdyNumRach, "WK"}, {o->MemSpFirma, ""},  // read-only
+        {o->EdyDatWyst, "WD"}, {o->EdyFirma, "WKD"},  {o->EdyUwagi, "WKD"},
+        {o->EdyKod, "WK"},     {o->EdyNumRach, "WK"}, {o->MemSpFirma, ""},   // read-only
     };
     for (const auto &[pole, oczekiwane] : pola)
         QCOMPARE(Wlaczone(*m_modul, pole), QString::fromLatin1(oczekiwane));

@@ -41,10 +41,11 @@ void FakturaZMiastem(OknoTestowe &t, const QString &nazwa, const QString &miasto
     f.KupMiasto = miasto;
     ZapiszFakture(t.Plik(nazwa), f);
 }
-} // namespace
+}   // namespace
 
 void TstNaglowek::listaMiast_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("litera");
     QTest::addColumn<bool>("wybrano");
     QTest::addColumn<QString>("wybor");
@@ -60,6 +61,7 @@ void TstNaglowek::listaMiast_data()
     QTest::newRow("brak miast, wybrana informacja")
         << QStringLiteral("Ż") << true << QStringLiteral("Brak miast na literę: \"Ż\"")
         << QStringLiteral("Brak miast na literę: \"Ż\"") << QStringLiteral("Ż");
+    // clang-format on
 }
 
 void TstNaglowek::listaMiast()
@@ -120,11 +122,13 @@ void TstNaglowek::zapisDopisujeMiasto()
 
 void TstNaglowek::kalendarz_data()
 {
+    // clang-format off
     QTest::addColumn<int>("przycisk");
     QTest::addColumn<QString>("wybrana");
     QTest::addColumn<QString>("tekst");
     QTest::newRow("sprzedaży") << 2 << QStringLiteral("28.02.2019") << QStringLiteral("28.02.2019");
     QTest::newRow("zapłaty, rezygnacja") << 3 << QString() << QStringLiteral("29.06.2018");
+    // clang-format on
 }
 
 void TstNaglowek::kalendarz()
@@ -149,12 +153,14 @@ void TstNaglowek::kalendarz()
 
 void TstNaglowek::oplaconaProForma_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("zapisana");    // the pro forma was saved and opened again
     QTest::addColumn<int>("nowyRodzaj");
     QTest::addColumn<bool>("zamiana");
     QTest::newRow("zapisana, na VAT") << true << int(rZentora) << true;
     QTest::newRow("zapisana, na Rachunek") << true << int(rZwykly) << false;
     QTest::newRow("nowa, na VAT") << false << int(rZentora) << false;
+    // clang-format on
 }
 
 void TstNaglowek::oplaconaProForma()
@@ -202,6 +208,7 @@ void TstNaglowek::oplaconaProForma()
 
 void TstNaglowek::numerFaktury_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("wpisany");
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<bool>("przyjety");
@@ -209,6 +216,7 @@ void TstNaglowek::numerFaktury_data()
     QTest::newRow("szósta cyfra") << QStringLiteral("123456") << QStringLiteral("12345") << true;
     QTest::newRow("0") << QStringLiteral("0") << QStringLiteral("0") << false;
     QTest::newRow("puste") << QString() << QString() << false;
+    // clang-format on
 }
 
 void TstNaglowek::numerFaktury()
@@ -234,10 +242,10 @@ void TstNaglowek::rabatIKolejnosc()
     TZentoraForma &o = *t.okno;
     QVERIFY(!o.EdyRabat->isEnabled());
     QCOMPARE(o.EdyRabat->focusPolicy(), Qt::NoFocus);
-    const QList<QWidget *> kolejnosc = {o.cboZentora, o.EdyNumRach,  o.EdyFirma,   o.EdyUlica,   o.EdyKod,      o.EdyMiasto,
-                                        o.EdyNip,     o.EdyOsoba,    o.cboJakPlaci, o.EdyDatWyst, o.EdyDatSprz,  o.EdyDatZapl,
-                                        o.EdyUwagi,   o.Grid,        o.BtnSpFirma, o.BtnSprzedal, o.SumGrid,     o.EdyFakKoryg,
-                                        o.CbRatalnie};
+    const QList<QWidget *> kolejnosc = {o.cboZentora,  o.EdyNumRach, o.EdyFirma,    o.EdyUlica,    o.EdyKod,
+                                        o.EdyMiasto,   o.EdyNip,     o.EdyOsoba,    o.cboJakPlaci, o.EdyDatWyst,
+                                        o.EdyDatSprz,  o.EdyDatZapl, o.EdyUwagi,    o.Grid,        o.BtnSpFirma,
+                                        o.BtnSprzedal, o.SumGrid,    o.EdyFakKoryg, o.CbRatalnie};
     // the tab chain of the window, from the kind combo, over the controls that take Tab
     QList<QWidget *> lancuch;
     QWidget *w = o.cboZentora;
@@ -254,11 +262,13 @@ void TstNaglowek::rabatIKolejnosc()
     QCOMPARE(wybrane, kolejnosc);
     // nothing else of the window is a tab stop: the seller fields and the discount are not
     for (QWidget *x : lancuch)
-        QVERIFY2(kolejnosc.contains(x) || x->parentWidget() == static_cast<QWidget *>(o.ToolBar1), qPrintable(x->objectName()));
+        QVERIFY2(kolejnosc.contains(x) || x->parentWidget() == static_cast<QWidget *>(o.ToolBar1),
+                 qPrintable(x->objectName()));
 }
 
 void TstNaglowek::tabZSiatki_data()
 {
+    // clang-format off
     QTest::addColumn<int>("kol");
     QTest::addColumn<int>("wiersz");
     QTest::addColumn<bool>("edycja");    // the cell's editor is open, with "abc" typed
@@ -274,6 +284,7 @@ void TstNaglowek::tabZSiatki_data()
     QTest::newRow("Ctrl+Tab") << 3 << 2 << false << tab << ctrl << QStringLiteral("BtnSpFirma");
     QTest::newRow("Ctrl+Tab z edycji") << 3 << 2 << true << tab << ctrl << QStringLiteral("BtnSpFirma");
     QTest::newRow("Ctrl+Shift+Tab") << 3 << 2 << false << wstecz << (ctrl | shift) << QStringLiteral("EdyUwagi");
+    // clang-format on
 }
 
 void TstNaglowek::tabZSiatki()

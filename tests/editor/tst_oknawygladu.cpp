@@ -48,17 +48,19 @@ void TstOknaWygladu::Zapisz(QWidget *w, const QString &nazwa)
         for (int x = 0; x < img.width(); x += 2)
             kolory.insert(img.pixel(x, y));
     QVERIFY2(kolory.size() >= 6, qPrintable(nazwa + QStringLiteral(": %1 kolorów").arg(kolory.size())));
-    const QString folder = qEnvironmentVariableIsSet("ZENTORA_ZRZUTY") ? qEnvironmentVariable("ZENTORA_ZRZUTY")
-                                                                       : m_tymczasowy.path();
+    const QString folder =
+        qEnvironmentVariableIsSet("ZENTORA_ZRZUTY") ? qEnvironmentVariable("ZENTORA_ZRZUTY") : m_tymczasowy.path();
     QVERIFY(img.save(folder + QLatin1Char('/') + nazwa + QStringLiteral(".png")));
 }
 
 void TstOknaWygladu::okna_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("okno");
     for (const char *n : {"glowne", "menu-plik", "parametry", "opcje-druku", "postep-druku", "kalkulator",
                           "kalendarz", "menu-miesiecy", "o-programie"})
         QTest::newRow(n) << QString::fromLatin1(n);
+    // clang-format on
 }
 
 void TstOknaWygladu::okna()
@@ -114,13 +116,15 @@ void TstOknaWygladu::listaWyboru()
     forma.resize(300, 200);
     forma.show();
     bool zapisano = false;
-    GdyOtwarte::Uruchom<TdlgKontekst>([] { return TdlgKontekst::Otwarty(); }, [&](TdlgKontekst *d) {
-        Zapisz(d, QStringLiteral("lista-wyboru"));
-        zapisano = true;
-        d->close();
-    });
+    GdyOtwarte::Uruchom<TdlgKontekst>([] { return TdlgKontekst::Otwarty(); },
+                                      [&](TdlgKontekst *d) {
+                                          Zapisz(d, QStringLiteral("lista-wyboru"));
+                                          zapisano = true;
+                                          d->close();
+                                      });
     QString opis, param;
-    WybierzZListy(&forma, QStringLiteral("00123 Usługa\n      tylko na zamówienie\n00124 Towar\n00999 Dodaj nową pozycję"), 5,
+    WybierzZListy(&forma,
+                  QStringLiteral("00123 Usługa\n      tylko na zamówienie\n00124 Towar\n00999 Dodaj nową pozycję"), 5,
                   200, 6, 0, nullptr, opis, param);
     QVERIFY(zapisano);
 }

@@ -22,9 +22,10 @@ namespace {
 
 QString KomunikatStawki(const QString &stawka, const QString &lista)
 {
-    return QStringLiteral("Nieporawna wartość % Vat = ") + stawka + QStringLiteral(" %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  ")
-         + lista
-         + QStringLiteral("||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą dozwolone  tylko dla tej faktury.");
+    return QStringLiteral("Nieporawna wartość % Vat = ") + stawka
+           + QStringLiteral(" %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  ") + lista
+           + QStringLiteral("||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą "
+                            "dozwolone  tylko dla tej faktury.");
 }
 
 // The nine texts of an item row, joined by "|".
@@ -48,14 +49,15 @@ QStringList Sumy(const TjustGrid &s)
 {
     QStringList l;
     for (int w = 0; w < s.RowCount(); ++w) {
-        const QString t = s.Cells(0, w) + QLatin1Char('|') + s.Cells(1, w) + QLatin1Char('|') + s.Cells(2, w) + QLatin1Char('|') + s.Cells(3, w);
+        const QString t = s.Cells(0, w) + QLatin1Char('|') + s.Cells(1, w) + QLatin1Char('|') + s.Cells(2, w)
+                          + QLatin1Char('|') + s.Cells(3, w);
         if (t != QLatin1String("|||"))
             l.append(t);
     }
     return l;
 }
 
-} // namespace
+}   // namespace
 
 class TstPozycje : public QObject {
     Q_OBJECT
@@ -80,6 +82,7 @@ private slots:
 
 void TstPozycje::wycenaWiersza_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("ilosc");
     QTest::addColumn<QString>("cena");
     QTest::addColumn<QString>("stawka");     // null: as the window fills it in (23)
@@ -98,6 +101,7 @@ void TstPozycje::wycenaWiersza_data()
                                            << QStringLiteral("Towar|||2|1.234,50|2.469,00|||2.469,00")
                                            << QStringList{QStringLiteral("2.469,00|-----||2.469,00"), QStringLiteral("2.469,00|zwol.||2.469,00")}
                                            << QStringLiteral("2.469,00");
+    // clang-format on
 }
 
 void TstPozycje::wycenaWiersza()
@@ -115,6 +119,7 @@ void TstPozycje::wycenaWiersza()
 
 void TstPozycje::stawkaDomyslna_data()
 {
+    // clang-format off
     QTest::addColumn<int>("mojVat");
     QTest::addColumn<QString>("dataSprzedazy");
     QTest::addColumn<QString>("stawka");
@@ -125,6 +130,7 @@ void TstPozycje::stawkaDomyslna_data()
     QTest::newRow("23 %") << 4 << QStringLiteral("15.06.2018") << QStringLiteral("23");
     QTest::newRow("5 %") << 5 << QStringLiteral("15.06.2018") << QStringLiteral("5");
     QTest::newRow("23 % przed 2011") << 4 << QStringLiteral("15.06.2010") << QStringLiteral("22");
+    // clang-format on
 }
 
 void TstPozycje::stawkaDomyslna()
@@ -144,12 +150,14 @@ void TstPozycje::stawkaDomyslna()
 
 void TstPozycje::pustaNazwaBezStawki_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("komorki");   // "column:text" typed into row 1, in order
     QTest::addColumn<QString>("stawka");
     QTest::addColumn<bool>("zmieniona");        // the invoice counts as changed
     QTest::newRow("nazwa wpisana i usunięta") << QStringList{"1:Towar", "1:"} << QString() << false;
     QTest::newRow("nazwa usunięta, ilość została") << QStringList{"1:Towar", "4:2", "1:"} << QStringLiteral("23") << true;
     QTest::newRow("stawka wpisana ręcznie zostaje") << QStringList{"7:8", "1:Towar", "1:"} << QStringLiteral("8") << true;
+    // clang-format on
 }
 
 void TstPozycje::pustaNazwaBezStawki()
@@ -167,6 +175,7 @@ void TstPozycje::pustaNazwaBezStawki()
 
 void TstPozycje::sprawdzenieStawki_data()
 {
+    // clang-format off
     QTest::addColumn<int>("rodzaj");
     QTest::addColumn<QString>("dataSprzedazy");
     QTest::addColumn<QString>("stawka");
@@ -185,6 +194,7 @@ void TstPozycje::sprawdzenieStawki_data()
     QTest::newRow("wadliwa data: stawki sprzed 2011")
         << int(rZentora) << QString() << QStringLiteral("22")
         << QStringList{QStringLiteral("Wadliwa data sprzedaży - nie można sprawdzić stawek VAT")};
+    // clang-format on
 }
 
 void TstPozycje::sprawdzenieStawki()
@@ -255,6 +265,7 @@ void TstPozycje::stawkaPoZmianieDaty()
 
 void TstPozycje::usuwanie_data()
 {
+    // clang-format off
     QTest::addColumn<int>("odpowiedz");
     QTest::addColumn<QStringList>("wiersze");   // rows 1..3 afterwards
     QTest::addColumn<QString>("doZaplaty");
@@ -264,6 +275,7 @@ void TstPozycje::usuwanie_data()
                             << QStringList{QStringLiteral("A;1||||||||"), QStringLiteral("B|||1|2,00|2,00|23|0,46|2,46"),
                                            QStringLiteral("C; trzeci||||||||")}
                             << QStringLiteral("2,46");
+    // clang-format on
 }
 
 void TstPozycje::usuwanie()
@@ -297,6 +309,7 @@ void TstPozycje::usuwanie()
 
 void TstPozycje::wstawianie_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("ostatniZajety");
     QTest::addColumn<int>("odpowiedz");
     QTest::addColumn<QString>("pytanie");
@@ -308,6 +321,7 @@ void TstPozycje::wstawianie_data()
     QTest::newRow("Anuluj") << false << int(idCancel) << zwykle << 1 << false;
     QTest::newRow("wiersz 50 zajęty, domyślnie Anuluj") << true << 0 << strata << 2 << false;
     QTest::newRow("wiersz 50 zajęty, OK") << true << int(idOK) << strata << 2 << true;
+    // clang-format on
 }
 
 void TstPozycje::wstawianie()

@@ -15,13 +15,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
-#include <QImage>
 
 namespace {
 
@@ -33,15 +33,16 @@ QStringList Wpisy(QWidget *w)
         if (a->isSeparator())
             l.append(QStringLiteral("-"));
         else if (auto *t = qobject_cast<QToolBar *>(w); t && !qobject_cast<QToolButton *>(t->widgetForAction(a)))
-            l.append(t->widgetForAction(a)->objectName().isEmpty() ? qobject_cast<QLabel *>(t->widgetForAction(a))->text()
-                                                                    : t->widgetForAction(a)->objectName());
+            l.append(t->widgetForAction(a)->objectName().isEmpty()
+                         ? qobject_cast<QLabel *>(t->widgetForAction(a))->text()
+                         : t->widgetForAction(a)->objectName());
         else
             l.append(a->objectName());
     }
     return l;
 }
 
-} // namespace
+}   // namespace
 
 class TstWyglad : public QObject {
     Q_OBJECT
@@ -66,10 +67,10 @@ void TstWyglad::uklad()
     QVERIFY(!(o.windowFlags() & Qt::WindowMaximizeButtonHint));
     // the controls lie inside the window and do not cover one another
     const QList<QWidget *> kontrolki = {
-        o.EdyFirma,    o.EdyUlica,    o.EdyKod,      o.EdyMiasto,   o.EdyNip,     o.EdyOsoba,    o.cboJakPlaci,
-        o.EdyDatWyst,  o.EdyDatSprz,  o.EdyDatZapl,  o.SpeedData1,  o.SpeedData2, o.SpeedData3,  o.EdyUwagi,
-        o.CbRatalnie,  o.Grid,        o.MemSpFirma,  o.BtnSpFirma,  o.EdySpBank,  o.EdySpKonto,  o.EdySprzedal,
-        o.BtnSprzedal, o.EdyFakKoryg, o.EdyRabat,    o.SumGrid,     o.PanZaplata};
+        o.EdyFirma,    o.EdyUlica,    o.EdyKod,     o.EdyMiasto,  o.EdyNip,     o.EdyOsoba,   o.cboJakPlaci,
+        o.EdyDatWyst,  o.EdyDatSprz,  o.EdyDatZapl, o.SpeedData1, o.SpeedData2, o.SpeedData3, o.EdyUwagi,
+        o.CbRatalnie,  o.Grid,        o.MemSpFirma, o.BtnSpFirma, o.EdySpBank,  o.EdySpKonto, o.EdySprzedal,
+        o.BtnSprzedal, o.EdyFakKoryg, o.EdyRabat,   o.SumGrid,    o.PanZaplata};
     QList<QRect> miejsca;
     const QRect okno(QPoint(0, 0), o.size());
     for (QWidget *w : kontrolki) {
@@ -77,7 +78,8 @@ void TstWyglad::uklad()
         const QRect r(w->mapTo(&o, QPoint(0, 0)), w->size());
         QVERIFY2(okno.contains(r), qPrintable(w->objectName()));
         for (int i = 0; i < miejsca.size(); ++i)
-            QVERIFY2(!miejsca.at(i).intersects(r), qPrintable(kontrolki.at(i)->objectName() + QLatin1Char('/') + w->objectName()));
+            QVERIFY2(!miejsca.at(i).intersects(r),
+                     qPrintable(kontrolki.at(i)->objectName() + QLatin1Char('/') + w->objectName()));
         miejsca.append(r);
     }
     // the labels are whole: every text fits its place
@@ -107,17 +109,22 @@ void TstWyglad::menuIPasek()
     QCOMPARE(t.okno->MenuGlowne->parentWidget(), t.okno->menuWidget());
     for (QAction *a : t.okno->MenuGlowne->actions())
         menu.append(a->text() + QLatin1Char(':') + Wpisy(a->menu()).join(QLatin1Char(' ')));
-    QCOMPARE(menu, (QStringList{
-                       QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcZamknij"),
-                       QStringLiteral("&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
-                       QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),
-                       QStringLiteral("P&omoc:AcPomocTematy AcPomocFakt - AcWizytowka")}));
+    QCOMPARE(
+        menu,
+        (QStringList{
+            QStringLiteral(
+                "&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcZamknij"),
+            QStringLiteral(
+                "&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
+            QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),
+            QStringLiteral("P&omoc:AcPomocTematy AcPomocFakt - AcWizytowka")}));
     QStringList pasek = Wpisy(t.okno->ToolBar1);
     pasek.removeAll(QStringLiteral("-"));
-    QCOMPARE(pasek.join(QLatin1Char(',')),
-             QStringLiteral("AcNowa,AcOtworz,AcZapisz,AcDrukuj,AcCzytajBaze,AcEdytujZbazy,AcAkceptuj,AcDopisz,AcAnuluj,"
-                            "AcBazaFaktur,AcBazaProdukt,cboZentora,  nr: ,EdyNumRach,AcAktNumer,AcFormatNum,AcParametry,"
-                            "AcFont,AcKalkulator,AcZamknij"));
+    QCOMPARE(
+        pasek.join(QLatin1Char(',')),
+        QStringLiteral("AcNowa,AcOtworz,AcZapisz,AcDrukuj,AcCzytajBaze,AcEdytujZbazy,AcAkceptuj,AcDopisz,AcAnuluj,"
+                       "AcBazaFaktur,AcBazaProdukt,cboZentora,  nr: ,EdyNumRach,AcAktNumer,AcFormatNum,AcParametry,"
+                       "AcFont,AcKalkulator,AcZamknij"));
     QVERIFY(t.okno->EdyNumRach->font().bold());
 }
 
@@ -146,9 +153,11 @@ void TstWyglad::siatki()
 
 void TstWyglad::ramkaSprzedawcy_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("ramka");   // empty: the frame the window started with
     QTest::newRow("na starcie") << QString();
     QTest::newRow("wiersze różnej długości") << QStringLiteral("Sklep Przykładowy Spółka;ul. Długa 1;NIP");
+    // clang-format on
 }
 
 void TstWyglad::ramkaSprzedawcy()
@@ -178,8 +187,9 @@ void TstWyglad::ramkaSprzedawcy()
                     prawa = qMax(prawa, x);
                 }
         QVERIFY2(prawa > lewa, qPrintable(linie.at(i)));
-        QVERIFY2(qAbs((lewa + prawa) / 2 - obraz.width() / 2) <= 3,
-                 qPrintable(QStringLiteral("%1: %2..%3 of %4").arg(linie.at(i)).arg(lewa).arg(prawa).arg(obraz.width())));
+        QVERIFY2(
+            qAbs((lewa + prawa) / 2 - obraz.width() / 2) <= 3,
+            qPrintable(QStringLiteral("%1: %2..%3 of %4").arg(linie.at(i)).arg(lewa).arg(prawa).arg(obraz.width())));
     }
 }
 

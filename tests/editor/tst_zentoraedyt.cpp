@@ -8,13 +8,13 @@
 #include "common/daty.h"
 #include "common/program.h"
 #include "common/teksty.h"
-#include "invoice/sumy.h"
 #include "controls/justgrid.h"
 #include "controls/tokienka.h"
 #include "editor/poleedycji.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
+#include "invoice/sumy.h"
 #include "pliktymczasowy.h"
 
 #include <QAction>
@@ -41,7 +41,8 @@ void WpiszFakture(OknoTestowe &t)
     t.Wpisz(t.okno->EdyKod, QStringLiteral("60101"));
     t.okno->EdyMiasto->setText(QStringLiteral("Poznań"));
     t.WpiszPozycje(1, QStringLiteral("Papier A4"), QStringLiteral("3"), QStringLiteral("12,35"));
-    t.WpiszPozycje(2, QStringLiteral("Usługa; transport"), QStringLiteral("1,5"), QStringLiteral("33,33"), QStringLiteral("8"));
+    t.WpiszPozycje(2, QStringLiteral("Usługa; transport"), QStringLiteral("1,5"), QStringLiteral("33,33"),
+                   QStringLiteral("8"));
 }
 
 const QString kZapisanaFaktura = QStringLiteral(
@@ -55,7 +56,7 @@ const QString kZapisanaFaktura = QStringLiteral(
     "[Pozycje]\nLiczba=2\ntowar1=Papier A4\ntresc1=||3|12,35|37,05|23|8,52|45,57\n"
     "towar2=Usługa; transport\ntresc2=||1,5|33,33|50,00|8|4,00|54,00\n\n");
 
-} // namespace
+}   // namespace
 
 class TstZentoraEdyt : public QObject {
     Q_OBJECT
@@ -85,11 +86,13 @@ private slots:
 
 void TstZentoraEdyt::nowaFaktura_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("zaplata");
     QTest::addColumn<int>("sposob");
     QTest::addColumn<QString>("dataZaplaty");
     QTest::newRow("przelewem po 14 dniach") << QStringLiteral("1") << 1 << QStringLiteral("29.06.2018");
     QTest::newRow("gotówką tego dnia") << QStringLiteral("0") << 0 << QStringLiteral("15.06.2018");
+    // clang-format on
 }
 
 void TstZentoraEdyt::nowaFaktura()
@@ -106,7 +109,8 @@ void TstZentoraEdyt::nowaFaktura()
     QTEST(o.EdyDatZapl->Tekst(), "dataZaplaty");
     QTEST(o.cboJakPlaci->currentIndex(), "sposob");
     QCOMPARE(o.EdyKod->Tekst(), QStringLiteral("  -   "));
-    QCOMPARE(o.MemSpFirma->toPlainText(), QStringLiteral("Sklep Przykładowy\nul. Długa 1\n60-001 Poznań\nNIP 987-654-32-10"));
+    QCOMPARE(o.MemSpFirma->toPlainText(),
+             QStringLiteral("Sklep Przykładowy\nul. Długa 1\n60-001 Poznań\nNIP 987-654-32-10"));
     QCOMPARE(o.EdySpKonto->text(), QStringLiteral("11 2222 3333 4444 5555 6666 7777"));
     QCOMPARE(o.SumGrid->Cells(1, 0), QStringLiteral("-----"));
     QCOMPARE(o.Zentora.RodzajNum, numerNSR);
@@ -124,6 +128,7 @@ void TstZentoraEdyt::nowaFaktura()
 
 void TstZentoraEdyt::zamykanie_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("zmiana");      // what the user types into the buyer field
     QTest::addColumn<QList<int>>("odpowiedzi");
     QTest::addColumn<bool>("pytanie");
@@ -133,6 +138,7 @@ void TstZentoraEdyt::zamykanie_data()
     QTest::newRow("zmiana, domyślnie Anuluj") << QStringLiteral("A") << QList<int>() << true << false;
     QTest::newRow("zmiana, OK") << QStringLiteral("A") << QList<int>{idOK} << true << true;
     QTest::newRow("znak wpisany i usunięty") << QStringLiteral("A\b") << QList<int>() << false << true;
+    // clang-format on
 }
 
 void TstZentoraEdyt::zamykanie()
@@ -262,9 +268,11 @@ void TstZentoraEdyt::nieudanyZapis()
 
 void TstZentoraEdyt::wadliwaDataSprzedazy_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("drukuj");
     QTest::newRow("zapis") << false;
     QTest::newRow("wydruk") << true;
+    // clang-format on
 }
 
 void TstZentoraEdyt::wadliwaDataSprzedazy()
@@ -277,7 +285,8 @@ void TstZentoraEdyt::wadliwaDataSprzedazy()
     const QString plik = t.Plik(QStringLiteral("A.FAK"));
     t.nazwyPlikow = {plik};
     t.Wykonaj(drukuj ? o.AcDrukuj : o.AcZapisz);
-    QCOMPARE(t.prezenter.teksty(), QStringList{QStringLiteral("Wadliwa data sprzedaży - nie można sprawdzić stawek VAT")});
+    QCOMPARE(t.prezenter.teksty(),
+             QStringList{QStringLiteral("Wadliwa data sprzedaży - nie można sprawdzić stawek VAT")});
     QVERIFY(!QFile::exists(plik));
     QVERIFY(t.wydruki.isEmpty());
     // the unsaved-changes test only reports it and goes on
@@ -336,6 +345,7 @@ void TstZentoraEdyt::numeracjaProFormy()
 
 void TstZentoraEdyt::formatNumeracji_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("symbol");   // of the opened invoice; null: a new invoice
     QTest::addColumn<int>("odpowiedz");
     QTest::addColumn<QString>("komunikat");
@@ -346,6 +356,7 @@ void TstZentoraEdyt::formatNumeracji_data()
     QTest::newRow("nowa") << QString() << int(idOK) << zgodny << QStringLiteral("FV");
     QTest::newRow("inny symbol, Anuluj") << QStringLiteral("ZZ") << int(idCancel) << inny << QStringLiteral("ZZ");
     QTest::newRow("inny symbol, OK") << QStringLiteral("ZZ") << int(idOK) << inny << QStringLiteral("FV");
+    // clang-format on
 }
 
 void TstZentoraEdyt::formatNumeracji()
@@ -371,6 +382,7 @@ void TstZentoraEdyt::formatNumeracji()
 
 void TstZentoraEdyt::parametry_data()
 {
+    // clang-format off
     QTest::addColumn<int>("przez");        // 0 the command, 2 and 3 the two "..." buttons
     QTest::addColumn<bool>("ok");
     QTest::addColumn<bool>("zlyPlik");     // the configuration file cannot be written
@@ -379,6 +391,7 @@ void TstZentoraEdyt::parametry_data()
     QTest::newRow("ramka firmy, OK") << 2 << true << false;
     QTest::newRow("osoba, Anuluj") << 3 << false << false;
     QTest::newRow("OK, plik nie do zapisu") << 0 << true << true;
+    // clang-format on
 }
 
 void TstZentoraEdyt::parametry()
@@ -446,7 +459,7 @@ void TstZentoraEdyt::tylkoWSystemie()
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
     const QString przed = TekstFaktury(o.Zentora);
-    const QList<QAction *> akcje = {o.AcCzytajBaze, o.AcEdytujZbazy, o.AcAkceptuj, o.AcAnuluj,
+    const QList<QAction *> akcje = {o.AcCzytajBaze, o.AcEdytujZbazy, o.AcAkceptuj,    o.AcAnuluj,
                                     o.AcDopisz,     o.AcBazaFaktur,  o.AcBazaProdukt, o.AcPomocTematy};
     int wlaczone = 0;
     for (QAction *a : akcje) {

@@ -42,7 +42,7 @@ QString DoZaplatyWPdf(const QString &plik)
     return m.hasMatch() ? m.captured(1) : QStringLiteral("<brak>");
 }
 
-} // namespace
+}   // namespace
 
 class TstZgodnosc : public QObject {
     Q_OBJECT
@@ -75,7 +75,8 @@ void TstZgodnosc::Kroki(OknoTestowe &t, const QStringList &kroki)
         } else if (co == QLatin1String("data")) {
             t.Wpisz(o.EdyDatSprz, a.at(1));
         } else if (co == QLatin1String("poz")) {
-            const QString stawka = a.size() > 5 ? (a.at(5) == QLatin1String("-") ? QStringLiteral("") : a.at(5)) : QString();
+            const QString stawka =
+                a.size() > 5 ? (a.at(5) == QLatin1String("-") ? QStringLiteral("") : a.at(5)) : QString();
             t.WpiszPozycje(a.at(1).toInt(), a.at(2), a.at(3), a.at(4), stawka);
         } else if (co == QLatin1String("usun") || co == QLatin1String("menu-usun") || co == QLatin1String("wstaw")) {
             o.Grid->setFocus();
@@ -113,6 +114,7 @@ void TstZgodnosc::Kroki(OknoTestowe &t, const QStringList &kroki)
 
 void TstZgodnosc::zapisZgodnyZWierszami_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("kroki");
     QTest::addColumn<QString>("naEkranie");   // the amount due once the steps are done
     QTest::addColumn<QString>("doZaplaty");   // in the saved file and on paper
@@ -140,6 +142,7 @@ void TstZgodnosc::zapisZgodnyZWierszami_data()
            QStringLiteral("254,05"), QStringLiteral("254,05"));
     wiersz("otwarta, od razu zapisana", {QStringLiteral("otworz stara.FAK")}, QStringLiteral("147,71"),
            QStringLiteral("254,05"));
+    // clang-format on
 }
 
 void TstZgodnosc::zapisZgodnyZWierszami()
@@ -149,7 +152,8 @@ void TstZgodnosc::zapisZgodnyZWierszami()
     QFETCH(QString, doZaplaty);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    QVERIFY(PiszBajty(t.Plik(QStringLiteral("stara.FAK")), Przyklad(QStringLiteral("tresc1=|ryza|3|=>tresc1=|ryza|10|"))));
+    QVERIFY(
+        PiszBajty(t.Plik(QStringLiteral("stara.FAK")), Przyklad(QStringLiteral("tresc1=|ryza|3|=>tresc1=|ryza|10|"))));
     Kroki(t, kroki);
     QCOMPARE(o.PanZaplata->text(), naEkranie);
     QCOMPARE(t.prezenter.teksty(), QStringList());
@@ -158,7 +162,8 @@ void TstZgodnosc::zapisZgodnyZWierszami()
     t.Wykonaj(o.AcZapisz);
     QCOMPARE(t.prezenter.teksty(), QStringList());
     const QString plik = QDir(o.FolderRobo).filePath(o.NazwaRobo);
-    const WynikCli w = UruchomCli({QStringLiteral("recompute"), plik, QStringLiteral("-o"), t.Plik(QStringLiteral("cli.FAK"))});
+    const WynikCli w =
+        UruchomCli({QStringLiteral("recompute"), plik, QStringLiteral("-o"), t.Plik(QStringLiteral("cli.FAK"))});
     QCOMPARE(w.kod, 0);
     QCOMPARE(CzytajBajty(plik), CzytajBajty(t.Plik(QStringLiteral("cli.FAK"))));
     QCOMPARE(o.PanZaplata->text(), doZaplaty);
@@ -174,6 +179,7 @@ void TstZgodnosc::zapisZgodnyZWierszami()
 
 void TstZgodnosc::odmowaZapisuIWydruku_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("kroki");
     QTest::addColumn<QStringList>("komunikaty");   // shown by each of save, save as and print
     QTest::addColumn<bool>("odRazu");              // shown by the steps already
@@ -203,6 +209,7 @@ void TstZgodnosc::odmowaZapisuIWydruku_data()
         << QStringList{QStringLiteral("firma Nabywca"), QStringLiteral("data 15.06.2010"), QStringLiteral("poz 1 Stary 1 100 22"),
                        QStringLiteral("data 15.06.2018")}
         << QStringList{stawka22} << true << QString();
+    // clang-format on
 }
 
 void TstZgodnosc::odmowaZapisuIWydruku()
@@ -213,7 +220,8 @@ void TstZgodnosc::odmowaZapisuIWydruku()
     QFETCH(QString, pole);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    QVERIFY(PiszBajty(t.Plik(QStringLiteral("zladata.FAK")), Przyklad(QStringLiteral("Wystaw=05.03.2018=>Wystaw=31.02.2018"))));
+    QVERIFY(PiszBajty(t.Plik(QStringLiteral("zladata.FAK")),
+                      Przyklad(QStringLiteral("Wystaw=05.03.2018=>Wystaw=31.02.2018"))));
     Kroki(t, kroki);
     QCOMPARE(t.prezenter.teksty(), odRazu ? komunikaty : QStringList());
     const QString plik = t.Plik(QStringLiteral("nowa.FAK"));

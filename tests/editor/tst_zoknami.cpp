@@ -3,11 +3,11 @@
 
 #include "oknotestowe.h"
 
+#include "controls/justgrid.h"
+#include "controls/tokienka.h"
 #include "dialogs/dlgkontekst.h"
 #include "editor/fakparam.h"
 #include "editor/poleedycji.h"
-#include "controls/justgrid.h"
-#include "controls/tokienka.h"
 #include "invoice/konfiguracja.h"
 #include "pliktymczasowy.h"
 
@@ -22,8 +22,7 @@ namespace {
 
 // Runs `co` once a widget of type T is the active modal or pick-list window; gives up (and
 // closes what is open) after a while, so that a failing test cannot hang.
-template <typename T>
-void GdyOtwarte(std::function<T *()> znajdz, std::function<void(T *)> co)
+template <typename T> void GdyOtwarte(std::function<T *()> znajdz, std::function<void(T *)> co)
 {
     auto *zegar = new QTimer;
     auto proby = std::make_shared<int>(0);
@@ -45,7 +44,7 @@ void GdyOtwarte(std::function<T *()> znajdz, std::function<void(T *)> co)
 
 TFakParam *Parametry() { return qobject_cast<TFakParam *>(QApplication::activeModalWidget()); }
 
-} // namespace
+}   // namespace
 
 class TstZOknami : public QObject {
     Q_OBJECT
@@ -91,9 +90,11 @@ void TstZOknami::parametry()
 
 void TstZOknami::listaMiast_data()
 {
+    // clang-format off
     QTest::addColumn<int>("klawisz");
     QTest::newRow("Enter na informacji") << int(Qt::Key_Return);
     QTest::newRow("Esc") << int(Qt::Key_Escape);
+    // clang-format on
 }
 
 void TstZOknami::listaMiast()

@@ -37,7 +37,7 @@ void Formaty(int szer, bool zero, bool tysiace, double x)
         WYMAGAJ(KwotaNaTekst(0, tysiace, true, y) == kwota, Opis(kwota, x));
     }
 }
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 {

@@ -22,7 +22,7 @@ void Sprawdz(long double x)
                     t + QStringLiteral(" / ") + QString::number(double(x), 'g', 17));
     }
 }
-} // namespace
+}   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 {

@@ -14,12 +14,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar);
 
 // A property that must hold for every input; a violation is a finding like a crash.
-#define WYMAGAJ(warunek, opis)                                                                           \
-    do {                                                                                                \
-        if (!(warunek)) {                                                                               \
-            std::fprintf(stderr, "Naruszona wlasnosc: %s\n%s\n", #warunek, qPrintable(QString(opis)));  \
-            std::abort();                                                                               \
-        }                                                                                               \
+#define WYMAGAJ(warunek, opis)                                                                                         \
+    do {                                                                                                               \
+        if (!(warunek)) {                                                                                              \
+            std::fprintf(stderr, "Naruszona wlasnosc: %s\n%s\n", #warunek, qPrintable(QString(opis)));                 \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 // A file of this process for the readers that work on files; removed at exit.
@@ -27,7 +27,8 @@ class PlikRoboczy {
 public:
     explicit PlikRoboczy(const char *rozszerzenie)
     {
-        const QString katalog = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+        const QString katalog =
+            QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
         m_sciezka = QStringLiteral("%1/zentora-fuzz-%2%3").arg(katalog).arg(getpid()).arg(QLatin1String(rozszerzenie));
     }
     ~PlikRoboczy() { QFile::remove(m_sciezka); }

@@ -89,7 +89,8 @@ void TstKonfiguracja::brakPliku()
 void TstKonfiguracja::ograniczenia()
 {
     const QString p = Plik(QStringLiteral("o.ini"));
-    QVERIFY(PiszBajty(p, Crlf("[Parametry]\nM\xF3jVat=9\nTypDatSprze=-3\nTypNum=7\nZaplac=4\nDniZap=abc\nSlowoVAT=1\n")));
+    QVERIFY(
+        PiszBajty(p, Crlf("[Parametry]\nM\xF3jVat=9\nTypDatSprze=-3\nTypNum=7\nZaplac=4\nDniZap=abc\nSlowoVAT=1\n")));
     TiniZentora i;
     CzytajParametry(p, i);
     QCOMPARE(int(i.iniMojVat), int(vatA));
@@ -102,12 +103,14 @@ void TstKonfiguracja::ograniczenia()
 
 void TstKonfiguracja::ramkaSprzedawcy_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QStringList>("linie");
     QTest::newRow("pusta linia w srodku") << "A;;B" << QStringList{"A", "", "B"};
     QTest::newRow("pusty") << "" << QStringList{};
     QTest::newRow("jedna") << "Sklep" << QStringList{"Sklep"};
     QTest::newRow("pusta pierwsza") << ";x" << QStringList{"", "x"};
+    // clang-format on
 }
 
 void TstKonfiguracja::ramkaSprzedawcy()
@@ -124,7 +127,8 @@ void TstKonfiguracja::drugaRamkaZostaje()
     QVERIFY(PiszBajty(p, Crlf("[FirmyRamki]\nFirma0=Stara\nFirma1=Druga firma\n")));
     ZapiszParametry(p, Przyklad());
     const QString t = Cp1250::Dekoduj(CzytajBajty(p));
-    QVERIFY(t.startsWith(QStringLiteral("[FirmyRamki]\r\nFirma0=Sklep Przykładowy;ul. Długa 1;60-001 Poznań;NIP 987-654-32-10\r\nFirma1=Druga firma\r\n\r\n[Parametry]\r\n")));
+    QVERIFY(t.startsWith(QStringLiteral("[FirmyRamki]\r\nFirma0=Sklep Przykładowy;ul. Długa 1;60-001 Poznań;NIP "
+                                        "987-654-32-10\r\nFirma1=Druga firma\r\n\r\n[Parametry]\r\n")));
 }
 
 void TstKonfiguracja::bladZapisu()

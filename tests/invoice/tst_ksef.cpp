@@ -98,7 +98,8 @@ const QList<Przypadek> &Przypadki()
              f.DataWystaw = QStringLiteral("10.01.2011");
              f.DataZaplaty = QStringLiteral("  .  .    ");
              Wiersze(f, {QStringLiteral("A|||3|12,35||22"), QStringLiteral("B|||2|0,99||7"),
-                         QStringLiteral("C|||1|10,00||3"), QStringLiteral("D|||1|5,00||0"), QStringLiteral("E|||1|1,00||")});
+                         QStringLiteral("C|||1|10,00||3"), QStringLiteral("D|||1|5,00||0"),
+                         QStringLiteral("E|||1|1,00||")});
          }},
         {"sprzedaż od 2011: 23, 8, 5 i 0, bez zw",
          [](TzentoraVat &f, TopcjeKsef &) {
@@ -150,7 +151,7 @@ QHash<QString, QString> Pola(const QByteArray &xml)
     return p;
 }
 
-} // namespace
+}   // namespace
 
 class TstKsef : public QObject {
     Q_OBJECT
@@ -174,9 +175,11 @@ private slots:
 
 void TstKsef::schematPrzyjmuje_data()
 {
+    // clang-format off
     QTest::addColumn<int>("przypadek");
     for (int i = 0; i < Przypadki().size(); ++i)
         QTest::newRow(Przypadki().at(i).nazwa) << i;
+    // clang-format on
 }
 
 void TstKsef::schematPrzyjmuje()
@@ -186,8 +189,8 @@ void TstKsef::schematPrzyjmuje()
     const QString plik = dir.filePath(QStringLiteral("f.xml"));
     ZapiszPlikKsef(plik, Eksport(przypadek).Xml);
     QProcess x;
-    x.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"),
-                                        QStringLiteral(ZENTORA_KSEF_SCHEMA), plik});
+    x.start(QStringLiteral("xmllint"),
+            {QStringLiteral("--noout"), QStringLiteral("--schema"), QStringLiteral(ZENTORA_KSEF_SCHEMA), plik});
     QVERIFY2(x.waitForFinished(60000), "xmllint (libxml2-utils) is needed");
     QVERIFY2(x.exitCode() == 0, qPrintable(QString::fromUtf8(x.readAllStandardError() + "\n" + CzytajBajty(plik))));
 }
@@ -303,6 +306,7 @@ void TstKsef::tekstyPrzetrwaja()
 
 void TstKsef::odmowy_data()
 {
+    // clang-format off
     QTest::addColumn<int>("rodzaj");
     QTest::addColumn<QString>("zmiana");
     QTest::addColumn<QString>("komunikat");
@@ -338,6 +342,7 @@ void TstKsef::odmowy_data()
     QTest::newRow("termin przed 2016") << int(rZentora) << QStringLiteral("termin 19.03.2015")
                                        << QStringLiteral("Termin zapłaty 19.03.2015 jest poza zakresem dat przyjmowanym przez "
                                                          "KSeF (01.07.2016 – 01.01.2050).");
+    // clang-format on
 }
 
 void TstKsef::odmowy()
@@ -390,19 +395,20 @@ void TstKsef::sprzedawcaZKonfiguracji()
     TiniZentora ini;
     TsprzedawcaKsef s = SprzedawcaKsef(f, ini);
     QCOMPARE(QStringList({s.Nip, s.Nazwa, s.AdresL1, s.AdresL2}),
-             QStringList({QStringLiteral("9876543210"), QStringLiteral("Sklep Przykładowy"), QStringLiteral("ul. Długa 1"),
-                          QStringLiteral("60-001 Poznań, tel. 61 000 00 00")}));
+             QStringList({QStringLiteral("9876543210"), QStringLiteral("Sklep Przykładowy"),
+                          QStringLiteral("ul. Długa 1"), QStringLiteral("60-001 Poznań, tel. 61 000 00 00")}));
     ini.iniKsefNip = QStringLiteral("PL 526-587-76-35");
     ini.iniKsefNazwa = QStringLiteral("Przykład Sp. z o.o.");
     ini.iniKsefAdresL2 = QStringLiteral("60-002 Poznań");
     s = SprzedawcaKsef(f, ini);
     QCOMPARE(QStringList({s.Nip, s.Nazwa, s.AdresL1, s.AdresL2}),
-             QStringList({QStringLiteral("5265877635"), QStringLiteral("Przykład Sp. z o.o."), QStringLiteral("ul. Długa 1"),
-                          QStringLiteral("60-002 Poznań")}));
+             QStringList({QStringLiteral("5265877635"), QStringLiteral("Przykład Sp. z o.o."),
+                          QStringLiteral("ul. Długa 1"), QStringLiteral("60-002 Poznań")}));
 }
 
 void TstKsef::numerKsef_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("numer");
     QTest::addColumn<QString>("nip");
     QTest::addColumn<QString>("blad");   // the start of the reason; empty for a good number
@@ -430,6 +436,7 @@ void TstKsef::numerKsef_data()
     QTest::newRow("zła data") << NumerKsef(QStringLiteral("20251301-0100001AF629")) << QString()
                               << QStringLiteral("Numer KSeF „%1” zawiera niepoprawną datę")
                                      .arg(NumerKsef(QStringLiteral("20251301-0100001AF629")));
+    // clang-format on
 }
 
 void TstKsef::numerKsef()
@@ -453,7 +460,9 @@ void TstKsef::skrotJakSha256sum()
     QVERIFY(p.waitForFinished(30000));
     const QByteArray b64 = QByteArray::fromHex(p.readAllStandardOutput().left(64)).toBase64();
     QString oczekiwany = QString::fromLatin1(b64);
-    oczekiwany.replace(QLatin1Char('+'), QLatin1Char('-')).replace(QLatin1Char('/'), QLatin1Char('_')).remove(QLatin1Char('='));
+    oczekiwany.replace(QLatin1Char('+'), QLatin1Char('-'))
+        .replace(QLatin1Char('/'), QLatin1Char('_'))
+        .remove(QLatin1Char('='));
     QCOMPARE(oczekiwany.size(), 43);
     ZapamietajEksport(f, e);
     QCOMPARE(f.KsefSkrot, oczekiwany);
@@ -463,6 +472,7 @@ void TstKsef::skrotJakSha256sum()
 
 void TstKsef::odciskPoZmianie_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("zmiana");
     QTest::addColumn<bool>("aktualny");
     QTest::newRow("bez zmian") << "" << true;
@@ -470,6 +480,7 @@ void TstKsef::odciskPoZmianie_data()
     QTest::newRow("uwagi") << "uwagi" << false;
     QTest::newRow("ilość") << "ilość" << false;
     QTest::newRow("wielkość litery nabywcy") << "nabywca" << false;
+    // clang-format on
 }
 
 void TstKsef::odciskPoZmianie()
@@ -495,7 +506,8 @@ void TstKsef::linkWeryfikacji()
 {
     TzentoraVat f;
     ZapamietajEksport(f, Eksport(0, &f));
-    QCOMPARE(LinkWeryfikacjiKsef(f, Ini()), QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + f.KsefSkrot);
+    QCOMPARE(LinkWeryfikacjiKsef(f, Ini()),
+             QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + f.KsefSkrot);
     // a number of another seller is refused and leaves the invoice as it was
     try {
         UstawNumerKsef(f, Ini(), QStringLiteral("5265877635-20250826-0100001AF629-AF"));

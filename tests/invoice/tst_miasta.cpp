@@ -23,7 +23,7 @@ void Zapisz(const QString &plik, const QString &miasto)
     f.KupMiasto = miasto;
     ZapiszFakture(plik, f);
 }
-} // namespace
+}   // namespace
 
 void TstMiasta::miastaZFolderu()
 {
@@ -34,7 +34,8 @@ void TstMiasta::miastaZFolderu()
     Zapisz(dir.filePath(QStringLiteral("d.FAK")), QStringLiteral("Kraków"));
     Zapisz(dir.filePath(QStringLiteral("e.FAK")), QString());
     QVERIFY(PiszBajty(dir.filePath(QStringLiteral("f.FAK")), QByteArray("\xFF\xD8\xFF binarny")));
-    QVERIFY(PiszBajty(dir.filePath(QStringLiteral("g.FAK")), "\xEF\xBB\xBF[kupuj\xC4\x85" "cy]\r\nmiejsc = Gdańsk \r\n"));
+    QVERIFY(PiszBajty(dir.filePath(QStringLiteral("g.FAK")), "\xEF\xBB\xBF[kupuj\xC4\x85"
+                                                             "cy]\r\nmiejsc = Gdańsk \r\n"));
     QVERIFY(PiszBajty(dir.filePath(QStringLiteral("h.txt")), "[Kupujący]\r\nMiejsc=Tekstowo\r\n"));
     SpisMiast s;
     s.UstawFolder(dir.path());

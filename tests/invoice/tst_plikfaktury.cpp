@@ -94,7 +94,8 @@ void TstPlikFaktury::wierszZLuka()
     f.Pozycja(2).czysc();
     f.IlePozyc = f.OstatniaPozycja();
     const QString t = TekstFaktury(f);
-    QVERIFY(t.contains(QStringLiteral("Liczba=3\r\ntowar1=\r\ntresc1=|||||||\r\ntowar2=\r\ntresc2=|||||||\r\ntowar3=Papier A4\r\n")));
+    QVERIFY(t.contains(
+        QStringLiteral("Liczba=3\r\ntowar1=\r\ntresc1=|||||||\r\ntowar2=\r\ntresc2=|||||||\r\ntowar3=Papier A4\r\n")));
     const QString p = Plik(QStringLiteral("luka.FAK"));
     ZapiszFakture(p, f);
     TzentoraVat g;
@@ -147,7 +148,8 @@ void TstPlikFaktury::przepisanieZachowujeNieznane()
 void TstPlikFaktury::ograniczeniaPrzyOdczycie()
 {
     const QString p = Plik(QStringLiteral("zakres.FAK"));
-    QVERIFY(PiszBajty(p, Crlf("[opisfaktury]\nwersja=2\nRodzaj=9\nTypNum=-4\nTypZap=-1\n[Warunki]\nRatalnie=tak\nPrzelano=1\n")));
+    QVERIFY(PiszBajty(
+        p, Crlf("[opisfaktury]\nwersja=2\nRodzaj=9\nTypNum=-4\nTypZap=-1\n[Warunki]\nRatalnie=tak\nPrzelano=1\n")));
     TzentoraVat f;
     CzytajFakture(p, f);
     QCOMPARE(int(f.RodzajFak), int(rProForma));
@@ -170,12 +172,14 @@ void TstPlikFaktury::brakTresci()
 
 void TstPlikFaktury::zlaWersja_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("tresc");
     QTest::addColumn<QString>("komunikat");
     QTest::newRow("wersja 3") << QByteArray("[OpisFaktury]\r\nWersja=3\r\nNrFakt=5\r\n") << "Niepoprawna wersja faktury = 3";
     QTest::newRow("brak wersji") << QByteArray("[OpisFaktury]\r\nNrFakt=5\r\n") << "Niepoprawna wersja faktury = 0";
     QTest::newRow("pusty plik") << QByteArray() << "Niepoprawna wersja faktury = 0";
     QTest::newRow("tekst") << QByteArray("[OpisFaktury]\r\nWersja=dwa\r\n") << "Niepoprawna wersja faktury = 0";
+    // clang-format on
 }
 
 void TstPlikFaktury::zlaWersja()
@@ -253,6 +257,7 @@ void TstPlikFaktury::znakiSpozaStrony()
 
 void TstPlikFaktury::zlePliki_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("tresc");
     QTest::addColumn<bool>("czytelny");
     QByteArray binarny;
@@ -263,6 +268,7 @@ void TstPlikFaktury::zlePliki_data()
     QTest::newRow("ujemna liczba") << QByteArray("[OpisFaktury]\r\nWersja=2\r\n[Pozycje]\r\nLiczba=-5\r\n") << true;
     QTest::newRow("ogromna liczba") << QByteArray("[OpisFaktury]\r\nWersja=2\r\n[Pozycje]\r\nLiczba=99999999999\r\n") << true;
     QTest::newRow("utf16 bez sensu") << QByteArray("\xFF\xFE\x00\xD8\x00\xD8", 6) << false;
+    // clang-format on
 }
 
 void TstPlikFaktury::zlePliki()

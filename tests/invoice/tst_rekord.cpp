@@ -34,6 +34,7 @@ void TstRekord::wierszJakoTekst()
 
 void TstRekord::ladujStr_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QString>("towar");
     QTest::addColumn<QString>("klasyf");
@@ -42,6 +43,7 @@ void TstRekord::ladujStr_data()
     QTest::newRow("dziesiec pol") << "|||||||||x" << "" << "" << "";
     QTest::newRow("pelny") << "t|k|j|1|2|3|4|5|6" << "t" << "k" << "6";
     QTest::newRow("pusty") << "" << "" << "" << "";
+    // clang-format on
 }
 
 void TstRekord::ladujStr()
@@ -93,6 +95,7 @@ void TstRekord::kwotyVat()
 
 void TstRekord::oznaczenie_data()
 {
+    // clang-format off
     QTest::addColumn<int>("format");
     QTest::addColumn<int>("numer");
     QTest::addColumn<QString>("symbol");
@@ -108,6 +111,7 @@ void TstRekord::oznaczenie_data()
     QTest::newRow("pusta data") << int(numerNR) << 12 << "" << "  .  .    " << "12/0";
     QTest::newRow("pusta data z miesiacem") << int(numerNSMR) << 3 << "PF" << "" << "3/PF/0/0";
     QTest::newRow("poza zakresem") << 9 << 12 << "FV" << "05.03.2018" << "";
+    // clang-format on
 }
 
 void TstRekord::oznaczenie()

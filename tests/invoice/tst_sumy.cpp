@@ -35,8 +35,9 @@ QString Kwoty(const TabeleFaktury &t, int w)
 
 const QString kWiadomosc7 = QStringLiteral(
     "Nieporawna wartość % Vat = 7 %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  0%   8%   23%   5%   "
-    "||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą dozwolone  tylko dla tej faktury.");
-} // namespace
+    "||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą dozwolone  tylko dla tej "
+    "faktury.");
+}   // namespace
 
 class TstSumy : public QObject {
     Q_OBJECT
@@ -60,6 +61,7 @@ private slots:
 
 void TstSumy::stawkiWgDaty_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("data");
     QTest::addColumn<QString>("stawka");
     QTest::addColumn<bool>("dobra");
@@ -75,6 +77,7 @@ void TstSumy::stawkiWgDaty_data()
     QTest::newRow("2011 22") << "01.01.2011" << "22" << false << -1;
     QTest::newRow("2011 023") << "01.01.2011" << "023" << false << -1;
     QTest::newRow("2011 23,0") << "01.01.2011" << "23,0" << false << -1;
+    // clang-format on
 }
 
 void TstSumy::stawkiWgDaty()
@@ -134,6 +137,7 @@ void TstSumy::przykladRozliczenia()
 
 void TstSumy::kwotyWiersza_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("wiersz");
     QTest::addColumn<QString>("kwoty");
     QTest::newRow("pol zlotego") << "1|0,50|23" << "0,50|0,12|0,62";
@@ -143,6 +147,7 @@ void TstSumy::kwotyWiersza_data()
     QTest::newRow("tysiace") << "1000|1.234,56|23" << "1.234.560,00|283.948,80|1.518.508,80";
     QTest::newRow("tylko cena") << "|12,00|23" << "||";
     QTest::newRow("nieczytelna ilosc") << "abc|12,00|23" << "||";
+    // clang-format on
 }
 
 void TstSumy::kwotyWiersza()

@@ -89,7 +89,8 @@ public:
             bool ok = true;
             for (int k = 0; k < 4 && ok; ++k) {
                 const TZapisRysunku &r = z.at(i + k);
-                ok = r.rodzaj == TZapisRysunku::Linia && r.od == rogi[k] && r.do_ == rogi[k + 1] && r.pioro.styl == styl;
+                ok =
+                    r.rodzaj == TZapisRysunku::Linia && r.od == rogi[k] && r.do_ == rogi[k + 1] && r.pioro.styl == styl;
             }
             if (ok)
                 return true;

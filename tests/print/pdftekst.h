@@ -56,7 +56,8 @@ struct SlowoPdf {
 
 inline QList<SlowoPdf> PdfSlowa(const QString &plik)
 {
-    const QString html = UruchomPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), plik, QStringLiteral("-")});
+    const QString html =
+        UruchomPoppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), plik, QStringLiteral("-")});
     QList<SlowoPdf> slowa;
     int strona = 0;
     static const QRegularExpression re(QStringLiteral(

@@ -15,7 +15,7 @@ QList<TZapisRysunku> Linie(const TarkuszTestowy &a)
             l.append(z);
     return l;
 }
-} // namespace
+}   // namespace
 
 class TstArkusz : public QObject {
     Q_OBJECT
@@ -51,6 +51,7 @@ private slots:
 
 void TstArkusz::mulDiv_data()
 {
+    // clang-format off
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<int>("c");
@@ -64,6 +65,7 @@ void TstArkusz::mulDiv_data()
     QTest::newRow("dwa minusy") << -1 << -3 << 2 << 2;
     QTest::newRow("zero w mianowniku") << 5 << 1 << 0 << -1;
     QTest::newRow("64 bity posrodku") << 2147483647 << 2 << 2 << 2147483647;
+    // clang-format on
 }
 
 void TstArkusz::mulDiv()
@@ -86,12 +88,14 @@ void TstArkusz::rozmiaryCzcionek()
 
 void TstArkusz::skala_data()
 {
+    // clang-format off
     QTest::addColumn<int>("skala");
     QTest::addColumn<int>("zapisana");
     QTest::newRow("za mala") << 20 << 40;
     QTest::newRow("za duza") << 150 << 100;
     QTest::newRow("dolna granica") << 40 << 40;
     QTest::newRow("srodek") << 75 << 75;
+    // clang-format on
 }
 
 void TstArkusz::skala()
@@ -105,6 +109,7 @@ void TstArkusz::skala()
 
 void TstArkusz::odwzorowanie_data()
 {
+    // clang-format off
     // 600 dpi, A4 4961 x 7016 pixels, strip of 4 mm = 94 pixels on every side
     QTest::addColumn<TRect>("marginesy");
     QTest::addColumn<int>("skala");
@@ -119,6 +124,7 @@ void TstArkusz::odwzorowanie_data()
                                                                << 2891;
     QTest::newRow("ze wszystkich stron") << TRect{70, 70, 70, 70} << 100 << 254 << 71 << 71 << 1960 << 2830;
     QTest::newRow("skala 50 podwaja obszar") << TRect{0, 0, 0, 0} << 50 << 508 << 0 << 0 << 4042 << 5782;
+    // clang-format on
 }
 
 void TstArkusz::odwzorowanie()
@@ -140,6 +146,7 @@ void TstArkusz::odwzorowanie()
 
 void TstArkusz::justowanie_data()
 {
+    // clang-format off
     QTest::addColumn<Tjustuj>("j");
     QTest::addColumn<int>("poziom");
     QTest::addColumn<int>("pion");
@@ -158,6 +165,7 @@ void TstArkusz::justowanie_data()
     QTest::newRow("CG") << just_CG << int(pozSrodek) << int(pionGora) << (N | S | dtCENTER);
     QTest::newRow("CD") << just_CD << int(pozSrodek) << int(pionDol) << (N | S | dtBOTTOM | dtCENTER);
     QTest::newRow("CB") << just_CB << int(pozSrodek) << int(pionBlok) << (N | dtWORDBREAK | dtCENTER);
+    // clang-format on
 }
 
 void TstArkusz::justowanie()
@@ -184,6 +192,7 @@ void TstArkusz::justowanie()
 
 void TstArkusz::wiersz_data()
 {
+    // clang-format off
     // working width 2021; "ABCD" is 56 wide
     QTest::addColumn<Tjustuj>("j");
     QTest::addColumn<int>("odsun");
@@ -196,6 +205,7 @@ void TstArkusz::wiersz_data()
     QTest::newRow("srodek od gory: pion bez znaczenia") << just_CG << 0 << 982;
     QTest::newRow("srodek od dolu") << just_CD << 0 << 982;
     QTest::newRow("srodek reszty za odsunieciem") << just_C << 100 << 1032;
+    // clang-format on
 }
 
 void TstArkusz::wiersz()
@@ -230,10 +240,12 @@ void TstArkusz::wierszNaKoncuStrony()
 
 void TstArkusz::ramy_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("piksele");
     QTest::addColumn<QList<int>>("rogi");   // x, y of the four corners after the first
     QTest::newRow("dziesiate milimetra: dokladnie 10") << false << QList<int>{15, 5, 15, 10, 5, 10, 5, 5};
     QTest::newRow("piksele: 10 pikseli z pierwszym") << true << QList<int>{14, 5, 14, 9, 5, 9, 5, 5};
+    // clang-format on
 }
 
 void TstArkusz::ramy()
@@ -272,6 +284,7 @@ void TstArkusz::zamalowanieObejmujeKrawedzie()
 
 void TstArkusz::zawijanie_data()
 {
+    // clang-format off
     // 140 units hold exactly ten characters
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QStringList>("linie");
@@ -286,6 +299,7 @@ void TstArkusz::zawijanie_data()
     QTest::newRow("wciecie zostaje") << "   wcięcie" << QStringList{"   wcięcie"};
     QTest::newRow("spacje na podziale znikaja") << "słowo    odstęp" << QStringList{"słowo", "odstęp"};
     QTest::newRow("slowo za dlugie po krotkim") << "ab cdefghijklmn" << QStringList{"ab", "cdefghijkl", "mn"};
+    // clang-format on
 }
 
 void TstArkusz::zawijanie()
@@ -410,10 +424,10 @@ void TstArkusz::wierszTabeliRosnieZTrescia()
     TarkuszTestowy a;
     a.Ydruk = 100;
     TKolumny k(3);
-    a.InicjujKolumny(10, -60, {100, 300, 100}, TPoint{3, 10}, TRect{2, 2, 2, 2}, 2, {just_C, just_B, just_PD}, a.Ar10, k,
-                     kBialy);
-    const qint32 h = a.PiszKolumny(k, {QStringLiteral("1"), QStringLiteral("jeden|dwa|trzy"), QStringLiteral("9,99")},
-                                   false, false);
+    a.InicjujKolumny(10, -60, {100, 300, 100}, TPoint{3, 10}, TRect{2, 2, 2, 2}, 2, {just_C, just_B, just_PD}, a.Ar10,
+                     k, kBialy);
+    const qint32 h =
+        a.PiszKolumny(k, {QStringLiteral("1"), QStringLiteral("jeden|dwa|trzy"), QStringLiteral("9,99")}, false, false);
     QCOMPARE(h, 3 * 39 + 2 * 10);
     QCOMPARE(a.Ydruk, 100 + h);
     // every cell is framed with the row's height

@@ -63,7 +63,7 @@ void Zapelnij(const QString &plik)
     }
 }
 
-} // namespace
+}   // namespace
 
 class TstAwarie : public QObject {
     Q_OBJECT
@@ -82,8 +82,8 @@ private:
 void TstAwarie::initTestCase()
 {
     // Mounts made in a namespace of our own vanish with the process, whatever happens to it.
-    m_wlasnePrzestrzenie = geteuid() == 0 && unshare(CLONE_NEWNS) == 0
-                           && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    m_wlasnePrzestrzenie =
+        geteuid() == 0 && unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
     std::signal(SIGXFSZ, SIG_IGN);   // a write over the size limit then fails with EFBIG
 }
 
@@ -103,8 +103,9 @@ void TstAwarie::zapisOdmowiony()
     QFETCH(int, zapis);
     QFETCH(int, awaria);
     Folder folder(m_wlasnePrzestrzenie && awaria != Katalog);
-    const QString nazwa = zapis == ZapisFaktury ? QStringLiteral("f.FAK")
-                          : zapis == ZapisKonfiguracji ? QStringLiteral("Faktury.ini") : QStringLiteral("f.pdf");
+    const QString nazwa = zapis == ZapisFaktury        ? QStringLiteral("f.FAK")
+                          : zapis == ZapisKonfiguracji ? QStringLiteral("Faktury.ini")
+                                                       : QStringLiteral("f.pdf");
     const QString plik = folder.Plik(nazwa);
 
     // what was there before
@@ -122,7 +123,8 @@ void TstAwarie::zapisOdmowiony()
         QVERIFY(PiszBajty(plik, "%PDF-1.4 poprzedni wydruk\n%%EOF\n"));
     }
     const QByteArray przed = awaria == Katalog ? QByteArray() : CzytajBajty(plik);
-    const QStringList plikiPrzed = QDir(folder.sciezka).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QStringList plikiPrzed =
+        QDir(folder.sciezka).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
     rlimit staryLimit{};
     getrlimit(RLIMIT_FSIZE, &staryLimit);
@@ -181,6 +183,7 @@ void TstAwarie::zapisOdmowiony()
 
 void TstAwarie::odczytUszkodzonego_data()
 {
+    // clang-format off
     // bytes of the example kept; -1: the file is gone, -2: a folder took its place
     QTest::addColumn<int>("dlugosc");
     QTest::addColumn<QString>("poczatek");
@@ -188,6 +191,7 @@ void TstAwarie::odczytUszkodzonego_data()
     QTest::newRow("folder zamiast pliku") << -2 << QStringLiteral("Nie znaleziono pliku faktury \"");
     QTest::newRow("pusty") << 0 << QStringLiteral("Niepoprawna wersja faktury = 0");
     QTest::newRow("urwany w pierwszym wierszu") << 9 << QStringLiteral("Niepoprawna wersja faktury = 0");
+    // clang-format on
 }
 
 void TstAwarie::odczytUszkodzonego()

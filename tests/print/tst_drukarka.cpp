@@ -43,7 +43,7 @@ void UsunOdroczone() { QCoreApplication::sendPostedEvents(nullptr, QEvent::Defer
 // The progress window of the current job, if it shows one.
 TDLgDrukStop *OknoDruku() { return AktDrukarka ? qobject_cast<TDLgDrukStop *>(AktDrukarka->FoknoDrukStop) : nullptr; }
 
-} // namespace
+}   // namespace
 
 class TstDrukarka : public QObject {
     Q_OBJECT
@@ -97,6 +97,7 @@ void TstDrukarka::cleanup()
 
 void TstDrukarka::naglowekStrony_data()
 {
+    // clang-format off
     QTest::addColumn<int>("nr");
     QTest::addColumn<QString>("naglowek");
     QTest::addColumn<QStringList>("pierwsze");   // first line of each of the three pages
@@ -107,6 +108,7 @@ void TstDrukarka::naglowekStrony_data()
     QTest::newRow("tekst z odstepem") << 0 << "Zestawienie" << QStringList{"Zestawienie", "Zestawienie", "Zestawienie"}
                                       << 2;
     QTest::newRow("numer i tekst") << 1 << "Zestawienie" << QStringList{"- 1 -", "- 2 -", "- 3 -"} << 3;
+    // clang-format on
 }
 
 void TstDrukarka::naglowekStrony()
@@ -215,7 +217,7 @@ void TstDrukarka::oknoPostepu()
     QCOMPARE(prezenter.teksty(), QStringList{QStringLiteral("Przerwano proces druku !")});
     ZakonczDrukarke();
     UsunOdroczone();
-    QVERIFY(!okno);   // released with the job
+    QVERIFY(!okno);                                         // released with the job
     QCOMPARE(CzytajBajty(plik), QByteArray("poprzedni"));   // an aborted PDF replaces nothing
     // and leaves no temporary file behind
     QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden), QStringList());
@@ -247,9 +249,9 @@ void TstDrukarka::anulowanieNaDrugiejStronieKonczyWydruk()
     QVERIFY(!AktDrukarka);
     QCOMPARE(CzytajBajty(plik), QByteArray("poprzedni"));   // no copy got through
     UsunOdroczone();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-            std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                         [](QWidget *w) { return qobject_cast<TDLgDrukStop *>(w); }));
+    QVERIFY(QApplication::topLevelWidgets().isEmpty()
+            || std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                            [](QWidget *w) { return qobject_cast<TDLgDrukStop *>(w); }));
 }
 
 void TstDrukarka::kopieOsobnymiDokumentami()
@@ -306,10 +308,12 @@ void TstDrukarka::krokOpcji()
 
 void TstDrukarka::przerwijNaZyczenie_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("komunikat");
     QTest::addColumn<QStringList>("pokazane");
     QTest::newRow("z komunikatem") << "Brak papieru" << QStringList{"Brak papieru|Przerwano proces druku !"};
     QTest::newRow("bez komunikatu") << "-" << QStringList{};
+    // clang-format on
 }
 
 void TstDrukarka::przerwijNaZyczenie()
@@ -437,12 +441,13 @@ void TstDrukarka::kanwaNaObrazie()
     f.nazwa = QStringLiteral("Arial");
     f.wysokosc = -35;
     k.UstawCzcionke(f);
-    QVERIFY(QFontInfo(k.FontUrzadzenia()).family().contains(QLatin1String("Sans")) ||
-            QFontInfo(k.FontUrzadzenia()).family() == QLatin1String("Arial"));
+    QVERIFY(QFontInfo(k.FontUrzadzenia()).family().contains(QLatin1String("Sans"))
+            || QFontInfo(k.FontUrzadzenia()).family() == QLatin1String("Arial"));
     const TMetrykiTekstu m = k.Metryki();
     QVERIFY2(qAbs(m.wysokosc - 39) <= 1, qPrintable(QString::number(m.wysokosc)));   // 1.117 em
     QVERIFY(m.odstepZewnetrzny >= 0 && m.odstepZewnetrzny <= 2);
-    const qint32 w1 = k.SzerokoscTekstu(QStringLiteral("Zażółć")), w2 = k.SzerokoscTekstu(QStringLiteral("ZażółćZażółć"));
+    const qint32 w1 = k.SzerokoscTekstu(QStringLiteral("Zażółć")),
+                 w2 = k.SzerokoscTekstu(QStringLiteral("ZażółćZażółć"));
     QVERIFY(w1 > 50 && w1 < 150);
     QVERIFY(qAbs(w2 - 2 * w1) <= 2);
 
@@ -496,6 +501,7 @@ void TstDrukarka::kopieZJednegoStanu()
 // the PDF page (A4 with 5 mm margins: 2000 wide; the table from 10 to 1990).
 void TstDrukarka::liczbyWCalosci_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("tekst");   // words that must all be found, or "?" for question marks
     QTest::addColumn<int>("lewa");
     QTest::addColumn<int>("prawa");
@@ -511,6 +517,7 @@ void TstDrukarka::liczbyWCalosci_data()
     QTest::newRow("do faktury") << "do faktury: 12/FV/2018 z dnia 05.03.2018 wystawionej dla Hurtowni Przykładowej za "
                                    "dostawę papieru, kursy przewozu i szkolenie stanowiskowe w magazynie głównym"
                                 << 0 << 2000;
+    // clang-format on
 }
 
 void TstDrukarka::liczbyWCalosci()
@@ -526,8 +533,8 @@ void TstDrukarka::liczbyWCalosci()
                                      "papieru, kursy przewozu i szkolenie stanowiskowe w magazynie głównym");
         f.SprzedBank = QStringLiteral("Bank Spółdzielczy Rzemiosła Rolnictwa Wielkich Hajdukach Oddział Zamiejscowy");
         f.IlePozyc = 2;
-        f.Pozycja(1) = Wiersz(QStringLiteral(
-            "Abonament||miesiąc|1234567,891|999.999.999,00|-1.228.770,00|23|-282.617,10|-1.511.387,10"));
+        f.Pozycja(1) = Wiersz(
+            QStringLiteral("Abonament||miesiąc|1234567,891|999.999.999,00|-1.228.770,00|23|-282.617,10|-1.511.387,10"));
         f.Pozycja(2) = Wiersz(QStringLiteral("Rabat||szt.|1|1,00|1,00|23|0,23|-12.345.678.901.234,56"));
         // a correction whose rows before and after are large and whose total is small: the
         // table keeps its 10 pt type
@@ -546,14 +553,17 @@ void TstDrukarka::liczbyWCalosci()
         bool calyWKomorce = false;
         QString gdzie;
         for (const SlowoPdf &w : slowa) {
-            const bool pasuje = s == QLatin1String("?") ? !w.tekst.isEmpty() && w.tekst.count(QLatin1Char('?')) == w.tekst.size()
-                                                        : w.tekst == s;
+            const bool pasuje = s == QLatin1String("?")
+                                    ? !w.tekst.isEmpty() && w.tekst.count(QLatin1Char('?')) == w.tekst.size()
+                                    : w.tekst == s;
             if (!pasuje)
                 continue;
             gdzie += QStringLiteral(" %1..%2").arg(w.x0).arg(w.x1);
             calyWKomorce = calyWKomorce || (w.x0 >= wPt(lewa) - 0.6 && w.x1 <= wPt(prawa) + 0.6);
         }
-        QVERIFY2(calyWKomorce, qPrintable(QStringLiteral("%1 w %2..%3 pt, jest:%4").arg(s).arg(wPt(lewa)).arg(wPt(prawa)).arg(gdzie)));
+        QVERIFY2(
+            calyWKomorce,
+            qPrintable(QStringLiteral("%1 w %2..%3 pt, jest:%4").arg(s).arg(wPt(lewa)).arg(wPt(prawa)).arg(gdzie)));
     }
 }
 

@@ -16,9 +16,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QDialogButtonBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -32,8 +32,7 @@
 namespace {
 
 // Runs `co` on the first modal window of type T that shows up (checked every 10 ms).
-template <class T>
-QTimer *GdyModalny(std::function<void(T *)> co)
+template <class T> QTimer *GdyModalny(std::function<void(T *)> co)
 {
     auto *t = new QTimer;
     t->setInterval(10);
@@ -112,7 +111,7 @@ private:
     QTimer m_zegar;
 };
 
-} // namespace
+}   // namespace
 
 class TstOpcjeDruku : public QObject {
     Q_OBJECT
@@ -167,6 +166,7 @@ void TstOpcjeDruku::cleanup()
 
 void TstOpcjeDruku::otwarcie_data()
 {
+    // clang-format off
     QTest::addColumn<int>("kopie");
     QTest::addColumn<QString>("plikPodpisu");
     QTest::addColumn<bool>("drukujPodpis");
@@ -180,6 +180,7 @@ void TstOpcjeDruku::otwarcie_data()
     QTest::newRow("bez pliku podpisu") << 1 << "" << true << false << 1 << false;
     QTest::newRow("plik z samych spacji") << 1 << "   " << true << false << 1 << false;
     QTest::newRow("podpis wylaczony wczesniej") << 1 << "podpis.bmp" << false << true << 1 << false;
+    // clang-format on
 }
 
 void TstOpcjeDruku::otwarcie()
@@ -228,6 +229,7 @@ void TstOpcjeDruku::otwarcie()
 
 void TstOpcjeDruku::wybory_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("plikPodpisu");
     QTest::addColumn<QString>("kroki");
     QTest::addColumn<int>("pozycjaPrzedZamknieciem");
@@ -260,6 +262,7 @@ void TstOpcjeDruku::wybory_data()
     QTest::newRow("Anuluj") << bmp << "k0 D P M d05042018 Anuluj" << 1 << false << 2 << true << "stary.bmp" << false
                             << false << "";
     QTest::newRow("Escape") << bmp << "k3 M Esc" << 3 << false << 2 << true << "stary.bmp" << false << false << "";
+    // clang-format on
 }
 
 void TstOpcjeDruku::wybory()

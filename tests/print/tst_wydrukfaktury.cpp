@@ -6,9 +6,9 @@
 #include "common/daty.h"
 #include "common/slownie.h"
 #include "fakturaprzykladowa.h"
+#include "invoice/ksef.h"
 #include "prezentertestowy.h"
 #include "print/wydrukfaktury.h"
-#include "invoice/ksef.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -53,12 +53,9 @@ const TZapisRysunku *Lp(const TarkuszTestowy &a, int i)
     return nullptr;
 }
 
-int Ile(const TarkuszTestowy &a, const QString &tekst)
-{
-    return int(a.Teksty().count(tekst));
-}
+int Ile(const TarkuszTestowy &a, const QString &tekst) { return int(a.Teksty().count(tekst)); }
 
-} // namespace
+}   // namespace
 
 class TstWydrukFaktury : public QObject {
     Q_OBJECT
@@ -128,7 +125,8 @@ void TstWydrukFaktury::przykladowaFaktura()
 
     // dates and bank box at the right edge
     QVERIFY(a->JestRama(TPoint{1011, 107}, 1000, 410));
-    QCOMPARE(EtykietyDat(*a), (QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}));
+    QCOMPARE(EtykietyDat(*a),
+             (QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}));
     QCOMPARE(a->Tekst(QStringLiteral("Termin zapłaty:"))->od.Y, 132 + 60 + 10);
     QCOMPARE(a->Tekst(QStringLiteral("19.03.2018"))->od, (TPoint{1511, 132 + 60 + 10}));
     QCOMPARE(a->Tekst(QStringLiteral("przelewem"))->od.Y, 132 + 120 + 10);
@@ -149,7 +147,8 @@ void TstWydrukFaktury::przykladowaFaktura()
     QVERIFY(a->JestRama(TPoint{10, 757}, 80, 60));
     QVERIFY(a->JestRama(TPoint{90, 757}, 821, 60));
     QVERIFY(a->JestRama(TPoint{1821, 757}, 190, 60));
-    for (const char *tytul : {"Lp.", "Nazwa towaru / usługi", "jedn.", "ilość", "cena", "netto", "%Vat", "VAT zł", "brutto"})
+    for (const char *tytul :
+         {"Lp.", "Nazwa towaru / usługi", "jedn.", "ilość", "cena", "netto", "%Vat", "VAT zł", "brutto"})
         QCOMPARE(a->Tekst(QString::fromUtf8(tytul))->od.Y, 767);
     QCOMPARE(a->Tekst(QStringLiteral("Papier A4"))->od, (TPoint{93, 827}));
     QCOMPARE(a->Tekst(QStringLiteral("45,57"))->od, (TPoint{2011 - 3 - 70, 877 - 10 - 39}));
@@ -195,6 +194,7 @@ void TstWydrukFaktury::przykladowaFaktura()
 
 void TstWydrukFaktury::rodzajeDokumentow_data()
 {
+    // clang-format off
     QTest::addColumn<TrodzajFaktury>("rodzaj");
     QTest::addColumn<QString>("tytul");
     QTest::addColumn<QStringList>("etykiety");
@@ -220,6 +220,7 @@ void TstWydrukFaktury::rodzajeDokumentow_data()
     QTest::newRow("pro forma") << rProForma << "Zentora Pro Forma   numer:  12/FV/2018"
                                << QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}
                                << false << "faktury Pro Forma" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
+    // clang-format on
 }
 
 void TstWydrukFaktury::rodzajeDokumentow()
@@ -266,6 +267,7 @@ void TstWydrukFaktury::rodzajeDokumentow()
 
 void TstWydrukFaktury::dataSprzedazy_data()
 {
+    // clang-format off
     QTest::addColumn<TrodzajFaktury>("rodzaj");
     QTest::addColumn<bool>("zawsze");
     QTest::addColumn<bool>("inna");
@@ -278,6 +280,7 @@ void TstWydrukFaktury::dataSprzedazy_data()
     QTest::newRow("rachunek, ta sama") << rZwykly << false << false << true;
     QTest::newRow("korygujaca, ta sama") << rFakKoryg << false << false << true;
     QTest::newRow("pro forma, inna, zawsze") << rProForma << true << true << false;
+    // clang-format on
 }
 
 void TstWydrukFaktury::dataSprzedazy()
@@ -303,12 +306,14 @@ void TstWydrukFaktury::dataSprzedazy()
 
 void TstWydrukFaktury::proFormaINip_data()
 {
+    // clang-format off
     QTest::addColumn<TrodzajFaktury>("rodzaj");
     QTest::addColumn<bool>("nipProForma");
     QTest::addColumn<bool>("nipy");
     QTest::newRow("pro forma bez NIP") << rProForma << false << false;
     QTest::newRow("pro forma z NIP") << rProForma << true << true;
     QTest::newRow("VAT zawsze z NIP") << rZentora << false << true;
+    // clang-format on
 }
 
 void TstWydrukFaktury::proFormaINip()
@@ -329,8 +334,9 @@ void TstWydrukFaktury::proFormaINip()
     QCOMPARE(a->Tekst(QStringLiteral("ul. Długa 1"))->od.Y, 132 + 2 * 44);
     if (rodzaj == rProForma) {
         const QStringList t = a->Teksty();
-        const int i = int(t.indexOf(QStringLiteral("Niniejszy dokument nie jest fakturą w rozumieniu Ustawy o podatku od "
-                                                  "towarów i usług.")));
+        const int i =
+            int(t.indexOf(QStringLiteral("Niniejszy dokument nie jest fakturą w rozumieniu Ustawy o podatku od "
+                                         "towarów i usług.")));
         QVERIFY(i > 0);
         QCOMPARE(t.at(i + 1), QStringLiteral("Płatne z góry."));
         QCOMPARE(a->Tekst(QStringLiteral("Płatne z góry."))->od.Y, a->Tekst(t.at(i))->od.Y + 39);
@@ -339,6 +345,7 @@ void TstWydrukFaktury::proFormaINip()
 
 void TstWydrukFaktury::stempelProFormy_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("ramka");
     QTest::addColumn<QStringList>("zostaja");
     QTest::addColumn<QString>("znika");
@@ -348,6 +355,7 @@ void TstWydrukFaktury::stempelProFormy_data()
                                               << QStringList{"Sklep", "tel. 61 123"} << "527-010-33-91";
     QTest::newRow("slowo NIPPON to nie NIP") << "NIPPON Polska;NIP5270103391" << QStringList{"NIPPON Polska"}
                                              << "5270103391";
+    // clang-format on
 }
 
 // On a pro forma without tax numbers only the seller's NIP line goes.
@@ -366,6 +374,7 @@ void TstWydrukFaktury::stempelProFormy()
 
 void TstWydrukFaktury::slowaWymagane_data()
 {
+    // clang-format off
     QTest::addColumn<TrodzajFaktury>("rodzaj");
     QTest::addColumn<QString>("brutto");
     QTest::addColumn<QString>("podTytulem");   // the text right under the title
@@ -381,6 +390,7 @@ void TstWydrukFaktury::slowaWymagane_data()
                                     << 147.71;
     QTest::newRow("VAT ujemna") << rZentora << "-184.500,00" << "Sklep Przykładowy" << "Do zwrotu:   184.500,00  "
                                 << zwrot << 184500.0;
+    // clang-format on
 }
 
 // The words of the kind under the title, "zw" for an exempt row, and the amount due whose
@@ -404,11 +414,13 @@ void TstWydrukFaktury::slowaWymagane()
 
 void TstWydrukFaktury::czcionkaTabeli_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("brutto");
     QTest::addColumn<int>("wysokosc");
     QTest::newRow("99.999,99 zostaje przy 10 pkt") << "99.999,99" << -35;
     QTest::newRow("100.000,00 przechodzi na 9 pkt") << "100.000,00" << -32;
     QTest::newRow("korekta -100.000,00 tez") << "-100.000,00" << -32;
+    // clang-format on
 }
 
 void TstWydrukFaktury::czcionkaTabeli()
@@ -428,6 +440,7 @@ void TstWydrukFaktury::czcionkaTabeli()
 
 void TstWydrukFaktury::usunSep_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("we");
     QTest::addColumn<QString>("wy");
     QTest::newRow("milion") << "1.234.567,89" << "1234567,89";
@@ -437,6 +450,7 @@ void TstWydrukFaktury::usunSep_data()
     QTest::newRow("maly") << "1.234,50" << "1.234,50";
     QTest::newRow("pusty") << "" << "";
     QTest::newRow("tekst") << "abc" << "abc";
+    // clang-format on
 }
 
 void TstWydrukFaktury::usunSep()
@@ -448,6 +462,7 @@ void TstWydrukFaktury::usunSep()
 
 void TstWydrukFaktury::klasyfikacja_data()
 {
+    // clang-format off
     QTest::addColumn<TrodzajFaktury>("rodzaj");
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<bool>("drukowana");
@@ -455,6 +470,7 @@ void TstWydrukFaktury::klasyfikacja_data()
     QTest::newRow("sama spacja tez") << rZentora << " " << true;
     QTest::newRow("brak") << rZentora << "" << false;
     QTest::newRow("rachunek nigdy") << rZwykly << "PKWiU 17.12" << false;
+    // clang-format on
 }
 
 void TstWydrukFaktury::klasyfikacja()
@@ -476,6 +492,7 @@ void TstWydrukFaktury::klasyfikacja()
 
 void TstWydrukFaktury::podsumowanieIGotowka_data()
 {
+    // clang-format off
     QTest::addColumn<TrodzajFaktury>("rodzaj");
     QTest::addColumn<bool>("gotowka");
     QTest::addColumn<bool>("raty");
@@ -486,6 +503,7 @@ void TstWydrukFaktury::podsumowanieIGotowka_data()
     QTest::newRow("gotowka na raty") << rZentora << true << true << false << "";
     QTest::newRow("przelew") << rZentora << false << false << false << "";
     QTest::newRow("tylko suma") << rZentora << true << false << true << "";
+    // clang-format on
 }
 
 void TstWydrukFaktury::podsumowanieIGotowka()
@@ -526,12 +544,14 @@ void TstWydrukFaktury::podsumowanieIGotowka()
 
 void TstWydrukFaktury::podstawaZwolnienia_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("podstawa");
     QTest::addColumn<bool>("zwolniony");
     QTest::addColumn<bool>("jest");
     QTest::newRow("wiersz zwolniony") << "art. 113 ust. 1 ustawy o VAT" << true << true;
     QTest::newRow("bez podstawy") << "  " << true << false;
     QTest::newRow("bez wiersza zwolnionego") << "art. 113 ust. 1 ustawy o VAT" << false << false;
+    // clang-format on
 }
 
 void TstWydrukFaktury::podstawaZwolnienia()
@@ -559,12 +579,14 @@ void TstWydrukFaktury::podstawaZwolnienia()
 
 void TstWydrukFaktury::kodKsef_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("stan");
     QTest::addColumn<QString>("podpis");   // under the code; empty: no code
     QTest::newRow("bez eksportu") << "" << "";
     QTest::newRow("eksport bez numeru") << "eksport" << "OFFLINE";
     QTest::newRow("z numerem") << "numer" << "9876543210-20180305-0100001AF629-00";
     QTest::newRow("zmieniona po eksporcie") << "zmiana" << "";
+    // clang-format on
 }
 
 void TstWydrukFaktury::kodKsef()
@@ -620,8 +642,8 @@ void TstWydrukFaktury::podzialNaStrony()
     for (int s = 1; s <= stron; ++s) {
         int linie = 0;
         for (const TZapisRysunku &z : a->kanwa.zapisy)
-            if (z.rodzaj == TZapisRysunku::Tekst && z.strona == s &&
-                z.tekst == QStringLiteral("Zentora   numer:  12/FV/2018   -   strona %1 z %2").arg(s).arg(stron)) {
+            if (z.rodzaj == TZapisRysunku::Tekst && z.strona == s
+                && z.tekst == QStringLiteral("Zentora   numer:  12/FV/2018   -   strona %1 z %2").arg(s).arg(stron)) {
                 ++linie;
                 QVERIFY(z.od.Y >= a->AktRobocza.Y);
             }
@@ -671,6 +693,7 @@ void TstWydrukFaktury::pustaFaktura()
 
 void TstWydrukFaktury::duplikat_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("duplikat");
     QTest::addColumn<QString>("data");
     QTest::addColumn<QStringList>("tytuly");
@@ -680,6 +703,7 @@ void TstWydrukFaktury::duplikat_data()
                                            "Data wystawienia duplikatu: 10.04.2018", "Sklep Przykładowy"};
     QTest::newRow("bez daty") << true << ""
                               << QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )", "Sklep Przykładowy"};
+    // clang-format on
 }
 
 void TstWydrukFaktury::duplikat()
@@ -701,6 +725,7 @@ void TstWydrukFaktury::duplikat()
 
 void TstWydrukFaktury::podpis_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("drukuj");
     QTest::addColumn<QString>("plik");   // "dobry", "zly", a missing path or ""
     QTest::addColumn<QSize>("rozmiar");  // of the good picture
@@ -724,6 +749,7 @@ void TstWydrukFaktury::podpis_data()
                                  << "Nie można odczytać rysunku podpisu:|@|Podpis nie zostanie wydrukowany" << QRect()
                                  << TRect();
     QTest::newRow("nie wybrany") << true << "" << QSize() << "" << QRect() << TRect();
+    // clang-format on
 }
 
 void TstWydrukFaktury::podpis()
@@ -782,7 +808,8 @@ void TstWydrukFaktury::dlugieTeksty()
     TzentoraVat f = FakturaPrzykladowa();
     f.KupFirma = QString(300, QLatin1Char('F'));
     f.KupUlica = QString(200, QLatin1Char('U'));
-    f.SprzedRamka = QStringLiteral("Firma o nazwie tak długiej, że nie zmieści się obok ramki dat po prawej stronie;NIP 1");
+    f.SprzedRamka =
+        QStringLiteral("Firma o nazwie tak długiej, że nie zmieści się obok ramki dat po prawej stronie;NIP 1");
     f.Pozycja(1).Towar = QString(10000, QLatin1Char('x'));
     f.UwagiDodatk = QStringLiteral("Uwagi\r\nw dwóch wierszach");
     const auto a = Drukuj(f);

@@ -55,6 +55,7 @@ void TstTvirIni::przykladWczytaniaIZapisu()
 
 void TstTvirIni::odczytWartosci_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("wartosc");
     QTest::addColumn<int>("calkowita");
     QTest::addColumn<bool>("logiczna");
@@ -66,6 +67,7 @@ void TstTvirIni::odczytWartosci_data()
     QTest::newRow("jeden") << "1" << 1 << true << 1.0;
     QTest::newRow("zero") << "0" << 0 << false << 0.0;
     QTest::newRow("ulamek") << "12,5" << -1 << true << 12.5;
+    // clang-format on
 }
 
 void TstTvirIni::odczytWartosci()
@@ -142,11 +144,13 @@ void TstTvirIni::pustyMagazynDajePustyPlik()
 
 void TstTvirIni::koncaLinii_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("bajty");
     QTest::newRow("CR LF") << QByteArray("[A]\r\nx=1\r\ny=2\r\n");
     QTest::newRow("LF") << QByteArray("[A]\nx=1\ny=2");
     QTest::newRow("CR") << QByteArray("[A]\rx=1\ry=2\r");
     QTest::newRow("mieszane") << QByteArray("[A]\r\nx=1\ry=2\n");
+    // clang-format on
 }
 
 void TstTvirIni::koncaLinii()
@@ -162,6 +166,7 @@ void TstTvirIni::koncaLinii()
 
 void TstTvirIni::kodowania_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("znacznik");
     QTest::addColumn<QString>("kodek");
     QTest::addColumn<int>("kodowanie");
@@ -169,6 +174,7 @@ void TstTvirIni::kodowania_data()
     QTest::newRow("utf8") << QByteArray("\xEF\xBB\xBF") << "utf8" << int(Kodowanie::Utf8);
     QTest::newRow("utf16le") << QByteArray("\xFF\xFE") << "utf16le" << int(Kodowanie::Utf16LE);
     QTest::newRow("utf16be") << QByteArray("\xFE\xFF") << "utf16be" << int(Kodowanie::Utf16BE);
+    // clang-format on
 }
 
 namespace {
@@ -188,7 +194,7 @@ QByteArray Koduj(const QString &t, const QString &kodek)
     }
     return b;
 }
-} // namespace
+}   // namespace
 
 void TstTvirIni::kodowania()
 {
@@ -201,7 +207,8 @@ void TstTvirIni::kodowania()
     {
         TvirIni ini(p);
         QCOMPARE(int(ini.XKodowanie()), kodowanie);
-        QCOMPARE(ini.ReadString(QStringLiteral("kupujący"), QStringLiteral("miejsc"), QString()), QStringLiteral("Łódź"));
+        QCOMPARE(ini.ReadString(QStringLiteral("kupujący"), QStringLiteral("miejsc"), QString()),
+                 QStringLiteral("Łódź"));
         ini.WriteString(QStringLiteral("Kupujący"), QStringLiteral("kFirma"), QStringLiteral("Żółw"));
         ini.Zwolnij();
     }
@@ -329,12 +336,14 @@ void TstTvirIni::nieczytelnyPlik()
 
 void TstTvirIni::zlyPlik_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("bajty");
     QTest::newRow("binarny") << QByteArray("\x00\x01[\x02]\xFF=\x00\n=\n[\n", 14);
     QTest::newRow("obciety utf16") << QByteArray("\xFF\xFE[\x00" "A", 5);
     QTest::newRow("zly utf8") << QByteArray("\xEF\xBB\xBF[A]\nx=\xC3\x28\n");
     QTest::newRow("same nawiasy") << QByteArray("[[[]]]\n]=[\n");
     QTest::newRow("pusty") << QByteArray();
+    // clang-format on
 }
 
 void TstTvirIni::zlyPlik()
