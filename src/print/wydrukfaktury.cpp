@@ -9,7 +9,6 @@
 #include "drukarka.h"
 #include "invoice/ksef.h"
 #include "invoice/stawki.h"
-#include "kodqr.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,8 +54,6 @@ const QString kNaglowekKlasyfikacji = QStringLiteral("Klasyfikacja  -  ");
 const QString kZdanieProForma =
     QStringLiteral("Niniejszy dokument nie jest fakturą w rozumieniu Ustawy o podatku od towarów i usług.");
 
-// Tenths of a millimetre between the seller's stamp and the dates box, at least.
-constexpr qint32 kOdstepStempla = 50;
 // No text is drawn smaller than this, in points.
 constexpr qint32 kNajmniejszyPunkt = 6;
 // Room kept below the working area for the page line of a document of more pages, and
@@ -87,7 +84,6 @@ struct TrwaWydruk {
     TrwaWydruk(const TrwaWydruk &) = delete;
     TrwaWydruk &operator=(const TrwaWydruk &) = delete;
 };
-constexpr qint32 kSzerokoscKsef = 500;   // room for the code and the 35 characters of the number under it
 
 QList<qint32> NaListe(const TlongKolFak &t) { return QList<qint32>(t.begin(), t.end()); }
 QList<Tjustuj> NaListe(const TjustKolFak &t) { return QList<Tjustuj>(t.begin(), t.end()); }
@@ -583,39 +579,6 @@ void TdrukujFakture::RysujZaplataGotowka()
     A.UstawCzcionke(stara);
 }
 
-qint32 TdrukujFakture::RysujKodKsef()
-{
-    if (FlinkKsef.isEmpty())
-        return 0;
-    const TkodQr kod = KodujQr(FlinkKsef);
-    if (kod.Rozmiar == 0)
-        return 0;
-    // whole tenths of a millimetre per module, at least 22 mm for the code without its margin
-    const qint32 modul = (220 + kod.Rozmiar - 1) / kod.Rozmiar;
-    const qint32 bok = modul * kod.Rozmiar;
-    const qint32 prawa = Fzapas + Fszerok - 1000 - kOdstepStempla;   // left edge of the dates box, less the gap
-    const qint32 srodek = prawa - kSzerokoscKsef / 2;
-    const qint32 x0 = srodek - bok / 2, y0 = A.Ydruk + 4 * modul;   // the quiet zone above stays white
-    for (int y = 0; y < kod.Rozmiar; ++y)
-        for (int x = 0; x < kod.Rozmiar; ++x) {
-            if (!kod.Ciemny(x, y))
-                continue;
-            int k = x;
-            while (k + 1 < kod.Rozmiar && kod.Ciemny(k + 1, y))
-                ++k;
-            A.ZamalujProstokat(
-                TRect{x0 + x * modul, y0 + y * modul, x0 + (k + 1) * modul - 1, y0 + (y + 1) * modul - 1}, kCzarny);
-            x = k;
-        }
-    const QString podpis = Niepusty(Fzentora.KsefNumer) ? Fzentora.KsefNumer : QStringLiteral("OFFLINE");
-    const Tczcionka stara = A.UstawCzcionke(A.Ar7);
-    const qint32 yTekstu = y0 + bok + 2 * modul;
-    const qint32 h = A.WysAfisza(kSzerokoscKsef, 100, just_CG, podpis);
-    A.Wpisz(TPoint{prawa - kSzerokoscKsef, yTekstu}, kSzerokoscKsef, h, just_CG, podpis);
-    A.UstawCzcionke(stara);
-    return yTekstu + h - A.Ydruk;
-}
-
 void TdrukujFakture::RysujPodstaweZwolnienia()
 {
     const QString podstawa = Trim(FiniFakt.iniKsefPodstawa);
@@ -744,15 +707,6 @@ void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &ini
     if (!AktDrukarka)
         throw EMojeBledy(QStringLiteral("Brak zadania wydruku."));
     DrukujEgzemplarz(*AktDrukarka, Oryg, Fakt, iniFak);
-}
-
-bool OstrzezenieKsef(const TzentoraVat &Fakt)
-{
-    if (Pusty(Fakt.KsefSkrot) || EksportAktualny(Fakt))
-        return false;
-    Komunikat(QStringLiteral("!Faktura różni się od faktury wysłanej do KSeF.|Kod weryfikacyjny KSeF nie zostanie "
-                             "wydrukowany; wyeksportuj fakturę ponownie."));
-    return true;
 }
 
 int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie)

@@ -79,6 +79,10 @@ public:
     bool Foryginal = false;
     bool FdruKlas = false;
     bool Fpusta = false;
+    // Tenths of a millimetre between the seller's stamp and the dates box, at least, and the
+    // room for the KSeF code with the 35 characters of its number under it.
+    static constexpr qint32 kOdstepStempla = 50;
+    static constexpr qint32 kSzerokoscKsef = 500;
     QString FlinkKsef;         // the verification link when the recorded export still matches
     qint32 FmiejsceKsef = 0;   // the width kept free for the code beside the dates box
     TlongKolFak FlenKolFakt{}, FlenKolUpro{}, FlenKolZwyk{};

@@ -5,10 +5,12 @@
 #include "common/bledy.h"
 #include "print/arkusz.h"
 #include "print/kanwazapisujaca.h"
+#include "print/wydrukfaktury.h"
 
 #include <QMetaType>
 #include <QTest>
 #include <functional>
+#include <memory>
 
 Q_DECLARE_METATYPE(TRect)
 Q_DECLARE_METATYPE(TPoint)
@@ -102,3 +104,11 @@ public:
     bool przerwany = false;
     int przerwijNaStronie = 0;
 };
+
+// One copy of an invoice laid out on the recording sheet.
+inline std::unique_ptr<TarkuszTestowy> Drukuj(const TzentoraVat &f, const TiniZentora &ini = TiniZentora())
+{
+    auto a = std::make_unique<TarkuszTestowy>();
+    DrukujEgzemplarz(*a, false, f, ini);
+    return a;
+}
