@@ -153,6 +153,10 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
 
 TZentoraForma::~TZentoraForma()
 {
+    // The fields die after this part of the window: a focus change among them (a field left
+    // by its destruction) must not reach handlers of a window that is no longer whole.
+    for (QObject *o : findChildren<QObject *>())
+        disconnect(o, nullptr, this, nullptr);
     if (AdrZentoraForma && *AdrZentoraForma == this)
         *AdrZentoraForma = nullptr;
 }
