@@ -1,7 +1,7 @@
 #pragma once
 // A full invoice for measurements: 50 rows over all VAT kinds, recomputed, two printed pages.
 
-#include "invoice/rekord.h"
+#include "fakturaprzykladowa.h"
 #include "invoice/sumy.h"
 
 #include <QStringList>
@@ -13,23 +13,14 @@ inline TzentoraVat Faktura50()
     static const QStringList jednostki{QStringLiteral("szt."), QStringLiteral("kg"), QStringLiteral("godz."),
                                        QStringLiteral("ryza"), QStringLiteral("m²")};
     TzentoraVat f;
-    f.WersjaFak = 2;
-    f.RodzajFak = rZentora;
-    f.RodzajNum = numerNSR;
-    f.NumerFak = 57;
-    f.SymbolFak = QStringLiteral("FV");
-    f.DataWystaw = f.DataSprzed = QStringLiteral("14.05.2024");
-    f.DataZaplaty = QStringLiteral("28.05.2024");
-    f.RodzZaplaty = zPrzelew;
-    f.KupFirma = QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe „Żuraw” Spółka z o.o.");
-    f.KupUlica = QStringLiteral("ul. Świętokrzyska 112/14");
-    f.KupKod = QStringLiteral("00-950");
-    f.KupMiasto = QStringLiteral("Warszawa");
-    f.KupNip = QStringLiteral("525-000-11-22");
-    f.SprzedRamka = QStringLiteral("Hurtownia Papiernicza Łukasz Ćwik;ul. Długa 1;60-001 Poznań;NIP 987-654-32-10");
-    f.SprzedBank = QStringLiteral("Bank Przykładowy S.A.");
-    f.SprzedKonto = QStringLiteral("11 2222 3333 4444 5555 6666 7777");
-    f.SprzedOsoba = QStringLiteral("Łukasz Ćwik");
+    UstawFaktureTestowa(
+        f, 57, QStringLiteral("14.05.2024"), QStringLiteral("28.05.2024"),
+        {QStringLiteral("Przedsiębiorstwo Handlowo-Usługowe „Żuraw” Spółka z o.o."),
+         QStringLiteral("ul. Świętokrzyska 112/14"), QStringLiteral("00-950"), QStringLiteral("Warszawa"),
+         QStringLiteral("525-000-11-22"),
+         QStringLiteral("Hurtownia Papiernicza Łukasz Ćwik;ul. Długa 1;60-001 Poznań;NIP 987-654-32-10"),
+         QStringLiteral("Bank Przykładowy S.A."), QStringLiteral("11 2222 3333 4444 5555 6666 7777"),
+         QStringLiteral("Łukasz Ćwik")});
     f.UwagiDodatk = QStringLiteral("Towar odebrano osobiście; reklamacje w ciągu 14 dni.");
     f.IlePozyc = kMaxPozycji;
     for (int i = 1; i <= kMaxPozycji; ++i) {
@@ -41,10 +32,6 @@ inline TzentoraVat Faktura50()
         p.Cena = QStringLiteral("%1,%2").arg(10 + i * 3).arg(i * 7 % 100, 2, 10, QLatin1Char('0'));
         p.PrcVat = stawki.at(i % stawki.size());
     }
-    TabeleWPamieci t;
-    t.dataSprzedazy = f.DataSprzed;
-    RekordDoTabel(f, t);
-    PrzeliczSumy(t);
-    TabeleDoRekordu(t, f, true);
+    PrzeliczRekord(f);
     return f;
 }

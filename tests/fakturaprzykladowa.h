@@ -11,26 +11,44 @@ inline TpozFaktury Wiersz(const QString &w)
     return p;
 }
 
-inline TzentoraVat FakturaPrzykladowa()
+// The buyer and the seller of a test invoice.
+struct TstronyTestowe {
+    QString firma, ulica, kod, miasto, nip;   // the buyer
+    QString ramka, bank, konto, osoba;        // the seller
+};
+
+// A numbered VAT invoice paid by transfer, issued on its sale date, with its two parties.
+inline void UstawFaktureTestowa(TzentoraVat &f, int numer, const QString &data, const QString &dataZaplaty,
+                                const TstronyTestowe &s)
 {
-    TzentoraVat f;
     f.WersjaFak = 2;
     f.RodzajFak = rZentora;
     f.RodzajNum = numerNSR;
-    f.NumerFak = 12;
+    f.NumerFak = numer;
     f.SymbolFak = QStringLiteral("FV");
-    f.DataWystaw = f.DataSprzed = QStringLiteral("05.03.2018");
-    f.DataZaplaty = QStringLiteral("19.03.2018");
+    f.DataWystaw = f.DataSprzed = data;
+    f.DataZaplaty = dataZaplaty;
     f.RodzZaplaty = zPrzelew;
-    f.KupFirma = QStringLiteral("Hurtownia Przykładowa");
-    f.KupUlica = QStringLiteral("ul. Polna 7");
-    f.KupKod = QStringLiteral("60-101");
-    f.KupMiasto = QStringLiteral("Poznań");
-    f.KupNip = QStringLiteral("123-456-78-90");
-    f.SprzedRamka = QStringLiteral("Sklep Przykładowy;ul. Długa 1;60-001 Poznań;NIP 987-654-32-10");
-    f.SprzedBank = QStringLiteral("Bank Przykładowy");
-    f.SprzedKonto = QStringLiteral("11 2222 3333 4444 5555 6666 7777");
-    f.SprzedOsoba = QStringLiteral("Przykładowy Jan");
+    f.KupFirma = s.firma;
+    f.KupUlica = s.ulica;
+    f.KupKod = s.kod;
+    f.KupMiasto = s.miasto;
+    f.KupNip = s.nip;
+    f.SprzedRamka = s.ramka;
+    f.SprzedBank = s.bank;
+    f.SprzedKonto = s.konto;
+    f.SprzedOsoba = s.osoba;
+}
+
+inline TzentoraVat FakturaPrzykladowa()
+{
+    TzentoraVat f;
+    UstawFaktureTestowa(f, 12, QStringLiteral("05.03.2018"), QStringLiteral("19.03.2018"),
+                        {QStringLiteral("Hurtownia Przykładowa"), QStringLiteral("ul. Polna 7"),
+                         QStringLiteral("60-101"), QStringLiteral("Poznań"), QStringLiteral("123-456-78-90"),
+                         QStringLiteral("Sklep Przykładowy;ul. Długa 1;60-001 Poznań;NIP 987-654-32-10"),
+                         QStringLiteral("Bank Przykładowy"), QStringLiteral("11 2222 3333 4444 5555 6666 7777"),
+                         QStringLiteral("Przykładowy Jan")});
     f.SumyFaktury[vatSum] = {QStringLiteral("139,03"), QStringLiteral("0"), QStringLiteral("8,68"),
                              QStringLiteral("147,71")};
     f.SumyFaktury[vatZw] = {QStringLiteral("100,00"), QStringLiteral("0"), QString(), QStringLiteral("100,00")};

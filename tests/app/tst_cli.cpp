@@ -1,4 +1,5 @@
 #include "common/cp1250.h"
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 #include "uruchomcli.h"
 
@@ -198,10 +199,7 @@ void TstCli::nowaFaktura()
 void TstCli::kodyWyjscia_data()
 {
     // clang-format off
-    QTest::addColumn<QStringList>("argumenty");
-    QTest::addColumn<QByteArray>("plik");
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<QString>("komunikat");
+    Kolumny<QStringList, QByteArray, int, QString>("argumenty", "plik", "kod", "komunikat");
     const QByteArray przyklad = CzytajBajty(kPrzyklad);
     QByteArray zlaStawka = przyklad;
     zlaStawka.replace("tresc2=|kurs|2|0,99|1,98|8|", "tresc2=|kurs|2|0,99|1,98|7|");

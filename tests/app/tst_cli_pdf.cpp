@@ -1,5 +1,6 @@
 // zentora-cli pdf: the invoice drawn headless through the printing layer, read back with
 // poppler-utils.
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 #include "print/pdftekst.h"
 #include "uruchomcli.h"
@@ -223,9 +224,7 @@ void TstCliPdf::partiaWieluProcesami()
 void TstCliPdf::kodyWyjscia_data()
 {
     // clang-format off
-    QTest::addColumn<QStringList>("argumenty");
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<QString>("komunikat");
+    Kolumny<QStringList, int, QString>("argumenty", "kod", "komunikat");
     const QString p = kPrzyklad;
     QTest::newRow("bez pliku") << QStringList{"pdf", "-o", "@/x.pdf"} << 1 << "wymaga co najmniej jednego pliku";
     QTest::newRow("bez wyjscia") << QStringList{"pdf", p} << 1 << "Podaj -o PLIK.pdf";

@@ -1,5 +1,6 @@
 #include "common/daty.h"
 #include "common/program.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -20,10 +21,7 @@ private slots:
 void TstDaty::kodowanie_data()
 {
     // clang-format off
-    QTest::addColumn<int>("r");
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("d");
-    QTest::addColumn<double>("wartosc");
+    Kolumny<int, int, int, double>("r", "m", "d", "wartosc");
     QTest::newRow("dzien zero") << 1899 << 12 << 30 << 0.0;
     QTest::newRow("ostatni") << 9999 << 12 << 31 << 2958465.0;
     QTest::newRow("pierwszy") << 1 << 1 << 1 << -693593.0;

@@ -1,4 +1,5 @@
 #include "common/formaty.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -52,9 +53,7 @@ void TstFormaty::zaokraglijGr()
 void TstFormaty::zaokraglijDo_data()
 {
     // clang-format off
-    QTest::addColumn<int>("n");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("wynik");
+    Kolumny<int, double, double>("n", "x", "wynik");
     QTest::newRow("0.05 do calosci") << 0 << 0.05 << 0.0;
     QTest::newRow("0.5 do calosci") << 0 << 0.5 << 1.0;
     QTest::newRow("-0.5 do calosci") << 0 << -0.5 << -1.0;
@@ -78,9 +77,7 @@ void TstFormaty::zaokraglijDo()
 void TstFormaty::tekstNaFloat_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<double>("domyslna");
-    QTest::addColumn<double>("wynik");
+    Kolumny<QString, double, double>("tekst", "domyslna", "wynik");
     QTest::newRow("tysiace") << "1.234,56" << 0.0 << 1234.56;
     QTest::newRow("spacja") << "1 234,50" << 0.0 << 1234.5;
     QTest::newRow("kropka to tysiace") << "12.5" << 0.0 << 125.0;
@@ -134,11 +131,7 @@ void TstFormaty::tekstNaInt()
 void TstFormaty::kwotaNaTekst_data()
 {
     // clang-format off
-    QTest::addColumn<int>("szer");
-    QTest::addColumn<bool>("tysiace");
-    QTest::addColumn<bool>("zero");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<int, bool, bool, double, QString>("szer", "tysiace", "zero", "x", "wynik");
     QTest::newRow("zero puste") << 0 << true << false << 0.0 << "";
     QTest::newRow("zero pokazane") << 0 << true << true << 0.0 << "0,00";
     QTest::newRow("tysiace") << 0 << true << false << 1234.5 << "1.234,50";
@@ -168,10 +161,7 @@ void TstFormaty::kwotaNaTekst()
 void TstFormaty::floatKrotko_data()
 {
     // clang-format off
-    QTest::addColumn<int>("cyfry");
-    QTest::addColumn<bool>("zero");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<int, bool, double, QString>("cyfry", "zero", "x", "wynik");
     QTest::newRow("mala bez wykladnika") << 15 << true << 0.000001 << "0,000001";
     QTest::newRow("zero puste") << 15 << false << 0.0 << "";
     QTest::newRow("zero pokazane") << 15 << true << 0.0 << "0";
@@ -198,10 +188,7 @@ void TstFormaty::floatKrotko()
 void TstFormaty::floatWPolu_data()
 {
     // clang-format off
-    QTest::addColumn<int>("szer");
-    QTest::addColumn<bool>("zero");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<int, bool, double, QString>("szer", "zero", "x", "wynik");
     QTest::newRow("pi w 10") << 10 << true << 3.14159265 << "3,14159265";
     QTest::newRow("-2.5 w 5") << 5 << true << -2.5 << "-2,5";
     QTest::newRow("zero puste") << 10 << false << 0.0 << "";

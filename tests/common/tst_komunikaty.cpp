@@ -1,5 +1,6 @@
 #include "common/bledy.h"
 #include "common/komunikaty.h"
+#include "kolumny.h"
 #include "prezentertestowy.h"
 
 #include <QTest>
@@ -18,9 +19,7 @@ private slots:
 void TstKomunikaty::kodyIkon_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<int>("ikona");
-    QTest::addColumn<QString>("pokazany");
+    Kolumny<QString, int, QString>("tekst", "ikona", "pokazany");
     QTest::newRow("blad") << "XBrak firmy kupującego" << int(icError) << "Brak firmy kupującego";
     QTest::newRow("dwa kody") << "!?Uwaga" << int(icUwaga) << "Uwaga";
     QTest::newRow("Yyy") << "Yyy" << int(icBrak) << "";

@@ -1,4 +1,5 @@
 #include "common/paleta.h"
+#include "kolumny.h"
 
 #include <QSet>
 #include <QTest>
@@ -23,9 +24,7 @@ private slots:
 void TstPaleta::wpisyPalety_data()
 {
     // clang-format off
-    QTest::addColumn<int>("styl");
-    QTest::addColumn<int>("wpis");
-    QTest::addColumn<TKolor>("kolor");
+    Kolumny<int, int, TKolor>("styl", "wpis", "kolor");
     QTest::newRow("zero") << int(sa_Win10nor) << 0 << RGB(240, 240, 240);
     QTest::newRow("123") << int(sa_Win10nor) << 123 << RGB(240, 240, 240);
     QTest::newRow("tlo win10") << int(sa_Win10nor) << 1 << RGB(206, 232, 253);
@@ -82,9 +81,7 @@ void TstPaleta::operacje()
 void TstPaleta::rodzinyStylow_data()
 {
     // clang-format off
-    QTest::addColumn<int>("styl");
-    QTest::addColumn<int>("wpis");
-    QTest::addColumn<QString>("rodzina");
+    Kolumny<int, int, QString>("styl", "wpis", "rodzina");
     QTest::newRow("olive: tlo") << int(sa_XPolive) << 1 << "oliwka";
     QTest::newRow("olive: obrys") << int(sa_XPolive) << 19 << "oliwka";
     QTest::newRow("olive: pasek") << int(sa_XPolive) << 52 << "oliwka";

@@ -1,4 +1,5 @@
 #include "common/teksty.h"
+#include "kolumny.h"
 #include "prezentertestowy.h"
 
 #include <QTemporaryDir>
@@ -19,10 +20,7 @@ private slots:
 void TstTeksty::odetnijPole_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("s");
-    QTest::addColumn<QString>("sep");
-    QTest::addColumn<QString>("pole");
-    QTest::addColumn<QString>("reszta");
+    Kolumny<QString, QString, QString, QString>("s", "sep", "pole", "reszta");
     QTest::newRow("a;b;c") << "a;b;c" << ";" << "a" << "b;c";
     QTest::newRow("bez separatora") << "abc" << ";" << "abc" << "";
     QTest::newRow("pusty pierwszy") << ";x" << ";" << "" << "x";

@@ -2,6 +2,7 @@
 #include "fakturaprzykladowa.h"
 #include "invoice/ksef.h"
 #include "invoice/sumy.h"
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 
 #include <QHash>
@@ -27,11 +28,7 @@ TiniZentora Ini()
 // The rows valued and the totals taken as the save command does.
 TzentoraVat Przeliczona(TzentoraVat f)
 {
-    TabeleWPamieci t;
-    t.dataSprzedazy = f.DataSprzed;
-    RekordDoTabel(f, t);
-    PrzeliczSumy(t);
-    TabeleDoRekordu(t, f, true);
+    PrzeliczRekord(f);
     return f;
 }
 
@@ -307,9 +304,7 @@ void TstKsef::tekstyPrzetrwaja()
 void TstKsef::odmowy_data()
 {
     // clang-format off
-    QTest::addColumn<int>("rodzaj");
-    QTest::addColumn<QString>("zmiana");
-    QTest::addColumn<QString>("komunikat");
+    Kolumny<int, QString, QString>("rodzaj", "zmiana", "komunikat");
     QTest::newRow("rachunek") << int(rZwykly) << QString()
                               << QStringLiteral("Dokument „Rachunek” nie jest fakturą VAT i nie trafia do KSeF.|Eksportować "
                                                 "można fakturę VAT, fakturę korygującą, fakturę VAT - MP i rachunek uproszczony.");

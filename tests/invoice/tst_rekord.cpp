@@ -1,6 +1,7 @@
 #include "common/daty.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/rekord.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -35,10 +36,7 @@ void TstRekord::wierszJakoTekst()
 void TstRekord::ladujStr_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QString>("towar");
-    QTest::addColumn<QString>("klasyf");
-    QTest::addColumn<QString>("brutto");
+    Kolumny<QString, QString, QString, QString>("tekst", "towar", "klasyf", "brutto");
     QTest::newRow("dwa pola") << "a|b" << "a" << "b" << "";
     QTest::newRow("dziesiec pol") << "|||||||||x" << "" << "" << "";
     QTest::newRow("pelny") << "t|k|j|1|2|3|4|5|6" << "t" << "k" << "6";
@@ -96,11 +94,7 @@ void TstRekord::kwotyVat()
 void TstRekord::oznaczenie_data()
 {
     // clang-format off
-    QTest::addColumn<int>("format");
-    QTest::addColumn<int>("numer");
-    QTest::addColumn<QString>("symbol");
-    QTest::addColumn<QString>("wystawiono");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<int, int, QString, QString, QString>("format", "numer", "symbol", "wystawiono", "wynik");
     QTest::newRow("NR") << int(numerNR) << 12 << "FV" << "05.03.2018" << "12/2018";
     QTest::newRow("NMR") << int(numerNMR) << 12 << "FV" << "05.03.2018" << "12/3/2018";
     QTest::newRow("NSR") << int(numerNSR) << 12 << "FV" << "05.03.2018" << "12/FV/2018";

@@ -3,6 +3,7 @@
 #include "fakturaprzykladowa.h"
 #include "invoice/stawki.h"
 #include "invoice/sumy.h"
+#include "kolumny.h"
 #include "prezentertestowy.h"
 
 #include <QTest>
@@ -62,10 +63,7 @@ private slots:
 void TstSumy::stawkiWgDaty_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QString>("stawka");
-    QTest::addColumn<bool>("dobra");
-    QTest::addColumn<int>("rodzaj");
+    Kolumny<QString, QString, bool, int>("data", "stawka", "dobra", "rodzaj");
     for (const char *s : {"0", "7", "22", "3"})
         QTest::addRow("2010 %s", s) << "31.12.2010" << s << true << -1;
     for (const char *s : {"8", "23", "5"})

@@ -1,6 +1,7 @@
 // The sheet on the recording canvas. Metrics of the recorder for Arial 10 (em 35):
 // text height 39, line distance 40, each character 14 units wide.
 #include "arkusztestowy.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -52,10 +53,7 @@ private slots:
 void TstArkusz::mulDiv_data()
 {
     // clang-format off
-    QTest::addColumn<int>("a");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<int>("c");
-    QTest::addColumn<int>("wynik");
+    Kolumny<int, int, int, int>("a", "b", "c", "wynik");
     QTest::newRow("10 pkt") << 10 << 254 << 72 << 35;
     QTest::newRow("12 pkt") << 12 << 254 << 72 << 42;
     QTest::newRow("odwrotnie") << 72 << 35 << 254 << 10;
@@ -111,13 +109,7 @@ void TstArkusz::odwzorowanie_data()
 {
     // clang-format off
     // 600 dpi, A4 4961 x 7016 pixels, strip of 4 mm = 94 pixels on every side
-    QTest::addColumn<TRect>("marginesy");
-    QTest::addColumn<int>("skala");
-    QTest::addColumn<int>("okno");
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<int>("szerokosc");
-    QTest::addColumn<int>("wysokosc");
+    Kolumny<TRect, int, int, int, int, int, int>("marginesy", "skala", "okno", "x", "y", "szerokosc", "wysokosc");
     QTest::newRow("bez marginesow: poczatek na pasku") << TRect{0, 0, 0, 0} << 100 << 254 << 0 << 0 << 2021 << 2891;
     QTest::newRow("7 mm przy pasku 4 mm: 3 mm dalej") << TRect{70, 0, 0, 0} << 100 << 254 << 71 << 0 << 1991 << 2891;
     QTest::newRow("margines wezszy od paska nic nie kosztuje") << TRect{20, 20, 20, 20} << 100 << 254 << 0 << 0 << 2021
@@ -147,10 +139,7 @@ void TstArkusz::odwzorowanie()
 void TstArkusz::justowanie_data()
 {
     // clang-format off
-    QTest::addColumn<Tjustuj>("j");
-    QTest::addColumn<int>("poziom");
-    QTest::addColumn<int>("pion");
-    QTest::addColumn<unsigned>("flagi");
+    Kolumny<Tjustuj, int, int, unsigned>("j", "poziom", "pion", "flagi");
     const unsigned N = dtNOPREFIX, S = dtSINGLELINE;
     QTest::newRow("L") << just_L << int(pozLewo) << int(pionSrodek) << (N | S | dtVCENTER);
     QTest::newRow("V") << just_V << int(pozLewo) << int(pionSrodek) << (N | S | dtVCENTER);
@@ -194,9 +183,7 @@ void TstArkusz::wiersz_data()
 {
     // clang-format off
     // working width 2021; "ABCD" is 56 wide
-    QTest::addColumn<Tjustuj>("j");
-    QTest::addColumn<int>("odsun");
-    QTest::addColumn<int>("x");
+    Kolumny<Tjustuj, int, int>("j", "odsun", "x");
     QTest::newRow("lewo") << just_L << 0 << 0;
     QTest::newRow("lewo z odsunieciem") << just_L << 100 << 100;
     QTest::newRow("prawo") << just_P << 0 << 1965;

@@ -7,6 +7,7 @@
 #include "common/slownie.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/ksef.h"
+#include "kolumny.h"
 #include "prezentertestowy.h"
 #include "print/wydrukfaktury.h"
 
@@ -184,14 +185,8 @@ void TstWydrukFaktury::przykladowaFaktura()
 void TstWydrukFaktury::rodzajeDokumentow_data()
 {
     // clang-format off
-    QTest::addColumn<TrodzajFaktury>("rodzaj");
-    QTest::addColumn<QString>("tytul");
-    QTest::addColumn<QStringList>("etykiety");
-    QTest::addColumn<bool>("odbiorca");
-    QTest::addColumn<QString>("podpis");
-    QTest::addColumn<QString>("doZaplaty");
-    QTest::addColumn<QString>("slownie");
-    QTest::addColumn<int>("kolumny");
+    Kolumny<TrodzajFaktury, QString, QStringList, bool, QString>("rodzaj", "tytul", "etykiety", "odbiorca", "podpis");
+    Kolumny<QString, QString, int>("doZaplaty", "slownie", "kolumny");
     const QStringList zwykle{"Data wystawienia:", "Data sprzedaży:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"};
     QTest::newRow("VAT") << rZentora << "Zentora   numer:  12/FV/2018"
                          << QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}
@@ -257,10 +252,7 @@ void TstWydrukFaktury::rodzajeDokumentow()
 void TstWydrukFaktury::dataSprzedazy_data()
 {
     // clang-format off
-    QTest::addColumn<TrodzajFaktury>("rodzaj");
-    QTest::addColumn<bool>("zawsze");
-    QTest::addColumn<bool>("inna");
-    QTest::addColumn<bool>("drukowana");
+    Kolumny<TrodzajFaktury, bool, bool, bool>("rodzaj", "zawsze", "inna", "drukowana");
     QTest::newRow("VAT, ta sama") << rZentora << false << false << false;
     QTest::newRow("VAT, ta sama, zawsze") << rZentora << true << false << true;
     QTest::newRow("VAT, inna") << rZentora << false << true << true;
@@ -296,9 +288,7 @@ void TstWydrukFaktury::dataSprzedazy()
 void TstWydrukFaktury::proFormaINip_data()
 {
     // clang-format off
-    QTest::addColumn<TrodzajFaktury>("rodzaj");
-    QTest::addColumn<bool>("nipProForma");
-    QTest::addColumn<bool>("nipy");
+    Kolumny<TrodzajFaktury, bool, bool>("rodzaj", "nipProForma", "nipy");
     QTest::newRow("pro forma bez NIP") << rProForma << false << false;
     QTest::newRow("pro forma z NIP") << rProForma << true << true;
     QTest::newRow("VAT zawsze z NIP") << rZentora << false << true;
@@ -335,9 +325,7 @@ void TstWydrukFaktury::proFormaINip()
 void TstWydrukFaktury::stempelProFormy_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("ramka");
-    QTest::addColumn<QStringList>("zostaja");
-    QTest::addColumn<QString>("znika");
+    Kolumny<QString, QStringList, QString>("ramka", "zostaja", "znika");
     QTest::newRow("nazwa z nip w srodku") << "Kanipol Sp. z o.o.;ul. Nipowa 1;NIP 111-222-33-44"
                                           << QStringList{"Kanipol Sp. z o.o.", "ul. Nipowa 1"} << "111-222-33-44";
     QTest::newRow("po spacjach, male litery") << "Sklep;  nip: 527-010-33-91;tel. 61 123"
@@ -367,9 +355,7 @@ void TstWydrukFaktury::slowaWymagane_data()
     QTest::addColumn<TrodzajFaktury>("rodzaj");
     QTest::addColumn<QString>("brutto");
     QTest::addColumn<QString>("podTytulem");   // the text right under the title
-    QTest::addColumn<QString>("doZaplaty");
-    QTest::addColumn<QString>("slownie");
-    QTest::addColumn<double>("kwota");
+    Kolumny<QString, QString, double>("doZaplaty", "slownie", "kwota");
     const QString zaplata = QStringLiteral("SŁOWNIE ZŁOTYCH:  "), zwrot = QStringLiteral("DO ZWROTU SŁOWNIE:  ");
     QTest::newRow("VAT") << rZentora << "147,71" << "Sklep Przykładowy" << "Do zapłaty:  147,71  " << zaplata << 147.71;
     QTest::newRow("metoda kasowa") << rZentoraMP << "147,71" << "metoda kasowa" << "Do zapłaty:  147,71  " << zaplata
@@ -452,9 +438,7 @@ void TstWydrukFaktury::usunSep()
 void TstWydrukFaktury::klasyfikacja_data()
 {
     // clang-format off
-    QTest::addColumn<TrodzajFaktury>("rodzaj");
-    QTest::addColumn<QString>("symbol");
-    QTest::addColumn<bool>("drukowana");
+    Kolumny<TrodzajFaktury, QString, bool>("rodzaj", "symbol", "drukowana");
     QTest::newRow("VAT") << rZentora << "PKWiU 17.12" << true;
     QTest::newRow("sama spacja tez") << rZentora << " " << true;
     QTest::newRow("brak") << rZentora << "" << false;
@@ -482,11 +466,7 @@ void TstWydrukFaktury::klasyfikacja()
 void TstWydrukFaktury::podsumowanieIGotowka_data()
 {
     // clang-format off
-    QTest::addColumn<TrodzajFaktury>("rodzaj");
-    QTest::addColumn<bool>("gotowka");
-    QTest::addColumn<bool>("raty");
-    QTest::addColumn<bool>("tylkoSuma");
-    QTest::addColumn<QString>("pieczatka");
+    Kolumny<TrodzajFaktury, bool, bool, bool, QString>("rodzaj", "gotowka", "raty", "tylkoSuma", "pieczatka");
     QTest::newRow("gotowka") << rZentora << true << false << false << "ZAPŁACONO GOTÓWKĄ";
     QTest::newRow("gotowka korekta") << rFakKoryg << true << false << false << "ZWRÓCONO GOTÓWKĘ";
     QTest::newRow("gotowka na raty") << rZentora << true << true << false << "";
@@ -601,9 +581,7 @@ void TstWydrukFaktury::pustaFaktura()
 void TstWydrukFaktury::duplikat_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("duplikat");
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QStringList>("tytuly");
+    Kolumny<bool, QString, QStringList>("duplikat", "data", "tytuly");
     QTest::newRow("zwykly") << false << "10.04.2018" << QStringList{"Zentora   numer:  12/FV/2018", "Sklep Przykładowy"};
     QTest::newRow("z data") << true << "10.04.2018"
                             << QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )",

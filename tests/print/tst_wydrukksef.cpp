@@ -3,6 +3,7 @@
 #include "arkusztestowy.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/ksef.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -18,9 +19,7 @@ private slots:
 void TstWydrukKsef::podstawaZwolnienia_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("podstawa");
-    QTest::addColumn<bool>("zwolniony");
-    QTest::addColumn<bool>("jest");
+    Kolumny<QString, bool, bool>("podstawa", "zwolniony", "jest");
     QTest::newRow("wiersz zwolniony") << "art. 113 ust. 1 ustawy o VAT" << true << true;
     QTest::newRow("bez podstawy") << "  " << true << false;
     QTest::newRow("bez wiersza zwolnionego") << "art. 113 ust. 1 ustawy o VAT" << false << false;

@@ -1,5 +1,6 @@
 #include "common/bledy.h"
 #include "common/cp1250.h"
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 #include "prezentertestowy.h"
 #include "store/tservisini.h"
@@ -56,10 +57,7 @@ void TstTvirIni::przykladWczytaniaIZapisu()
 void TstTvirIni::odczytWartosci_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("wartosc");
-    QTest::addColumn<int>("calkowita");
-    QTest::addColumn<bool>("logiczna");
-    QTest::addColumn<double>("rzeczywista");
+    Kolumny<QString, int, bool, double>("wartosc", "calkowita", "logiczna", "rzeczywista");
     QTest::newRow("12 ze spacjami") << " 12 " << 12 << true << 12.0;
     QTest::newRow("pusta") << "" << -1 << true << -1.0;
     QTest::newRow("tysiace") << "1.500" << 1500 << true << 1500.0;
@@ -167,9 +165,7 @@ void TstTvirIni::koncaLinii()
 void TstTvirIni::kodowania_data()
 {
     // clang-format off
-    QTest::addColumn<QByteArray>("znacznik");
-    QTest::addColumn<QString>("kodek");
-    QTest::addColumn<int>("kodowanie");
+    Kolumny<QByteArray, QString, int>("znacznik", "kodek", "kodowanie");
     QTest::newRow("ansi") << QByteArray() << "cp1250" << int(Kodowanie::Ansi);
     QTest::newRow("utf8") << QByteArray("\xEF\xBB\xBF") << "utf8" << int(Kodowanie::Utf8);
     QTest::newRow("utf16le") << QByteArray("\xFF\xFE") << "utf16le" << int(Kodowanie::Utf16LE);
