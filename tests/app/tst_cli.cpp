@@ -262,8 +262,7 @@ void TstCli::kodyWyjscia()
 void TstCli::pomoc_data()
 {
     // clang-format off
-    QTest::addColumn<QStringList>("argumenty");
-    QTest::addColumn<QStringList>("fragmenty");
+    Kolumny<QStringList, QStringList>("argumenty", "fragmenty");
     QTest::newRow("--help") << QStringList{"--help"}
                             << QStringList{"zentora-cli show FILE.FAK [--json]", "zentora-cli words AMOUNT...", "Kody wyjścia"};
     QTest::newRow("help") << QStringList{"help"} << QStringList{"zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]"};

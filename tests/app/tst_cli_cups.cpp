@@ -2,6 +2,7 @@
 // reached through a private socket, with a cups-pdf queue that writes into the test's folder.
 // The scheduler's page log names every finished job with its title; cups-pdf leaves one PDF
 // a job.
+#include "kolumny.h"
 #include "print/pdftekst.h"
 #include "uruchomcli.h"
 
@@ -268,8 +269,7 @@ void TstCliCups::polecenia_data()
 {
     // clang-format off
     QTest::addColumn<QStringList>("przed");   // a CUPS tool and its arguments, run first
-    QTest::addColumn<QStringList>("argumenty");
-    QTest::addColumn<int>("kod");
+    Kolumny<QStringList, int>("argumenty", "kod");
     QTest::addColumn<QString>("wyjscie");     // a line of stdout
     QTest::addColumn<QStringList>("bledy");   // lines of stderr
     QTest::addColumn<QStringList>("po");      // a CUPS tool run afterwards

@@ -1,3 +1,4 @@
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 #include "uruchomcli.h"
 
@@ -60,8 +61,7 @@ void TstCliKsef::kodyWyjscia_data()
 {
     // clang-format off
     QTest::addColumn<QStringList>("argumenty");   // "@" the test's folder
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<QString>("komunikat");
+    Kolumny<int, QString>("kod", "komunikat");
     QTest::addColumn<QStringList>("wyniki");      // files that must exist and validate
     const QStringList wynik{QStringLiteral("@/out.xml")};
     QTest::newRow("zapisano") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/out.xml", "--config", "@/F.ini"} << 0 << QString() << wynik;

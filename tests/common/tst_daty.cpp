@@ -52,8 +52,7 @@ void TstDaty::kodowanie()
 void TstDaty::tekstNaDate_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<double>("wynik");
+    Kolumny<QString, double>("tekst", "wynik");
     QTest::newRow("pusta maska") << "  .  .    " << 0.0;
     QTest::newRow("pusty") << "" << 0.0;
     QTest::newRow("poprawna") << "05.03.2018" << 43164.0;

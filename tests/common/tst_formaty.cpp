@@ -27,8 +27,7 @@ private slots:
 void TstFormaty::zaokraglijGr_data()
 {
     // clang-format off
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("wynik");
+    Kolumny<double, double>("x", "wynik");
     QTest::newRow("0.125") << 0.125 << 0.13;
     QTest::newRow("-0.125") << -0.125 << -0.13;
     QTest::newRow("1.005") << 1.005 << 1.01;
@@ -107,8 +106,7 @@ void TstFormaty::tekstNaFloat()
 void TstFormaty::tekstNaInt_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<int>("wynik");
+    Kolumny<QString, int>("tekst", "wynik");
     QTest::newRow("spacje wokol") << " 12 " << 12;
     QTest::newRow("tysiace") << "1.500" << 1500;
     QTest::newRow("pusty daje zero") << "" << 0;

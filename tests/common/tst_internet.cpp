@@ -1,4 +1,5 @@
 #include "common/internet.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -13,8 +14,7 @@ private slots:
 void TstInternet::dekoduj_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("tresc");
-    QTest::addColumn<QStringList>("wpisy");
+    Kolumny<QString, QStringList>("tresc", "wpisy");
     QTest::addColumn<QList<int>>("liczniki");   // paid, downloadable, free
 
     QTest::newRow("paid version, not downloadable") << "ABC;2.18.1;1;0;Nowe stawki VAT\r\n"

@@ -50,8 +50,7 @@ void TstPaleta::wpisyPalety()
 void TstPaleta::operacje_data()
 {
     // clang-format off
-    QTest::addColumn<TKolor>("wynik");
-    QTest::addColumn<TKolor>("oczekiwany");
+    Kolumny<TKolor, TKolor>("wynik", "oczekiwany");
     const TKolor c = RGB(100, 150, 200);
     QTest::newRow("przesun jasniej") << Przesun(c, 20, 0, 0) << RGB(120, 170, 220);
     QTest::newRow("przesun ciemniej z nasyceniem") << Przesun(c, -50, 50, 0) << RGB(100, 125, 150);

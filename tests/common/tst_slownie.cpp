@@ -1,4 +1,5 @@
 #include "common/slownie.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -12,8 +13,7 @@ private slots:
 void TstSlownie::kwoty_data()
 {
     // clang-format off
-    QTest::addColumn<double>("kwota");
-    QTest::addColumn<QString>("slowa");
+    Kolumny<double, QString>("kwota", "slowa");
     QTest::newRow("zero") << 0.0 << "";
     QTest::newRow("prawie zero") << 0.004 << "";
     QTest::newRow("1") << 1.0 << "jeden";

@@ -1,6 +1,7 @@
 #include "common/bledy.h"
 #include "common/cp1250.h"
 #include "invoice/konfiguracja.h"
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 
 #include <QTemporaryDir>
@@ -104,8 +105,7 @@ void TstKonfiguracja::ograniczenia()
 void TstKonfiguracja::ramkaSprzedawcy_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QStringList>("linie");
+    Kolumny<QString, QStringList>("tekst", "linie");
     QTest::newRow("pusta linia w srodku") << "A;;B" << QStringList{"A", "", "B"};
     QTest::newRow("pusty") << "" << QStringList{};
     QTest::newRow("jedna") << "Sklep" << QStringList{"Sklep"};

@@ -194,8 +194,7 @@ void TstKsef::schematPrzyjmuje()
 
 void TstKsef::polaJakRekord_data()
 {
-    QTest::addColumn<int>("przypadek");
-    QTest::addColumn<QString>("sciezka");
+    Kolumny<int, QString>("przypadek", "sciezka");
     QTest::addColumn<QString>("wartosc");   // "" when the element is absent
     const struct {
         int przypadek;
@@ -404,8 +403,7 @@ void TstKsef::sprzedawcaZKonfiguracji()
 void TstKsef::numerKsef_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("numer");
-    QTest::addColumn<QString>("nip");
+    Kolumny<QString, QString>("numer", "nip");
     QTest::addColumn<QString>("blad");   // the start of the reason; empty for a good number
     QTest::newRow("przykład") << QStringLiteral("5265877635-20250826-0100001AF629-AF") << QString() << QString();
     QTest::newRow("przykład, ten NIP") << QStringLiteral("5265877635-20250826-0100001AF629-AF")
@@ -468,8 +466,7 @@ void TstKsef::skrotJakSha256sum()
 void TstKsef::odciskPoZmianie_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("zmiana");
-    QTest::addColumn<bool>("aktualny");
+    Kolumny<QString, bool>("zmiana", "aktualny");
     QTest::newRow("bez zmian") << "" << true;
     QTest::newRow("numer KSeF") << "numer" << true;
     QTest::newRow("uwagi") << "uwagi" << false;

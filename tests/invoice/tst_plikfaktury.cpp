@@ -2,6 +2,7 @@
 #include "common/cp1250.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/plikfaktury.h"
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 #include "prezentertestowy.h"
 
@@ -173,8 +174,7 @@ void TstPlikFaktury::brakTresci()
 void TstPlikFaktury::zlaWersja_data()
 {
     // clang-format off
-    QTest::addColumn<QByteArray>("tresc");
-    QTest::addColumn<QString>("komunikat");
+    Kolumny<QByteArray, QString>("tresc", "komunikat");
     QTest::newRow("wersja 3") << QByteArray("[OpisFaktury]\r\nWersja=3\r\nNrFakt=5\r\n") << "Niepoprawna wersja faktury = 3";
     QTest::newRow("brak wersji") << QByteArray("[OpisFaktury]\r\nNrFakt=5\r\n") << "Niepoprawna wersja faktury = 0";
     QTest::newRow("pusty plik") << QByteArray() << "Niepoprawna wersja faktury = 0";
@@ -258,8 +258,7 @@ void TstPlikFaktury::znakiSpozaStrony()
 void TstPlikFaktury::zlePliki_data()
 {
     // clang-format off
-    QTest::addColumn<QByteArray>("tresc");
-    QTest::addColumn<bool>("czytelny");
+    Kolumny<QByteArray, bool>("tresc", "czytelny");
     QByteArray binarny;
     for (int i = 0; i < 4096; ++i)
         binarny.append(char((i * 7919) & 0xFF));

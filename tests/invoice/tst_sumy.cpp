@@ -136,8 +136,7 @@ void TstSumy::przykladRozliczenia()
 void TstSumy::kwotyWiersza_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("wiersz");
-    QTest::addColumn<QString>("kwoty");
+    Kolumny<QString, QString>("wiersz", "kwoty");
     QTest::newRow("pol zlotego") << "1|0,50|23" << "0,50|0,12|0,62";
     QTest::newRow("minus pol zlotego") << "-1|0,50|23" << "-0,50|-0,12|-0,62";
     QTest::newRow("3 x 0,10") << "3|0,10|23" << "0,30|0,07|0,37";

@@ -87,8 +87,7 @@ void TstArkusz::rozmiaryCzcionek()
 void TstArkusz::skala_data()
 {
     // clang-format off
-    QTest::addColumn<int>("skala");
-    QTest::addColumn<int>("zapisana");
+    Kolumny<int, int>("skala", "zapisana");
     QTest::newRow("za mala") << 20 << 40;
     QTest::newRow("za duza") << 150 << 100;
     QTest::newRow("dolna granica") << 40 << 40;
@@ -273,8 +272,7 @@ void TstArkusz::zawijanie_data()
 {
     // clang-format off
     // 140 units hold exactly ten characters
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QStringList>("linie");
+    Kolumny<QString, QStringList>("tekst", "linie");
     QTest::newRow("na spacji") << "ala ma kota" << QStringList{"ala ma", "kota"};
     QTest::newRow("dokladnie dziesiec") << "0123456789" << QStringList{"0123456789"};
     QTest::newRow("dlugie slowo dzielone") << "abcdefghijklmnopqrstuvwxyz" << QStringList{"abcdefghij", "klmnopqrst", "uvwxyz"};

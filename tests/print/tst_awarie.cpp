@@ -7,6 +7,7 @@
 // remounted read-only); otherwise it uses folder permissions and a file-size limit.
 
 #include "fakturaprzykladowa.h"
+#include "kolumny.h"
 #include "pliktymczasowy.h"
 #include "prezentertestowy.h"
 
@@ -89,8 +90,7 @@ void TstAwarie::initTestCase()
 
 void TstAwarie::zapisOdmowiony_data()
 {
-    QTest::addColumn<int>("zapis");
-    QTest::addColumn<int>("awaria");
+    Kolumny<int, int>("zapis", "awaria");
     const char *zapisy[] = {"faktura", "konfiguracja", "pdf"};
     const char *awarie[] = {"tylko do odczytu", "pelny dysk", "katalog zamiast pliku"};
     for (int z : {ZapisFaktury, ZapisKonfiguracji, ZapisPdf})
@@ -185,8 +185,7 @@ void TstAwarie::odczytUszkodzonego_data()
 {
     // clang-format off
     // bytes of the example kept; -1: the file is gone, -2: a folder took its place
-    QTest::addColumn<int>("dlugosc");
-    QTest::addColumn<QString>("poczatek");
+    Kolumny<int, QString>("dlugosc", "poczatek");
     QTest::newRow("plik zniknął") << -1 << QStringLiteral("Nie znaleziono pliku faktury \"");
     QTest::newRow("folder zamiast pliku") << -2 << QStringLiteral("Nie znaleziono pliku faktury \"");
     QTest::newRow("pusty") << 0 << QStringLiteral("Niepoprawna wersja faktury = 0");

@@ -2,6 +2,7 @@
 // command with its copies, abort and options step, the preview and the QPainter canvas.
 #include "common/bledy.h"
 #include "fakturaprzykladowa.h"
+#include "kolumny.h"
 #include "pdftekst.h"
 #include "pliktymczasowy.h"
 #include "prezentertestowy.h"
@@ -98,8 +99,7 @@ void TstDrukarka::cleanup()
 void TstDrukarka::naglowekStrony_data()
 {
     // clang-format off
-    QTest::addColumn<int>("nr");
-    QTest::addColumn<QString>("naglowek");
+    Kolumny<int, QString>("nr", "naglowek");
     QTest::addColumn<QStringList>("pierwsze");   // first line of each of the three pages
     QTest::addColumn<int>("linie");              // lines the header takes
     QTest::newRow("bez naglowka") << 0 << "" << QStringList{"treść 1", "treść 2", "treść 3"} << 0;
@@ -309,8 +309,7 @@ void TstDrukarka::krokOpcji()
 void TstDrukarka::przerwijNaZyczenie_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("komunikat");
-    QTest::addColumn<QStringList>("pokazane");
+    Kolumny<QString, QStringList>("komunikat", "pokazane");
     QTest::newRow("z komunikatem") << "Brak papieru" << QStringList{"Brak papieru|Przerwano proces druku !"};
     QTest::newRow("bez komunikatu") << "-" << QStringList{};
     // clang-format on
@@ -503,8 +502,7 @@ void TstDrukarka::liczbyWCalosci_data()
 {
     // clang-format off
     QTest::addColumn<QString>("tekst");   // words that must all be found, or "?" for question marks
-    QTest::addColumn<int>("lewa");
-    QTest::addColumn<int>("prawa");
+    Kolumny<int, int>("lewa", "prawa");
     QTest::newRow("jednostka") << "miesiąc" << 890 << 980;
     QTest::newRow("ilość") << "1234567,891" << 980 << 1120;
     QTest::newRow("cena") << "999999999,00" << 1120 << 1310;

@@ -352,8 +352,7 @@ void TstWydrukFaktury::stempelProFormy()
 void TstWydrukFaktury::slowaWymagane_data()
 {
     // clang-format off
-    QTest::addColumn<TrodzajFaktury>("rodzaj");
-    QTest::addColumn<QString>("brutto");
+    Kolumny<TrodzajFaktury, QString>("rodzaj", "brutto");
     QTest::addColumn<QString>("podTytulem");   // the text right under the title
     Kolumny<QString, QString, double>("doZaplaty", "slownie", "kwota");
     const QString zaplata = QStringLiteral("SŁOWNIE ZŁOTYCH:  "), zwrot = QStringLiteral("DO ZWROTU SŁOWNIE:  ");
@@ -390,8 +389,7 @@ void TstWydrukFaktury::slowaWymagane()
 void TstWydrukFaktury::czcionkaTabeli_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("brutto");
-    QTest::addColumn<int>("wysokosc");
+    Kolumny<QString, int>("brutto", "wysokosc");
     QTest::newRow("99.999,99 zostaje przy 10 pkt") << "99.999,99" << -35;
     QTest::newRow("100.000,00 przechodzi na 9 pkt") << "100.000,00" << -32;
     QTest::newRow("korekta -100.000,00 tez") << "-100.000,00" << -32;
@@ -416,8 +414,7 @@ void TstWydrukFaktury::czcionkaTabeli()
 void TstWydrukFaktury::usunSep_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("we");
-    QTest::addColumn<QString>("wy");
+    Kolumny<QString, QString>("we", "wy");
     QTest::newRow("milion") << "1.234.567,89" << "1234567,89";
     QTest::newRow("999.999,00 zostaje") << "999.999,00" << "999.999,00";
     QTest::newRow("tuz ponad") << "999.999,01" << "999999,01";
