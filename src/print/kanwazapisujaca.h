@@ -43,4 +43,8 @@ public:
 protected:
     void RysujLinie(TPoint od, TPoint do_) override;
     void Wypelnij(const TRect &r, TKolor kolor) override;
+
+private:
+    // A new record of the kind, on the current page, at the end of the list.
+    TZapisRysunku &Nowy(TZapisRysunku::Rodzaj rodzaj);
 };
