@@ -9,6 +9,7 @@
 #include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
+#include "plikiwyjsciowe.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -107,14 +108,9 @@ int Eksport(const ArgumentyKsef &a)
 {
     QStringList wyjscia;
     if (!a.katalog.isEmpty()) {
-        QSet<QString> nazwy;
-        for (const QString &p : a.pliki) {
-            const QString n = QFileInfo(p).completeBaseName() + QStringLiteral(".xml");
-            if (nazwy.contains(n.toLower()))
-                throw BladWywolania{QStringLiteral("Dwie faktury dałyby ten sam plik %1.").arg(n)};
-            nazwy.insert(n.toLower());
-            wyjscia.append(QDir(a.katalog).filePath(n));
-        }
+        const QString wspolna = PlikiWKatalogu(a.pliki, a.katalog, QStringLiteral(".xml"), wyjscia);
+        if (!wspolna.isEmpty())
+            throw BladWywolania{QStringLiteral("Dwie faktury dałyby ten sam plik %1.").arg(wspolna)};
         if (!QDir().mkpath(a.katalog)) {
             Komunikat(QStringLiteral("XNie można utworzyć katalogu %1").arg(a.katalog));
             return kBladPliku;

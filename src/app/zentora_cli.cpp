@@ -1,6 +1,7 @@
 // zentora-cli: the invoice core without a window, for scripts, batch work and checks.
 // It never asks anything: messages go to stderr and the exit status tells the outcome.
 
+#include "plikiwyjsciowe.h"
 #include "wierszpolecen.h"
 
 #include "common/bledy.h"
@@ -282,14 +283,9 @@ int Pdf(const Argumenty &a)
     // Every input gets its own output; two inputs of the same name would overwrite each other.
     QStringList wyjscia;
     if (!a.katalog.isEmpty()) {
-        QSet<QString> nazwy;
-        for (const QString &p : a.pliki) {
-            const QString n = QFileInfo(p).completeBaseName() + QStringLiteral(".pdf");
-            if (nazwy.contains(n.toLower()))
-                throw BladUzycia(QStringLiteral("Dwie faktury dałyby ten sam plik %1.").arg(n));
-            nazwy.insert(n.toLower());
-            wyjscia.append(QDir(a.katalog).filePath(n));
-        }
+        const QString wspolna = PlikiWKatalogu(a.pliki, a.katalog, QStringLiteral(".pdf"), wyjscia);
+        if (!wspolna.isEmpty())
+            throw BladUzycia(QStringLiteral("Dwie faktury dałyby ten sam plik %1.").arg(wspolna));
     } else {
         wyjscia.append(a.wyjscie);
     }
