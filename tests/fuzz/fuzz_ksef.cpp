@@ -12,13 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 {
     static const PlikRoboczy wejscie(".FAK");
-    wejscie.Zapisz(QByteArray(reinterpret_cast<const char *>(dane), qsizetype(rozmiar)));
     TzentoraVat f;
-    try {
-        CzytajFakture(wejscie.Sciezka(), f);
-    } catch (const EMojeBledy &) {
+    if (!CzytajZBajtow(wejscie, dane, rozmiar, f))
         return 0;
-    }
     TiniZentora ini;
     ini.iniKsefNip = QStringLiteral("9876543210");
     ini.iniKsefNazwa = QStringLiteral("Sklep <Przykładowy> & Syn");

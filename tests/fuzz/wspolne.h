@@ -1,6 +1,10 @@
 #pragma once
 // What the fuzz targets share: the entry point libFuzzer calls, a failed property that
-// stops the run with the offending texts, and a scratch file in memory-backed storage.
+// stops the run with the offending texts, a scratch file in memory-backed storage, and the
+// invoice read from it.
+
+#include "common/bledy.h"
+#include "invoice/plikfaktury.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -43,3 +47,15 @@ public:
 private:
     QString m_sciezka;
 };
+
+// The bytes as an invoice file, read into `f`; false when the reader refuses them cleanly.
+inline bool CzytajZBajtow(const PlikRoboczy &plik, const uint8_t *dane, size_t rozmiar, TzentoraVat &f)
+{
+    plik.Zapisz(QByteArray(reinterpret_cast<const char *>(dane), qsizetype(rozmiar)));
+    try {
+        CzytajFakture(plik.Sciezka(), f);
+    } catch (const EMojeBledy &) {
+        return false;
+    }
+    return true;
+}
