@@ -29,6 +29,14 @@ QString WierszSum(const TabeleFaktury &t, int w)
     return QStringList{t.Suma(0, w), t.Suma(1, w), t.Suma(2, w), t.Suma(3, w)}.join(QLatin1Char('|'));
 }
 
+// The four totals rows of the example invoice, as the tables show them.
+QString SumyPrzykladu(const TabeleFaktury &t)
+{
+    return QStringList{WierszSum(t, 0), WierszSum(t, 1), WierszSum(t, 2), WierszSum(t, 3)}.join(QLatin1Char('\n'));
+}
+const QString kSumyPrzykladu = QStringLiteral("139,03|-----|8,68|147,71\n100,00|zwol.||100,00\n"
+                                              "1,98|8 %|0,16|2,14\n37,05|23 %|8,52|45,57");
+
 QString Kwoty(const TabeleFaktury &t, int w)
 {
     return QStringList{t.Pozycja(kolNetto, w), t.Pozycja(kolWarVat, w), t.Pozycja(kolBrutto, w)}.join(QLatin1Char('|'));
@@ -117,10 +125,7 @@ void TstSumy::przykladRozliczenia()
     QCOMPARE(Kwoty(t, 2), QStringLiteral("1,98|0,16|2,14"));
     QCOMPARE(Kwoty(t, 3), QStringLiteral("100,00||100,00"));
     QCOMPARE(Kwoty(t, 4), QStringLiteral("||"));
-    QCOMPARE(WierszSum(t, 0), QStringLiteral("139,03|-----|8,68|147,71"));
-    QCOMPARE(WierszSum(t, 1), QStringLiteral("100,00|zwol.||100,00"));
-    QCOMPARE(WierszSum(t, 2), QStringLiteral("1,98|8 %|0,16|2,14"));
-    QCOMPARE(WierszSum(t, 3), QStringLiteral("37,05|23 %|8,52|45,57"));
+    QCOMPARE(SumyPrzykladu(t), kSumyPrzykladu);
     QCOMPARE(WierszSum(t, 4), QStringLiteral("|||"));
     QCOMPARE(t.doZaplaty, QStringLiteral("147,71"));
 
@@ -253,10 +258,7 @@ void TstSumy::rekordNaTabele()
     TabeleWPamieci t;
     t.UstawSume(2, 7, QStringLiteral("x"));
     RekordDoTabel(FakturaPrzykladowa(), t);
-    QCOMPARE(WierszSum(t, 0), QStringLiteral("139,03|-----|8,68|147,71"));
-    QCOMPARE(WierszSum(t, 1), QStringLiteral("100,00|zwol.||100,00"));
-    QCOMPARE(WierszSum(t, 2), QStringLiteral("1,98|8 %|0,16|2,14"));
-    QCOMPARE(WierszSum(t, 3), QStringLiteral("37,05|23 %|8,52|45,57"));
+    QCOMPARE(SumyPrzykladu(t), kSumyPrzykladu);
     QCOMPARE(WierszSum(t, 7), QStringLiteral("|||"));
     QCOMPARE(t.doZaplaty, QStringLiteral("147,71"));
     QCOMPARE(t.Pozycja(kolJedn, 3), QStringLiteral("godz."));
