@@ -63,3 +63,16 @@ inline TzentoraVat FakturaPrzykladowa()
     f.Pozycja(3) = Wiersz(QStringLiteral("Szkolenie||godz.|1|100,00|100,00|||100,00"));
     return f;
 }
+
+// The example's three rows repeated up to the most rows an invoice holds, each named by
+// `nazwa` with the row's number for %1.
+inline TzentoraVat FakturaDluga(const QString &nazwa)
+{
+    TzentoraVat f = FakturaPrzykladowa();
+    f.IlePozyc = kMaxPozycji;
+    for (int i = 1; i <= kMaxPozycji; ++i) {
+        f.Pozycja(i) = f.Pozycja(1 + (i - 1) % 3);
+        f.Pozycja(i).Towar = nazwa.arg(i);
+    }
+    return f;
+}

@@ -28,15 +28,8 @@ namespace {
 
 TzentoraVat DlugaFaktura()
 {
-    TzentoraVat f = FakturaPrzykladowa();
-    f.IlePozyc = kMaxPozycji;
-    for (int i = 1; i <= kMaxPozycji; ++i) {
-        f.Pozycja(i) = f.Pozycja(1 + (i - 1) % 3);
-        f.Pozycja(i).Towar = QStringLiteral("Pozycja %1 o długiej nazwie, która zawija się w kolumnie nazwy towaru "
-                                            "lub usługi na fakturze i powiększa wiersz tabeli")
-                                 .arg(i);
-    }
-    return f;
+    return FakturaDluga(QStringLiteral("Pozycja %1 o długiej nazwie, która zawija się w kolumnie nazwy towaru "
+                                       "lub usługi na fakturze i powiększa wiersz tabeli"));
 }
 
 void UsunOdroczone() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

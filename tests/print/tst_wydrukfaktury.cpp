@@ -510,14 +510,8 @@ void TstWydrukFaktury::podsumowanieIGotowka()
 
 void TstWydrukFaktury::podzialNaStrony()
 {
-    TzentoraVat f = FakturaPrzykladowa();
-    f.IlePozyc = kMaxPozycji;
-    for (int i = 1; i <= kMaxPozycji; ++i) {
-        f.Pozycja(i) = f.Pozycja(1 + (i - 1) % 3);
-        f.Pozycja(i).Towar = QStringLiteral("Towar numer %1 o bardzo długiej nazwie, która nie mieści się w jednym "
-                                            "wierszu kolumny nazwy i zawija się na kolejne")
-                                 .arg(i);
-    }
+    TzentoraVat f = FakturaDluga(QStringLiteral("Towar numer %1 o bardzo długiej nazwie, która nie mieści się w "
+                                                "jednym wierszu kolumny nazwy i zawija się na kolejne"));
     const auto a = Drukuj(f);
     a->UstawCzcionke(a->Ar10);   // for measuring the names below
     const int stron = a->kanwa.strona;
