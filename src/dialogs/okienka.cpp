@@ -27,6 +27,21 @@ TMojBevel *Linia(QWidget *rodzic)
     return b;
 }
 
+// Whether a small window that is open and visible must close now that `aktywne` became the
+// active window: it closes when another window of the program takes over after it was
+// active itself. Its own menus, tool tips, a switch to another program and a late activation
+// of the caller before it was ever active do not count. Remembers its own activation.
+bool ZamknacPoAktywacji(const QWidget *okno, const QWindow *aktywne, bool &bylAktywny)
+{
+    if (!okno->isVisible() || !aktywne)
+        return false;
+    if (aktywne == okno->windowHandle()) {
+        bylAktywny = true;
+        return false;
+    }
+    return bylAktywny && aktywne->type() != Qt::Popup && aktywne->type() != Qt::ToolTip;
+}
+
 }   // namespace
 
 void PrzygotujOkno(QWidget *okno)
@@ -66,17 +81,6 @@ void PrzywrocWlasciciela(QWidget *wlasciciel)
         wlasciciel->raise();
         wlasciciel->activateWindow();
     }
-}
-
-bool ZamknacPoAktywacji(const QWidget *okno, const QWindow *aktywne, bool &bylAktywny)
-{
-    if (!okno->isVisible() || !aktywne)
-        return false;
-    if (aktywne == okno->windowHandle()) {
-        bylAktywny = true;
-        return false;
-    }
-    return bylAktywny && aktywne->type() != Qt::Popup && aktywne->type() != Qt::ToolTip;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -22,12 +22,6 @@ QRect ObszarEkranu(const QWidget *w);
 // After a choice the owner comes back to the front.
 void PrzywrocWlasciciela(QWidget *wlasciciel);
 
-// Whether a small window that is open and visible must close now that `aktywne` became the
-// active window: it closes when another window of the program takes over after it was
-// active itself. Its own menus, tool tips, a switch to another program and a late activation
-// of the caller before it was ever active do not count. Remembers its own activation.
-bool ZamknacPoAktywacji(const QWidget *okno, const QWindow *aktywne, bool &bylAktywny);
-
 // A small window: painted in the window colour of the style and, borderless under a field,
 // outlined with a one-pixel shadow at the bottom and right so that it stands apart from the
 // window under it. It closes once (saying `zamknieto`), with or without a result, and it

@@ -28,7 +28,11 @@ std::unique_ptr<QWidget> Otworz(Tokno rodzaj, QWidget *pole)
         d->UstawPolozenie(nullptr, pole);
         return d;
     }
-    case Kalkulator: return std::make_unique<TDlgKalkulat>(pole ? TDlgKalkulat::PodPolem : TDlgKalkulat::Polowy);
+    case Kalkulator: {
+        auto d = std::make_unique<TDlgKalkulat>(pole ? TDlgKalkulat::PodPolem : TDlgKalkulat::Polowy);
+        d->PokazTasme(!pole);   // as the field calculator opens under a field
+        return d;
+    }
     case Lista: {
         auto d = std::make_unique<TdlgKontekst>();
         d->WypelnijListe(QStringLiteral("00123 Usługa\n      tylko na zamówienie\n00124 Towar"), 6, 0);
