@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 using R = TrekordInfoFont;
 
@@ -113,7 +114,7 @@ void TInfoLabel::UstawTekst()
 
 void TInfoLabel::Zastosuj()
 {
-    m_stosuje = true;
+    const QScopedValueRollback<bool> stosuje(m_stosuje, true);
     setFont(CzcionkaStylu());
     QPalette p = palette();
     p.setColor(QPalette::WindowText, NaQColor(KolorTekstu()));
@@ -125,7 +126,6 @@ void TInfoLabel::Zastosuj()
         unsetCursor();
     // a link is reached with Tab and followed with Enter or Space like a button
     setFocusPolicy(link && !XstanZakaz() ? Qt::TabFocus : Qt::NoFocus);
-    m_stosuje = false;
     update();
 }
 

@@ -488,6 +488,20 @@ void TGradPanel::paintEvent(QPaintEvent *)
         RysujNapis(p, r.adjusted(2, 0, -2, 0), false);
 }
 
+TGradPanel *JasnyPasekGradientu(QWidget *rodzic)
+{
+    auto *p = new TGradPanel(rodzic);
+    TKolor start = 0, koniec = 0;
+    ParaGradientu(KolorStylu(1), 22, start, koniec);
+    p->setGradient(1, start);
+    for (int i = 2; i <= 4; ++i)
+        p->setGradient(i, koniec);
+    p->setXgradient(true);
+    p->setXramaStyl(20);
+    p->setXrama(true);
+    return p;
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TMojBevel::TMojBevel(QWidget *rodzic) : QWidget(rodzic) { setAttribute(Qt::WA_TransparentForMouseEvents); }

@@ -221,6 +221,10 @@ private:
     bool m_captionTak = false;
 };
 
+// A gradient panel in a light shade of the window background, outlined: the bars of the
+// small windows (the calendar's header and footer, the calculator's tape).
+TGradPanel *JasnyPasekGradientu(QWidget *rodzic);
+
 class TMojBevel : public QWidget {
     Q_OBJECT
 public:

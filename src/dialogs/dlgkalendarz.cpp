@@ -2,49 +2,26 @@
 
 #include "kalendarzlogika.h"
 #include "mojkalendarz.h"
-#include "okienka.h"
 
 #include "controls/forma.h"
 #include "controls/ikonyapli.h"
 #include "controls/panele.h"
 #include "controls/platforma.h"
 #include "controls/stylmenu.h"
-#include "polozenie.h"
 
 #include "common/daty.h"
 #include "common/program.h"
 
-#include <QCloseEvent>
 #include <QDate>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
-#include <QWindow>
 
 namespace {
 
 QPointer<TDlgKalenUstaw> g_otwarty;
-
-// The bars above and below the grid: a light shade of the window background, outlined.
-TGradPanel *PasekGradientu(QWidget *rodzic)
-{
-    auto *p = new TGradPanel(rodzic);
-    TKolor start = 0, koniec = 0;
-    ParaGradientu(KolorStylu(1), 22, start, koniec);
-    p->setGradient(1, start);
-    for (int i = 2; i <= 4; ++i)
-        p->setGradient(i, koniec);
-    p->setXgradient(true);
-    p->setXramaStyl(20);
-    p->setXrama(true);
-    return p;
-}
 
 // The frame around the grid.
 TMojPodklad *PodkladSiatki(QWidget *rodzic)
@@ -69,15 +46,14 @@ QToolButton *Strzalka(QWidget *rodzic, int ikona, int bok, const QString &podpow
 
 }   // namespace
 
-TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(forma, flagi)
+TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : TMaleOkno(forma, flagi)
 {
     g_otwarty = this;
     setWindowTitle(QStringLiteral("Wstaw datę - podwójny klik"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
     PrzygotujOkno(this);
 
-    m_pasekGorny = PasekGradientu(this);
-    m_pasekDolny = PasekGradientu(this);
+    m_pasekGorny = JasnyPasekGradientu(this);
+    m_pasekDolny = JasnyPasekGradientu(this);
     m_podkladSiatki = PodkladSiatki(this);
 
     m_siatka = new TmojKalendarz(m_podkladSiatki);
@@ -131,7 +107,7 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     m_dzisiajBtn->installEventFilter(this);
 
     UlozKontrolki();
-    setFixedSize(SkalujDpi(184), SkalujDpi(195));
+    UstawStalyRozmiar(SkalujDpi(184), SkalujDpi(195));
 
     m_dzisiaj = m_siatka->DataKalen();
     m_dzisiajBtn->setText(DataNaTekst(QString(), m_dzisiaj));
@@ -139,8 +115,6 @@ TDlgKalenUstaw::TDlgKalenUstaw(QWidget *forma, Qt::WindowFlags flagi) : QWidget(
     m_siatka->OnChange = [this] { OdswiezNaglowek(); };
     OdswiezNaglowek();
     m_siatka->setFocus();
-
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TDlgKalenUstaw::InneOknoAktywne);
 }
 
 TDlgKalenUstaw::~TDlgKalenUstaw() = default;
@@ -174,21 +148,14 @@ void TDlgKalenUstaw::UlozKontrolki()
 
 void TDlgKalenUstaw::UstawPolozenie(QWidget *forma, QWidget *pole)
 {
-    QScreen *ekran = pole ? pole->screen() : forma ? forma->screen() : QGuiApplication::primaryScreen();
-    const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
     if (pole) {
-        m_bevelCien = true;
+        UstawRamke(true);
         setWindowFlag(Qt::FramelessWindowHint, true);
-        setFixedSize(SkalujDpi(184), SkalujDpi(195));
-        const QRect rPola(pole->mapToGlobal(QPoint(0, 0)), pole->size());
-        // Edit fields draw their frame inside: sit on it rather than under it.
-        const bool odsun = qobject_cast<QLineEdit *>(pole) != nullptr;
-        move(PolozeniePodPolem(rPola, size(), obszar, odsun));
+        UstawStalyRozmiar(SkalujDpi(184), SkalujDpi(195));
+        UmiescPodPolem(pole);
     } else {
-        const QRect rFormy = forma ? forma->window()->frameGeometry() : obszar;
-        move(PolozenieNadOknem(rFormy, size(), obszar));
+        UmiescNadOknem(forma);
     }
-    update();
 }
 
 void TDlgKalenUstaw::UstawTekst(const QString &tekst)
@@ -248,11 +215,10 @@ void TDlgKalenUstaw::SpeedPredRokClick()
 
 void TDlgKalenUstaw::Wybierz(double dzien)
 {
-    if (m_zamkniety)
+    if (Zamkniete())
         return;
-    m_wybrano = true;
     m_data = DataNaTekst(QString(), dzien);
-    close();
+    ZamknijZWynikiem();
 }
 
 void TDlgKalenUstaw::DzisiajBtnClick()
@@ -287,50 +253,18 @@ void TDlgKalenUstaw::keyPressEvent(QKeyEvent *e)
     QWidget::keyPressEvent(e);
 }
 
-void TDlgKalenUstaw::closeEvent(QCloseEvent *e)
-{
-    m_zamkniety = true;
-    e->accept();
-    emit zamknieto();
-}
-
-void TDlgKalenUstaw::InneOknoAktywne(QWindow *okno)
-{
-    // Another window of the program became active after this one: leave without a date.
-    // Our own month menu, tool tips and a switch to another program do not count, nor a
-    // late activation of the caller's window before this one was ever active.
-    if (!m_zamkniety && ZamknacPoAktywacji(this, okno, m_bylAktywny))
-        close();
-}
-
-void TDlgKalenUstaw::paintEvent(QPaintEvent *)
-{
-    QPainter g(this);
-    RysujTloMalegoOkna(g, rect(), m_bevelCien);
-}
-
 bool KalendarzDlaPola(QWidget *forma, QWidget *pole, QString &tekst)
 {
     if (g_otwarty)
         return false;
-    QPointer<QWidget> okno = OknoWlasciciela(forma, pole);
+    QWidget *okno = OknoWlasciciela(forma, pole);
     const Qt::WindowFlags flagi = FlagiMalegoOkna(
         okno, pole, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    QPointer<TDlgKalenUstaw> dlg = new TDlgKalenUstaw(okno, flagi);
+    auto *dlg = new TDlgKalenUstaw(okno, flagi);
     dlg->UstawPolozenie(okno, pole);
     dlg->UstawTekst(tekst);
-
-    CzekajNaZamkniecie(dlg.data(), [] { return false; });
-
-    // The form (and the calendar with it) may be gone by now.
-    const bool wybrano = dlg && dlg->Wybrano();
-    if (wybrano) {
-        tekst = dlg->WybranaData();
-        PrzywrocWlasciciela(okno);
-    }
-    delete dlg.data();
-    return wybrano;
+    return CzekajNaWynik(dlg, okno, [&tekst](TDlgKalenUstaw &d) { tekst = d.WybranaData(); });
 }
 
 void ZainstalujKalendarz()

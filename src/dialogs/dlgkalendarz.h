@@ -3,8 +3,7 @@
 // button for today. Opened under a date field (or over a window) by KalendarzDlaPola,
 // which waits until the user picks a date or leaves.
 
-#include <QPointer>
-#include <QWidget>
+#include "okienka.h"
 
 class QLabel;
 class QMenu;
@@ -12,7 +11,7 @@ class QPushButton;
 class QToolButton;
 class TmojKalendarz;
 
-class TDlgKalenUstaw : public QWidget {
+class TDlgKalenUstaw : public TMaleOkno {
     Q_OBJECT
 public:
     explicit TDlgKalenUstaw(QWidget *forma = nullptr, Qt::WindowFlags flagi = Qt::Window);
@@ -33,7 +32,7 @@ public:
     double Fdzisiaj() const { return m_dzisiaj; }
 
     // Whether a date was chosen, and which ("DD.MM.YYYY").
-    bool Wybrano() const { return m_wybrano; }
+    bool Wybrano() const { return Przyjete(); }
     QString WybranaData() const { return m_data; }
 
     // Places the window under the field, or centred over the form without one.
@@ -45,9 +44,6 @@ public:
 
     // Today as the calendar sees it.
     static double Dzisiaj();
-
-signals:
-    void zamknieto();
 
 public slots:
     void MenuClick(int miesiac);
@@ -62,13 +58,10 @@ public slots:
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
 
 private:
     void UlozKontrolki();
     void Wybierz(double dzien);
-    void InneOknoAktywne(QWindow *okno);
 
     TmojKalendarz *m_siatka = nullptr;
     QWidget *m_pasekGorny = nullptr;
@@ -83,10 +76,6 @@ private:
     QLabel *m_labelRok = nullptr;
     QMenu *m_popupMiesiace = nullptr;
     double m_dzisiaj = 0;
-    bool m_bevelCien = false;
-    bool m_wybrano = false;
-    bool m_zamkniety = false;
-    bool m_bylAktywny = false;
     QString m_data;
 };
 

@@ -1,21 +1,16 @@
 #include "dlgkontekst.h"
 
-#include "polozenie.h"
-
 #include "controls/forma.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
 #include "controls/platforma.h"
-#include "dialogs/okienka.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
-#include <QWindow>
 
 namespace {
 
@@ -29,11 +24,9 @@ int DpiEkranu(const QWidget *w)
 
 }   // namespace
 
-TdlgKontekst::TdlgKontekst(QWidget *forma, Qt::WindowFlags flagi) : QWidget(forma, flagi)
+TdlgKontekst::TdlgKontekst(QWidget *forma, Qt::WindowFlags flagi) : TMaleOkno(forma, flagi)
 {
     g_otwarty = this;
-    setAttribute(Qt::WA_OpaquePaintEvent);
-
     m_grid = new TjustGrid(this);
     m_grid->setFrameShape(QFrame::NoFrame);
     m_grid->setColCount(2);
@@ -56,8 +49,8 @@ TdlgKontekst::TdlgKontekst(QWidget *forma, Qt::WindowFlags flagi) : QWidget(form
     m_grid->installEventFilter(this);
 
     PrzygotujForme(this);
+    UstawRamke(true);
     m_grid->setFocus();
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TdlgKontekst::FormDeactivate);
 }
 
 TdlgKontekst::~TdlgKontekst() = default;
@@ -85,9 +78,8 @@ void TdlgKontekst::WypelnijListe(const QString &linie, int lenKodu, int kodCzcio
     }
     const QFontMetrics fm(m_grid->font());
     m_lista.Najszersze([&fm](const QString &s) { return fm.horizontalAdvance(s); }, m_Lkodu, m_Lopis);
-    m_synchronizacja = true;
+    const QScopedValueRollback<bool> synchronizacja(m_synchronizacja, true);
     m_grid->WybierzKomorke(0, 0);
-    m_synchronizacja = false;
 }
 
 void TdlgKontekst::UstawRozmiar(int wiersze, int szerokosc, QWidget *pole)
@@ -100,7 +92,7 @@ void TdlgKontekst::UstawRozmiar(int wiersze, int szerokosc, QWidget *pole)
     m_Lkodu = m_rozmiar.szerKodu;
     m_Lopis += sk(10);
 
-    setFixedSize(m_rozmiar.szerokosc, m_rozmiar.wysokosc);
+    UstawStalyRozmiar(m_rozmiar.szerokosc, m_rozmiar.wysokosc);
     // Inside the frame of the window; the rows fill the height exactly.
     m_grid->setGeometry(sk(5), sk(5), std::max(1, width() - sk(11)), std::max(1, height() - sk(11)));
     m_grid->setScrollBars(m_rozmiar.pasek ? ssVertical : ssNone);
@@ -109,16 +101,10 @@ void TdlgKontekst::UstawRozmiar(int wiersze, int szerokosc, QWidget *pole)
     m_grid->DopasujWysokoscCel();
     m_lista.UstawWidoczne(m_rozmiar.widoczne);
 
-    QScreen *ekran = pole && pole->screen() ? pole->screen() : QGuiApplication::primaryScreen();
-    const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
-    if (pole) {
-        const QRect rPola(pole->mapToGlobal(QPoint(0, 0)), pole->size());
-        // Edit fields draw their frame inside: sit on it rather than under it.
-        const bool odsun = qobject_cast<QLineEdit *>(pole) != nullptr;
-        move(PolozeniePodPolem(rPola, size(), obszar, odsun));
-    } else {
-        move(obszar.x() + (obszar.width() - width()) / 2, obszar.y() + (obszar.height() - height()) / 2);
-    }
+    if (pole)
+        UmiescPodPolem(pole);
+    else
+        UmiescNadOknem(nullptr);
 }
 
 void TdlgKontekst::Szukaj(bool naPoczatek)
@@ -132,26 +118,26 @@ void TdlgKontekst::Szukaj(bool naPoczatek)
 void TdlgKontekst::PokazWybrany()
 {
     const int gorny = m_lista.GornyWiersz();
-    m_synchronizacja = true;
-    m_grid->WybierzKomorke(0, m_lista.Wybrany());
-    // A row found below the visible ones comes to the top.
-    if (gorny != m_grid->TopRow() && m_lista.Wybrany() == gorny)
-        m_grid->setTopRow(gorny);
-    m_synchronizacja = false;
+    {
+        const QScopedValueRollback<bool> synchronizacja(m_synchronizacja, true);
+        m_grid->WybierzKomorke(0, m_lista.Wybrany());
+        // A row found below the visible ones comes to the top.
+        if (gorny != m_grid->TopRow() && m_lista.Wybrany() == gorny)
+            m_grid->setTopRow(gorny);
+    }
     m_grid->viewport()->update();
 }
 
 void TdlgKontekst::Zatwierdz()
 {
-    if (m_koniec)
+    if (Zamkniete())
         return;
     QString param, opis;
     if (!m_lista.Zatwierdz(param, opis))
         return;   // a comment row: the list stays open
     m_wynikParam = param;
     m_wynikOpis = opis;
-    m_sukces = true;
-    close();
+    ZamknijZWynikiem();
 }
 
 void TdlgKontekst::GridDblClick() { Zatwierdz(); }
@@ -181,23 +167,6 @@ void TdlgKontekst::keyPressEvent(QKeyEvent *e)
         QWidget::keyPressEvent(e);
 }
 
-void TdlgKontekst::closeEvent(QCloseEvent *e)
-{
-    m_koniec = true;
-    e->accept();
-    hide();
-    emit zamknieto();
-}
-
-void TdlgKontekst::FormDeactivate(QWindow *okno)
-{
-    // Another window of the program became active after this one: leave without a choice.
-    // Tool tips, popups and a late activation of the caller's window before this one was
-    // ever active do not count.
-    if (!m_koniec && ZamknacPoAktywacji(this, okno, m_bylAktywny))
-        close();
-}
-
 void TdlgKontekst::GridDrawCell(QPainter &p, int c, int r, const QRect &R, unsigned stan)
 {
     if (!m_lista.JestKod())
@@ -217,12 +186,6 @@ void TdlgKontekst::GridDrawCell(QPainter &p, int c, int r, const QRect &R, unsig
     }
 }
 
-void TdlgKontekst::paintEvent(QPaintEvent *)
-{
-    QPainter g(this);
-    RysujTloMalegoOkna(g, rect(), true);
-}
-
 bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int szerokosc, int wiersze, int kodCzcionki,
                    QWidget *pole, QString &opis, QString &param)
 {
@@ -232,25 +195,15 @@ bool WybierzZListy(QWidget *forma, const QString &linie, int dlugoscKodu, int sz
     if (!TlistaWyboru::SaLinie(linie))
         return false;
 
-    QPointer<QWidget> okno = OknoWlasciciela(forma, pole);
-    const Qt::WindowFlags flagi = FlagiMalegoOkna(okno, true, {});
-
-    QPointer<TdlgKontekst> dlg = new TdlgKontekst(okno, flagi);
+    QWidget *okno = OknoWlasciciela(forma, pole);
+    auto *dlg = new TdlgKontekst(okno, FlagiMalegoOkna(okno, true, {}));
     dlg->WypelnijListe(linie, dlugoscKodu, kodCzcionki);
     dlg->UstawRozmiar(wiersze, szerokosc, pole);
     dlg->UstawSzukany(param);
     dlg->Szukaj(true);
     dlg->UstawSzukany(QString());
-
-    CzekajNaZamkniecie(dlg.data(), [&dlg] { return !dlg || dlg->FKONIEC(); });
-
-    // The form (and the list with it) may be gone by now.
-    const bool sukces = dlg && dlg->FSUKCES();
-    if (sukces) {
-        param = dlg->FwynikParam();
-        opis = dlg->FwynikOpis();
-        PrzywrocWlasciciela(okno);
-    }
-    delete dlg.data();
-    return sukces;
+    return CzekajNaWynik(dlg, okno, [&param, &opis](TdlgKontekst &d) {
+        param = d.FwynikParam();
+        opis = d.FwynikOpis();
+    });
 }

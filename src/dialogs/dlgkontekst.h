@@ -5,15 +5,12 @@
 // sizes come from TlistaWyboru; this window shows them and passes it the keys.
 
 #include "listawyboru.h"
+#include "okienka.h"
 
 #include <QColor>
-#include <QPointer>
-#include <QWidget>
-
-class QWindow;
 class TjustGrid;
 
-class TdlgKontekst : public QWidget {
+class TdlgKontekst : public TMaleOkno {
     Q_OBJECT
 public:
     explicit TdlgKontekst(QWidget *forma = nullptr, Qt::WindowFlags flagi = Qt::Tool | Qt::FramelessWindowHint);
@@ -38,8 +35,8 @@ public:
     QString Fszukany() const { return m_lista.Szukany(); }
     void UstawSzukany(const QString &s) { m_lista.UstawSzukany(s); }
 
-    bool FSUKCES() const { return m_sukces; }
-    bool FKONIEC() const { return m_koniec; }
+    bool FSUKCES() const { return Przyjete(); }
+    bool FKONIEC() const { return Zamkniete(); }
     QString FwynikParam() const { return m_wynikParam; }
     QString FwynikOpis() const { return m_wynikOpis; }
 
@@ -55,21 +52,15 @@ public:
     void Zatwierdz();
     void Przypisz_ContextPopUpOknomEdycji();
 
-signals:
-    void zamknieto();
-
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
 
 private:
     // True when the key was the list's (the grid must not see it).
     bool FormKeyDown(QKeyEvent *e);
     void GridDblClick();
     void GridDrawCell(QPainter &p, int c, int r, const QRect &R, unsigned stan);
-    void FormDeactivate(QWindow *okno);
     void PokazWybrany();
 
     TjustGrid *m_grid = nullptr;
@@ -82,9 +73,6 @@ private:
     QPointer<QWidget> m_kontrol;
     QString m_wynikParam;
     QString m_wynikOpis;
-    bool m_sukces = false;
-    bool m_koniec = false;
-    bool m_bylAktywny = false;
     bool m_synchronizacja = false;
 };
 

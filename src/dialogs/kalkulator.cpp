@@ -1,7 +1,5 @@
 #include "kalkulator.h"
 
-#include "polozenie.h"
-
 #include "common/formaty.h"
 #include "common/program.h"
 #include "common/teksty.h"
@@ -11,18 +9,14 @@
 #include "controls/panele.h"
 #include "controls/platforma.h"
 #include "controls/stylmenu.h"
-#include "dialogs/okienka.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDrag>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QMenu>
@@ -32,7 +26,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
 
 namespace {
 
@@ -208,29 +201,12 @@ private:
     QString m_tekst;
 };
 
-namespace {
-
-// The tape's background panel: a light gradient with a thin outline.
-TGradPanel *TpanelTasmy(QWidget *rodzic)
-{
-    auto *p = new TGradPanel(rodzic);
-    TKolor start = 0, koniec = 0;
-    ParaGradientu(KolorStylu(1), 22, start, koniec);
-    p->setGradient(1, start);
-    for (int i = 2; i <= 4; ++i)
-        p->setGradient(i, koniec);
-    p->setXgradient(true);
-    p->setXramaStyl(20);
-    p->setXrama(true);
-    return p;
-}
-
-}   // namespace
-
 TDlgKalkulat::TDlgKalkulat(Tsesja sesja, QWidget *forma, Qt::WindowFlags flagi)
-    : QWidget(forma, flagi ? flagi
-                           : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                 | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : TMaleOkno(forma,
+                flagi ? flagi
+                      : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
+                sesja != Wolny),
       m_sesja(sesja)
 {
     if (m_sesja == Wolny)
@@ -238,8 +214,7 @@ TDlgKalkulat::TDlgKalkulat(Tsesja sesja, QWidget *forma, Qt::WindowFlags flagi)
     else
         g_polowy = this;
     FormCreate();
-    if (m_sesja != Wolny)
-        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TDlgKalkulat::InneOknoAktywne);
+    UstawRamke(m_sesja == PodPolem);
 }
 
 TDlgKalkulat::~TDlgKalkulat()
@@ -256,7 +231,6 @@ void TDlgKalkulat::FormCreate()
 {
     setWindowTitle(TytulWolnego());
     setWindowIcon(IkonyApli16().Ikona(Ikona::Kalkulator16));
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // The calculator never keeps the program running on its own.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -268,7 +242,7 @@ void TDlgKalkulat::FormCreate()
     m_wyswietlacz->installEventFilter(this);
     setFocusProxy(m_wyswietlacz);
 
-    m_panelTasmy = TpanelTasmy(this);
+    m_panelTasmy = JasnyPasekGradientu(this);
     m_tasma = new QListWidget(m_panelTasmy);
     m_tasma->setFont(CzcionkaTasmy());
     m_tasma->setFocusPolicy(Qt::NoFocus);
@@ -522,10 +496,9 @@ void TDlgKalkulat::Klawisz_SchClick()
         QApplication::beep();
         return;
     }
-    if (SesjaModalna() && !m_zamkniety) {
+    if (SesjaModalna() && !Zamkniete()) {
         m_wynik = v;
-        m_zaakceptowano = true;
-        close();
+        ZamknijZWynikiem();
     }
 }
 
@@ -575,7 +548,7 @@ void TDlgKalkulat::PokazTasme(bool pokaz)
     m_popTasma->setChecked(pokaz);
     m_panelTasmy->setVisible(pokaz);
     const int szer = pokaz ? m_szerokKlienta : m_szerokKlienta - m_szerGradTasmy - S(2);
-    setFixedSize(szer, m_wysokKlienta);
+    UstawStalyRozmiar(szer, m_wysokKlienta);
     UstawTytul();
     update();
 }
@@ -681,28 +654,6 @@ void TDlgKalkulat::contextMenuEvent(QContextMenuEvent *e)
     e->accept();
 }
 
-void TDlgKalkulat::closeEvent(QCloseEvent *e)
-{
-    m_zamkniety = true;
-    e->accept();
-    emit zamknieto();
-}
-
-void TDlgKalkulat::InneOknoAktywne(QWindow *okno)
-{
-    // Another window of the program became active after this one: the field calculator
-    // leaves without a result. Its own menus and tool tips do not count, nor a switch to
-    // another program, nor a late activation of the caller before this one was active.
-    if (SesjaModalna() && !m_zamkniety && ZamknacPoAktywacji(this, okno, m_bylAktywny))
-        close();
-}
-
-void TDlgKalkulat::paintEvent(QPaintEvent *)
-{
-    QPainter g(this);
-    RysujTloMalegoOkna(g, rect(), SesjaNatywna());
-}
-
 void PokazKalkulator(int left, int top)
 {
     TDlgKalkulat *k = g_wolny.data();
@@ -716,15 +667,14 @@ void PokazKalkulator(int left, int top)
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete g_wolny.data(); });
         }
 
-        QScreen *ekran = QGuiApplication::primaryScreen();
-        const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
         QPoint p(left == -2 ? g_polozenie.x() : left, top == -2 ? g_polozenie.y() : top);
         // A remembered place on a screen that is no longer there is no place.
         if (p.x() != -1 && p.y() != -1 && !QGuiApplication::screenAt(p + QPoint(S(20), S(10))))
             p = QPoint(-1, -1);
         if (p.x() == -1 || p.y() == -1)
-            p = PolozenieNadOknem(obszar, k->size(), obszar);
-        k->move(p);
+            k->UmiescNadOknem(nullptr);
+        else
+            k->move(p);
     }
     k->setWindowState(k->windowState() & ~Qt::WindowMinimized);
     k->show();
@@ -736,37 +686,23 @@ bool KalkulatorDlaPola(QWidget *forma, QWidget *pole, double &wynik, double pocz
 {
     if (g_polowy)
         return false;
-    QPointer<QWidget> okno = OknoWlasciciela(forma, pole);
+    QWidget *okno = OknoWlasciciela(forma, pole);
     const Qt::WindowFlags flagi =
         FlagiMalegoOkna(okno, pole, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-    QPointer<TDlgKalkulat> dlg = new TDlgKalkulat(pole ? TDlgKalkulat::PodPolem : TDlgKalkulat::Polowy, okno, flagi);
+    auto *dlg = new TDlgKalkulat(pole ? TDlgKalkulat::PodPolem : TDlgKalkulat::Polowy, okno, flagi);
     dlg->Klawisz(QStringLiteral("Klawisz_Sch"))->setText(QStringLiteral("Wstaw w pole"));
-    QScreen *ekran = pole ? pole->screen() : okno ? okno->screen() : QGuiApplication::primaryScreen();
-    const QRect obszar = ekran ? ekran->availableGeometry() : QRect(0, 0, 1024, 768);
     if (pole) {
         dlg->PokazTasme(false);
-        const QRect rPola(pole->mapToGlobal(QPoint(0, 0)), pole->size());
-        // Edit fields draw their frame inside: sit on it rather than under it.
-        const bool odsun = qobject_cast<QLineEdit *>(pole) || qobject_cast<QAbstractSpinBox *>(pole);
-        dlg->move(PolozeniePodPolem(rPola, dlg->size(), obszar, odsun));
+        dlg->UmiescPodPolem(pole);
     } else {
-        const QRect rFormy = okno ? okno->frameGeometry() : obszar;
-        dlg->PokazTasme(rFormy.width() > dlg->SzerokKlienta() + 50);
-        dlg->move(PolozenieNadOknem(rFormy, dlg->size(), obszar));
+        // The tape only when the form is wide enough to show it beside.
+        const int szerFormy = okno ? okno->frameGeometry().width() : ObszarEkranu(nullptr).width();
+        dlg->PokazTasme(szerFormy > dlg->SzerokKlienta() + 50);
+        dlg->UmiescNadOknem(okno);
     }
     dlg->UstawPoczatek(poczatek);
-
-    CzekajNaZamkniecie(dlg.data(), [] { return false; });
-
-    // The form (and the calculator with it) may be gone by now.
-    const bool wstawiono = dlg && dlg->Zaakceptowano();
-    if (wstawiono) {
-        wynik = dlg->Wynik();
-        PrzywrocWlasciciela(okno);
-    }
-    delete dlg.data();
-    return wstawiono;
+    return CzekajNaWynik(dlg, okno, [&wynik](TDlgKalkulat &d) { wynik = d.Wynik(); });
 }
 
 void ZainstalujKalkulator()

@@ -5,10 +5,10 @@
 // field, waits until the user inserts a value or leaves, and returns the value.
 
 #include "kalkulatorlogika.h"
+#include "okienka.h"
 
 #include <QHash>
 #include <QPoint>
-#include <QWidget>
 
 class QAbstractButton;
 class QAction;
@@ -17,7 +17,7 @@ class QListWidget;
 class QMenu;
 class TwyswietlaczKalk;
 
-class TDlgKalkulat : public QWidget {
+class TDlgKalkulat : public TMaleOkno {
     Q_OBJECT
 public:
     enum Tsesja {
@@ -55,7 +55,7 @@ public:
     QChar MemOper() const { return m_memOper; }
 
     // The result of a field calculator: whether the user inserted a value, and which.
-    bool Zaakceptowano() const { return m_zaakceptowano; }
+    bool Zaakceptowano() const { return Przyjete(); }
     double Wynik() const { return m_wynik; }
 
     // Controls, for the program and its tests. Keys are named as their codes' buttons:
@@ -71,9 +71,6 @@ public:
     QAction *PopMen_Tasma() const { return m_popTasma; }
     QAction *PopMen_mem(int n) const { return m_popPamiec.value(n - 1); }
 
-signals:
-    void zamknieto();
-
 public slots:
     void KalkulatKlaw();
     void Klawisz_SchClick();
@@ -87,8 +84,6 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
 
 private:
     void FormCreate();
@@ -100,7 +95,6 @@ private:
     void OtworzMenuPamieci(QAbstractButton *przycisk, QChar oper);
     bool KopiujDoSchowka(double &wartosc);
     void ZacznijPrzeciaganie(bool zTasmy);
-    void InneOknoAktywne(QWindow *okno);
     void UstawTytul();
 
     TlogikaKalkulatora m_logika;
@@ -120,10 +114,7 @@ private:
     int m_wysokKlienta = 0;
     QChar m_memOper = QLatin1Char('A');
     QChar m_lastKey;
-    bool m_zaakceptowano = false;
     double m_wynik = 0;
-    bool m_zamkniety = false;
-    bool m_bylAktywny = false;
     QPoint m_startPrzeciagania;
     QObject *m_zrodloPrzeciagania = nullptr;
 };

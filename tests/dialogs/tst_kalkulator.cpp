@@ -93,6 +93,7 @@ private slots:
     void importZeSchowka();
     void tasmaIWyglad();
     void wolnyJedenRaz();
+    void wolnyZostajeObokInnychOkien();
     void stanMiedzyOknami();
 
     void polowyWynik_data();
@@ -362,6 +363,17 @@ void TstKalkulator::wolnyJedenRaz()
     delete TDlgKalkulat::Wolnostojacy();
     PokazKalkulator(100, -1);
     QVERIFY(Blisko(TDlgKalkulat::Wolnostojacy()->geometry().center(), Srodek()));
+}
+
+void TstKalkulator::wolnyZostajeObokInnychOkien()
+{
+    PokazKalkulator(-1, -1);
+    const QPointer<TDlgKalkulat> k = TDlgKalkulat::Wolnostojacy();
+    QVERIFY(QTest::qWaitForWindowActive(k));
+    // Unlike the field calculator it stays open while the user works in another window.
+    Forma f;
+    QCoreApplication::processEvents();
+    QVERIFY(k && k->isVisible());
 }
 
 void TstKalkulator::stanMiedzyOknami()
