@@ -5,6 +5,7 @@
 #include "dialogs/dlgkalendarz.h"
 #include "dialogs/dlgkontekst.h"
 #include "dialogs/kalkulator.h"
+#include "kolumny.h"
 
 #include "controls/kolory.h"
 #include "controls/platforma.h"
@@ -54,9 +55,7 @@ private slots:
 
 void TstMaleOkna::ramka_data()
 {
-    QTest::addColumn<TstylAplikacji>("styl");
-    QTest::addColumn<int>("rodzaj");
-    QTest::addColumn<bool>("podPolem");
+    Kolumny<TstylAplikacji, int, bool>("styl", "rodzaj", "podPolem");
     // clang-format off
     QTest::newRow("kalendarz pod polem")   << sa_Win10nor << int(Kalendarz)  << true;
     QTest::newRow("kalendarz nad oknem")   << sa_Win10nor << int(Kalendarz)  << false;
