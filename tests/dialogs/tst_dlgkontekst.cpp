@@ -1,5 +1,6 @@
 #include "dialogs/dlgkontekst.h"
 #include "dialogs/polozenie.h"
+#include "kolumny.h"
 
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
@@ -118,16 +119,11 @@ void TstDlgKontekst::cleanup()
 void TstDlgKontekst::klawisze_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("linie");
-    QTest::addColumn<int>("lenKodu");
-    QTest::addColumn<QString>("param");
-    QTest::addColumn<QString>("klawisze");
+    Kolumny<QString, int, QString, QString>("linie", "lenKodu", "param", "klawisze");
     QTest::addColumn<int>("wybrany");     // after the keys
-    QTest::addColumn<QString>("szukany");
-    QTest::addColumn<bool>("otwarta");
+    Kolumny<QString, bool>("szukany", "otwarta");
     QTest::addColumn<bool>("wynik");      // after the keys and, when still open, Enter
-    QTest::addColumn<QString>("paramPo");
-    QTest::addColumn<QString>("opisPo");
+    Kolumny<QString, QString>("paramPo", "opisPo");
 
     QTest::newRow("K na starcie, potem pusty prefiks")
         << kMiasta << 0 << "K" << "" << 0 << "" << true << true << "Katowice" << "";
@@ -178,9 +174,7 @@ void TstDlgKontekst::klawisze()
 void TstDlgKontekst::nicDoWyboru_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("linie");
-    QTest::addColumn<QString>("klawisze");
-    QTest::addColumn<bool>("otwiera");
+    Kolumny<QString, QString, bool>("linie", "klawisze", "otwiera");
 
     QTest::newRow("Escape") << kMiasta << "Kr\x1b" << true;
     QTest::newRow("puste linie") << "" << "" << false;
@@ -215,14 +209,8 @@ void TstDlgKontekst::nicDoWyboru()
 void TstDlgKontekst::rozmiar_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("linie");
-    QTest::addColumn<int>("lenKodu");
-    QTest::addColumn<int>("szerokosc");
-    QTest::addColumn<int>("wiersze");
-    QTest::addColumn<bool>("zPolem");
-    QTest::addColumn<int>("wierszySiatki");
-    QTest::addColumn<int>("widoczne");
-    QTest::addColumn<bool>("pasek");
+    Kolumny<QString, int, int, int, bool, int>("linie", "lenKodu", "szerokosc", "wiersze", "zPolem", "wierszySiatki");
+    Kolumny<int, bool>("widoczne", "pasek");
 
     const QString dwanascie = QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl");
     QTest::newRow("jedna linia, 8 wierszy") << "Warszawa" << 0 << 0 << 8 << true << 2 << 2 << false;

@@ -3,6 +3,7 @@
 #include "dialogs/mojkalendarz.h"
 #include "dialogs/okienka.h"
 #include "dialogs/polozenie.h"
+#include "kolumny.h"
 
 #include "common/daty.h"
 #include "common/program.h"
@@ -173,10 +174,7 @@ void TstKalendarz::siatkaKlikniecia()
 void TstKalendarz::siatkaKlawisze_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("od");
-    QTest::addColumn<int>("klawisz");
-    QTest::addColumn<int>("modyfikatory");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<QString, int, int, QString>("od", "klawisz", "modyfikatory", "wynik");
     QTest::newRow("w prawo przez koniec miesiaca") << "31.01.2018" << int(Qt::Key_Right) << 0 << "01.02.2018";
     QTest::newRow("w lewo przez nowy rok") << "01.01.2018" << int(Qt::Key_Left) << 0 << "31.12.2017";
     QTest::newRow("w gore o tydzien") << "05.03.2018" << int(Qt::Key_Up) << 0 << "26.02.2018";
@@ -214,10 +212,7 @@ void TstKalendarz::siatkaKlawisze()
 void TstKalendarz::koloryCeli_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<bool>("wybrana");
-    QTest::addColumn<TKolor>("tlo");
-    QTest::addColumn<TKolor>("czcionka");
+    Kolumny<QString, bool, TKolor, TKolor>("data", "wybrana", "tlo", "czcionka");
     QTest::addColumn<TKolor>("tloSiatki");   // the plain grid, without the window's rule
     const TKolor bialy = RGB(255, 255, 255), czarny = RGB(0, 0, 0), czerwony = RGB(225, 35, 0),
                  rozowy = RGB(255, 224, 225), wybrany = RGB(255, 238, 194);
@@ -286,8 +281,7 @@ void TstKalendarz::oknoNawigacja_data()
     // clang-format off
     QTest::addColumn<QString>("od");
     QTest::addColumn<QString>("przyciski");   // < > month, v ^ year
-    QTest::addColumn<QString>("wynik");
-    QTest::addColumn<QString>("miesiac");
+    Kolumny<QString, QString>("wynik", "miesiac");
     QTest::newRow("31 stycznia dalej") << "31.01.2018" << ">" << "28.02.2018" << "Luty";
     QTest::newRow("31 stycznia dalej, przestepny") << "31.01.2016" << ">" << "29.02.2016" << "Luty";
     QTest::newRow("29 lutego rok dalej") << "29.02.2016" << "^" << "28.02.2017" << "Luty";

@@ -1,4 +1,5 @@
 #include "dialogs/kalendarzlogika.h"
+#include "kolumny.h"
 
 #include "common/daty.h"
 
@@ -23,13 +24,9 @@ private slots:
 void TstKalendarzLogika::opisDaty_data()
 {
     // clang-format off
-    QTest::addColumn<int>("r");
-    QTest::addColumn<int>("m");
-    QTest::addColumn<int>("d");
+    Kolumny<int, int, int>("r", "m", "d");
     QTest::addColumn<QString>("data");   // the date the description ends up with
-    QTest::addColumn<int>("dtyg");
-    QTest::addColumn<int>("dmax");
-    QTest::addColumn<int>("puste");
+    Kolumny<int, int, int>("dtyg", "dmax", "puste");
     QTest::newRow("1 lutego 2018, czwartek") << 2018 << 2 << 1 << "01.02.2018" << 4 << 28 << 3;
     QTest::newRow("luty przestepny") << 2016 << 2 << 30 << "29.02.2016" << 1 << 29 << 0;
     QTest::newRow("dzien zero i ujemny") << 2018 << 4 << -5 << "01.04.2018" << 7 << 30 << 6;
@@ -105,9 +102,7 @@ void TstKalendarzLogika::wszystkieDniMajaSwojeCele()
 void TstKalendarzLogika::zmianaMiesiaca_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("od");
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<QString, int, QString>("od", "delta", "wynik");
     QTest::newRow("31 stycznia + 1") << "31.01.2018" << 1 << "28.02.2018";
     QTest::newRow("31 stycznia przestepny + 1") << "31.01.2016" << 1 << "29.02.2016";
     QTest::newRow("29 lutego 2016 + rok") << "29.02.2016" << 12 << "28.02.2017";
@@ -134,9 +129,7 @@ void TstKalendarzLogika::zmianaMiesiaca()
 void TstKalendarzLogika::wielkanoc_data()
 {
     // clang-format off
-    QTest::addColumn<int>("rok");
-    QTest::addColumn<int>("miesiac");
-    QTest::addColumn<int>("dzien");
+    Kolumny<int, int, int>("rok", "miesiac", "dzien");
     QTest::newRow("1818 najwczesniej") << 1818 << 3 << 22;
     QTest::newRow("1900") << 1900 << 4 << 15;
     QTest::newRow("1943 najpozniej") << 1943 << 4 << 25;
@@ -169,8 +162,7 @@ void TstKalendarzLogika::wielkanoc()
 void TstKalendarzLogika::swieta_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QString>("swieto");
+    Kolumny<QString, QString>("data", "swieto");
     QTest::newRow("Nowy Rok 1989 nie") << "01.01.1989" << "";
     QTest::newRow("3 maja 1989 nie") << "03.05.1989" << "";
     QTest::newRow("Nowy Rok 1990") << "01.01.1990" << "Nowy Rok";
@@ -206,13 +198,7 @@ void TstKalendarzLogika::swieta()
 void TstKalendarzLogika::rozmiarKomorek_data()
 {
     // clang-format off
-    QTest::addColumn<int>("szer");
-    QTest::addColumn<int>("wys");
-    QTest::addColumn<int>("linia");
-    QTest::addColumn<int>("hNagl");
-    QTest::addColumn<int>("kolumna");
-    QTest::addColumn<int>("naglowek");
-    QTest::addColumn<int>("wiersz");
+    Kolumny<int, int, int, int, int, int, int>("szer", "wys", "linia", "hNagl", "kolumna", "naglowek", "wiersz");
     QTest::newRow("okno 23 x 16") << 167 << 118 << 1 << 0 << 23 << 16 << 16;
     QTest::newRow("wlasny naglowek") << 167 << 118 << 1 << 22 << 23 << 22 << 15;
     QTest::newRow("grube linie") << 200 << 200 << 3 << 20 << 26 << 20 << 27;

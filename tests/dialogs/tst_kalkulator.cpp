@@ -1,5 +1,6 @@
 #include "dialogs/kalkulator.h"
 #include "dialogs/polozenie.h"
+#include "kolumny.h"
 
 #include "common/paleta.h"
 #include "common/program.h"
@@ -124,9 +125,7 @@ void TstKalkulator::cleanup()
 void TstKalkulator::klawiaturaDoWyswietlacza_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("klawisze");
-    QTest::addColumn<QString>("wyswietlacz");
-    QTest::addColumn<int>("linieTasmy");
+    Kolumny<QString, QString, int>("klawisze", "wyswietlacz", "linieTasmy");
     QTest::newRow("1+2 Enter") << "1+2\n" << W("3") << 6;
     QTest::newRow("przecinek, kropka, backspace, z") << "12,5\b.7z" << W("-12,7") << 0;
     QTest::newRow("*, %, g; cyfra po jednoargumentowej") << "200*15%7g" << W("30") << 5;
@@ -190,9 +189,7 @@ void TstKalkulator::menuPamieci_data()
 {
     // clang-format off
     QTest::addColumn<QString>("klawisze");   // "!" clicks the button instead
-    QTest::addColumn<QString>("przycisk");
-    QTest::addColumn<bool>("menu");
-    QTest::addColumn<QString>("oper");
+    Kolumny<QString, bool, QString>("przycisk", "menu", "oper");
     QTest::newRow("przycisk M+") << "5!" << "Klawisz_Mpl" << true << "A";
     QTest::newRow("przycisk MR") << "5!" << "Klawisz_Mre" << true << "R";
     QTest::newRow("przycisk MC") << "5!" << "Klawisz_Mcl" << true << "K";
@@ -414,9 +411,7 @@ void TstKalkulator::polowyWynik_data()
     QTest::addColumn<QString>("klawisze");   // "\n" Enter, "\x1b" Escape
     QTest::addColumn<QString>("koniec");     // after the keys: nothing, the button, closing
     QTest::addColumn<QString>("widziany");   // the display when it opened
-    QTest::addColumn<bool>("wstawiono");
-    QTest::addColumn<double>("wynik");
-    QTest::addColumn<QString>("schowek");
+    Kolumny<bool, double, QString>("wstawiono", "wynik", "schowek");
     QTest::newRow("Enter liczy i wstawia") << 0.0 << "12,5*2\n" << "" << "" << true << 25.0 << "25";
     QTest::newRow("Escape") << 0.0 << "12+3\x1b" << "" << "" << false << -1.0 << "poprzedni";
     QTest::newRow("zamkniety, S nic nie kopiuje") << 0.0 << "8s" << "zamknij" << "" << false << -1.0 << "poprzedni";
@@ -487,10 +482,7 @@ void TstKalkulator::polowyDrugiZwracaFalse()
 void TstKalkulator::polowyPolozenie_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("zPolem");
-    QTest::addColumn<int>("szerokoscFormy");
-    QTest::addColumn<bool>("tasma");
-    QTest::addColumn<QString>("tytul");
+    Kolumny<bool, int, bool, QString>("zPolem", "szerokoscFormy", "tasma", "tytul");
     QTest::newRow("pod polem") << true << 700 << false << "Kalkulator (używa schowka)";
     QTest::newRow("bez pola, szeroka forma") << false << 700 << true << "Wstaw lub anuluj - kliknij obok";
     QTest::newRow("bez pola, waska forma") << false << 200 << false << "Wstaw / Anuluj-kliknij obok";

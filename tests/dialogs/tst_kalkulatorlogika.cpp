@@ -1,4 +1,5 @@
 #include "dialogs/kalkulatorlogika.h"
+#include "kolumny.h"
 
 #include <QTest>
 #include <cmath>
@@ -52,8 +53,7 @@ private slots:
 void TstKalkulatorLogika::klawisze_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("klawisze");
-    QTest::addColumn<QString>("wyswietlacz");
+    Kolumny<QString, QString>("klawisze", "wyswietlacz");
     QTest::newRow("1 + 2 =") << "1 + 2 =" << W("3");
     QTest::newRow("dzielenie przez zero") << "1 / 0 =" << " Nadmiar ! ";
     QTest::newRow("11 cyfr: tylko 10") << "1 2 3 4 5 6 7 8 9 0 1" << "1234567890";
@@ -91,8 +91,7 @@ void TstKalkulatorLogika::klawisze()
 void TstKalkulatorLogika::tasmaDzialan_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("klawisze");
-    QTest::addColumn<QStringList>("tasma");
+    Kolumny<QString, QStringList>("klawisze", "tasma");
     QTest::newRow("1 + 2 =") << "1 + 2 ="
                              << QStringList{Liczba("1"), Znak('+'), Liczba("2"), Znak('='), Wynik("3"), "-------------"};
     QTest::newRow("jednoargumentowe") << "9 v ^ i G"
@@ -134,8 +133,7 @@ void TstKalkulatorLogika::tasmaNajwyzej39Linii()
 void TstKalkulatorLogika::formatWyswietlacza_data()
 {
     // clang-format off
-    QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("tekst");
+    Kolumny<double, QString>("x", "tekst");
     QTest::newRow("zero") << 0.0 << W("0");
     QTest::newRow("10 cyfr") << 9999999999.0 << W("9999999999");
     QTest::newRow("10 cyfr i ulamek") << 9999999999.4 << W("1,0000E+10");
@@ -210,9 +208,7 @@ void TstKalkulatorLogika::pamieci()
 void TstKalkulatorLogika::klawiatura_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("znak");
-    QTest::addColumn<QString>("poprzedni");
-    QTest::addColumn<bool>("polowy");
+    Kolumny<QString, QString, bool>("znak", "poprzedni", "polowy");
     QTest::addColumn<QString>("kod");   // empty: none
     QTest::addColumn<int>("akcja");
     const int nic = int(TakcjaKlawisza::Nic);
@@ -244,10 +240,7 @@ void TstKalkulatorLogika::wpiszLiczbe_data()
 {
     // clang-format off
     QTest::addColumn<QString>("przed");   // keys before
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<bool>("liczba");
-    QTest::addColumn<QString>("wyswietlacz");
-    QTest::addColumn<double>("argument");
+    Kolumny<QString, bool, QString, double>("tekst", "liczba", "wyswietlacz", "argument");
     QTest::newRow("jak wpisana") << "" << "12,50" << true << "12,50" << 12.5;
     QTest::newRow("dopisana do wpisu") << "1 2" << "5" << true << "125" << 125.0;
     QTest::newRow("ujemna") << "" << "-5" << true << W("-5") << -5.0;

@@ -1,4 +1,5 @@
 #include "dialogs/listawyboru.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -60,10 +61,7 @@ private slots:
 void TstListaWyboru::wypelnij_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("linie");
-    QTest::addColumn<int>("lenKodu");
-    QTest::addColumn<QString>("kody");
-    QTest::addColumn<QString>("opisy");
+    Kolumny<QString, int, QString, QString>("linie", "lenKodu", "kody", "opisy");
     QTest::newRow("miasta") << kMiasta << 0 << "Katowice|Kielce|Kraków" << "||";
     QTest::newRow("jedna linia daje dwa wiersze") << "Warszawa" << 0 << "Warszawa|" << "|";
     QTest::newRow("kod 5 znakow") << "00123 Usługa" << 5 << "00123|" << "Usługa|";
@@ -141,13 +139,8 @@ void TstListaWyboru::najszersze()
 void TstListaWyboru::szukaj_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("linie");
-    QTest::addColumn<int>("lenKodu");
-    QTest::addColumn<QString>("poczatek");
-    QTest::addColumn<int>("poPoczatku");
-    QTest::addColumn<QString>("klawisze");
-    QTest::addColumn<QString>("wybrane");
-    QTest::addColumn<QString>("szukany");
+    Kolumny<QString, int, QString, int, QString>("linie", "lenKodu", "poczatek", "poPoczatku", "klawisze");
+    Kolumny<QString, QString>("wybrane", "szukany");
     const QString kody = QStringLiteral("001 Chleb\n002 Masło\n0021 Masło ekstra\n010 Mleko\n");
     QTest::newRow("K, potem K i r") << kMiasta << 0 << "K" << 0 << "Kr" << "0,2" << "Kr";
     QTest::newRow("samo i nic nie zmienia") << kMiasta << 0 << "K" << 0 << "Kri" << "0,2,2" << "Kri";
@@ -204,10 +197,7 @@ void TstListaWyboru::przewijanie()
 void TstListaWyboru::klawisze_data()
 {
     // clang-format off
-    QTest::addColumn<int>("klawisz");
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<int>("reakcja");
-    QTest::addColumn<QString>("szukany");
+    Kolumny<int, QString, int, QString>("klawisz", "tekst", "reakcja", "szukany");
     QTest::newRow("Escape") << int(Qt::Key_Escape) << "\x1b" << int(TlistaWyboru::rkZamknij) << "ab";
     QTest::newRow("Enter") << int(Qt::Key_Return) << "\r" << int(TlistaWyboru::rkZatwierdz) << "ab";
     QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b" << int(TlistaWyboru::rkSzukano) << "a";
@@ -237,12 +227,7 @@ void TstListaWyboru::klawisze()
 void TstListaWyboru::zatwierdz_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("linie");
-    QTest::addColumn<int>("lenKodu");
-    QTest::addColumn<int>("wiersz");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("param");
-    QTest::addColumn<QString>("opis");
+    Kolumny<QString, int, int, bool, QString, QString>("linie", "lenKodu", "wiersz", "ok", "param", "opis");
     QTest::newRow("kod i opis") << "00123 Usługa" << 5 << 0 << true << "00123" << "Usługa";
     QTest::newRow("zwykla linia") << kMiasta << 0 << 2 << true << "Kraków" << "";
     QTest::newRow("pusty drugi wiersz zwyklej listy") << "Warszawa" << 0 << 1 << true << "" << "";
@@ -305,12 +290,7 @@ void TstListaWyboru::rozmiar()
 void TstListaWyboru::czcionki_data()
 {
     // clang-format off
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<bool>("consolas");
-    QTest::addColumn<bool>("lucida");
-    QTest::addColumn<QString>("nazwa");
-    QTest::addColumn<int>("punkty");
-    QTest::addColumn<int>("wiersz");
+    Kolumny<int, bool, bool, QString, int, int>("kod", "consolas", "lucida", "nazwa", "punkty", "wiersz");
     QTest::newRow("8") << 8 << true << true << "Tahoma" << 8 << 17;
     QTest::newRow("10") << 10 << true << true << "Arial" << 10 << 20;
     QTest::newRow("0") << 0 << true << true << "Arial" << 9 << 19;
@@ -342,8 +322,7 @@ void TstListaWyboru::czcionki()
 void TstListaWyboru::kolorKomentarza_data()
 {
     // clang-format off
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<TKolor>("kolor");
+    Kolumny<int, TKolor>("kod", "kolor");
     QTest::newRow("ujemny") << -5 << RGB(250, 243, 210);
     QTest::newRow("99") << 99 << RGB(250, 243, 210);
     QTest::newRow("100 z palety") << 100 << RGB(255, 250, 225);

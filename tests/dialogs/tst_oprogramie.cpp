@@ -2,6 +2,7 @@
 // the modal run.
 
 #include "dialogs/oprogramie.h"
+#include "kolumny.h"
 
 #include "common/paleta.h"
 #include "controls/kolory.h"
@@ -59,9 +60,7 @@ void TstOProgramie::napisy()
 void TstOProgramie::linki_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("jak");
-    QTest::addColumn<bool>("poczta");
-    QTest::addColumn<QStringList>("adresy");
+    Kolumny<QString, bool, QStringList>("jak", "poczta", "adresy");
 
     const QString mail = QStringLiteral("mailto:biuro@zentora.pl?subject=&Body=");
     const QString www = QStringLiteral("http://www.zentora.pl");

@@ -1,4 +1,5 @@
 #include "dialogs/polozenie.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -21,11 +22,7 @@ const QSize kOkno(184, 195);
 void TstPolozenie::podPolem_data()
 {
     // clang-format off
-    QTest::addColumn<QRect>("pole");
-    QTest::addColumn<QSize>("okno");
-    QTest::addColumn<QRect>("ekran");
-    QTest::addColumn<bool>("odsun");
-    QTest::addColumn<QPoint>("wynik");
+    Kolumny<QRect, QSize, QRect, bool, QPoint>("pole", "okno", "ekran", "odsun", "wynik");
     QTest::newRow("pod polem edycji") << QRect(100, 200, 150, 22) << kOkno << kEkran << true << QPoint(98, 220);
     QTest::newRow("pod przyciskiem") << QRect(100, 200, 150, 22) << kOkno << kEkran << false << QPoint(100, 222);
     QTest::newRow("przy prawej krawedzi") << QRect(1800, 200, 100, 22) << kOkno << kEkran << true << QPoint(1716, 220);
@@ -60,8 +57,7 @@ void TstPolozenie::podPolem()
 void TstPolozenie::nadOknem_data()
 {
     // clang-format off
-    QTest::addColumn<QRect>("forma");
-    QTest::addColumn<QPoint>("wynik");
+    Kolumny<QRect, QPoint>("forma", "wynik");
     QTest::newRow("na srodku") << QRect(100, 100, 800, 600) << QPoint(408, 302);
     QTest::newRow("forma mniejsza od okna") << QRect(100, 100, 100, 100) << QPoint(58, 53);
     QTest::newRow("forma wysunieta w lewo") << QRect(-700, 100, 800, 600) << QPoint(0, 302);
@@ -79,9 +75,7 @@ void TstPolozenie::nadOknem()
 void TstPolozenie::skalowanie_data()
 {
     // clang-format off
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("wynik");
+    Kolumny<int, int, int>("n", "dpi", "wynik");
     QTest::newRow("96 bez zmian") << 184 << 96 << 184;
     QTest::newRow("120") << 184 << 120 << 230;
     QTest::newRow("144 polowa w gore") << 195 << 144 << 293;
