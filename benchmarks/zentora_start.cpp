@@ -1,30 +1,19 @@
 // The editor's start up to its first shown window, then an orderly exit: the start-up cost
 // of zentora as a whole process, for ./bench. Usage: zentora_start Faktury.ini
-// The window is set up exactly as zentora's main sets it up.
+// The program and the window are set up exactly as zentora's main sets them up.
 
-#include "common/paleta.h"
-#include "common/program.h"
 #include "controls/aplikacja.h"
-#include "controls/platforma.h"
-#include "controls/prezenterokien.h"
-#include "dialogs/dlgkalendarz.h"
-#include "dialogs/kalkulator.h"
+#include "controls/modulapli.h"
+#include "editor/startedytora.h"
 #include "editor/zentoraedyt.h"
-#include "print/opcjedruku.h"
 
 #include <QTimer>
 
 int main(int argc, char **argv)
 {
     TAplikacja app(argc, argv);
-    InicjujProgram();
-    UstawTytulAplikacji(QStringLiteral("Zentora"));
-    UstawCzcionkiZastepcze();
-    UstawStylAplikacji();
-    ZainstalujPrezenterOkien();
-    ZainstalujKalkulator();
-    ZainstalujKalendarz();
-    ZainstalujOpcjeDruku();
+    PrzygotujEdytor();
+    TModulApli modul;
     TZentoraForma *forma = new TZentoraForma;
     forma->UstawAdresFormy(&forma);
     forma->UstawStart(QCoreApplication::arguments().value(1), QString());
