@@ -450,6 +450,12 @@ void TZentoraForma::EkranNaRekord(bool przerwij)
     TabeleDoRekordu(*m_tabele, z, przerwij);
 }
 
+const TzentoraVat &TZentoraForma::FakturaZEkranu()
+{
+    EkranNaRekord(false);
+    return Zentora;
+}
+
 bool TZentoraForma::SprawdzDateSprzedazy(bool przerwij) { return ::SprawdzDateSprzedazy(*m_tabele, przerwij); }
 
 bool TZentoraForma::CzyPorzucicZmiany()
