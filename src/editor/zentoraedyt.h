@@ -113,9 +113,6 @@ public:
     bool ZamknieBezPytania() const { return ZamknijNiePytaj; }
     // The two grids, the amount due and the sale date as the totals engine sees them.
     TabeleFaktury &Tabele() { return *m_tabele; }
-    int KontekstPomocy() const { return m_kontekstPomocy; }
-    // The fixed size of the window's client area.
-    static QSize RozmiarOkna() { return QSize(730, 480); }
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -251,6 +248,8 @@ private:
     void AcAktNumerExecute() {}
 
     // ---- building the window
+    // The fixed size of the window's client area.
+    static QSize RozmiarOkna() { return QSize(730, 480); }
     void UtworzAkcje();
     void UtworzMenu();
     void UtworzPasek();
