@@ -6,6 +6,7 @@
 #include "ikony.h"
 #include "ksefokno.h"
 #include "poleedycji.h"
+#include "siatkifaktury.h"
 
 #include "common/bledy.h"
 #include "common/daty.h"
@@ -126,16 +127,11 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     ZamknijNiePytaj = false;
     LiczbaKopii = 2;
     m_pierwszaAktywacja = true;
-    SumGrid->UkryjPodswietlenie();
     for (const QString &n : NazwyFaktur)
         cboZentora->addItem(n);
     for (const QString &n : NazwyZaplat)
         cboJakPlaci->addItem(n);
     cboZentora->setMaxVisibleItems(kLiczbaRodzajowFaktur);
-    for (int r = 1; r <= kMaxPozycji; ++r)
-        Grid->setCells(0, r, QString::number(r));
-    Grid->setRowCount(kMaxPozycji + 1);
-    Grid->setXkolSzerZn(QStringLiteral("0;") + QString::number(254));
     EdyUwagi->UstawLimit(254);
 
     PrzygotujForme(this);
@@ -454,6 +450,12 @@ void TZentoraForma::EkranNaRekord(bool przerwij)
     TabeleDoRekordu(*m_tabele, z, przerwij);
 }
 
+const TzentoraVat &TZentoraForma::FakturaZEkranu()
+{
+    EkranNaRekord(false);
+    return Zentora;
+}
+
 bool TZentoraForma::SprawdzDateSprzedazy(bool przerwij) { return ::SprawdzDateSprzedazy(*m_tabele, przerwij); }
 
 bool TZentoraForma::CzyPorzucicZmiany()
@@ -657,7 +659,7 @@ void TZentoraForma::AcFontExecute(bool wlaczona) { UstawCzcionkeTabel(wlaczona);
 
 void TZentoraForma::UstawCzcionkeTabel(bool duza)
 {
-    QFont f = duza ? QFont(QStringLiteral("Arial"), 10) : font();
+    QFont f = duza ? DuzaCzcionkaTabel() : font();
     Grid->setFont(f);
     SumGrid->setFont(f);
     f.setBold(true);

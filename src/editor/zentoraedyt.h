@@ -97,6 +97,33 @@ public:
     static QString NazwaPlikuZDialogu(QWidget *okno, bool zapis, const QString &tytul, const QString &folder,
                                       const QString &nazwa);
 
+    // ---- what the window holds, for its host and its tests to read
+    // The invoice as last built from the controls or read from a file.
+    const TzentoraVat &Faktura() const { return Zentora; }
+    // The invoice built from the controls as they are now.
+    const TzentoraVat &FakturaZEkranu();
+    // The reference copy the unsaved-changes question compares with.
+    const TzentoraVat &FakturaWzorcowa() const { return FaktRobo; }
+    const QString &NazwaRobocza() const { return NazwaRobo; }
+    const QString &FolderRoboczy() const { return FolderRobo; }
+    const QString &PlikKonfiguracji() const { return sPlik_FakturyIni; }
+    const TiniZentora &Konfiguracja() const { return IniZentora; }
+    const ::SpisMiast &ZnaneMiasta() const { return SpisMiast; }
+    // True once the user has agreed to close: the close event asks no more.
+    bool ZamknieBezPytania() const { return ZamknijNiePytaj; }
+    // The two grids, the amount due and the sale date as the totals engine sees them.
+    TabeleFaktury &Tabele() { return *m_tabele; }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    // sees the grids and the sale date for the totals engine
+    friend class TabeleOkna;
+
     // ---- the invoice and the state of the window
     TzentoraVat Zentora;    // as last built from the controls or read from a file
     TzentoraVat FaktRobo;   // the reference copy: as after the last new, open or save
@@ -133,8 +160,6 @@ public:
     // zentora-cli recompute does, and the record built. Ends the command quietly after
     // the message of whatever does not fit.
     void PrzygotujDoWydania();
-    // The two grids, the amount due and the sale date as the totals engine sees them.
-    TabeleFaktury &Tabele() { return *m_tabele; }
 
     // ---- item grid and totals
     void GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK);
@@ -156,7 +181,7 @@ public:
     void BtnFirmaBankOsobaClick(QObject *nadawca);
     void cboZentoraCloseUp();
 
-    // ---- controls
+    // ---- controls; each has its member's name as objectName, so tests find it
     QMenuBar *MenuGlowne = nullptr;
     QToolBar *ToolBar1 = nullptr;
     TComboLista *cboZentora = nullptr;
@@ -194,7 +219,7 @@ public:
     QCheckBox *CbRatalnie = nullptr;
     QLabel *LabKsef = nullptr;
 
-    // ---- actions of ActionList1
+    // ---- actions of ActionList1, named as their members too
     QAction *AcNowa = nullptr, *AcOtworz = nullptr, *AcZapisz = nullptr, *AcZapiszJako = nullptr;
     QAction *AcDrukuj = nullptr, *AcZamknij = nullptr, *AcEksportKsef = nullptr, *AcNumerKsef = nullptr;
     QAction *AcCzytajBaze = nullptr, *AcEdytujZbazy = nullptr, *AcAkceptuj = nullptr, *AcAnuluj = nullptr;
@@ -222,17 +247,9 @@ public:
     void AcKalkulatorExecute();
     void AcAktNumerExecute() {}
 
-    int KontekstPomocy() const { return m_kontekstPomocy; }
+    // ---- building the window
     // The fixed size of the window's client area.
     static QSize RozmiarOkna() { return QSize(730, 480); }
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override;
-    void changeEvent(QEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
-
-private:
     void UtworzAkcje();
     void UtworzMenu();
     void UtworzPasek();

@@ -4,6 +4,7 @@
 
 #include "ikony.h"
 #include "poleedycji.h"
+#include "siatkifaktury.h"
 
 #include "common/paleta.h"
 #include "common/program.h"
@@ -273,39 +274,10 @@ void TZentoraForma::UtworzSiatki()
 {
     Grid = new TjustGrid(centralWidget());
     Grid->setObjectName(QStringLiteral("Grid"));
-    TjustGrid &g = *Grid;
-    g.setColCount(10);
-    g.setRowCount(51);
-    g.setFixedCols(1);
-    g.setFixedRows(1);
-    g.setDefaultRowHeight(22);
-    g.setOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goEditing | goColSizing | goRowSizing
-                 | goTabs | goDrawFocusSelected);
-    g.setScrollBars(ssNone);
-    g.setDrawingStyle(gdsGradient);
-    g.setXkolRodzaj(QStringLiteral("ICCCFZZIZZ"));
-    g.setXkolSzerok(QStringLiteral("20;197;60;36;48;68;72;36;72;72"));
-    g.setXkolJustuj(QStringLiteral("CLCCCPPCPP"));
-    g.setXkolReOnly(QStringLiteral("1000001011"));
-    g.setXkolKolory(QStringLiteral("0000000100"));
-    g.setXkolPapier(QStringLiteral("======H=HH"));
-    g.setXkolor_H(KolorBGR(16776697));
-    g.setXnagJustuj(QStringLiteral("CCCCCCCCCC"));
-    g.setXnagKolory(QStringLiteral("0000000100"));
-    g.setXnagHfontu(0);
-    g.setXnagWysoko(20);
-    g.setXautoFixKolor(0);
-    g.setXautoFixLinie(false);
-    g.setXkol0grad(true);
-    g.setFixedColor(KolorBGR(14808570));
-    g.setXkolJustBL(true);
-    g.setXkolTytuly(QStringLiteral(";Nazwa towaru / usługi;Klasyfik.;Jedn.;Ilość;Cena;Netto;%Vat;VAT zł;Brutto"));
-    // "|" separates the fields of a saved item row: it must not get into a cell
-    for (int k = 1; k <= 9; ++k)
-        g.UstawZakazaneZnaki(k, QStringLiteral("|"));
-    g.setContextMenuPolicy(Qt::CustomContextMenu);
+    UstawSiatkePozycji(*Grid);
+    Grid->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    PopupGrid = new QMenu(&g);
+    PopupGrid = new QMenu(Grid);
     PopupGrid->setObjectName(QStringLiteral("PopupGrid"));
     UsuWiersz = PopupGrid->addAction(QStringLiteral("Usuń wiersz "));
     UsuWiersz->setObjectName(QStringLiteral("UsuWiersz"));
@@ -319,24 +291,7 @@ void TZentoraForma::UtworzSiatki()
 
     SumGrid = new TjustGrid(centralWidget());
     SumGrid->setObjectName(QStringLiteral("SumGrid"));
-    TjustGrid &s = *SumGrid;
-    s.setColCount(4);
-    s.setRowCount(10);
-    s.setFixedCols(0);
-    s.setFixedRows(0);
-    s.setDefaultColWidth(72);
-    s.setDefaultRowHeight(20);
-    s.setOptions(goVertLine | goHorzLine);
-    s.setScrollBars(ssNone);
-    s.setXkolRodzaj(QStringLiteral("ZCZZ"));
-    s.setXkolSzerok(QStringLiteral("72;36;72;72"));
-    s.setXkolJustuj(QStringLiteral("PCPP"));
-    s.setXkolReOnly(QStringLiteral("1111"));
-    s.setXkolKolory(QStringLiteral("=1"));
-    s.setXkolPapier(QStringLiteral("K=KKK"));
-    s.setXkolor_K(KolorBGR(16776697));
-    s.setXnagHfontu(0);
-    s.setXnagWysoko(20);
+    UstawSiatkeSum(*SumGrid);
 
     PanZaplata = new QLabel(centralWidget());
     PanZaplata->setObjectName(QStringLiteral("PanZaplata"));

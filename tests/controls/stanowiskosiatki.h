@@ -2,8 +2,8 @@
 // The test benches of the justified grid's widget tests.
 
 #include "controls/justgrid.h"
+#include "editor/siatkifaktury.h"
 #include "pomocnicy.h"
-#include "siatkipozycji.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -25,7 +25,7 @@ struct Stanowisko {
     {
         auto *u = new QVBoxLayout(&okno);
         g = new TjustGrid(&okno);
-        UstawJakPozycje(*g);
+        UstawSiatkePozycji(*g);
         g->setMinimumSize(720, 300);
         inny = new QLineEdit(&okno);
         u->addWidget(g);

@@ -5,9 +5,9 @@
 #include "common/paleta.h"
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
+#include "editor/siatkifaktury.h"
 #include "pomocnicy.h"
 #include "prezentertestowy.h"
-#include "siatkipozycji.h"
 #include "stanowiskosiatki.h"
 
 #include <QClipboard>
@@ -28,6 +28,8 @@ private slots:
     void tytulyIWartosci();
     void klawisze_data();
     void klawisze();
+    void kreskaWPozycjach_data();
+    void kreskaWPozycjach();
     void kwotaBezSeparatorowWEdycji();
     void limitPrzyNastepnymSprawdzeniu();
     void ladujIWydaj_data();
@@ -230,6 +232,26 @@ void TstJustGrid::klawisze()
     QCOMPARE(s.g->Cells(1, 1), poEnter);
     QVERIFY(!s.g->Edycja());
     QVERIFY(p.pokazane.isEmpty());
+}
+
+void TstJustGrid::kreskaWPozycjach_data()
+{
+    // clang-format off
+    QTest::addColumn<int>("kol");   // the text columns of the item grid
+    QTest::newRow("towar") << 1;
+    QTest::newRow("klasyfikacja") << 2;
+    QTest::newRow("jednostka") << 3;
+    // clang-format on
+}
+
+void TstJustGrid::kreskaWPozycjach()
+{
+    QFETCH(int, kol);
+    Stanowisko s;
+    QVERIFY(s.Start(kol, 1));
+    Pisz(QStringLiteral("a|b"));
+    Klawisz(Qt::Key_Return);
+    QCOMPARE(s.g->Cells(kol, 1), QStringLiteral("ab"));
 }
 
 void TstJustGrid::kwotaBezSeparatorowWEdycji()

@@ -5,10 +5,11 @@
 #include "common/daty.h"
 #include "controls/forma.h"
 #include "controls/justgrid.h"
+#include "controls/kolory.h"
 #include "controls/tokienka.h"
+#include "editor/siatkifaktury.h"
 #include "pomocnicy.h"
 #include "prezentertestowy.h"
-#include "siatkipozycji.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -68,7 +69,7 @@ void TstPokaz::formularz()
     uklad->addWidget(pola);
 
     auto *grid = new TjustGrid(&okno);
-    UstawJakPozycje(*grid);
+    UstawSiatkePozycji(*grid);
     grid->LadujCelki(1, 1, 9, QStringLiteral("Papier A4;;ryza;3;12,35;37,05;23;8,52;45,57"), false);
     grid->LadujCelki(1, 2, 9, QStringLiteral("Przewóz;;kurs;2;0,99;1,98;8;0,16;2,14"), false);
     grid->LadujCelki(1, 3, 9,
@@ -80,7 +81,7 @@ void TstPokaz::formularz()
     uklad->addWidget(grid);
 
     auto *sumy = new TjustGrid(&okno);
-    UstawJakSumy(*sumy);
+    UstawSiatkeSum(*sumy);
     sumy->LadujWiersz(0, QStringLiteral("1.639,03;-----;8,68;1.647,71"), false);
     sumy->LadujWiersz(1, QStringLiteral("1.600,00;zwol.;0,00;1.600,00"), false);
     sumy->LadujWiersz(2, QStringLiteral("1,98;8;0,16;2,14"), false);

@@ -5,8 +5,8 @@
 #include "controls/justgrid.h"
 #include "controls/prezenterokien.h"
 #include "controls/tokienka.h"
+#include "editor/siatkifaktury.h"
 #include "pomocnicy.h"
-#include "siatkipozycji.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
@@ -79,7 +79,7 @@ void TstZOkienkami::siatkaTrzymaPrzyKlikniecu()
     QWidget okno;
     auto *u = new QHBoxLayout(&okno);
     auto *g = new TjustGrid;
-    UstawJakPozycje(*g);
+    UstawSiatkePozycji(*g);
     g->setMinimumSize(720, 300);
     g->OnXtestujCelke = [](int c, int, const QString &cela, bool &ok) {
         if (c == 7)

@@ -8,7 +8,10 @@
 #include "pliktymczasowy.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 QByteArray TekstPliku(const QString &tekst)
 {
@@ -88,13 +91,7 @@ OknoTestowe::OknoTestowe(const QByteArray &konfiguracja)
     Aktywuj(*okno);
 }
 
-OknoTestowe::~OknoTestowe()
-{
-    if (okno) {
-        okno->ZamknijNiePytaj = true;
-        delete okno.data();
-    }
-}
+OknoTestowe::~OknoTestowe() { delete okno.data(); }
 
 void OknoTestowe::Wpisz(QWidget *pole, const QString &tekst, bool wyjdz)
 {
@@ -117,9 +114,14 @@ void OknoTestowe::Wpisz(QWidget *pole, const QString &tekst, bool wyjdz)
     }
 }
 
+void OknoTestowe::Wpisz(const char *pole, const QString &tekst, bool wyjdz)
+{
+    Wpisz(Kontrolka(*okno, pole), tekst, wyjdz);
+}
+
 void OknoTestowe::WpiszKomorke(int kol, int wiersz, const QString &tekst)
 {
-    TjustGrid *g = okno->Grid;
+    TjustGrid *g = Kontrolka<TjustGrid>(*okno, "Grid");
     g->setFocus(Qt::TabFocusReason);
     g->WybierzKomorke(kol, wiersz);
     Klawisz(Qt::Key_F2);
@@ -145,5 +147,30 @@ void OknoTestowe::WpiszPozycje(int wiersz, const QString &towar, const QString &
 void OknoTestowe::Wykonaj(QAction *akcja)
 {
     akcja->trigger();
+    Przetworz();
+}
+
+void OknoTestowe::Wykonaj(const char *akcja) { Wykonaj(Kontrolka<QAction>(*okno, akcja)); }
+
+void OknoTestowe::MenuSiatki(const std::function<void(QMenu &menu)> &wMenu)
+{
+    auto *g = Kontrolka<TjustGrid>(*okno, "Grid");
+    auto *menu = Kontrolka<QMenu>(*okno, "PopupGrid");
+    bool otwarte = false;
+    // the menu runs its own event loop: the test acts inside it
+    QTimer wMenuOtwartym;
+    wMenuOtwartym.setSingleShot(true);
+    QObject::connect(&wMenuOtwartym, &QTimer::timeout, menu, [&] {
+        otwarte = menu->isVisible();
+        wMenu(*menu);
+        menu->close();
+    });
+    wMenuOtwartym.start(0);
+    const QPoint p = g->viewport()->rect().center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, p, g->viewport()->mapToGlobal(p), Qt::NoModifier);
+    QCoreApplication::sendEvent(g->viewport(), &e);
+    QVERIFY2(otwarte, "the grid's context menu did not open");
+    // the offscreen platform leaves the closed menu active; a window system would not
+    QVERIFY(Aktywuj(*okno));
     Przetworz();
 }

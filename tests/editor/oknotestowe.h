@@ -20,6 +20,16 @@ QByteArray TekstPliku(const QString &tekst);
 // 15.06.2018, the "today" of every editor test.
 double DzisTestowe();
 
+// A control or action of the window, found by its objectName as an accessibility tool
+// finds it; a name that is missing, or given to more than one object, ends the test run.
+template <class T = QWidget> T *Kontrolka(const TZentoraForma &okno, const char *nazwa)
+{
+    const QList<T *> znalezione = okno.findChildren<T *>(QLatin1String(nazwa));
+    if (znalezione.size() != 1)
+        qFatal("Okno ma %d obiektów \"%s\" typu %s", int(znalezione.size()), nazwa, T::staticMetaObject.className());
+    return znalezione.constFirst();
+}
+
 struct OknoTestowe {
     explicit OknoTestowe(const QByteArray &konfiguracja = KonfiguracjaTestowa());
     ~OknoTestowe();
@@ -28,14 +38,19 @@ struct OknoTestowe {
 
     // Puts the focus into a field, replaces its text by typing, and leaves it with Tab.
     void Wpisz(QWidget *pole, const QString &tekst, bool wyjdz = true);
+    void Wpisz(const char *pole, const QString &tekst, bool wyjdz = true);
     // Types into a cell of the item grid and finishes it with Enter.
     void WpiszKomorke(int kol, int wiersz, const QString &tekst);
     // One item row: name, then quantity and price (the rate as the window fills it, or
     // the one given).
     void WpiszPozycje(int wiersz, const QString &towar, const QString &ilosc, const QString &cena,
                       const QString &stawka = QString());
-    // Runs a command of the window the way the tool bar does.
+    // Runs a command of the window (an action or its name) the way the tool bar does.
     void Wykonaj(QAction *akcja);
+    void Wykonaj(const char *akcja);
+    // Opens the item grid's context menu as a right click does and runs `wMenu` while it
+    // is open; the menu is closed afterwards if `wMenu` has left it open.
+    void MenuSiatki(const std::function<void(QMenu &menu)> &wMenu);
 
     QTemporaryDir katalog;
     PrezenterTestowy prezenter;

@@ -32,12 +32,13 @@ void TstDrukowanie::oknoCzekaNaKoniecWydruku()
 {
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
+    // no options dialog: the count the print is given, 3
     o.Dialogi.Drukuj = [](const TzentoraVat &f, const TiniZentora &ini, QWidget *w, int &kopie) {
+        kopie = 3;
         return DrukujFakture(f, ini, w, kopie);
     };
-    ProcOpcjeDruku = nullptr;   // no options dialog: the window's count, 3
-    o.LiczbaKopii = 3;
-    t.Wpisz(o.EdyFirma, QStringLiteral("Hurtownia Żółw"));
+    ProcOpcjeDruku = nullptr;
+    t.Wpisz("EdyFirma", QStringLiteral("Hurtownia Żółw"));
     t.WpiszPozycje(1, QStringLiteral("Papier A4"), QStringLiteral("3"), QStringLiteral("12,35"));
     const QString plik = t.Plik(QStringLiteral("druk.pdf"));
     UstawWydrukPdf(*DrukarkaAplikacji(), plik);
@@ -54,14 +55,14 @@ void TstDrukowanie::oknoCzekaNaKoniecWydruku()
         &o,
         [&] {
             strona = AktDrukarka ? AktDrukarka->FnumerStrony : 0;
-            o.AcNowa->trigger();
-            firmaPoNowej = o.EdyFirma->text();
+            Kontrolka<QAction>(o, "AcNowa")->trigger();
+            firmaPoNowej = Kontrolka<TPoleEdycji>(o, "EdyFirma")->text();
             o.close();
             widocznePodczas = o.isVisible();
         },
         Qt::QueuedConnection);
     t.prezenter.odpowiedzi = {idOK};   // the unsaved-changes question when the window closes
-    t.Wykonaj(o.AcDrukuj);
+    t.Wykonaj("AcDrukuj");
 
     QCOMPARE(strona, 1);   // the clicks came during the first copy
     QVERIFY(widocznePodczas);

@@ -15,6 +15,15 @@
 #include <QProcess>
 #include <QTest>
 
+namespace {
+// The test configuration with the exemption basis on the KSeF page of the parameters.
+QByteArray KonfiguracjaZPodstawa()
+{
+    return KonfiguracjaTestowa()
+           + TekstPliku(QStringLiteral("\n[KSeF]\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\n"));
+}
+}   // namespace
+
 class TstEksportKsef : public QObject {
     Q_OBJECT
 private slots:
@@ -59,23 +68,21 @@ void TstEksportKsef::eksport()
     QFETCH(QList<int>, odpowiedzi);
     QFETCH(QString, komunikat);
     QFETCH(QString, wXml);
-    OknoTestowe t;
+    OknoTestowe t(przypadek == QLatin1String("bez podstawy") ? KonfiguracjaTestowa() : KonfiguracjaZPodstawa());
     TZentoraForma *okno = t.okno;
-    if (przypadek != QLatin1String("bez podstawy"))
-        okno->IniZentora.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
     TzentoraVat f = FakturaPrzykladowa();
     if (przypadek == QLatin1String("dobry NIP") || przypadek.startsWith(QLatin1String("korekta")))
         f.KupNip = QStringLiteral("526-587-76-35");
     const QString fak = t.Plik(QStringLiteral("przyklad.FAK"));
     ZapiszFakture(fak, f);
-    okno->OtworzPlik(fak);
+    okno->OtworzProFormeEx(fak);
     if (przypadek.startsWith(QLatin1String("korekta"))) {
-        okno->cboZentora->setCurrentIndex(rFakKoryg);
-        okno->EdyFakKoryg->setText(QStringLiteral("10/FV/2018"));
+        Kontrolka<TComboLista>(*okno, "cboZentora")->setCurrentIndex(rFakKoryg);
+        Kontrolka<TPoleEdycji>(*okno, "EdyFakKoryg")->setText(QStringLiteral("10/FV/2018"));
     } else if (przypadek == QLatin1String("rachunek")) {
-        okno->cboZentora->setCurrentIndex(rZwykly);
+        Kontrolka<TComboLista>(*okno, "cboZentora")->setCurrentIndex(rZwykly);
     } else if (przypadek == QStringLiteral("bez kupującego")) {
-        t.Wpisz(okno->EdyFirma, QStringLiteral("   "));
+        t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyFirma"), QStringLiteral("   "));
     }
     QStringList propozycje;
     const QString xml = t.Plik(QStringLiteral("wynik.xml"));
@@ -91,21 +98,21 @@ void TstEksportKsef::eksport()
         return przypadek != QLatin1String("korekta bez danych");
     };
     t.prezenter.odpowiedzi = odpowiedzi;
-    t.Wykonaj(okno->AcEksportKsef);
+    t.Wykonaj(Kontrolka<QAction>(*okno, "AcEksportKsef"));
 
     QCOMPARE(t.prezenter.ostatni(), QString(komunikat).replace(QLatin1Char('@'), xml));
     QCOMPARE(pytania, przypadek.startsWith(QLatin1String("korekta")) ? 1 : 0);
     QCOMPARE(QFileInfo::exists(xml), !wXml.isEmpty());
     if (wXml.isEmpty()) {
-        QVERIFY(okno->Zentora.KsefSkrot.isEmpty());
-        QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF: nie eksportowano"));
+        QVERIFY(okno->Faktura().KsefSkrot.isEmpty());
+        QCOMPARE(Kontrolka<QLabel>(*okno, "LabKsef")->text(), QStringLiteral("KSeF: nie eksportowano"));
         return;
     }
     // the working invoice remembers the export, which is an unsaved change
-    QCOMPARE(okno->Zentora.KsefSkrot, SkrotKsef(CzytajBajty(xml)));
-    QVERIFY(EksportAktualny(okno->Zentora));
-    QVERIFY(!FakturyRowne(okno->Zentora, okno->FaktRobo));
-    QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF: eksportowano, bez numeru"));
+    QCOMPARE(okno->Faktura().KsefSkrot, SkrotKsef(CzytajBajty(xml)));
+    QVERIFY(EksportAktualny(okno->Faktura()));
+    QVERIFY(!FakturyRowne(okno->Faktura(), okno->FakturaWzorcowa()));
+    QCOMPARE(Kontrolka<QLabel>(*okno, "LabKsef")->text(), QStringLiteral("KSeF: eksportowano, bez numeru"));
     QCOMPARE(propozycje, QStringList{t.Plik(QStringLiteral("przyklad.xml"))});
     QVERIFY(CzytajBajty(xml).contains(wXml.toUtf8()));
     QProcess x;
@@ -117,7 +124,7 @@ void TstEksportKsef::eksport()
 
 void TstEksportKsef::numerKsef()
 {
-    OknoTestowe t;
+    OknoTestowe t(KonfiguracjaZPodstawa());
     TZentoraForma *okno = t.okno;
     QStringList pokazane;
     QStringList odpowiedzi{QStringLiteral("9876543210-20260102-0100001AF629-00"),
@@ -129,23 +136,22 @@ void TstEksportKsef::numerKsef()
         numer = odpowiedzi.takeFirst();
         return true;
     };
-    t.Wykonaj(okno->AcNumerKsef);   // no export yet: nothing to number
+    t.Wykonaj(Kontrolka<QAction>(*okno, "AcNumerKsef"));   // no export yet: nothing to number
     QVERIFY(t.prezenter.ostatni().startsWith(QStringLiteral("Faktury nie eksportowano do KSeF.")));
     QVERIFY(pokazane.isEmpty());
 
-    okno->IniZentora.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
     okno->Dialogi.PlikKsef = [&](QWidget *, const QString &) { return t.Plik(QStringLiteral("a.xml")); };
-    t.Wpisz(okno->EdyFirma, QStringLiteral("Firma"));
-    t.Wpisz(okno->EdyNip, QStringLiteral("526-587-76-35"));
+    t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyFirma"), QStringLiteral("Firma"));
+    t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyNip"), QStringLiteral("526-587-76-35"));
     t.WpiszPozycje(1, QStringLiteral("Usługa"), QStringLiteral("1"), QStringLiteral("10"));
-    t.Wykonaj(okno->AcEksportKsef);
+    t.Wykonaj(Kontrolka<QAction>(*okno, "AcEksportKsef"));
     QVERIFY2(QFileInfo::exists(t.Plik(QStringLiteral("a.xml"))),
              qPrintable(t.prezenter.teksty().join(QLatin1Char('\n'))));
-    t.Wykonaj(okno->AcNumerKsef);   // a wrong check first, then the right number
+    t.Wykonaj(Kontrolka<QAction>(*okno, "AcNumerKsef"));   // a wrong check first, then the right number
     QCOMPARE(pokazane, (QStringList{QString(), QStringLiteral("9876543210-20260102-0100001AF629-00")}));
     QVERIFY(t.prezenter.ostatni().contains(QStringLiteral("ma błędną sumę kontrolną (powinna być 46)")));
-    QCOMPARE(okno->Zentora.KsefNumer, QStringLiteral("9876543210-20260102-0100001AF629-46"));
-    QCOMPARE(okno->LabKsef->text(), QStringLiteral("KSeF 9876543210-20260102-0100001AF629-46"));
+    QCOMPARE(okno->Faktura().KsefNumer, QStringLiteral("9876543210-20260102-0100001AF629-46"));
+    QCOMPARE(Kontrolka<QLabel>(*okno, "LabKsef")->text(), QStringLiteral("KSeF 9876543210-20260102-0100001AF629-46"));
 }
 
 QTEST_MAIN(TstEksportKsef)

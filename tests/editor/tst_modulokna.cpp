@@ -85,14 +85,15 @@ void TstModulOkna::oknoGlowne()
     TZentoraForma *o = t.okno;
     QCOMPARE(PolaBezMenu(o), QStringList());
     const std::pair<QWidget *, const char *> pola[] = {
-        {o->EdyDatWyst, "WD"}, {o->EdyFirma, "WKD"},  {o->EdyUwagi, "WKD"},
-        {o->EdyKod, "WK"},     {o->EdyNumRach, "WK"}, {o->MemSpFirma, ""},   // read-only
+        {Kontrolka(*o, "EdyDatWyst"), "WD"}, {Kontrolka(*o, "EdyFirma"), "WKD"},
+        {Kontrolka(*o, "EdyUwagi"), "WKD"},  {Kontrolka(*o, "EdyKod"), "WK"},
+        {Kontrolka(*o, "EdyNumRach"), "WK"}, {Kontrolka(*o, "MemSpFirma"), ""},   // read-only
     };
     for (const auto &[pole, oczekiwane] : pola)
         QCOMPARE(Wlaczone(*m_modul, pole), QString::fromLatin1(oczekiwane));
 
     // the grid's in-place editor, made when a cell is first edited
-    TjustGrid *g = o->Grid;
+    TjustGrid *g = Kontrolka<TjustGrid>(*o, "Grid");
     g->setFocus(Qt::TabFocusReason);
     g->WybierzKomorke(kolIlosc, 1);
     Klawisz(Qt::Key_F2);

@@ -78,16 +78,16 @@ void TstNaglowek::listaMiast()
     PiszBajty(t.Plik(QStringLiteral("6.FAK")), "to nie jest faktura");
     t.listaWybrana = wybrano;
     t.wyborZListy = wybor;
-    t.Wpisz(t.okno->EdyMiasto, litera);
+    t.Wpisz("EdyMiasto", litera);
     QCOMPARE(t.listy.size(), 1);
     QTEST(t.listy.first().linie, "linie");
     QCOMPARE(t.listy.first().dlugoscKodu, 0);
-    QCOMPARE(t.listy.first().szerokosc, t.okno->EdyMiasto->width());
+    QCOMPARE(t.listy.first().szerokosc, Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->width());
     QCOMPARE(t.listy.first().wiersze, 8);
     QCOMPARE(t.listy.first().kodCzcionki, 10);
-    QCOMPARE(t.listy.first().pole, t.okno->EdyMiasto);
+    QCOMPARE(t.listy.first().pole, Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto"));
     QCOMPARE(t.listy.first().param, QString());
-    QTEST(t.okno->EdyMiasto->text(), "pole");
+    QTEST(Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->text(), "pole");
     QVERIFY(t.prezenter.pokazane.isEmpty());
 }
 
@@ -95,28 +95,28 @@ void TstNaglowek::listaOtwieraSieNaJednejLiterze()
 {
     OknoTestowe t;
     // the folder is read only when the list is first needed
-    QVERIFY(!t.okno->SpisMiast.Wczytany());
-    t.Wpisz(t.okno->EdyMiasto, QStringLiteral("Po"), false);
+    QVERIFY(!t.okno->ZnaneMiasta().Wczytany());
+    t.Wpisz("EdyMiasto", QStringLiteral("Po"), false);
     QCOMPARE(t.listy.size(), 1);
-    QVERIFY(t.okno->SpisMiast.Wczytany());
+    QVERIFY(t.okno->ZnaneMiasta().Wczytany());
     Klawisz(Qt::Key_Backspace);
     QCOMPARE(t.listy.size(), 2);
-    QCOMPARE(t.okno->EdyMiasto->text(), QStringLiteral("P"));
+    QCOMPARE(Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->text(), QStringLiteral("P"));
     // a whole city put in by the program opens nothing
-    t.okno->EdyMiasto->setText(QStringLiteral("Ł"));
+    Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->setText(QStringLiteral("Ł"));
     QCOMPARE(t.listy.size(), 2);
 }
 
 void TstNaglowek::zapisDopisujeMiasto()
 {
     OknoTestowe t;
-    t.Wpisz(t.okno->EdyFirma, QStringLiteral("Firma"));
-    t.Wpisz(t.okno->EdyMiasto, QStringLiteral("Kra"));
+    t.Wpisz("EdyFirma", QStringLiteral("Firma"));
+    t.Wpisz("EdyMiasto", QStringLiteral("Kra"));
     QCOMPARE(t.listy.last().linie, QStringLiteral("Brak miast na literę: \"K\""));
-    t.okno->EdyMiasto->setText(QStringLiteral("Kraków"));
+    Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->setText(QStringLiteral("Kraków"));
     t.nazwyPlikow = {t.Plik(QStringLiteral("K.FAK"))};
-    t.Wykonaj(t.okno->AcZapisz);
-    t.Wpisz(t.okno->EdyMiasto, QStringLiteral("k"));
+    t.Wykonaj("AcZapisz");
+    t.Wpisz("EdyMiasto", QStringLiteral("k"));
     QCOMPARE(t.listy.last().linie, QStringLiteral("Kraków"));
 }
 
@@ -137,8 +137,10 @@ void TstNaglowek::kalendarz()
     QFETCH(QString, wybrana);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    QToolButton *przyciski[] = {o.SpeedData1, o.SpeedData2, o.SpeedData3};
-    TokienkoData *pola[] = {o.EdyDatWyst, o.EdyDatSprz, o.EdyDatZapl};
+    QToolButton *przyciski[] = {Kontrolka<QToolButton>(o, "SpeedData1"), Kontrolka<QToolButton>(o, "SpeedData2"),
+                                Kontrolka<QToolButton>(o, "SpeedData3")};
+    TokienkoData *pola[] = {Kontrolka<TokienkoData>(o, "EdyDatWyst"), Kontrolka<TokienkoData>(o, "EdyDatSprz"),
+                            Kontrolka<TokienkoData>(o, "EdyDatZapl")};
     TokienkoData *pole = pola[przycisk - 1];
     const QString przed = pole->Tekst();
     t.dataZKalendarza = wybrana;
@@ -180,28 +182,30 @@ void TstNaglowek::oplaconaProForma()
         ZapiszFakture(plik, f);
         o.OtworzProFormeEx(plik);
     } else {
-        o.cboZentora->setCurrentIndex(rProForma);
-        o.EdyDatWyst->UstawTekst(QStringLiteral("01.06.2018"));
+        Kontrolka<TComboLista>(o, "cboZentora")->setCurrentIndex(rProForma);
+        Kontrolka<TokienkoData>(o, "EdyDatWyst")->UstawTekst(QStringLiteral("01.06.2018"));
     }
-    TokienkoData *const daty[] = {o.EdyDatWyst, o.EdyDatSprz, o.EdyDatZapl};
+    TokienkoData *const daty[] = {Kontrolka<TokienkoData>(o, "EdyDatWyst"), Kontrolka<TokienkoData>(o, "EdyDatSprz"),
+                                  Kontrolka<TokienkoData>(o, "EdyDatZapl")};
     QStringList przed;
     for (TokienkoData *d : daty)
         przed.append(d->Tekst());
-    const QString uwagiPrzed = o.EdyUwagi->text();
-    o.cboZentora->showPopup();
-    o.cboZentora->setCurrentIndex(nowyRodzaj);
-    o.cboZentora->hidePopup();
+    const QString uwagiPrzed = Kontrolka<TPoleEdycji>(o, "EdyUwagi")->text();
+    Kontrolka<TComboLista>(o, "cboZentora")->showPopup();
+    Kontrolka<TComboLista>(o, "cboZentora")->setCurrentIndex(nowyRodzaj);
+    Kontrolka<TComboLista>(o, "cboZentora")->hidePopup();
     Przetworz();
     const QString dzis = QStringLiteral("15.06.2018");
     for (int i = 0; i < 3; ++i)
         QCOMPARE(daty[i]->Tekst(), zamiana ? dzis : przed.at(i));
-    QCOMPARE(o.EdyUwagi->text(), zamiana ? QStringLiteral("Należność zapłacono.") : uwagiPrzed);
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyUwagi")->text(),
+             zamiana ? QStringLiteral("Należność zapłacono.") : uwagiPrzed);
     if (zamiana) {
         // the record takes the configured numbering again
-        o.EkranNaRekord(false);
-        QCOMPARE(o.Zentora.RodzajNum, numerNSR);
-        QCOMPARE(o.Zentora.SymbolFak, QStringLiteral("FV"));
-        QCOMPARE(o.Zentora.DajOznaczenieFaktury(), QStringLiteral("12/FV/2018"));
+        const TzentoraVat &z = o.FakturaZEkranu();
+        QCOMPARE(z.RodzajNum, numerNSR);
+        QCOMPARE(z.SymbolFak, QStringLiteral("FV"));
+        QCOMPARE(z.DajOznaczenieFaktury(), QStringLiteral("12/FV/2018"));
     }
     QVERIFY(t.prezenter.pokazane.isEmpty());
 }
@@ -226,13 +230,13 @@ void TstNaglowek::numerFaktury()
     QFETCH(bool, przyjety);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    t.Wpisz(o.EdyNumRach, wpisany);
-    QCOMPARE(o.EdyNumRach->text(), tekst);
+    t.Wpisz("EdyNumRach", wpisany);
+    QCOMPARE(Kontrolka<TokienkoLong>(o, "EdyNumRach")->text(), tekst);
     QCOMPARE(t.prezenter.teksty(), przyjety ? QStringList() : QStringList{QStringLiteral("Niepoprawna wartość")});
-    QTRY_COMPARE(o.EdyNumRach->hasFocus(), !przyjety);
+    QTRY_COMPARE(Kontrolka<TokienkoLong>(o, "EdyNumRach")->hasFocus(), !przyjety);
     if (przyjety) {
-        o.EkranNaRekord(false);
-        QCOMPARE(o.Zentora.NumerFak, tekst.toInt());
+        const TzentoraVat &z = o.FakturaZEkranu();
+        QCOMPARE(z.NumerFak, tekst.toInt());
     }
 }
 
@@ -240,21 +244,25 @@ void TstNaglowek::rabatIKolejnosc()
 {
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    QVERIFY(!o.EdyRabat->isEnabled());
-    QCOMPARE(o.EdyRabat->focusPolicy(), Qt::NoFocus);
-    const QList<QWidget *> kolejnosc = {o.cboZentora,  o.EdyNumRach, o.EdyFirma,    o.EdyUlica,    o.EdyKod,
-                                        o.EdyMiasto,   o.EdyNip,     o.EdyOsoba,    o.cboJakPlaci, o.EdyDatWyst,
-                                        o.EdyDatSprz,  o.EdyDatZapl, o.EdyUwagi,    o.Grid,        o.BtnSpFirma,
-                                        o.BtnSprzedal, o.SumGrid,    o.EdyFakKoryg, o.CbRatalnie};
+    QVERIFY(!Kontrolka<TokienkoFloat>(o, "EdyRabat")->isEnabled());
+    QCOMPARE(Kontrolka<TokienkoFloat>(o, "EdyRabat")->focusPolicy(), Qt::NoFocus);
+    const QList<QWidget *> kolejnosc = {
+        Kontrolka(o, "cboZentora"),  Kontrolka(o, "EdyNumRach"), Kontrolka(o, "EdyFirma"),
+        Kontrolka(o, "EdyUlica"),    Kontrolka(o, "EdyKod"),     Kontrolka(o, "EdyMiasto"),
+        Kontrolka(o, "EdyNip"),      Kontrolka(o, "EdyOsoba"),   Kontrolka(o, "cboJakPlaci"),
+        Kontrolka(o, "EdyDatWyst"),  Kontrolka(o, "EdyDatSprz"), Kontrolka(o, "EdyDatZapl"),
+        Kontrolka(o, "EdyUwagi"),    Kontrolka(o, "Grid"),       Kontrolka(o, "BtnSpFirma"),
+        Kontrolka(o, "BtnSprzedal"), Kontrolka(o, "SumGrid"),    Kontrolka(o, "EdyFakKoryg"),
+        Kontrolka(o, "CbRatalnie")};
     // the tab chain of the window, from the kind combo, over the controls that take Tab
     QList<QWidget *> lancuch;
-    QWidget *w = o.cboZentora;
+    QWidget *w = Kontrolka<TComboLista>(o, "cboZentora");
     do {
         if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && w->window() == &o
             && !lancuch.contains(w))
             lancuch.append(w);
         w = w->nextInFocusChain();
-    } while (w != o.cboZentora);
+    } while (w != Kontrolka<TComboLista>(o, "cboZentora"));
     QList<QWidget *> wybrane;
     for (QWidget *x : lancuch)
         if (kolejnosc.contains(x))
@@ -262,8 +270,7 @@ void TstNaglowek::rabatIKolejnosc()
     QCOMPARE(wybrane, kolejnosc);
     // nothing else of the window is a tab stop: the seller fields and the discount are not
     for (QWidget *x : lancuch)
-        QVERIFY2(kolejnosc.contains(x) || x->parentWidget() == static_cast<QWidget *>(o.ToolBar1),
-                 qPrintable(x->objectName()));
+        QVERIFY2(kolejnosc.contains(x) || x->parentWidget() == Kontrolka(o, "ToolBar1"), qPrintable(x->objectName()));
 }
 
 void TstNaglowek::tabZSiatki_data()
@@ -297,8 +304,8 @@ void TstNaglowek::tabZSiatki()
     QFETCH(QString, fokus);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    o.Grid->setFocus();
-    QVERIFY(o.Grid->WybierzKomorke(kol, wiersz));
+    Kontrolka<TjustGrid>(o, "Grid")->setFocus();
+    QVERIFY(Kontrolka<TjustGrid>(o, "Grid")->WybierzKomorke(kol, wiersz));
     if (edycja) {
         Klawisz(Qt::Key_F2);
         Pisz(QStringLiteral("abc"));
@@ -307,13 +314,13 @@ void TstNaglowek::tabZSiatki()
     Przetworz();
     QWidget *w = QApplication::focusWidget();
     if (fokus.isEmpty()) {
-        QVERIFY(o.Grid->MaFokus());
+        QVERIFY(Kontrolka<TjustGrid>(o, "Grid")->MaFokus());
         return;
     }
     QCOMPARE(w ? w->objectName() : QString(), fokus);
     // what was typed is in its cell, and the rest of the window follows in order
-    QCOMPARE(o.Grid->Cells(kol, wiersz), edycja ? QStringLiteral("abc") : QString());
-    QVERIFY(!o.Grid->EdytorOtwarty());
+    QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(kol, wiersz), edycja ? QStringLiteral("abc") : QString());
+    QVERIFY(!Kontrolka<TjustGrid>(o, "Grid")->EdytorOtwarty());
     if (fokus != QLatin1String("BtnSpFirma"))
         return;
     QStringList dalej;

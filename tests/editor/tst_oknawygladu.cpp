@@ -69,7 +69,7 @@ void TstOknaWygladu::okna()
     OknoTestowe t;
     const QString plik = t.Plik(QStringLiteral("przyklad.FAK"));
     ZapiszFakture(plik, FakturaPrzykladowa());
-    t.okno->OtworzPlik(plik);
+    t.okno->OtworzProFormeEx(plik);
     TzentoraVat faktura = FakturaPrzykladowa();
     TiniZentora ini;
     std::unique_ptr<QWidget> w;
@@ -77,7 +77,7 @@ void TstOknaWygladu::okna()
     if (okno == u"glowne") {
         cel = t.okno;
     } else if (okno == u"menu-plik") {
-        auto *m = t.okno->MenuGlowne->actions().at(0)->menu();
+        auto *m = Kontrolka<QMenuBar>(*t.okno, "MenuGlowne")->actions().at(0)->menu();
         m->setActiveAction(m->actions().at(1));
         m->adjustSize();
         cel = m;

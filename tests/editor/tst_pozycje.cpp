@@ -111,9 +111,9 @@ void TstPozycje::wycenaWiersza()
     QFETCH(QString, stawka);
     OknoTestowe t;
     t.WpiszPozycje(1, QStringLiteral("Towar"), ilosc, cena, stawka);
-    QTEST(Wiersz(*t.okno->Grid, 1), "wiersz");
-    QTEST(Sumy(*t.okno->SumGrid), "sumy");
-    QTEST(t.okno->PanZaplata->text().trimmed(), "doZaplaty");
+    QTEST(Wiersz(*Kontrolka<TjustGrid>(*t.okno, "Grid"), 1), "wiersz");
+    QTEST(Sumy(*Kontrolka<TjustGrid>(*t.okno, "SumGrid")), "sumy");
+    QTEST(Kontrolka<QLabel>(*t.okno, "PanZaplata")->text().trimmed(), "doZaplaty");
     QVERIFY(t.prezenter.pokazane.isEmpty());
 }
 
@@ -138,14 +138,14 @@ void TstPozycje::stawkaDomyslna()
     QFETCH(int, mojVat);
     QFETCH(QString, dataSprzedazy);
     OknoTestowe t(KonfiguracjaTestowa().replace("M\xf3jVat=4", "M\xf3jVat=" + QByteArray::number(mojVat)));
-    QCOMPARE(int(t.okno->IniZentora.iniMojVat), mojVat);
-    t.Wpisz(t.okno->EdyDatSprz, dataSprzedazy);
+    QCOMPARE(int(t.okno->Konfiguracja().iniMojVat), mojVat);
+    t.Wpisz("EdyDatSprz", dataSprzedazy);
     t.WpiszKomorke(kolTowar, 1, QStringLiteral("Towar"));
-    QTEST(t.okno->Grid->Cells(kolPrcVat, 1), "stawka");
+    QTEST(Kontrolka<TjustGrid>(*t.okno, "Grid")->Cells(kolPrcVat, 1), "stawka");
     // a rate already there stays
     t.WpiszKomorke(kolPrcVat, 2, QStringLiteral("0"));
     t.WpiszKomorke(kolTowar, 2, QStringLiteral("Inny"));
-    QCOMPARE(t.okno->Grid->Cells(kolPrcVat, 2), QStringLiteral("0"));
+    QCOMPARE(Kontrolka<TjustGrid>(*t.okno, "Grid")->Cells(kolPrcVat, 2), QStringLiteral("0"));
 }
 
 void TstPozycje::pustaNazwaBezStawki_data()
@@ -167,7 +167,7 @@ void TstPozycje::pustaNazwaBezStawki()
     OknoTestowe t;
     for (const QString &k : komorki)
         t.WpiszKomorke(k.section(QLatin1Char(':'), 0, 0).toInt(), 1, k.section(QLatin1Char(':'), 1));
-    QTEST(t.okno->Grid->Cells(kolPrcVat, 1), "stawka");
+    QTEST(Kontrolka<TjustGrid>(*t.okno, "Grid")->Cells(kolPrcVat, 1), "stawka");
     t.prezenter.odpowiedzi = {idCancel};
     QCOMPARE(t.okno->MoznaZamknac(), !zmieniona);
     QCOMPARE(t.prezenter.pokazane.size(), zmieniona ? 1 : 0);
@@ -205,17 +205,17 @@ void TstPozycje::sprawdzenieStawki()
     QFETCH(QStringList, komunikaty);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    o.cboZentora->setCurrentIndex(rodzaj);
-    o.EdyDatSprz->UstawTekst(dataSprzedazy.isEmpty() ? kPustaData : dataSprzedazy);
-    o.Grid->setCells(kolIlosc, 1, QStringLiteral("1"));
-    o.Grid->setCells(kolCena, 1, QStringLiteral("100,00"));
-    o.Grid->setCells(kolPrcVat, 1, QStringLiteral("5"));
+    Kontrolka<TComboLista>(o, "cboZentora")->setCurrentIndex(rodzaj);
+    Kontrolka<TokienkoData>(o, "EdyDatSprz")->UstawTekst(dataSprzedazy.isEmpty() ? kPustaData : dataSprzedazy);
+    Kontrolka<TjustGrid>(o, "Grid")->setCells(kolIlosc, 1, QStringLiteral("1"));
+    Kontrolka<TjustGrid>(o, "Grid")->setCells(kolCena, 1, QStringLiteral("100,00"));
+    Kontrolka<TjustGrid>(o, "Grid")->setCells(kolPrcVat, 1, QStringLiteral("5"));
     t.WpiszKomorke(kolPrcVat, 1, stawka);
     QCOMPARE(t.prezenter.teksty(), komunikaty);
     const bool odrzucona = komunikaty.contains(QStringLiteral("Niepoprawna wartość"));
     // a refused rate holds the cell and does not recompute
-    QCOMPARE(o.Grid->EdytorOtwarty(), odrzucona);
-    QCOMPARE(o.Grid->Cells(kolNetto, 1), odrzucona ? QString() : QStringLiteral("100,00"));
+    QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->EdytorOtwarty(), odrzucona);
+    QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(kolNetto, 1), odrzucona ? QString() : QStringLiteral("100,00"));
 }
 
 void TstPozycje::wierszePomiedzy()
@@ -224,10 +224,10 @@ void TstPozycje::wierszePomiedzy()
     OknoTestowe t;
     t.WpiszPozycje(1, QStringLiteral("Pierwszy"), QStringLiteral("1"), QStringLiteral("1"));
     t.WpiszPozycje(3, QStringLiteral("Trzeci"), QStringLiteral("1"), QStringLiteral("2"));
-    t.okno->EkranNaRekord(false);
-    QCOMPARE(t.okno->Zentora.IlePozyc, 3);
-    QVERIFY(t.okno->Zentora.Pozycja(2).PozJestPusta());
-    QCOMPARE(t.okno->Zentora.SumyFaktury[vatSum].Brutto, QStringLiteral("3,69"));
+    const TzentoraVat &z = t.okno->FakturaZEkranu();
+    QCOMPARE(z.IlePozyc, 3);
+    QVERIFY(z.Pozycja(2).PozJestPusta());
+    QCOMPARE(z.SumyFaktury[vatSum].Brutto, QStringLiteral("3,69"));
 }
 
 void TstPozycje::stawkaPoZmianieDaty()
@@ -235,30 +235,30 @@ void TstPozycje::stawkaPoZmianieDaty()
     // a row valued at the rates before 2011 no longer fits once the sale date moves on
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    t.Wpisz(o.EdyFirma, QStringLiteral("Firma"));
-    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2010"));
+    t.Wpisz("EdyFirma", QStringLiteral("Firma"));
+    t.Wpisz("EdyDatSprz", QStringLiteral("15.06.2010"));
     t.WpiszPozycje(1, QStringLiteral("Stary"), QStringLiteral("1"), QStringLiteral("100"), QStringLiteral("22"));
-    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text().trimmed(), QStringLiteral("122,00"));
     QVERIFY(t.prezenter.pokazane.isEmpty());
-    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2018"));
+    t.Wpisz("EdyDatSprz", QStringLiteral("15.06.2018"));
     const QString komunikat = KomunikatStawki(QStringLiteral("22"), QStringLiteral("0%   8%   23%   5%   "));
     // the new date is valued at once: the rate message, and the totals stay
     QCOMPARE(t.prezenter.teksty(), QStringList{komunikat});
-    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text().trimmed(), QStringLiteral("122,00"));
     // leaving the same date again says nothing new; the next accepted cell says it again
-    t.Wpisz(o.EdyDatSprz, QStringLiteral("15.06.2018"));
+    t.Wpisz("EdyDatSprz", QStringLiteral("15.06.2018"));
     QCOMPARE(t.prezenter.pokazane.size(), 1);
     t.prezenter.pokazane.clear();
     t.WpiszPozycje(2, QStringLiteral("Nowy"), QStringLiteral("1"), QStringLiteral("10"));
     QVERIFY(t.prezenter.teksty().contains(komunikat));
     QVERIFY(!t.prezenter.teksty().contains(QStringLiteral("Niepoprawna wartość")));
-    QCOMPARE(o.Grid->Cells(kolTowar, 2), QStringLiteral("Nowy"));
-    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("122,00"));
-    QVERIFY(!o.Grid->EdytorOtwarty());
+    QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(kolTowar, 2), QStringLiteral("Nowy"));
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text().trimmed(), QStringLiteral("122,00"));
+    QVERIFY(!Kontrolka<TjustGrid>(o, "Grid")->EdytorOtwarty());
     // saving stops at the totals label "22 %" with the same message, and writes nothing
     t.prezenter.pokazane.clear();
     t.nazwyPlikow = {t.Plik(QStringLiteral("S.FAK"))};
-    t.Wykonaj(o.AcZapisz);
+    t.Wykonaj("AcZapisz");
     QCOMPARE(t.prezenter.teksty(), QStringList{komunikat});
     QVERIFY(!QFile::exists(t.Plik(QStringLiteral("S.FAK"))));
 }
@@ -283,13 +283,13 @@ void TstPozycje::usuwanie()
     QFETCH(int, odpowiedz);
     QFETCH(QStringList, wiersze);
     OknoTestowe t;
-    TjustGrid &g = *t.okno->Grid;
+    TjustGrid &g = *Kontrolka<TjustGrid>(*t.okno, "Grid");
     UstawWiersz(g, 1, QStringLiteral("A;1"));
     UstawWiersz(g, 2, QStringLiteral("B|||1|2,00|2,00|23|0,46|2,46"));
     UstawWiersz(g, 3, QStringLiteral("C; trzeci"));
     UstawWiersz(g, 50, QStringLiteral("ostatni"));
     PrzeliczSumy(t.okno->Tabele());
-    QCOMPARE(t.okno->PanZaplata->text(), QStringLiteral("2,46"));
+    QCOMPARE(Kontrolka<QLabel>(*t.okno, "PanZaplata")->text(), QStringLiteral("2,46"));
     g.setFocus();
     QVERIFY(g.WybierzKomorke(3, 2));
     t.prezenter.odpowiedzi = {odpowiedz};
@@ -303,8 +303,8 @@ void TstPozycje::usuwanie()
     QCOMPARE(Wiersz(g, 50) == QStringLiteral("||||||||"), odpowiedz == idOK);
     QCOMPARE(g.Cells(0, 2), QStringLiteral("2"));
     // the totals follow the rows at once
-    QTEST(t.okno->PanZaplata->text(), "doZaplaty");
-    QCOMPARE(Sumy(*t.okno->SumGrid).size(), odpowiedz == idOK ? 1 : 2);
+    QTEST(Kontrolka<QLabel>(*t.okno, "PanZaplata")->text(), "doZaplaty");
+    QCOMPARE(Sumy(*Kontrolka<TjustGrid>(*t.okno, "SumGrid")).size(), odpowiedz == idOK ? 1 : 2);
 }
 
 void TstPozycje::wstawianie_data()
@@ -330,7 +330,7 @@ void TstPozycje::wstawianie()
     QFETCH(int, odpowiedz);
     QFETCH(bool, wstawiono);
     OknoTestowe t;
-    TjustGrid &g = *t.okno->Grid;
+    TjustGrid &g = *Kontrolka<TjustGrid>(*t.okno, "Grid");
     UstawWiersz(g, 1, QStringLiteral("A;1|x"));
     UstawWiersz(g, 2, QStringLiteral("B"));
     UstawWiersz(g, 49, QStringLiteral("przedostatni"));
@@ -355,7 +355,7 @@ void TstPozycje::wstawianie()
 void TstPozycje::klawiszeIMenu()
 {
     OknoTestowe t;
-    TjustGrid &g = *t.okno->Grid;
+    TjustGrid &g = *Kontrolka<TjustGrid>(*t.okno, "Grid");
     UstawWiersz(g, 1, QStringLiteral("A"));
     g.setFocus();
     QVERIFY(g.WybierzKomorke(1, 1));
@@ -365,18 +365,22 @@ void TstPozycje::klawiszeIMenu()
     Klawisz(Qt::Key_Insert);
     Klawisz(Qt::Key_Delete, Qt::ControlModifier);
     QVERIFY(t.prezenter.pokazane.isEmpty());
-    t.okno->PopupGridPopup();
-    QVERIFY(!t.okno->UsuWiersz->isEnabled());
-    QVERIFY(!t.okno->WsawWiersz->isEnabled());
+    auto *usun = Kontrolka<QAction>(*t.okno, "UsuWiersz");
+    auto *wstaw = Kontrolka<QAction>(*t.okno, "WsawWiersz");
+    t.MenuSiatki([&](QMenu &) {
+        QVERIFY(!usun->isEnabled());
+        QVERIFY(!wstaw->isEnabled());
+    });
     Klawisz(Qt::Key_Return);
     QVERIFY(!g.EdytorOtwarty());
-    t.okno->PopupGridPopup();
-    QVERIFY(t.okno->UsuWiersz->isEnabled());
-    QVERIFY(t.okno->WsawWiersz->isEnabled());
-    QCOMPARE(t.okno->UsuWiersz->text(), QStringLiteral("Usuń wiersz "));
-    QCOMPARE(t.okno->WsawWiersz->text(), QStringLiteral("Wstaw wiersz"));
     t.prezenter.odpowiedzi = {idOK};
-    t.okno->WsawWiersz->trigger();
+    t.MenuSiatki([&](QMenu &menu) {
+        QVERIFY(usun->isEnabled());
+        QVERIFY(wstaw->isEnabled());
+        QCOMPARE(usun->text(), QStringLiteral("Usuń wiersz "));
+        QCOMPARE(wstaw->text(), QStringLiteral("Wstaw wiersz"));
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(wstaw).center());
+    });
     QCOMPARE(Wiersz(g, 2), QStringLiteral("A||||||||"));
     // Delete without Ctrl is no row command
     Klawisz(Qt::Key_Delete);
@@ -386,7 +390,7 @@ void TstPozycje::klawiszeIMenu()
 void TstPozycje::kreskaNieWchodzi()
 {
     OknoTestowe t;
-    TjustGrid &g = *t.okno->Grid;
+    TjustGrid &g = *Kontrolka<TjustGrid>(*t.okno, "Grid");
     t.WpiszKomorke(kolTowar, 1, QStringLiteral("a|b"));
     t.WpiszKomorke(kolJedn, 1, QStringLiteral("|szt|"));
     QCOMPARE(g.Cells(kolTowar, 1), QStringLiteral("ab"));

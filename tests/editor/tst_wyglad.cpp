@@ -61,16 +61,18 @@ void TstWyglad::uklad()
     TZentoraForma &o = *t.okno;
     const QString plik = t.Plik(QStringLiteral("przyklad.FAK"));
     ZapiszFakture(plik, FakturaPrzykladowa());
-    o.OtworzPlik(plik);
+    o.OtworzProFormeEx(plik);
     QCOMPARE(o.size(), QSize(730, 480));
     QCOMPARE(o.minimumSize(), o.maximumSize());
     QVERIFY(!(o.windowFlags() & Qt::WindowMaximizeButtonHint));
     // the controls lie inside the window and do not cover one another
-    const QList<QWidget *> kontrolki = {
-        o.EdyFirma,    o.EdyUlica,    o.EdyKod,     o.EdyMiasto,  o.EdyNip,     o.EdyOsoba,   o.cboJakPlaci,
-        o.EdyDatWyst,  o.EdyDatSprz,  o.EdyDatZapl, o.SpeedData1, o.SpeedData2, o.SpeedData3, o.EdyUwagi,
-        o.CbRatalnie,  o.Grid,        o.MemSpFirma, o.BtnSpFirma, o.EdySpBank,  o.EdySpKonto, o.EdySprzedal,
-        o.BtnSprzedal, o.EdyFakKoryg, o.EdyRabat,   o.SumGrid,    o.PanZaplata};
+    QList<QWidget *> kontrolki;
+    for (const char *n :
+         {"EdyFirma",    "EdyUlica",    "EdyKod",     "EdyMiasto",  "EdyNip",     "EdyOsoba",   "cboJakPlaci",
+          "EdyDatWyst",  "EdyDatSprz",  "EdyDatZapl", "SpeedData1", "SpeedData2", "SpeedData3", "EdyUwagi",
+          "CbRatalnie",  "Grid",        "MemSpFirma", "BtnSpFirma", "EdySpBank",  "EdySpKonto", "EdySprzedal",
+          "BtnSprzedal", "EdyFakKoryg", "EdyRabat",   "SumGrid",    "PanZaplata"})
+        kontrolki.append(Kontrolka(o, n));
     QList<QRect> miejsca;
     const QRect okno(QPoint(0, 0), o.size());
     for (QWidget *w : kontrolki) {
@@ -84,14 +86,15 @@ void TstWyglad::uklad()
     }
     // the labels are whole: every text fits its place
     for (QLabel *l : o.findChildren<QLabel *>()) {
-        if (!l->isVisible() || l->wordWrap() || l == o.PanZaplata)
+        if (!l->isVisible() || l->wordWrap() || l == Kontrolka<QLabel>(o, "PanZaplata"))
             continue;
         QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
     }
-    QVERIFY(o.CbRatalnie->sizeHint().width() <= o.CbRatalnie->width());
-    QCOMPARE(o.CbRatalnie->text(), QStringLiteral("Gotówka na raty  -  NIE drukuj:   \"Zapłacono gotówką\""));
+    auto *ratalnie = Kontrolka<QCheckBox>(o, "CbRatalnie");
+    QVERIFY(ratalnie->sizeHint().width() <= ratalnie->width());
+    QCOMPARE(ratalnie->text(), QStringLiteral("Gotówka na raty  -  NIE drukuj:   \"Zapłacono gotówką\""));
     // the tool bar holds everything without an overflow button
-    const QList<QToolButton *> przyciski = o.ToolBar1->findChildren<QToolButton *>();
+    const QList<QToolButton *> przyciski = Kontrolka<QToolBar>(o, "ToolBar1")->findChildren<QToolButton *>();
     for (QToolButton *b : przyciski)
         if (b->objectName() == QLatin1String("qt_toolbar_ext_button"))
             QVERIFY(!b->isVisible());
@@ -106,8 +109,8 @@ void TstWyglad::menuIPasek()
     QStringList menu;
     // the menu bar lies on its gradient panel, so QMainWindow::menuBar() is not it
     QVERIFY(qobject_cast<TGradPanel *>(t.okno->menuWidget()));
-    QCOMPARE(t.okno->MenuGlowne->parentWidget(), t.okno->menuWidget());
-    for (QAction *a : t.okno->MenuGlowne->actions())
+    QCOMPARE(Kontrolka<QMenuBar>(*t.okno, "MenuGlowne")->parentWidget(), t.okno->menuWidget());
+    for (QAction *a : Kontrolka<QMenuBar>(*t.okno, "MenuGlowne")->actions())
         menu.append(a->text() + QLatin1Char(':') + Wpisy(a->menu()).join(QLatin1Char(' ')));
     QCOMPARE(
         menu,
@@ -118,20 +121,20 @@ void TstWyglad::menuIPasek()
                 "&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
             QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),
             QStringLiteral("P&omoc:AcPomocTematy AcPomocFakt - AcWizytowka")}));
-    QStringList pasek = Wpisy(t.okno->ToolBar1);
+    QStringList pasek = Wpisy(Kontrolka<QToolBar>(*t.okno, "ToolBar1"));
     pasek.removeAll(QStringLiteral("-"));
     QCOMPARE(
         pasek.join(QLatin1Char(',')),
         QStringLiteral("AcNowa,AcOtworz,AcZapisz,AcDrukuj,AcCzytajBaze,AcEdytujZbazy,AcAkceptuj,AcDopisz,AcAnuluj,"
                        "AcBazaFaktur,AcBazaProdukt,cboZentora,  nr: ,EdyNumRach,AcAktNumer,AcFormatNum,AcParametry,"
                        "AcFont,AcKalkulator,AcZamknij"));
-    QVERIFY(t.okno->EdyNumRach->font().bold());
+    QVERIFY(Kontrolka<TokienkoLong>(*t.okno, "EdyNumRach")->font().bold());
 }
 
 void TstWyglad::siatki()
 {
     OknoTestowe t;
-    TjustGrid &g = *t.okno->Grid;
+    TjustGrid &g = *Kontrolka<TjustGrid>(*t.okno, "Grid");
     QCOMPARE(g.ColCount(), 10);
     QCOMPARE(g.RowCount(), 51);
     QCOMPARE(g.Cells(0, 50), QStringLiteral("50"));
@@ -144,7 +147,7 @@ void TstWyglad::siatki()
     QCOMPARE(g.viewport()->width(), szer - 2 * g.frameWidth());
     // no scroll bars: the columns fill the grid exactly
     QCOMPARE(g.VisibleColCount(), 9);
-    TjustGrid &s = *t.okno->SumGrid;
+    TjustGrid &s = *Kontrolka<TjustGrid>(*t.okno, "SumGrid");
     QCOMPARE(s.ColCount(), 4);
     QCOMPARE(s.RowCount(), 10);
     QCOMPARE(s.Row(), -1);   // no highlight
@@ -171,12 +174,12 @@ void TstWyglad::ramkaSprzedawcy()
         return true;
     };
     if (ramka.isEmpty())
-        ramka = o.IniZentora.iniTabFirm;
+        ramka = o.Konfiguracja().iniTabFirm;
     else
-        t.Wykonaj(o.AcParametry);
-    const QImage obraz = o.MemSpFirma->viewport()->grab().toImage();
+        t.Wykonaj("AcParametry");
+    const QImage obraz = Kontrolka<QTextEdit>(o, "MemSpFirma")->viewport()->grab().toImage();
     const QColor tlo = obraz.pixelColor(1, obraz.height() - 2);
-    const int wysokosc = o.MemSpFirma->fontMetrics().lineSpacing();
+    const int wysokosc = Kontrolka<QTextEdit>(o, "MemSpFirma")->fontMetrics().lineSpacing();
     const QStringList linie = ramka.split(QLatin1Char(';'));
     for (int i = 0; i < linie.size(); ++i) {
         int lewa = obraz.width(), prawa = -1;

@@ -35,11 +35,11 @@ const QString kTylkoWSystemie = QStringLiteral(
 // The invoice a user types in on 15.06.2018: a buyer with Polish letters and two rows.
 void WpiszFakture(OknoTestowe &t)
 {
-    t.Wpisz(t.okno->EdyNumRach, QStringLiteral("7"));
-    t.Wpisz(t.okno->EdyFirma, QStringLiteral("Hurtownia Żółw"));
-    t.Wpisz(t.okno->EdyUlica, QStringLiteral("ul. Polna 7"));
-    t.Wpisz(t.okno->EdyKod, QStringLiteral("60101"));
-    t.okno->EdyMiasto->setText(QStringLiteral("Poznań"));
+    t.Wpisz("EdyNumRach", QStringLiteral("7"));
+    t.Wpisz("EdyFirma", QStringLiteral("Hurtownia Żółw"));
+    t.Wpisz("EdyUlica", QStringLiteral("ul. Polna 7"));
+    t.Wpisz("EdyKod", QStringLiteral("60101"));
+    Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->setText(QStringLiteral("Poznań"));
     t.WpiszPozycje(1, QStringLiteral("Papier A4"), QStringLiteral("3"), QStringLiteral("12,35"));
     t.WpiszPozycje(2, QStringLiteral("Usługa; transport"), QStringLiteral("1,5"), QStringLiteral("33,33"),
                    QStringLiteral("8"));
@@ -102,27 +102,27 @@ void TstZentoraEdyt::nowaFaktura()
     OknoTestowe t(KonfiguracjaTestowa().replace("Zaplac=1", "Zaplac=" + zaplata.toLatin1()));
     TZentoraForma &o = *t.okno;
     QCOMPARE(o.windowTitle(), QStringLiteral(" Zentora:  ( bez nazwy )"));
-    QCOMPARE(o.cboZentora->currentText(), QStringLiteral("Zentora VAT"));
-    QCOMPARE(o.EdyNumRach->text(), QStringLiteral("1"));
-    QCOMPARE(o.EdyDatWyst->Tekst(), QStringLiteral("15.06.2018"));
-    QCOMPARE(o.EdyDatSprz->Tekst(), QStringLiteral("15.06.2018"));
-    QTEST(o.EdyDatZapl->Tekst(), "dataZaplaty");
-    QTEST(o.cboJakPlaci->currentIndex(), "sposob");
-    QCOMPARE(o.EdyKod->Tekst(), QStringLiteral("  -   "));
-    QCOMPARE(o.MemSpFirma->toPlainText(),
+    QCOMPARE(Kontrolka<TComboLista>(o, "cboZentora")->currentText(), QStringLiteral("Zentora VAT"));
+    QCOMPARE(Kontrolka<TokienkoLong>(o, "EdyNumRach")->text(), QStringLiteral("1"));
+    QCOMPARE(Kontrolka<TokienkoData>(o, "EdyDatWyst")->Tekst(), QStringLiteral("15.06.2018"));
+    QCOMPARE(Kontrolka<TokienkoData>(o, "EdyDatSprz")->Tekst(), QStringLiteral("15.06.2018"));
+    QTEST(Kontrolka<TokienkoData>(o, "EdyDatZapl")->Tekst(), "dataZaplaty");
+    QTEST(Kontrolka<TComboLista>(o, "cboJakPlaci")->currentIndex(), "sposob");
+    QCOMPARE(Kontrolka<TPoleFiltrowane>(o, "EdyKod")->Tekst(), QStringLiteral("  -   "));
+    QCOMPARE(Kontrolka<QTextEdit>(o, "MemSpFirma")->toPlainText(),
              QStringLiteral("Sklep Przykładowy\nul. Długa 1\n60-001 Poznań\nNIP 987-654-32-10"));
-    QCOMPARE(o.EdySpKonto->text(), QStringLiteral("11 2222 3333 4444 5555 6666 7777"));
-    QCOMPARE(o.SumGrid->Cells(1, 0), QStringLiteral("-----"));
-    QCOMPARE(o.Zentora.RodzajNum, numerNSR);
-    QCOMPARE(o.Zentora.SymbolFak, QStringLiteral("FV"));
-    QCOMPARE(o.FolderRobo, ZUkosnikiem(QDir::toNativeSeparators(t.katalog.path())));
+    QCOMPARE(Kontrolka<TokienkoTekst>(o, "EdySpKonto")->text(), QStringLiteral("11 2222 3333 4444 5555 6666 7777"));
+    QCOMPARE(Kontrolka<TjustGrid>(o, "SumGrid")->Cells(1, 0), QStringLiteral("-----"));
+    QCOMPARE(o.Faktura().RodzajNum, numerNSR);
+    QCOMPARE(o.Faktura().SymbolFak, QStringLiteral("FV"));
+    QCOMPARE(o.FolderRoboczy(), ZUkosnikiem(QDir::toNativeSeparators(t.katalog.path())));
     // database commands of the host stay as a stand-alone program has them
-    QVERIFY(!o.AcAkceptuj->isEnabled());
-    QVERIFY(!o.AcAnuluj->isEnabled());
-    QVERIFY(!o.AcEdytujZbazy->isEnabled());
-    QVERIFY(!o.AcPomocFakt->isVisible());
+    QVERIFY(!Kontrolka<QAction>(o, "AcAkceptuj")->isEnabled());
+    QVERIFY(!Kontrolka<QAction>(o, "AcAnuluj")->isEnabled());
+    QVERIFY(!Kontrolka<QAction>(o, "AcEdytujZbazy")->isEnabled());
+    QVERIFY(!Kontrolka<QAction>(o, "AcPomocFakt")->isVisible());
     // a new invoice counts as unchanged
-    QVERIFY(o.CzyPorzucicZmiany());
+    QVERIFY(o.MoznaZamknac());
     QVERIFY(t.prezenter.pokazane.isEmpty());
 }
 
@@ -148,11 +148,11 @@ void TstZentoraEdyt::zamykanie()
     QFETCH(bool, pytanie);
     QFETCH(bool, zamknieto);
     OknoTestowe t;
-    t.okno->EdyFirma->setFocus();
+    Kontrolka<TPoleEdycji>(*t.okno, "EdyFirma")->setFocus();
     for (QChar c : zmiana)
         c == QLatin1Char('\b') ? Klawisz(Qt::Key_Backspace) : Pisz(QString(c));
     t.prezenter.odpowiedzi = odpowiedzi;
-    t.Wykonaj(t.okno->AcZamknij);
+    t.Wykonaj("AcZamknij");
     QCOMPARE(t.prezenter.pokazane.size(), pytanie ? 1 : 0);
     if (pytanie) {
         QCOMPARE(t.prezenter.ostatni(), kPytanieBezNazwy);
@@ -164,11 +164,11 @@ void TstZentoraEdyt::zamykanie()
     QCOMPARE(t.adres == nullptr, zamknieto);
     if (!zamknieto) {
         QVERIFY(t.okno->isVisible());
-        QVERIFY(!t.okno->ZamknijNiePytaj);
+        QVERIFY(!t.okno->ZamknieBezPytania());
         // the host's question answered OK lets the next close go without asking again
         t.prezenter.odpowiedzi = {idOK};
         QVERIFY(t.okno->MoznaZamknac());
-        t.Wykonaj(t.okno->AcZamknij);
+        t.Wykonaj("AcZamknij");
         QCOMPARE(t.prezenter.pokazane.size(), 2);
         QTRY_VERIFY(t.okno.isNull());
     }
@@ -180,64 +180,64 @@ void TstZentoraEdyt::zapisIOtwarcie()
     TZentoraForma &o = *t.okno;
     WpiszFakture(t);
     QVERIFY(t.prezenter.pokazane.isEmpty());
-    QCOMPARE(o.PanZaplata->text().trimmed(), QStringLiteral("99,57"));
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text().trimmed(), QStringLiteral("99,57"));
     const QString a = t.Plik(QStringLiteral("A.FAK"));
     t.nazwyPlikow = {a};
-    t.Wykonaj(o.AcZapisz);
+    t.Wykonaj("AcZapisz");
     QCOMPARE(t.pytaniaOPlik.size(), 1);
     QVERIFY(t.pytaniaOPlik.first().zapis);
     QCOMPARE(t.pytaniaOPlik.first().tytul, QStringLiteral(" Zapisywanie faktury "));
     QCOMPARE(t.pytaniaOPlik.first().folder, t.katalog.path());
     QCOMPARE(CzytajBajty(a), TekstPliku(kZapisanaFaktura));
     QCOMPARE(o.windowTitle(), QStringLiteral(" Zentora:  \"A.FAK\""));
-    QVERIFY(o.CzyPorzucicZmiany());
+    QVERIFY(o.MoznaZamknac());
 
     // a named invoice is saved again without asking for the name
-    t.Wpisz(o.EdyOsoba, QStringLiteral("Kowalski"));
-    t.Wykonaj(o.AcZapisz);
+    t.Wpisz("EdyOsoba", QStringLiteral("Kowalski"));
+    t.Wykonaj("AcZapisz");
     QCOMPARE(t.pytaniaOPlik.size(), 1);
     QVERIFY(CzytajBajty(a).contains("Odbier=Kowalski\r\n"));
 
     // new invoice, then open A.FAK again: what was saved is back on the screen
-    t.Wykonaj(o.AcNowa);
-    QCOMPARE(o.EdyFirma->text(), QString());
+    t.Wykonaj("AcNowa");
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyFirma")->text(), QString());
     QCOMPARE(o.windowTitle(), QStringLiteral(" Zentora:  ( bez nazwy )"));
     t.nazwyPlikow = {a};
-    t.Wykonaj(o.AcOtworz);
+    t.Wykonaj("AcOtworz");
     QCOMPARE(t.pytaniaOPlik.last().tytul, QStringLiteral("Otwieranie faktury "));
     QVERIFY(!t.pytaniaOPlik.last().zapis);
-    QCOMPARE(o.EdyFirma->text(), QStringLiteral("Hurtownia Żółw"));
-    QCOMPARE(o.Grid->Cells(1, 2), QStringLiteral("Usługa; transport"));
-    QCOMPARE(o.SumGrid->Cells(1, 1), QStringLiteral("8 %"));
-    QCOMPARE(o.EdyNumRach->text(), QStringLiteral("7"));
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyFirma")->text(), QStringLiteral("Hurtownia Żółw"));
+    QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(1, 2), QStringLiteral("Usługa; transport"));
+    QCOMPARE(Kontrolka<TjustGrid>(o, "SumGrid")->Cells(1, 1), QStringLiteral("8 %"));
+    QCOMPARE(Kontrolka<TokienkoLong>(o, "EdyNumRach")->text(), QStringLiteral("7"));
     QCOMPARE(o.windowTitle(), QStringLiteral(" Zentora:  \"A.FAK\""));
-    QVERIFY(o.CzyPorzucicZmiany());
+    QVERIFY(o.MoznaZamknac());
     QVERIFY(t.prezenter.pokazane.isEmpty());
 
     // a change asks with the quoted name inside the quotes of the question
-    t.Wpisz(o.EdyUwagi, QStringLiteral("x"));
+    t.Wpisz("EdyUwagi", QStringLiteral("x"));
     t.prezenter.odpowiedzi = {idCancel};
-    t.Wykonaj(o.AcNowa);
+    t.Wykonaj("AcNowa");
     QCOMPARE(t.prezenter.ostatni(),
              QStringLiteral("Zmiany w  \"\"A.FAK\"\"  nie zostały zapisane.|             Czy kontynuować ?"));
-    QCOMPARE(o.EdyUwagi->text(), QStringLiteral("x"));
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyUwagi")->text(), QStringLiteral("x"));
     // Save as under another name; a dialog given up saves nothing
     t.nazwyPlikow = {QString()};
-    t.Wykonaj(o.AcZapiszJako);
+    t.Wykonaj("AcZapiszJako");
     QCOMPARE(t.pytaniaOPlik.last().nazwa, QStringLiteral("A.FAK"));
     QVERIFY(!QFile::exists(t.Plik(QStringLiteral("B.FAK"))));
     t.nazwyPlikow = {t.Plik(QStringLiteral("B.FAK"))};
-    t.Wykonaj(o.AcZapiszJako);
+    t.Wykonaj("AcZapiszJako");
     QVERIFY(CzytajBajty(t.Plik(QStringLiteral("B.FAK"))).contains("Uwagi=x\r\n"));
-    QCOMPARE(o.NazwaRobo, QStringLiteral("B.FAK"));
+    QCOMPARE(o.NazwaRobocza(), QStringLiteral("B.FAK"));
 }
 
 void TstZentoraEdyt::zapisBezKupujacego()
 {
     OknoTestowe t;
-    t.Wpisz(t.okno->EdyFirma, QStringLiteral("   "));
+    t.Wpisz("EdyFirma", QStringLiteral("   "));
     t.nazwyPlikow = {t.Plik(QStringLiteral("A.FAK"))};
-    for (QAction *a : {t.okno->AcZapisz, t.okno->AcZapiszJako})
+    for (const char *a : {"AcZapisz", "AcZapiszJako"})
         t.Wykonaj(a);
     QCOMPARE(t.prezenter.teksty(), QStringList(2, QStringLiteral("Brak firmy kupującego")));
     QCOMPARE(t.prezenter.pokazane.first().pIcoDlg, icError);
@@ -248,18 +248,18 @@ void TstZentoraEdyt::nieudanyZapis()
 {
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    t.Wpisz(o.EdyFirma, QStringLiteral("Firma"));
+    t.Wpisz("EdyFirma", QStringLiteral("Firma"));
     // the folder chosen does not exist: nothing can be written there
     const QString zly = t.Plik(QStringLiteral("brak/A.FAK"));
     t.nazwyPlikow = {zly};
-    t.Wykonaj(o.AcZapisz);
+    t.Wykonaj("AcZapisz");
     QCOMPARE(t.prezenter.pokazane.size(), 1);
     QCOMPARE(t.prezenter.pokazane.first().pIcoDlg, icError);
     QVERIFY(t.prezenter.ostatni().startsWith(QStringLiteral("Nie można zapisać pliku")));
     QVERIFY(!QFile::exists(zly));
-    QCOMPARE(o.NazwaRobo, QString());
+    QCOMPARE(o.NazwaRobocza(), QString());
     QCOMPARE(o.windowTitle(), QStringLiteral(" Zentora:  ( bez nazwy )"));
-    QCOMPARE(o.FolderRobo, ZUkosnikiem(QDir::toNativeSeparators(t.katalog.path())));
+    QCOMPARE(o.FolderRoboczy(), ZUkosnikiem(QDir::toNativeSeparators(t.katalog.path())));
     // still unsaved: closing asks
     t.prezenter.odpowiedzi = {idCancel};
     QVERIFY(!o.MoznaZamknac());
@@ -280,18 +280,18 @@ void TstZentoraEdyt::wadliwaDataSprzedazy()
     QFETCH(bool, drukuj);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    t.Wpisz(o.EdyFirma, QStringLiteral("Firma"));
-    o.EdyDatSprz->UstawTekst(kPustaData);
+    t.Wpisz("EdyFirma", QStringLiteral("Firma"));
+    Kontrolka<TokienkoData>(o, "EdyDatSprz")->UstawTekst(kPustaData);
     const QString plik = t.Plik(QStringLiteral("A.FAK"));
     t.nazwyPlikow = {plik};
-    t.Wykonaj(drukuj ? o.AcDrukuj : o.AcZapisz);
+    t.Wykonaj(drukuj ? "AcDrukuj" : "AcZapisz");
     QCOMPARE(t.prezenter.teksty(),
              QStringList{QStringLiteral("Wadliwa data sprzedaży - nie można sprawdzić stawek VAT")});
     QVERIFY(!QFile::exists(plik));
     QVERIFY(t.wydruki.isEmpty());
     // the unsaved-changes test only reports it and goes on
     t.prezenter.odpowiedzi = {idCancel};
-    QVERIFY(!o.CzyPorzucicZmiany());
+    QVERIFY(!o.MoznaZamknac());
     QCOMPARE(t.prezenter.pokazane.size(), 3);
 }
 
@@ -301,20 +301,20 @@ void TstZentoraEdyt::otwarcieWadliwegoPliku()
     TZentoraForma &o = *t.okno;
     const QString plik = t.Plik(QStringLiteral("zly.FAK"));
     PiszBajty(plik, TekstPliku(QStringLiteral("[OpisFaktury]\nWersja=3\n")));
-    t.Wpisz(o.EdyFirma, QStringLiteral("Moja"));
+    t.Wpisz("EdyFirma", QStringLiteral("Moja"));
     t.prezenter.odpowiedzi = {idOK};
     t.nazwyPlikow = {plik};
-    t.Wykonaj(o.AcOtworz);
+    t.Wykonaj("AcOtworz");
     QCOMPARE(t.prezenter.ostatni(), QStringLiteral("Niepoprawna wersja faktury = 3"));
     QCOMPARE(t.prezenter.pokazane.last().pIcoDlg, icError);
-    QCOMPARE(o.EdyFirma->text(), QStringLiteral("Moja"));
-    QCOMPARE(o.NazwaRobo, QString());
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyFirma")->text(), QStringLiteral("Moja"));
+    QCOMPARE(o.NazwaRobocza(), QString());
     // a file that is not there
     t.prezenter.odpowiedzi = {idOK};
     o.Dialogi.NazwaPliku = nullptr;   // no dialog may open for a given name
     const QString brak = t.Plik(QStringLiteral("brak.FAK"));
     QVERIFY_THROWS_EXCEPTION(EMojeBledy, o.OtworzProFormeEx(brak));
-    QCOMPARE(o.EdyFirma->text(), QStringLiteral("Moja"));
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyFirma")->text(), QStringLiteral("Moja"));
     // an opened invoice with an unreadable sale date says so once
     TzentoraVat f = FakturaPrzykladowa();
     f.DataSprzed = kPustaData;
@@ -323,22 +323,22 @@ void TstZentoraEdyt::otwarcieWadliwegoPliku()
     t.prezenter.odpowiedzi = {idOK};
     o.OtworzProFormeEx(plik);
     QCOMPARE(t.prezenter.teksty().last(), QStringLiteral("Wadliwa data sprzedaży - nie można sprawdzić stawek VAT"));
-    QCOMPARE(o.NazwaRobo, QStringLiteral("zly.FAK"));
+    QCOMPARE(o.NazwaRobocza(), QStringLiteral("zly.FAK"));
 }
 
 void TstZentoraEdyt::numeracjaProFormy()
 {
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    t.Wpisz(o.EdyFirma, QStringLiteral("Firma"));
-    o.cboZentora->setCurrentIndex(rProForma);
+    t.Wpisz("EdyFirma", QStringLiteral("Firma"));
+    Kontrolka<TComboLista>(o, "cboZentora")->setCurrentIndex(rProForma);
     const QString a = t.Plik(QStringLiteral("PF.FAK"));
     t.nazwyPlikow = {a};
-    t.Wykonaj(o.AcZapisz);
+    t.Wykonaj("AcZapisz");
     QByteArray b = CzytajBajty(a);
     QVERIFY(b.contains("Rodzaj=5\r\nTypNum=3\r\nNrFakt=1\r\nSymbol=PF\r\n"));
-    o.cboZentora->setCurrentIndex(rZentora);
-    t.Wykonaj(o.AcZapisz);
+    Kontrolka<TComboLista>(o, "cboZentora")->setCurrentIndex(rZentora);
+    t.Wykonaj("AcZapisz");
     b = CzytajBajty(a);
     QVERIFY(b.contains("Rodzaj=0\r\nTypNum=2\r\nNrFakt=1\r\nSymbol=FV\r\n"));
 }
@@ -373,10 +373,10 @@ void TstZentoraEdyt::formatNumeracji()
         o.OtworzProFormeEx(plik);
     }
     t.prezenter.odpowiedzi = {odpowiedz};
-    t.Wykonaj(o.AcFormatNum);
+    t.Wykonaj("AcFormatNum");
     QCOMPARE(t.prezenter.pokazane.size(), 1);
     QTEST(t.prezenter.ostatni(), "komunikat");
-    QTEST(o.Zentora.SymbolFak, "symbolPo");
+    QTEST(o.Faktura().SymbolFak, "symbolPo");
     QCOMPARE(t.prezenter.pokazane.first().pNumBut, 1);
 }
 
@@ -401,8 +401,11 @@ void TstZentoraEdyt::parametry()
     QFETCH(bool, zlyPlik);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    if (zlyPlik)
-        o.sPlik_FakturyIni = t.Plik(QStringLiteral("brak/Faktury.ini"));
+    if (zlyPlik) {
+        // started by a host on a configuration in a folder that is not there
+        o.START(0, &t.adres, t.Plik(QStringLiteral("brak/Faktury.ini")));
+        QCOMPARE(t.prezenter.pokazane.size(), 0);
+    }
     const QByteArray przed = CzytajBajty(t.ini);
     t.parametry = [ok](TiniZentora &p, int) {
         p.iniTabFirm = QStringLiteral("Nowa Firma;Rynek 1");
@@ -411,14 +414,18 @@ void TstZentoraEdyt::parametry()
         return ok;
     };
     if (przez == 0)
-        t.Wykonaj(o.AcParametry);
+        t.Wykonaj("AcParametry");
     else
-        QTest::mouseClick(static_cast<QWidget *>(przez == 2 ? o.BtnSpFirma : o.BtnSprzedal), Qt::LeftButton);
+        QTest::mouseClick(Kontrolka(o, przez == 2 ? "BtnSpFirma" : "BtnSprzedal"), Qt::LeftButton);
     QCOMPARE(t.stronyParametrow, QList<int>{przez});
-    QCOMPARE(o.EdySprzedal->text(), ok ? QStringLiteral("Anna Nowak") : QStringLiteral("Przykładowy Jan"));
-    QCOMPARE(o.EdySpBank->text(), ok ? QStringLiteral("Bank Nowy") : QStringLiteral("Bank Przykładowy"));
-    QCOMPARE(o.EdySpKonto->text(), ok ? QStringLiteral("22 3333") : QStringLiteral("11 2222 3333 4444 5555 6666 7777"));
-    QCOMPARE(o.MemSpFirma->toPlainText(), ok ? QStringLiteral("Nowa Firma\nRynek 1") : o.MemSpFirma->toPlainText());
+    QCOMPARE(Kontrolka<TokienkoTekst>(o, "EdySprzedal")->text(),
+             ok ? QStringLiteral("Anna Nowak") : QStringLiteral("Przykładowy Jan"));
+    QCOMPARE(Kontrolka<TokienkoTekst>(o, "EdySpBank")->text(),
+             ok ? QStringLiteral("Bank Nowy") : QStringLiteral("Bank Przykładowy"));
+    QCOMPARE(Kontrolka<TokienkoTekst>(o, "EdySpKonto")->text(),
+             ok ? QStringLiteral("22 3333") : QStringLiteral("11 2222 3333 4444 5555 6666 7777"));
+    QCOMPARE(Kontrolka<QTextEdit>(o, "MemSpFirma")->toPlainText(),
+             ok ? QStringLiteral("Nowa Firma\nRynek 1") : Kontrolka<QTextEdit>(o, "MemSpFirma")->toPlainText());
     TiniZentora zapisane;
     CzytajParametry(t.ini, zapisane);
     QCOMPARE(zapisane.iniTabOsob, ok && !zlyPlik ? QStringLiteral("Anna Nowak") : QStringLiteral("Przykładowy Jan"));
@@ -427,20 +434,19 @@ void TstZentoraEdyt::parametry()
     QCOMPARE(t.prezenter.pokazane.size(), zlyPlik ? 1 : 0);
     // the new seller makes the invoice differ from what was started
     t.prezenter.odpowiedzi = {idCancel};
-    QCOMPARE(o.CzyPorzucicZmiany(), !ok);
+    QCOMPARE(o.MoznaZamknac(), !ok);
 }
 
 void TstZentoraEdyt::folderRoboczy()
 {
     OknoTestowe t;
-    TZentoraForma &o = *t.okno;
     // iniFolder blank: the folder of the configuration file
-    t.Wykonaj(o.AcOtworz);
+    t.Wykonaj("AcOtworz");
     QCOMPARE(t.pytaniaOPlik.last().folder, t.katalog.path());
     // confirmed parameters with the folder still blank: the process's current folder
     t.parametry = [](TiniZentora &, int) { return true; };
-    t.Wykonaj(o.AcParametry);
-    t.Wykonaj(o.AcOtworz);
+    t.Wykonaj("AcParametry");
+    t.Wykonaj("AcOtworz");
     QCOMPARE(t.pytaniaOPlik.last().folder, QString());
     // a folder set in the parameters is where the dialogs start
     const QString inny = t.Plik(QStringLiteral("faktury"));
@@ -449,8 +455,8 @@ void TstZentoraEdyt::folderRoboczy()
         p.iniFolder = inny;
         return true;
     };
-    t.Wykonaj(o.AcParametry);
-    t.Wykonaj(o.AcOtworz);
+    t.Wykonaj("AcParametry");
+    t.Wykonaj("AcOtworz");
     QCOMPARE(t.pytaniaOPlik.last().folder, inny);
 }
 
@@ -458,9 +464,11 @@ void TstZentoraEdyt::tylkoWSystemie()
 {
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
-    const QString przed = TekstFaktury(o.Zentora);
-    const QList<QAction *> akcje = {o.AcCzytajBaze, o.AcEdytujZbazy, o.AcAkceptuj,    o.AcAnuluj,
-                                    o.AcDopisz,     o.AcBazaFaktur,  o.AcBazaProdukt, o.AcPomocTematy};
+    const QString przed = TekstFaktury(o.Faktura());
+    QList<QAction *> akcje;
+    for (const char *n : {"AcCzytajBaze", "AcEdytujZbazy", "AcAkceptuj", "AcAnuluj", "AcDopisz", "AcBazaFaktur",
+                          "AcBazaProdukt", "AcPomocTematy"})
+        akcje.append(Kontrolka<QAction>(o, n));
     int wlaczone = 0;
     for (QAction *a : akcje) {
         wlaczone += a->isEnabled();
@@ -469,8 +477,8 @@ void TstZentoraEdyt::tylkoWSystemie()
     QCOMPARE(wlaczone, 5);
     QCOMPARE(t.prezenter.teksty(), QStringList(wlaczone, kTylkoWSystemie));
     QCOMPARE(t.prezenter.pokazane.first().pNagl, TytulAplikacji());
-    o.EkranNaRekord(false);
-    QCOMPARE(TekstFaktury(o.Zentora), przed);
+    const TzentoraVat &z = o.FakturaZEkranu();
+    QCOMPARE(TekstFaktury(z), przed);
     // the host's entry opens the invoice database: the same message here
     o.ImportujZbazyFaktur();
     QCOMPARE(t.prezenter.ostatni(), kTylkoWSystemie);
@@ -479,13 +487,12 @@ void TstZentoraEdyt::tylkoWSystemie()
 void TstZentoraEdyt::drukowanie()
 {
     OknoTestowe t;
-    TZentoraForma &o = *t.okno;
     t.WpiszPozycje(1, QStringLiteral("Papier"), QStringLiteral("2"), QStringLiteral("10"));
     // the cell being edited is taken in before printing
-    t.okno->Grid->WybierzKomorke(kolIlosc, 1);
+    Kontrolka<TjustGrid>(*t.okno, "Grid")->WybierzKomorke(kolIlosc, 1);
     Klawisz(Qt::Key_F2);
     Pisz(QStringLiteral("0"));
-    t.Wykonaj(o.AcDrukuj);
+    t.Wykonaj("AcDrukuj");
     QCOMPARE(t.wydruki.size(), 1);
     QCOMPARE(t.kopieWydrukow, QList<int>{2});
     QCOMPARE(t.wydruki.first().Pozycja(1).Ilosc, QStringLiteral("20"));
@@ -500,9 +507,9 @@ void TstZentoraEdyt::narzedziaIPomoc()
     KontekstPomocyFaktury = 0;
     {
         OknoTestowe t;
-        t.okno->AcKalkulator->trigger();
-        t.okno->AcWizytowka->trigger();
-        t.okno->AcPomocFakt->trigger();   // hidden and disabled without a help topic
+        Kontrolka<QAction>(*t.okno, "AcKalkulator")->trigger();
+        Kontrolka<QAction>(*t.okno, "AcWizytowka")->trigger();
+        Kontrolka<QAction>(*t.okno, "AcPomocFakt")->trigger();   // hidden and disabled without a help topic
         QCOMPARE(t.okienka, (QStringList{QStringLiteral("kalkulator -2,-2"), QStringLiteral("oprogramie")}));
         QCOMPARE(kontekst, -1);
     }
@@ -510,8 +517,8 @@ void TstZentoraEdyt::narzedziaIPomoc()
     KontekstPomocyFaktury = 77;
     OknoTestowe t;
     KontekstPomocyFaktury = 0;
-    QVERIFY(t.okno->AcPomocFakt->isVisible());
-    t.okno->EdyFirma->setFocus();
+    QVERIFY(Kontrolka<QAction>(*t.okno, "AcPomocFakt")->isVisible());
+    Kontrolka<TPoleEdycji>(*t.okno, "EdyFirma")->setFocus();
     Klawisz(Qt::Key_F1);
     QCOMPARE(kontekst, 77);
     ProcPomocy = nullptr;
@@ -529,13 +536,12 @@ void TstZentoraEdyt::plikZLiniiPolecen()
     ZapiszFakture(plik, FakturaPrzykladowa());
     auto *okno = new TZentoraForma;
     okno->UstawStart(ini, plik);
-    QVERIFY(okno->sPlik_FakturyIni.isEmpty());
+    QVERIFY(okno->PlikKonfiguracji().isEmpty());
     QVERIFY(Aktywuj(*okno));
-    QTRY_COMPARE(okno->NazwaRobo, QStringLiteral("przyklad.FAK"));
-    QCOMPARE(okno->sPlik_FakturyIni, ini);
-    QCOMPARE(okno->EdyFirma->text(), QStringLiteral("Hurtownia Przykładowa"));
+    QTRY_COMPARE(okno->NazwaRobocza(), QStringLiteral("przyklad.FAK"));
+    QCOMPARE(okno->PlikKonfiguracji(), ini);
+    QCOMPARE(Kontrolka<TPoleEdycji>(*okno, "EdyFirma")->text(), QStringLiteral("Hurtownia Przykładowa"));
     QVERIFY(prezenter.pokazane.isEmpty());
-    okno->ZamknijNiePytaj = true;
     delete okno;
 }
 
@@ -551,13 +557,13 @@ void TstZentoraEdyt::dlugieTekstyZPliku()
     ZapiszFakture(plik, f);
     const QByteArray przed = CzytajBajty(plik);
     o.OtworzProFormeEx(plik);
-    QCOMPARE(o.EdyFirma->text().size(), 150);
-    QVERIFY(o.CzyPorzucicZmiany());
-    t.Wykonaj(o.AcZapisz);
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyFirma")->text().size(), 150);
+    QVERIFY(o.MoznaZamknac());
+    t.Wykonaj("AcZapisz");
     QCOMPARE(CzytajBajty(plik), przed);
     // typing stops at the limit
-    t.Wpisz(o.EdyUlica, QString(40, QLatin1Char('u')));
-    QCOMPARE(o.EdyUlica->text().size(), 30);
+    t.Wpisz("EdyUlica", QString(40, QLatin1Char('u')));
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyUlica")->text().size(), 30);
     QVERIFY(t.prezenter.pokazane.isEmpty());
 }
 

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
@@ -71,20 +72,22 @@ void TstZgodnosc::Kroki(OknoTestowe &t, const QStringList &kroki)
         const QStringList a = k.split(QLatin1Char(' '));
         const QString &co = a.at(0);
         if (co == QLatin1String("firma")) {
-            t.Wpisz(o.EdyFirma, a.mid(1).join(QLatin1Char(' ')));
+            t.Wpisz("EdyFirma", a.mid(1).join(QLatin1Char(' ')));
         } else if (co == QLatin1String("data")) {
-            t.Wpisz(o.EdyDatSprz, a.at(1));
+            t.Wpisz("EdyDatSprz", a.at(1));
         } else if (co == QLatin1String("poz")) {
             const QString stawka =
                 a.size() > 5 ? (a.at(5) == QLatin1String("-") ? QStringLiteral("") : a.at(5)) : QString();
             t.WpiszPozycje(a.at(1).toInt(), a.at(2), a.at(3), a.at(4), stawka);
         } else if (co == QLatin1String("usun") || co == QLatin1String("menu-usun") || co == QLatin1String("wstaw")) {
-            o.Grid->setFocus();
-            QVERIFY(o.Grid->WybierzKomorke(1, a.at(1).toInt()));
+            Kontrolka<TjustGrid>(o, "Grid")->setFocus();
+            QVERIFY(Kontrolka<TjustGrid>(o, "Grid")->WybierzKomorke(1, a.at(1).toInt()));
             t.prezenter.odpowiedzi = {idOK};
             if (co == QLatin1String("menu-usun")) {
-                o.PopupGridPopup();
-                o.UsuWiersz->trigger();
+                t.MenuSiatki([&o](QMenu &menu) {
+                    QTest::mouseClick(&menu, Qt::LeftButton, {},
+                                      menu.actionGeometry(Kontrolka<QAction>(o, "UsuWiersz")).center());
+                });
             } else {
                 Klawisz(co == QLatin1String("usun") ? Qt::Key_Delete : Qt::Key_Insert,
                         co == QLatin1String("usun") ? Qt::ControlModifier : Qt::NoModifier);
@@ -92,18 +95,18 @@ void TstZgodnosc::Kroki(OknoTestowe &t, const QStringList &kroki)
             Przetworz();
             t.prezenter.pokazane.removeLast();   // the question itself
         } else if (co == QLatin1String("rodzaj")) {
-            o.cboZentora->setFocus();
+            Kontrolka<TComboLista>(o, "cboZentora")->setFocus();
             Klawisz(Qt::Key_Home);
             for (int i = 0; i < a.at(1).toInt(); ++i)
                 Klawisz(Qt::Key_Down);
             Przetworz();
         } else if (co == QLatin1String("kalendarz")) {
             t.dataZKalendarza = a.at(1);
-            QTest::mouseClick(o.SpeedData2, Qt::LeftButton);
+            QTest::mouseClick(Kontrolka<QToolButton>(o, "SpeedData2"), Qt::LeftButton);
             Przetworz();
         } else if (co == QLatin1String("otworz")) {
             t.nazwyPlikow = {t.Plik(a.at(1))};
-            t.Wykonaj(o.AcOtworz);
+            t.Wykonaj("AcOtworz");
         } else if (co == QLatin1String("pisz")) {
             t.Wpisz(o.findChild<QWidget *>(a.at(1)), a.mid(2).join(QLatin1Char(' ')), false);
         } else {
@@ -155,25 +158,25 @@ void TstZgodnosc::zapisZgodnyZWierszami()
     QVERIFY(
         PiszBajty(t.Plik(QStringLiteral("stara.FAK")), Przyklad(QStringLiteral("tresc1=|ryza|3|=>tresc1=|ryza|10|"))));
     Kroki(t, kroki);
-    QCOMPARE(o.PanZaplata->text(), naEkranie);
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text(), naEkranie);
     QCOMPARE(t.prezenter.teksty(), QStringList());
 
     t.nazwyPlikow = {t.Plik(QStringLiteral("zapis.FAK"))};
-    t.Wykonaj(o.AcZapisz);
+    t.Wykonaj("AcZapisz");
     QCOMPARE(t.prezenter.teksty(), QStringList());
-    const QString plik = QDir(o.FolderRobo).filePath(o.NazwaRobo);
+    const QString plik = QDir(o.FolderRoboczy()).filePath(o.NazwaRobocza());
     const WynikCli w =
         UruchomCli({QStringLiteral("recompute"), plik, QStringLiteral("-o"), t.Plik(QStringLiteral("cli.FAK"))});
     QCOMPARE(w.kod, 0);
     QCOMPARE(CzytajBajty(plik), CzytajBajty(t.Plik(QStringLiteral("cli.FAK"))));
-    QCOMPARE(o.PanZaplata->text(), doZaplaty);
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text(), doZaplaty);
 
     // the printout carries the amount the rows give
     const QString pdf = t.Plik(QStringLiteral("wydruk.pdf"));
     o.Dialogi.Drukuj = [&](const TzentoraVat &f, const TiniZentora &ini, QWidget *, int &) {
         return DrukujDoPdf(pdf, f, ini, 1, false) ? 1 : 0;
     };
-    t.Wykonaj(o.AcDrukuj);
+    t.Wykonaj("AcDrukuj");
     QCOMPARE(DoZaplatyWPdf(pdf), doZaplaty.isEmpty() ? QStringLiteral("<brak>") : doZaplaty);
 }
 
@@ -226,7 +229,8 @@ void TstZgodnosc::odmowaZapisuIWydruku()
     QCOMPARE(t.prezenter.teksty(), odRazu ? komunikaty : QStringList());
     const QString plik = t.Plik(QStringLiteral("nowa.FAK"));
     const QByteArray przed = CzytajBajty(t.Plik(QStringLiteral("zladata.FAK")));
-    for (QAction *a : {o.AcZapisz, o.AcZapiszJako, o.AcDrukuj}) {
+    for (QAction *a : {Kontrolka<QAction>(o, "AcZapisz"), Kontrolka<QAction>(o, "AcZapiszJako"),
+                       Kontrolka<QAction>(o, "AcDrukuj")}) {
         t.prezenter.pokazane.clear();
         t.nazwyPlikow = {plik};
         t.Wykonaj(a);
@@ -254,20 +258,20 @@ void TstZgodnosc::zapisDoWlasnegoPliku()
     const QByteArray cudza = Przyklad(QStringLiteral("NrFakt=12=>NrFakt=99"));
     QVERIFY(PiszBajty(roboczy, cudza));
     t.nazwyPlikow = {inny};
-    t.Wykonaj(o.AcOtworz);
+    t.Wykonaj("AcOtworz");
     t.parametry = [&](TiniZentora &ini, int) {
         ini.iniFolder = QDir::toNativeSeparators(t.Plik(QStringLiteral("work")));
         return true;
     };
-    t.Wykonaj(o.AcParametry);
-    t.Wpisz(o.EdyFirma, QStringLiteral("Nowy Nabywca"));
+    t.Wykonaj("AcParametry");
+    t.Wpisz("EdyFirma", QStringLiteral("Nowy Nabywca"));
     // the working folder still decides where the dialogs start
     t.pytaniaOPlik.clear();
-    t.Wykonaj(o.AcZapiszJako);
+    t.Wykonaj("AcZapiszJako");
     QCOMPARE(t.pytaniaOPlik.size(), 1);
     QCOMPARE(QDir::fromNativeSeparators(t.pytaniaOPlik.first().folder), t.Plik(QStringLiteral("work")));
     t.pytaniaOPlik.clear();
-    t.Wykonaj(o.AcZapisz);
+    t.Wykonaj("AcZapisz");
     QVERIFY(t.pytaniaOPlik.isEmpty());
     QCOMPARE(CzytajBajty(roboczy), cudza);
     QVERIFY(CzytajBajty(inny).contains("kFirma=Nowy Nabywca\r\n"));

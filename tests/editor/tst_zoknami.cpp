@@ -67,9 +67,9 @@ void TstZOknami::parametry()
         d->EdyOsoba->setText(QStringLiteral("Anna Nowak"));
         d->BtnOk->click();
     });
-    QTest::mouseClick(static_cast<QWidget *>(o.BtnSprzedal), Qt::LeftButton);
+    QTest::mouseClick(Kontrolka(o, "BtnSprzedal"), Qt::LeftButton);
     QCOMPARE(strona, 3);
-    QCOMPARE(o.EdySprzedal->text(), QStringLiteral("Anna Nowak"));
+    QCOMPARE(Kontrolka<TokienkoTekst>(o, "EdySprzedal")->text(), QStringLiteral("Anna Nowak"));
     TiniZentora zapisane;
     CzytajParametry(t.ini, zapisane);
     QCOMPARE(zapisane.iniTabOsob, QStringLiteral("Anna Nowak"));
@@ -80,9 +80,9 @@ void TstZOknami::parametry()
         d->EdyOsoba->setText(QStringLiteral("Nikt"));
         d->BtnAnuluj->click();
     });
-    o.AcParametry->trigger();
+    Kontrolka<QAction>(o, "AcParametry")->trigger();
     QCOMPARE(strona, 0);
-    QCOMPARE(o.EdySprzedal->text(), QStringLiteral("Anna Nowak"));
+    QCOMPARE(Kontrolka<TokienkoTekst>(o, "EdySprzedal")->text(), QStringLiteral("Anna Nowak"));
     QCOMPARE(CzytajBajty(t.ini), po);
     QVERIFY(po != przed);
     QVERIFY(t.prezenter.pokazane.isEmpty());
@@ -110,17 +110,17 @@ void TstZOknami::listaMiast()
         pod = d->Fkontrol();
         QTest::keyClick(d->Grid(), Qt::Key(klawisz));
     });
-    t.Wpisz(o.EdyMiasto, QStringLiteral("W"), false);
+    t.Wpisz("EdyMiasto", QStringLiteral("W"), false);
     QTRY_VERIFY(!TdlgKontekst::Otwarty());
     QCOMPARE(wiersz, QStringLiteral("Brak miast na literę: \"W\""));
-    QCOMPARE(pod, o.EdyMiasto);
-    QCOMPARE(o.EdyMiasto->text(), QStringLiteral("W"));
+    QCOMPARE(pod, Kontrolka<TPoleEdycji>(o, "EdyMiasto"));
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyMiasto")->text(), QStringLiteral("W"));
     // typing goes on in the field once the window is active again (the window manager's
     // work, which the offscreen platform does not do)
     QApplication::setActiveWindow(&o);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(o.EdyMiasto));
+    QTRY_COMPARE(QApplication::focusWidget(), Kontrolka(o, "EdyMiasto"));
     Pisz(QStringLiteral("ola"));
-    QCOMPARE(o.EdyMiasto->text(), QStringLiteral("Wola"));
+    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyMiasto")->text(), QStringLiteral("Wola"));
 }
 
 QTEST_MAIN(TstZOknami)

@@ -1,16 +1,17 @@
-#pragma once
-// Grids set up the way the invoice window sets up its item grid and its totals grid.
+#include "siatkifaktury.h"
 
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
+#include "invoice/rekord.h"
 
 #include <QFont>
 
-inline void UstawJakPozycje(TjustGrid &g)
+QFont DuzaCzcionkaTabel() { return QFont(QStringLiteral("Arial"), 10); }
+
+void UstawSiatkePozycji(TjustGrid &g)
 {
-    g.setFont(QFont(QStringLiteral("Arial"), 10));
     g.setColCount(10);
-    g.setRowCount(51);
+    g.setRowCount(kMaxPozycji + 1);
     g.setFixedCols(1);
     g.setFixedRows(1);
     g.setDefaultRowHeight(22);
@@ -35,15 +36,17 @@ inline void UstawJakPozycje(TjustGrid &g)
     g.setFixedColor(KolorBGR(14808570));
     g.setXkolJustBL(true);
     g.setXkolTytuly(QStringLiteral(";Nazwa towaru / usługi;Klasyfik.;Jedn.;Ilość;Cena;Netto;%Vat;VAT zł;Brutto"));
-    g.setXkolSzerZn(QStringLiteral("0;254"));
-    g.UstawZakazaneZnaki(1, QStringLiteral("|"));
-    for (int r = 1; r <= 50; ++r)
+    // "|" separates the fields of a saved item row: it must not get into a cell
+    for (int k = 1; k <= 9; ++k)
+        g.UstawZakazaneZnaki(k, QStringLiteral("|"));
+    for (int r = 1; r <= kMaxPozycji; ++r)
         g.setCells(0, r, QString::number(r));
+    g.setXkolSzerZn(QStringLiteral("0;") + QString::number(254));
+    g.setFont(DuzaCzcionkaTabel());
 }
 
-inline void UstawJakSumy(TjustGrid &g)
+void UstawSiatkeSum(TjustGrid &g)
 {
-    g.setFont(QFont(QStringLiteral("Arial"), 10));
     g.setColCount(4);
     g.setRowCount(10);
     g.setFixedCols(0);
@@ -62,4 +65,5 @@ inline void UstawJakSumy(TjustGrid &g)
     g.setXnagHfontu(0);
     g.setXnagWysoko(20);
     g.UkryjPodswietlenie();
+    g.setFont(DuzaCzcionkaTabel());
 }
