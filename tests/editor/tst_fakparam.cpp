@@ -3,6 +3,7 @@
 // in the folder "zrzuty" of the working folder).
 
 #include "editor/fakparam.h"
+#include "kolumny.h"
 
 #include "controls/kolory.h"
 #include "controls/platforma.h"
@@ -101,8 +102,7 @@ void TstFakParam::cleanup()
 void TstFakParam::obiegRekordu_data()
 {
     // clang-format off
-    QTest::addColumn<TiniZentora>("ini");
-    QTest::addColumn<TiniZentora>("po");
+    Kolumny<TiniZentora, TiniZentora>("ini", "po");
 
     TiniZentora pusty;
     TiniZentora pustyPo;
@@ -171,15 +171,8 @@ void TstFakParam::obiegRekordu()
 void TstFakParam::ekranNaIni_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("ramka");
-    QTest::addColumn<QString>("bank");
-    QTest::addColumn<QString>("konto");
-    QTest::addColumn<QString>("osoba");
-    QTest::addColumn<QString>("symbol");
-    QTest::addColumn<QString>("iniTabFirm");
-    QTest::addColumn<QString>("iniTabBank");
-    QTest::addColumn<QString>("iniTabOsob");
-    QTest::addColumn<QString>("iniSymbol");
+    Kolumny<QString, QString, QString, QString, QString>("ramka", "bank", "konto", "osoba", "symbol");
+    Kolumny<QString, QString, QString, QString>("iniTabFirm", "iniTabBank", "iniTabOsob", "iniSymbol");
 
     QTest::newRow("dziesiec wierszy ramki") << "1\n2\n3\n4\n5\n6\n7\n8\n9\n10" << "B" << "K" << "O" << "S"
                                             << "1;2;3;4;5;6;7;8" << "B;K" << "O" << "S";
@@ -217,8 +210,7 @@ void TstFakParam::ekranNaIni()
 
 void TstFakParam::numeracja_data()
 {
-    QTest::addColumn<int>("radio");
-    QTest::addColumn<bool>("symbolWlaczony");
+    Kolumny<int, bool>("radio", "symbolWlaczony");
     QTest::addRow("N / R") << 0 << false;
     QTest::addRow("N / M / R") << 1 << false;
     QTest::addRow("N / S / R") << 2 << true;
@@ -358,8 +350,7 @@ void TstFakParam::dniZaplaty_data()
     // clang-format off
     QTest::addColumn<int>("zPliku");
     QTest::addColumn<QString>("wpisane");   // "-" types nothing
-    QTest::addColumn<bool>("przyjete");
-    QTest::addColumn<int>("dni");
+    Kolumny<bool, int>("przyjete", "dni");
 
     QTest::newRow("14") << 0 << "14" << true << 14;
     QTest::newRow("zero") << 5 << "0" << true << 0;

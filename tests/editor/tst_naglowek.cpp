@@ -1,6 +1,7 @@
 // The header fields of the main window: the city pick list, the calendar buttons, the
 // paid pro forma, the invoice number, the post code, the discount field and the tab order.
 
+#include "kolumny.h"
 #include "oknotestowe.h"
 
 #include "common/daty.h"
@@ -46,11 +47,7 @@ void FakturaZMiastem(OknoTestowe &t, const QString &nazwa, const QString &miasto
 void TstNaglowek::listaMiast_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("litera");
-    QTest::addColumn<bool>("wybrano");
-    QTest::addColumn<QString>("wybor");
-    QTest::addColumn<QString>("linie");
-    QTest::addColumn<QString>("pole");
+    Kolumny<QString, bool, QString, QString, QString>("litera", "wybrano", "wybor", "linie", "pole");
     const QString w = QStringLiteral("Wałbrzych\nWarszawa\nwrocław");
     QTest::newRow("wybór miasta") << QStringLiteral("w") << true << QStringLiteral("Warszawa") << w << QStringLiteral("Warszawa");
     QTest::newRow("Esc") << QStringLiteral("W") << false << QString() << w << QStringLiteral("W");
@@ -123,9 +120,7 @@ void TstNaglowek::zapisDopisujeMiasto()
 void TstNaglowek::kalendarz_data()
 {
     // clang-format off
-    QTest::addColumn<int>("przycisk");
-    QTest::addColumn<QString>("wybrana");
-    QTest::addColumn<QString>("tekst");
+    Kolumny<int, QString, QString>("przycisk", "wybrana", "tekst");
     QTest::newRow("sprzedaży") << 2 << QStringLiteral("28.02.2019") << QStringLiteral("28.02.2019");
     QTest::newRow("zapłaty, rezygnacja") << 3 << QString() << QStringLiteral("29.06.2018");
     // clang-format on
@@ -157,8 +152,7 @@ void TstNaglowek::oplaconaProForma_data()
 {
     // clang-format off
     QTest::addColumn<bool>("zapisana");    // the pro forma was saved and opened again
-    QTest::addColumn<int>("nowyRodzaj");
-    QTest::addColumn<bool>("zamiana");
+    Kolumny<int, bool>("nowyRodzaj", "zamiana");
     QTest::newRow("zapisana, na VAT") << true << int(rZentora) << true;
     QTest::newRow("zapisana, na Rachunek") << true << int(rZwykly) << false;
     QTest::newRow("nowa, na VAT") << false << int(rZentora) << false;
@@ -213,9 +207,7 @@ void TstNaglowek::oplaconaProForma()
 void TstNaglowek::numerFaktury_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("wpisany");
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<bool>("przyjety");
+    Kolumny<QString, QString, bool>("wpisany", "tekst", "przyjety");
     QTest::newRow("99999") << QStringLiteral("99999") << QStringLiteral("99999") << true;
     QTest::newRow("szósta cyfra") << QStringLiteral("123456") << QStringLiteral("12345") << true;
     QTest::newRow("0") << QStringLiteral("0") << QStringLiteral("0") << false;
@@ -276,11 +268,9 @@ void TstNaglowek::rabatIKolejnosc()
 void TstNaglowek::tabZSiatki_data()
 {
     // clang-format off
-    QTest::addColumn<int>("kol");
-    QTest::addColumn<int>("wiersz");
+    Kolumny<int, int>("kol", "wiersz");
     QTest::addColumn<bool>("edycja");    // the cell's editor is open, with "abc" typed
-    QTest::addColumn<int>("klawisz");
-    QTest::addColumn<int>("mod");
+    Kolumny<int, int>("klawisz", "mod");
     QTest::addColumn<QString>("fokus");   // empty: the grid keeps it
     const int tab = Qt::Key_Tab, wstecz = Qt::Key_Backtab, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
     QTest::newRow("Tab za ostatnią komórką") << 9 << 50 << false << tab << 0 << QStringLiteral("BtnSpFirma");

@@ -2,6 +2,7 @@
 // rate check against the sale date and the invoice kind, the totals and the amount due,
 // the row commands and what an item cell refuses.
 
+#include "kolumny.h"
 #include "oknotestowe.h"
 
 #include "common/daty.h"
@@ -83,12 +84,10 @@ private slots:
 void TstPozycje::wycenaWiersza_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("ilosc");
-    QTest::addColumn<QString>("cena");
+    Kolumny<QString, QString>("ilosc", "cena");
     QTest::addColumn<QString>("stawka");     // null: as the window fills it in (23)
     QTest::addColumn<QString>("wiersz");     // the row after the price, "|"-joined
-    QTest::addColumn<QStringList>("sumy");
-    QTest::addColumn<QString>("doZaplaty");
+    Kolumny<QStringList, QString>("sumy", "doZaplaty");
     QTest::newRow("3 x 0,10 po 23") << QStringLiteral("3") << QStringLiteral("0,10") << QString()
                                     << QStringLiteral("Towar|||3|0,10|0,30|23|0,07|0,37")
                                     << QStringList{QStringLiteral("0,30|-----|0,07|0,37"), QStringLiteral("0,30|23 %|0,07|0,37")}
@@ -120,9 +119,7 @@ void TstPozycje::wycenaWiersza()
 void TstPozycje::stawkaDomyslna_data()
 {
     // clang-format off
-    QTest::addColumn<int>("mojVat");
-    QTest::addColumn<QString>("dataSprzedazy");
-    QTest::addColumn<QString>("stawka");
+    Kolumny<int, QString, QString>("mojVat", "dataSprzedazy", "stawka");
     QTest::newRow("nie wybrano") << 0 << QStringLiteral("15.06.2018") << QString();
     QTest::newRow("zwolniony") << 1 << QStringLiteral("15.06.2018") << QString();
     QTest::newRow("0 %") << 2 << QStringLiteral("15.06.2018") << QStringLiteral("0");
@@ -176,10 +173,7 @@ void TstPozycje::pustaNazwaBezStawki()
 void TstPozycje::sprawdzenieStawki_data()
 {
     // clang-format off
-    QTest::addColumn<int>("rodzaj");
-    QTest::addColumn<QString>("dataSprzedazy");
-    QTest::addColumn<QString>("stawka");
-    QTest::addColumn<QStringList>("komunikaty");
+    Kolumny<int, QString, QString, QStringList>("rodzaj", "dataSprzedazy", "stawka", "komunikaty");
     const QString zla = QStringLiteral("Niepoprawna wartość");
     const QString lista2018 = QStringLiteral("0%   8%   23%   5%   ");
     QTest::newRow("7 w 2018") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("7")
@@ -310,11 +304,7 @@ void TstPozycje::usuwanie()
 void TstPozycje::wstawianie_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("ostatniZajety");
-    QTest::addColumn<int>("odpowiedz");
-    QTest::addColumn<QString>("pytanie");
-    QTest::addColumn<int>("domyslny");
-    QTest::addColumn<bool>("wstawiono");
+    Kolumny<bool, int, QString, int, bool>("ostatniZajety", "odpowiedz", "pytanie", "domyslny", "wstawiono");
     const QString zwykle = QStringLiteral("Czy wstawić wiersz ?");
     const QString strata = QStringLiteral("Wiersz 50 nie jest pusty - jego treść zostanie usunięta.|Czy wstawić wiersz ?");
     QTest::newRow("OK") << false << int(idOK) << zwykle << 1 << true;

@@ -2,6 +2,7 @@
 // typing, saving (file bytes), reopening, the unsaved-changes question, pro-forma
 // numbering, the parameters, the host-only commands and closing.
 
+#include "kolumny.h"
 #include "oknotestowe.h"
 
 #include "common/bledy.h"
@@ -87,9 +88,7 @@ private slots:
 void TstZentoraEdyt::nowaFaktura_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("zaplata");
-    QTest::addColumn<int>("sposob");
-    QTest::addColumn<QString>("dataZaplaty");
+    Kolumny<QString, int, QString>("zaplata", "sposob", "dataZaplaty");
     QTest::newRow("przelewem po 14 dniach") << QStringLiteral("1") << 1 << QStringLiteral("29.06.2018");
     QTest::newRow("gotówką tego dnia") << QStringLiteral("0") << 0 << QStringLiteral("15.06.2018");
     // clang-format on
@@ -130,9 +129,7 @@ void TstZentoraEdyt::zamykanie_data()
 {
     // clang-format off
     QTest::addColumn<QString>("zmiana");      // what the user types into the buyer field
-    QTest::addColumn<QList<int>>("odpowiedzi");
-    QTest::addColumn<bool>("pytanie");
-    QTest::addColumn<bool>("zamknieto");
+    Kolumny<QList<int>, bool, bool>("odpowiedzi", "pytanie", "zamknieto");
     QTest::newRow("bez zmian") << QString() << QList<int>() << false << true;
     QTest::newRow("zmiana, Anuluj") << QStringLiteral("A") << QList<int>{idCancel} << true << false;
     QTest::newRow("zmiana, domyślnie Anuluj") << QStringLiteral("A") << QList<int>() << true << false;
@@ -347,9 +344,7 @@ void TstZentoraEdyt::formatNumeracji_data()
 {
     // clang-format off
     QTest::addColumn<QString>("symbol");   // of the opened invoice; null: a new invoice
-    QTest::addColumn<int>("odpowiedz");
-    QTest::addColumn<QString>("komunikat");
-    QTest::addColumn<QString>("symbolPo");
+    Kolumny<int, QString, QString>("odpowiedz", "komunikat", "symbolPo");
     const QString zgodny = QStringLiteral("Format numeracji tej faktury jest zgodny|z formatem zapisanym w pliku konfiguracji");
     const QString inny = QStringLiteral(
         "Format numeracji tej faktury jest inny|niż format zapisany w pliku konfiguracji||Czy przyjąć format z pliku konfiguracji ?");
