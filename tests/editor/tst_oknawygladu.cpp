@@ -89,6 +89,7 @@ void TstOknaWygladu::okna()
         auto *d = new TDLgDrukStop(t.okno);
         d->LadujTytul(QStringLiteral("Faktura VAT nr 12/2018"));
         d->LadujOpisy(QStringLiteral("Drukarka biurowa"), QStringLiteral("IPP"));
+        d->LadujNrStr(1);   // as while the first page prints
         w.reset(d);
     } else if (okno == u"kalkulator") {
         w = std::make_unique<TDlgKalkulat>();
