@@ -86,7 +86,10 @@ void TstOknaWygladu::okna()
         m->adjustSize();
         cel = m;
     } else if (okno == u"parametry") {
-        w = std::make_unique<TFakParam>(t.okno);
+        auto *p = new TFakParam(t.okno);
+        p->Param = t.okno->IniZentora;   // filled as the parameters command opens it
+        p->IniNaEkran();
+        w.reset(p);
     } else if (okno == u"opcje-druku") {
         w = std::make_unique<TZentoraDialDruk>(t.okno, &faktura, &ini);
     } else if (okno == u"postep-druku") {
