@@ -21,6 +21,33 @@ TKolor Miedzy(TKolor a, TKolor b, int i, int n)
                Kanal(Niebieski(a), Niebieski(b), i, n));
 }
 
+// One-pixel lines along the sides of `r`, in the order left, top, right, bottom (so the
+// bottom and right lines own the corners they share); an invalid colour leaves its side out.
+// Every bevel, outline and line of the panels is drawn through here.
+void Krawedzie(QPainter &p, const QRect &r, const std::array<QColor, 4> &k)
+{
+    if (r.isEmpty())
+        return;
+    if (k[0].isValid())
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k[0]);
+    if (k[1].isValid())
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k[1]);
+    if (k[2].isValid())
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k[2]);
+    if (k[3].isValid())
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k[3]);
+}
+
+// The sides chosen by `elementy` (1 left, 2 top, 4 right, 8 bottom) in one colour.
+std::array<QColor, 4> NaBokach(int elementy, const QColor &k)
+{
+    std::array<QColor, 4> wynik;
+    for (int i = 0; i < 4; ++i)
+        if (elementy & (1 << i))
+            wynik[i] = k;
+    return wynik;
+}
+
 }   // namespace
 
 bool MotywAktywny() { return StylAplikacji() != sa_OldBlue; }
@@ -140,24 +167,11 @@ void TPanelBazowy::RysujBevel(QPainter &p, QRect &r, TBevelPanelu b)
         return;
     const QColor jasny = NaQColor(0x80000014u), ciemny = NaQColor(0x80000010u);   // highlight, shadow
     const QColor gl = b == bvRaised ? jasny : ciemny, dp = b == bvRaised ? ciemny : jasny;
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), gl);
-    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), gl);
-    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), dp);
-    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), dp);
+    Krawedzie(p, r, {gl, gl, dp, dp});
     r.adjust(1, 1, -1, -1);
 }
 
-void TPanelBazowy::RysujLinie(QPainter &p, const QRect &r, int e, const QColor &k)
-{
-    if (e & 1)
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k);
-    if (e & 2)
-        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k);
-    if (e & 4)
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k);
-    if (e & 8)
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k);
-}
+void TPanelBazowy::RysujLinie(QPainter &p, const QRect &r, int e, const QColor &k) { Krawedzie(p, r, NaBokach(e, k)); }
 
 void TPanelBazowy::RysujNapis(QPainter &p, const QRect &r, bool wieleLinii)
 {
@@ -273,13 +287,11 @@ void TMojPanel::paintEvent(QPaintEvent *)
     QPainter p(this);
     QRect r = rect();
     p.fillRect(r, NaQColor(KolorTla()));
+    // the colours are numbered 1 bottom, 2 right, 3 top, 4 left
     auto linie = [&p](QRect &w, const std::array<TKolor, 4> &k) {
         if (w.isEmpty())
             return;
-        p.fillRect(QRect(w.left(), w.top(), 1, w.height()), NaQColor(k[3]));
-        p.fillRect(QRect(w.left(), w.top(), w.width(), 1), NaQColor(k[2]));
-        p.fillRect(QRect(w.right(), w.top(), 1, w.height()), NaQColor(k[1]));
-        p.fillRect(QRect(w.left(), w.bottom(), w.width(), 1), NaQColor(k[0]));
+        Krawedzie(p, w, {NaQColor(k[3]), NaQColor(k[2]), NaQColor(k[1]), NaQColor(k[0])});
         w.adjust(1, 1, -1, -1);
     };
     if (m_liniaAuto) {
@@ -530,14 +542,5 @@ TKolor TMojBevel::KolorLinii() const
 void TMojBevel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QColor k = NaQColor(KolorLinii());
-    const QRect r = rect();
-    if (m_elementy & 1)
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k);
-    if (m_elementy & 2)
-        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k);
-    if (m_elementy & 4)
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k);
-    if (m_elementy & 8)
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k);
+    Krawedzie(p, rect(), NaBokach(m_elementy, NaQColor(KolorLinii())));
 }
