@@ -125,41 +125,13 @@ void RysujGradient(TopisGradientu &o, QPainter &p, const QRect &r)
 
 TPanelBazowy::TPanelBazowy(QWidget *rodzic) : QWidget(rodzic) {}
 
-void TPanelBazowy::setCaption(const QString &t)
-{
-    m_caption = t;
-    Zmieniono();
-}
-void TPanelBazowy::setColor(TKolor c)
-{
-    m_kolor = c;
-    Zmieniono();
-}
-void TPanelBazowy::setTag(int t)
-{
-    m_tag = t;
-    Zmieniono();
-}
-void TPanelBazowy::setBevelOuter(TBevelPanelu b)
-{
-    m_bevelZew = b;
-    Zmieniono();
-}
-void TPanelBazowy::setBevelInner(TBevelPanelu b)
-{
-    m_bevelWew = b;
-    Zmieniono();
-}
-void TPanelBazowy::setBorderWidth(int w)
-{
-    m_ramka = std::max(0, w);
-    Zmieniono();
-}
-void TPanelBazowy::setAlignment(Qt::Alignment a)
-{
-    m_wyrownanie = a;
-    Zmieniono();
-}
+void TPanelBazowy::setCaption(const QString &t) { Ustaw(m_caption, t); }
+void TPanelBazowy::setColor(TKolor c) { Ustaw(m_kolor, c); }
+void TPanelBazowy::setTag(int t) { Ustaw(m_tag, t); }
+void TPanelBazowy::setBevelOuter(TBevelPanelu b) { Ustaw(m_bevelZew, b); }
+void TPanelBazowy::setBevelInner(TBevelPanelu b) { Ustaw(m_bevelWew, b); }
+void TPanelBazowy::setBorderWidth(int w) { Ustaw(m_ramka, std::max(0, w)); }
+void TPanelBazowy::setAlignment(Qt::Alignment a) { Ustaw(m_wyrownanie, a); }
 
 void TPanelBazowy::RysujBevel(QPainter &p, QRect &r, TBevelPanelu b)
 {
@@ -219,21 +191,13 @@ void TMojPanel::setXwarTlo(int v)
     Zmieniono();
 }
 
-void TMojPanel::setXobrysTak(bool v)
-{
-    m_obrysTak = v;
-    Zmieniono();
-}
+void TMojPanel::setXobrysTak(bool v) { Ustaw(m_obrysTak, v); }
 void TMojPanel::setXobrys(int nr, TKolor c)
 {
     m_obrys[std::clamp(nr, 1, 4) - 1] = c;
     Zmieniono();
 }
-void TMojPanel::setXramkaTak(bool v)
-{
-    m_ramkaTak = v;
-    Zmieniono();
-}
+void TMojPanel::setXramkaTak(bool v) { Ustaw(m_ramkaTak, v); }
 void TMojPanel::setXramka(int nr, TKolor c)
 {
     m_ramkaKol[std::clamp(nr, 1, 4) - 1] = c;
@@ -252,26 +216,10 @@ void TMojPanel::setXliniaAuto(bool v)
     Zmieniono();
 }
 
-void TMojPanel::setXliniaStyl(int wpis)
-{
-    m_liniaStyl = WpisPalety(wpis) ? wpis : 19;
-    Zmieniono();
-}
-void TMojPanel::setXliniaElem(int e)
-{
-    m_liniaElem = std::clamp(e, 0, 15);
-    Zmieniono();
-}
-void TMojPanel::setXmargines(bool v)
-{
-    m_margines = v;
-    Zmieniono();
-}
-void TMojPanel::setXblokTekstu(bool v)
-{
-    m_blokTekstu = v;
-    Zmieniono();
-}
+void TMojPanel::setXliniaStyl(int wpis) { Ustaw(m_liniaStyl, WpisPalety(wpis) ? wpis : 19); }
+void TMojPanel::setXliniaElem(int e) { Ustaw(m_liniaElem, std::clamp(e, 0, 15)); }
+void TMojPanel::setXmargines(bool v) { Ustaw(m_margines, v); }
+void TMojPanel::setXblokTekstu(bool v) { Ustaw(m_blokTekstu, v); }
 
 TKolor TMojPanel::KolorTla() const
 {
@@ -324,11 +272,7 @@ void TMojPodklad::setXstylInny(bool v)
     Zmieniono();
 }
 
-void TMojPodklad::setXstylInnyNr(int wpis)
-{
-    m_stylInnyNr = WpisPalety(wpis) ? wpis : 17;
-    Zmieniono();
-}
+void TMojPodklad::setXstylInnyNr(int wpis) { Ustaw(m_stylInnyNr, WpisPalety(wpis) ? wpis : 17); }
 
 void TMojPodklad::setXtylkoRama(bool v)
 {
@@ -346,16 +290,8 @@ void TMojPodklad::setxObrysStyl(int wpis)
     Zmieniono();
 }
 
-void TMojPodklad::setxObrysTak(bool v)
-{
-    m_obrysTak = v;
-    Zmieniono();
-}
-void TMojPodklad::setXmodernDrk(bool v)
-{
-    m_modernDrk = v;
-    Zmieniono();
-}
+void TMojPodklad::setxObrysTak(bool v) { Ustaw(m_obrysTak, v); }
+void TMojPodklad::setXmodernDrk(bool v) { Ustaw(m_modernDrk, v); }
 
 void TMojPodklad::PrzedDrukiem()
 {
@@ -406,11 +342,7 @@ void TGradPanel::setXgradient(bool v)
     m_opis.Gradient = v;
     Zmieniono();
 }
-void TGradPanel::setXrelatywnie(bool v)
-{
-    m_relatywnie = v;
-    Zmieniono();
-}
+void TGradPanel::setXrelatywnie(bool v) { Ustaw(m_relatywnie, v); }
 void TGradPanel::setXgradProc(int p)
 {
     m_opis.gradProc = std::clamp(p, 1, 100);
@@ -441,26 +373,10 @@ void TGradPanel::setGradient(int nr, TKolor c)
     m_kol[std::clamp(nr, 1, 4) - 1] = c;
     Zmieniono();
 }
-void TGradPanel::setXramaElem(int e)
-{
-    m_ramaElem = std::clamp(e, 0, 15);
-    Zmieniono();
-}
-void TGradPanel::setXramaStyl(int wpis)
-{
-    m_ramaStyl = WpisPalety(wpis) ? wpis : 19;
-    Zmieniono();
-}
-void TGradPanel::setXcaptionTak(bool v)
-{
-    m_captionTak = v;
-    Zmieniono();
-}
-void TGradPanel::setTag(int t)
-{
-    m_tag = t;
-    Zmieniono();
-}
+void TGradPanel::setXramaElem(int e) { Ustaw(m_ramaElem, std::clamp(e, 0, 15)); }
+void TGradPanel::setXramaStyl(int wpis) { Ustaw(m_ramaStyl, WpisPalety(wpis) ? wpis : 19); }
+void TGradPanel::setXcaptionTak(bool v) { Ustaw(m_captionTak, v); }
+void TGradPanel::setTag(int t) { Ustaw(m_tag, t); }
 
 void TGradPanel::setXrama(bool v)
 {

@@ -26,23 +26,11 @@ QPixmap ObrazekZakazany(const QPixmap &obrazek)
     return wynik;
 }
 
-void TGlifPrzycisku::setXnrObrazka(int nr)
-{
-    m_nr = nr;
-    Przerysuj();
-}
+void TGlifPrzycisku::setXnrObrazka(int nr) { UstawGlif(m_nr, nr); }
 
-void TGlifPrzycisku::setXmaskKolor(TKolor c)
-{
-    m_maska = c;
-    Przerysuj();
-}
+void TGlifPrzycisku::setXmaskKolor(TKolor c) { UstawGlif(m_maska, c); }
 
-void TGlifPrzycisku::setNumGlyphs(int n)
-{
-    m_stany = std::clamp(n, 1, 4);
-    Przerysuj();
-}
+void TGlifPrzycisku::setNumGlyphs(int n) { UstawGlif(m_stany, std::clamp(n, 1, 4)); }
 
 void TGlifPrzycisku::setXimageList(const TListaObrazow *lista)
 {

@@ -36,6 +36,12 @@ protected:
     void Przerysuj();
 
 private:
+    template <typename T> void UstawGlif(T &pole, T wartosc)
+    {
+        pole = wartosc;
+        Przerysuj();
+    }
+
     QAbstractButton *m_przycisk;
     QPointer<const TListaObrazow> m_lista;
     QMetaObject::Connection m_sledzenie;
