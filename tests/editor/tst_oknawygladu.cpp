@@ -87,7 +87,7 @@ void TstOknaWygladu::okna()
         cel = m;
     } else if (okno == u"parametry") {
         auto *p = new TFakParam(t.okno);
-        p->Param = t.okno->IniZentora;   // filled as the parameters command opens it
+        CzytajParametry(t.ini, p->Param);   // filled as the parameters command opens it
         p->IniNaEkran();
         w.reset(p);
     } else if (okno == u"opcje-druku") {
