@@ -441,7 +441,8 @@ QPixmap TListaObrazow::Obraz(int nr, qreal skala) const
     if (it == m_obrazy.cend())
         return QPixmap();
     if (it->rysunek) {
-        QPixmap px = Rysuj(it->rysunek, qRound(m_bok * skala));
+        // a list without a size draws at the design grid's
+        QPixmap px = Rysuj(it->rysunek, qRound((m_bok > 0 ? m_bok : 20) * skala));
         px.setDevicePixelRatio(skala);
         return px;
     }
