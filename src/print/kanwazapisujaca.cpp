@@ -16,18 +16,11 @@ qint32 TKanwaZapisujaca::SzerokoscTekstu(const QString &s)
     return qint32((2 * qint64(s.size()) * Em(Czcionka()) + 2) / 5);
 }
 
-TZapisRysunku &TKanwaZapisujaca::Nowy(TZapisRysunku::Rodzaj rodzaj)
-{
-    zapisy.append(TZapisRysunku{});
-    TZapisRysunku &z = zapisy.last();
-    z.rodzaj = rodzaj;
-    z.strona = strona;
-    return z;
-}
-
 void TKanwaZapisujaca::PiszTekst(TPoint p, const QString &s, const TRect *klip)
 {
-    TZapisRysunku &z = Nowy(TZapisRysunku::Tekst);
+    TZapisRysunku z;
+    z.rodzaj = TZapisRysunku::Tekst;
+    z.strona = strona;
     z.od = p;
     z.tekst = s;
     z.czcionka = Czcionka();
@@ -37,30 +30,40 @@ void TKanwaZapisujaca::PiszTekst(TPoint p, const QString &s, const TRect *klip)
         z.klip = true;
         z.prostokat = *klip;
     }
+    zapisy.append(z);
 }
 
 bool TKanwaZapisujaca::KopiujObraz(const QImage &obraz, const QRect &zrodlo, const TRect &cel)
 {
     if (obraz.isNull() || zrodlo.isEmpty())
         return false;
-    TZapisRysunku &z = Nowy(TZapisRysunku::Obraz);
+    TZapisRysunku z;
+    z.rodzaj = TZapisRysunku::Obraz;
+    z.strona = strona;
     z.prostokat = cel;
     z.zrodlo = zrodlo;
     z.rozmiarObrazu = obraz.size();
+    zapisy.append(z);
     return true;
 }
 
 void TKanwaZapisujaca::RysujLinie(TPoint od, TPoint do_)
 {
-    TZapisRysunku &z = Nowy(TZapisRysunku::Linia);
+    TZapisRysunku z;
+    z.rodzaj = TZapisRysunku::Linia;
+    z.strona = strona;
     z.od = od;
     z.do_ = do_;
     z.pioro = Pioro();
+    zapisy.append(z);
 }
 
 void TKanwaZapisujaca::Wypelnij(const TRect &r, TKolor kolor)
 {
-    TZapisRysunku &z = Nowy(TZapisRysunku::Wypelnienie);
+    TZapisRysunku z;
+    z.rodzaj = TZapisRysunku::Wypelnienie;
+    z.strona = strona;
     z.prostokat = r;
     z.kolor = kolor;
+    zapisy.append(z);
 }

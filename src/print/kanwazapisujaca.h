@@ -43,8 +43,4 @@ public:
 protected:
     void RysujLinie(TPoint od, TPoint do_) override;
     void Wypelnij(const TRect &r, TKolor kolor) override;
-
-private:
-    // A new record of the current page, appended to `zapisy`.
-    TZapisRysunku &Nowy(TZapisRysunku::Rodzaj rodzaj);
 };
