@@ -28,6 +28,24 @@ QPen Pioro(const QColor &k, qreal w = 1.0)
     return p;
 }
 
+// The outline pen of every picture with a fill.
+void Obrys(QPainter &p, const QBrush &wypelnienie)
+{
+    p.setPen(Pioro(kObrys));
+    p.setBrush(wypelnienie);
+}
+
+// A bold character or two centred in a box.
+void Napis(QPainter &p, const char *rodzina, int wysokosc, const QColor &kolor, const QRectF &r, const QString &tekst)
+{
+    QFont f(QString::fromLatin1(rodzina));
+    f.setPixelSize(wysokosc);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(kolor);
+    p.drawText(r, Qt::AlignCenter, tekst);
+}
+
 void Kartka(QPainter &p, const QRectF &r)
 {
     QPainterPath s;
@@ -38,8 +56,7 @@ void Kartka(QPainter &p, const QRectF &r)
     s.lineTo(r.right(), r.bottom());
     s.lineTo(r.left(), r.bottom());
     s.closeSubpath();
-    p.setPen(Pioro(kObrys));
-    p.setBrush(kPapier);
+    Obrys(p, kPapier);
     p.drawPath(s);
     p.setBrush(QColor(225, 230, 238));
     QPainterPath rog;
@@ -56,14 +73,23 @@ void Linie(QPainter &p, qreal x1, qreal x2, qreal y, int ile, qreal krok, const 
         p.drawLine(QPointF(x1, y + i * krok), QPointF(x2, y + i * krok));
 }
 
+// Keys or days: `kolumny` × `wiersze` small boxes, the first at `pierwsza`, `dx` and `dy` apart.
+void Kratki(QPainter &p, const QColor &kolor, const QRectF &pierwsza, int kolumny, int wiersze, qreal dx, qreal dy)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kolor);
+    for (int r = 0; r < wiersze; ++r)
+        for (int c = 0; c < kolumny; ++c)
+            p.drawRect(pierwsza.translated(c * dx, r * dy));
+}
+
 void Walec(QPainter &p, const QRectF &r, const QColor &k)
 {
     const qreal e = 4;
     QLinearGradient g(r.topLeft(), r.topRight());
     g.setColorAt(0, k.lighter(150));
     g.setColorAt(1, k.darker(115));
-    p.setPen(Pioro(kObrys));
-    p.setBrush(g);
+    Obrys(p, g);
     QPainterPath s;
     s.moveTo(r.left(), r.top() + e / 2);
     s.lineTo(r.left(), r.bottom() - e / 2);
@@ -117,16 +143,14 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("otworz"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kZloty.darker(110));
+            Obrys(p, kZloty.darker(110));
             p.drawPolygon(QPolygonF({{1.5, 4.5}, {7.5, 4.5}, {9.5, 6.5}, {16.5, 6.5}, {16.5, 16.5}, {1.5, 16.5}}));
             p.setBrush(kZloty.lighter(120));
             p.drawPolygon(QPolygonF({{4.5, 9.5}, {19.5, 9.5}, {16.5, 16.5}, {1.5, 16.5}}));
         };
     if (n == QLatin1String("zapisz"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kNiebieski);
+            Obrys(p, kNiebieski);
             p.drawRoundedRect(QRectF(2.5, 2.5, 15, 15), 1.5, 1.5);
             p.setBrush(kPapier);
             p.drawRect(QRectF(5.5, 2.5, 9, 6));
@@ -137,8 +161,7 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("drukuj"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kPapier);
+            Obrys(p, kPapier);
             p.drawRect(QRectF(5.5, 1.5, 9, 6));
             QLinearGradient g(0, 7, 0, 15);
             g.setColorAt(0, QColor(214, 219, 228));
@@ -160,8 +183,7 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("plansza"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kPapier);
+            Obrys(p, kPapier);
             p.drawRect(QRectF(1.5, 2.5, 17, 15));
             p.setPen(Qt::NoPen);
             p.setBrush(kJasnyNiebieski);
@@ -173,8 +195,7 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("produkty"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(QColor(214, 168, 104));
+            Obrys(p, QColor(214, 168, 104));
             p.drawPolygon(QPolygonF({{2.5, 6.5}, {10, 3}, {17.5, 6.5}, {17.5, 15.5}, {10, 18.5}, {2.5, 15.5}}));
             p.setBrush(QColor(236, 200, 140));
             p.drawPolygon(QPolygonF({{2.5, 6.5}, {10, 3}, {17.5, 6.5}, {10, 10}}));
@@ -182,12 +203,7 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("numer"))
         return [](QPainter &p) {
-            QFont f(QStringLiteral("DejaVu Sans"));
-            f.setPixelSize(12);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(kNiebieski);
-            p.drawText(QRectF(0, 0, 14, 14), Qt::AlignCenter, QStringLiteral("#"));
+            Napis(p, "DejaVu Sans", 12, kNiebieski, QRectF(0, 0, 14, 14), QStringLiteral("#"));
             p.setPen(Pioro(kZielony, 1.6));
             p.setBrush(Qt::NoBrush);
             p.drawArc(QRectF(9, 9, 9, 9), 90 * 16, 270 * 16);
@@ -196,18 +212,12 @@ Rysunek RysunekIkony(const QString &n)
     if (n == QLatin1String("format"))
         return [](QPainter &p) {
             Kartka(p, QRectF(2.5, 1.5, 15, 17));
-            QFont f(QStringLiteral("DejaVu Sans"));
-            f.setPixelSize(6);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(kNiebieski);
-            p.drawText(QRectF(3, 4, 14, 6), Qt::AlignCenter, QStringLiteral("1/FV"));
+            Napis(p, "DejaVu Sans", 6, kNiebieski, QRectF(3, 4, 14, 6), QStringLiteral("1/FV"));
             Linie(p, 5, 15, 12, 3, 2);
         };
     if (n == QLatin1String("parametry"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kSzary.lighter(120));
+            Obrys(p, kSzary.lighter(120));
             QPainterPath k;
             const QPointF c(10, 10);
             for (int i = 0; i < 8; ++i) {
@@ -224,34 +234,20 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("czcionka"))
         return [](QPainter &p) {
-            QFont f(QStringLiteral("Liberation Serif"));
-            f.setPixelSize(17);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(kObrys);
-            p.drawText(QRectF(0, 0, 14, 19), Qt::AlignCenter, QStringLiteral("A"));
-            f.setPixelSize(9);
-            p.setFont(f);
-            p.setPen(kNiebieski);
-            p.drawText(QRectF(11, 7, 9, 12), Qt::AlignCenter, QStringLiteral("a"));
+            Napis(p, "Liberation Serif", 17, kObrys, QRectF(0, 0, 14, 19), QStringLiteral("A"));
+            Napis(p, "Liberation Serif", 9, kNiebieski, QRectF(11, 7, 9, 12), QStringLiteral("a"));
         };
     if (n == QLatin1String("kalkulator"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(QColor(90, 100, 118));
+            Obrys(p, QColor(90, 100, 118));
             p.drawRoundedRect(QRectF(3.5, 1.5, 13, 17), 1.5, 1.5);
             p.setBrush(QColor(200, 230, 200));
             p.drawRect(QRectF(5.5, 3.5, 9, 4));
-            p.setPen(Qt::NoPen);
-            p.setBrush(kPapier);
-            for (int r = 0; r < 3; ++r)
-                for (int c = 0; c < 3; ++c)
-                    p.drawRect(QRectF(5.5 + c * 3.2, 9.5 + r * 2.9, 2.2, 1.9));
+            Kratki(p, kPapier, QRectF(5.5, 9.5, 2.2, 1.9), 3, 3, 3.2, 2.9);
         };
     if (n == QLatin1String("koniec"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(QColor(160, 110, 70));
+            Obrys(p, QColor(160, 110, 70));
             p.drawRect(QRectF(3.5, 1.5, 10, 17));
             p.setBrush(QColor(205, 160, 110));
             p.drawPolygon(QPolygonF({{3.5, 1.5}, {10.5, 3.5}, {10.5, 19}, {3.5, 18.5}}));
@@ -261,20 +257,13 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("pomoc"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kNiebieski);
+            Obrys(p, kNiebieski);
             p.drawEllipse(QRectF(1.5, 1.5, 17, 17));
-            QFont f(QStringLiteral("DejaVu Sans"));
-            f.setPixelSize(13);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(Qt::white);
-            p.drawText(QRectF(1.5, 1.5, 17, 17), Qt::AlignCenter, QStringLiteral("?"));
+            Napis(p, "DejaVu Sans", 13, Qt::white, QRectF(1.5, 1.5, 17, 17), QStringLiteral("?"));
         };
     if (n == QLatin1String("wizytowka"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kPapier);
+            Obrys(p, kPapier);
             p.drawRoundedRect(QRectF(1.5, 4.5, 17, 11), 1.5, 1.5);
             p.setBrush(kJasnyNiebieski);
             p.drawEllipse(QRectF(3.5, 7, 5, 5));
@@ -282,16 +271,11 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("kalendarz"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kPapier);
+            Obrys(p, kPapier);
             p.drawRect(QRectF(2.5, 3.5, 15, 14));
             p.setBrush(kCzerwony);
             p.drawRect(QRectF(2.5, 3.5, 15, 4));
-            p.setPen(Qt::NoPen);
-            p.setBrush(kSzary);
-            for (int r = 0; r < 3; ++r)
-                for (int c = 0; c < 4; ++c)
-                    p.drawRect(QRectF(4.5 + c * 3.2, 9.2 + r * 2.7, 2, 1.7));
+            Kratki(p, kSzary, QRectF(4.5, 9.2, 2, 1.7), 4, 3, 3.2, 2.7);
             p.setPen(Pioro(kObrys));
             p.drawLine(QPointF(6, 2), QPointF(6, 5));
             p.drawLine(QPointF(14, 2), QPointF(14, 5));
@@ -303,12 +287,7 @@ Rysunek RysunekIkony(const QString &n)
             p.setBrush(kNiebieski);
             p.drawRect(QRectF(3, 4, 10, 3));
             Linie(p, 5, 15, 10, 3, 2.2);
-            QFont f(QStringLiteral("DejaVu Sans"));
-            f.setPixelSize(7);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(kCzerwony);
-            p.drawText(QRectF(9, 13, 9, 6), Qt::AlignCenter, QStringLiteral("zł"));
+            Napis(p, "DejaVu Sans", 7, kCzerwony, QRectF(9, 13, 9, 6), QStringLiteral("zł"));
         };
     if (n == QLatin1String("wytnij"))
         return [](QPainter &p) {
@@ -329,8 +308,7 @@ Rysunek RysunekIkony(const QString &n)
         };
     if (n == QLatin1String("wklej"))
         return [](QPainter &p) {
-            p.setPen(Pioro(kObrys));
-            p.setBrush(QColor(196, 150, 90));
+            Obrys(p, QColor(196, 150, 90));
             p.drawRoundedRect(QRectF(2.5, 3.5, 12, 15), 1.5, 1.5);
             p.setBrush(kSzary.lighter(130));
             p.drawRoundedRect(QRectF(5.5, 1.5, 6, 4), 1, 1);
@@ -384,8 +362,7 @@ Rysunek RysunekIkony(const QString &n)
                          : n == QLatin1String("wdol")  ? 90
                                                        : 0);
             obrot.translate(-10, -10);
-            p.setPen(Pioro(kObrys));
-            p.setBrush(kNiebieski);
+            Obrys(p, kNiebieski);
             p.drawPolygon(obrot.map(t));
         };
     return {};
@@ -439,65 +416,86 @@ const std::pair<int, const char *> kObrazy[] = {
     {Ikona::Wizytowka, "wizytowka"},
 };
 
-TListaObrazow Lista(int bok)
+// The shared lists live for the whole run (they are never destroyed, so no button outlives
+// its list, whatever the order of the static destructors).
+TListaObrazow *Lista(int bok)
 {
-    TListaObrazow l(bok);
+    auto *l = new TListaObrazow(bok);
     for (const auto &[nr, nazwa] : kObrazy)
-        l.Dodaj(nr, RysunekIkony(QLatin1String(nazwa)));
+        l->Dodaj(nr, RysunekIkony(QLatin1String(nazwa)));
     return l;
 }
 
 }   // namespace
 
-QPixmap TListaObrazow::Obraz(int nr) const
+int TListaObrazow::Dodaj(const QPixmap &obraz)
 {
-    const auto it = m_rysunki.constFind(nr);
-    return it == m_rysunki.cend() ? QPixmap() : Rysuj(*it, m_bok);
+    const int nr = Count();
+    m_obrazy.insert(nr, {{}, obraz});
+    return nr;
+}
+
+QPixmap TListaObrazow::Obraz(int nr, qreal skala) const
+{
+    const auto it = m_obrazy.constFind(nr);
+    if (it == m_obrazy.cend())
+        return QPixmap();
+    if (it->rysunek) {
+        // a list without a size draws at the design grid's
+        QPixmap px = Rysuj(it->rysunek, qRound((m_bok > 0 ? m_bok : 20) * skala));
+        px.setDevicePixelRatio(skala);
+        return px;
+    }
+    if (m_bok <= 0 || it->obraz.isNull() || it->obraz.size() == QSize(m_bok, m_bok))
+        return it->obraz;
+    return it->obraz.scaled(m_bok, m_bok, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QIcon TListaObrazow::Ikona(int nr) const
 {
-    const auto it = m_rysunki.constFind(nr);
-    if (it == m_rysunki.cend())
+    if (!Jest(nr))
         return QIcon();
     QIcon ikona;
-    for (int bok : {m_bok, 2 * m_bok})
-        ikona.addPixmap(Rysuj(*it, bok));
+    for (qreal skala : {1.0, 2.0}) {
+        QPixmap px = Obraz(nr, skala);
+        px.setDevicePixelRatio(1);   // the icon picks its pixmap by size
+        ikona.addPixmap(px);
+    }
     return ikona;
 }
 
 const TListaObrazow &IkonyApli()
 {
-    static const TListaObrazow l = Lista(19);
-    return l;
+    static const TListaObrazow *l = Lista(19);
+    return *l;
 }
 
 const TListaObrazow &IkonyApli16()
 {
-    static const TListaObrazow l = Lista(16);
-    return l;
+    static const TListaObrazow *l = Lista(16);
+    return *l;
 }
 
 const TListaObrazow &IkonyApli32()
 {
-    static const TListaObrazow l = Lista(32);
-    return l;
+    static const TListaObrazow *l = Lista(32);
+    return *l;
 }
 
 const TListaObrazow &IkonySys32()
 {
-    static const TListaObrazow l = [] {
-        TListaObrazow s(32);
+    static const TListaObrazow *l = [] {
+        auto *s = new TListaObrazow(32);
         const QStyle::StandardPixmap obrazy[] = {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning,
                                                  QStyle::SP_MessageBoxCritical, QStyle::SP_MessageBoxQuestion};
         for (int i = 0; i < 4; ++i) {
             const QStyle::StandardPixmap sp = obrazy[i];
-            s.Dodaj(i, [sp](QPainter &p) {
+            s->Dodaj(i, [sp](QPainter &p) {
                 const QIcon ikona = QApplication::style()->standardIcon(sp);
                 ikona.paint(&p, QRect(0, 0, 20, 20));
             });
         }
         return s;
     }();
-    return l;
+    return *l;
 }

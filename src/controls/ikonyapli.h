@@ -12,6 +12,7 @@
 
 #include <QIcon>
 #include <QMap>
+#include <QObject>
 #include <QPixmap>
 #include <functional>
 
@@ -54,29 +55,41 @@ enum : int {
 };
 }
 
-class TListaObrazow {
+// A list of same-sized pictures addressed by index: the application's lists below, and any
+// list a window fills with pictures of its own for its image buttons (przyciski.h). An entry
+// is either a drawing (on a 20 × 20 design grid, drawn at the list's size) or a ready picture.
+// Buttons follow the list: when it is destroyed they lose their glyphs.
+class TListaObrazow : public QObject {
+    Q_OBJECT
 public:
-    // Draws on a 20 × 20 design grid; the list scales it to its size.
     using Rysunek = std::function<void(QPainter &)>;
 
-    explicit TListaObrazow(int bok) : m_bok(bok) {}
+    // `bok` 0: the pictures keep their own size.
+    explicit TListaObrazow(int bok = 0, QObject *rodzic = nullptr) : QObject(rodzic), m_bok(bok) {}
 
     int Bok() const { return m_bok; }
     // One more than the highest index that holds a picture.
-    int Count() const { return m_rysunki.isEmpty() ? 0 : m_rysunki.lastKey() + 1; }
-    bool Jest(int nr) const { return m_rysunki.contains(nr); }
-    QList<int> Indeksy() const { return m_rysunki.keys(); }
-    // The picture at the list's size; a null pixmap for an index without one.
-    QPixmap Obraz(int nr) const;
-    // The picture as an icon, also drawn at twice the size for dense screens; empty for an
-    // index without one.
+    int Count() const { return m_obrazy.isEmpty() ? 0 : m_obrazy.lastKey() + 1; }
+    bool Jest(int nr) const { return m_obrazy.contains(nr); }
+    QList<int> Indeksy() const { return m_obrazy.keys(); }
+    // The picture at the list's size (times `skala` for dense screens, with that pixel
+    // ratio); a null pixmap for an index without one.
+    QPixmap Obraz(int nr, qreal skala = 1) const;
+    // The picture as an icon, also at twice the size for dense screens; empty for an index
+    // without one.
     QIcon Ikona(int nr) const;
 
-    void Dodaj(int nr, const Rysunek &r) { m_rysunki.insert(nr, r); }
+    void Dodaj(int nr, const Rysunek &r) { m_obrazy.insert(nr, {r, {}}); }
+    // A ready picture at the first free index after the last one; returns that index.
+    int Dodaj(const QPixmap &obraz);
 
 private:
+    struct Wpis {
+        Rysunek rysunek;
+        QPixmap obraz;
+    };
     int m_bok;
-    QMap<int, Rysunek> m_rysunki;
+    QMap<int, Wpis> m_obrazy;
 };
 
 // The lists, drawn on first use (a QGuiApplication must exist).

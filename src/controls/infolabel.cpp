@@ -64,36 +64,16 @@ TInfoLabel::TInfoLabel(const QString &tekst, QWidget *rodzic) : QLabel(rodzic)
     Zastosuj();
 }
 
-void TInfoLabel::setXstylInfo(TstylInfoFont s)
-{
-    m_styl = s;
-    Zastosuj();
-}
+void TInfoLabel::setXstylInfo(TstylInfoFont s) { UstawStyl(m_styl, s); }
 void TInfoLabel::setXzlamTresc(bool v)
 {
     m_zlam = v;
     UstawTekst();
 }
-void TInfoLabel::setXHtmlGreen(bool v)
-{
-    m_green = v;
-    Zastosuj();
-}
-void TInfoLabel::setXHtmlPure(bool v)
-{
-    m_pure = v;
-    Zastosuj();
-}
-void TInfoLabel::setXhtmlBold(bool v)
-{
-    m_bold = v;
-    Zastosuj();
-}
-void TInfoLabel::setXgrupaTak(bool v)
-{
-    m_grupa = v;
-    Zastosuj();
-}
+void TInfoLabel::setXHtmlGreen(bool v) { UstawStyl(m_green, v); }
+void TInfoLabel::setXHtmlPure(bool v) { UstawStyl(m_pure, v); }
+void TInfoLabel::setXhtmlBold(bool v) { UstawStyl(m_bold, v); }
+void TInfoLabel::setXgrupaTak(bool v) { UstawStyl(m_grupa, v); }
 void TInfoLabel::setCaption(const QString &t)
 {
     m_caption = t;

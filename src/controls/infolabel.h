@@ -78,6 +78,12 @@ protected:
 
     bool Reaguje() const;
     void Zastosuj();
+    // Stores a style switch and applies the style again.
+    template <typename T> void UstawStyl(T &pole, T wartosc)
+    {
+        pole = wartosc;
+        Zastosuj();
+    }
 
 private:
     void Klik();

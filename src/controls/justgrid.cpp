@@ -116,59 +116,23 @@ void TjustGrid::setXkolWarCel(const QString &s)
             setCells(c, r, OdetnijPole(t, QLatin1Char(';')));
 }
 
-void TjustGrid::setXkolJustuj(const QString &s)
-{
-    m_justuj = WielkieZnaki(s);
-    viewport()->update();
-}
+void TjustGrid::setXkolJustuj(const QString &s) { UstawIPrzerysuj(m_justuj, WielkieZnaki(s)); }
 
-void TjustGrid::setXkolKolory(const QString &s)
-{
-    m_kolory = WielkieZnaki(s);
-    viewport()->update();
-}
+void TjustGrid::setXkolKolory(const QString &s) { UstawIPrzerysuj(m_kolory, WielkieZnaki(s)); }
 
-void TjustGrid::setXkolPapier(const QString &s)
-{
-    m_papier = WielkieZnaki(s);
-    viewport()->update();
-}
+void TjustGrid::setXkolPapier(const QString &s) { UstawIPrzerysuj(m_papier, WielkieZnaki(s)); }
 
-void TjustGrid::setXkolReOnly(const QString &s)
-{
-    m_reOnly = s;
-    viewport()->update();
-}
+void TjustGrid::setXkolReOnly(const QString &s) { UstawIPrzerysuj(m_reOnly, s); }
 
-void TjustGrid::setXkolJustBL(bool v)
-{
-    m_justBL = v;
-    viewport()->update();
-}
+void TjustGrid::setXkolJustBL(bool v) { UstawIPrzerysuj(m_justBL, v); }
 
-void TjustGrid::setXkol0grad(bool v)
-{
-    m_kol0grad = v;
-    viewport()->update();
-}
+void TjustGrid::setXkol0grad(bool v) { UstawIPrzerysuj(m_kol0grad, v); }
 
-void TjustGrid::setXnagJustuj(const QString &s)
-{
-    m_nagJustuj = WielkieZnaki(s);
-    viewport()->update();
-}
+void TjustGrid::setXnagJustuj(const QString &s) { UstawIPrzerysuj(m_nagJustuj, WielkieZnaki(s)); }
 
-void TjustGrid::setXnagKolory(const QString &s)
-{
-    m_nagKolory = WielkieZnaki(s);
-    viewport()->update();
-}
+void TjustGrid::setXnagKolory(const QString &s) { UstawIPrzerysuj(m_nagKolory, WielkieZnaki(s)); }
 
-void TjustGrid::setXnagHfontu(int v)
-{
-    m_nagHfontu = v < 8 ? 0 : std::min(v, 10);
-    viewport()->update();
-}
+void TjustGrid::setXnagHfontu(int v) { UstawIPrzerysuj(m_nagHfontu, v < 8 ? 0 : std::min(v, 10)); }
 
 void TjustGrid::setXnagWysoko(int v)
 {
@@ -192,23 +156,11 @@ QFont TjustGrid::CzcionkaNaglowka() const
     return f;
 }
 
-void TjustGrid::setXautoFixKolor(int v)
-{
-    m_autoFixKolor = std::clamp(v, 0, 2);
-    viewport()->update();
-}
+void TjustGrid::setXautoFixKolor(int v) { UstawIPrzerysuj(m_autoFixKolor, std::clamp(v, 0, 2)); }
 
-void TjustGrid::setXautoGradient(int v)
-{
-    m_autoGradient = std::clamp(v, 0, 50);
-    viewport()->update();
-}
+void TjustGrid::setXautoGradient(int v) { UstawIPrzerysuj(m_autoGradient, std::clamp(v, 0, 50)); }
 
-void TjustGrid::setXautoFixLinie(bool v)
-{
-    m_autoFixLinie = v;
-    viewport()->update();
-}
+void TjustGrid::setXautoFixLinie(bool v) { UstawIPrzerysuj(m_autoFixLinie, v); }
 
 void TjustGrid::setXautoKolory(bool v)
 {

@@ -21,6 +21,33 @@ TKolor Miedzy(TKolor a, TKolor b, int i, int n)
                Kanal(Niebieski(a), Niebieski(b), i, n));
 }
 
+// One-pixel lines along the sides of `r`, in the order left, top, right, bottom (so the
+// bottom and right lines own the corners they share); an invalid colour leaves its side out.
+// Every bevel, outline and line of the panels is drawn through here.
+void Krawedzie(QPainter &p, const QRect &r, const std::array<QColor, 4> &k)
+{
+    if (r.isEmpty())
+        return;
+    if (k[0].isValid())
+        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k[0]);
+    if (k[1].isValid())
+        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k[1]);
+    if (k[2].isValid())
+        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k[2]);
+    if (k[3].isValid())
+        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k[3]);
+}
+
+// The sides chosen by `elementy` (1 left, 2 top, 4 right, 8 bottom) in one colour.
+std::array<QColor, 4> NaBokach(int elementy, const QColor &k)
+{
+    std::array<QColor, 4> wynik;
+    for (int i = 0; i < 4; ++i)
+        if (elementy & (1 << i))
+            wynik[i] = k;
+    return wynik;
+}
+
 }   // namespace
 
 bool MotywAktywny() { return StylAplikacji() != sa_OldBlue; }
@@ -98,41 +125,13 @@ void RysujGradient(TopisGradientu &o, QPainter &p, const QRect &r)
 
 TPanelBazowy::TPanelBazowy(QWidget *rodzic) : QWidget(rodzic) {}
 
-void TPanelBazowy::setCaption(const QString &t)
-{
-    m_caption = t;
-    Zmieniono();
-}
-void TPanelBazowy::setColor(TKolor c)
-{
-    m_kolor = c;
-    Zmieniono();
-}
-void TPanelBazowy::setTag(int t)
-{
-    m_tag = t;
-    Zmieniono();
-}
-void TPanelBazowy::setBevelOuter(TBevelPanelu b)
-{
-    m_bevelZew = b;
-    Zmieniono();
-}
-void TPanelBazowy::setBevelInner(TBevelPanelu b)
-{
-    m_bevelWew = b;
-    Zmieniono();
-}
-void TPanelBazowy::setBorderWidth(int w)
-{
-    m_ramka = std::max(0, w);
-    Zmieniono();
-}
-void TPanelBazowy::setAlignment(Qt::Alignment a)
-{
-    m_wyrownanie = a;
-    Zmieniono();
-}
+void TPanelBazowy::setCaption(const QString &t) { Ustaw(m_caption, t); }
+void TPanelBazowy::setColor(TKolor c) { Ustaw(m_kolor, c); }
+void TPanelBazowy::setTag(int t) { Ustaw(m_tag, t); }
+void TPanelBazowy::setBevelOuter(TBevelPanelu b) { Ustaw(m_bevelZew, b); }
+void TPanelBazowy::setBevelInner(TBevelPanelu b) { Ustaw(m_bevelWew, b); }
+void TPanelBazowy::setBorderWidth(int w) { Ustaw(m_ramka, std::max(0, w)); }
+void TPanelBazowy::setAlignment(Qt::Alignment a) { Ustaw(m_wyrownanie, a); }
 
 void TPanelBazowy::RysujBevel(QPainter &p, QRect &r, TBevelPanelu b)
 {
@@ -140,24 +139,11 @@ void TPanelBazowy::RysujBevel(QPainter &p, QRect &r, TBevelPanelu b)
         return;
     const QColor jasny = NaQColor(0x80000014u), ciemny = NaQColor(0x80000010u);   // highlight, shadow
     const QColor gl = b == bvRaised ? jasny : ciemny, dp = b == bvRaised ? ciemny : jasny;
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 1), gl);
-    p.fillRect(QRect(r.left(), r.top(), 1, r.height()), gl);
-    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), dp);
-    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), dp);
+    Krawedzie(p, r, {gl, gl, dp, dp});
     r.adjust(1, 1, -1, -1);
 }
 
-void TPanelBazowy::RysujLinie(QPainter &p, const QRect &r, int e, const QColor &k)
-{
-    if (e & 1)
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k);
-    if (e & 2)
-        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k);
-    if (e & 4)
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k);
-    if (e & 8)
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k);
-}
+void TPanelBazowy::RysujLinie(QPainter &p, const QRect &r, int e, const QColor &k) { Krawedzie(p, r, NaBokach(e, k)); }
 
 void TPanelBazowy::RysujNapis(QPainter &p, const QRect &r, bool wieleLinii)
 {
@@ -205,21 +191,13 @@ void TMojPanel::setXwarTlo(int v)
     Zmieniono();
 }
 
-void TMojPanel::setXobrysTak(bool v)
-{
-    m_obrysTak = v;
-    Zmieniono();
-}
+void TMojPanel::setXobrysTak(bool v) { Ustaw(m_obrysTak, v); }
 void TMojPanel::setXobrys(int nr, TKolor c)
 {
     m_obrys[std::clamp(nr, 1, 4) - 1] = c;
     Zmieniono();
 }
-void TMojPanel::setXramkaTak(bool v)
-{
-    m_ramkaTak = v;
-    Zmieniono();
-}
+void TMojPanel::setXramkaTak(bool v) { Ustaw(m_ramkaTak, v); }
 void TMojPanel::setXramka(int nr, TKolor c)
 {
     m_ramkaKol[std::clamp(nr, 1, 4) - 1] = c;
@@ -238,26 +216,10 @@ void TMojPanel::setXliniaAuto(bool v)
     Zmieniono();
 }
 
-void TMojPanel::setXliniaStyl(int wpis)
-{
-    m_liniaStyl = WpisPalety(wpis) ? wpis : 19;
-    Zmieniono();
-}
-void TMojPanel::setXliniaElem(int e)
-{
-    m_liniaElem = std::clamp(e, 0, 15);
-    Zmieniono();
-}
-void TMojPanel::setXmargines(bool v)
-{
-    m_margines = v;
-    Zmieniono();
-}
-void TMojPanel::setXblokTekstu(bool v)
-{
-    m_blokTekstu = v;
-    Zmieniono();
-}
+void TMojPanel::setXliniaStyl(int wpis) { Ustaw(m_liniaStyl, WpisPalety(wpis) ? wpis : 19); }
+void TMojPanel::setXliniaElem(int e) { Ustaw(m_liniaElem, std::clamp(e, 0, 15)); }
+void TMojPanel::setXmargines(bool v) { Ustaw(m_margines, v); }
+void TMojPanel::setXblokTekstu(bool v) { Ustaw(m_blokTekstu, v); }
 
 TKolor TMojPanel::KolorTla() const
 {
@@ -273,13 +235,11 @@ void TMojPanel::paintEvent(QPaintEvent *)
     QPainter p(this);
     QRect r = rect();
     p.fillRect(r, NaQColor(KolorTla()));
+    // the colours are numbered 1 bottom, 2 right, 3 top, 4 left
     auto linie = [&p](QRect &w, const std::array<TKolor, 4> &k) {
         if (w.isEmpty())
             return;
-        p.fillRect(QRect(w.left(), w.top(), 1, w.height()), NaQColor(k[3]));
-        p.fillRect(QRect(w.left(), w.top(), w.width(), 1), NaQColor(k[2]));
-        p.fillRect(QRect(w.right(), w.top(), 1, w.height()), NaQColor(k[1]));
-        p.fillRect(QRect(w.left(), w.bottom(), w.width(), 1), NaQColor(k[0]));
+        Krawedzie(p, w, {NaQColor(k[3]), NaQColor(k[2]), NaQColor(k[1]), NaQColor(k[0])});
         w.adjust(1, 1, -1, -1);
     };
     if (m_liniaAuto) {
@@ -312,11 +272,7 @@ void TMojPodklad::setXstylInny(bool v)
     Zmieniono();
 }
 
-void TMojPodklad::setXstylInnyNr(int wpis)
-{
-    m_stylInnyNr = WpisPalety(wpis) ? wpis : 17;
-    Zmieniono();
-}
+void TMojPodklad::setXstylInnyNr(int wpis) { Ustaw(m_stylInnyNr, WpisPalety(wpis) ? wpis : 17); }
 
 void TMojPodklad::setXtylkoRama(bool v)
 {
@@ -334,16 +290,8 @@ void TMojPodklad::setxObrysStyl(int wpis)
     Zmieniono();
 }
 
-void TMojPodklad::setxObrysTak(bool v)
-{
-    m_obrysTak = v;
-    Zmieniono();
-}
-void TMojPodklad::setXmodernDrk(bool v)
-{
-    m_modernDrk = v;
-    Zmieniono();
-}
+void TMojPodklad::setxObrysTak(bool v) { Ustaw(m_obrysTak, v); }
+void TMojPodklad::setXmodernDrk(bool v) { Ustaw(m_modernDrk, v); }
 
 void TMojPodklad::PrzedDrukiem()
 {
@@ -394,11 +342,7 @@ void TGradPanel::setXgradient(bool v)
     m_opis.Gradient = v;
     Zmieniono();
 }
-void TGradPanel::setXrelatywnie(bool v)
-{
-    m_relatywnie = v;
-    Zmieniono();
-}
+void TGradPanel::setXrelatywnie(bool v) { Ustaw(m_relatywnie, v); }
 void TGradPanel::setXgradProc(int p)
 {
     m_opis.gradProc = std::clamp(p, 1, 100);
@@ -429,26 +373,10 @@ void TGradPanel::setGradient(int nr, TKolor c)
     m_kol[std::clamp(nr, 1, 4) - 1] = c;
     Zmieniono();
 }
-void TGradPanel::setXramaElem(int e)
-{
-    m_ramaElem = std::clamp(e, 0, 15);
-    Zmieniono();
-}
-void TGradPanel::setXramaStyl(int wpis)
-{
-    m_ramaStyl = WpisPalety(wpis) ? wpis : 19;
-    Zmieniono();
-}
-void TGradPanel::setXcaptionTak(bool v)
-{
-    m_captionTak = v;
-    Zmieniono();
-}
-void TGradPanel::setTag(int t)
-{
-    m_tag = t;
-    Zmieniono();
-}
+void TGradPanel::setXramaElem(int e) { Ustaw(m_ramaElem, std::clamp(e, 0, 15)); }
+void TGradPanel::setXramaStyl(int wpis) { Ustaw(m_ramaStyl, WpisPalety(wpis) ? wpis : 19); }
+void TGradPanel::setXcaptionTak(bool v) { Ustaw(m_captionTak, v); }
+void TGradPanel::setTag(int t) { Ustaw(m_tag, t); }
 
 void TGradPanel::setXrama(bool v)
 {
@@ -544,14 +472,5 @@ TKolor TMojBevel::KolorLinii() const
 void TMojBevel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QColor k = NaQColor(KolorLinii());
-    const QRect r = rect();
-    if (m_elementy & 1)
-        p.fillRect(QRect(r.left(), r.top(), 1, r.height()), k);
-    if (m_elementy & 2)
-        p.fillRect(QRect(r.left(), r.top(), r.width(), 1), k);
-    if (m_elementy & 4)
-        p.fillRect(QRect(r.right(), r.top(), 1, r.height()), k);
-    if (m_elementy & 8)
-        p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), k);
+    Krawedzie(p, rect(), NaBokach(m_elementy, NaQColor(KolorLinii())));
 }

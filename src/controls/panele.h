@@ -71,6 +71,12 @@ protected:
     static void RysujLinie(QPainter &p, const QRect &r, int elementy, const QColor &kolor);
     void RysujNapis(QPainter &p, const QRect &r, bool wieleLinii);
     virtual void Zmieniono() { update(); }
+    // A setter that stores the new value and then runs Zmieniono().
+    template <typename T, typename U> void Ustaw(T &pole, U &&wartosc)
+    {
+        pole = std::forward<U>(wartosc);
+        Zmieniono();
+    }
 
     QString m_caption;
     TKolor m_kolor = kKolorTwarzy;

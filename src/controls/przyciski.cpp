@@ -6,12 +6,6 @@
 #include <QBitmap>
 #include <QPainter>
 
-int TListaObrazkow::Dodaj(const QPixmap &obrazek)
-{
-    m_obrazki.append(obrazek);
-    return Liczba() - 1;
-}
-
 QPixmap ObrazekZMaska(const QPixmap &obrazek, TKolor maska)
 {
     if (obrazek.isNull())
@@ -32,123 +26,75 @@ QPixmap ObrazekZakazany(const QPixmap &obrazek)
     return wynik;
 }
 
-void TGlifPrzycisku::Odswiez(QAbstractButton *b)
+void TGlifPrzycisku::setXnrObrazka(int nr) { UstawGlif(m_nr, nr); }
+
+void TGlifPrzycisku::setXmaskKolor(TKolor c) { UstawGlif(m_maska, c); }
+
+void TGlifPrzycisku::setNumGlyphs(int n) { UstawGlif(m_stany, std::clamp(n, 1, 4)); }
+
+void TGlifPrzycisku::setXimageList(const TListaObrazow *lista)
 {
-    const QPixmap obrazek = m_lista ? m_lista->Obrazek(m_nr) : QPixmap();
+    QObject::disconnect(m_sledzenie);
+    m_lista = lista;
+    if (lista)
+        m_sledzenie = QObject::connect(lista, &QObject::destroyed, m_przycisk, [this] {
+            m_lista = nullptr;
+            Przerysuj();
+        });
+    Przerysuj();
+}
+
+void TGlifPrzycisku::Przerysuj()
+{
+    if (ObrazekWlasny())
+        return;
+    const QPixmap obrazek = m_lista ? m_lista->Obraz(m_nr, m_przycisk->devicePixelRatioF()) : QPixmap();
     if (obrazek.isNull()) {
-        b->setIcon(QIcon());
+        m_przycisk->setIcon(QIcon());
         return;
     }
     const QPixmap normalny = ObrazekZMaska(obrazek, m_maska);
     QIcon ikona(normalny);
     if (m_stany >= 2)
         ikona.addPixmap(ObrazekZakazany(normalny), QIcon::Disabled);
-    b->setIcon(ikona);
-    b->setIconSize(normalny.size() / normalny.devicePixelRatio());
+    m_przycisk->setIcon(ikona);
+    m_przycisk->setIconSize(normalny.size() / normalny.devicePixelRatio());
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TExBitBtn::TExBitBtn(QWidget *rodzic) : QPushButton(rodzic) {}
+TExBitBtn::TExBitBtn(QWidget *rodzic) : QPushButton(rodzic), TGlifPrzycisku(this) {}
 
-void TExBitBtn::Przerysuj()
-{
-    if (m_akcja)
-        setIcon(m_akcja->icon());
-    else
-        Odswiez(this);
-}
-
-void TExBitBtn::setXnrObrazka(int nr)
-{
-    m_nr = nr;
-    Przerysuj();
-}
-void TExBitBtn::setXmaskKolor(TKolor c)
-{
-    m_maska = c;
-    Przerysuj();
-}
-void TExBitBtn::setNumGlyphs(int n)
-{
-    m_stany = std::clamp(n, 1, 4);
-    Przerysuj();
-}
-
-void TExBitBtn::setXimageList(TListaObrazkow *lista)
-{
-    if (m_lista)
-        disconnect(m_lista, nullptr, this, nullptr);
-    m_lista = lista;
-    if (lista)
-        connect(lista, &QObject::destroyed, this, [this] {
-            m_lista = nullptr;
-            Przerysuj();
-        });
-    Przerysuj();
-}
+TExBitBtn::TExBitBtn(const QString &tekst, QWidget *rodzic) : QPushButton(tekst, rodzic), TGlifPrzycisku(this) {}
 
 void TExBitBtn::setAction(QAction *a)
 {
-    if (m_akcja)
+    // both directions: a click must no longer trigger the action given before
+    if (m_akcja) {
         disconnect(m_akcja, nullptr, this, nullptr);
+        disconnect(this, nullptr, m_akcja, nullptr);
+    }
     m_akcja = a;
     if (a) {
-        setText(a->text());
-        setEnabled(a->isEnabled());
-        connect(a, &QAction::changed, this, [this] {
+        const auto zAkcji = [this] {
             setText(m_akcja->text());
             setEnabled(m_akcja->isEnabled());
-            Przerysuj();
-        });
+            setIcon(m_akcja->icon());
+        };
+        zAkcji();
+        connect(a, &QAction::changed, this, zAkcji);
         connect(this, &QPushButton::clicked, a, &QAction::trigger);
+        connect(a, &QObject::destroyed, this, [this] { Przerysuj(); });   // back to the glyph
     }
     Przerysuj();
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TExSpeedButton::TExSpeedButton(QWidget *rodzic) : QToolButton(rodzic) { setAutoRaise(true); }
-
-void TExSpeedButton::Przerysuj()
-{
-    if (defaultAction())
-        return;   // the action's own picture
-    Odswiez(this);
-}
-
-void TExSpeedButton::setXnrObrazka(int nr)
-{
-    m_nr = nr;
-    Przerysuj();
-}
-void TExSpeedButton::setXmaskKolor(TKolor c)
-{
-    m_maska = c;
-    Przerysuj();
-}
-void TExSpeedButton::setNumGlyphs(int n)
-{
-    m_stany = std::clamp(n, 1, 4);
-    Przerysuj();
-}
-
-void TExSpeedButton::setXimageList(TListaObrazkow *lista)
-{
-    if (m_lista)
-        disconnect(m_lista, nullptr, this, nullptr);
-    m_lista = lista;
-    if (lista)
-        connect(lista, &QObject::destroyed, this, [this] {
-            m_lista = nullptr;
-            Przerysuj();
-        });
-    Przerysuj();
-}
+TExSpeedButton::TExSpeedButton(QWidget *rodzic) : QToolButton(rodzic), TGlifPrzycisku(this) { setAutoRaise(true); }
 
 void TExSpeedButton::setDefaultAction(QAction *a)
 {
     QToolButton::setDefaultAction(a);
-    if (!a)
-        Przerysuj();
+    Przerysuj();
 }

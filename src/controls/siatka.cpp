@@ -450,35 +450,15 @@ void TSiatka::setScrollBars(TScrollStyle s)
     UstawPaski();
 }
 
-void TSiatka::setColor(const QColor &c)
-{
-    m_kolor = c;
-    viewport()->update();
-}
+void TSiatka::setColor(const QColor &c) { UstawIPrzerysuj(m_kolor, c); }
 
-void TSiatka::setFixedColor(const QColor &c)
-{
-    m_kolorStalych = c;
-    viewport()->update();
-}
+void TSiatka::setFixedColor(const QColor &c) { UstawIPrzerysuj(m_kolorStalych, c); }
 
-void TSiatka::setDrawingStyle(TGridDrawingStyle s)
-{
-    m_stylRys = s;
-    viewport()->update();
-}
+void TSiatka::setDrawingStyle(TGridDrawingStyle s) { UstawIPrzerysuj(m_stylRys, s); }
 
-void TSiatka::setGradientStartColor(const QColor &c)
-{
-    m_gradStart = c;
-    viewport()->update();
-}
+void TSiatka::setGradientStartColor(const QColor &c) { UstawIPrzerysuj(m_gradStart, c); }
 
-void TSiatka::setGradientEndColor(const QColor &c)
-{
-    m_gradKoniec = c;
-    viewport()->update();
-}
+void TSiatka::setGradientEndColor(const QColor &c) { UstawIPrzerysuj(m_gradKoniec, c); }
 
 void TSiatka::changeEvent(QEvent *e)
 {

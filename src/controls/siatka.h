@@ -185,6 +185,12 @@ signals:
     void szerokoscZmieniona(int c);
 
 protected:
+    // A setter of a property that only changes the drawing: store and repaint.
+    template <typename T, typename U> void UstawIPrzerysuj(T &pole, U &&wartosc)
+    {
+        pole = std::forward<U>(wartosc);
+        viewport()->update();
+    }
     // Whether the current cell may be moved to (c, r); default: the owner's OnSelectCell.
     virtual bool SelectCell(int c, int r);
     // Whether the editor may be shown on the current cell.

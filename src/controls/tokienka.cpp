@@ -249,15 +249,35 @@ bool TokienkoData::TestPolaOK()
 
 void TokienkoData::PrzyWejsciu() { PiszTekst(TrimPrawy(Tekst())); }
 
-// ---------------------------------------------------------------- TokienkoFloat
+// ---------------------------------------------------------------- TokienkoLiczba
 
-TokienkoFloat::TokienkoFloat(QWidget *rodzic) : TokienkoBaza(rodzic) {}
+namespace {
+// [min, max] when max > min, or both equal and not 0; otherwise only x >= min; widened by
+// `offset` at both ends.
+template <typename T> bool WZakresieLiczby(T x, T min, T max, T offset)
+{
+    if (max > min || (max == min && max != 0))
+        return x >= min - offset && x <= max + offset;
+    return x >= min - offset;
+}
+}   // namespace
 
-void TokienkoFloat::setXWprawo(bool v)
+void TokienkoLiczba::setXWprawo(bool v)
 {
     m_wprawo = v;
     setAlignment((v ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
+
+bool TokienkoLiczba::ZeroWidoczne(const QString &t, bool zero) const
+{
+    return m_jawne0 || (m_input0 && zero && Trim(t) == QLatin1String("0"));
+}
+
+void TokienkoLiczba::PrzyWejsciu() { PiszTekst(Trim(text())); }
+
+// ---------------------------------------------------------------- TokienkoFloat
+
+TokienkoFloat::TokienkoFloat(QWidget *rodzic) : TokienkoLiczba(rodzic) {}
 
 double TokienkoFloat::XWartosc() const { return TekstNaFloat(text(), 0); }
 
@@ -269,12 +289,7 @@ void TokienkoFloat::setXWartosc(double v)
     update();
 }
 
-bool TokienkoFloat::WZakresie(double x) const
-{
-    if (m_max > m_min || (m_max == m_min && m_max != 0))
-        return x >= m_min - m_offset && x <= m_max + m_offset;
-    return x >= m_min - m_offset;
-}
+bool TokienkoFloat::WZakresie(double x) const { return WZakresieLiczby(x, m_min, m_max, m_offset); }
 
 bool TokienkoFloat::TestPolaOK()
 {
@@ -283,9 +298,8 @@ bool TokienkoFloat::TestPolaOK()
     // A text that is no number fails whatever the range (a wide offset must not let it in).
     const bool ok = CzyLiczba(t, x) && WZakresie(x);
     if (ok) {
-        const bool zero = m_jawne0 || (m_input0 && x == 0 && Trim(t) == QLatin1String("0"));
         const int w = Szerokosc() > 0 ? Szerokosc() : 15;
-        PiszTekst(Trim(FloatWPolu(w, zero, x)));
+        PiszTekst(Trim(FloatWPolu(w, ZeroWidoczne(t, x == 0), x)));
         m_wartosc = x;
     }
     m_testOK = ok;
@@ -301,17 +315,9 @@ bool TokienkoFloat::PrzyjmijZnak(QChar &znak, int pozycja, const QString &tekstP
     return RegulaPrzecinka(znak, pozycja, tekstPrzed);
 }
 
-void TokienkoFloat::PrzyWejsciu() { PiszTekst(Trim(text())); }
-
 // ---------------------------------------------------------------- TokienkoLong
 
-TokienkoLong::TokienkoLong(QWidget *rodzic) : TokienkoBaza(rodzic) {}
-
-void TokienkoLong::setXWprawo(bool v)
-{
-    m_wprawo = v;
-    setAlignment((v ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-}
+TokienkoLong::TokienkoLong(QWidget *rodzic) : TokienkoLiczba(rodzic) {}
 
 int TokienkoLong::XWartosc() const { return TekstNaInt(text(), 0); }
 
@@ -322,12 +328,7 @@ void TokienkoLong::setXWartosc(int v)
     update();
 }
 
-bool TokienkoLong::WZakresie(long long n) const
-{
-    if (m_min < m_max || (m_min == m_max && m_min != 0))
-        return n >= m_min && n <= m_max;
-    return n >= m_min;
-}
+bool TokienkoLong::WZakresie(long long n) const { return WZakresieLiczby<long long>(n, m_min, m_max, 0); }
 
 bool TokienkoLong::TestPolaOK()
 {
@@ -335,8 +336,7 @@ bool TokienkoLong::TestPolaOK()
     long long n = 0;
     const bool ok = CzyCalkowita(t, n) && WZakresie(n);
     if (ok) {
-        const bool zero = m_jawne0 || (m_input0 && n == 0 && Trim(t) == QLatin1String("0"));
-        PiszTekst(Trim(IntNaTekst(int(n), Szerokosc(), zero)));
+        PiszTekst(Trim(IntNaTekst(int(n), Szerokosc(), ZeroWidoczne(t, n == 0))));
         m_wartosc = int(n);
     }
     m_testOK = ok;
@@ -349,5 +349,3 @@ bool TokienkoLong::PrzyjmijZnak(QChar &znak, int pozycja, const QString &tekstPr
         return true;
     return znak == QLatin1Char('-') && m_min < 0 && RegulaMinusa(znak, pozycja, tekstPrzed);
 }
-
-void TokienkoLong::PrzyWejsciu() { PiszTekst(Trim(text())); }

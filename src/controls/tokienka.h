@@ -127,7 +127,34 @@ private:
     int m_max = 0;
 };
 
-class TokienkoFloat : public TokienkoBaza {
+// What the number fields share: the alignment and when a zero is shown.
+class TokienkoLiczba : public TokienkoBaza {
+    Q_OBJECT
+public:
+    explicit TokienkoLiczba(QWidget *rodzic = nullptr) : TokienkoBaza(rodzic) {}
+
+    bool XWprawo() const { return m_wprawo; }
+    void setXWprawo(bool v);
+    // Zero is shown as "0" instead of a blank field.
+    bool XJawne0() const { return m_jawne0; }
+    void setXJawne0(bool v) { m_jawne0 = v; }
+    // A zero typed as "0" stays visible.
+    bool Xinput0() const { return m_input0; }
+    void setXinput0(bool v) { m_input0 = v; }
+
+protected:
+    // Whether the checked value of text `t` (`zero`: it is 0) is written as "0".
+    bool ZeroWidoczne(const QString &t, bool zero) const;
+    void PrzyWejsciu() override;
+
+    bool m_jawne0 = false;
+
+private:
+    bool m_wprawo = false;
+    bool m_input0 = false;
+};
+
+class TokienkoFloat : public TokienkoLiczba {
     Q_OBJECT
 public:
     explicit TokienkoFloat(QWidget *rodzic = nullptr);
@@ -142,14 +169,6 @@ public:
     void setXWarMax(double v) { m_max = v; }
     double Xoffset() const { return m_offset; }
     void setXoffset(double v) { m_offset = v; }
-    bool XWprawo() const { return m_wprawo; }
-    void setXWprawo(bool v);
-    // Zero is shown as "0" instead of a blank field.
-    bool XJawne0() const { return m_jawne0; }
-    void setXJawne0(bool v) { m_jawne0 = v; }
-    // A zero typed as "0" stays visible.
-    bool Xinput0() const { return m_input0; }
-    void setXinput0(bool v) { m_input0 = v; }
 
     bool WZakresie(double x) const;
     bool TestPolaOK() override;
@@ -157,19 +176,16 @@ public:
 protected:
     bool PrzyjmijZnak(QChar &znak, int pozycja, const QString &tekstPrzed) override;
     bool PrzecinekZKlawiatury() const override { return true; }
-    void PrzyWejsciu() override;
 
 private:
     double m_wartosc = 0;
     double m_min = 0;
     double m_max = 0;
     double m_offset = 0;
-    bool m_wprawo = false;
-    bool m_jawne0 = false;
-    bool m_input0 = false;
 };
 
-class TokienkoLong : public TokienkoBaza {
+// The range as in TokienkoFloat, without an offset.
+class TokienkoLong : public TokienkoLiczba {
     Q_OBJECT
 public:
     explicit TokienkoLong(QWidget *rodzic = nullptr);
@@ -180,25 +196,15 @@ public:
     void setXWarMin(int v) { m_min = v; }
     int XWarMax() const { return m_max; }
     void setXWarMax(int v) { m_max = v; }
-    bool XWprawo() const { return m_wprawo; }
-    void setXWprawo(bool v);
-    bool XJawne0() const { return m_jawne0; }
-    void setXJawne0(bool v) { m_jawne0 = v; }
-    bool Xinput0() const { return m_input0; }
-    void setXinput0(bool v) { m_input0 = v; }
 
     bool WZakresie(long long n) const;
     bool TestPolaOK() override;
 
 protected:
     bool PrzyjmijZnak(QChar &znak, int pozycja, const QString &tekstPrzed) override;
-    void PrzyWejsciu() override;
 
 private:
     int m_wartosc = 0;
     int m_min = 0;
     int m_max = 0;
-    bool m_wprawo = false;
-    bool m_jawne0 = false;
-    bool m_input0 = false;
 };

@@ -5,19 +5,28 @@
 
 #include "common/bledy.h"
 #include "common/teksty.h"
+#include "controls/forma.h"
+#include "controls/ikonyapli.h"
+#include "controls/stylmenu.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QToolBar>
 
 bool PokazPodglad(QWidget *wlasciciel, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
 {
     QPrintPreviewDialog dialog(DrukarkaAplikacji(), wlasciciel);
     dialog.setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    dialog.setWindowIcon(IkonyApli16().Ikona(Ikona::Drukuj));
+    // the tool bar and its menus in the look of the program's other bars
+    PrzygotujForme(&dialog);
+    StylizujPaski(nullptr, dialog.findChildren<QToolBar *>(), dialog.findChildren<QMenu *>());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter *p) { RysujPodglad(p, Fakt, iniFak, kopie); });
     // The preview's own print button would send the pages as one document, without the

@@ -85,11 +85,16 @@ private:
     QPointer<QCheckBox> m_pole;
 };
 
-QPushButton *Przycisk(const QString &tekst, QWidget *rodzic)
+// `obrazek`: the glyph's index in the application's image list, -1 for none.
+TExBitBtn *Przycisk(const QString &tekst, QWidget *rodzic, int obrazek = -1)
 {
-    auto *b = new QPushButton(tekst, rodzic);
+    auto *b = new TExBitBtn(tekst, rodzic);
     b->setMinimumSize(SkalujDpi(85), SkalujDpi(25));
     b->setAutoDefault(false);
+    if (obrazek >= 0) {
+        b->setXimageList(&IkonyApli());
+        b->setXnrObrazka(obrazek);
+    }
     return b;
 }
 
@@ -145,10 +150,8 @@ TZentoraDialDruk::TZentoraDialDruk(QWidget *wlasciciel, const TzentoraVat *Fakt,
 
     BtnPodglad = Przycisk(QStringLiteral("Podgląd"), this);
     BtnPdf = Przycisk(QStringLiteral("Do PDF…"), this);
-    BtnDrukarka = Przycisk(QStringLiteral("Drukarka"), this);
-    BtnOk = Przycisk(QStringLiteral("DRUKUJ"), this);
-    BtnDrukarka->setIcon(IkonyApli().Ikona(Ikona::Drukarka));
-    BtnOk->setIcon(IkonyApli().Ikona(Ikona::Drukuj));
+    BtnDrukarka = Przycisk(QStringLiteral("Drukarka"), this, Ikona::Drukarka);
+    BtnOk = Przycisk(QStringLiteral("DRUKUJ"), this, Ikona::Drukuj);
     BtnOk->setDefault(true);
     BtnAnul = Przycisk(QStringLiteral("Anuluj"), this);
     BtnPodglad->setToolTip(QStringLiteral(" Podgląd wydruku z wybranymi opcjami "));

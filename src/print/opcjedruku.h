@@ -5,6 +5,7 @@
 // choices. The choices other than the copy count go into the print options of
 // wydrukfaktury.h; the duplicate is asked for anew every time.
 
+#include "controls/przyciski.h"
 #include "invoice/rekord.h"
 
 #include <QDialog>
@@ -27,8 +28,8 @@ public:
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
-    QPushButton *BtnDrukarka = nullptr;
-    QPushButton *BtnOk = nullptr;
+    TExBitBtn *BtnDrukarka = nullptr;
+    TExBitBtn *BtnOk = nullptr;
     QPushButton *BtnAnul = nullptr;
     QPushButton *BtnPodglad = nullptr;
     QPushButton *BtnPdf = nullptr;

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
@@ -389,7 +390,7 @@ void TstWygladKontrolek::stylMenu()
 
 void TstWygladKontrolek::glify()
 {
-    auto *lista = new TListaObrazkow;
+    auto *lista = new TListaObrazow;
     QPixmap obrazek(16, 16);
     obrazek.fill(NaQColor(RGB(212, 208, 200)));
     {
@@ -410,10 +411,21 @@ void TstWygladKontrolek::glify()
     const QImage zakazany = b.icon().pixmap(QSize(16, 16), QIcon::Disabled).toImage();
     QVERIFY(std::abs(zakazany.pixelColor(8, 8).alpha() - 128) <= 2);
     QAction akcja(QStringLiteral("Akcja"));
+    QAction druga(QStringLiteral("Druga"));
+    QSignalSpy pierwszaKlik(&akcja, &QAction::triggered);
     b.setAction(&akcja);
     QVERIFY(b.icon().isNull());   // a button with an action shows the action's picture
+    b.setAction(&druga);
+    b.click();
+    QCOMPARE(pierwszaKlik.count(), 0);   // the action given before is no longer triggered
     b.setAction(nullptr);
     QVERIFY(!b.icon().isNull());
+    // the application's lists serve the buttons as well
+    TExBitBtn d;
+    d.setXimageList(&IkonyApli());
+    d.setXnrObrazka(Ikona::Drukuj);
+    QCOMPARE(d.iconSize(), QSize(19, 19));
+    QCOMPARE(d.icon().pixmap(19, 19).toImage().pixelColor(9, 11).alpha(), 255);
     TExSpeedButton s;
     s.setXimageList(lista);
     s.setXnrObrazka(0);

@@ -4,6 +4,7 @@
 
 #include "oknotestowe.h"
 
+#include "controls/modulapli.h"
 #include "controls/stylmenu.h"
 #include "dialogs/dlgkalendarz.h"
 #include "dialogs/dlgkontekst.h"
@@ -15,10 +16,12 @@
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
 #include "print/dlgdrukstop.h"
+#include "print/oknawydruku.h"
 #include "print/opcjedruku.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +34,7 @@ private slots:
     void okna_data();
     void okna();
     void listaWyboru();
+    void podgladIMenuEdycji();
 
 private:
     void Zapisz(QWidget *w, const QString &nazwa);
@@ -82,13 +86,17 @@ void TstOknaWygladu::okna()
         m->adjustSize();
         cel = m;
     } else if (okno == u"parametry") {
-        w = std::make_unique<TFakParam>(t.okno);
+        auto *p = new TFakParam(t.okno);
+        CzytajParametry(t.ini, p->Param);   // filled as the parameters command opens it
+        p->IniNaEkran();
+        w.reset(p);
     } else if (okno == u"opcje-druku") {
         w = std::make_unique<TZentoraDialDruk>(t.okno, &faktura, &ini);
     } else if (okno == u"postep-druku") {
         auto *d = new TDLgDrukStop(t.okno);
         d->LadujTytul(QStringLiteral("Faktura VAT nr 12/2018"));
         d->LadujOpisy(QStringLiteral("Drukarka biurowa"), QStringLiteral("IPP"));
+        d->LadujNrStr(1);   // as while the first page prints
         w.reset(d);
     } else if (okno == u"kalkulator") {
         w = std::make_unique<TDlgKalkulat>();
@@ -126,6 +134,35 @@ void TstOknaWygladu::listaWyboru()
     WybierzZListy(&forma,
                   QStringLiteral("00123 Usługa\n      tylko na zamówienie\n00124 Towar\n00999 Dodaj nową pozycję"), 5,
                   200, 6, 0, nullptr, opis, param);
+    QVERIFY(zapisano);
+}
+
+void TstOknaWygladu::podgladIMenuEdycji()
+{
+    TModulApli modul;
+    modul.APopupOkienEdit->setActiveAction(modul.A_kopiuj);
+    modul.APopupOkienEdit->adjustSize();
+    Zapisz(modul.APopupOkienEdit, QStringLiteral("menu-edycji"));
+
+    QWidget forma;
+    forma.resize(300, 200);
+    forma.show();
+    bool zapisano = false;
+    GdyOtwarte::Uruchom<QPrintPreviewDialog>(
+        []() -> QPrintPreviewDialog * {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *d = qobject_cast<QPrintPreviewDialog *>(w))
+                    return d;
+            return nullptr;
+        },
+        [&](QPrintPreviewDialog *d) {
+            d->resize(640, 560);
+            QTest::qWait(50);   // the pages are laid out after the window shows
+            Zapisz(d, QStringLiteral("podglad-wydruku"));
+            zapisano = true;
+            d->reject();
+        });
+    PokazPodglad(&forma, FakturaPrzykladowa(), TiniZentora(), 1);
     QVERIFY(zapisano);
 }
 
