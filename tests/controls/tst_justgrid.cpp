@@ -6,6 +6,7 @@
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
 #include "editor/siatkifaktury.h"
+#include "kolumny.h"
 #include "pomocnicy.h"
 #include "prezentertestowy.h"
 #include "stanowiskosiatki.h"
@@ -56,8 +57,7 @@ private slots:
 void TstJustGrid::rodzaje_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("wpis");
-    QTest::addColumn<QString>("zapisany");
+    Kolumny<QString, QString>("wpis", "zapisany");
     QTest::addColumn<QString>("kolumny");   // Rodzaj() of columns 0..4
     QTest::newRow("male litery") << "cdfiz" << "CDFIZ" << "CDFIZ";
     QTest::newRow("obce litery") << "xq1Z" << "CCCZ" << "CCCZC";
@@ -96,9 +96,7 @@ void TstJustGrid::szerokosci()
 void TstJustGrid::czcionkaNaglowka_data()
 {
     // clang-format off
-    QTest::addColumn<int>("wpis");
-    QTest::addColumn<int>("zapisany");
-    QTest::addColumn<QString>("rodzina");
+    Kolumny<int, int, QString>("wpis", "zapisany", "rodzina");
     QTest::newRow("9 Arial") << 9 << 9 << "Arial";
     QTest::newRow("12 do 10") << 12 << 10 << "Arial";
     QTest::newRow("5 do 0") << 5 << 0 << "";
@@ -177,12 +175,8 @@ void TstJustGrid::tytulyIWartosci()
 void TstJustGrid::klawisze_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("rodzaj");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<QString>("zakazane");
-    QTest::addColumn<QString>("wpis");
-    QTest::addColumn<QString>("wEdycji");
-    QTest::addColumn<QString>("poEnter");
+    Kolumny<QString, int, QString, QString, QString>("rodzaj", "limit", "zakazane", "wpis", "wEdycji");
+    Kolumny<QString>("poEnter");
 
     QTest::newRow("I minus tylko na poczatku") << "I" << 0 << "" << "-5-,3" << "-53" << "-53";
     QTest::newRow("I przecinek nigdy") << "I" << 0 << "" << "1,5" << "15" << "15";
@@ -297,11 +291,7 @@ void TstJustGrid::limitPrzyNastepnymSprawdzeniu()
 void TstJustGrid::ladujIWydaj_data()
 {
     // clang-format off
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<int>("ile");
-    QTest::addColumn<QString>("celki");
-    QTest::addColumn<bool>("zeroTak");
+    Kolumny<int, int, int, QString, bool>("x", "y", "ile", "celki", "zeroTak");
     QTest::addColumn<QString>("wiersz1");   // WydajWiersz(1) afterwards
 
     QTest::newRow("zera znikaja") << 0 << 1 << 4 << "a;0;0,00;b" << false << "a;;;b";
@@ -412,10 +402,7 @@ void TstJustGrid::odrzuconaKomorkaTrzyma()
 void TstJustGrid::bezBlokadyIBezKomunikatu_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("blad");
-    QTest::addColumn<bool>("komunikat");
-    QTest::addColumn<bool>("ruch");
-    QTest::addColumn<int>("komunikatow");
+    Kolumny<bool, bool, bool, int>("blad", "komunikat", "ruch", "komunikatow");
     QTest::newRow("bez blokady") << false << true << true << 0;
     QTest::newRow("bez komunikatu") << true << false << false << 0;
     QTest::newRow("oba") << true << true << false << 2;

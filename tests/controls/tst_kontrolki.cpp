@@ -9,6 +9,7 @@
 #include "controls/platforma.h"
 #include "controls/polefiltrowane.h"
 #include "controls/tokienka.h"
+#include "kolumny.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -38,9 +39,7 @@ private slots:
 void TstKontrolki::skalujDpi_data()
 {
     // clang-format off
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<int>("wynik");
+    Kolumny<int, int, int>("n", "dpi", "wynik");
     QTest::newRow("96 bez zmian") << 17 << 96 << 17;
     QTest::newRow("120") << 184 << 120 << 230;
     QTest::newRow("reszta 48 w gore") << 1 << 144 << 2;          // 144 / 96 = 1 r 48
@@ -80,9 +79,7 @@ void TstKontrolki::czcionki()
 void TstKontrolki::maski_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("maska");
-    QTest::addColumn<QString>("qt");
-    QTest::addColumn<bool>("literaly");
+    Kolumny<QString, QString, bool>("maska", "qt", "literaly");
     QTest::newRow("data") << "!99/99/9999;1; " << "00.00.0000; " << true;
     QTest::newRow("kod pocztowy") << "99-999;1;_" << "00-000;_" << true;
     QTest::newRow("bez literalow") << "00-000;0;_" << "99-999;_" << false;
@@ -108,10 +105,7 @@ void TstKontrolki::maski()
 void TstKontrolki::tekstMaski_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("maska");
-    QTest::addColumn<QString>("wpis");
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<bool>("pusty");
+    Kolumny<QString, QString, QString, bool>("maska", "wpis", "tekst", "pusty");
     QTest::newRow("pusta data") << "!99/99/9999;1; " << "" << "  .  .    " << true;
     QTest::newRow("pusta data z tekstu") << "!99/99/9999;1; " << "  .  .    " << "  .  .    " << true;
     QTest::newRow("data") << "!99/99/9999;1; " << "05.03.2018" << "05.03.2018" << false;
@@ -138,8 +132,7 @@ void TstKontrolki::tekstMaski()
 void TstKontrolki::kolorKodu_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("kod");
-    QTest::addColumn<QColor>("kolor");
+    Kolumny<QString, QColor>("kod", "kolor");
     QTest::newRow("0") << "0" << QColor(0, 0, 0);
     QTest::newRow("1") << "1" << QColor(0, 25, 125);
     QTest::newRow("7") << "7" << QColor(128, 128, 128);
@@ -174,8 +167,7 @@ void TstKontrolki::koloryPalety()
 void TstKontrolki::znakiSterujace_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("wpis");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<QString, QString>("wpis", "wynik");
     QTest::newRow("zwykly") << "Zażółć" << "Zażółć";
     QTest::newRow("CR LF") << "a\r\nb" << "a b";
     QTest::newRow("koncowe linie") << "a\r\n\n" << "a";

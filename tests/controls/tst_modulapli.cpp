@@ -1,4 +1,5 @@
 #include "controls/modulapli.h"
+#include "kolumny.h"
 
 #include "common/daty.h"
 #include "common/program.h"
@@ -223,8 +224,7 @@ void TstModulApli::menuEdycji()
 void TstModulApli::przypisanie_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("rodzaj");
-    QTest::addColumn<int>("politykaPrzed");
+    Kolumny<QString, int>("rodzaj", "politykaPrzed");
     QTest::addColumn<QString>("menu");   // the menu a right click opens, empty for none of the module's
 
     const int dom = Qt::DefaultContextMenu;
@@ -272,10 +272,7 @@ void TstModulApli::przypisanie()
 void TstModulApli::stanyPozycji_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("rodzaj");
-    QTest::addColumn<bool>("tylkoOdczyt");
-    QTest::addColumn<QString>("schowek");
-    QTest::addColumn<bool>("haki");
+    Kolumny<QString, bool, QString, bool>("rodzaj", "tylkoOdczyt", "schowek", "haki");
     QTest::addColumn<QString>("wlaczone");   // W Wklej, K calculator, D calendar
 
     QTest::newRow("read-only field, text on the clipboard") << "QLineEdit" << true << "12" << true << "";
@@ -368,8 +365,7 @@ void TstModulApli::polecenieZwykle()
 void TstModulApli::kombo_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("zaznaczone");
-    QTest::addColumn<QString>("schowek");
+    Kolumny<QString, QString>("zaznaczone", "schowek");
     QTest::addColumn<QString>("wlaczone");   // K copy, W paste, C clear
 
     QTest::newRow("selection and clipboard") << "Przelew" << "Gotówka" << "KWC";
@@ -483,11 +479,7 @@ void TstModulApli::wstawKalkulator()
 void TstModulApli::wstawKalendarz_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("rodzaj");
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<int>("kursor");
-    QTest::addColumn<bool>("wybierz");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<QString, QString, int, bool, QString>("rodzaj", "tekst", "kursor", "wybierz", "wynik");
 
     QTest::newRow("date field replaced whole") << "data" << "01.02.2023" << 3 << true << "15.03.2024";
     QTest::newRow("empty date field") << "data" << "" << 0 << true << "15.03.2024";

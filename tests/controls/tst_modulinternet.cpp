@@ -1,4 +1,5 @@
 #include "controls/modulapli.h"
+#include "kolumny.h"
 
 #include "common/internet.h"
 #include "prezentertestowy.h"
@@ -165,9 +166,7 @@ void TstModulInternet::pobierzInfo_data()
     // clang-format off
     QTest::addColumn<QString>("stronaDomowa");   // path of http_programu, "-" no server at all
     QTest::addColumn<QString>("plikInfo");       // path of http_plikInfo
-    QTest::addColumn<QString>("komunikat");
-    QTest::addColumn<bool>("odczytano");
-    QTest::addColumn<int>("wpisow");
+    Kolumny<QString, bool, int>("komunikat", "odczytano", "wpisow");
 
     QTest::newRow("good file") << "/" << "/info.txt" << "" << true << 2;
     QTest::newRow("missing file") << "/" << "/brak" << kBladPobrania << false << 0;

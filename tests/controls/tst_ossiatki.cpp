@@ -3,6 +3,7 @@
 // border under the mouse.
 
 #include "controls/ossiatki.h"
+#include "kolumny.h"
 
 #include <QTest>
 
@@ -22,14 +23,8 @@ const QString kOs = QStringLiteral("20,10,10,10,10");
 void TstOsSiatki::pytania_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("rozmiary");
-    QTest::addColumn<int>("stalych");
-    QTest::addColumn<int>("pierwsza");
-    QTest::addColumn<int>("linia");
-    QTest::addColumn<QString>("pytanie");
-    QTest::addColumn<int>("arg");
-    QTest::addColumn<int>("zasieg");
-    QTest::addColumn<QString>("wynik");
+    Kolumny<QString, int, int, int, QString, int>("rozmiary", "stalych", "pierwsza", "linia", "pytanie", "arg");
+    Kolumny<int, QString>("zasieg", "wynik");
 
     auto w = [](const char *nazwa, const QString &r, int st, int pi, int li, const char *py, int arg, int za,
                 const char *wy) {

@@ -5,6 +5,7 @@
 #include "common/komunikaty.h"
 #include "controls/aplikacja.h"
 #include "controls/prezenterokien.h"
+#include "kolumny.h"
 #include "prezentertestowy.h"
 
 #include <QAbstractButton>
@@ -110,13 +111,8 @@ private slots:
 void TstPrezenterOkien::okno_data()
 {
     // clang-format off
-    QTest::addColumn<int>("ikona");
-    QTest::addColumn<int>("grupa");
-    QTest::addColumn<int>("domyslny");
-    QTest::addColumn<int>("ikonaQt");
-    QTest::addColumn<QStringList>("przyciski");
-    QTest::addColumn<QString>("przyciskDomyslny");
-    QTest::addColumn<QString>("przyciskEscape");
+    Kolumny<int, int, int, int, QStringList>("ikona", "grupa", "domyslny", "ikonaQt", "przyciski");
+    Kolumny<QString, QString>("przyciskDomyslny", "przyciskEscape");
 
     QTest::newRow("ok") << int(icInfo) << int(grpOK) << 1 << int(QMessageBox::Information)
                         << QStringList{"OK"} << "OK" << "OK";
@@ -195,8 +191,7 @@ void TstPrezenterOkien::pytaniaWOknie_data()
     QTest::addColumn<int>("rodzaj");       // 0 yes/no, 1 OK/cancel
     QTest::addColumn<int>("domyslny");
     QTest::addColumn<QString>("odpowiedz"); // a button text, or "Esc" / "Enter"
-    QTest::addColumn<bool>("wynik");
-    QTest::addColumn<QString>("przyciskDomyslny");
+    Kolumny<bool, QString>("wynik", "przyciskDomyslny");
     QTest::newRow("tak") << 0 << 1 << "Tak" << true << "Tak";
     QTest::newRow("nie") << 0 << 1 << "Nie" << false << "Tak";
     QTest::newRow("enter na domyslnym nie") << 0 << 2 << "Enter" << false << "Nie";
@@ -243,8 +238,7 @@ void TstPrezenterOkien::pytaniaWOknie()
 void TstPrezenterOkien::wyjatki_data()
 {
     // clang-format off
-    QTest::addColumn<int>("rodzaj");
-    QTest::addColumn<QStringList>("komunikaty");
+    Kolumny<int, QStringList>("rodzaj", "komunikaty");
     QTest::newRow("cichy") << 0 << QStringList();
     QTest::newRow("moje bledy") << 1 << QStringList{"Niepoprawna wersja faktury = 3"};
     QTest::newRow("std") << 2 << QStringList{"brak pamięci podręcznej"};

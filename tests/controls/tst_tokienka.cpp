@@ -3,6 +3,7 @@
 #include "common/daty.h"
 #include "common/komunikaty.h"
 #include "controls/tokienka.h"
+#include "kolumny.h"
 #include "pomocnicy.h"
 #include "prezentertestowy.h"
 
@@ -103,12 +104,8 @@ private slots:
 void TstTokienka::pisanieIWyjscie_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("rodzaj");
-    QTest::addColumn<QString>("ustawienia");
-    QTest::addColumn<QString>("wpis");
-    QTest::addColumn<QString>("poWpisaniu");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("poWyjsciu");
+    Kolumny<QString, QString, QString, QString, bool>("rodzaj", "ustawienia", "wpis", "poWpisaniu", "ok");
+    Kolumny<QString>("poWyjsciu");
 
     // integers
     QTest::newRow("L pusty poza 1..99999") << "L" << "min=1 max=99999 len=5" << "" << "" << false << "";
@@ -237,8 +234,7 @@ void TstTokienka::bladPrzyWyjsciu()
 void TstTokienka::bezKomunikatuIBezPowrotu_data()
 {
     // clang-format off
-    QTest::addColumn<bool>("boxErr");
-    QTest::addColumn<bool>("cofnij");
+    Kolumny<bool, bool>("boxErr", "cofnij");
     QTest::newRow("bez komunikatu") << false << true;
     QTest::newRow("bez powrotu") << true << false;
     QTest::newRow("ani jedno") << false << false;
@@ -304,12 +300,8 @@ void TstTokienka::tylkoDoOdczytuNieTrzyma()
 void TstTokienka::wklejanie_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("rodzaj");
-    QTest::addColumn<QString>("ustawienia");
-    QTest::addColumn<int>("kursor");
-    QTest::addColumn<QString>("schowek");
-    QTest::addColumn<QString>("wynik");
-    QTest::addColumn<int>("komunikatow");
+    Kolumny<QString, QString, int, QString, QString>("rodzaj", "ustawienia", "kursor", "schowek", "wynik");
+    Kolumny<int>("komunikatow");
 
     QTest::newRow("C cyfry") << "T" << "format=C tekst=12" << 2 << "345" << "12345" << 0;
     QTest::newRow("C litera psuje calosc") << "T" << "format=C tekst=12" << 2 << "3a5" << "12" << 1;

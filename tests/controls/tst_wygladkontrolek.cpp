@@ -6,6 +6,7 @@
 #include "controls/panele.h"
 #include "controls/przyciski.h"
 #include "controls/stylmenu.h"
+#include "kolumny.h"
 
 #include <QAction>
 #include <QEnterEvent>
@@ -60,11 +61,7 @@ private slots:
 void TstWygladKontrolek::gradient_data()
 {
     // clang-format off
-    QTest::addColumn<int>("styl");
-    QTest::addColumn<int>("tag");
-    QTest::addColumn<bool>("poziomo");
-    QTest::addColumn<int>("proc1");
-    QTest::addColumn<int>("proc2");
+    Kolumny<int, int, bool, int, int>("styl", "tag", "poziomo", "proc1", "proc2");
     QTest::addColumn<int>("miejsce");   // line (column when across) of a 100-pixel long panel
     QTest::addColumn<TKolor>("kolor");
     // points: black, (200,100,40), (40,200,100), white
@@ -124,8 +121,7 @@ void TstWygladKontrolek::gradient()
 void TstWygladKontrolek::krawedzie_data()
 {
     // clang-format off
-    QTest::addColumn<Sprawdzenie>("sprawdz");
-    QTest::addColumn<qint64>("oczekiwane");
+    Kolumny<Sprawdzenie, qint64>("sprawdz", "oczekiwane");
     auto panel = [](std::function<void(TMojPanel &)> f, std::function<qint64(TMojPanel &)> g) {
         return Sprawdzenie([f, g] {
             TMojPanel p;
@@ -229,11 +225,9 @@ void TstWygladKontrolek::krawedzie()
 void TstWygladKontrolek::etykieta_data()
 {
     // clang-format off
-    QTest::addColumn<int>("styl");
-    QTest::addColumn<bool>("grupa");
+    Kolumny<int, bool>("styl", "grupa");
     QTest::addColumn<QString>("zdarzenia");   // W enter, Z leave, N press, P release, S Space
-    QTest::addColumn<int>("koniec");
-    QTest::addColumn<int>("klikniecia");
+    Kolumny<int, int>("koniec", "klikniecia");
     using R = TrekordInfoFont;
     QTest::newRow("wskazany") << int(R::styl_H_normal) << false << "W" << int(R::styl_H_wskaz) << 0;
     QTest::newRow("opuszczony") << int(R::styl_H_normal) << false << "WZ" << int(R::styl_H_normal) << 0;
@@ -285,10 +279,7 @@ void TstWygladKontrolek::etykieta()
 void TstWygladKontrolek::styleEtykiety_data()
 {
     // clang-format off
-    QTest::addColumn<int>("styl");
-    QTest::addColumn<bool>("green");
-    QTest::addColumn<bool>("pure");
-    QTest::addColumn<TKolor>("kolor");
+    Kolumny<int, bool, bool, TKolor>("styl", "green", "pure", "kolor");
     QTest::addColumn<QString>("czcionka");   // b bold, u underline
     using R = TrekordInfoFont;
     QTest::newRow("brak") << int(R::styl_Brak) << false << false << RGB(0, 0, 0) << "";

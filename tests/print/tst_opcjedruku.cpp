@@ -2,6 +2,7 @@
 // in the copy count and the print options, the signature and duplicate rules, the printer,
 // preview and PDF buttons and the options step of the print command.
 
+#include "kolumny.h"
 #include "print/opcjedruku.h"
 
 #include "common/daty.h"
@@ -167,12 +168,8 @@ void TstOpcjeDruku::cleanup()
 void TstOpcjeDruku::otwarcie_data()
 {
     // clang-format off
-    QTest::addColumn<int>("kopie");
-    QTest::addColumn<QString>("plikPodpisu");
-    QTest::addColumn<bool>("drukujPodpis");
-    QTest::addColumn<bool>("marginesy");
-    QTest::addColumn<int>("pozycja");
-    QTest::addColumn<bool>("podpis");
+    Kolumny<int, QString, bool, bool, int>("kopie", "plikPodpisu", "drukujPodpis", "marginesy", "pozycja");
+    Kolumny<bool>("podpis");
 
     QTest::newRow("7 kopii to 3") << 7 << "podpis.bmp" << true << false << 3 << true;
     QTest::newRow("-1 to 0") << -1 << "podpis.bmp" << true << true << 0 << true;
@@ -230,16 +227,8 @@ void TstOpcjeDruku::otwarcie()
 void TstOpcjeDruku::wybory_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("plikPodpisu");
-    QTest::addColumn<QString>("kroki");
-    QTest::addColumn<int>("pozycjaPrzedZamknieciem");
-    QTest::addColumn<bool>("wynik");
-    QTest::addColumn<int>("kopie");
-    QTest::addColumn<bool>("podpis");
-    QTest::addColumn<QString>("plik");
-    QTest::addColumn<bool>("marginesy");
-    QTest::addColumn<bool>("duplikat");
-    QTest::addColumn<QString>("data");
+    Kolumny<QString, QString, int, bool, int>("plikPodpisu", "kroki", "pozycjaPrzedZamknieciem", "wynik", "kopie");
+    Kolumny<bool, QString, bool, bool, QString>("podpis", "plik", "marginesy", "duplikat", "data");
 
     const QString bmp = QStringLiteral("podpis.bmp");
     QTest::newRow("0 egzemplarzy") << bmp << "k0 OK" << 0 << true << 0 << true << bmp << false << false << "";
