@@ -1,5 +1,6 @@
 #include "formaty.h"
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -8,6 +9,89 @@
 
 QChar SeparatorTysiecy() { return QLatin1Char('.'); }
 QChar SeparatorDziesietny() { return QLatin1Char(','); }
+
+namespace {
+
+// Powers of ten that fit a 64-bit integer.
+constexpr quint64 Dziesiec(int n) { return n == 0 ? 1 : 10 * Dziesiec(n - 1); }
+constexpr std::array<quint64, 20> kDziesiec = [] {
+    std::array<quint64, 20> t{};
+    for (int i = 0; i < 20; ++i)
+        t[i] = Dziesiec(i);
+    return t;
+}();
+
+using u128 = unsigned __int128;
+
+// round(m * 2^e * 10^k) with ties to even, exactly; false when a step would not fit 128 bits.
+bool SkalujDokladnie(quint64 m, int e, int k, u128 &r)
+{
+    if (k > 19 || k < -19)
+        return false;
+    if (k >= 0) {
+        const u128 n = u128(m) * kDziesiec[k];
+        if (e >= 0) {
+            if (e >= 64 || (n >> (127 - e)) != 0)
+                return false;
+            r = n << e;
+            return true;
+        }
+        const int s = -e;
+        if (s >= 127)
+            return false;
+        const u128 reszta = n & ((u128(1) << s) - 1), polowa = u128(1) << (s - 1);
+        r = n >> s;
+        if (reszta > polowa || (reszta == polowa && (r & 1) != 0))
+            ++r;
+        return true;
+    }
+    u128 n = m, dzielnik = kDziesiec[-k];
+    if (e >= 0) {
+        if (e > 63)
+            return false;
+        n <<= e;
+    } else {
+        if (-e > 63)
+            return false;
+        dzielnik <<= -e;
+    }
+    r = n / dzielnik;
+    const u128 reszta = n % dzielnik;
+    if (2 * reszta > dzielnik || (2 * reszta == dzielnik && (r & 1) != 0))
+        ++r;
+    return true;
+}
+
+// The digits of a positive finite x rounded to p significant digits as printf gives them
+// (exact value, ties to even), in integers: money is formatted for every cell, and
+// printf's long double path costs several times more. False leaves the rare magnitudes
+// outside 128-bit reach to printf.
+bool CyfryDokladnie(long double x, int p, quint64 &cyfry, int &wykladnik)
+{
+    int e2 = 0;
+    const long double f = std::frexp(x, &e2);   // x = f * 2^e2, 0.5 <= f < 1
+    const quint64 m = quint64(std::ldexp(f, 64));
+    const int e = e2 - 64;
+    // 2^(e2-1) <= x < 2^e2 puts the decimal exponent at this estimate or one above it
+    int E = int(std::floor((e2 - 1) * 0.30102999566398119521L)) + 1;
+    for (int proba = 0; proba < 4; ++proba) {
+        u128 r = 0;
+        if (!SkalujDokladnie(m, e, p - E, r))
+            return false;
+        if (r >= kDziesiec[p])
+            ++E;
+        else if (r < kDziesiec[p - 1])
+            --E;
+        else {
+            cyfry = quint64(r);
+            wykladnik = E;
+            return true;
+        }
+    }
+    return false;
+}
+
+}   // namespace
 
 PostacDziesietna PostacLiczby(long double x, int precyzja)
 {
@@ -20,6 +104,20 @@ PostacDziesietna PostacLiczby(long double x, int precyzja)
     if (x == 0)
         return p;
     precyzja = qBound(1, precyzja, 18);
+    quint64 q = 0;
+    int e = 0;
+    if (CyfryDokladnie(std::fabs(x), precyzja, q, e)) {
+        p.ujemna = x < 0;
+        char buf[20];
+        int n = precyzja;
+        for (int i = n - 1; i >= 0; --i, q /= 10)
+            buf[i] = char('0' + q % 10);
+        while (n > 0 && buf[n - 1] == '0')
+            --n;
+        p.cyfry = QByteArray(buf, n);
+        p.wykladnik = e;
+        return p;
+    }
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*Le", precyzja - 1, x);
     const char *c = buf;
@@ -31,11 +129,11 @@ PostacDziesietna PostacLiczby(long double x, int precyzja)
     for (; *c && *c != 'e'; ++c)
         if (*c >= '0' && *c <= '9')
             cyfry.append(*c);
-    const int e = (*c == 'e') ? std::atoi(c + 1) : 0;
+    const int wyk = (*c == 'e') ? std::atoi(c + 1) : 0;
     while (cyfry.endsWith('0'))
         cyfry.chop(1);
     p.cyfry = cyfry;
-    p.wykladnik = cyfry.isEmpty() ? 0 : e + 1;
+    p.wykladnik = cyfry.isEmpty() ? 0 : wyk + 1;
     return p;
 }
 
