@@ -1,5 +1,6 @@
 #include "formaty.h"
 
+#include <QVarLengthArray>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -184,47 +185,52 @@ QString TekstPostaci(const PostacDziesietna &p, int miejsca, bool tysiace, bool 
 {
     if (!p.skonczona)
         return TekstNieskonczony(p);
-    QString calk, ulam;
     const int n = p.cyfry.size();
-    auto cyfra = [&](int i) -> QChar { return (i >= 0 && i < n) ? QLatin1Char(p.cyfry.at(i)) : QLatin1Char('0'); };
-    if (p.wykladnik > 0)
-        for (int i = 0; i < p.wykladnik; ++i)
-            calk.append(cyfra(i));
-    else
-        calk = QStringLiteral("0");
-    for (int i = 0; i < miejsca; ++i)
-        ulam.append(cyfra(p.wykladnik + i));
-    if (obetnij)
-        while (ulam.endsWith(QLatin1Char('0')))
-            ulam.chop(1);
-    if (tysiace && calk.size() > 3) {
-        QString z;
-        const int dl = calk.size();
-        for (int i = 0; i < dl; ++i) {
-            if (i > 0 && (dl - i) % 3 == 0)
-                z.append(SeparatorTysiecy());
-            z.append(calk.at(i));
-        }
-        calk = z;
-    }
-    QString t = calk;
-    if (!ulam.isEmpty())
-        t += SeparatorDziesietny() + ulam;
+    auto cyfra = [&](int i) { return (i >= 0 && i < n) ? p.cyfry.at(i) : '0'; };
+    const int calk = qMax(1, p.wykladnik);
+    QByteArray t;
+    t.reserve(2 + calk + calk / 3 + qMax(0, miejsca));
     if (p.ujemna && !p.cyfry.isEmpty())
-        t.prepend(QLatin1Char('-'));
-    return t;
+        t.append('-');
+    for (int i = 0; i < calk; ++i) {
+        if (tysiace && i > 0 && (calk - i) % 3 == 0)
+            t.append(SeparatorTysiecy().toLatin1());
+        t.append(p.wykladnik > 0 ? cyfra(i) : '0');
+    }
+    int ulam = miejsca;
+    if (obetnij)
+        while (ulam > 0 && cyfra(p.wykladnik + ulam - 1) == '0')
+            --ulam;
+    if (ulam > 0) {
+        t.append(SeparatorDziesietny().toLatin1());
+        for (int i = 0; i < ulam; ++i)
+            t.append(cyfra(p.wykladnik + i));
+    }
+    return QString::fromLatin1(t);
 }
 
 QString Znaki(QChar c, int n) { return n > 0 ? QString(n, c) : QString(); }
 
 }   // namespace
 
-QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja)
+namespace {
+// FormatStaly that also tells whether the text stands for zero.
+QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja, bool &zerowa)
 {
-    PostacDziesietna p = PostacLiczby(x, precyzja);
+    const PostacDziesietna p = PostacLiczby(x, precyzja);
+    zerowa = false;
     if (!p.skonczona)
         return std::isnan(x) ? QStringLiteral("NAN") : TekstNieskonczony(p);
-    return TekstPostaci(ZaokraglijPostac(p, miejsca), miejsca, tysiace, false);
+    const PostacDziesietna r = ZaokraglijPostac(p, miejsca);
+    zerowa = r.cyfry.isEmpty();
+    return TekstPostaci(r, miejsca, tysiace, false);
+}
+}   // namespace
+
+QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja)
+{
+    bool zerowa = false;
+    return FormatStaly(x, miejsca, tysiace, precyzja, zerowa);
 }
 
 double Zaokraglij(long double x)
@@ -276,6 +282,8 @@ double ZaokraglijGr(long double x) { return ZaokraglijDo(2, x); }
 namespace {
 QString OczyscLiczbe(const QString &s)
 {
+    if (!s.contains(QLatin1Char(' ')) && !s.contains(SeparatorTysiecy()))
+        return s;
     QString t;
     t.reserve(s.size());
     for (QChar c : s)
@@ -327,7 +335,7 @@ double TekstNaFloat(const QString &s, double domyslna)
     if (t.isEmpty())
         return 0;
     // sign, digits, optional "," and digits, optional exponent
-    QByteArray c;
+    QVarLengthArray<char, 64> c;
     int i = 0;
     const int n = t.size();
     if (t.at(0) == QLatin1Char('+') || t.at(0) == QLatin1Char('-'))
@@ -362,6 +370,7 @@ double TekstNaFloat(const QString &s, double domyslna)
     }
     if (i != n)
         return domyslna;
+    c.append('\0');
     errno = 0;
     char *koniec = nullptr;
     const double v = std::strtod(c.constData(), &koniec);
@@ -430,8 +439,9 @@ QString FloatWPolu(int szerokosc, bool zero, double x)
 QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x)
 {
     const int w = std::abs(szerokosc);
-    QString t = FormatStaly(x, 2, tysiace);
-    if (!zero && TekstNaFloat(t, 1) == 0)
+    bool zerowa = false;
+    QString t = FormatStaly(x, 2, tysiace, 15, zerowa);
+    if (!zero && zerowa)
         return QString();
     if (w > 0 && t.size() > w) {
         if (tysiace)

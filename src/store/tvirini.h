@@ -89,12 +89,14 @@ private:
     Sekcja *ZnajdzLubUtworz(const QString &Section);
     int ZnajdzLinie(const Sekcja *s, const QString &Ident) const;
     void UstawWpis(const QString &Section, const QString &Ident, const QString &Value);
+    void UstawWpis(Sekcja *s, const QString &Ident, const QString &Value);
 
     int FNcreate = 1;
     TpiszCzytIni FprocOutIn;
     QString Fplik;
     std::vector<std::unique_ptr<Sekcja>> Fsekcje;
     QHash<QString, Sekcja *> FindeksSekcji;
+    mutable Sekcja *Fostatnia = nullptr;   // the section found last
     bool Fzmieniono = false;
     bool Fzapisano = false;
     bool FautoZapis = false;
