@@ -1,6 +1,8 @@
 #include "kanwaqpainter.h"
 
 #include <QColor>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -17,6 +19,40 @@ constexpr qreal kPrzerwaMm = 0.8;
 // Widths kept per font; past that the font forgets them and starts again, so a long batch
 // of different invoices does not grow without bound.
 constexpr qsizetype kSzerokosciNaCzcionke = 20000;
+}   // namespace
+
+const QString &KrojDruku()
+{
+    static const QString rodzina = [] {
+        QString r;
+#ifdef ZENTORA_KROJE_DRUKU
+        for (const QString &plik :
+             {QStringLiteral(":/kroje/ZentoraSans-Regular.ttf"), QStringLiteral(":/kroje/ZentoraSans-Bold.ttf")}) {
+            const int id = QFontDatabase::addApplicationFont(plik);
+            if (id < 0)
+                return QString();
+            r = QFontDatabase::applicationFontFamilies(id).value(0);
+        }
+#endif
+        return r;
+    }();
+    return rodzina;
+}
+
+namespace {
+// The family a font request is drawn in: the printout's copy where the system would give
+// Liberation Sans anyway (a machine with the real Arial keeps it); italics, which the copy
+// lacks, stay with the system.
+QString RodzinaDruku(const QString &nazwa, bool kursywa)
+{
+    static QHash<QString, bool> liberation;
+    if (kursywa || KrojDruku().isEmpty())
+        return nazwa;
+    auto it = liberation.constFind(nazwa);
+    if (it == liberation.constEnd())
+        it = liberation.insert(nazwa, QFontInfo(QFont(nazwa)).family() == QLatin1String("Liberation Sans"));
+    return *it ? KrojDruku() : nazwa;
+}
 }   // namespace
 
 void ZarejestrujZamienniki()
@@ -87,7 +123,7 @@ QRectF TKanwaQPainter::DoUrzadzenia(const TRect &r) const
 QFont TKanwaQPainter::NowyFont() const
 {
     const TFontKanwy &c = Czcionka();
-    QFont f(c.nazwa);
+    QFont f(RodzinaDruku(c.nazwa, c.cechy & fsItalic));
     // Unhinted outlines scale linearly, so a line measures the same on every device.
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setBold(c.cechy & fsBold);

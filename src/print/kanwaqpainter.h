@@ -84,3 +84,9 @@ private:
 // The typefaces of the printouts and their metric-compatible stand-ins, so that a
 // machine without the originals lays pages out the same.
 void ZarejestrujZamienniki();
+
+// The family of the printout's own copy of the sans-serif faces: the outlines, metrics,
+// kerning and characters of Liberation Sans without its hinting programs, which a PDF
+// engine would run for every glyph it embeds while nothing printed uses them. Empty when
+// the build has no such faces.
+const QString &KrojDruku();
