@@ -392,6 +392,12 @@ QString IntNaTekst(int n, int szerokosc, bool zero)
 QString FloatKrotko(int cyfry, bool zero, double x)
 {
     const int p = qBound(2, std::abs(cyfry), 15);
+    // whole numbers that fit the digits (rates, counts) are their own text
+    if (x == std::trunc(x) && std::fabs(x) < double(kDziesiec[p])) {
+        if (!zero && x == 0)
+            return QString();
+        return QString::number(qint64(x));
+    }
     const PostacDziesietna d = PostacLiczby(x, p);
     QString t;
     if (!d.skonczona) {

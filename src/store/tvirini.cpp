@@ -122,7 +122,7 @@ void TvirIni::Parsuj(const QStringList &linie)
             const QString klucz = Trim(l.left(eq));
             if (klucz.isEmpty())
                 continue;
-            UstawWpis(biezaca, klucz, l.mid(eq + 1));
+            UstawWpis(biezaca, klucz, l.mid(eq + 1), &l);
         }
     }
 }
@@ -170,7 +170,7 @@ void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QStr
     UstawWpis(ZnajdzLubUtworz(Section), Ident, Value);
 }
 
-void TvirIni::UstawWpis(Sekcja *s, const QString &Ident, const QString &Value)
+void TvirIni::UstawWpis(Sekcja *s, const QString &Ident, const QString &Value, const QString *linia)
 {
     const QString klucz = Trim(Ident);
     const QString wartosc = Trim(Value);
@@ -181,10 +181,16 @@ void TvirIni::UstawWpis(Sekcja *s, const QString &Ident, const QString &Value)
         s->Indeksuj(s->linie.size() - 1);
         return;
     }
-    const int i = ZnajdzLinie(s, klucz);
+    const QString k = Klucz(klucz);
+    const int i = s->klucze.value(k, -1);
     if (i < 0) {
-        s->linie.append(klucz + QLatin1Char('=') + wartosc);
-        s->Indeksuj(s->linie.size() - 1);
+        // a line read just as it would be written is kept as it is, not built anew
+        const bool gotowa = linia && linia->size() == klucz.size() + 1 + wartosc.size();
+        s->linie.append(gotowa ? *linia : klucz + QLatin1Char('=') + wartosc);
+        if (klucz.contains(QLatin1Char('=')))
+            s->Indeksuj(s->linie.size() - 1);   // indexed by the text before its first "="
+        else
+            s->klucze.insert(k, s->linie.size() - 1);
     } else {
         const QString &stara = s->linie.at(i);
         s->linie[i] = Trim(stara.left(stara.indexOf(QLatin1Char('=')))) + QLatin1Char('=') + wartosc;
