@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 QChar SeparatorTysiecy() { return QLatin1Char('.'); }
 QChar SeparatorDziesietny() { return QLatin1Char(','); }
@@ -152,7 +153,8 @@ PostacDziesietna ZaokraglijPostac(PostacDziesietna p, int miejsca)
         return p;
     }
     const bool wGore = p.cyfry.at(zostaw) >= '5';
-    QByteArray c = p.cyfry.left(zostaw);
+    QByteArray c = std::move(p.cyfry);   // cut in place when not shared
+    c.truncate(zostaw);
     if (wGore) {
         int i = c.size() - 1;
         while (i >= 0 && c.at(i) == '9') {
@@ -188,25 +190,25 @@ QString TekstPostaci(const PostacDziesietna &p, int miejsca, bool tysiace, bool 
     const int n = p.cyfry.size();
     auto cyfra = [&](int i) { return (i >= 0 && i < n) ? p.cyfry.at(i) : '0'; };
     const int calk = qMax(1, p.wykladnik);
-    QByteArray t;
+    QString t;
     t.reserve(2 + calk + calk / 3 + qMax(0, miejsca));
     if (p.ujemna && !p.cyfry.isEmpty())
-        t.append('-');
+        t.append(QLatin1Char('-'));
     for (int i = 0; i < calk; ++i) {
         if (tysiace && i > 0 && (calk - i) % 3 == 0)
-            t.append(SeparatorTysiecy().toLatin1());
-        t.append(p.wykladnik > 0 ? cyfra(i) : '0');
+            t.append(SeparatorTysiecy());
+        t.append(QLatin1Char(p.wykladnik > 0 ? cyfra(i) : '0'));
     }
     int ulam = miejsca;
     if (obetnij)
         while (ulam > 0 && cyfra(p.wykladnik + ulam - 1) == '0')
             --ulam;
     if (ulam > 0) {
-        t.append(SeparatorDziesietny().toLatin1());
+        t.append(SeparatorDziesietny());
         for (int i = 0; i < ulam; ++i)
-            t.append(cyfra(p.wykladnik + i));
+            t.append(QLatin1Char(cyfra(p.wykladnik + i)));
     }
-    return QString::fromLatin1(t);
+    return t;
 }
 
 QString Znaki(QChar c, int n) { return n > 0 ? QString(n, c) : QString(); }
@@ -217,11 +219,11 @@ namespace {
 // FormatStaly that also tells whether the text stands for zero.
 QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja, bool &zerowa)
 {
-    const PostacDziesietna p = PostacLiczby(x, precyzja);
+    PostacDziesietna p = PostacLiczby(x, precyzja);
     zerowa = false;
     if (!p.skonczona)
         return std::isnan(x) ? QStringLiteral("NAN") : TekstNieskonczony(p);
-    const PostacDziesietna r = ZaokraglijPostac(p, miejsca);
+    const PostacDziesietna r = ZaokraglijPostac(std::move(p), miejsca);
     zerowa = r.cyfry.isEmpty();
     return TekstPostaci(r, miejsca, tysiace, false);
 }
