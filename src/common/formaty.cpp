@@ -1,13 +1,99 @@
 #include "formaty.h"
 
+#include <QVarLengthArray>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 QChar SeparatorTysiecy() { return QLatin1Char('.'); }
 QChar SeparatorDziesietny() { return QLatin1Char(','); }
+
+namespace {
+
+// Powers of ten that fit a 64-bit integer.
+constexpr quint64 Dziesiec(int n) { return n == 0 ? 1 : 10 * Dziesiec(n - 1); }
+constexpr std::array<quint64, 20> kDziesiec = [] {
+    std::array<quint64, 20> t{};
+    for (int i = 0; i < 20; ++i)
+        t[i] = Dziesiec(i);
+    return t;
+}();
+
+using u128 = unsigned __int128;
+
+// round(m * 2^e * 10^k) with ties to even, exactly; false when a step would not fit 128 bits.
+bool SkalujDokladnie(quint64 m, int e, int k, u128 &r)
+{
+    if (k > 19 || k < -19)
+        return false;
+    if (k >= 0) {
+        const u128 n = u128(m) * kDziesiec[k];
+        if (e >= 0) {
+            if (e >= 64 || (n >> (127 - e)) != 0)
+                return false;
+            r = n << e;
+            return true;
+        }
+        const int s = -e;
+        if (s >= 127)
+            return false;
+        const u128 reszta = n & ((u128(1) << s) - 1), polowa = u128(1) << (s - 1);
+        r = n >> s;
+        if (reszta > polowa || (reszta == polowa && (r & 1) != 0))
+            ++r;
+        return true;
+    }
+    u128 n = m, dzielnik = kDziesiec[-k];
+    if (e >= 0) {
+        if (e > 63)
+            return false;
+        n <<= e;
+    } else {
+        if (-e > 63)
+            return false;
+        dzielnik <<= -e;
+    }
+    r = n / dzielnik;
+    const u128 reszta = n % dzielnik;
+    if (2 * reszta > dzielnik || (2 * reszta == dzielnik && (r & 1) != 0))
+        ++r;
+    return true;
+}
+
+// The digits of a positive finite x rounded to p significant digits as printf gives them
+// (exact value, ties to even), in integers: money is formatted for every cell, and
+// printf's long double path costs several times more. False leaves the rare magnitudes
+// outside 128-bit reach to printf.
+bool CyfryDokladnie(long double x, int p, quint64 &cyfry, int &wykladnik)
+{
+    int e2 = 0;
+    const long double f = std::frexp(x, &e2);   // x = f * 2^e2, 0.5 <= f < 1
+    const quint64 m = quint64(std::ldexp(f, 64));
+    const int e = e2 - 64;
+    // 2^(e2-1) <= x < 2^e2 puts the decimal exponent at this estimate or one above it
+    int E = int(std::floor((e2 - 1) * 0.30102999566398119521L)) + 1;
+    for (int proba = 0; proba < 4; ++proba) {
+        u128 r = 0;
+        if (!SkalujDokladnie(m, e, p - E, r))
+            return false;
+        if (r >= kDziesiec[p])
+            ++E;
+        else if (r < kDziesiec[p - 1])
+            --E;
+        else {
+            cyfry = quint64(r);
+            wykladnik = E;
+            return true;
+        }
+    }
+    return false;
+}
+
+}   // namespace
 
 PostacDziesietna PostacLiczby(long double x, int precyzja)
 {
@@ -20,6 +106,20 @@ PostacDziesietna PostacLiczby(long double x, int precyzja)
     if (x == 0)
         return p;
     precyzja = qBound(1, precyzja, 18);
+    quint64 q = 0;
+    int e = 0;
+    if (CyfryDokladnie(std::fabs(x), precyzja, q, e)) {
+        p.ujemna = x < 0;
+        char buf[20];
+        int n = precyzja;
+        for (int i = n - 1; i >= 0; --i, q /= 10)
+            buf[i] = char('0' + q % 10);
+        while (n > 0 && buf[n - 1] == '0')
+            --n;
+        p.cyfry = QByteArray(buf, n);
+        p.wykladnik = e;
+        return p;
+    }
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*Le", precyzja - 1, x);
     const char *c = buf;
@@ -31,11 +131,11 @@ PostacDziesietna PostacLiczby(long double x, int precyzja)
     for (; *c && *c != 'e'; ++c)
         if (*c >= '0' && *c <= '9')
             cyfry.append(*c);
-    const int e = (*c == 'e') ? std::atoi(c + 1) : 0;
+    const int wyk = (*c == 'e') ? std::atoi(c + 1) : 0;
     while (cyfry.endsWith('0'))
         cyfry.chop(1);
     p.cyfry = cyfry;
-    p.wykladnik = cyfry.isEmpty() ? 0 : e + 1;
+    p.wykladnik = cyfry.isEmpty() ? 0 : wyk + 1;
     return p;
 }
 
@@ -53,7 +153,8 @@ PostacDziesietna ZaokraglijPostac(PostacDziesietna p, int miejsca)
         return p;
     }
     const bool wGore = p.cyfry.at(zostaw) >= '5';
-    QByteArray c = p.cyfry.left(zostaw);
+    QByteArray c = std::move(p.cyfry);   // cut in place when not shared
+    c.truncate(zostaw);
     if (wGore) {
         int i = c.size() - 1;
         while (i >= 0 && c.at(i) == '9') {
@@ -86,34 +187,27 @@ QString TekstPostaci(const PostacDziesietna &p, int miejsca, bool tysiace, bool 
 {
     if (!p.skonczona)
         return TekstNieskonczony(p);
-    QString calk, ulam;
     const int n = p.cyfry.size();
-    auto cyfra = [&](int i) -> QChar { return (i >= 0 && i < n) ? QLatin1Char(p.cyfry.at(i)) : QLatin1Char('0'); };
-    if (p.wykladnik > 0)
-        for (int i = 0; i < p.wykladnik; ++i)
-            calk.append(cyfra(i));
-    else
-        calk = QStringLiteral("0");
-    for (int i = 0; i < miejsca; ++i)
-        ulam.append(cyfra(p.wykladnik + i));
-    if (obetnij)
-        while (ulam.endsWith(QLatin1Char('0')))
-            ulam.chop(1);
-    if (tysiace && calk.size() > 3) {
-        QString z;
-        const int dl = calk.size();
-        for (int i = 0; i < dl; ++i) {
-            if (i > 0 && (dl - i) % 3 == 0)
-                z.append(SeparatorTysiecy());
-            z.append(calk.at(i));
-        }
-        calk = z;
-    }
-    QString t = calk;
-    if (!ulam.isEmpty())
-        t += SeparatorDziesietny() + ulam;
+    auto cyfra = [&](int i) { return (i >= 0 && i < n) ? p.cyfry.at(i) : '0'; };
+    const int calk = qMax(1, p.wykladnik);
+    QString t;
+    t.reserve(2 + calk + calk / 3 + qMax(0, miejsca));
     if (p.ujemna && !p.cyfry.isEmpty())
-        t.prepend(QLatin1Char('-'));
+        t.append(QLatin1Char('-'));
+    for (int i = 0; i < calk; ++i) {
+        if (tysiace && i > 0 && (calk - i) % 3 == 0)
+            t.append(SeparatorTysiecy());
+        t.append(QLatin1Char(p.wykladnik > 0 ? cyfra(i) : '0'));
+    }
+    int ulam = miejsca;
+    if (obetnij)
+        while (ulam > 0 && cyfra(p.wykladnik + ulam - 1) == '0')
+            --ulam;
+    if (ulam > 0) {
+        t.append(SeparatorDziesietny());
+        for (int i = 0; i < ulam; ++i)
+            t.append(QLatin1Char(cyfra(p.wykladnik + i)));
+    }
     return t;
 }
 
@@ -121,12 +215,24 @@ QString Znaki(QChar c, int n) { return n > 0 ? QString(n, c) : QString(); }
 
 }   // namespace
 
-QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja)
+namespace {
+// FormatStaly that also tells whether the text stands for zero.
+QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja, bool &zerowa)
 {
     PostacDziesietna p = PostacLiczby(x, precyzja);
+    zerowa = false;
     if (!p.skonczona)
         return std::isnan(x) ? QStringLiteral("NAN") : TekstNieskonczony(p);
-    return TekstPostaci(ZaokraglijPostac(p, miejsca), miejsca, tysiace, false);
+    const PostacDziesietna r = ZaokraglijPostac(std::move(p), miejsca);
+    zerowa = r.cyfry.isEmpty();
+    return TekstPostaci(r, miejsca, tysiace, false);
+}
+}   // namespace
+
+QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja)
+{
+    bool zerowa = false;
+    return FormatStaly(x, miejsca, tysiace, precyzja, zerowa);
 }
 
 double Zaokraglij(long double x)
@@ -178,6 +284,8 @@ double ZaokraglijGr(long double x) { return ZaokraglijDo(2, x); }
 namespace {
 QString OczyscLiczbe(const QString &s)
 {
+    if (!s.contains(QLatin1Char(' ')) && !s.contains(SeparatorTysiecy()))
+        return s;
     QString t;
     t.reserve(s.size());
     for (QChar c : s)
@@ -229,7 +337,7 @@ double TekstNaFloat(const QString &s, double domyslna)
     if (t.isEmpty())
         return 0;
     // sign, digits, optional "," and digits, optional exponent
-    QByteArray c;
+    QVarLengthArray<char, 64> c;
     int i = 0;
     const int n = t.size();
     if (t.at(0) == QLatin1Char('+') || t.at(0) == QLatin1Char('-'))
@@ -264,6 +372,7 @@ double TekstNaFloat(const QString &s, double domyslna)
     }
     if (i != n)
         return domyslna;
+    c.append('\0');
     errno = 0;
     char *koniec = nullptr;
     const double v = std::strtod(c.constData(), &koniec);
@@ -285,6 +394,12 @@ QString IntNaTekst(int n, int szerokosc, bool zero)
 QString FloatKrotko(int cyfry, bool zero, double x)
 {
     const int p = qBound(2, std::abs(cyfry), 15);
+    // whole numbers that fit the digits (rates, counts) are their own text
+    if (x == std::trunc(x) && std::fabs(x) < double(kDziesiec[p])) {
+        if (!zero && x == 0)
+            return QString();
+        return QString::number(qint64(x));
+    }
     const PostacDziesietna d = PostacLiczby(x, p);
     QString t;
     if (!d.skonczona) {
@@ -332,8 +447,9 @@ QString FloatWPolu(int szerokosc, bool zero, double x)
 QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x)
 {
     const int w = std::abs(szerokosc);
-    QString t = FormatStaly(x, 2, tysiace);
-    if (!zero && TekstNaFloat(t, 1) == 0)
+    bool zerowa = false;
+    QString t = FormatStaly(x, 2, tysiace, 15, zerowa);
+    if (!zero && zerowa)
         return QString();
     if (w > 0 && t.size() > w) {
         if (tysiace)

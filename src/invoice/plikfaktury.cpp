@@ -6,13 +6,20 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie)
 {
     std::unique_ptr<TservisIni> ini = wTekscie ? std::make_unique<TservisIni>(TvirIni::ZTekstu{}, QString(), zapis)
                                                : std::make_unique<TservisIni>(plik, zapis);
     const QString puste;
+    // the text fields of a section, in the order of the file
+    const auto teksty = [&](std::initializer_list<std::pair<QString, QString TzentoraVat::*>> pola) {
+        for (const auto &[klucz, pole] : pola)
+            ini->IOk(klucz, dok.*pole, puste);
+    };
 
     ini->setXdefSekc(QStringLiteral("OpisFaktury"));
     int wersja = 2;
@@ -25,27 +32,26 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     ini->IOkEnum(QStringLiteral("Rodzaj"), dok.RodzajFak, rProForma);
     ini->IOkEnum(QStringLiteral("TypNum"), dok.RodzajNum, numerNSMR);
     ini->IOk(QStringLiteral("NrFakt"), dok.NumerFak, 0);
-    ini->IOk(QStringLiteral("Symbol"), dok.SymbolFak, puste);
-    ini->IOk(QStringLiteral("Wystaw"), dok.DataWystaw, puste);
-    ini->IOk(QStringLiteral("Sprzed"), dok.DataSprzed, puste);
-    ini->IOk(QStringLiteral("Zapłac"), dok.DataZaplaty, puste);
+    teksty({{QStringLiteral("Symbol"), &TzentoraVat::SymbolFak},
+            {QStringLiteral("Wystaw"), &TzentoraVat::DataWystaw},
+            {QStringLiteral("Sprzed"), &TzentoraVat::DataSprzed},
+            {QStringLiteral("Zapłac"), &TzentoraVat::DataZaplaty}});
     ini->IOkEnum(QStringLiteral("TypZap"), dok.RodzZaplaty, zZaliczPocz);
-    ini->IOk(QStringLiteral("Korekt"), dok.DoKorekty, puste);
-    ini->IOk(QStringLiteral("Uwagi"), dok.UwagiDodatk, puste);
+    teksty({{QStringLiteral("Korekt"), &TzentoraVat::DoKorekty}, {QStringLiteral("Uwagi"), &TzentoraVat::UwagiDodatk}});
 
     ini->setXdefSekc(QStringLiteral("Kupujący"));
-    ini->IOk(QStringLiteral("kFirma"), dok.KupFirma, puste);
-    ini->IOk(QStringLiteral("kUlica"), dok.KupUlica, puste);
-    ini->IOk(QStringLiteral("Kodpoc"), dok.KupKod, puste);
-    ini->IOk(QStringLiteral("Miejsc"), dok.KupMiasto, puste);
-    ini->IOk(QStringLiteral("NumNIP"), dok.KupNip, puste);
-    ini->IOk(QStringLiteral("Odbier"), dok.KupOsoba, puste);
+    teksty({{QStringLiteral("kFirma"), &TzentoraVat::KupFirma},
+            {QStringLiteral("kUlica"), &TzentoraVat::KupUlica},
+            {QStringLiteral("Kodpoc"), &TzentoraVat::KupKod},
+            {QStringLiteral("Miejsc"), &TzentoraVat::KupMiasto},
+            {QStringLiteral("NumNIP"), &TzentoraVat::KupNip},
+            {QStringLiteral("Odbier"), &TzentoraVat::KupOsoba}});
 
     ini->setXdefSekc(QStringLiteral("Sprzedawca"));
-    ini->IOk(QStringLiteral("Ramka"), dok.SprzedRamka, puste);
-    ini->IOk(QStringLiteral("sBank"), dok.SprzedBank, puste);
-    ini->IOk(QStringLiteral("Konto"), dok.SprzedKonto, puste);
-    ini->IOk(QStringLiteral("Osoba"), dok.SprzedOsoba, puste);
+    teksty({{QStringLiteral("Ramka"), &TzentoraVat::SprzedRamka},
+            {QStringLiteral("sBank"), &TzentoraVat::SprzedBank},
+            {QStringLiteral("Konto"), &TzentoraVat::SprzedKonto},
+            {QStringLiteral("Osoba"), &TzentoraVat::SprzedOsoba}});
 
     ini->setXdefSekc(QStringLiteral("Warunki"));
     ini->IOk(QStringLiteral("Ratalnie"), dok.Ratalnie, false);
@@ -67,10 +73,10 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
         Niepusty(dok.KsefSkrot) || Niepusty(dok.KsefWytworzono) || Niepusty(dok.KsefOdcisk) || Niepusty(dok.KsefNumer);
     if (!zapis || jestEksport) {
         ini->setXdefSekc(ksef);
-        ini->IOk(QStringLiteral("Skrot"), dok.KsefSkrot, puste);
-        ini->IOk(QStringLiteral("Wytworzono"), dok.KsefWytworzono, puste);
-        ini->IOk(QStringLiteral("Odcisk"), dok.KsefOdcisk, puste);
-        ini->IOk(QStringLiteral("Numer"), dok.KsefNumer, puste);
+        teksty({{QStringLiteral("Skrot"), &TzentoraVat::KsefSkrot},
+                {QStringLiteral("Wytworzono"), &TzentoraVat::KsefWytworzono},
+                {QStringLiteral("Odcisk"), &TzentoraVat::KsefOdcisk},
+                {QStringLiteral("Numer"), &TzentoraVat::KsefNumer}});
     } else if (ini->SectionExists(ksef)) {
         ini->EraseSection(ksef);   // an invoice saved over another must not inherit its export
     }

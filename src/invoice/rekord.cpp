@@ -43,9 +43,16 @@ void TpozFaktury::czysc() { *this = TpozFaktury(); }
 
 QString TpozFaktury::WydajStr() const
 {
-    QString s = Towar;
-    for (int i = 1; i < kPola; ++i)
-        s += QLatin1Char('|') + Pole(i);
+    qsizetype n = kPola - 1;
+    for (int i = 0; i < kPola; ++i)
+        n += Pole(i).size();
+    QString s;
+    s.reserve(n);
+    s += Towar;
+    for (int i = 1; i < kPola; ++i) {
+        s += QLatin1Char('|');
+        s += Pole(i);
+    }
     return s;
 }
 
@@ -57,7 +64,15 @@ void TpozFaktury::LadujStr(QString &S)
     S.clear();
 }
 
-bool TpozFaktury::PozJestPusta() const { return Pusty(ZamienZnak(WydajStr(), QLatin1Char('|'), QChar())); }
+bool TpozFaktury::PozJestPusta() const
+{
+    // empty when nothing but blanks and the field separators is in the row's text
+    for (int i = 0; i < kPola; ++i)
+        for (QChar c : Pole(i))
+            if (c.unicode() > 0x20 && c != QLatin1Char('|'))
+                return false;
+    return true;
+}
 
 void TrekordVat::czysc() { *this = TrekordVat(); }
 
@@ -86,7 +101,8 @@ void TkwotyVat::dodaj(const TkwotyVat &V)
         Licz = 1;
         dPrc = V.dPrc;
         sPrc = t;
-    } else if (!(QLatin1Char('/') + sPrc + QLatin1Char('/')).contains(QLatin1Char('/') + t + QLatin1Char('/'))) {
+    } else if (sPrc != t
+               && !(QLatin1Char('/') + sPrc + QLatin1Char('/')).contains(QLatin1Char('/') + t + QLatin1Char('/'))) {
         ++Licz;
         sPrc += QLatin1Char('/') + t;
     }

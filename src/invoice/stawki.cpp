@@ -4,16 +4,33 @@
 #include "common/formaty.h"
 #include "common/teksty.h"
 
+#include <array>
+
 const double TabelaStawek[2][kLiczbaRodzajowVat] = {
     {0, 0, 0, 7, 22, 3},
     {0, 0, 0, 8, 23, 5},
 };
 
-int OkresStawek(double data) { return data < TekstNaDate(QStringLiteral("01.01.2011"), 0) ? 1 : 2; }
+int OkresStawek(double data)
+{
+    static const double kNoweStawki = TekstNaDate(QStringLiteral("01.01.2011"), 0);
+    return data < kNoweStawki ? 1 : 2;
+}
 
 double StawkaVat(TrodzajVat r, double data) { return TabelaStawek[OkresStawek(data) - 1][r]; }
 
-QString StawkaVatTekst(TrodzajVat r, double data) { return FloatKrotko(true, StawkaVat(r, data)); }
+QString StawkaVatTekst(TrodzajVat r, double data)
+{
+    // every row of every recomputation compares its rate with these texts
+    static const auto kTeksty = [] {
+        std::array<std::array<QString, kLiczbaRodzajowVat>, 2> t;
+        for (int o = 0; o < 2; ++o)
+            for (int i = 0; i < kLiczbaRodzajowVat; ++i)
+                t[o][i] = FloatKrotko(true, TabelaStawek[o][i]);
+        return t;
+    }();
+    return kTeksty.at(OkresStawek(data) - 1).at(r);
+}
 
 QString ListaStawek(double data)
 {

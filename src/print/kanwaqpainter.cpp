@@ -1,10 +1,13 @@
 #include "kanwaqpainter.h"
 
 #include <QColor>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
 #include <cmath>
 
 namespace {
@@ -17,6 +20,41 @@ constexpr qreal kPrzerwaMm = 0.8;
 // Widths kept per font; past that the font forgets them and starts again, so a long batch
 // of different invoices does not grow without bound.
 constexpr qsizetype kSzerokosciNaCzcionke = 20000;
+constexpr qsizetype kKsztaltyNaCzcionke = 4000;   // shaped glyphs weigh more than a width
+}   // namespace
+
+const QString &KrojDruku()
+{
+    static const QString rodzina = [] {
+        QString r;
+#ifdef ZENTORA_KROJE_DRUKU
+        for (const QString &plik :
+             {QStringLiteral(":/kroje/ZentoraSans-Regular.ttf"), QStringLiteral(":/kroje/ZentoraSans-Bold.ttf")}) {
+            const int id = QFontDatabase::addApplicationFont(plik);
+            if (id < 0)
+                return QString();
+            r = QFontDatabase::applicationFontFamilies(id).value(0);
+        }
+#endif
+        return r;
+    }();
+    return rodzina;
+}
+
+namespace {
+// The family a font request is drawn in: the printout's copy where the system would give
+// Liberation Sans anyway (a machine with the real Arial keeps it); italics, which the copy
+// lacks, stay with the system.
+QString RodzinaDruku(const QString &nazwa, bool kursywa)
+{
+    static QHash<QString, bool> liberation;
+    if (kursywa || KrojDruku().isEmpty())
+        return nazwa;
+    auto it = liberation.constFind(nazwa);
+    if (it == liberation.constEnd())
+        it = liberation.insert(nazwa, QFontInfo(QFont(nazwa)).family() == QLatin1String("Liberation Sans"));
+    return *it ? KrojDruku() : nazwa;
+}
 }   // namespace
 
 void ZarejestrujZamienniki()
@@ -87,7 +125,7 @@ QRectF TKanwaQPainter::DoUrzadzenia(const TRect &r) const
 QFont TKanwaQPainter::NowyFont() const
 {
     const TFontKanwy &c = Czcionka();
-    QFont f(c.nazwa);
+    QFont f(RodzinaDruku(c.nazwa, c.cechy & fsItalic));
     // Unhinted outlines scale linearly, so a line measures the same on every device.
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setBold(c.cechy & fsBold);
@@ -124,7 +162,8 @@ TKanwaQPainter::CzcionkaUrzadzenia &TKanwaQPainter::Biezaca()
         // A pixel-sized font measures the same on every device, also once the painter has
         // ended, so what is measured on one device holds on the next.
         const QFontMetricsF m = m_painter->device() ? QFontMetricsF(f, m_painter->device()) : QFontMetricsF(f);
-        w = std::make_shared<CzcionkaUrzadzenia>(CzcionkaUrzadzenia{f, m, m.ascent(), m.descent(), m.leading(), {}});
+        w = std::make_shared<CzcionkaUrzadzenia>(
+            CzcionkaUrzadzenia{f, m, m.ascent(), m.descent(), m.leading(), {}, {}});
     }
     m_biezaca = w;
     return *m_biezaca;
@@ -141,6 +180,24 @@ qreal TKanwaQPainter::Szerokosc(const QString &s)
         c.szerokosci.clear();
     c.szerokosci.insert(s, w);
     return w;
+}
+
+const TKanwaQPainter::CzcionkaUrzadzenia::Ksztalt &TKanwaQPainter::Ksztalt(const QString &s)
+{
+    CzcionkaUrzadzenia &c = Biezaca();
+    const auto it = c.ksztalty.constFind(s);
+    if (it != c.ksztalty.constEnd())
+        return *it;
+    QTextLayout uklad(s, c.font, m_painter->device());
+    uklad.beginLayout();
+    const QTextLine linia = uklad.createLine();
+    uklad.endLayout();
+    CzcionkaUrzadzenia::Ksztalt k;
+    k.przebiegi = uklad.glyphRuns();
+    k.linia = linia.isValid() ? linia.ascent() : c.ascent;
+    if (c.ksztalty.size() >= kKsztaltyNaCzcionke)
+        c.ksztalty.clear();
+    return *c.ksztalty.insert(s, k);
 }
 
 TMetrykiTekstu TKanwaQPainter::Metryki()
@@ -183,7 +240,12 @@ void TKanwaQPainter::PiszTekst(TPoint p, const QString &s, const TRect *klip)
     // text takes only the colour of the pen
     if (m_painter->pen().color() != kolor || m_painter->pen().style() != Qt::SolidLine)
         m_painter->setPen(kolor);
-    m_painter->drawText(QPointF(lewyGorny.x(), lewyGorny.y() + c.ascent), s);
+    // the same labels and amounts come again on every row and every invoice of a batch:
+    // their glyphs are shaped once
+    const CzcionkaUrzadzenia::Ksztalt &k = Ksztalt(s);
+    const QPointF poczatek(lewyGorny.x(), lewyGorny.y() + c.ascent - k.linia);
+    for (const QGlyphRun &przebieg : k.przebiegi)
+        m_painter->drawGlyphRun(poczatek, przebieg);
     if (przytnij)
         m_painter->restore();
 }

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QLineF>
 #include <QList>
@@ -50,6 +51,12 @@ private:
         QFontMetricsF miary;
         qreal ascent, descent, leading;
         QHash<QString, qreal> szerokosci;
+        // the glyphs of a text as shaped once, and where the baseline lies in them
+        struct Ksztalt {
+            QList<QGlyphRun> przebiegi;
+            qreal linia = 0;
+        };
+        QHash<QString, Ksztalt> ksztalty;
     };
     struct KluczCzcionki {
         QString nazwa;
@@ -71,6 +78,7 @@ private:
     CzcionkaUrzadzenia &Biezaca();
     const QFont &Font() { return Biezaca().font; }
     qreal Szerokosc(const QString &s);
+    const CzcionkaUrzadzenia::Ksztalt &Ksztalt(const QString &s);
     QFont NowyFont() const;
 
     static QHash<KluczCzcionki, std::shared_ptr<CzcionkaUrzadzenia>> &Czcionki();
@@ -84,3 +92,9 @@ private:
 // The typefaces of the printouts and their metric-compatible stand-ins, so that a
 // machine without the originals lays pages out the same.
 void ZarejestrujZamienniki();
+
+// The family of the printout's own copy of the sans-serif faces: the outlines, metrics,
+// kerning and characters of Liberation Sans without its hinting programs, which a PDF
+// engine would run for every glyph it embeds while nothing printed uses them. Empty when
+// the build has no such faces.
+const QString &KrojDruku();

@@ -26,42 +26,35 @@ void TservisIni::IOsk(const QString &Sekc, const QString &Key, QString &S, const
         S = Trim(Fstr);
 }
 
+template <typename T>
+void TservisIni::Przenies(quint16 TypWar, const QString &Sekc, const QString &Key, T &X, T Xdef, int Tag, T &Slot,
+                          T (TvirIni::*Czytaj)(const QString &, const QString &, T) const,
+                          void (TvirIni::*Pisz)(const QString &, const QString &, T))
+{
+    Slot = Fzapis ? X : (this->*Czytaj)(Sekc, Key, Xdef);
+    DoIOkey(TypWar, Sekc, Key, Tag);
+    if (Fzapis)
+        (this->*Pisz)(Sekc, Key, Slot);
+    else
+        X = Slot;
+}
+
 void TservisIni::IOsk(const QString &Sekc, const QString &Key, int &I, int Idef, int Tag)
 {
-    FInt = Fzapis ? I : ReadInteger(Sekc, Key, Idef);
-    DoIOkey(kCalkowita, Sekc, Key, Tag);
-    if (Fzapis)
-        WriteInteger(Sekc, Key, FInt);
-    else
-        I = FInt;
+    Przenies(kCalkowita, Sekc, Key, I, Idef, Tag, FInt, &TvirIni::ReadInteger, &TvirIni::WriteInteger);
 }
 
 void TservisIni::IOsk(const QString &Sekc, const QString &Key, double &F, double Fdef, int Tag)
 {
-    FFlo = Fzapis ? F : ReadFloat(Sekc, Key, Fdef);
-    DoIOkey(kRzeczywista, Sekc, Key, Tag);
-    if (Fzapis)
-        WriteFloat(Sekc, Key, FFlo);
-    else
-        F = FFlo;
+    Przenies(kRzeczywista, Sekc, Key, F, Fdef, Tag, FFlo, &TvirIni::ReadFloat, &TvirIni::WriteFloat);
 }
 
 void TservisIni::IOsk(const QString &Sekc, const QString &Key, bool &L, bool Ldef, int Tag)
 {
-    FLog = Fzapis ? L : ReadBool(Sekc, Key, Ldef);
-    DoIOkey(kLogiczna, Sekc, Key, Tag);
-    if (Fzapis)
-        WriteBool(Sekc, Key, FLog);
-    else
-        L = FLog;
+    Przenies(kLogiczna, Sekc, Key, L, Ldef, Tag, FLog, &TvirIni::ReadBool, &TvirIni::WriteBool);
 }
 
 void TservisIni::IOskData(const QString &Sekc, const QString &Key, double &D, double Ddef, int Tag)
 {
-    FDat = Fzapis ? D : ReadDate(Sekc, Key, Ddef);
-    DoIOkey(kData, Sekc, Key, Tag);
-    if (Fzapis)
-        WriteDate(Sekc, Key, FDat);
-    else
-        D = FDat;
+    Przenies(kData, Sekc, Key, D, Ddef, Tag, FDat, &TvirIni::ReadDate, &TvirIni::WriteDate);
 }

@@ -62,6 +62,12 @@ public:
     void setXwarLog(bool v) { FLog = v; }
 
 private:
+    // One transfer of a value through its slot, which the key handler may read and change.
+    template <typename T>
+    void Przenies(quint16 TypWar, const QString &Sekc, const QString &Key, T &X, T Xdef, int Tag, T &Slot,
+                  T (TvirIni::*Czytaj)(const QString &, const QString &, T) const,
+                  void (TvirIni::*Pisz)(const QString &, const QString &, T));
+
     QString FdefSekc;
     bool Fzapis = false;
     TonIOkey FonIOkey;

@@ -14,7 +14,25 @@ const QString TvirIni::kBezNazwy = QStringLiteral("@_NIC_@");
 const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
 
 namespace {
-QString Klucz(const QString &s) { return s.toCaseFolded(); }
+// Names are looked up for every entry read or written; ASCII names (nearly all of them)
+// fold without Unicode tables, and those already in lower case are shared as they are.
+QString Klucz(const QString &s)
+{
+    bool duze = false;
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return s.toCaseFolded();
+        duze = duze || (u >= 'A' && u <= 'Z');
+    }
+    if (!duze)
+        return s;
+    QString t = s;
+    for (QChar &c : t)
+        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
+            c = QChar(c.unicode() + ('a' - 'A'));
+    return t;
+}
 }   // namespace
 
 void TvirIni::Sekcja::Indeksuj(int i)
@@ -104,7 +122,7 @@ void TvirIni::Parsuj(const QStringList &linie)
             const QString klucz = Trim(l.left(eq));
             if (klucz.isEmpty())
                 continue;
-            UstawWpis(biezaca->nazwa == kBezNazwy ? QString() : biezaca->nazwa, klucz, l.mid(eq + 1));
+            UstawWpis(biezaca, klucz, l.mid(eq + 1), &l);
         }
     }
 }
@@ -114,7 +132,13 @@ TvirIni::Sekcja *TvirIni::Znajdz(const QString &Section) const
     const QString n = Trim(Section);
     if (n.isEmpty())
         return nullptr;
-    return FindeksSekcji.value(Klucz(n), nullptr);
+    // entries come section by section: the same name again needs no folding and no lookup
+    if (Fostatnia && Fostatnia->nazwa == n)
+        return Fostatnia;
+    Sekcja *s = FindeksSekcji.value(Klucz(n), nullptr);
+    if (s)
+        Fostatnia = s;
+    return s;
 }
 
 TvirIni::Sekcja *TvirIni::ZnajdzLubUtworz(const QString &Section)
@@ -122,14 +146,16 @@ TvirIni::Sekcja *TvirIni::ZnajdzLubUtworz(const QString &Section)
     QString n = Trim(Section);
     if (n.isEmpty())
         n = kBezNazwy;
+    if (Fostatnia && Fostatnia->nazwa == n)
+        return Fostatnia;
     if (Sekcja *s = FindeksSekcji.value(Klucz(n), nullptr))
-        return s;
+        return Fostatnia = s;
     auto s = std::make_unique<Sekcja>();
     s->nazwa = n;
     Sekcja *p = s.get();
     Fsekcje.push_back(std::move(s));
     FindeksSekcji.insert(Klucz(n), p);
-    return p;
+    return Fostatnia = p;
 }
 
 int TvirIni::ZnajdzLinie(const Sekcja *s, const QString &Ident) const
@@ -141,7 +167,11 @@ int TvirIni::ZnajdzLinie(const Sekcja *s, const QString &Ident) const
 
 void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QString &Value)
 {
-    Sekcja *s = ZnajdzLubUtworz(Section);
+    UstawWpis(ZnajdzLubUtworz(Section), Ident, Value);
+}
+
+void TvirIni::UstawWpis(Sekcja *s, const QString &Ident, const QString &Value, const QString *linia)
+{
     const QString klucz = Trim(Ident);
     const QString wartosc = Trim(Value);
     if (klucz.isEmpty())
@@ -151,10 +181,16 @@ void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QStr
         s->Indeksuj(s->linie.size() - 1);
         return;
     }
-    const int i = ZnajdzLinie(s, klucz);
+    const QString k = Klucz(klucz);
+    const int i = s->klucze.value(k, -1);
     if (i < 0) {
-        s->linie.append(klucz + QLatin1Char('=') + wartosc);
-        s->Indeksuj(s->linie.size() - 1);
+        // a line read just as it would be written is kept as it is, not built anew
+        const bool gotowa = linia && linia->size() == klucz.size() + 1 + wartosc.size();
+        s->linie.append(gotowa ? *linia : klucz + QLatin1Char('=') + wartosc);
+        if (klucz.contains(QLatin1Char('=')))
+            s->Indeksuj(s->linie.size() - 1);   // indexed by the text before its first "="
+        else
+            s->klucze.insert(k, s->linie.size() - 1);
     } else {
         const QString &stara = s->linie.at(i);
         s->linie[i] = Trim(stara.left(stara.indexOf(QLatin1Char('=')))) + QLatin1Char('=') + wartosc;
@@ -179,9 +215,16 @@ QStringList TvirIni::Serializuj() const
 
 QString TvirIni::XtrescIni() const
 {
+    const QStringList linie = Serializuj();
+    qsizetype n = 0;
+    for (const QString &l : linie)
+        n += l.size() + 2;
     QString t;
-    for (const QString &l : Serializuj())
-        t += l + QStringLiteral("\r\n");
+    t.reserve(n);
+    for (const QString &l : linie) {
+        t += l;
+        t += QLatin1String("\r\n");
+    }
     return t;
 }
 
@@ -326,6 +369,7 @@ void TvirIni::NowaSekcja(const QString &Section, const QStringList &strings)
 
 void TvirIni::MowaTrescIni(const QString &StrIni)
 {
+    Fostatnia = nullptr;
     Fsekcje.clear();
     FindeksSekcji.clear();
     Parsuj(PodzielLinie(StrIni));
@@ -334,6 +378,7 @@ void TvirIni::MowaTrescIni(const QString &StrIni)
 
 void TvirIni::Czysc()
 {
+    Fostatnia = nullptr;
     Fsekcje.clear();
     FindeksSekcji.clear();
     Zmiana();
@@ -342,6 +387,7 @@ void TvirIni::Czysc()
 void TvirIni::EraseSection(const QString &Section)
 {
     if (Sekcja *s = Znajdz(Section)) {
+        Fostatnia = nullptr;
         FindeksSekcji.remove(Klucz(s->nazwa));
         for (auto it = Fsekcje.begin(); it != Fsekcje.end(); ++it)
             if (it->get() == s) {

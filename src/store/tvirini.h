@@ -89,12 +89,15 @@ private:
     Sekcja *ZnajdzLubUtworz(const QString &Section);
     int ZnajdzLinie(const Sekcja *s, const QString &Ident) const;
     void UstawWpis(const QString &Section, const QString &Ident, const QString &Value);
+    // linia: the line the entry was read from, when it was
+    void UstawWpis(Sekcja *s, const QString &Ident, const QString &Value, const QString *linia = nullptr);
 
     int FNcreate = 1;
     TpiszCzytIni FprocOutIn;
     QString Fplik;
     std::vector<std::unique_ptr<Sekcja>> Fsekcje;
     QHash<QString, Sekcja *> FindeksSekcji;
+    mutable Sekcja *Fostatnia = nullptr;   // the section found last
     bool Fzmieniono = false;
     bool Fzapisano = false;
     bool FautoZapis = false;

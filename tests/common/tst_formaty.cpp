@@ -2,6 +2,8 @@
 #include "kolumny.h"
 
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 
 class TstFormaty : public QObject {
     Q_OBJECT
@@ -22,6 +24,8 @@ private slots:
     void floatWPolu();
     void intNaTekst();
     void produktyRozszerzone();
+    void postacLiczby_data();
+    void postacLiczby();
 };
 
 void TstFormaty::zaokraglijGr_data()
@@ -228,4 +232,47 @@ void TstFormaty::produktyRozszerzone()
 }
 
 QTEST_APPLESS_MAIN(TstFormaty)
+// The digits of a number are those printf gives for its exact binary value, ties to even,
+// at the edges of the integer path too (carries, ties, the largest scales, tiny and huge
+// numbers that go to printf itself).
+void TstFormaty::postacLiczby_data()
+{
+    QTest::addColumn<QByteArray>("x");
+    QTest::addColumn<int>("precyzja");
+    // clang-format off
+    QTest::newRow("remis do parzystej w dol") << QByteArray("0.125")                 << 2;
+    QTest::newRow("remis do parzystej w gore") << QByteArray("0.375")                << 2;
+    QTest::newRow("remis calkowity")          << QByteArray("2.5")                   << 1;
+    QTest::newRow("przeniesienie do 10")      << QByteArray("9.9999999999999999")    << 15;
+    QTest::newRow("kwota")                    << QByteArray("49.995")                << 15;
+    QTest::newRow("ujemna kwota")             << QByteArray("-1234567.89")           << 15;
+    QTest::newRow("18 cyfr")                  << QByteArray("123456789012345678.5")  << 18;
+    QTest::newRow("ponad 2^64")               << QByteArray("98765432109876543210") << 15;
+    QTest::newRow("mala")                     << QByteArray("0.000123456789")        << 15;
+    QTest::newRow("bardzo mala")              << QByteArray("1.5e-30")               << 15;
+    QTest::newRow("bardzo duza")              << QByteArray("-7.25e300")             << 18;
+    QTest::newRow("podnormalna")              << QByteArray("5e-4940")               << 3;
+    // clang-format on
+}
+
+void TstFormaty::postacLiczby()
+{
+    QFETCH(QByteArray, x);
+    QFETCH(int, precyzja);
+    const long double v = std::strtold(x.constData(), nullptr);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", precyzja - 1, v);
+    QByteArray cyfry, tekst(buf);
+    const qsizetype e = tekst.indexOf('e');
+    for (char c : tekst.left(e))
+        if (c >= '0' && c <= '9')
+            cyfry.append(c);
+    while (cyfry.endsWith('0'))
+        cyfry.chop(1);
+    const PostacDziesietna p = PostacLiczby(v, precyzja);
+    QCOMPARE(p.cyfry, cyfry);
+    QCOMPARE(p.wykladnik, tekst.mid(e + 1).toInt() + 1);
+    QCOMPARE(p.ujemna, v < 0);
+}
+
 #include "tst_formaty.moc"

@@ -20,6 +20,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +61,8 @@ private slots:
     void zapiszPdfJako();
     void obrazPodpisuWPdf();
     void kanwaNaObrazie();
+    void krojDruku_data();
+    void krojDruku();
     void kopieZJednegoStanu();
     void liczbyWCalosci_data();
     void liczbyWCalosci();
@@ -454,6 +457,48 @@ void TstDrukarka::kanwaNaObrazie()
     QCOMPARE(obraz.pixelColor(236 + 230, 236 + 230), QColor(Qt::white));
     QCOMPARE(obraz.pixelColor(236 + 500, 236 + 709), QColor(Qt::black));
     QCOMPARE(obraz.pixelColor(236 + 500, 236 + 720), QColor(Qt::white));
+}
+
+// The printout's copy of Liberation Sans lays text out exactly as the original (a dropped
+// kerning pair or changed advance would move every column) and carries no hinting programs.
+void TstDrukarka::krojDruku_data()
+{
+    QTest::addColumn<int>("cechy");
+    QTest::addColumn<bool>("kopia");
+    // clang-format off
+    QTest::newRow("zwykły")     << 0             << true;
+    QTest::newRow("pogrubiony") << int(fsBold)   << true;
+    QTest::newRow("kursywa")    << int(fsItalic) << false;   // the copy has no italics
+    // clang-format on
+}
+
+void TstDrukarka::krojDruku()
+{
+    QFETCH(int, cechy);
+    QFETCH(bool, kopia);
+    QImage obraz(100, 100, QImage::Format_RGB32);
+    QPainter painter(&obraz);
+    TKanwaQPainter k(&painter);
+    if (KrojDruku().isEmpty())
+        QSKIP("zbudowano bez kopii krojów (python3-fonttools)");
+    k.UstawOdwzorowanie(1, 1, TPoint{0, 0});
+    TFontKanwy f;
+    f.nazwa = QStringLiteral("Arial");
+    f.wysokosc = -100;
+    f.cechy = TCechy(cechy);
+    k.UstawCzcionke(f);
+    const QFont druk = k.FontUrzadzenia();
+    QCOMPARE(QFontInfo(druk).family(), kopia ? KrojDruku() : QStringLiteral("Liberation Sans"));
+    QFont system = druk;
+    system.setFamily(QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(system).family(), QStringLiteral("Liberation Sans"));
+    const QFontMetricsF md(druk, &obraz), ms(system, &obraz);
+    QCOMPARE(md.ascent(), ms.ascent());
+    QCOMPARE(md.descent(), ms.descent());
+    for (const QString &t : {QStringLiteral("AVATAR To Wy"), QStringLiteral("Zażółć gęślą jaźń ŻÓŁW"),
+                             QStringLiteral("1.234.567,89 zł €"), QStringLiteral("Ωμέγα Жизнь")})
+        QCOMPARE(md.horizontalAdvance(t), ms.horizontalAdvance(t));
+    QCOMPARE(QRawFont::fromFont(druk).fontTable("fpgm").isEmpty(), kopia);
 }
 
 // Every copy is the invoice given at the start, whatever the caller does with its record,
