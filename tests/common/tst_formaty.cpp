@@ -237,8 +237,7 @@ QTEST_APPLESS_MAIN(TstFormaty)
 // numbers that go to printf itself).
 void TstFormaty::postacLiczby_data()
 {
-    QTest::addColumn<QByteArray>("x");
-    QTest::addColumn<int>("precyzja");
+    Kolumny<QByteArray, int>("x", "precyzja");
     // clang-format off
     QTest::newRow("remis do parzystej w dol") << QByteArray("0.125")                 << 2;
     QTest::newRow("remis do parzystej w gore") << QByteArray("0.375")                << 2;

@@ -463,8 +463,7 @@ void TstDrukarka::kanwaNaObrazie()
 // kerning pair or changed advance would move every column) and carries no hinting programs.
 void TstDrukarka::krojDruku_data()
 {
-    QTest::addColumn<int>("cechy");
-    QTest::addColumn<bool>("kopia");
+    Kolumny<int, bool>("cechy", "kopia");
     // clang-format off
     QTest::newRow("zwykły")     << 0             << true;
     QTest::newRow("pogrubiony") << int(fsBold)   << true;
