@@ -9,7 +9,7 @@ QString PlikiWKatalogu(const QStringList &pliki, const QString &katalog, const Q
 {
     QSet<QString> nazwy;
     for (const QString &p : pliki) {
-        const QString n = QFileInfo(p).completeBaseName() + rozszerzenie;
+        QString n = QFileInfo(p).completeBaseName() + rozszerzenie;
         if (nazwy.contains(n.toLower()))
             return n;
         nazwy.insert(n.toLower());
