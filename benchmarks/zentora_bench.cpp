@@ -7,8 +7,7 @@
 #include "common/program.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
-#include "print/arkusz.h"
-#include "print/kanwazapisujaca.h"
+#include "print/arkusztestowy.h"
 #include "print/wydrukfaktury.h"
 
 #include <QDir>
@@ -19,32 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-// A4 at 600 dpi with the recording canvas, as the layout tests use.
-class ArkuszPomiarowy : public TARKUSZ {
-public:
-    ArkuszPomiarowy()
-    {
-        FpixeliNaCal = {600, 600};
-        FfizycznaPix = {MulDiv(2100, 600, 254), MulDiv(2970, 600, 254)};
-        const qint32 pas = MulDiv(40, 600, 254);
-        FofsetPix = {pas, pas, pas, pas};
-        FuzytkowaPix = {FfizycznaPix.X - 2 * pas, FfizycznaPix.Y - 2 * pas};
-        UstawOdwzorowanie();
-        BudujZestawCzcionek();
-        DOMYSLNE_PARAPETRY();
-        Ydruk = 0;
-    }
-    void TestujAbort() override {}
-    void NowaStrona() override
-    {
-        ++kanwa.strona;
-        UstawOdwzorowanie();
-        Ydruk = 0;
-    }
-    TKanwa *DajPlotno() override { return &kanwa; }
-    TKanwaZapisujaca kanwa;
-};
 
 TiniZentora Konfiguracja()
 {
@@ -90,7 +63,7 @@ void UkladNaKanwieZapisujacej(benchmark::State &stan)
     const TzentoraVat f = Faktura50();
     const TiniZentora ini = Konfiguracja();
     for (auto _ : stan) {
-        ArkuszPomiarowy a;
+        TarkuszTestowy a;
         DrukujEgzemplarz(a, false, f, ini);
         benchmark::DoNotOptimize(a.kanwa.zapisy.size());
     }
