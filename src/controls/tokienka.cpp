@@ -101,11 +101,7 @@ bool TokienkoBaza::SprawdzJakPrzyWyjsciu()
 {
     if (isReadOnly() || !isEnabled() || TestPolaOK())
         return true;
-    if (m_boxErr)
-        KomunikatNiepoprawnejWartosci(this);
-    if (m_cofnij && MozeMiecFokus(this) && !hasFocus())
-        PrzywrocFokus(this);
-    emit odrzucono();
+    Odrzuc();
     return false;
 }
 
@@ -114,6 +110,11 @@ void TokienkoBaza::PoNieudanymWyjsciu()
     // closed meanwhile, or corrected by the program
     if (!isVisible() || m_testOK)
         return;
+    Odrzuc();
+}
+
+void TokienkoBaza::Odrzuc()
+{
     if (m_boxErr)
         KomunikatNiepoprawnejWartosci(this);
     if (m_cofnij && MozeMiecFokus(this) && !hasFocus())

@@ -60,6 +60,8 @@ protected:
 
 private:
     void PoNieudanymWyjsciu();
+    // A failed check: the message, the focus back to the field, `odrzucono`.
+    void Odrzuc();
 
     bool m_boxErr = true;
     bool m_cofnij = true;
