@@ -17,70 +17,7 @@
 #include <QPrinterInfo>
 #include <QTextStream>
 
-#include <cstdio>
-
 namespace {
-
-enum KodWyjscia { kOk = 0, kUzycie = 1, kPrzerwano = 2, kBlad = 3 };
-
-int Uzycie(const QString &blad)
-{
-    std::fprintf(stderr, "%s\n\nUżycie:\n%s", qPrintable(blad), ZENTORA_POMOC_DRUKOWANIA);
-    return kUzycie;
-}
-
-struct OpcjeDruku {
-    QStringList pliki;
-    QString drukarka, konfiguracja;
-    int kopie = 1;
-    bool zDrukarka = false, duplikat = false, podpis = false, marginesy = false;
-    double dataDuplikatu = 0;
-};
-
-// Returns an empty text when the options are right, otherwise what is wrong with them.
-QString Parsuj(const QStringList &a, OpcjeDruku &o)
-{
-    for (int i = 0; i < a.size(); ++i) {
-        const QString &x = a.at(i);
-        QString w;
-        const bool zWartoscia = x == QLatin1String("--printer") || x == QLatin1String("--copies")
-                                || x == QLatin1String("--duplicate") || x == QLatin1String("--config");
-        if (zWartoscia) {
-            if (i + 1 >= a.size())
-                return QStringLiteral("Opcja %1 wymaga wartości.").arg(x);
-            w = a.at(++i);
-        }
-        if (x == QLatin1String("--printer")) {
-            o.drukarka = w;
-            o.zDrukarka = true;
-        } else if (x == QLatin1String("--copies")) {
-            bool ok = false;
-            o.kopie = w.toInt(&ok);
-            if (!ok || o.kopie < 1 || o.kopie > 99)
-                return QStringLiteral("Niepoprawna liczba egzemplarzy: %1 (oczekiwano 1..99).").arg(w);
-        } else if (x == QLatin1String("--duplicate")) {
-            o.duplikat = true;
-            o.dataDuplikatu = TekstNaDate(w, 0);
-            if (o.dataDuplikatu <= 0)
-                return QStringLiteral("Niepoprawna data duplikatu: %1 (oczekiwano DD.MM.RRRR).").arg(w);
-        } else if (x == QLatin1String("--config")) {
-            o.konfiguracja = w;
-        } else if (x == QLatin1String("--signature")) {
-            o.podpis = true;
-        } else if (x == QLatin1String("--extra-margins")) {
-            o.marginesy = true;
-        } else if (x.startsWith(QLatin1Char('-')) && x.size() > 1) {
-            return QStringLiteral("Nieznana opcja %1.").arg(x);
-        } else {
-            o.pliki.append(x);
-        }
-    }
-    if (o.pliki.isEmpty())
-        return QStringLiteral("Polecenie print wymaga co najmniej jednego pliku faktury.");
-    if (o.zDrukarka && o.drukarka.isEmpty())
-        return QStringLiteral("Opcja --printer wymaga nazwy drukarki.");
-    return QString();
-}
 
 // The printers there are, one a line, the default one marked; for the messages about a
 // printer that cannot be used.
@@ -98,46 +35,70 @@ QString SpisDrukarek()
 
 }   // namespace
 
-int PolecenieDrukuj(const QStringList &argumenty)
+OpcjeWydruku CzytajOpcjeWydruku(const Argumenty &a)
 {
-    OpcjeDruku o;
-    const QString blad = Parsuj(argumenty, o);
-    if (!blad.isEmpty())
-        return Uzycie(blad);
+    OpcjeWydruku o;
+    if (!a.kopie.isEmpty()) {
+        bool ok = false;
+        o.kopie = a.kopie.toInt(&ok);
+        if (!ok || o.kopie < 1 || o.kopie > 99)
+            throw BladUzycia(QStringLiteral("Niepoprawna liczba egzemplarzy: %1 (oczekiwano 1..99).").arg(a.kopie));
+    }
+    if (!a.duplikat.isEmpty()) {
+        o.dataDuplikatu = TekstNaDate(a.duplikat, 0);
+        if (o.dataDuplikatu <= 0)
+            throw BladUzycia(QStringLiteral("Niepoprawna data duplikatu: %1 (oczekiwano DD.MM.RRRR).").arg(a.duplikat));
+    }
+    return o;
+}
+
+void UstawWydruk(const Argumenty &a, const OpcjeWydruku &o, TiniZentora &ini)
+{
+    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    DrukujPodpis = a.podpis;
+    PlikPodpisu = ini.IniPodpisBmp;
+    EkstraMarginesy = a.marginesy;
+    DrukujDuplikat = o.dataDuplikatu > 0;
+    DataDuplikatu = o.dataDuplikatu;
+    if (a.podpis && Pusty(ini.IniPodpisBmp))
+        Komunikat(
+            QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
+}
+
+int PolecenieDrukuj(const Argumenty &a)
+{
+    const OpcjeWydruku o = CzytajOpcjeWydruku(a);
+    if (a.pliki.isEmpty())
+        throw BladUzycia(QStringLiteral("Polecenie print wymaga co najmniej jednego pliku faktury."));
+    const bool zDrukarka = a.podane.contains(QStringLiteral("printer"));
+    if (zDrukarka && a.drukarka.isEmpty())
+        throw BladUzycia(QStringLiteral("Opcja --printer wymaga nazwy drukarki."));
 
     // The printer first: a wrong name must not leave half of the invoices printed.
     QPrinterInfo info;
-    if (o.zDrukarka) {
-        info = QPrinterInfo::printerInfo(o.drukarka);
+    if (zDrukarka) {
+        info = QPrinterInfo::printerInfo(a.drukarka);
         if (info.isNull()) {
-            Komunikat(QStringLiteral("XNie ma drukarki \"%1\".|").arg(o.drukarka) + SpisDrukarek());
-            return kBlad;
+            Komunikat(QStringLiteral("XNie ma drukarki \"%1\".|").arg(a.drukarka) + SpisDrukarek());
+            return kBladPliku;
         }
     } else {
         info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) {
             Komunikat(QStringLiteral("XNie wybrano drukarki domyślnej; wskaż drukarkę opcją --printer.|")
                       + SpisDrukarek());
-            return kBlad;
+            return kBladPliku;
         }
     }
 
     TiniZentora ini;
-    CzytajParametry(o.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : o.konfiguracja, ini);
-    DrukujPodpis = o.podpis;
-    PlikPodpisu = ini.IniPodpisBmp;
-    EkstraMarginesy = o.marginesy;
-    DrukujDuplikat = o.duplikat;
-    DataDuplikatu = o.dataDuplikatu;
-    if (o.podpis && Pusty(ini.IniPodpisBmp))
-        Komunikat(
-            QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
+    UstawWydruk(a, o, ini);
 
     QPrinter drukarka(info, QPrinter::HighResolution);
     const QString nazwa = info.printerName();
     QTextStream out(stdout);
     int wynik = kOk;
-    for (const QString &plik : o.pliki) {
+    for (const QString &plik : a.pliki) {
         try {
             TzentoraVat f;
             CzytajFakture(plik, f);
@@ -147,31 +108,25 @@ int PolecenieDrukuj(const QStringList &argumenty)
             out << plik << ": " << wyslane << " z " << o.kopie << " egz. na drukarce " << nazwa << "\n";
             out.flush();
             if (wyslane < o.kopie)
-                wynik = qMax(wynik, int(kBlad));
+                wynik = qMax(wynik, int(kBladPliku));
         } catch (const ECichyAbort &) {
-            wynik = qMax(wynik, int(kPrzerwano));
+            wynik = qMax(wynik, int(kOdrzucono));
         } catch (const EMojeBledy &e) {
             Komunikat(QStringLiteral("X") + plik + QStringLiteral(": ") + e.komunikat());
-            wynik = qMax(wynik, int(kBlad));
+            wynik = qMax(wynik, int(kBladPliku));
         }
     }
     return wynik;
 }
 
-int PolecenieDrukarki(const QStringList &argumenty)
+int PolecenieDrukarki(const Argumenty &a)
 {
-    bool json = false;
-    for (const QString &x : argumenty) {
-        if (x == QLatin1String("--json"))
-            json = true;
-        else
-            return Uzycie(x.startsWith(QLatin1Char('-')) ? QStringLiteral("Nieznana opcja %1.").arg(x)
-                                                         : QStringLiteral("Nieoczekiwany argument %1.").arg(x));
-    }
+    if (!a.pliki.isEmpty())
+        throw BladUzycia(QStringLiteral("Nieoczekiwany argument %1.").arg(a.pliki.first()));
     const QString domyslna = QPrinterInfo::defaultPrinterName();
     const QList<QPrinterInfo> drukarki = QPrinterInfo::availablePrinters();
     QTextStream out(stdout);
-    if (json) {
+    if (a.json) {
         QJsonArray t;
         for (const QPrinterInfo &p : drukarki)
             t.append(QJsonObject{{QStringLiteral("nazwa"), p.printerName()},

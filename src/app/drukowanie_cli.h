@@ -1,15 +1,23 @@
 #pragma once
-// zentora-cli print and zentora-cli printers: invoices on the system's printers.
+// zentora-cli print and zentora-cli printers: invoices on the system's printers; and the
+// print options the pdf command shares with print.
 
-#include <QStringList>
+#include "wierszpolecen.h"
 
-// The usage lines of both commands, for the tool's help.
-#define ZENTORA_POMOC_DRUKOWANIA                                                                                       \
-    "  zentora-cli print FILE.FAK... [--printer NAME] [--copies N] [--duplicate DD.MM.YYYY]\n"                         \
-    "              [--signature] [--extra-margins] [--config Faktury.ini]\n"                                           \
-    "  zentora-cli printers [--json]\n"
+struct TiniZentora;
 
-// `argumenty` are those after the command's name. Exit status as for the whole tool:
-// 0 done, 1 wrong call, 2 print cancelled, 3 a file or the printer failed.
-int PolecenieDrukuj(const QStringList &argumenty);
-int PolecenieDrukarki(const QStringList &argumenty);
+// --copies and --duplicate, checked; throws BladUzycia.
+struct OpcjeWydruku {
+    int kopie = 1;
+    double dataDuplikatu = 0;   // 0: not a duplicate
+};
+OpcjeWydruku CzytajOpcjeWydruku(const Argumenty &a);
+
+// Reads the configuration named by --config (or the default one) into `ini` and sets the
+// print switches from the options; warns when a signature is asked for but none is set up.
+void UstawWydruk(const Argumenty &a, const OpcjeWydruku &o, TiniZentora &ini);
+
+// Exit status as for the whole tool: 0 done, 2 print cancelled, 3 a file or the printer failed;
+// a wrong call throws BladUzycia.
+int PolecenieDrukuj(const Argumenty &a);
+int PolecenieDrukarki(const Argumenty &a);

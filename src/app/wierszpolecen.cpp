@@ -169,6 +169,7 @@ Wywolanie CzytajWywolanie(const TabelaPolecen &t, const QStringList &a)
             continue;
         if (!p->opcje.contains(o.nazwa))
             throw BladUzycia(QStringLiteral("Polecenie %1 nie przyjmuje opcji %2.").arg(p->nazwa, Zapis(o.nazwa)));
+        w.argumenty.podane.append(o.nazwa);
         if (const auto pole = std::get_if<bool Argumenty::*>(&o.cel))
             w.argumenty.*(*pole) = true;
         else

@@ -27,6 +27,7 @@ struct Argumenty {
     // the whole command line, for the commands that read their options themselves once
     // the table has checked them
     QStringList surowe;
+    QStringList podane;   // names of the options given, so that an empty value is told from none
 };
 
 // A wrong command line: exit status 1, the message and the usage.

@@ -22,10 +22,8 @@
 #include "print/wydrukfaktury.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHashFunctions>
-#include <QSet>
 #include <QThread>
 #endif
 
@@ -260,25 +258,13 @@ int Pdf(const Argumenty &a)
         throw BladUzycia(QStringLiteral("Podaj -o PLIK.pdf dla jednej faktury albo -d KATALOG dla wielu."));
     if (!a.wyjscie.isEmpty() && a.pliki.size() != 1)
         throw BladUzycia(QStringLiteral("Opcja -o przyjmuje jedną fakturę; dla wielu podaj -d KATALOG."));
-    int kopie = 1;
-    if (!a.kopie.isEmpty()) {
-        bool ok = false;
-        kopie = a.kopie.toInt(&ok);
-        if (!ok || kopie < 1 || kopie > 99)
-            throw BladUzycia(QStringLiteral("Niepoprawna liczba egzemplarzy: %1 (oczekiwano 1..99).").arg(a.kopie));
-    }
+    const OpcjeWydruku opcje = CzytajOpcjeWydruku(a);
     int zadania = QThread::idealThreadCount();
     if (!a.zadania.isEmpty()) {
         bool ok = false;
         zadania = a.zadania.toInt(&ok);
         if (!ok || zadania < 1 || zadania > 64)
             throw BladUzycia(QStringLiteral("Niepoprawna liczba procesów: %1 (oczekiwano 1..64).").arg(a.zadania));
-    }
-    double duplikat = 0;
-    if (!a.duplikat.isEmpty()) {
-        duplikat = TekstNaDate(a.duplikat, 0);
-        if (duplikat <= 0)
-            throw BladUzycia(QStringLiteral("Niepoprawna data duplikatu: %1 (oczekiwano DD.MM.RRRR).").arg(a.duplikat));
     }
     // Every input gets its own output; two inputs of the same name would overwrite each other.
     QStringList wyjscia;
@@ -291,15 +277,7 @@ int Pdf(const Argumenty &a)
     }
 
     TiniZentora ini;
-    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
-    DrukujPodpis = a.podpis;
-    PlikPodpisu = ini.IniPodpisBmp;
-    EkstraMarginesy = a.marginesy;
-    DrukujDuplikat = !a.duplikat.isEmpty();
-    DataDuplikatu = duplikat;
-    if (a.podpis && Pusty(ini.IniPodpisBmp))
-        Komunikat(
-            QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
+    UstawWydruk(a, opcje, ini);
     if (!a.katalog.isEmpty() && !QDir().mkpath(a.katalog)) {
         Komunikat(QStringLiteral("XNie można utworzyć katalogu %1").arg(a.katalog));
         return kBladPliku;
@@ -316,7 +294,7 @@ int Pdf(const Argumenty &a)
             CzytajFakture(a.pliki.at(i), f);
             // the paper shows what the rows give, as the editor's print command does
             PrzeliczRekord(f);
-            DrukujDoPdf(wyjscia.at(i), f, ini, kopie, false);
+            DrukujDoPdf(wyjscia.at(i), f, ini, opcje.kopie, false);
         } catch (const ECichyAbort &) {
             wynik = qMax(wynik, int(kOdrzucono));
         } catch (const EMojeBledy &e) {
@@ -326,9 +304,6 @@ int Pdf(const Argumenty &a)
     }
     return wynik;
 }
-
-int Drukuj(const Argumenty &a) { return PolecenieDrukuj(a.surowe.mid(2)); }
-int Drukarki(const Argumenty &a) { return PolecenieDrukarki(a.surowe.mid(2)); }
 #endif
 
 #ifdef ZENTORA_Z_WYDRUKIEM
@@ -431,13 +406,13 @@ TabelaPolecen Tabela()
          QStringLiteral("Drukuje faktury na drukarce systemu, każdy egzemplarz jako osobny dokument."),
          {QStringLiteral("printer"), QStringLiteral("config"), QStringLiteral("copies"), QStringLiteral("duplicate"),
           QStringLiteral("signature"), QStringLiteral("extra-margins")},
-         Drukuj,
+         PolecenieDrukuj,
          true},
         {QStringLiteral("printers"),
          QStringLiteral("printers [--json]"),
          QStringLiteral("Pokazuje drukarki systemu; domyślna jest oznaczona."),
          {QStringLiteral("json")},
-         Drukarki,
+         PolecenieDrukarki,
          true},
 #endif
     };

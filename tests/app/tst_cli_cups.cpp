@@ -284,6 +284,9 @@ void TstCliCups::polecenia_data()
         << QStringList() << druk + QStringList{"--printer", "nie-ma-takiej"} << 3 << QString()
         << QStringList{"Nie ma drukarki \"nie-ma-takiej\".", "Dostępne drukarki:", "  " + kKolejka + "  (domyślna)"}
         << QStringList();
+    // an empty name is a mistake, not a request for the default printer
+    QTest::newRow("pusta nazwa drukarki") << QStringList() << druk + QStringList{"--printer", ""} << 1 << QString()
+                                          << QStringList{"Opcja --printer wymaga nazwy drukarki."} << QStringList();
     QTest::newRow("brak pliku") << QStringList() << QStringList{"print", "nie-ma.FAK", "--printer", kKolejka} << 3
                                 << QString() << QStringList{"nie-ma.FAK: Nie znaleziono pliku faktury \"nie-ma.FAK\"."} << QStringList();
     // CUPS takes the document over from Qt without Qt asking whether it was accepted
