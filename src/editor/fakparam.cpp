@@ -41,6 +41,11 @@ namespace {
 constexpr TKolor kOknoSystemowe = 0x80000005u;   // window (edit field) background
 constexpr TKolor kTloInformacji = 0x80000018u;   // information (tool tip) background
 
+// The dialog's fixed size, and the width its tab captions must fit in.
+constexpr int kSzerokoscOkna = 558;
+constexpr int kWysokoscOkna = 380;
+constexpr int kSzerokoscZakladek = kSzerokoscOkna - 20;
+
 constexpr int kLimitFirmy = 254;
 constexpr int kWierszeFirmy = 8;
 
@@ -248,7 +253,7 @@ TFakParam::TFakParam(QWidget *wlasciciel)
     // Five captions in the dialog's fixed width: the tab captions take a slightly smaller
     // font rather than hide the last page behind scroll buttons.
     QFont fontZakladek = Strony->tabBar()->font();
-    while (Strony->tabBar()->sizeHint().width() > SkalujDpi(558 - 20) && fontZakladek.pointSizeF() > 6.5) {
+    while (Strony->tabBar()->sizeHint().width() > SkalujDpi(kSzerokoscZakladek) && fontZakladek.pointSizeF() > 6.5) {
         fontZakladek.setPointSizeF(fontZakladek.pointSizeF() - 0.5);
         Strony->tabBar()->setFont(fontZakladek);
     }
@@ -284,7 +289,7 @@ void TFakParam::FormCreate()
         s->setAutoFillBackground(true);
     }
     PrzypiszPopupOknu(this);
-    setFixedSize(SkalujDpi(558), SkalujDpi(380));
+    setFixedSize(SkalujDpi(kSzerokoscOkna), SkalujDpi(kWysokoscOkna));
 }
 
 QWidget *TFakParam::StronaOgolna()

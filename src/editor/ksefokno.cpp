@@ -175,10 +175,7 @@ bool PytajONumerKsef(QWidget *wlasciciel, QString &numer)
 void TZentoraForma::AcEksportKsefExecute()
 {
     // the record exactly as saving builds it, with the same checks and the rows valued again
-    Wymagaj(ZatwierdzKomorke(), QString());
-    SprawdzPola();
-    SprawdzKupujacego();
-    PrzygotujDoWydania();
+    PrzygotujDoWydania(true);
     TopcjeKsef opcje;
     if (Zentora.RodzajFak == rFakKoryg) {
         if (!Dialogi.DaneKorygowanej || !Dialogi.DaneKorygowanej(this, m_dataKorygowanej, m_numerKorygowanej))

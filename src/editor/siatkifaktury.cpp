@@ -41,7 +41,7 @@ void UstawSiatkePozycji(TjustGrid &g)
         g.UstawZakazaneZnaki(k, QStringLiteral("|"));
     for (int r = 1; r <= kMaxPozycji; ++r)
         g.setCells(0, r, QString::number(r));
-    g.setXkolSzerZn(QStringLiteral("0;") + QString::number(254));
+    g.setXkolSzerZn(QStringLiteral("0;254"));
     g.setFont(DuzaCzcionkaTabel());
 }
 

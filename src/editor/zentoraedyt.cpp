@@ -162,7 +162,7 @@ void TZentoraForma::UstawWyglad()
     // The program's bar style: a gradient tool bar with a warm hot-track colour, the menu bar
     // shaded across on its panel, light panels.
     StylizujPaski(MenuGlowne, {ToolBar1});
-    static_cast<TMojPanel *>(PanNaglowek)->setXkolorAuto(3);
+    PanNaglowek->setXkolorAuto(3);
     static_cast<TMojPanel *>(centralWidget())->setColor(Pastel(KolorStylu(3), 160));
 }
 
@@ -582,10 +582,12 @@ void TZentoraForma::SprawdzPola()
         Wymagaj(p->SprawdzJakPrzyWyjsciu(), QString());
 }
 
-void TZentoraForma::PrzygotujDoWydania()
+void TZentoraForma::PrzygotujDoWydania(bool zKupujacym)
 {
     Wymagaj(ZatwierdzKomorke(), QString());
     SprawdzPola();
+    if (zKupujacym)
+        SprawdzKupujacego();
     PrzeliczDoZapisu(Tabele(), static_cast<TrodzajFaktury>(Ogranicz(cboZentora->currentIndex(), 0, rProForma)));
     m_dataSumy = EdyDatSprz->Tekst();
     EkranNaRekord(true);
@@ -593,25 +595,19 @@ void TZentoraForma::PrzygotujDoWydania()
 
 void TZentoraForma::AcZapiszExecute()
 {
-    Wymagaj(ZatwierdzKomorke(), QString());
-    SprawdzPola();
-    SprawdzKupujacego();
-    PrzygotujDoWydania();
+    PrzygotujDoWydania(true);
     ZapiszPlik(false);
 }
 
 void TZentoraForma::AcZapiszJakoExecute()
 {
-    Wymagaj(ZatwierdzKomorke(), QString());
-    SprawdzPola();
-    SprawdzKupujacego();
-    PrzygotujDoWydania();
+    PrzygotujDoWydania(true);
     ZapiszPlik(true);
 }
 
 void TZentoraForma::AcDrukujExecute()
 {
-    PrzygotujDoWydania();
+    PrzygotujDoWydania(false);
     if (Dialogi.Drukuj)
         Dialogi.Drukuj(Zentora, IniZentora, this, LiczbaKopii);
 }

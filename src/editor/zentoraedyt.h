@@ -27,6 +27,7 @@ class QToolBar;
 class QToolButton;
 class TabeleFaktury;
 class TjustGrid;
+class TMojPanel;
 class TokienkoData;
 class TokienkoFloat;
 class TokienkoLong;
@@ -156,10 +157,10 @@ private:
     // keeps the focus after its message and ends the command quietly.
     void SprawdzPola();
     // Before the invoice leaves the window (save, print, any export): the open cell
-    // finished, the fields checked, the rows and totals valued again exactly as
-    // zentora-cli recompute does, and the record built. Ends the command quietly after
-    // the message of whatever does not fit.
-    void PrzygotujDoWydania();
+    // finished, the fields (and, when asked, the buyer) checked, the rows and totals
+    // valued again exactly as zentora-cli recompute does, and the record built. Ends the
+    // command quietly after the message of whatever does not fit.
+    void PrzygotujDoWydania(bool zKupujacym);
 
     // ---- item grid and totals
     void GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK);
@@ -187,7 +188,7 @@ private:
     TComboLista *cboZentora = nullptr;
     QLabel *LabNumer = nullptr;
     TokienkoLong *EdyNumRach = nullptr;
-    QWidget *PanNaglowek = nullptr;
+    TMojPanel *PanNaglowek = nullptr;
     TPoleEdycji *EdyFirma = nullptr;
     TPoleEdycji *EdyUlica = nullptr;
     TPoleFiltrowane *EdyKod = nullptr;
