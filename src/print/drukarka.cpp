@@ -6,12 +6,14 @@
 #include "kanwaqpainter.h"
 #include "kolejkadruku.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -24,6 +26,8 @@ namespace {
 
 // How often drawing lets the progress dialog breathe, in milliseconds.
 constexpr int kCoIleZdarzenia = 25;
+// A PDF made without a printer has the resolution of a high-resolution printer's PDF.
+constexpr int kRozdzielczoscPdf = 1200;
 
 void Zdarzenia()
 {
@@ -34,6 +38,46 @@ void Zdarzenia()
 bool DoPliku(const QPrinter &p) { return p.outputFormat() == QPrinter::PdfFormat; }
 
 QString Obetnij(const QString &s) { return s.left(300); }
+
+// A PDF "printer": its name, and the file as its port; without a file there is nowhere to print.
+bool OpisPliku(TopisDrukarki &opis, const QString &plik)
+{
+    opis = TopisDrukarki();
+    opis.NazwaDrukarki = QStringLiteral("Plik PDF");
+    opis.NazwaDrivera = QStringLiteral("PDF");
+    opis.NazwaPortu = Obetnij(QDir::toNativeSeparators(plik));
+    opis.UchwytDevMode = !plik.isEmpty();
+    return opis.UchwytDevMode;
+}
+
+void Miary(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, TPoint rozdzielczosc, const QRectF &strona,
+           const QRectF &papier)
+{
+    dpi = rozdzielczosc;
+    uzytkowa = {qRound(strona.width()), qRound(strona.height())};
+    fizyczna = {qRound(papier.width()), qRound(papier.height())};
+    ofset.Left = qRound(strona.left() - papier.left());
+    ofset.Top = qRound(strona.top() - papier.top());
+    ofset.Right = fizyczna.X - ofset.Left - uzytkowa.X;
+    ofset.Bottom = fizyczna.Y - ofset.Top - uzytkowa.Y;
+}
+
+// The printer's job: one check after another, each with its message.
+bool UtworzZadanie(QPrinter *drukarka, const QString *plikPdf)
+{
+    if (!Sprawdz(!DrukarkaDrukuje(), QStringLiteral("!Drukarka drukuje inny dokument !")))
+        return false;
+    TopisDrukarki opis;
+    const bool opisana = plikPdf ? OpisPliku(opis, *plikPdf) : CzytajOpisDrukarki(opis, drukarka);
+    if (!Sprawdz(opisana, QStringLiteral("XBrak dostępu do opisu drukarki !")))
+        return false;
+    if (!Sprawdz(AktDrukarka == nullptr, QStringLiteral("XBrak dostępu do obiektu drukarki !")))
+        return false;
+    AktDrukarka = plikPdf ? new Tdrukarka(*plikPdf) : new Tdrukarka(drukarka);
+    AktDrukarka->FnazwaDrukarki = opis.NazwaDrukarki;
+    AktDrukarka->FnazwaPortu = opis.NazwaPortu;
+    return true;
+}
 
 }   // namespace
 
@@ -49,14 +93,18 @@ QPrinter *DrukarkaAplikacji()
     return drukarka;
 }
 
+QPageLayout UkladStronyPdf()
+{
+    const qreal m = kMarginesPdfMm;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
 void UstawWydrukPdf(QPrinter &drukarka, const QString &plik)
 {
     drukarka.setOutputFormat(QPrinter::PdfFormat);
     drukarka.setOutputFileName(plik);
     drukarka.setFullPage(false);
-    const qreal m = kMarginesPdfMm;
-    drukarka.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter));
+    drukarka.setPageLayout(UkladStronyPdf());
 }
 
 bool DrukarkaDrukuje() { return AktDrukarka && AktDrukarka->Drukuje(); }
@@ -65,14 +113,10 @@ bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka)
 {
     QPrinter *p = drukarka ? drukarka : DrukarkaAplikacji();
     auto czytaj = [&]() {
+        if (DoPliku(*p))
+            return OpisPliku(opis, p->outputFileName());
         opis = TopisDrukarki();
-        if (DoPliku(*p)) {
-            opis.NazwaDrukarki = QStringLiteral("Plik PDF");
-            opis.NazwaDrivera = QStringLiteral("PDF");
-            opis.NazwaPortu = Obetnij(QDir::toNativeSeparators(p->outputFileName()));
-            // without a file name there is nowhere to print
-            opis.UchwytDevMode = !p->outputFileName().isEmpty();
-        } else {
+        {
             const QPrinterInfo info(*p);
             opis.NazwaDrukarki = Obetnij(p->printerName());
             opis.NazwaDrivera = Obetnij(info.makeAndModel());
@@ -94,31 +138,13 @@ bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka)
 void CzytajMiaryDrukarki(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka)
 {
     QPrinter *p = drukarka ? drukarka : DrukarkaAplikacji();
-    const QRectF strona = p->pageRect(QPrinter::DevicePixel);
-    const QRectF papier = p->paperRect(QPrinter::DevicePixel);
-    dpi = {p->logicalDpiX(), p->logicalDpiY()};
-    uzytkowa = {qRound(strona.width()), qRound(strona.height())};
-    fizyczna = {qRound(papier.width()), qRound(papier.height())};
-    ofset.Left = qRound(strona.left() - papier.left());
-    ofset.Top = qRound(strona.top() - papier.top());
-    ofset.Right = fizyczna.X - ofset.Left - uzytkowa.X;
-    ofset.Bottom = fizyczna.Y - ofset.Top - uzytkowa.Y;
+    Miary(dpi, uzytkowa, fizyczna, ofset, {p->logicalDpiX(), p->logicalDpiY()}, p->pageRect(QPrinter::DevicePixel),
+          p->paperRect(QPrinter::DevicePixel));
 }
 
-bool UtworzDrukarke(QPrinter *drukarka)
-{
-    if (!Sprawdz(!DrukarkaDrukuje(), QStringLiteral("!Drukarka drukuje inny dokument !")))
-        return false;
-    TopisDrukarki opis;
-    if (!Sprawdz(CzytajOpisDrukarki(opis, drukarka), QStringLiteral("XBrak dostępu do opisu drukarki !")))
-        return false;
-    if (!Sprawdz(AktDrukarka == nullptr, QStringLiteral("XBrak dostępu do obiektu drukarki !")))
-        return false;
-    AktDrukarka = new Tdrukarka(drukarka);
-    AktDrukarka->FnazwaDrukarki = opis.NazwaDrukarki;
-    AktDrukarka->FnazwaPortu = opis.NazwaPortu;
-    return true;
-}
+bool UtworzDrukarke(QPrinter *drukarka) { return UtworzZadanie(drukarka, nullptr); }
+
+bool UtworzDrukarkePdf(const QString &plik) { return UtworzZadanie(nullptr, &plik); }
 
 bool ZakonczDrukarke()
 {
@@ -140,7 +166,13 @@ bool ZakonczDrukarke()
 // ---- Tdrukarka ----
 
 Tdrukarka::Tdrukarka(QPrinter *drukarka, bool podglad)
-    : m_drukarka(drukarka ? drukarka : DrukarkaAplikacji()), m_podglad(podglad)
+    : Tdrukarka(drukarka ? drukarka : DrukarkaAplikacji(), podglad, QString())
+{}
+
+Tdrukarka::Tdrukarka(const QString &plikPdf) : Tdrukarka(nullptr, false, plikPdf) {}
+
+Tdrukarka::Tdrukarka(QPrinter *drukarka, bool podglad, const QString &plikPdf)
+    : m_drukarka(drukarka), m_podglad(podglad), m_plikDocelowy(plikPdf)
 {
     Fjednostka = jm_mm10;
     FjednosNaCal = 254;
@@ -192,6 +224,15 @@ void Tdrukarka::UsunTymczasowy()
     m_drukarka->setOutputFileName(m_plikDocelowy);
 }
 
+QPagedPaintDevice *Tdrukarka::Urzadzenie() const
+{
+    if (m_drukarka)
+        return m_drukarka;
+    return m_pdf.get();
+}
+
+bool Tdrukarka::DoPliku() const { return !m_drukarka || ::DoPliku(*m_drukarka); }
+
 void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QString &Naglowek, int NrStrony,
                                const std::function<void()> &AdrProcNagl, const TmetodaDruNag &MetodaNagl,
                                bool PokazOknoAbort)
@@ -205,9 +246,20 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
     FnumerStrony = qMax(1, NrStrony);
     FroznicaStron = FnumerStrony - 1;
 
-    m_drukarka->setDocName(TytulDok);
-    m_drukarka->setCreator(TytulAplikacji());
-    if (!m_podglad && DoPliku(*m_drukarka)) {
+    if (m_drukarka) {
+        m_drukarka->setDocName(TytulDok);
+        m_drukarka->setCreator(TytulAplikacji());
+    } else {
+        // The document is made in memory and replaces the file only when it ends normally.
+        m_bufor = std::make_unique<QBuffer>();
+        m_bufor->open(QIODevice::WriteOnly);
+        m_pdf = std::make_unique<QPdfWriter>(m_bufor.get());
+        m_pdf->setResolution(kRozdzielczoscPdf);
+        m_pdf->setPageLayout(UkladStronyPdf());
+        m_pdf->setTitle(TytulDok);
+        m_pdf->setCreator(TytulAplikacji());
+    }
+    if (m_drukarka && !m_podglad && DoPliku()) {
         // The PDF goes to a temporary file beside the target first.
         m_plikDocelowy = m_drukarka->outputFileName();
         const QFileInfo cel(m_plikDocelowy);
@@ -221,7 +273,7 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
         m_drukarka->setOutputFileName(m_plikTymczasowy);
     }
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_drukarka)) {
+    if (!m_painter->begin(Urzadzenie())) {
         m_painter.reset();
         UsunTymczasowy();
         throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła dokumentu.").arg(FnazwaDrukarki));
@@ -241,7 +293,14 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
         PrzetworzZdarzenia();
     }
 
-    CzytajMiaryDrukarki(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, m_drukarka);
+    if (m_drukarka) {
+        CzytajMiaryDrukarki(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, m_drukarka);
+    } else {
+        const QPageLayout uklad = m_pdf->pageLayout();
+        const int dpi = m_pdf->resolution();
+        Miary(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, {dpi, dpi}, uklad.paintRectPixels(dpi),
+              uklad.fullRectPixels(dpi));
+    }
     UstawOdwzorowanie();
     BudujZestawCzcionek();
     FontNaglowka = BudujCzcionke(QStringLiteral("Arial"), PktyNagl, 0, kCzarny);
@@ -256,7 +315,7 @@ void Tdrukarka::NowaStrona()
     TestujAbort();
     const Tczcionka stara = WydajCzcionke();
     m_kanwa->Oproznij();   // what was drawn belongs to the page that ends
-    if (!m_drukarka->newPage()) {
+    if (!Urzadzenie()->newPage()) {
         PrzerwijDokument();
         throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła kolejnej strony.").arg(FnazwaDrukarki));
     }
@@ -312,7 +371,8 @@ void Tdrukarka::PrzerwijDokument()
     m_przerwany = true;
     // Not every print system can take a document back (a spooled PDF cannot); what was
     // drawn then ends where the abort came, and a PDF file is simply not kept.
-    m_drukarka->abort();
+    if (m_drukarka)
+        m_drukarka->abort();
     if (m_painter && m_painter->isActive())
         m_painter->end();
     UsunTymczasowy();
@@ -328,21 +388,31 @@ void Tdrukarka::ZakonczDokument()
     if (m_kanwa)
         m_kanwa->Oproznij();
     const bool udane = m_painter && m_painter->end();
+    if (m_pdf) {
+        ZapiszPdf(udane ? m_bufor->data() : QByteArray());
+        return;
+    }
     if (m_plikTymczasowy.isEmpty()) {
         if (!udane)
             throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie zakończyła dokumentu.").arg(FnazwaDrukarki));
-        const QString odmowa = DoPliku(*m_drukarka) || m_podglad ? QString() : OdmowaKolejkiDruku();
+        const QString odmowa = DoPliku() || m_podglad ? QString() : OdmowaKolejkiDruku();
         if (!odmowa.isEmpty())
             throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła dokumentu:|%2").arg(FnazwaDrukarki, odmowa));
         return;
     }
-    // Replace the target in one step, so a failure never leaves half a file behind.
-    const QString tmp = m_plikTymczasowy;
-    QFile zrodlo(tmp);
-    QSaveFile cel(m_plikDocelowy);
+    QFile zrodlo(m_plikTymczasowy);
     QByteArray dane;
     if (udane && zrodlo.open(QIODevice::ReadOnly))
         dane = zrodlo.readAll();
+    zrodlo.close();
+    UsunTymczasowy();
+    ZapiszPdf(dane);
+}
+
+void Tdrukarka::ZapiszPdf(const QByteArray &dane)
+{
+    // Replace the target in one step, so a failure never leaves half a file behind.
+    QSaveFile cel(m_plikDocelowy);
     // The PDF engine does not report a write that failed (a full disk, a size limit): a
     // document cut short lacks its end-of-file marker and must not replace the old file.
     const bool caly = dane.trimmed().endsWith("%%EOF");
@@ -351,8 +421,6 @@ void Tdrukarka::ZakonczDokument()
                           && cel.write(dane) == dane.size() && cel.commit();
     const QString blad =
         !caly ? QStringLiteral("Dokument nie został zapisany w całości (brak miejsca na dysku?).") : cel.errorString();
-    zrodlo.close();
-    UsunTymczasowy();
     if (!zapisane)
         throw EMojeBledy(
             QStringLiteral("Nie można zapisać pliku \"%1\".\r%2").arg(QDir::toNativeSeparators(m_plikDocelowy), blad));

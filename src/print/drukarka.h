@@ -15,8 +15,12 @@
 #include <functional>
 #include <memory>
 
+class QBuffer;
 class QObject;
+class QPageLayout;
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 class TKanwaQPainter;
 
@@ -55,6 +59,9 @@ public:
     // `drukarka` is not owned; nullptr means the application's printer. A preview printer
     // (podglad) only shows the pages and never writes the file it may name.
     explicit Tdrukarka(QPrinter *drukarka = nullptr, bool podglad = false);
+    // A job that writes the PDF file `plikPdf` by itself, on the page UstawWydrukPdf gives a
+    // printer. It never asks the print system, which may be slow or unreachable.
+    explicit Tdrukarka(const QString &plikPdf);
     ~Tdrukarka() override;
 
     void TestujAbort() override;
@@ -78,6 +85,7 @@ public:
     bool Drukuje() const { return m_otwarty && !m_przerwany; }
     bool Przerwany() const { return m_przerwany; }
     int StronaDrukarki() const { return m_strona; }
+    // nullptr for a job that writes its PDF by itself
     QPrinter *Drukarka() const { return m_drukarka; }
     // Aborts the printer's document (the Cancel button); the next sheet operation stops.
     void PrzerwijDokument();
@@ -102,9 +110,15 @@ public:
 private:
     void DrukujNaglowek();
     void PrzetworzZdarzenia();
+    Tdrukarka(QPrinter *drukarka, bool podglad, const QString &plikPdf);
     void UsunTymczasowy();
+    QPagedPaintDevice *Urzadzenie() const;
+    bool DoPliku() const;
+    void ZapiszPdf(const QByteArray &dane);
 
     QPrinter *m_drukarka;
+    std::unique_ptr<QBuffer> m_bufor;   // the PDF of a job without a printer, until it ends
+    std::unique_ptr<QPdfWriter> m_pdf;
     bool m_podglad;
     TpostepDruku *m_postep = nullptr;
     std::unique_ptr<QPainter> m_painter;
@@ -125,6 +139,7 @@ QPrinter *DrukarkaAplikacji();
 // Prepares a printer to write a PDF file: A4 portrait, with the unprintable strip of a
 // common office printer, so that a PDF page looks as it does on paper.
 void UstawWydrukPdf(QPrinter &drukarka, const QString &plik);
+QPageLayout UkladStronyPdf();
 inline constexpr double kMarginesPdfMm = 5.0;
 
 // The current job has an open document that has not been aborted.
@@ -133,6 +148,8 @@ bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka = nullptr);
 void CzytajMiaryDrukarki(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka = nullptr);
 // Checks the printer and creates the job in AktDrukarka; shows why when it cannot.
 bool UtworzDrukarke(QPrinter *drukarka = nullptr);
+// The same for a job that writes the PDF file `plik` by itself (Tdrukarka(const QString &)).
+bool UtworzDrukarkePdf(const QString &plik);
 // Ends the open document and frees the job; errors are shown, not passed on. True when a
 // document was open and the printer took it.
 bool ZakonczDrukarke();

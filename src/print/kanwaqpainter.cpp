@@ -126,6 +126,9 @@ QFont TKanwaQPainter::NowyFont() const
 {
     const TFontKanwy &c = Czcionka();
     QFont f(RodzinaDruku(c.nazwa, c.cechy & fsItalic));
+    // The copy maps Latin text only; any other character comes from the face it was made of.
+    if (f.family() == KrojDruku())
+        f.setFamilies({KrojDruku(), QStringLiteral("Liberation Sans")});
     // Unhinted outlines scale linearly, so a line measures the same on every device.
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setBold(c.cechy & fsBold);

@@ -778,9 +778,7 @@ bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora
         return false;
     const TrwaWydruk trwa;
     OstrzezenieKsef(Fakt);
-    QPrinter drukarka(QPrinter::HighResolution);
-    UstawWydrukPdf(drukarka, plik);
-    if (!UtworzDrukarke(&drukarka))
+    if (!UtworzDrukarkePdf(plik))
         throw ECichyAbort();
     try {
         AktDrukarka->STARTDOKUMENTU(TytulDokumentu(Fakt), 12, QString(), 0, {}, {}, pokazPostep);

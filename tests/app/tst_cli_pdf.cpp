@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +38,7 @@ private slots:
     void podpisBezPliku();
     void wielePlikow();
     void partiaWieluProcesami();
+    void bezSerweraDruku();
     void kodyWyjscia_data();
     void kodyWyjscia();
 
@@ -219,6 +221,20 @@ void TstCliPdf::partiaWieluProcesami()
         const QString b = QString::fromLatin1(CzytajBajty(QDir(katalogi[1]).filePath(n))).replace(data, QString());
         QVERIFY2(a == b, qPrintable(n));
     }
+}
+
+// A PDF is no print job: a print server that takes the connection and never answers
+// must not hold the file up, and is not even asked.
+void TstCliPdf::bezSerweraDruku()
+{
+    QTcpServer serwer;
+    QVERIFY(serwer.listen(QHostAddress::LocalHost));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:%1").arg(serwer.serverPort()));
+    const QString out = Plik(QStringLiteral("bez_serwera.pdf"));
+    QCOMPARE(UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out}, env).kod, 0);
+    QCOMPARE(PdfStrony(out), 1);
+    QVERIFY(!serwer.waitForNewConnection(0));
 }
 
 void TstCliPdf::kodyWyjscia_data()

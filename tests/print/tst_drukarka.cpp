@@ -23,6 +23,7 @@
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace {
@@ -498,6 +499,13 @@ void TstDrukarka::krojDruku()
                              QStringLiteral("1.234.567,89 zł €"), QStringLiteral("Ωμέγα Жизнь")})
         QCOMPARE(md.horizontalAdvance(t), ms.horizontalAdvance(t));
     QCOMPARE(QRawFont::fromFont(druk).fontTable("fpgm").isEmpty(), kopia);
+    // what the copy does not map is drawn by the face it was made of
+    QTextLayout obce(QStringLiteral("ΩЖ"), druk, &obraz);
+    obce.beginLayout();
+    obce.createLine();
+    obce.endLayout();
+    for (const QGlyphRun &r : obce.glyphRuns())
+        QCOMPARE(r.rawFont().familyName().toLower(), QStringLiteral("liberation sans"));
 }
 
 // Every copy is the invoice given at the start, whatever the caller does with its record,
