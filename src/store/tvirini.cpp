@@ -14,48 +14,61 @@ const QString TvirIni::kBezNazwy = QStringLiteral("@_NIC_@");
 const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
 
 namespace {
-// Names are looked up for every entry read or written; ASCII names (nearly all of them)
-// fold without Unicode tables, and those already in lower case are shared as they are.
-QString Klucz(const QString &s)
+// Trim on a view: characters up to U+0020 at both ends.
+QStringView Przytnij(QStringView s)
 {
-    bool duze = false;
-    for (QChar c : s) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80)
-            return s.toCaseFolded();
-        duze = duze || (u >= 'A' && u <= 'Z');
-    }
-    if (!duze)
-        return s;
-    QString t = s;
-    for (QChar &c : t)
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return t;
+    qsizetype a = 0, b = s.size();
+    while (a < b && s[a].unicode() <= 0x20)
+        ++a;
+    while (b > a && s[b - 1].unicode() <= 0x20)
+        --b;
+    return s.sliced(a, b - a);
+}
+
+QString Wpis(QStringView klucz, QStringView wartosc)
+{
+    QString l;
+    l.reserve(klucz.size() + 1 + wartosc.size());
+    l.append(klucz);
+    l.append(QLatin1Char('='));
+    l.append(wartosc);
+    return l;
 }
 }   // namespace
+
+QStringView TvirIni::Sekcja::KluczLinii(int i) const
+{
+    const QString &l = linie.at(i);
+    return QStringView(l).left(l.indexOf(QLatin1Char('=')));
+}
+
+int TvirIni::Sekcja::Szukaj(QStringView klucz, quint32 skrot) const
+{
+    return klucze.Znajdz(klucz, skrot, [this](int i) { return KluczLinii(i); });
+}
 
 void TvirIni::Sekcja::Indeksuj(int i)
 {
     const QString &l = linie.at(i);
-    const int eq = l.indexOf(QLatin1Char('='));
+    const qsizetype eq = l.indexOf(QLatin1Char('='));
     if (eq < 0)
         return;
-    const QString k = Klucz(l.left(eq));
-    if (!klucze.contains(k))
-        klucze.insert(k, i);
+    const QStringView k = QStringView(l).left(eq);
+    const quint32 skrot = SkrotNazwy(k);
+    if (Szukaj(k, skrot) < 0)
+        klucze.Dodaj(skrot, i);
 }
 
 void TvirIni::Sekcja::PrzebudujIndeks()
 {
-    klucze.clear();
+    klucze.Czysc();
     for (int i = 0; i < linie.size(); ++i)
         Indeksuj(i);
 }
 
 TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
 {
-    QStringList linie;
+    QString tekst;
     if (QFileInfo::exists(Plik)) {
         QFile f(Plik);
         if (!f.open(QIODevice::ReadOnly))
@@ -63,12 +76,12 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
         const QByteArray bajty = f.readAll();
         if (f.error() != QFileDevice::NoError)
             throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
-        linie = PodzielLinie(DekodujPlik(bajty, &FKodowanie));
+        tekst = DekodujPlik(bajty, &FKodowanie);
     }
-    Parsuj(linie);
+    Parsuj(tekst);
 }
 
-TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2) { Parsuj(PodzielLinie(StrIni)); }
+TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2) { Parsuj(StrIni); }
 
 TvirIni::TvirIni(TpiszCzytIni PiszCzytIni) : FNcreate(3), FprocOutIn(std::move(PiszCzytIni))
 {
@@ -99,70 +112,97 @@ void TvirIni::Zwolnij()
         UpdateFile();
 }
 
+void TvirIni::Parsuj(QStringView tekst)
+{
+    // lines end in CR, LF or CR LF; the empty lines between are skipped anyway
+    Sekcja *biezaca = ZnajdzLubUtworz(QStringView());
+    const QChar *p = tekst.data();
+    const QChar *const koniec = p + tekst.size();
+    while (p < koniec) {
+        const QChar *q = p;
+        while (q < koniec && *q != QLatin1Char('\r') && *q != QLatin1Char('\n'))
+            ++q;
+        ParsujLinie(biezaca, QStringView(p, q));
+        if (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n'))
+            ++q;
+        p = q + 1;
+    }
+}
+
 void TvirIni::Parsuj(const QStringList &linie)
 {
-    Sekcja *biezaca = ZnajdzLubUtworz(QString());
-    for (const QString &surowa : linie) {
-        const QString l = Trim(surowa);
-        if (l.isEmpty())
-            continue;
-        if (l.at(0) == QLatin1Char(';')) {
-            biezaca->linie.append(l);
-            biezaca->Indeksuj(biezaca->linie.size() - 1);
-        } else if (l.at(0) == QLatin1Char('[')) {
-            QString nazwa = l.mid(1);
-            const int z = nazwa.indexOf(QLatin1Char(']'));
-            if (z >= 0)
-                nazwa.truncate(z);
-            biezaca = ZnajdzLubUtworz(Trim(nazwa));
-        } else {
-            const int eq = l.indexOf(QLatin1Char('='));
-            if (eq < 0)
-                continue;
-            const QString klucz = Trim(l.left(eq));
-            if (klucz.isEmpty())
-                continue;
-            UstawWpis(biezaca, klucz, l.mid(eq + 1), &l);
-        }
+    Sekcja *biezaca = ZnajdzLubUtworz(QStringView());
+    for (const QString &l : linie)
+        ParsujLinie(biezaca, l);
+}
+
+void TvirIni::ParsujLinie(Sekcja *&biezaca, QStringView surowa)
+{
+    const QStringView l = Przytnij(surowa);
+    if (l.isEmpty())
+        return;
+    if (l.at(0) == QLatin1Char(';')) {
+        biezaca->linie.append(l.toString());
+        biezaca->Indeksuj(int(biezaca->linie.size() - 1));
+    } else if (l.at(0) == QLatin1Char('[')) {
+        QStringView nazwa = l.sliced(1);
+        const qsizetype z = nazwa.indexOf(QLatin1Char(']'));
+        if (z >= 0)
+            nazwa.truncate(z);
+        biezaca = ZnajdzLubUtworz(nazwa);
+    } else {
+        const qsizetype eq = l.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            return;
+        UstawWpis(biezaca, l.left(eq), l.sliced(eq + 1), l);
     }
 }
 
 TvirIni::Sekcja *TvirIni::Znajdz(const QString &Section) const
 {
-    const QString n = Trim(Section);
+    const QStringView n = Przytnij(Section);
     if (n.isEmpty())
         return nullptr;
-    // entries come section by section: the same name again needs no folding and no lookup
+    // entries come section by section: the same name again needs no look-up
     if (Fostatnia && Fostatnia->nazwa == n)
         return Fostatnia;
-    Sekcja *s = FindeksSekcji.value(Klucz(n), nullptr);
-    if (s)
-        Fostatnia = s;
-    return s;
+    const int i =
+        FindeksSekcji.Znajdz(n, SkrotNazwy(n), [this](int j) { return QStringView(Fsekcje[size_t(j)]->nazwa); });
+    if (i < 0)
+        return nullptr;
+    return Fostatnia = Fsekcje[size_t(i)].get();
 }
 
-TvirIni::Sekcja *TvirIni::ZnajdzLubUtworz(const QString &Section)
+TvirIni::Sekcja *TvirIni::ZnajdzLubUtworz(QStringView Section)
 {
-    QString n = Trim(Section);
+    QStringView n = Przytnij(Section);
     if (n.isEmpty())
         n = kBezNazwy;
     if (Fostatnia && Fostatnia->nazwa == n)
         return Fostatnia;
-    if (Sekcja *s = FindeksSekcji.value(Klucz(n), nullptr))
-        return Fostatnia = s;
+    const quint32 skrot = SkrotNazwy(n);
+    const int i = FindeksSekcji.Znajdz(n, skrot, [this](int j) { return QStringView(Fsekcje[size_t(j)]->nazwa); });
+    if (i >= 0)
+        return Fostatnia = Fsekcje[size_t(i)].get();
     auto s = std::make_unique<Sekcja>();
-    s->nazwa = n;
-    Sekcja *p = s.get();
+    s->nazwa = n.toString();
+    FindeksSekcji.Dodaj(skrot, int(Fsekcje.size()));
     Fsekcje.push_back(std::move(s));
-    FindeksSekcji.insert(Klucz(n), p);
-    return Fostatnia = p;
+    return Fostatnia = Fsekcje.back().get();
+}
+
+void TvirIni::IndeksujSekcje()
+{
+    FindeksSekcji.Czysc();
+    for (size_t i = 0; i < Fsekcje.size(); ++i)
+        FindeksSekcji.Dodaj(SkrotNazwy(Fsekcje[i]->nazwa), int(i));
 }
 
 int TvirIni::ZnajdzLinie(const Sekcja *s, const QString &Ident) const
 {
     if (!s)
         return -1;
-    return s->klucze.value(Klucz(Trim(Ident)), -1);
+    return s->Szukaj(Przytnij(Ident));
 }
 
 void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QString &Value)
@@ -170,30 +210,35 @@ void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QStr
     UstawWpis(ZnajdzLubUtworz(Section), Ident, Value);
 }
 
-void TvirIni::UstawWpis(Sekcja *s, const QString &Ident, const QString &Value, const QString *linia)
+void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia)
 {
-    const QString klucz = Trim(Ident);
-    const QString wartosc = Trim(Value);
+    const QStringView klucz = Przytnij(Ident);
+    const QStringView wartosc = Przytnij(Value);
     if (klucz.isEmpty())
         return;
+    const int ostatnia = int(s->linie.size());
     if (klucz == kKomentarz) {
-        s->linie.append(wartosc);
-        s->Indeksuj(s->linie.size() - 1);
+        s->linie.append(wartosc.toString());
+        s->Indeksuj(ostatnia);
         return;
     }
-    const QString k = Klucz(klucz);
-    const int i = s->klucze.value(k, -1);
+    const quint32 skrot = SkrotNazwy(klucz);
+    const int i = s->Szukaj(klucz, skrot);
     if (i < 0) {
         // a line read just as it would be written is kept as it is, not built anew
-        const bool gotowa = linia && linia->size() == klucz.size() + 1 + wartosc.size();
-        s->linie.append(gotowa ? *linia : klucz + QLatin1Char('=') + wartosc);
+        const bool gotowa = linia.size() == klucz.size() + 1 + wartosc.size();
+        s->linie.append(gotowa ? linia.toString() : Wpis(klucz, wartosc));
         if (klucz.contains(QLatin1Char('=')))
-            s->Indeksuj(s->linie.size() - 1);   // indexed by the text before its first "="
+            s->Indeksuj(ostatnia);   // indexed by the text before its first "="
         else
-            s->klucze.insert(k, s->linie.size() - 1);
+            s->klucze.Dodaj(skrot, ostatnia);
     } else {
-        const QString &stara = s->linie.at(i);
-        s->linie[i] = Trim(stara.left(stara.indexOf(QLatin1Char('=')))) + QLatin1Char('=') + wartosc;
+        // the key keeps its spelling; a value written again unchanged leaves the line alone
+        QString &stara = s->linie[i];
+        const qsizetype eq = stara.indexOf(QLatin1Char('='));
+        const QStringView k = Przytnij(QStringView(stara).left(eq));
+        if (k.size() != eq || QStringView(stara).sliced(eq + 1) != wartosc)
+            stara = Wpis(k, wartosc);
     }
 }
 
@@ -215,15 +260,30 @@ QStringList TvirIni::Serializuj() const
 
 QString TvirIni::XtrescIni() const
 {
-    const QStringList linie = Serializuj();
+    const QLatin1StringView crlf("\r\n");
     qsizetype n = 0;
-    for (const QString &l : linie)
-        n += l.size() + 2;
+    for (const auto &s : Fsekcje) {
+        n += s->nazwa.size() + 6;
+        for (const QString &l : s->linie)
+            n += l.size() + 2;
+    }
     QString t;
     t.reserve(n);
-    for (const QString &l : linie) {
-        t += l;
-        t += QLatin1String("\r\n");
+    for (const auto &s : Fsekcje) {
+        if (s->nazwa == kBezNazwy) {
+            if (s->linie.isEmpty())
+                continue;
+        } else {
+            t += QLatin1Char('[');
+            t += s->nazwa;
+            t += QLatin1Char(']');
+            t += crlf;
+        }
+        for (const QString &l : s->linie) {
+            t += l;
+            t += crlf;
+        }
+        t += crlf;
     }
     return t;
 }
@@ -264,8 +324,8 @@ QString TvirIni::ReadString(const QString &Section, const QString &Ident, const 
     if (i < 0)
         return Default;
     const QString &l = s->linie.at(i);
-    const QString v = Trim(l.mid(l.indexOf(QLatin1Char('=')) + 1));
-    return v.isEmpty() ? Default : v;
+    const QStringView v = Przytnij(QStringView(l).sliced(l.indexOf(QLatin1Char('=')) + 1));
+    return v.isEmpty() ? Default : v.toString();
 }
 
 int TvirIni::ReadInteger(const QString &Section, const QString &Ident, int Default) const
@@ -371,8 +431,8 @@ void TvirIni::MowaTrescIni(const QString &StrIni)
 {
     Fostatnia = nullptr;
     Fsekcje.clear();
-    FindeksSekcji.clear();
-    Parsuj(PodzielLinie(StrIni));
+    FindeksSekcji.Czysc();
+    Parsuj(StrIni);
     Zmiana();
 }
 
@@ -380,7 +440,7 @@ void TvirIni::Czysc()
 {
     Fostatnia = nullptr;
     Fsekcje.clear();
-    FindeksSekcji.clear();
+    FindeksSekcji.Czysc();
     Zmiana();
 }
 
@@ -388,12 +448,12 @@ void TvirIni::EraseSection(const QString &Section)
 {
     if (Sekcja *s = Znajdz(Section)) {
         Fostatnia = nullptr;
-        FindeksSekcji.remove(Klucz(s->nazwa));
         for (auto it = Fsekcje.begin(); it != Fsekcje.end(); ++it)
             if (it->get() == s) {
                 Fsekcje.erase(it);
                 break;
             }
+        IndeksujSekcje();   // the sections after it moved up
     }
     Zmiana();
 }

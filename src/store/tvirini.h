@@ -4,9 +4,9 @@
 // Comments, unknown entries and the order of sections and keys survive a rewrite;
 // names are compared without regard to case.
 
+#include "indeksnazw.h"
 #include "kodowanie.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -77,26 +77,32 @@ private:
     struct Sekcja {
         QString nazwa;
         QStringList linie;
-        QHash<QString, int> klucze;   // folded key text -> first line with that key
+        IndeksNazw klucze;   // key text -> first line with that key
+        QStringView KluczLinii(int i) const;
+        int Szukaj(QStringView klucz) const { return Szukaj(klucz, SkrotNazwy(klucz)); }
+        int Szukaj(QStringView klucz, quint32 skrot) const;
         void Indeksuj(int i);
         void PrzebudujIndeks();
     };
 
+    void Parsuj(QStringView tekst);
     void Parsuj(const QStringList &linie);
+    void ParsujLinie(Sekcja *&biezaca, QStringView surowa);
     QStringList Serializuj() const;
     void Zmiana();
     Sekcja *Znajdz(const QString &Section) const;
-    Sekcja *ZnajdzLubUtworz(const QString &Section);
+    Sekcja *ZnajdzLubUtworz(QStringView Section);
+    void IndeksujSekcje();
     int ZnajdzLinie(const Sekcja *s, const QString &Ident) const;
     void UstawWpis(const QString &Section, const QString &Ident, const QString &Value);
     // linia: the line the entry was read from, when it was
-    void UstawWpis(Sekcja *s, const QString &Ident, const QString &Value, const QString *linia = nullptr);
+    void UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia = {});
 
     int FNcreate = 1;
     TpiszCzytIni FprocOutIn;
     QString Fplik;
     std::vector<std::unique_ptr<Sekcja>> Fsekcje;
-    QHash<QString, Sekcja *> FindeksSekcji;
+    IndeksNazw FindeksSekcji;              // section name -> place in Fsekcje
     mutable Sekcja *Fostatnia = nullptr;   // the section found last
     bool Fzmieniono = false;
     bool Fzapisano = false;
