@@ -6,9 +6,28 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <utility>
+
+namespace {
+enum CzescPozycji { kTowar, kTresc };
+
+// "towar1" ... "tresc50": the keys of the rows, made once
+const QString &KluczPozycji(CzescPozycji czesc, int i)
+{
+    static const auto kKlucze = [] {
+        std::array<std::array<QString, kMaxPozycji>, 2> k;
+        for (int j = 0; j < kMaxPozycji; ++j) {
+            k[0][size_t(j)] = QStringLiteral("towar") + QString::number(j + 1);
+            k[1][size_t(j)] = QStringLiteral("tresc") + QString::number(j + 1);
+        }
+        return k;
+    }();
+    return kKlucze[czesc].at(size_t(i - 1));
+}
+}   // namespace
 
 void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie)
 {
@@ -99,16 +118,12 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     for (int i = 1; i <= ile; ++i) {
         TpozFaktury &poz = dok.Pozycja(i);
         QString s, t;
-        if (zapis) {
-            s = poz.WydajStr();
-            t = OdetnijPole(s, QLatin1Char('|'));
-        }
-        ini->IOk(QStringLiteral("towar") + QString::number(i), t, puste);
-        ini->IOk(QStringLiteral("tresc") + QString::number(i), s, puste);
-        if (!zapis) {
-            s = t + QLatin1Char('|') + s;
-            poz.LadujStr(s);
-        }
+        if (zapis)
+            poz.WydajDoPliku(t, s);
+        ini->IOk(KluczPozycji(kTowar, i), t, puste);
+        ini->IOk(KluczPozycji(kTresc, i), s, puste);
+        if (!zapis)
+            poz.LadujZPliku(t, s);
     }
 
     if (wTekscie)

@@ -36,8 +36,16 @@ struct TpozFaktury {
     void czysc();
     QString WydajStr() const;    // the nine fields joined by "|"
     void LadujStr(QString &S);   // takes the fields from S, consuming it
+    // The row as the invoice file keeps it: the text up to the first "|" of WydajStr() and
+    // the rest; LadujZPliku takes back what LadujStr would take from the two joined by "|".
+    void WydajDoPliku(QString &towar, QString &reszta) const;
+    void LadujZPliku(const QString &towar, const QString &reszta);
     bool PozJestPusta() const;
     bool operator==(const TpozFaktury &) const = default;
+
+private:
+    QString Polacz(int od) const;               // fields od..8 joined by "|"
+    void LadujPola(const QString &S, int od);   // fields od..8 from S
 };
 
 // Totals of one VAT kind as texts.

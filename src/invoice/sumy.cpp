@@ -11,10 +11,8 @@
 
 TabeleWPamieci::TabeleWPamieci()
 {
-    for (int i = 0; i < kMaxPozycji * kKolumnyPozycji; ++i)
-        m_pozycje.append(QString());
-    for (int i = 0; i < kWierszeSum * kKolumnySum; ++i)
-        m_sumy.append(QString());
+    m_pozycje.resize(kMaxPozycji * kKolumnyPozycji);
+    m_sumy.resize(kWierszeSum * kKolumnySum);
 }
 
 namespace {

@@ -14,21 +14,38 @@ bool Ascii(QStringView s)
     return true;
 }
 
-// FNV-1a; on a folded name Mala changes nothing, so both paths hash the same folded text
-quint32 Skrot(QStringView s)
+// FNV-1a over ASCII lowered; false at the first other character
+bool SkrotAscii(QStringView s, quint32 &h)
 {
-    quint32 h = 2166136261U;
+    h = 2166136261U;
     for (QChar c : s) {
-        h ^= Mala(c.unicode());
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return false;
+        h ^= Mala(u);
         h *= 16777619U;
     }
-    return h ^ (h >> 16);   // the table takes the low bits
+    h ^= h >> 16;   // the table takes the low bits
+    return true;
 }
 
 QString Zlozona(QStringView s) { return s.toString().toCaseFolded(); }
 }   // namespace
 
-quint32 SkrotNazwy(QStringView nazwa) { return Ascii(nazwa) ? Skrot(nazwa) : Skrot(Zlozona(nazwa)); }
+quint32 SkrotNazwy(QStringView nazwa)
+{
+    // a folded name holds no ASCII capitals and may still hold other characters: it is
+    // hashed as it is, so that both ways give one hash for one folded text
+    quint32 h = 0;
+    if (SkrotAscii(nazwa, h))
+        return h;
+    h = 2166136261U;
+    for (QChar c : Zlozona(nazwa)) {
+        h ^= c.unicode();
+        h *= 16777619U;
+    }
+    return h ^ (h >> 16);
+}
 
 bool TeSameNazwy(QStringView a, QStringView b)
 {
@@ -53,7 +70,7 @@ void IndeksNazw::Dodaj(quint32 skrot, int pozycja)
 {
     if ((m_ile + 1) * 2 > m_miejsca.size()) {
         std::vector<Miejsce> stare = std::move(m_miejsca);
-        m_miejsca.assign(stare.empty() ? 16 : stare.size() * 2, Miejsce());
+        m_miejsca.assign(stare.empty() ? 32 : stare.size() * 4, Miejsce());
         for (const Miejsce &m : stare)
             if (m.pozycja >= 0)
                 Wstaw(m.skrot, m.pozycja);

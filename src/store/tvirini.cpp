@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 const QString TvirIni::kBezNazwy = QStringLiteral("@_NIC_@");
 const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
@@ -27,19 +28,30 @@ QStringView Przytnij(QStringView s)
 
 QString Wpis(QStringView klucz, QStringView wartosc)
 {
-    QString l;
-    l.reserve(klucz.size() + 1 + wartosc.size());
-    l.append(klucz);
-    l.append(QLatin1Char('='));
-    l.append(wartosc);
+    QString l(klucz.size() + 1 + wartosc.size(), Qt::Uninitialized);
+    QChar *d = l.data();
+    std::copy(klucz.begin(), klucz.end(), d);
+    d[klucz.size()] = QLatin1Char('=');
+    std::copy(wartosc.begin(), wartosc.end(), d + klucz.size() + 1);
     return l;
 }
+
+// QStringView::indexOf goes through the general substring search; keys and lines are short
+qsizetype Pozycja(QStringView s, char16_t znak)
+{
+    for (qsizetype i = 0; i < s.size(); ++i)
+        if (s[i].unicode() == znak)
+            return i;
+    return -1;
+}
+
+qsizetype PozycjaRownosci(QStringView s) { return Pozycja(s, u'='); }
 }   // namespace
 
 QStringView TvirIni::Sekcja::KluczLinii(int i) const
 {
     const QString &l = linie.at(i);
-    return QStringView(l).left(l.indexOf(QLatin1Char('=')));
+    return QStringView(l).left(PozycjaRownosci(l));
 }
 
 int TvirIni::Sekcja::Szukaj(QStringView klucz, quint32 skrot) const
@@ -50,7 +62,7 @@ int TvirIni::Sekcja::Szukaj(QStringView klucz, quint32 skrot) const
 void TvirIni::Sekcja::Indeksuj(int i)
 {
     const QString &l = linie.at(i);
-    const qsizetype eq = l.indexOf(QLatin1Char('='));
+    const qsizetype eq = PozycjaRownosci(l);
     if (eq < 0)
         return;
     const QStringView k = QStringView(l).left(eq);
@@ -68,7 +80,6 @@ void TvirIni::Sekcja::PrzebudujIndeks()
 
 TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
 {
-    QString tekst;
     if (QFileInfo::exists(Plik)) {
         QFile f(Plik);
         if (!f.open(QIODevice::ReadOnly))
@@ -76,12 +87,19 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
         const QByteArray bajty = f.readAll();
         if (f.error() != QFileDevice::NoError)
             throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
-        tekst = DekodujPlik(bajty, &FKodowanie);
+        Ftekst = DekodujPlik(bajty, &FKodowanie);
     }
-    Parsuj(tekst);
+    FdzielTekst = true;
+    Parsuj(Ftekst);
+    FdzielTekst = false;
 }
 
-TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2) { Parsuj(StrIni); }
+TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2), Ftekst(StrIni)
+{
+    FdzielTekst = true;
+    Parsuj(Ftekst);
+    FdzielTekst = false;
+}
 
 TvirIni::TvirIni(TpiszCzytIni PiszCzytIni) : FNcreate(3), FprocOutIn(std::move(PiszCzytIni))
 {
@@ -120,7 +138,7 @@ void TvirIni::Parsuj(QStringView tekst)
     const QChar *const koniec = p + tekst.size();
     while (p < koniec) {
         const QChar *q = p;
-        while (q < koniec && *q != QLatin1Char('\r') && *q != QLatin1Char('\n'))
+        while (q < koniec && (q->unicode() > u'\r' || (*q != QLatin1Char('\r') && *q != QLatin1Char('\n'))))
             ++q;
         ParsujLinie(biezaca, QStringView(p, q));
         if (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n'))
@@ -136,22 +154,27 @@ void TvirIni::Parsuj(const QStringList &linie)
         ParsujLinie(biezaca, l);
 }
 
+QString TvirIni::Linia(QStringView l) const
+{
+    return FdzielTekst ? QString::fromRawData(l.data(), l.size()) : l.toString();
+}
+
 void TvirIni::ParsujLinie(Sekcja *&biezaca, QStringView surowa)
 {
     const QStringView l = Przytnij(surowa);
     if (l.isEmpty())
         return;
     if (l.at(0) == QLatin1Char(';')) {
-        biezaca->linie.append(l.toString());
+        biezaca->linie.append(Linia(l));
         biezaca->Indeksuj(int(biezaca->linie.size() - 1));
     } else if (l.at(0) == QLatin1Char('[')) {
         QStringView nazwa = l.sliced(1);
-        const qsizetype z = nazwa.indexOf(QLatin1Char(']'));
+        const qsizetype z = Pozycja(nazwa, u']');
         if (z >= 0)
             nazwa.truncate(z);
         biezaca = ZnajdzLubUtworz(nazwa);
     } else {
-        const qsizetype eq = l.indexOf(QLatin1Char('='));
+        const qsizetype eq = PozycjaRownosci(l);
         if (eq < 0)
             return;
         UstawWpis(biezaca, l.left(eq), l.sliced(eq + 1), l);
@@ -217,7 +240,7 @@ void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
     if (klucz.isEmpty())
         return;
     const int ostatnia = int(s->linie.size());
-    if (klucz == kKomentarz) {
+    if (klucz.size() == kKomentarz.size() && klucz == kKomentarz) {
         s->linie.append(wartosc.toString());
         s->Indeksuj(ostatnia);
         return;
@@ -227,15 +250,15 @@ void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
     if (i < 0) {
         // a line read just as it would be written is kept as it is, not built anew
         const bool gotowa = linia.size() == klucz.size() + 1 + wartosc.size();
-        s->linie.append(gotowa ? linia.toString() : Wpis(klucz, wartosc));
-        if (klucz.contains(QLatin1Char('=')))
+        s->linie.append(gotowa ? Linia(linia) : Wpis(klucz, wartosc));
+        if (PozycjaRownosci(klucz) >= 0)
             s->Indeksuj(ostatnia);   // indexed by the text before its first "="
         else
             s->klucze.Dodaj(skrot, ostatnia);
     } else {
         // the key keeps its spelling; a value written again unchanged leaves the line alone
         QString &stara = s->linie[i];
-        const qsizetype eq = stara.indexOf(QLatin1Char('='));
+        const qsizetype eq = PozycjaRownosci(stara);
         const QStringView k = Przytnij(QStringView(stara).left(eq));
         if (k.size() != eq || QStringView(stara).sliced(eq + 1) != wartosc)
             stara = Wpis(k, wartosc);
@@ -252,7 +275,8 @@ QStringList TvirIni::Serializuj() const
         } else {
             wynik.append(QLatin1Char('[') + s->nazwa + QLatin1Char(']'));
         }
-        wynik.append(s->linie);
+        for (const QString &l : s->linie)
+            wynik.append(QString(l.constData(), l.size()));   // not the loaded text
         wynik.append(QString());
     }
     return wynik;
@@ -260,31 +284,34 @@ QStringList TvirIni::Serializuj() const
 
 QString TvirIni::XtrescIni() const
 {
-    const QLatin1StringView crlf("\r\n");
     qsizetype n = 0;
     for (const auto &s : Fsekcje) {
         n += s->nazwa.size() + 6;
         for (const QString &l : s->linie)
             n += l.size() + 2;
     }
-    QString t;
-    t.reserve(n);
+    QString t(n, Qt::Uninitialized);
+    QChar *d = t.data();
+    const auto linia = [&d](QStringView l) {
+        d = std::copy(l.begin(), l.end(), d);
+        *d++ = QLatin1Char('\r');
+        *d++ = QLatin1Char('\n');
+    };
     for (const auto &s : Fsekcje) {
         if (s->nazwa == kBezNazwy) {
             if (s->linie.isEmpty())
                 continue;
         } else {
-            t += QLatin1Char('[');
-            t += s->nazwa;
-            t += QLatin1Char(']');
-            t += crlf;
+            *d++ = QLatin1Char('[');
+            d = std::copy(s->nazwa.cbegin(), s->nazwa.cend(), d);
+            *d++ = QLatin1Char(']');
+            linia({});
         }
-        for (const QString &l : s->linie) {
-            t += l;
-            t += crlf;
-        }
-        t += crlf;
+        for (const QString &l : s->linie)
+            linia(l);
+        linia({});
     }
+    t.truncate(d - t.constData());
     return t;
 }
 
@@ -324,7 +351,7 @@ QString TvirIni::ReadString(const QString &Section, const QString &Ident, const 
     if (i < 0)
         return Default;
     const QString &l = s->linie.at(i);
-    const QStringView v = Przytnij(QStringView(l).sliced(l.indexOf(QLatin1Char('=')) + 1));
+    const QStringView v = Przytnij(QStringView(l).sliced(PozycjaRownosci(l) + 1));
     return v.isEmpty() ? Default : v.toString();
 }
 
@@ -413,7 +440,7 @@ void TvirIni::ReadSectionValues(const QString &Section, QStringList &Strings) co
     if (const Sekcja *s = Znajdz(Section))
         for (const QString &l : s->linie)
             if (JestWpisem(l))
-                Strings.append(l);
+                Strings.append(QString(l.constData(), l.size()));   // not the loaded text
 }
 
 void TvirIni::NowaSekcja(const QString &Section, const QStringList &strings)
@@ -432,6 +459,7 @@ void TvirIni::MowaTrescIni(const QString &StrIni)
     Fostatnia = nullptr;
     Fsekcje.clear();
     FindeksSekcji.Czysc();
+    Ftekst.clear();
     Parsuj(StrIni);
     Zmiana();
 }
@@ -441,6 +469,7 @@ void TvirIni::Czysc()
     Fostatnia = nullptr;
     Fsekcje.clear();
     FindeksSekcji.Czysc();
+    Ftekst.clear();
     Zmiana();
 }
 

@@ -88,6 +88,7 @@ private:
     void Parsuj(QStringView tekst);
     void Parsuj(const QStringList &linie);
     void ParsujLinie(Sekcja *&biezaca, QStringView surowa);
+    QString Linia(QStringView l) const;
     QStringList Serializuj() const;
     void Zmiana();
     Sekcja *Znajdz(const QString &Section) const;
@@ -101,6 +102,10 @@ private:
     int FNcreate = 1;
     TpiszCzytIni FprocOutIn;
     QString Fplik;
+    // The text the store was loaded from: while it is parsed (FdzielTekst) the lines kept
+    // as they were read point into it instead of being copied, and are copied when handed out.
+    QString Ftekst;
+    bool FdzielTekst = false;
     std::vector<std::unique_ptr<Sekcja>> Fsekcje;
     IndeksNazw FindeksSekcji;              // section name -> place in Fsekcje
     mutable Sekcja *Fostatnia = nullptr;   // the section found last
