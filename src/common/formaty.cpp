@@ -1,11 +1,13 @@
 #include "formaty.h"
 
 #include <QVarLengthArray>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -65,18 +67,41 @@ bool SkalujDokladnie(quint64 m, int e, int k, u128 &r)
     return true;
 }
 
+// x = m * 2^(e2 - 64) with the top bit of m set, for a positive finite x. The bits of the
+// x87 format give both at once; frexp and ldexp are library calls.
+bool Rozloz(long double x, quint64 &m, int &e2)
+{
+#if LDBL_MANT_DIG == 64 && (defined(__x86_64__) || defined(__i386__))
+    unsigned char b[sizeof(long double)];
+    std::memcpy(b, &x, sizeof x);
+    quint16 wyk = 0;
+    std::memcpy(&m, b, 8);
+    std::memcpy(&wyk, b + 8, 2);
+    wyk &= 0x7FFF;
+    if (wyk != 0 && (m >> 63) != 0) {
+        e2 = int(wyk) - 16383 + 1;
+        return true;
+    }
+#endif
+    const long double f = std::frexp(x, &e2);   // x = f * 2^e2, 0.5 <= f < 1
+    m = quint64(std::ldexp(f, 64));
+    return (m >> 63) != 0;
+}
+
 // The digits of a positive finite x rounded to p significant digits as printf gives them
 // (exact value, ties to even), in integers: money is formatted for every cell, and
 // printf's long double path costs several times more. False leaves the rare magnitudes
 // outside 128-bit reach to printf.
 bool CyfryDokladnie(long double x, int p, quint64 &cyfry, int &wykladnik)
 {
-    int e2 = 0;
-    const long double f = std::frexp(x, &e2);   // x = f * 2^e2, 0.5 <= f < 1
-    const quint64 m = quint64(std::ldexp(f, 64));
+    int e2 = 0;   // x = m * 2^(e2 - 64), 2^63 <= m < 2^64
+    quint64 m = 0;
+    if (!Rozloz(x, m, e2))
+        return false;
     const int e = e2 - 64;
-    // 2^(e2-1) <= x < 2^e2 puts the decimal exponent at this estimate or one above it
-    int E = int(std::floor((e2 - 1) * 0.30102999566398119521L)) + 1;
+    // 2^(e2-1) <= x < 2^e2 puts the decimal exponent at this estimate or one above it;
+    // (n * 78913) >> 18 is floor(n * log10 2) for every exponent the scaling can reach
+    int E = (((e2 - 1) * 78913) >> 18) + 1;
     for (int proba = 0; proba < 4; ++proba) {
         u128 r = 0;
         if (!SkalujDokladnie(m, e, p - E, r))
@@ -343,7 +368,8 @@ double ZaokraglijGr(long double x) { return ZaokraglijDo(2, x); }
 namespace {
 QString OczyscLiczbe(const QString &s)
 {
-    if (!s.contains(QLatin1Char(' ')) && !s.contains(SeparatorTysiecy()))
+    const auto zbedny = [](QChar c) { return c == QLatin1Char(' ') || c == SeparatorTysiecy(); };
+    if (std::none_of(s.cbegin(), s.cend(), zbedny))
         return s;
     QString t;
     t.reserve(s.size());
@@ -394,27 +420,30 @@ namespace {
 // A plain decimal of at most 15 digits (amounts, quantities, prices) is an exact integer
 // divided by an exact power of ten: one correctly rounded division, the very value strtod
 // gives, at a fraction of its cost. Empty for anything else.
-std::optional<double> LiczbaZCyfr(const char *c, qsizetype n)
+std::optional<double> LiczbaZCyfr(QStringView t)
 {
-    static constexpr double kPotegi10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kPotegi10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13,
+                                           1e14, 1e15};
     qsizetype i = 0;
-    const bool ujemna = n > 0 && c[0] == '-';
-    if (n > 0 && (c[0] == '-' || c[0] == '+'))
+    const bool ujemna = t.startsWith(QLatin1Char('-'));
+    if (ujemna || t.startsWith(QLatin1Char('+')))
         ++i;
     quint64 m = 0;
     int cyfry = 0, ulamek = -1;
-    for (; i < n; ++i) {
-        if (c[i] == '.') {
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c == SeparatorDziesietny() && ulamek < 0) {
             ulamek = 0;
             continue;
         }
-        if (c[i] < '0' || c[i] > '9' || ++cyfry > 15)
+        if (c < u'0' || c > u'9' || ++cyfry > 15)
             return std::nullopt;
-        m = m * 10 + quint64(c[i] - '0');
+        m = m * 10 + quint64(c - u'0');
         if (ulamek >= 0)
             ++ulamek;
     }
+    if (cyfry == 0)
+        return std::nullopt;
     const double v = double(m) / kPotegi10[qMax(0, ulamek)];
     return ujemna ? -v : v;
 }
@@ -425,6 +454,8 @@ double TekstNaFloat(const QString &s, double domyslna)
     const QString t = OczyscLiczbe(s);
     if (t.isEmpty())
         return 0;
+    if (const auto szybko = LiczbaZCyfr(t))
+        return *szybko;
     // sign, digits, optional "," and digits, optional exponent
     QVarLengthArray<char, 64> c;
     int i = 0;
@@ -461,8 +492,6 @@ double TekstNaFloat(const QString &s, double domyslna)
     }
     if (i != n)
         return domyslna;
-    if (const auto szybko = LiczbaZCyfr(c.constData(), c.size()))
-        return *szybko;
     c.append('\0');
     errno = 0;
     char *koniec = nullptr;

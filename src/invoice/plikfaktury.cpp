@@ -142,16 +142,18 @@ void CzytajFakture(const QString &plik, TzentoraVat &dok)
     IOfaktury(plik, dok, false, tresc, false);
 }
 
-void ZapiszFakture(const QString &plik, TzentoraVat dok)
+// Writing only reads the record (the one routine takes a changeable one for both ways):
+// no copy of fifty rows for every save and every unsaved-changes check.
+void ZapiszFakture(const QString &plik, const TzentoraVat &dok)
 {
     QString tresc;
-    IOfaktury(plik, dok, true, tresc, false);
+    IOfaktury(plik, const_cast<TzentoraVat &>(dok), true, tresc, false);
 }
 
-QString TekstFaktury(TzentoraVat dok)
+QString TekstFaktury(const TzentoraVat &dok)
 {
     QString tresc;
-    IOfaktury(QString(), dok, true, tresc, true);
+    IOfaktury(QString(), const_cast<TzentoraVat &>(dok), true, tresc, true);
     return tresc;
 }
 

@@ -133,15 +133,20 @@ void TrekordVat::ladujStr(QString S)
 
 void TkwotyVat::czysc() { *this = TkwotyVat(); }
 
-void TkwotyVat::dodaj(const TkwotyVat &V)
+namespace {
+// The first rate's text is the first one listed (NaN never equals itself and goes on).
+bool PierwszaStawka(const TkwotyVat &suma, const TkwotyVat &V) { return suma.Licz > 0 && V.dPrc == suma.dPrc; }
+}   // namespace
+
+void TkwotyVat::dodaj(const TkwotyVat &V) { dodaj(V, PierwszaStawka(*this, V) ? QString() : FloatKrotko(true, V.dPrc)); }
+
+void TkwotyVat::dodaj(const TkwotyVat &V, const QString &t)
 {
     dNet += V.dNet;
     dVat += V.dVat;
     dBru += V.dBru;
-    // the first rate's text is the first one listed (NaN never equals itself and goes on)
-    if (Licz > 0 && V.dPrc == dPrc)
+    if (PierwszaStawka(*this, V))
         return;
-    const QString t = FloatKrotko(true, V.dPrc);
     if (Licz == 0) {
         Licz = 1;
         dPrc = V.dPrc;

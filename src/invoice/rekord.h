@@ -68,6 +68,8 @@ struct TkwotyVat {
 
     void czysc();
     void dodaj(const TkwotyVat &V);
+    // the same with the text of V's rate, FloatKrotko(true, V.dPrc), already made
+    void dodaj(const TkwotyVat &V, const QString &tekstPrc);
     bool NorVorB() const;
 };
 

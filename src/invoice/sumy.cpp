@@ -8,6 +8,8 @@
 #include "common/teksty.h"
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 TabeleWPamieci::TabeleWPamieci()
 {
@@ -105,6 +107,15 @@ void PrzeliczSumy(TabeleFaktury &t)
 {
     const double d = DataSprzedazy(t);
     TsumyKwotVat S;
+    // the text of each rate made once, not for each row and total it is added to
+    std::vector<std::pair<double, QString>> teksty;
+    const auto tekstStawki = [&teksty](double prc) {
+        for (const auto &[stawka, tekst] : teksty)
+            if (stawka == prc)
+                return tekst;
+        teksty.emplace_back(prc, FloatKrotko(true, prc));
+        return teksty.back().second;
+    };
     for (int w = 1; w <= kMaxPozycji; ++w) {
         const long double q = TekstNaFloat(t.Pozycja(kolIlosc, w), 0);
         const long double c = TekstNaFloat(t.Pozycja(kolCena, w), 0);
@@ -123,8 +134,9 @@ void PrzeliczSumy(TabeleFaktury &t)
         K.dPrc = double(p);
         K.dVat = vat;
         K.dBru = gross;
-        S.dodaj(r, K);
-        S.dodaj(vatSum, K);
+        const QString tekst = tekstStawki(K.dPrc);
+        S.aSum[r].dodaj(K, tekst);
+        S.aSum[vatSum].dodaj(K, tekst);
     }
     int wiersz = 0;
     for (int i = vatSum; i <= vatA; ++i) {

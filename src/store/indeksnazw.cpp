@@ -70,7 +70,7 @@ void IndeksNazw::Dodaj(quint32 skrot, int pozycja)
 {
     if ((m_ile + 1) * 2 > m_miejsca.size()) {
         std::vector<Miejsce> stare = std::move(m_miejsca);
-        m_miejsca.assign(stare.empty() ? 32 : stare.size() * 4, Miejsce());
+        m_miejsca.assign(stare.empty() ? 64 : stare.size() * 4, Miejsce());
         for (const Miejsce &m : stare)
             if (m.pozycja >= 0)
                 Wstaw(m.skrot, m.pozycja);

@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 const QString TvirIni::kBezNazwy = QStringLiteral("@_NIC_@");
 const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
@@ -46,11 +49,37 @@ qsizetype Pozycja(QStringView s, char16_t znak)
 }
 
 qsizetype PozycjaRownosci(QStringView s) { return Pozycja(s, u'='); }
+
+bool KoniecLinii(const QChar *c) { return *c == QLatin1Char('\r') || *c == QLatin1Char('\n'); }
+
+// The first CR or LF from p on (koniec when none). Eight characters at a time are passed
+// over when none of them is at or below CR: the text is scanned once per load.
+const QChar *SzukajKoncaLinii(const QChar *p, const QChar *const koniec)
+{
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i zero = _mm_setzero_si128();
+    while (koniec - p >= 8) {
+        const __m128i znaki = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        // unsigned c - CR saturates to 0 exactly for c <= CR
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(znaki, cr), zero)) == 0) {
+            p += 8;
+            continue;
+        }
+        for (const QChar *const blok = p + 8; p < blok; ++p)
+            if (KoniecLinii(p))
+                return p;
+    }
+#endif
+    while (p < koniec && !KoniecLinii(p))
+        ++p;
+    return p;
+}
 }   // namespace
 
 QStringView TvirIni::Sekcja::KluczLinii(int i) const
 {
-    const QString &l = linie.at(i);
+    const QString &l = linie[size_t(i)];
     return QStringView(l).left(PozycjaRownosci(l));
 }
 
@@ -61,7 +90,7 @@ int TvirIni::Sekcja::Szukaj(QStringView klucz, quint32 skrot) const
 
 void TvirIni::Sekcja::Indeksuj(int i)
 {
-    const QString &l = linie.at(i);
+    const QString &l = linie[size_t(i)];
     const qsizetype eq = PozycjaRownosci(l);
     if (eq < 0)
         return;
@@ -74,8 +103,8 @@ void TvirIni::Sekcja::Indeksuj(int i)
 void TvirIni::Sekcja::PrzebudujIndeks()
 {
     klucze.Czysc();
-    for (int i = 0; i < linie.size(); ++i)
-        Indeksuj(i);
+    for (size_t i = 0; i < linie.size(); ++i)
+        Indeksuj(int(i));
 }
 
 TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
@@ -137,9 +166,7 @@ void TvirIni::Parsuj(QStringView tekst)
     const QChar *p = tekst.data();
     const QChar *const koniec = p + tekst.size();
     while (p < koniec) {
-        const QChar *q = p;
-        while (q < koniec && (q->unicode() > u'\r' || (*q != QLatin1Char('\r') && *q != QLatin1Char('\n'))))
-            ++q;
+        const QChar *q = SzukajKoncaLinii(p, koniec);
         ParsujLinie(biezaca, QStringView(p, q));
         if (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n'))
             ++q;
@@ -165,7 +192,7 @@ void TvirIni::ParsujLinie(Sekcja *&biezaca, QStringView surowa)
     if (l.isEmpty())
         return;
     if (l.at(0) == QLatin1Char(';')) {
-        biezaca->linie.append(Linia(l));
+        biezaca->linie.push_back(Linia(l));
         biezaca->Indeksuj(int(biezaca->linie.size() - 1));
     } else if (l.at(0) == QLatin1Char('[')) {
         QStringView nazwa = l.sliced(1);
@@ -241,7 +268,7 @@ void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
         return;
     const int ostatnia = int(s->linie.size());
     if (klucz.size() == kKomentarz.size() && klucz == kKomentarz) {
-        s->linie.append(wartosc.toString());
+        s->linie.push_back(wartosc.toString());
         s->Indeksuj(ostatnia);
         return;
     }
@@ -250,14 +277,14 @@ void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
     if (i < 0) {
         // a line read just as it would be written is kept as it is, not built anew
         const bool gotowa = linia.size() == klucz.size() + 1 + wartosc.size();
-        s->linie.append(gotowa ? Linia(linia) : Wpis(klucz, wartosc));
+        s->linie.push_back(gotowa ? Linia(linia) : Wpis(klucz, wartosc));
         if (PozycjaRownosci(klucz) >= 0)
             s->Indeksuj(ostatnia);   // indexed by the text before its first "="
         else
             s->klucze.Dodaj(skrot, ostatnia);
     } else {
         // the key keeps its spelling; a value written again unchanged leaves the line alone
-        QString &stara = s->linie[i];
+        QString &stara = s->linie[size_t(i)];
         const qsizetype eq = PozycjaRownosci(stara);
         const QStringView k = Przytnij(QStringView(stara).left(eq));
         if (k.size() != eq || QStringView(stara).sliced(eq + 1) != wartosc)
@@ -270,7 +297,7 @@ QStringList TvirIni::Serializuj() const
     QStringList wynik;
     for (const auto &s : Fsekcje) {
         if (s->nazwa == kBezNazwy) {
-            if (s->linie.isEmpty())
+            if (s->linie.empty())
                 continue;
         } else {
             wynik.append(QLatin1Char('[') + s->nazwa + QLatin1Char(']'));
@@ -299,7 +326,7 @@ QString TvirIni::XtrescIni() const
     };
     for (const auto &s : Fsekcje) {
         if (s->nazwa == kBezNazwy) {
-            if (s->linie.isEmpty())
+            if (s->linie.empty())
                 continue;
         } else {
             *d++ = QLatin1Char('[');
@@ -350,7 +377,7 @@ QString TvirIni::ReadString(const QString &Section, const QString &Ident, const 
     const int i = ZnajdzLinie(s, Ident);
     if (i < 0)
         return Default;
-    const QString &l = s->linie.at(i);
+    const QString &l = s->linie[size_t(i)];
     const QStringView v = Przytnij(QStringView(l).sliced(PozycjaRownosci(l) + 1));
     return v.isEmpty() ? Default : v.toString();
 }
@@ -492,7 +519,7 @@ void TvirIni::DeleteKey(const QString &Section, const QString &Ident)
     Sekcja *s = Znajdz(Section);
     const int i = ZnajdzLinie(s, Ident);
     if (i >= 0) {
-        s->linie.removeAt(i);
+        s->linie.erase(s->linie.begin() + i);
         s->PrzebudujIndeks();
     }
     Zmiana();

@@ -76,7 +76,7 @@ public:
 private:
     struct Sekcja {
         QString nazwa;
-        QStringList linie;
+        std::vector<QString> linie;
         IndeksNazw klucze;   // key text -> first line with that key
         QStringView KluczLinii(int i) const;
         int Szukaj(QStringView klucz) const { return Szukaj(klucz, SkrotNazwy(klucz)); }
