@@ -246,7 +246,13 @@ namespace {
 // The fixed form of x from its `precyzja` digits as one integer of 10^-miejsca units,
 // rounded half away from zero: amounts are formatted for every cell of every row.
 // False leaves what does not fit 64 bits to the digits as text.
-bool FormatStalyCalkowity(long double x, int miejsca, bool tysiace, int precyzja, QString &tekst, bool &zerowa)
+struct TekstStaly {
+    char znaki[48];
+    qsizetype poczatek = sizeof znaki;   // written from the end
+    QLatin1StringView Tekst() const { return QLatin1StringView(znaki + poczatek, qsizetype(sizeof znaki) - poczatek); }
+};
+
+bool FormatStalyCalkowity(long double x, int miejsca, bool tysiace, int precyzja, TekstStaly &tekst, bool &zerowa)
 {
     if (!std::isfinite(x) || miejsca < 0 || miejsca > 9 || precyzja < 1 || precyzja > 18)
         return false;
@@ -265,8 +271,7 @@ bool FormatStalyCalkowity(long double x, int miejsca, bool tysiace, int precyzja
             n = q / kDziesiec[precyzja - zostaw] + ((q / kDziesiec[precyzja - zostaw - 1]) % 10 >= 5 ? 1 : 0);
     }
     zerowa = n == 0;
-    char bufor[48];
-    char *k = bufor + sizeof bufor;   // written from the end
+    char *k = tekst.znaki + sizeof tekst.znaki;
     for (int i = 0; i < miejsca; ++i, n /= 10)
         *--k = char('0' + n % 10);
     if (miejsca > 0)
@@ -283,15 +288,15 @@ bool FormatStalyCalkowity(long double x, int miejsca, bool tysiace, int precyzja
     } while (n > 0);
     if (x < 0 && !zerowa)
         *--k = '-';
-    tekst = QString::fromLatin1(k, bufor + sizeof bufor - k);
+    tekst.poczatek = k - tekst.znaki;
     return true;
 }
 
 QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja, bool &zerowa)
 {
-    QString t;
+    TekstStaly t;
     if (FormatStalyCalkowity(x, miejsca, tysiace, precyzja, t, zerowa))
-        return t;
+        return t.Tekst();
     PostacDziesietna p = PostacLiczby(x, precyzja);
     zerowa = false;
     if (!p.skonczona)
@@ -422,8 +427,8 @@ namespace {
 // gives, at a fraction of its cost. Empty for anything else.
 std::optional<double> LiczbaZCyfr(QStringView t)
 {
-    static constexpr double kPotegi10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13,
-                                           1e14, 1e15};
+    static constexpr double kPotegi10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     qsizetype i = 0;
     const bool ujemna = t.startsWith(QLatin1Char('-'));
     if (ujemna || t.startsWith(QLatin1Char('+')))
@@ -562,6 +567,15 @@ QString FloatWPolu(int szerokosc, bool zero, double x)
     if (szerokosc < 0 && t.size() > d)
         return Znaki(QLatin1Char('?'), d);
     return t;
+}
+
+bool TekstKwoty(const QString &tekst, int szerokosc, bool tysiace, bool zero, double x)
+{
+    TekstStaly t;
+    bool zerowa = false;
+    if (szerokosc == 0 && FormatStalyCalkowity(x, 2, tysiace, 15, t, zerowa))
+        return !zero && zerowa ? tekst.isEmpty() : tekst == t.Tekst();
+    return tekst == KwotaNaTekst(szerokosc, tysiace, zero, x);
 }
 
 QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x)

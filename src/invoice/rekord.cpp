@@ -138,7 +138,10 @@ namespace {
 bool PierwszaStawka(const TkwotyVat &suma, const TkwotyVat &V) { return suma.Licz > 0 && V.dPrc == suma.dPrc; }
 }   // namespace
 
-void TkwotyVat::dodaj(const TkwotyVat &V) { dodaj(V, PierwszaStawka(*this, V) ? QString() : FloatKrotko(true, V.dPrc)); }
+void TkwotyVat::dodaj(const TkwotyVat &V)
+{
+    dodaj(V, PierwszaStawka(*this, V) ? QString() : FloatKrotko(true, V.dPrc));
+}
 
 void TkwotyVat::dodaj(const TkwotyVat &V, const QString &t)
 {

@@ -33,6 +33,13 @@ int IndeksSumy(int kol, int wiersz)
 }
 
 QString Kwota(double x) { return KwotaNaTekst(0, true, false, x); }
+
+// A cell whose text already is the recomputed amount keeps it.
+void UstawKwote(TabeleFaktury &t, int kol, int wiersz, double x)
+{
+    if (!TekstKwoty(t.Pozycja(kol, wiersz), 0, true, false, x))
+        t.UstawPozycje(kol, wiersz, Kwota(x));
+}
 }   // namespace
 
 QString TabeleWPamieci::Pozycja(int kol, int wiersz) const { return m_pozycje.at(IndeksPozycji(kol, wiersz)); }
@@ -123,9 +130,9 @@ void PrzeliczSumy(TabeleFaktury &t)
         const double net = ZaokraglijGr(q * c);
         const double vat = ZaokraglijGr(0.01L * p * static_cast<long double>(net));
         const double gross = ZaokraglijGr(static_cast<long double>(net) + static_cast<long double>(vat));
-        t.UstawPozycje(kolNetto, w, Kwota(net));
-        t.UstawPozycje(kolWarVat, w, Kwota(vat));
-        t.UstawPozycje(kolBrutto, w, Kwota(gross));
+        UstawKwote(t, kolNetto, w, net);
+        UstawKwote(t, kolWarVat, w, vat);
+        UstawKwote(t, kolBrutto, w, gross);
         bool ok = false;
         const TrodzajVat r = IndeksZPozycji(d, t.Pozycja(kolPrcVat, w), ok);
         Wymagaj(ok, QString());

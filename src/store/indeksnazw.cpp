@@ -49,6 +49,8 @@ quint32 SkrotNazwy(QStringView nazwa)
 
 bool TeSameNazwy(QStringView a, QStringView b)
 {
+    if (a == b)
+        return true;   // mostly written as in the file
     if (a.size() == b.size()) {
         qsizetype i = 0;
         for (; i < a.size(); ++i) {
