@@ -118,12 +118,15 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     for (int i = 1; i <= ile; ++i) {
         TpozFaktury &poz = dok.Pozycja(i);
         QString s, t;
-        if (zapis)
+        if (zapis) {
             poz.WydajDoPliku(t, s);
-        ini->IOk(KluczPozycji(kTowar, i), t, puste);
-        ini->IOk(KluczPozycji(kTresc, i), s, puste);
-        if (!zapis)
-            poz.LadujZPliku(t, s);
+            ini->IOk(KluczPozycji(kTowar, i), t, puste);
+            ini->IOk(KluczPozycji(kTresc, i), s, puste);
+        } else {
+            // the row's text is split straight from the store, not copied whole first
+            ini->IOk(KluczPozycji(kTowar, i), t, puste);
+            poz.LadujZPliku(t, ini->ReadView(pozycje, KluczPozycji(kTresc, i)));
+        }
     }
 
     if (wTekscie)

@@ -72,7 +72,7 @@ void TpozFaktury::WydajDoPliku(QString &towar, QString &reszta) const
     }
 }
 
-void TpozFaktury::LadujPola(const QString &S, int od)
+void TpozFaktury::LadujPola(QStringView S, int od)
 {
     // field by field up to the next "|"; what follows the last field is dropped
     qsizetype poczatek = 0;
@@ -81,10 +81,10 @@ void TpozFaktury::LadujPola(const QString &S, int od)
             Pole(i).clear();
             continue;
         }
-        qsizetype koniec = S.indexOf(QLatin1Char('|'), poczatek);
-        if (koniec < 0)
-            koniec = S.size();
-        Pole(i) = S.mid(poczatek, koniec - poczatek);
+        qsizetype koniec = poczatek;
+        while (koniec < S.size() && S[koniec] != QLatin1Char('|'))
+            ++koniec;
+        Pole(i) = S.sliced(poczatek, koniec - poczatek).toString();
         poczatek = koniec + 1;
     }
 }
@@ -95,10 +95,10 @@ void TpozFaktury::LadujStr(QString &S)
     S.clear();
 }
 
-void TpozFaktury::LadujZPliku(const QString &towar, const QString &reszta)
+void TpozFaktury::LadujZPliku(const QString &towar, QStringView reszta)
 {
     if (towar.contains(QLatin1Char('|'))) {
-        QString s = towar + QLatin1Char('|') + reszta;
+        QString s = towar + QLatin1Char('|') + reszta.toString();
         LadujStr(s);
     } else {
         Towar = towar;

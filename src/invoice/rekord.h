@@ -39,13 +39,13 @@ struct TpozFaktury {
     // The row as the invoice file keeps it: the text up to the first "|" of WydajStr() and
     // the rest; LadujZPliku takes back what LadujStr would take from the two joined by "|".
     void WydajDoPliku(QString &towar, QString &reszta) const;
-    void LadujZPliku(const QString &towar, const QString &reszta);
+    void LadujZPliku(const QString &towar, QStringView reszta);
     bool PozJestPusta() const;
     bool operator==(const TpozFaktury &) const = default;
 
 private:
-    QString Polacz(int od) const;               // fields od..8 joined by "|"
-    void LadujPola(const QString &S, int od);   // fields od..8 from S
+    QString Polacz(int od) const;            // fields od..8 joined by "|"
+    void LadujPola(QStringView S, int od);   // fields od..8 from S
 };
 
 // Totals of one VAT kind as texts.

@@ -267,7 +267,7 @@ void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
     if (klucz.isEmpty())
         return;
     const int ostatnia = int(s->linie.size());
-    if (klucz.size() == kKomentarz.size() && klucz == kKomentarz) {
+    if (klucz.size() == kKomentarz.size() && klucz.front() == kKomentarz.front() && klucz == kKomentarz) {
         s->linie.push_back(wartosc.toString());
         s->Indeksuj(ostatnia);
         return;
@@ -371,14 +371,19 @@ void TvirIni::Zmiana()
         UpdateFile();
 }
 
-QString TvirIni::ReadString(const QString &Section, const QString &Ident, const QString &Default) const
+QStringView TvirIni::ReadView(const QString &Section, const QString &Ident) const
 {
     const Sekcja *s = Znajdz(Section);
     const int i = ZnajdzLinie(s, Ident);
     if (i < 0)
-        return Default;
+        return {};
     const QString &l = s->linie[size_t(i)];
-    const QStringView v = Przytnij(QStringView(l).sliced(PozycjaRownosci(l) + 1));
+    return Przytnij(QStringView(l).sliced(PozycjaRownosci(l) + 1));
+}
+
+QString TvirIni::ReadString(const QString &Section, const QString &Ident, const QString &Default) const
+{
+    const QStringView v = ReadView(Section, Ident);
     return v.isEmpty() ? Default : v.toString();
 }
 

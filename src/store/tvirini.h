@@ -37,6 +37,9 @@ public:
     void UpdateFile();
 
     QString ReadString(const QString &Section, const QString &Ident, const QString &Default) const;
+    // The value ReadString gives for an entry that has one (empty otherwise) without a copy:
+    // valid until the store changes.
+    QStringView ReadView(const QString &Section, const QString &Ident) const;
     int ReadInteger(const QString &Section, const QString &Ident, int Default) const;
     double ReadFloat(const QString &Section, const QString &Ident, double Default) const;
     double ReadDate(const QString &Section, const QString &Ident, double Default) const;
