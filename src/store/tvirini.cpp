@@ -50,6 +50,19 @@ qsizetype Pozycja(QStringView s, char16_t znak)
 
 qsizetype PozycjaRownosci(QStringView s) { return Pozycja(s, u'='); }
 
+// The text of a line that is a section's name ("[Name]"), the name.
+QStringView NazwaSekcji(QStringView l)
+{
+    QStringView nazwa = l.sliced(1);
+    const qsizetype z = Pozycja(nazwa, u']');
+    if (z >= 0)
+        nazwa.truncate(z);
+    return nazwa;
+}
+
+// A line kept as it was read: pointing into the loaded text when it is kept (dziel).
+QString Linia(QStringView l, bool dziel) { return dziel ? QString::fromRawData(l.data(), l.size()) : l.toString(); }
+
 bool KoniecLinii(const QChar *c) { return *c == QLatin1Char('\r') || *c == QLatin1Char('\n'); }
 
 // The first CR or LF from p on (koniec when none). Eight characters at a time are passed
@@ -74,6 +87,14 @@ const QChar *SzukajKoncaLinii(const QChar *p, const QChar *const koniec)
     while (p < koniec && !KoniecLinii(p))
         ++p;
     return p;
+}
+
+// The start of the line after the one ending at q (CR LF counts as one end).
+const QChar *NastepnaLinia(const QChar *q, const QChar *const koniec)
+{
+    if (q == koniec)
+        return koniec;
+    return q + (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n') ? 2 : 1);
 }
 }   // namespace
 
@@ -118,16 +139,12 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
             throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
         Ftekst = DekodujPlik(bajty, &FKodowanie);
     }
-    FdzielTekst = true;
-    Parsuj(Ftekst);
-    FdzielTekst = false;
+    Wczytaj();
 }
 
 TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2), Ftekst(StrIni)
 {
-    FdzielTekst = true;
-    Parsuj(Ftekst);
-    FdzielTekst = false;
+    Wczytaj();
 }
 
 TvirIni::TvirIni(TpiszCzytIni PiszCzytIni) : FNcreate(3), FprocOutIn(std::move(PiszCzytIni))
@@ -159,56 +176,98 @@ void TvirIni::Zwolnij()
         UpdateFile();
 }
 
-void TvirIni::Parsuj(QStringView tekst)
+// Loading divides the text into sections only; a section's lines are parsed when it is
+// first used, so one replaced whole (the rows of an invoice being saved) is never parsed.
+void TvirIni::Wczytaj()
 {
-    // lines end in CR, LF or CR LF; the empty lines between are skipped anyway
     Sekcja *biezaca = ZnajdzLubUtworz(QStringView());
-    const QChar *p = tekst.data();
-    const QChar *const koniec = p + tekst.size();
+    const QChar *p = Ftekst.constData();
+    const QChar *const koniec = p + Ftekst.size();
+    const QChar *czesc = p;
     while (p < koniec) {
         const QChar *q = SzukajKoncaLinii(p, koniec);
+        const QChar *nastepna = NastepnaLinia(q, koniec);
+        const QStringView l = Przytnij(QStringView(p, q));
+        if (!l.isEmpty() && l.front() == QLatin1Char('[')) {
+            if (p > czesc)
+                biezaca->zalegle.emplace_back(czesc, p);
+            biezaca = ZnajdzLubUtworz(NazwaSekcji(l));
+            czesc = nastepna;
+        }
+        p = nastepna;
+    }
+    if (czesc < koniec)
+        biezaca->zalegle.emplace_back(czesc, koniec);
+}
+
+TvirIni::Sekcja *TvirIni::Rozwin(Sekcja *s) const
+{
+    if (!s || s->zalegle.empty())
+        return s;
+    const std::vector<QStringView> czesci = std::move(s->zalegle);
+    s->zalegle.clear();
+    for (const QStringView czesc : czesci)
+        for (const QChar *p = czesc.data(), *const koniec = p + czesc.size(); p < koniec;) {
+            const QChar *q = SzukajKoncaLinii(p, koniec);
+            const QStringView l = Przytnij(QStringView(p, q));
+            if (!l.isEmpty())
+                ParsujWpis(s, l, true);   // no section starts inside a part
+            p = NastepnaLinia(q, koniec);
+        }
+    return s;
+}
+
+void TvirIni::Parsuj(QStringView tekst)
+{
+    Sekcja *biezaca = Rozwin(ZnajdzLubUtworz(QStringView()));
+    ParsujCzesc(biezaca, tekst);
+}
+
+void TvirIni::ParsujCzesc(Sekcja *&biezaca, QStringView tekst)
+{
+    // lines end in CR, LF or CR LF; the empty lines between are skipped anyway
+    for (const QChar *p = tekst.data(), *const koniec = p + tekst.size(); p < koniec;) {
+        const QChar *q = SzukajKoncaLinii(p, koniec);
         ParsujLinie(biezaca, QStringView(p, q));
-        if (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n'))
-            ++q;
-        p = q + 1;
+        p = NastepnaLinia(q, koniec);
     }
 }
 
 void TvirIni::Parsuj(const QStringList &linie)
 {
-    Sekcja *biezaca = ZnajdzLubUtworz(QStringView());
+    Sekcja *biezaca = Rozwin(ZnajdzLubUtworz(QStringView()));
     for (const QString &l : linie)
         ParsujLinie(biezaca, l);
 }
 
-QString TvirIni::Linia(QStringView l) const
-{
-    return FdzielTekst ? QString::fromRawData(l.data(), l.size()) : l.toString();
-}
 
 void TvirIni::ParsujLinie(Sekcja *&biezaca, QStringView surowa)
 {
     const QStringView l = Przytnij(surowa);
     if (l.isEmpty())
         return;
-    if (l.at(0) == QLatin1Char(';')) {
-        biezaca->linie.push_back(Linia(l));
-        biezaca->Indeksuj(int(biezaca->linie.size() - 1));
-    } else if (l.at(0) == QLatin1Char('[')) {
-        QStringView nazwa = l.sliced(1);
-        const qsizetype z = Pozycja(nazwa, u']');
-        if (z >= 0)
-            nazwa.truncate(z);
-        biezaca = ZnajdzLubUtworz(nazwa);
-    } else {
-        const qsizetype eq = PozycjaRownosci(l);
-        if (eq < 0)
-            return;
-        UstawWpis(biezaca, l.left(eq), l.sliced(eq + 1), l);
-    }
+    if (l.front() == QLatin1Char('['))
+        biezaca = Rozwin(ZnajdzLubUtworz(NazwaSekcji(l)));
+    else
+        ParsujWpis(biezaca, l, false);
 }
 
-TvirIni::Sekcja *TvirIni::Znajdz(const QString &Section) const
+// A trimmed line that is not a section's name: a comment or an entry.
+void TvirIni::ParsujWpis(Sekcja *s, QStringView l, bool dziel)
+{
+    if (l.front() == QLatin1Char(';')) {
+        s->linie.push_back(Linia(l, dziel));
+        s->Indeksuj(int(s->linie.size() - 1));
+        return;
+    }
+    const qsizetype eq = PozycjaRownosci(l);
+    if (eq >= 0)
+        DodajWpis(s, l.left(eq), l.sliced(eq + 1), l, dziel);
+}
+
+TvirIni::Sekcja *TvirIni::Znajdz(const QString &Section) const { return Rozwin(ZnajdzSekcje(Section)); }
+
+TvirIni::Sekcja *TvirIni::ZnajdzSekcje(const QString &Section) const
 {
     const QStringView n = Przytnij(Section);
     if (n.isEmpty())
@@ -257,10 +316,10 @@ int TvirIni::ZnajdzLinie(const Sekcja *s, const QString &Ident) const
 
 void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QString &Value)
 {
-    UstawWpis(ZnajdzLubUtworz(Section), Ident, Value);
+    DodajWpis(Rozwin(ZnajdzLubUtworz(Section)), Ident, Value, {}, false);
 }
 
-void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia)
+void TvirIni::DodajWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia, bool dziel)
 {
     const QStringView klucz = Przytnij(Ident);
     const QStringView wartosc = Przytnij(Value);
@@ -277,7 +336,7 @@ void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
     if (i < 0) {
         // a line read just as it would be written is kept as it is, not built anew
         const bool gotowa = linia.size() == klucz.size() + 1 + wartosc.size();
-        s->linie.push_back(gotowa ? Linia(linia) : Wpis(klucz, wartosc));
+        s->linie.push_back(gotowa ? Linia(linia, dziel) : Wpis(klucz, wartosc));
         if (PozycjaRownosci(klucz) >= 0)
             s->Indeksuj(ostatnia);   // indexed by the text before its first "="
         else
@@ -294,6 +353,8 @@ void TvirIni::UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
 
 QStringList TvirIni::Serializuj() const
 {
+    for (const auto &s : Fsekcje)
+        Rozwin(s.get());
     QStringList wynik;
     for (const auto &s : Fsekcje) {
         if (s->nazwa == kBezNazwy) {
@@ -313,6 +374,7 @@ QString TvirIni::XtrescIni() const
 {
     qsizetype n = 0;
     for (const auto &s : Fsekcje) {
+        Rozwin(s.get());
         n += s->nazwa.size() + 6;
         for (const QString &l : s->linie)
             n += l.size() + 2;
@@ -438,7 +500,7 @@ void TvirIni::WriteBool(const QString &Section, const QString &Ident, bool Value
     WriteString(Section, Ident, QString(ZnakLogiczny(Value)));
 }
 
-bool TvirIni::SectionExists(const QString &Section) const { return Znajdz(Section) != nullptr; }
+bool TvirIni::SectionExists(const QString &Section) const { return ZnajdzSekcje(Section) != nullptr; }
 
 bool TvirIni::ValueExists(const QString &Section, const QString &Ident) const
 {
@@ -507,7 +569,7 @@ void TvirIni::Czysc()
 
 void TvirIni::EraseSection(const QString &Section)
 {
-    if (Sekcja *s = Znajdz(Section)) {
+    if (Sekcja *s = ZnajdzSekcje(Section)) {
         Fostatnia = nullptr;
         for (auto it = Fsekcje.begin(); it != Fsekcje.end(); ++it)
             if (it->get() == s) {

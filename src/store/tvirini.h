@@ -80,7 +80,8 @@ private:
     struct Sekcja {
         QString nazwa;
         std::vector<QString> linie;
-        IndeksNazw klucze;   // key text -> first line with that key
+        IndeksNazw klucze;                  // key text -> first line with that key
+        std::vector<QStringView> zalegle;   // parts of the loaded text not parsed yet
         QStringView KluczLinii(int i) const;
         int Szukaj(QStringView klucz) const { return Szukaj(klucz, SkrotNazwy(klucz)); }
         int Szukaj(QStringView klucz, quint32 skrot) const;
@@ -88,27 +89,31 @@ private:
         void PrzebudujIndeks();
     };
 
+    void Wczytaj();
     void Parsuj(QStringView tekst);
     void Parsuj(const QStringList &linie);
+    void ParsujCzesc(Sekcja *&biezaca, QStringView tekst);
     void ParsujLinie(Sekcja *&biezaca, QStringView surowa);
-    QString Linia(QStringView l) const;
+    Sekcja *Rozwin(Sekcja *s) const;
     QStringList Serializuj() const;
     void Zmiana();
-    Sekcja *Znajdz(const QString &Section) const;
+    Sekcja *Znajdz(const QString &Section) const;   // with its lines parsed
+    Sekcja *ZnajdzSekcje(const QString &Section) const;
     Sekcja *ZnajdzLubUtworz(QStringView Section);
     void IndeksujSekcje();
     int ZnajdzLinie(const Sekcja *s, const QString &Ident) const;
     void UstawWpis(const QString &Section, const QString &Ident, const QString &Value);
+    // dziel: a line kept as it was read points into the loaded text
+    static void ParsujWpis(Sekcja *s, QStringView l, bool dziel);
     // linia: the line the entry was read from, when it was
-    void UstawWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia = {});
+    static void DodajWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia, bool dziel);
 
     int FNcreate = 1;
     TpiszCzytIni FprocOutIn;
     QString Fplik;
-    // The text the store was loaded from: while it is parsed (FdzielTekst) the lines kept
-    // as they were read point into it instead of being copied, and are copied when handed out.
+    // The text the store was loaded from: the lines kept as they were read point into it
+    // instead of being copied, and are copied when handed out.
     QString Ftekst;
-    bool FdzielTekst = false;
     std::vector<std::unique_ptr<Sekcja>> Fsekcje;
     IndeksNazw FindeksSekcji;              // section name -> place in Fsekcje
     mutable Sekcja *Fostatnia = nullptr;   // the section found last
