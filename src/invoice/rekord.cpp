@@ -30,18 +30,6 @@ const std::array<QString, kLiczbaRodzajowVat> NazwyStatusowVat = {
 const std::array<QString, kLiczbaNumeracji> NazwyNumeracji = {
     QStringLiteral("N / R"), QStringLiteral("N / M / R"), QStringLiteral("N / S / R"), QStringLiteral("N / S / M / R")};
 
-QString &TpozFaktury::Pole(int i)
-{
-    static constexpr QString TpozFaktury::*kPolaPozycji[kPola] = {
-        &TpozFaktury::Towar, &TpozFaktury::Klasyf, &TpozFaktury::Jedn,   &TpozFaktury::Ilosc, &TpozFaktury::Cena,
-        &TpozFaktury::Netto, &TpozFaktury::PrcVat, &TpozFaktury::WarVat, &TpozFaktury::Brutto};
-    if (i < 0 || i >= kPola)
-        throw std::out_of_range("TpozFaktury::Pole");
-    return this->*kPolaPozycji[i];
-}
-
-const QString &TpozFaktury::Pole(int i) const { return const_cast<TpozFaktury *>(this)->Pole(i); }
-
 void TpozFaktury::czysc() { *this = TpozFaktury(); }
 
 QString TpozFaktury::Polacz(int od) const

@@ -14,19 +14,18 @@ bool Ascii(QStringView s)
     return true;
 }
 
-// FNV-1a over ASCII lowered; false at the first other character
-bool SkrotAscii(QStringView s, quint32 &h)
+// FNV-1a over the characters with the bit of ASCII case set: a name and its folded
+// text hash alike, the few names that also meet ("@" and "`") are told apart by comparing.
+quint32 Skrot(QStringView s, char16_t &wszystkie)
 {
-    h = 2166136261U;
+    quint32 h = 2166136261U;
+    wszystkie = 0;
     for (QChar c : s) {
         const char16_t u = c.unicode();
-        if (u >= 0x80)
-            return false;
-        h ^= Mala(u);
-        h *= 16777619U;
+        wszystkie |= u;
+        h = (h ^ char16_t(u | 0x20)) * 16777619U;
     }
-    h ^= h >> 16;   // the table takes the low bits
-    return true;
+    return h ^ (h >> 16);   // the table takes the low bits
 }
 
 QString Zlozona(QStringView s) { return s.toString().toCaseFolded(); }
@@ -34,17 +33,11 @@ QString Zlozona(QStringView s) { return s.toString().toCaseFolded(); }
 
 quint32 SkrotNazwy(QStringView nazwa)
 {
-    // a folded name holds no ASCII capitals and may still hold other characters: it is
-    // hashed as it is, so that both ways give one hash for one folded text
-    quint32 h = 0;
-    if (SkrotAscii(nazwa, h))
+    char16_t wszystkie = 0;
+    const quint32 h = Skrot(nazwa, wszystkie);
+    if (wszystkie < 0x80)
         return h;
-    h = 2166136261U;
-    for (QChar c : Zlozona(nazwa)) {
-        h ^= c.unicode();
-        h *= 16777619U;
-    }
-    return h ^ (h >> 16);
+    return Skrot(Zlozona(nazwa), wszystkie);
 }
 
 bool TeSameNazwy(QStringView a, QStringView b)

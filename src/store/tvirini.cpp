@@ -142,10 +142,7 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
     Wczytaj();
 }
 
-TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2), Ftekst(StrIni)
-{
-    Wczytaj();
-}
+TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2), Ftekst(StrIni) { Wczytaj(); }
 
 TvirIni::TvirIni(TpiszCzytIni PiszCzytIni) : FNcreate(3), FprocOutIn(std::move(PiszCzytIni))
 {
@@ -239,7 +236,6 @@ void TvirIni::Parsuj(const QStringList &linie)
     for (const QString &l : linie)
         ParsujLinie(biezaca, l);
 }
-
 
 void TvirIni::ParsujLinie(Sekcja *&biezaca, QStringView surowa)
 {
@@ -337,8 +333,8 @@ void TvirIni::DodajWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
         // a line read just as it would be written is kept as it is, not built anew
         const bool gotowa = linia.size() == klucz.size() + 1 + wartosc.size();
         s->linie.push_back(gotowa ? Linia(linia, dziel) : Wpis(klucz, wartosc));
-        if (PozycjaRownosci(klucz) >= 0)
-            s->Indeksuj(ostatnia);   // indexed by the text before its first "="
+        if (linia.isEmpty() && PozycjaRownosci(klucz) >= 0)   // a key read is the text before "="
+            s->Indeksuj(ostatnia);                            // indexed by the text before its first "="
         else
             s->klucze.Dodaj(skrot, ostatnia);
     } else {
