@@ -1,12 +1,15 @@
 #include "formaty.h"
 
 #include <QVarLengthArray>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <optional>
 #include <utility>
 
 QChar SeparatorTysiecy() { return QLatin1Char('.'); }
@@ -64,18 +67,41 @@ bool SkalujDokladnie(quint64 m, int e, int k, u128 &r)
     return true;
 }
 
+// x = m * 2^(e2 - 64) with the top bit of m set, for a positive finite x. The bits of the
+// x87 format give both at once; frexp and ldexp are library calls.
+bool Rozloz(long double x, quint64 &m, int &e2)
+{
+#if LDBL_MANT_DIG == 64 && (defined(__x86_64__) || defined(__i386__))
+    unsigned char b[sizeof(long double)];
+    std::memcpy(b, &x, sizeof x);
+    quint16 wyk = 0;
+    std::memcpy(&m, b, 8);
+    std::memcpy(&wyk, b + 8, 2);
+    wyk &= 0x7FFF;
+    if (wyk != 0 && (m >> 63) != 0) {
+        e2 = int(wyk) - 16383 + 1;
+        return true;
+    }
+#endif
+    const long double f = std::frexp(x, &e2);   // x = f * 2^e2, 0.5 <= f < 1
+    m = quint64(std::ldexp(f, 64));
+    return (m >> 63) != 0;
+}
+
 // The digits of a positive finite x rounded to p significant digits as printf gives them
 // (exact value, ties to even), in integers: money is formatted for every cell, and
 // printf's long double path costs several times more. False leaves the rare magnitudes
 // outside 128-bit reach to printf.
 bool CyfryDokladnie(long double x, int p, quint64 &cyfry, int &wykladnik)
 {
-    int e2 = 0;
-    const long double f = std::frexp(x, &e2);   // x = f * 2^e2, 0.5 <= f < 1
-    const quint64 m = quint64(std::ldexp(f, 64));
+    int e2 = 0;   // x = m * 2^(e2 - 64), 2^63 <= m < 2^64
+    quint64 m = 0;
+    if (!Rozloz(x, m, e2))
+        return false;
     const int e = e2 - 64;
-    // 2^(e2-1) <= x < 2^e2 puts the decimal exponent at this estimate or one above it
-    int E = int(std::floor((e2 - 1) * 0.30102999566398119521L)) + 1;
+    // 2^(e2-1) <= x < 2^e2 puts the decimal exponent at this estimate or one above it;
+    // (n * 78913) >> 18 is floor(n * log10 2) for every exponent the scaling can reach
+    int E = (((e2 - 1) * 78913) >> 18) + 1;
     for (int proba = 0; proba < 4; ++proba) {
         u128 r = 0;
         if (!SkalujDokladnie(m, e, p - E, r))
@@ -217,8 +243,60 @@ QString Znaki(QChar c, int n) { return n > 0 ? QString(n, c) : QString(); }
 
 namespace {
 // FormatStaly that also tells whether the text stands for zero.
+// The fixed form of x from its `precyzja` digits as one integer of 10^-miejsca units,
+// rounded half away from zero: amounts are formatted for every cell of every row.
+// False leaves what does not fit 64 bits to the digits as text.
+struct TekstStaly {
+    char znaki[48];
+    qsizetype poczatek = sizeof znaki;   // written from the end
+    QLatin1StringView Tekst() const { return QLatin1StringView(znaki + poczatek, qsizetype(sizeof znaki) - poczatek); }
+};
+
+bool FormatStalyCalkowity(long double x, int miejsca, bool tysiace, int precyzja, TekstStaly &tekst, bool &zerowa)
+{
+    if (!std::isfinite(x) || miejsca < 0 || miejsca > 9 || precyzja < 1 || precyzja > 18)
+        return false;
+    quint64 n = 0;   // |x| in units of 10^-miejsca
+    if (x != 0) {
+        quint64 q = 0;   // exactly `precyzja` digits
+        int e = 0;
+        if (!CyfryDokladnie(std::fabs(x), precyzja, q, e))
+            return false;
+        const int zostaw = e + miejsca;   // digits that stay
+        if (zostaw > 19 || (zostaw > precyzja && q > (quint64(-1) / kDziesiec[zostaw - precyzja])))
+            return false;
+        if (zostaw >= precyzja)
+            n = q * kDziesiec[zostaw - precyzja];
+        else if (zostaw >= 0)
+            n = q / kDziesiec[precyzja - zostaw] + ((q / kDziesiec[precyzja - zostaw - 1]) % 10 >= 5 ? 1 : 0);
+    }
+    zerowa = n == 0;
+    char *k = tekst.znaki + sizeof tekst.znaki;
+    for (int i = 0; i < miejsca; ++i, n /= 10)
+        *--k = char('0' + n % 10);
+    if (miejsca > 0)
+        *--k = char(SeparatorDziesietny().unicode());
+    int grupa = 0;
+    do {
+        if (tysiace && grupa == 3) {
+            *--k = char(SeparatorTysiecy().unicode());
+            grupa = 0;
+        }
+        *--k = char('0' + n % 10);
+        n /= 10;
+        ++grupa;
+    } while (n > 0);
+    if (x < 0 && !zerowa)
+        *--k = '-';
+    tekst.poczatek = k - tekst.znaki;
+    return true;
+}
+
 QString FormatStaly(long double x, int miejsca, bool tysiace, int precyzja, bool &zerowa)
 {
+    TekstStaly t;
+    if (FormatStalyCalkowity(x, miejsca, tysiace, precyzja, t, zerowa))
+        return t.Tekst();
     PostacDziesietna p = PostacLiczby(x, precyzja);
     zerowa = false;
     if (!p.skonczona)
@@ -258,6 +336,17 @@ const long double kOdwrotnosci[10] = {1.0L, 1e-1L, 1e-2L, 1e-3L, 1e-4L, 1e-5L, 1
 
 long double ZaokraglijDlugo(long double x)
 {
+    // the 15 digits as one integer q = 0.cyfry * 10^15, without building them as text
+    quint64 q = 0;
+    int e = 0;
+    if (x != 0 && std::isfinite(x) && CyfryDokladnie(std::fabs(x), 15, q, e)) {
+        if (e >= 15 || (e >= 0 && q % kDziesiec[15 - e] == 0))
+            return x;   // no fraction among the digits
+        const long double t = std::trunc(x);
+        if (e < 0 || (q / kDziesiec[14 - e]) % 10 < 5)
+            return t;
+        return x > 0 ? t + 1 : t - 1;
+    }
     const PostacDziesietna p = PostacLiczby(x, 15);
     if (!p.skonczona || p.cyfry.isEmpty() || p.wykladnik >= p.cyfry.size())
         return x;
@@ -284,7 +373,8 @@ double ZaokraglijGr(long double x) { return ZaokraglijDo(2, x); }
 namespace {
 QString OczyscLiczbe(const QString &s)
 {
-    if (!s.contains(QLatin1Char(' ')) && !s.contains(SeparatorTysiecy()))
+    const auto zbedny = [](QChar c) { return c == QLatin1Char(' ') || c == SeparatorTysiecy(); };
+    if (std::none_of(s.cbegin(), s.cend(), zbedny))
         return s;
     QString t;
     t.reserve(s.size());
@@ -331,11 +421,46 @@ int TekstNaInt(const QString &s, int domyslna)
     return int(v);
 }
 
+namespace {
+// A plain decimal of at most 15 digits (amounts, quantities, prices) is an exact integer
+// divided by an exact power of ten: one correctly rounded division, the very value strtod
+// gives, at a fraction of its cost. Empty for anything else.
+std::optional<double> LiczbaZCyfr(QStringView t)
+{
+    static constexpr double kPotegi10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    qsizetype i = 0;
+    const bool ujemna = t.startsWith(QLatin1Char('-'));
+    if (ujemna || t.startsWith(QLatin1Char('+')))
+        ++i;
+    quint64 m = 0;
+    int cyfry = 0, ulamek = -1;
+    for (; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c == SeparatorDziesietny() && ulamek < 0) {
+            ulamek = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++cyfry > 15)
+            return std::nullopt;
+        m = m * 10 + quint64(c - u'0');
+        if (ulamek >= 0)
+            ++ulamek;
+    }
+    if (cyfry == 0)
+        return std::nullopt;
+    const double v = double(m) / kPotegi10[qMax(0, ulamek)];
+    return ujemna ? -v : v;
+}
+}   // namespace
+
 double TekstNaFloat(const QString &s, double domyslna)
 {
     const QString t = OczyscLiczbe(s);
     if (t.isEmpty())
         return 0;
+    if (const auto szybko = LiczbaZCyfr(t))
+        return *szybko;
     // sign, digits, optional "," and digits, optional exponent
     QVarLengthArray<char, 64> c;
     int i = 0;
@@ -442,6 +567,15 @@ QString FloatWPolu(int szerokosc, bool zero, double x)
     if (szerokosc < 0 && t.size() > d)
         return Znaki(QLatin1Char('?'), d);
     return t;
+}
+
+bool TekstKwoty(const QString &tekst, int szerokosc, bool tysiace, bool zero, double x)
+{
+    TekstStaly t;
+    bool zerowa = false;
+    if (szerokosc == 0 && FormatStalyCalkowity(x, 2, tysiace, 15, t, zerowa))
+        return !zero && zerowa ? tekst.isEmpty() : tekst == t.Tekst();
+    return tekst == KwotaNaTekst(szerokosc, tysiace, zero, x);
 }
 
 QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x)

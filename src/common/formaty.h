@@ -40,6 +40,9 @@ QString FloatKrotko(int cyfry, bool zero, double x);
 QString FloatKrotko(bool zero, double x);
 QString FloatWPolu(int szerokosc, bool zero, double x);
 QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x);
+// Whether KwotaNaTekst gives `tekst`, without building a new text: a recomputed amount is
+// mostly the one the cell already shows.
+bool TekstKwoty(const QString &tekst, int szerokosc, bool tysiace, bool zero, double x);
 
 // Fixed notation with exactly `miejsca` decimals, the digits taken from the decimal
 // form with `precyzja` significant digits, half away from zero.

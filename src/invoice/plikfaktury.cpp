@@ -6,9 +6,28 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <utility>
+
+namespace {
+enum CzescPozycji { kTowar, kTresc };
+
+// "towar1" ... "tresc50": the keys of the rows, made once
+const QString &KluczPozycji(CzescPozycji czesc, int i)
+{
+    static const auto kKlucze = [] {
+        std::array<std::array<QString, kMaxPozycji>, 2> k;
+        for (int j = 0; j < kMaxPozycji; ++j) {
+            k[0][size_t(j)] = QStringLiteral("towar") + QString::number(j + 1);
+            k[1][size_t(j)] = QStringLiteral("tresc") + QString::number(j + 1);
+        }
+        return k;
+    }();
+    return kKlucze[czesc].at(size_t(i - 1));
+}
+}   // namespace
 
 void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie)
 {
@@ -100,14 +119,13 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
         TpozFaktury &poz = dok.Pozycja(i);
         QString s, t;
         if (zapis) {
-            s = poz.WydajStr();
-            t = OdetnijPole(s, QLatin1Char('|'));
-        }
-        ini->IOk(QStringLiteral("towar") + QString::number(i), t, puste);
-        ini->IOk(QStringLiteral("tresc") + QString::number(i), s, puste);
-        if (!zapis) {
-            s = t + QLatin1Char('|') + s;
-            poz.LadujStr(s);
+            poz.WydajDoPliku(t, s);
+            ini->IOk(KluczPozycji(kTowar, i), t, puste);
+            ini->IOk(KluczPozycji(kTresc, i), s, puste);
+        } else {
+            // the row's text is split straight from the store, not copied whole first
+            ini->IOk(KluczPozycji(kTowar, i), t, puste);
+            poz.LadujZPliku(t, ini->ReadView(pozycje, KluczPozycji(kTresc, i)));
         }
     }
 
@@ -127,16 +145,18 @@ void CzytajFakture(const QString &plik, TzentoraVat &dok)
     IOfaktury(plik, dok, false, tresc, false);
 }
 
-void ZapiszFakture(const QString &plik, TzentoraVat dok)
+// Writing only reads the record (the one routine takes a changeable one for both ways):
+// no copy of fifty rows for every save and every unsaved-changes check.
+void ZapiszFakture(const QString &plik, const TzentoraVat &dok)
 {
     QString tresc;
-    IOfaktury(plik, dok, true, tresc, false);
+    IOfaktury(plik, const_cast<TzentoraVat &>(dok), true, tresc, false);
 }
 
-QString TekstFaktury(TzentoraVat dok)
+QString TekstFaktury(const TzentoraVat &dok)
 {
     QString tresc;
-    IOfaktury(QString(), dok, true, tresc, true);
+    IOfaktury(QString(), const_cast<TzentoraVat &>(dok), true, tresc, true);
     return tresc;
 }
 

@@ -10,6 +10,6 @@
 void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie);
 
 void CzytajFakture(const QString &plik, TzentoraVat &dok);
-void ZapiszFakture(const QString &plik, TzentoraVat dok);
-QString TekstFaktury(TzentoraVat dok);
+void ZapiszFakture(const QString &plik, const TzentoraVat &dok);
+QString TekstFaktury(const TzentoraVat &dok);
 bool FakturyRowne(const TzentoraVat &a, const TzentoraVat &b);

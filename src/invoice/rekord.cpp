@@ -4,6 +4,7 @@
 #include "common/formaty.h"
 #include "common/teksty.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 const std::array<QString, kLiczbaRodzajowFaktur> NazwyFaktur = {
@@ -29,39 +30,68 @@ const std::array<QString, kLiczbaRodzajowVat> NazwyStatusowVat = {
 const std::array<QString, kLiczbaNumeracji> NazwyNumeracji = {
     QStringLiteral("N / R"), QStringLiteral("N / M / R"), QStringLiteral("N / S / R"), QStringLiteral("N / S / M / R")};
 
-QString &TpozFaktury::Pole(int i)
-{
-    QString *pola[kPola] = {&Towar, &Klasyf, &Jedn, &Ilosc, &Cena, &Netto, &PrcVat, &WarVat, &Brutto};
-    if (i < 0 || i >= kPola)
-        throw std::out_of_range("TpozFaktury::Pole");
-    return *pola[i];
-}
-
-const QString &TpozFaktury::Pole(int i) const { return const_cast<TpozFaktury *>(this)->Pole(i); }
-
 void TpozFaktury::czysc() { *this = TpozFaktury(); }
 
-QString TpozFaktury::WydajStr() const
+QString TpozFaktury::Polacz(int od) const
 {
-    qsizetype n = kPola - 1;
-    for (int i = 0; i < kPola; ++i)
+    qsizetype n = kPola - 1 - od;
+    for (int i = od; i < kPola; ++i)
         n += Pole(i).size();
-    QString s;
-    s.reserve(n);
-    s += Towar;
-    for (int i = 1; i < kPola; ++i) {
-        s += QLatin1Char('|');
-        s += Pole(i);
+    QString s(n, Qt::Uninitialized);
+    QChar *d = s.data();
+    for (int i = od; i < kPola; ++i) {
+        if (i > od)
+            *d++ = QLatin1Char('|');
+        d = std::copy(Pole(i).cbegin(), Pole(i).cend(), d);
     }
     return s;
 }
 
+QString TpozFaktury::WydajStr() const { return Polacz(0); }
+
+void TpozFaktury::WydajDoPliku(QString &towar, QString &reszta) const
+{
+    if (Towar.contains(QLatin1Char('|'))) {
+        reszta = WydajStr();
+        towar = OdetnijPole(reszta, QLatin1Char('|'));
+    } else {
+        towar = Towar;
+        reszta = Polacz(1);
+    }
+}
+
+void TpozFaktury::LadujPola(QStringView S, int od)
+{
+    // field by field up to the next "|"; what follows the last field is dropped
+    qsizetype poczatek = 0;
+    for (int i = od; i < kPola; ++i) {
+        if (poczatek > S.size()) {
+            Pole(i).clear();
+            continue;
+        }
+        qsizetype koniec = poczatek;
+        while (koniec < S.size() && S[koniec] != QLatin1Char('|'))
+            ++koniec;
+        Pole(i) = S.sliced(poczatek, koniec - poczatek).toString();
+        poczatek = koniec + 1;
+    }
+}
+
 void TpozFaktury::LadujStr(QString &S)
 {
-    czysc();
-    for (int i = 0; i < kPola; ++i)
-        Pole(i) = OdetnijPole(S, QLatin1Char('|'));
+    LadujPola(S, 0);
     S.clear();
+}
+
+void TpozFaktury::LadujZPliku(const QString &towar, QStringView reszta)
+{
+    if (towar.contains(QLatin1Char('|'))) {
+        QString s = towar + QLatin1Char('|') + reszta.toString();
+        LadujStr(s);
+    } else {
+        Towar = towar;
+        LadujPola(reszta, 1);
+    }
 }
 
 bool TpozFaktury::PozJestPusta() const
@@ -91,21 +121,36 @@ void TrekordVat::ladujStr(QString S)
 
 void TkwotyVat::czysc() { *this = TkwotyVat(); }
 
+namespace {
+// The first rate's text is the first one listed (NaN never equals itself and goes on).
+bool PierwszaStawka(const TkwotyVat &suma, const TkwotyVat &V) { return suma.Licz > 0 && V.dPrc == suma.dPrc; }
+}   // namespace
+
 void TkwotyVat::dodaj(const TkwotyVat &V)
+{
+    dodaj(V, PierwszaStawka(*this, V) ? QString() : FloatKrotko(true, V.dPrc));
+}
+
+void TkwotyVat::dodaj(const TkwotyVat &V, const QString &t)
 {
     dNet += V.dNet;
     dVat += V.dVat;
     dBru += V.dBru;
-    const QString t = FloatKrotko(true, V.dPrc);
+    if (PierwszaStawka(*this, V))
+        return;
     if (Licz == 0) {
         Licz = 1;
         dPrc = V.dPrc;
         sPrc = t;
-    } else if (sPrc != t
-               && !(QLatin1Char('/') + sPrc + QLatin1Char('/')).contains(QLatin1Char('/') + t + QLatin1Char('/'))) {
-        ++Licz;
-        sPrc += QLatin1Char('/') + t;
+        return;
     }
+    // a rate's text holds no "/": it is listed when it is none of the texts between them
+    for (const QStringView s : QStringView(sPrc).tokenize(QLatin1Char('/')))
+        if (s == t)
+            return;
+    ++Licz;
+    sPrc += QLatin1Char('/');
+    sPrc += t;
 }
 
 bool TkwotyVat::NorVorB() const { return dNet != 0 || dVat != 0 || dBru != 0; }

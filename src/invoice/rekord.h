@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <stdexcept>
 
 enum TrodzajFaktury : quint8 { rZentora, rFakKoryg, rZentoraMP, rUprosz, rZwykly, rProForma };
 enum TrodzajZaplaty : quint8 { zGotowka, zPrzelew, zKarta, zZaliczPocz };
@@ -31,13 +32,30 @@ struct TpozFaktury {
     QString Towar, Klasyf, Jedn, Ilosc, Cena, Netto, PrcVat, WarVat, Brutto;
 
     static constexpr int kPola = 9;
-    QString &Pole(int i);   // 0..8
-    const QString &Pole(int i) const;
+    // 0..8; inline: the rows are copied field by field several times for every save
+    QString &Pole(int i)
+    {
+        static constexpr QString TpozFaktury::*kPolaPozycji[kPola] = {
+            &TpozFaktury::Towar, &TpozFaktury::Klasyf, &TpozFaktury::Jedn,   &TpozFaktury::Ilosc, &TpozFaktury::Cena,
+            &TpozFaktury::Netto, &TpozFaktury::PrcVat, &TpozFaktury::WarVat, &TpozFaktury::Brutto};
+        if (i < 0 || i >= kPola)
+            throw std::out_of_range("TpozFaktury::Pole");
+        return this->*kPolaPozycji[i];
+    }
+    const QString &Pole(int i) const { return const_cast<TpozFaktury *>(this)->Pole(i); }
     void czysc();
     QString WydajStr() const;    // the nine fields joined by "|"
     void LadujStr(QString &S);   // takes the fields from S, consuming it
+    // The row as the invoice file keeps it: the text up to the first "|" of WydajStr() and
+    // the rest; LadujZPliku takes back what LadujStr would take from the two joined by "|".
+    void WydajDoPliku(QString &towar, QString &reszta) const;
+    void LadujZPliku(const QString &towar, QStringView reszta);
     bool PozJestPusta() const;
     bool operator==(const TpozFaktury &) const = default;
+
+private:
+    QString Polacz(int od) const;            // fields od..8 joined by "|"
+    void LadujPola(QStringView S, int od);   // fields od..8 from S
 };
 
 // Totals of one VAT kind as texts.
@@ -60,6 +78,8 @@ struct TkwotyVat {
 
     void czysc();
     void dodaj(const TkwotyVat &V);
+    // the same with the text of V's rate, FloatKrotko(true, V.dPrc), already made
+    void dodaj(const TkwotyVat &V, const QString &tekstPrc);
     bool NorVorB() const;
 };
 

@@ -19,7 +19,7 @@ int OkresStawek(double data)
 
 double StawkaVat(TrodzajVat r, double data) { return TabelaStawek[OkresStawek(data) - 1][r]; }
 
-QString StawkaVatTekst(TrodzajVat r, double data)
+const QString &StawkaVatTekst(TrodzajVat r, double data)
 {
     // every row of every recomputation compares its rate with these texts
     static const auto kTeksty = [] {

@@ -7,6 +7,6 @@ extern const double TabelaStawek[2][kLiczbaRodzajowVat];
 
 int OkresStawek(double data);
 double StawkaVat(TrodzajVat r, double data);
-QString StawkaVatTekst(TrodzajVat r, double data);
+const QString &StawkaVatTekst(TrodzajVat r, double data);
 QString ListaStawek(double data);
 QString OpisStawki(TrodzajVat r, const QString &stawki);

@@ -8,13 +8,13 @@
 #include "common/teksty.h"
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 TabeleWPamieci::TabeleWPamieci()
 {
-    for (int i = 0; i < kMaxPozycji * kKolumnyPozycji; ++i)
-        m_pozycje.append(QString());
-    for (int i = 0; i < kWierszeSum * kKolumnySum; ++i)
-        m_sumy.append(QString());
+    m_pozycje.resize(kMaxPozycji * kKolumnyPozycji);
+    m_sumy.resize(kWierszeSum * kKolumnySum);
 }
 
 namespace {
@@ -33,6 +33,13 @@ int IndeksSumy(int kol, int wiersz)
 }
 
 QString Kwota(double x) { return KwotaNaTekst(0, true, false, x); }
+
+// A cell whose text already is the recomputed amount keeps it.
+void UstawKwote(TabeleFaktury &t, int kol, int wiersz, double x)
+{
+    if (!TekstKwoty(t.Pozycja(kol, wiersz), 0, true, false, x))
+        t.UstawPozycje(kol, wiersz, Kwota(x));
+}
 }   // namespace
 
 QString TabeleWPamieci::Pozycja(int kol, int wiersz) const { return m_pozycje.at(IndeksPozycji(kol, wiersz)); }
@@ -107,6 +114,15 @@ void PrzeliczSumy(TabeleFaktury &t)
 {
     const double d = DataSprzedazy(t);
     TsumyKwotVat S;
+    // the text of each rate made once, not for each row and total it is added to
+    std::vector<std::pair<double, QString>> teksty;
+    const auto tekstStawki = [&teksty](double prc) {
+        for (const auto &[stawka, tekst] : teksty)
+            if (stawka == prc)
+                return tekst;
+        teksty.emplace_back(prc, FloatKrotko(true, prc));
+        return teksty.back().second;
+    };
     for (int w = 1; w <= kMaxPozycji; ++w) {
         const long double q = TekstNaFloat(t.Pozycja(kolIlosc, w), 0);
         const long double c = TekstNaFloat(t.Pozycja(kolCena, w), 0);
@@ -114,9 +130,9 @@ void PrzeliczSumy(TabeleFaktury &t)
         const double net = ZaokraglijGr(q * c);
         const double vat = ZaokraglijGr(0.01L * p * static_cast<long double>(net));
         const double gross = ZaokraglijGr(static_cast<long double>(net) + static_cast<long double>(vat));
-        t.UstawPozycje(kolNetto, w, Kwota(net));
-        t.UstawPozycje(kolWarVat, w, Kwota(vat));
-        t.UstawPozycje(kolBrutto, w, Kwota(gross));
+        UstawKwote(t, kolNetto, w, net);
+        UstawKwote(t, kolWarVat, w, vat);
+        UstawKwote(t, kolBrutto, w, gross);
         bool ok = false;
         const TrodzajVat r = IndeksZPozycji(d, t.Pozycja(kolPrcVat, w), ok);
         Wymagaj(ok, QString());
@@ -125,8 +141,9 @@ void PrzeliczSumy(TabeleFaktury &t)
         K.dPrc = double(p);
         K.dVat = vat;
         K.dBru = gross;
-        S.dodaj(r, K);
-        S.dodaj(vatSum, K);
+        const QString tekst = tekstStawki(K.dPrc);
+        S.aSum[r].dodaj(K, tekst);
+        S.aSum[vatSum].dodaj(K, tekst);
     }
     int wiersz = 0;
     for (int i = vatSum; i <= vatA; ++i) {

@@ -9,53 +9,127 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 const QString TvirIni::kBezNazwy = QStringLiteral("@_NIC_@");
 const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
 
 namespace {
-// Names are looked up for every entry read or written; ASCII names (nearly all of them)
-// fold without Unicode tables, and those already in lower case are shared as they are.
-QString Klucz(const QString &s)
+// Trim on a view: characters up to U+0020 at both ends.
+QStringView Przytnij(QStringView s)
 {
-    bool duze = false;
-    for (QChar c : s) {
-        const char16_t u = c.unicode();
-        if (u >= 0x80)
-            return s.toCaseFolded();
-        duze = duze || (u >= 'A' && u <= 'Z');
+    qsizetype a = 0, b = s.size();
+    while (a < b && s[a].unicode() <= 0x20)
+        ++a;
+    while (b > a && s[b - 1].unicode() <= 0x20)
+        --b;
+    return s.sliced(a, b - a);
+}
+
+QString Wpis(QStringView klucz, QStringView wartosc)
+{
+    QString l(klucz.size() + 1 + wartosc.size(), Qt::Uninitialized);
+    QChar *d = l.data();
+    std::copy(klucz.begin(), klucz.end(), d);
+    d[klucz.size()] = QLatin1Char('=');
+    std::copy(wartosc.begin(), wartosc.end(), d + klucz.size() + 1);
+    return l;
+}
+
+// QStringView::indexOf goes through the general substring search; keys and lines are short
+qsizetype Pozycja(QStringView s, char16_t znak)
+{
+    for (qsizetype i = 0; i < s.size(); ++i)
+        if (s[i].unicode() == znak)
+            return i;
+    return -1;
+}
+
+qsizetype PozycjaRownosci(QStringView s) { return Pozycja(s, u'='); }
+
+// The text of a line that is a section's name ("[Name]"), the name.
+QStringView NazwaSekcji(QStringView l)
+{
+    QStringView nazwa = l.sliced(1);
+    const qsizetype z = Pozycja(nazwa, u']');
+    if (z >= 0)
+        nazwa.truncate(z);
+    return nazwa;
+}
+
+// A line kept as it was read: pointing into the loaded text when it is kept (dziel).
+QString Linia(QStringView l, bool dziel) { return dziel ? QString::fromRawData(l.data(), l.size()) : l.toString(); }
+
+bool KoniecLinii(const QChar *c) { return *c == QLatin1Char('\r') || *c == QLatin1Char('\n'); }
+
+// The first CR or LF from p on (koniec when none). Eight characters at a time are passed
+// over when none of them is at or below CR: the text is scanned once per load.
+const QChar *SzukajKoncaLinii(const QChar *p, const QChar *const koniec)
+{
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i zero = _mm_setzero_si128();
+    while (koniec - p >= 8) {
+        const __m128i znaki = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        // unsigned c - CR saturates to 0 exactly for c <= CR
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(znaki, cr), zero)) == 0) {
+            p += 8;
+            continue;
+        }
+        for (const QChar *const blok = p + 8; p < blok; ++p)
+            if (KoniecLinii(p))
+                return p;
     }
-    if (!duze)
-        return s;
-    QString t = s;
-    for (QChar &c : t)
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return t;
+#endif
+    while (p < koniec && !KoniecLinii(p))
+        ++p;
+    return p;
+}
+
+// The start of the line after the one ending at q (CR LF counts as one end).
+const QChar *NastepnaLinia(const QChar *q, const QChar *const koniec)
+{
+    if (q == koniec)
+        return koniec;
+    return q + (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n') ? 2 : 1);
 }
 }   // namespace
 
+QStringView TvirIni::Sekcja::KluczLinii(int i) const
+{
+    const QString &l = linie[size_t(i)];
+    return QStringView(l).left(PozycjaRownosci(l));
+}
+
+int TvirIni::Sekcja::Szukaj(QStringView klucz, quint32 skrot) const
+{
+    return klucze.Znajdz(klucz, skrot, [this](int i) { return KluczLinii(i); });
+}
+
 void TvirIni::Sekcja::Indeksuj(int i)
 {
-    const QString &l = linie.at(i);
-    const int eq = l.indexOf(QLatin1Char('='));
+    const QString &l = linie[size_t(i)];
+    const qsizetype eq = PozycjaRownosci(l);
     if (eq < 0)
         return;
-    const QString k = Klucz(l.left(eq));
-    if (!klucze.contains(k))
-        klucze.insert(k, i);
+    const QStringView k = QStringView(l).left(eq);
+    const quint32 skrot = SkrotNazwy(k);
+    if (Szukaj(k, skrot) < 0)
+        klucze.Dodaj(skrot, i);
 }
 
 void TvirIni::Sekcja::PrzebudujIndeks()
 {
-    klucze.clear();
-    for (int i = 0; i < linie.size(); ++i)
-        Indeksuj(i);
+    klucze.Czysc();
+    for (size_t i = 0; i < linie.size(); ++i)
+        Indeksuj(int(i));
 }
 
 TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
 {
-    QStringList linie;
     if (QFileInfo::exists(Plik)) {
         QFile f(Plik);
         if (!f.open(QIODevice::ReadOnly))
@@ -63,12 +137,12 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
         const QByteArray bajty = f.readAll();
         if (f.error() != QFileDevice::NoError)
             throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
-        linie = PodzielLinie(DekodujPlik(bajty, &FKodowanie));
+        Ftekst = DekodujPlik(bajty, &FKodowanie);
     }
-    Parsuj(linie);
+    Wczytaj();
 }
 
-TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2) { Parsuj(PodzielLinie(StrIni)); }
+TvirIni::TvirIni(ZTekstu, const QString &StrIni) : FNcreate(2), Ftekst(StrIni) { Wczytaj(); }
 
 TvirIni::TvirIni(TpiszCzytIni PiszCzytIni) : FNcreate(3), FprocOutIn(std::move(PiszCzytIni))
 {
@@ -99,115 +173,194 @@ void TvirIni::Zwolnij()
         UpdateFile();
 }
 
-void TvirIni::Parsuj(const QStringList &linie)
+// Loading divides the text into sections only; a section's lines are parsed when it is
+// first used, so one replaced whole (the rows of an invoice being saved) is never parsed.
+void TvirIni::Wczytaj()
 {
-    Sekcja *biezaca = ZnajdzLubUtworz(QString());
-    for (const QString &surowa : linie) {
-        const QString l = Trim(surowa);
-        if (l.isEmpty())
-            continue;
-        if (l.at(0) == QLatin1Char(';')) {
-            biezaca->linie.append(l);
-            biezaca->Indeksuj(biezaca->linie.size() - 1);
-        } else if (l.at(0) == QLatin1Char('[')) {
-            QString nazwa = l.mid(1);
-            const int z = nazwa.indexOf(QLatin1Char(']'));
-            if (z >= 0)
-                nazwa.truncate(z);
-            biezaca = ZnajdzLubUtworz(Trim(nazwa));
-        } else {
-            const int eq = l.indexOf(QLatin1Char('='));
-            if (eq < 0)
-                continue;
-            const QString klucz = Trim(l.left(eq));
-            if (klucz.isEmpty())
-                continue;
-            UstawWpis(biezaca, klucz, l.mid(eq + 1), &l);
+    Sekcja *biezaca = ZnajdzLubUtworz(QStringView());
+    const QChar *p = Ftekst.constData();
+    const QChar *const koniec = p + Ftekst.size();
+    const QChar *czesc = p;
+    while (p < koniec) {
+        const QChar *q = SzukajKoncaLinii(p, koniec);
+        const QChar *nastepna = NastepnaLinia(q, koniec);
+        const QStringView l = Przytnij(QStringView(p, q));
+        if (!l.isEmpty() && l.front() == QLatin1Char('[')) {
+            if (p > czesc)
+                biezaca->zalegle.emplace_back(czesc, p);
+            biezaca = ZnajdzLubUtworz(NazwaSekcji(l));
+            czesc = nastepna;
         }
+        p = nastepna;
     }
+    if (czesc < koniec)
+        biezaca->zalegle.emplace_back(czesc, koniec);
 }
 
-TvirIni::Sekcja *TvirIni::Znajdz(const QString &Section) const
+TvirIni::Sekcja *TvirIni::Rozwin(Sekcja *s) const
 {
-    const QString n = Trim(Section);
-    if (n.isEmpty())
-        return nullptr;
-    // entries come section by section: the same name again needs no folding and no lookup
-    if (Fostatnia && Fostatnia->nazwa == n)
-        return Fostatnia;
-    Sekcja *s = FindeksSekcji.value(Klucz(n), nullptr);
-    if (s)
-        Fostatnia = s;
+    if (!s || s->zalegle.empty())
+        return s;
+    const std::vector<QStringView> czesci = std::move(s->zalegle);
+    s->zalegle.clear();
+    for (const QStringView czesc : czesci)
+        for (const QChar *p = czesc.data(), *const koniec = p + czesc.size(); p < koniec;) {
+            const QChar *q = SzukajKoncaLinii(p, koniec);
+            const QStringView l = Przytnij(QStringView(p, q));
+            if (!l.isEmpty())
+                ParsujWpis(s, l, true);   // no section starts inside a part
+            p = NastepnaLinia(q, koniec);
+        }
     return s;
 }
 
-TvirIni::Sekcja *TvirIni::ZnajdzLubUtworz(const QString &Section)
+void TvirIni::Parsuj(QStringView tekst)
 {
-    QString n = Trim(Section);
+    Sekcja *biezaca = Rozwin(ZnajdzLubUtworz(QStringView()));
+    ParsujCzesc(biezaca, tekst);
+}
+
+void TvirIni::ParsujCzesc(Sekcja *&biezaca, QStringView tekst)
+{
+    // lines end in CR, LF or CR LF; the empty lines between are skipped anyway
+    for (const QChar *p = tekst.data(), *const koniec = p + tekst.size(); p < koniec;) {
+        const QChar *q = SzukajKoncaLinii(p, koniec);
+        ParsujLinie(biezaca, QStringView(p, q));
+        p = NastepnaLinia(q, koniec);
+    }
+}
+
+void TvirIni::Parsuj(const QStringList &linie)
+{
+    Sekcja *biezaca = Rozwin(ZnajdzLubUtworz(QStringView()));
+    for (const QString &l : linie)
+        ParsujLinie(biezaca, l);
+}
+
+void TvirIni::ParsujLinie(Sekcja *&biezaca, QStringView surowa)
+{
+    const QStringView l = Przytnij(surowa);
+    if (l.isEmpty())
+        return;
+    if (l.front() == QLatin1Char('['))
+        biezaca = Rozwin(ZnajdzLubUtworz(NazwaSekcji(l)));
+    else
+        ParsujWpis(biezaca, l, false);
+}
+
+// A trimmed line that is not a section's name: a comment or an entry.
+void TvirIni::ParsujWpis(Sekcja *s, QStringView l, bool dziel)
+{
+    if (l.front() == QLatin1Char(';')) {
+        s->linie.push_back(Linia(l, dziel));
+        s->Indeksuj(int(s->linie.size() - 1));
+        return;
+    }
+    const qsizetype eq = PozycjaRownosci(l);
+    if (eq >= 0)
+        DodajWpis(s, l.left(eq), l.sliced(eq + 1), l, dziel);
+}
+
+TvirIni::Sekcja *TvirIni::Znajdz(const QString &Section) const { return Rozwin(ZnajdzSekcje(Section)); }
+
+TvirIni::Sekcja *TvirIni::ZnajdzSekcje(const QString &Section) const
+{
+    const QStringView n = Przytnij(Section);
+    if (n.isEmpty())
+        return nullptr;
+    // entries come section by section: the same name again needs no look-up
+    if (Fostatnia && Fostatnia->nazwa == n)
+        return Fostatnia;
+    const int i =
+        FindeksSekcji.Znajdz(n, SkrotNazwy(n), [this](int j) { return QStringView(Fsekcje[size_t(j)]->nazwa); });
+    if (i < 0)
+        return nullptr;
+    return Fostatnia = Fsekcje[size_t(i)].get();
+}
+
+TvirIni::Sekcja *TvirIni::ZnajdzLubUtworz(QStringView Section)
+{
+    QStringView n = Przytnij(Section);
     if (n.isEmpty())
         n = kBezNazwy;
     if (Fostatnia && Fostatnia->nazwa == n)
         return Fostatnia;
-    if (Sekcja *s = FindeksSekcji.value(Klucz(n), nullptr))
-        return Fostatnia = s;
+    const quint32 skrot = SkrotNazwy(n);
+    const int i = FindeksSekcji.Znajdz(n, skrot, [this](int j) { return QStringView(Fsekcje[size_t(j)]->nazwa); });
+    if (i >= 0)
+        return Fostatnia = Fsekcje[size_t(i)].get();
     auto s = std::make_unique<Sekcja>();
-    s->nazwa = n;
-    Sekcja *p = s.get();
+    s->nazwa = n.toString();
+    FindeksSekcji.Dodaj(skrot, int(Fsekcje.size()));
     Fsekcje.push_back(std::move(s));
-    FindeksSekcji.insert(Klucz(n), p);
-    return Fostatnia = p;
+    return Fostatnia = Fsekcje.back().get();
+}
+
+void TvirIni::IndeksujSekcje()
+{
+    FindeksSekcji.Czysc();
+    for (size_t i = 0; i < Fsekcje.size(); ++i)
+        FindeksSekcji.Dodaj(SkrotNazwy(Fsekcje[i]->nazwa), int(i));
 }
 
 int TvirIni::ZnajdzLinie(const Sekcja *s, const QString &Ident) const
 {
     if (!s)
         return -1;
-    return s->klucze.value(Klucz(Trim(Ident)), -1);
+    return s->Szukaj(Przytnij(Ident));
 }
 
 void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QString &Value)
 {
-    UstawWpis(ZnajdzLubUtworz(Section), Ident, Value);
+    DodajWpis(Rozwin(ZnajdzLubUtworz(Section)), Ident, Value, {}, false);
 }
 
-void TvirIni::UstawWpis(Sekcja *s, const QString &Ident, const QString &Value, const QString *linia)
+void TvirIni::DodajWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia, bool dziel)
 {
-    const QString klucz = Trim(Ident);
-    const QString wartosc = Trim(Value);
+    const QStringView klucz = Przytnij(Ident);
+    const QStringView wartosc = Przytnij(Value);
     if (klucz.isEmpty())
         return;
-    if (klucz == kKomentarz) {
-        s->linie.append(wartosc);
-        s->Indeksuj(s->linie.size() - 1);
+    const int ostatnia = int(s->linie.size());
+    if (klucz.size() == kKomentarz.size() && klucz.front() == kKomentarz.front() && klucz == kKomentarz) {
+        s->linie.push_back(wartosc.toString());
+        s->Indeksuj(ostatnia);
         return;
     }
-    const QString k = Klucz(klucz);
-    const int i = s->klucze.value(k, -1);
+    const quint32 skrot = SkrotNazwy(klucz);
+    const int i = s->Szukaj(klucz, skrot);
     if (i < 0) {
         // a line read just as it would be written is kept as it is, not built anew
-        const bool gotowa = linia && linia->size() == klucz.size() + 1 + wartosc.size();
-        s->linie.append(gotowa ? *linia : klucz + QLatin1Char('=') + wartosc);
-        if (klucz.contains(QLatin1Char('=')))
-            s->Indeksuj(s->linie.size() - 1);   // indexed by the text before its first "="
+        const bool gotowa = linia.size() == klucz.size() + 1 + wartosc.size();
+        s->linie.push_back(gotowa ? Linia(linia, dziel) : Wpis(klucz, wartosc));
+        if (linia.isEmpty() && PozycjaRownosci(klucz) >= 0)   // a key read is the text before "="
+            s->Indeksuj(ostatnia);                            // indexed by the text before its first "="
         else
-            s->klucze.insert(k, s->linie.size() - 1);
+            s->klucze.Dodaj(skrot, ostatnia);
     } else {
-        const QString &stara = s->linie.at(i);
-        s->linie[i] = Trim(stara.left(stara.indexOf(QLatin1Char('=')))) + QLatin1Char('=') + wartosc;
+        // the key keeps its spelling; a value written again unchanged leaves the line alone
+        QString &stara = s->linie[size_t(i)];
+        const qsizetype eq = PozycjaRownosci(stara);
+        const QStringView k = Przytnij(QStringView(stara).left(eq));
+        if (k.size() != eq || QStringView(stara).sliced(eq + 1) != wartosc)
+            stara = Wpis(k, wartosc);
     }
 }
 
 QStringList TvirIni::Serializuj() const
 {
+    for (const auto &s : Fsekcje)
+        Rozwin(s.get());
     QStringList wynik;
     for (const auto &s : Fsekcje) {
         if (s->nazwa == kBezNazwy) {
-            if (s->linie.isEmpty())
+            if (s->linie.empty())
                 continue;
         } else {
             wynik.append(QLatin1Char('[') + s->nazwa + QLatin1Char(']'));
         }
-        wynik.append(s->linie);
+        for (const QString &l : s->linie)
+            wynik.append(QString(l.constData(), l.size()));   // not the loaded text
         wynik.append(QString());
     }
     return wynik;
@@ -215,16 +368,35 @@ QStringList TvirIni::Serializuj() const
 
 QString TvirIni::XtrescIni() const
 {
-    const QStringList linie = Serializuj();
     qsizetype n = 0;
-    for (const QString &l : linie)
-        n += l.size() + 2;
-    QString t;
-    t.reserve(n);
-    for (const QString &l : linie) {
-        t += l;
-        t += QLatin1String("\r\n");
+    for (const auto &s : Fsekcje) {
+        Rozwin(s.get());
+        n += s->nazwa.size() + 6;
+        for (const QString &l : s->linie)
+            n += l.size() + 2;
     }
+    QString t(n, Qt::Uninitialized);
+    QChar *d = t.data();
+    const auto linia = [&d](QStringView l) {
+        d = std::copy(l.begin(), l.end(), d);
+        *d++ = QLatin1Char('\r');
+        *d++ = QLatin1Char('\n');
+    };
+    for (const auto &s : Fsekcje) {
+        if (s->nazwa == kBezNazwy) {
+            if (s->linie.empty())
+                continue;
+        } else {
+            *d++ = QLatin1Char('[');
+            d = std::copy(s->nazwa.cbegin(), s->nazwa.cend(), d);
+            *d++ = QLatin1Char(']');
+            linia({});
+        }
+        for (const QString &l : s->linie)
+            linia(l);
+        linia({});
+    }
+    t.truncate(d - t.constData());
     return t;
 }
 
@@ -257,15 +429,20 @@ void TvirIni::Zmiana()
         UpdateFile();
 }
 
-QString TvirIni::ReadString(const QString &Section, const QString &Ident, const QString &Default) const
+QStringView TvirIni::ReadView(const QString &Section, const QString &Ident) const
 {
     const Sekcja *s = Znajdz(Section);
     const int i = ZnajdzLinie(s, Ident);
     if (i < 0)
-        return Default;
-    const QString &l = s->linie.at(i);
-    const QString v = Trim(l.mid(l.indexOf(QLatin1Char('=')) + 1));
-    return v.isEmpty() ? Default : v;
+        return {};
+    const QString &l = s->linie[size_t(i)];
+    return Przytnij(QStringView(l).sliced(PozycjaRownosci(l) + 1));
+}
+
+QString TvirIni::ReadString(const QString &Section, const QString &Ident, const QString &Default) const
+{
+    const QStringView v = ReadView(Section, Ident);
+    return v.isEmpty() ? Default : v.toString();
 }
 
 int TvirIni::ReadInteger(const QString &Section, const QString &Ident, int Default) const
@@ -319,7 +496,7 @@ void TvirIni::WriteBool(const QString &Section, const QString &Ident, bool Value
     WriteString(Section, Ident, QString(ZnakLogiczny(Value)));
 }
 
-bool TvirIni::SectionExists(const QString &Section) const { return Znajdz(Section) != nullptr; }
+bool TvirIni::SectionExists(const QString &Section) const { return ZnajdzSekcje(Section) != nullptr; }
 
 bool TvirIni::ValueExists(const QString &Section, const QString &Ident) const
 {
@@ -353,7 +530,7 @@ void TvirIni::ReadSectionValues(const QString &Section, QStringList &Strings) co
     if (const Sekcja *s = Znajdz(Section))
         for (const QString &l : s->linie)
             if (JestWpisem(l))
-                Strings.append(l);
+                Strings.append(QString(l.constData(), l.size()));   // not the loaded text
 }
 
 void TvirIni::NowaSekcja(const QString &Section, const QStringList &strings)
@@ -371,8 +548,9 @@ void TvirIni::MowaTrescIni(const QString &StrIni)
 {
     Fostatnia = nullptr;
     Fsekcje.clear();
-    FindeksSekcji.clear();
-    Parsuj(PodzielLinie(StrIni));
+    FindeksSekcji.Czysc();
+    Ftekst.clear();
+    Parsuj(StrIni);
     Zmiana();
 }
 
@@ -380,20 +558,21 @@ void TvirIni::Czysc()
 {
     Fostatnia = nullptr;
     Fsekcje.clear();
-    FindeksSekcji.clear();
+    FindeksSekcji.Czysc();
+    Ftekst.clear();
     Zmiana();
 }
 
 void TvirIni::EraseSection(const QString &Section)
 {
-    if (Sekcja *s = Znajdz(Section)) {
+    if (Sekcja *s = ZnajdzSekcje(Section)) {
         Fostatnia = nullptr;
-        FindeksSekcji.remove(Klucz(s->nazwa));
         for (auto it = Fsekcje.begin(); it != Fsekcje.end(); ++it)
             if (it->get() == s) {
                 Fsekcje.erase(it);
                 break;
             }
+        IndeksujSekcje();   // the sections after it moved up
     }
     Zmiana();
 }
@@ -403,7 +582,7 @@ void TvirIni::DeleteKey(const QString &Section, const QString &Ident)
     Sekcja *s = Znajdz(Section);
     const int i = ZnajdzLinie(s, Ident);
     if (i >= 0) {
-        s->linie.removeAt(i);
+        s->linie.erase(s->linie.begin() + i);
         s->PrzebudujIndeks();
     }
     Zmiana();

@@ -4,9 +4,9 @@
 // Comments, unknown entries and the order of sections and keys survive a rewrite;
 // names are compared without regard to case.
 
+#include "indeksnazw.h"
 #include "kodowanie.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -37,6 +37,9 @@ public:
     void UpdateFile();
 
     QString ReadString(const QString &Section, const QString &Ident, const QString &Default) const;
+    // The value ReadString gives for an entry that has one (empty otherwise) without a copy:
+    // valid until the store changes.
+    QStringView ReadView(const QString &Section, const QString &Ident) const;
     int ReadInteger(const QString &Section, const QString &Ident, int Default) const;
     double ReadFloat(const QString &Section, const QString &Ident, double Default) const;
     double ReadDate(const QString &Section, const QString &Ident, double Default) const;
@@ -76,27 +79,43 @@ public:
 private:
     struct Sekcja {
         QString nazwa;
-        QStringList linie;
-        QHash<QString, int> klucze;   // folded key text -> first line with that key
+        std::vector<QString> linie;
+        IndeksNazw klucze;                  // key text -> first line with that key
+        std::vector<QStringView> zalegle;   // parts of the loaded text not parsed yet
+        QStringView KluczLinii(int i) const;
+        int Szukaj(QStringView klucz) const { return Szukaj(klucz, SkrotNazwy(klucz)); }
+        int Szukaj(QStringView klucz, quint32 skrot) const;
         void Indeksuj(int i);
         void PrzebudujIndeks();
     };
 
+    void Wczytaj();
+    void Parsuj(QStringView tekst);
     void Parsuj(const QStringList &linie);
+    void ParsujCzesc(Sekcja *&biezaca, QStringView tekst);
+    void ParsujLinie(Sekcja *&biezaca, QStringView surowa);
+    Sekcja *Rozwin(Sekcja *s) const;
     QStringList Serializuj() const;
     void Zmiana();
-    Sekcja *Znajdz(const QString &Section) const;
-    Sekcja *ZnajdzLubUtworz(const QString &Section);
+    Sekcja *Znajdz(const QString &Section) const;   // with its lines parsed
+    Sekcja *ZnajdzSekcje(const QString &Section) const;
+    Sekcja *ZnajdzLubUtworz(QStringView Section);
+    void IndeksujSekcje();
     int ZnajdzLinie(const Sekcja *s, const QString &Ident) const;
     void UstawWpis(const QString &Section, const QString &Ident, const QString &Value);
+    // dziel: a line kept as it was read points into the loaded text
+    static void ParsujWpis(Sekcja *s, QStringView l, bool dziel);
     // linia: the line the entry was read from, when it was
-    void UstawWpis(Sekcja *s, const QString &Ident, const QString &Value, const QString *linia = nullptr);
+    static void DodajWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia, bool dziel);
 
     int FNcreate = 1;
     TpiszCzytIni FprocOutIn;
     QString Fplik;
+    // The text the store was loaded from: the lines kept as they were read point into it
+    // instead of being copied, and are copied when handed out.
+    QString Ftekst;
     std::vector<std::unique_ptr<Sekcja>> Fsekcje;
-    QHash<QString, Sekcja *> FindeksSekcji;
+    IndeksNazw FindeksSekcji;              // section name -> place in Fsekcje
     mutable Sekcja *Fostatnia = nullptr;   // the section found last
     bool Fzmieniono = false;
     bool Fzapisano = false;

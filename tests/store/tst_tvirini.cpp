@@ -16,6 +16,8 @@ private slots:
     void przykladWczytaniaIZapisu();
     void odczytWartosci_data();
     void odczytWartosci();
+    void nazwyIPolozenieWpisow_data();
+    void nazwyIPolozenieWpisow();
     void zapisPustejWartosci();
     void usuniecieSekcjiPrzenosiNaKoniec();
     void nowaSekcja();
@@ -80,6 +82,35 @@ void TstTvirIni::odczytWartosci()
     QCOMPARE(ini.ReadFloat(QStringLiteral("S"), QStringLiteral("k"), -1), rzeczywista);
     QCOMPARE(ini.ReadInteger(QStringLiteral("S"), QStringLiteral("brak"), -1), -1);
     QCOMPARE(ini.ReadInteger(QStringLiteral("Brak"), QStringLiteral("k"), -1), -1);
+}
+
+void TstTvirIni::nazwyIPolozenieWpisow_data()
+{
+    // clang-format off
+    Kolumny<QString, QString, QString, QString, QString>("tekst", "sekcja", "klucz", "wartosc", "zapisane");
+    QTest::newRow("klucz w dwoch sekcjach") << "[A]\nk=1\n[B]\nk=2\n" << "B" << "k" << "2"
+                                            << "[A]\nk=1\n\n[B]\nk=2\nn=1\n\n";
+    QTest::newRow("znak kelwina jak k") << "[A]\n\u212Ax=1\n" << "a" << "KX" << "1"
+                                        << "[A]\n\u212Ax=1\n\n[B]\nn=1\n\n";
+    QTest::newRow("@ to nie `") << "[A]\n@=1\n`=2\n" << "A" << "`" << "2" << "[A]\n@=1\n`=2\n\n[B]\nn=1\n\n";
+    QTest::newRow("nieczytana sekcja zapisana po porzadku") << "[A]\n x = 1 \nx=2\n[B]\ny=2\n" << "B" << "Y" << "2"
+                                                            << "[A]\nx=2\n\n[B]\ny=2\nn=1\n\n";
+    QTest::newRow("sekcja w dwoch miejscach") << "[A]\nx=1\n[B]\ny=2\n[a]\nz=3\nx=4\n" << "A" << "z" << "3"
+                                              << "[A]\nx=4\nz=3\n\n[B]\ny=2\nn=1\n\n";
+    // clang-format on
+}
+
+void TstTvirIni::nazwyIPolozenieWpisow()
+{
+    QFETCH(QString, tekst);
+    QFETCH(QString, sekcja);
+    QFETCH(QString, klucz);
+    QFETCH(QString, wartosc);
+    QFETCH(QString, zapisane);
+    TvirIni ini(TvirIni::ZTekstu{}, tekst);
+    QCOMPARE(ini.ReadString(sekcja, klucz, QStringLiteral("d")), wartosc);
+    ini.WriteString(QStringLiteral("B"), QStringLiteral("n"), QStringLiteral("1"));
+    QCOMPARE(ini.XtrescIni(), zapisane.replace(QLatin1String("\n"), QLatin1String("\r\n")));
 }
 
 void TstTvirIni::zapisPustejWartosci()
