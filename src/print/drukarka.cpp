@@ -116,13 +116,11 @@ bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka)
         if (DoPliku(*p))
             return OpisPliku(opis, p->outputFileName());
         opis = TopisDrukarki();
-        {
-            const QPrinterInfo info(*p);
-            opis.NazwaDrukarki = Obetnij(p->printerName());
-            opis.NazwaDrivera = Obetnij(info.makeAndModel());
-            opis.NazwaPortu = Obetnij(info.location().isEmpty() ? p->printerName() : info.location());
-            opis.UchwytDevMode = p->isValid() && !p->printerName().isEmpty();
-        }
+        const QPrinterInfo info(*p);
+        opis.NazwaDrukarki = Obetnij(p->printerName());
+        opis.NazwaDrivera = Obetnij(info.makeAndModel());
+        opis.NazwaPortu = Obetnij(info.location().isEmpty() ? p->printerName() : info.location());
+        opis.UchwytDevMode = p->isValid() && !p->printerName().isEmpty();
         return opis.UchwytDevMode;
     };
     if (czytaj())

@@ -42,18 +42,18 @@ const QString &KrojDruku()
 }
 
 namespace {
-// The family a font request is drawn in: the printout's copy where the system would give
+// Whether a font request is drawn in the printout's copy: where the system would give
 // Liberation Sans anyway (a machine with the real Arial keeps it); italics, which the copy
 // lacks, stay with the system.
-QString RodzinaDruku(const QString &nazwa, bool kursywa)
+bool WKopiiDruku(const QString &nazwa, bool kursywa)
 {
     static QHash<QString, bool> liberation;
     if (kursywa || KrojDruku().isEmpty())
-        return nazwa;
+        return false;
     auto it = liberation.constFind(nazwa);
     if (it == liberation.constEnd())
         it = liberation.insert(nazwa, QFontInfo(QFont(nazwa)).family() == QLatin1String("Liberation Sans"));
-    return *it ? KrojDruku() : nazwa;
+    return *it;
 }
 }   // namespace
 
@@ -125,9 +125,9 @@ QRectF TKanwaQPainter::DoUrzadzenia(const TRect &r) const
 QFont TKanwaQPainter::NowyFont() const
 {
     const TFontKanwy &c = Czcionka();
-    QFont f(RodzinaDruku(c.nazwa, c.cechy & fsItalic));
+    QFont f(c.nazwa);
     // The copy maps Latin text only; any other character comes from the face it was made of.
-    if (f.family() == KrojDruku())
+    if (WKopiiDruku(c.nazwa, c.cechy & fsItalic))
         f.setFamilies({KrojDruku(), QStringLiteral("Liberation Sans")});
     // Unhinted outlines scale linearly, so a line measures the same on every device.
     f.setHintingPreference(QFont::PreferNoHinting);
