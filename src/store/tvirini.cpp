@@ -85,6 +85,16 @@ const QChar *NastepnaLinia(const QChar *q, const QChar *const koniec)
         return koniec;
     return q + (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n') ? 2 : 1);
 }
+
+// Calls f with each line of tekst (without its end); lines end in CR, LF or CR LF.
+template <typename F> void KazdaLinia(QStringView tekst, const F &f)
+{
+    for (const QChar *p = tekst.data(), *const koniec = p + tekst.size(); p < koniec;) {
+        const QChar *q = SzukajKoncaLinii(p, koniec);
+        f(QStringView(p, q));
+        p = NastepnaLinia(q, koniec);
+    }
+}
 }   // namespace
 
 QStringView TvirIni::Sekcja::KluczLinii(int i) const
@@ -193,30 +203,18 @@ TvirIni::Sekcja *TvirIni::Rozwin(Sekcja *s) const
     const std::vector<QStringView> czesci = std::move(s->zalegle);
     s->zalegle.clear();
     for (const QStringView czesc : czesci)
-        for (const QChar *p = czesc.data(), *const koniec = p + czesc.size(); p < koniec;) {
-            const QChar *q = SzukajKoncaLinii(p, koniec);
-            const QStringView l = Trim(QStringView(p, q));
+        KazdaLinia(czesc, [s](QStringView surowa) {
+            const QStringView l = Trim(surowa);
             if (!l.isEmpty())
                 ParsujWpis(s, l, true);   // no section starts inside a part
-            p = NastepnaLinia(q, koniec);
-        }
+        });
     return s;
 }
 
 void TvirIni::Parsuj(QStringView tekst)
 {
     Sekcja *biezaca = Rozwin(ZnajdzLubUtworz(QStringView()));
-    ParsujCzesc(biezaca, tekst);
-}
-
-void TvirIni::ParsujCzesc(Sekcja *&biezaca, QStringView tekst)
-{
-    // lines end in CR, LF or CR LF; the empty lines between are skipped anyway
-    for (const QChar *p = tekst.data(), *const koniec = p + tekst.size(); p < koniec;) {
-        const QChar *q = SzukajKoncaLinii(p, koniec);
-        ParsujLinie(biezaca, QStringView(p, q));
-        p = NastepnaLinia(q, koniec);
-    }
+    KazdaLinia(tekst, [this, &biezaca](QStringView l) { ParsujLinie(biezaca, l); });
 }
 
 void TvirIni::Parsuj(const QStringList &linie)
