@@ -5,14 +5,20 @@
 
 #include <QFile>
 
+QStringView Trim(QStringView s)
+{
+    qsizetype a = 0, b = s.size();
+    while (a < b && s[a].unicode() <= 0x20)
+        ++a;
+    while (b > a && s[b - 1].unicode() <= 0x20)
+        --b;
+    return s.sliced(a, b - a);
+}
+
 QString Trim(const QString &s)
 {
-    int a = 0, b = s.size();
-    while (a < b && s.at(a).unicode() <= 0x20)
-        ++a;
-    while (b > a && s.at(b - 1).unicode() <= 0x20)
-        --b;
-    return (a == 0 && b == s.size()) ? s : s.mid(a, b - a);
+    const QStringView t = Trim(QStringView(s));
+    return t.size() == s.size() ? s : t.toString();
 }
 
 QString TrimLewy(const QString &s)

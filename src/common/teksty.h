@@ -7,6 +7,7 @@
 
 // Removes characters up to U+0020 (spaces and control characters) at both ends.
 QString Trim(const QString &s);
+QStringView Trim(QStringView s);
 QString TrimLewy(const QString &s);
 QString TrimPrawy(const QString &s);
 

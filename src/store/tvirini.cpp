@@ -18,17 +18,6 @@ const QString TvirIni::kBezNazwy = QStringLiteral("@_NIC_@");
 const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
 
 namespace {
-// Trim on a view: characters up to U+0020 at both ends.
-QStringView Przytnij(QStringView s)
-{
-    qsizetype a = 0, b = s.size();
-    while (a < b && s[a].unicode() <= 0x20)
-        ++a;
-    while (b > a && s[b - 1].unicode() <= 0x20)
-        --b;
-    return s.sliced(a, b - a);
-}
-
 QString Wpis(QStringView klucz, QStringView wartosc)
 {
     QString l(klucz.size() + 1 + wartosc.size(), Qt::Uninitialized);
@@ -95,6 +84,16 @@ const QChar *NastepnaLinia(const QChar *q, const QChar *const koniec)
     if (q == koniec)
         return koniec;
     return q + (q + 1 < koniec && *q == QLatin1Char('\r') && q[1] == QLatin1Char('\n') ? 2 : 1);
+}
+
+// Calls f with each line of tekst (without its end); lines end in CR, LF or CR LF.
+template <typename F> void KazdaLinia(QStringView tekst, const F &f)
+{
+    for (const QChar *p = tekst.data(), *const koniec = p + tekst.size(); p < koniec;) {
+        const QChar *q = SzukajKoncaLinii(p, koniec);
+        f(QStringView(p, q));
+        p = NastepnaLinia(q, koniec);
+    }
 }
 }   // namespace
 
@@ -184,7 +183,7 @@ void TvirIni::Wczytaj()
     while (p < koniec) {
         const QChar *q = SzukajKoncaLinii(p, koniec);
         const QChar *nastepna = NastepnaLinia(q, koniec);
-        const QStringView l = Przytnij(QStringView(p, q));
+        const QStringView l = Trim(QStringView(p, q));
         if (!l.isEmpty() && l.front() == QLatin1Char('[')) {
             if (p > czesc)
                 biezaca->zalegle.emplace_back(czesc, p);
@@ -204,30 +203,18 @@ TvirIni::Sekcja *TvirIni::Rozwin(Sekcja *s) const
     const std::vector<QStringView> czesci = std::move(s->zalegle);
     s->zalegle.clear();
     for (const QStringView czesc : czesci)
-        for (const QChar *p = czesc.data(), *const koniec = p + czesc.size(); p < koniec;) {
-            const QChar *q = SzukajKoncaLinii(p, koniec);
-            const QStringView l = Przytnij(QStringView(p, q));
+        KazdaLinia(czesc, [s](QStringView surowa) {
+            const QStringView l = Trim(surowa);
             if (!l.isEmpty())
                 ParsujWpis(s, l, true);   // no section starts inside a part
-            p = NastepnaLinia(q, koniec);
-        }
+        });
     return s;
 }
 
 void TvirIni::Parsuj(QStringView tekst)
 {
     Sekcja *biezaca = Rozwin(ZnajdzLubUtworz(QStringView()));
-    ParsujCzesc(biezaca, tekst);
-}
-
-void TvirIni::ParsujCzesc(Sekcja *&biezaca, QStringView tekst)
-{
-    // lines end in CR, LF or CR LF; the empty lines between are skipped anyway
-    for (const QChar *p = tekst.data(), *const koniec = p + tekst.size(); p < koniec;) {
-        const QChar *q = SzukajKoncaLinii(p, koniec);
-        ParsujLinie(biezaca, QStringView(p, q));
-        p = NastepnaLinia(q, koniec);
-    }
+    KazdaLinia(tekst, [this, &biezaca](QStringView l) { ParsujLinie(biezaca, l); });
 }
 
 void TvirIni::Parsuj(const QStringList &linie)
@@ -239,7 +226,7 @@ void TvirIni::Parsuj(const QStringList &linie)
 
 void TvirIni::ParsujLinie(Sekcja *&biezaca, QStringView surowa)
 {
-    const QStringView l = Przytnij(surowa);
+    const QStringView l = Trim(surowa);
     if (l.isEmpty())
         return;
     if (l.front() == QLatin1Char('['))
@@ -265,7 +252,7 @@ TvirIni::Sekcja *TvirIni::Znajdz(const QString &Section) const { return Rozwin(Z
 
 TvirIni::Sekcja *TvirIni::ZnajdzSekcje(const QString &Section) const
 {
-    const QStringView n = Przytnij(Section);
+    const QStringView n = Trim(Section);
     if (n.isEmpty())
         return nullptr;
     // entries come section by section: the same name again needs no look-up
@@ -280,7 +267,7 @@ TvirIni::Sekcja *TvirIni::ZnajdzSekcje(const QString &Section) const
 
 TvirIni::Sekcja *TvirIni::ZnajdzLubUtworz(QStringView Section)
 {
-    QStringView n = Przytnij(Section);
+    QStringView n = Trim(Section);
     if (n.isEmpty())
         n = kBezNazwy;
     if (Fostatnia && Fostatnia->nazwa == n)
@@ -307,7 +294,7 @@ int TvirIni::ZnajdzLinie(const Sekcja *s, const QString &Ident) const
 {
     if (!s)
         return -1;
-    return s->Szukaj(Przytnij(Ident));
+    return s->Szukaj(Trim(Ident));
 }
 
 void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QString &Value)
@@ -317,8 +304,8 @@ void TvirIni::UstawWpis(const QString &Section, const QString &Ident, const QStr
 
 void TvirIni::DodajWpis(Sekcja *s, QStringView Ident, QStringView Value, QStringView linia, bool dziel)
 {
-    const QStringView klucz = Przytnij(Ident);
-    const QStringView wartosc = Przytnij(Value);
+    const QStringView klucz = Trim(Ident);
+    const QStringView wartosc = Trim(Value);
     if (klucz.isEmpty())
         return;
     const int ostatnia = int(s->linie.size());
@@ -341,7 +328,7 @@ void TvirIni::DodajWpis(Sekcja *s, QStringView Ident, QStringView Value, QString
         // the key keeps its spelling; a value written again unchanged leaves the line alone
         QString &stara = s->linie[size_t(i)];
         const qsizetype eq = PozycjaRownosci(stara);
-        const QStringView k = Przytnij(QStringView(stara).left(eq));
+        const QStringView k = Trim(QStringView(stara).left(eq));
         if (k.size() != eq || QStringView(stara).sliced(eq + 1) != wartosc)
             stara = Wpis(k, wartosc);
     }
@@ -436,7 +423,7 @@ QStringView TvirIni::ReadView(const QString &Section, const QString &Ident) cons
     if (i < 0)
         return {};
     const QString &l = s->linie[size_t(i)];
-    return Przytnij(QStringView(l).sliced(PozycjaRownosci(l) + 1));
+    return Trim(QStringView(l).sliced(PozycjaRownosci(l) + 1));
 }
 
 QString TvirIni::ReadString(const QString &Section, const QString &Ident, const QString &Default) const

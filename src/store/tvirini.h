@@ -92,7 +92,6 @@ private:
     void Wczytaj();
     void Parsuj(QStringView tekst);
     void Parsuj(const QStringList &linie);
-    void ParsujCzesc(Sekcja *&biezaca, QStringView tekst);
     void ParsujLinie(Sekcja *&biezaca, QStringView surowa);
     Sekcja *Rozwin(Sekcja *s) const;
     QStringList Serializuj() const;
