@@ -493,6 +493,7 @@ QString OdciskFaktury(const TzentoraVat &f)
     bez.KsefWytworzono.clear();
     bez.KsefOdcisk.clear();
     bez.KsefNumer.clear();
+    bez.KsefNip.clear();
     return SkrotKsef(TekstFaktury(bez).toUtf8());
 }
 

@@ -76,6 +76,17 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     ini->IOk(QStringLiteral("Ratalnie"), dok.Ratalnie, false);
     ini->IOk(QStringLiteral("Przelano"), dok.Przelano, false);
     ini->IOk(QStringLiteral("Odeslano"), dok.Odeslano, puste);
+    // Keys that came later are written only when set, so the files of invoices without
+    // them stay as they were; one left from an earlier save of the file goes.
+    const auto gdyUstawione = [&](const QString &klucz, bool ustawione, const auto &przenies) {
+        if (!zapis || ustawione)
+            przenies(klucz);
+        else if (ini->ValueExists(ini->XdefSekc(), klucz))
+            ini->DeleteKey(ini->XdefSekc(), klucz);
+    };
+    gdyUstawione(QStringLiteral("MPP"), dok.MPP, [&](const QString &k) { ini->IOk(k, dok.MPP, false); });
+    gdyUstawione(QStringLiteral("PodstawaZwolnienia"), Niepusty(dok.PodstawaZwolnienia),
+                 [&](const QString &k) { ini->IOk(k, dok.PodstawaZwolnienia, puste); });
 
     ini->setXdefSekc(QStringLiteral("Sumy"));
     for (int r = vatSum; r <= vatA; ++r) {
@@ -86,19 +97,32 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     }
 
     // Before the rows: the rows are rebuilt at the end of the file on every save, so a
-    // section after them would change places.
-    const QString ksef = QStringLiteral("KSeF");
-    const bool jestEksport =
-        Niepusty(dok.KsefSkrot) || Niepusty(dok.KsefWytworzono) || Niepusty(dok.KsefOdcisk) || Niepusty(dok.KsefNumer);
-    if (!zapis || jestEksport) {
-        ini->setXdefSekc(ksef);
-        teksty({{QStringLiteral("Skrot"), &TzentoraVat::KsefSkrot},
-                {QStringLiteral("Wytworzono"), &TzentoraVat::KsefWytworzono},
-                {QStringLiteral("Odcisk"), &TzentoraVat::KsefOdcisk},
-                {QStringLiteral("Numer"), &TzentoraVat::KsefNumer}});
-    } else if (ini->SectionExists(ksef)) {
-        ini->EraseSection(ksef);   // an invoice saved over another must not inherit its export
-    }
+    // section after them would change places. Each is written only when it has something,
+    // and one saved over another file's must not survive from it.
+    const auto sekcja = [&](const QString &nazwa, bool jest,
+                            std::initializer_list<std::pair<QString, QString TzentoraVat::*>> pola) {
+        if (!zapis || jest) {
+            ini->setXdefSekc(nazwa);
+            teksty(pola);
+        } else if (ini->SectionExists(nazwa)) {
+            ini->EraseSection(nazwa);
+        }
+    };
+    sekcja(QStringLiteral("Korekta"),
+           Niepusty(dok.DataKorygowanej) || Niepusty(dok.KsefKorygowanej) || Niepusty(dok.PrzyczynaKorekty),
+           {{QStringLiteral("DataKorygowanej"), &TzentoraVat::DataKorygowanej},
+            {QStringLiteral("KsefKorygowanej"), &TzentoraVat::KsefKorygowanej},
+            {QStringLiteral("Przyczyna"), &TzentoraVat::PrzyczynaKorekty}});
+    const bool jestEksport = Niepusty(dok.KsefSkrot) || Niepusty(dok.KsefWytworzono) || Niepusty(dok.KsefOdcisk)
+                             || Niepusty(dok.KsefNumer) || Niepusty(dok.KsefNip);
+    sekcja(QStringLiteral("KSeF"), jestEksport,
+           {{QStringLiteral("Skrot"), &TzentoraVat::KsefSkrot},
+            {QStringLiteral("Wytworzono"), &TzentoraVat::KsefWytworzono},
+            {QStringLiteral("Odcisk"), &TzentoraVat::KsefOdcisk},
+            {QStringLiteral("Numer"), &TzentoraVat::KsefNumer}});
+    if (!zapis || jestEksport)
+        gdyUstawione(QStringLiteral("Nip"), Niepusty(dok.KsefNip),
+                     [&](const QString &k) { ini->IOk(k, dok.KsefNip, puste); });
 
     const QString pozycje = QStringLiteral("Pozycje");
     ini->setXdefSekc(pozycje);

@@ -109,11 +109,21 @@ struct TzentoraVat {
     bool Ratalnie = false;
     bool Przelano = false;
     QString Odeslano;
+    // Keys of [Warunki] that a file has only when they are set: the split-payment switch
+    // and the legal basis of an exemption typed for this invoice (it wins over the
+    // configured one).
+    bool MPP = false;
+    QString PodstawaZwolnienia;
+    // What a correction corrects (section [Korekta], only when one of them is filled): the
+    // corrected invoice's issue date (DD.MM.YYYY), its KSeF number and the reason.
+    QString DataKorygowanej, KsefKorygowanej, PrzyczynaKorekty;
     TsumyRodzVat SumyFaktury;
     // The last KSeF export (section [KSeF] of the file, only when there was one): the hash of
     // the XML written, its DataWytworzeniaFa, a fingerprint of the invoice at that moment and,
     // once known, the number KSeF gave it.
     QString KsefSkrot, KsefWytworzono, KsefOdcisk, KsefNumer;
+    // the seller's NIP as the exported XML has it: the verification link is made with it
+    QString KsefNip;
     qint32 IlePozyc = 0;
     std::array<TpozFaktury, kMaxPozycji> PozycFaktury;
 

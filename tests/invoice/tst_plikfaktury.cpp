@@ -15,6 +15,7 @@ class TstPlikFaktury : public QObject {
     Q_OBJECT
 private slots:
     void sekcjaKsef();
+    void kluczeWarunkowIKorekty();
     void init() { QVERIFY(m_dir.isValid()); }
     void zapisPrzykladu();
     void tekstFakturyJakPlik();
@@ -70,6 +71,35 @@ void TstPlikFaktury::sekcjaKsef()
     ZapiszFakture(p, g);
     QCOMPARE(CzytajBajty(p), bajty);
     // another invoice saved over it does not inherit the export
+    ZapiszFakture(p, FakturaPrzykladowa());
+    QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK")));
+}
+
+void TstPlikFaktury::kluczeWarunkowIKorekty()
+{
+    // written only when set, each where a reader of the file looks for it, and read back
+    TzentoraVat f = FakturaPrzykladowa();
+    f.RodzajFak = rFakKoryg;
+    f.MPP = true;
+    f.PodstawaZwolnienia = QStringLiteral("art. 43 ust. 1 pkt 29 ustawy o VAT");
+    f.DataKorygowanej = QStringLiteral("05.02.2018");
+    f.PrzyczynaKorekty = QStringLiteral("Zwrot towaru");
+    f.KsefSkrot = QStringLiteral("abc");
+    f.KsefNip = QStringLiteral("9876543210");
+    const QString p = Plik(QStringLiteral("w.FAK"));
+    ZapiszFakture(p, f);
+    const QByteArray bajty = CzytajBajty(p);
+    QVERIFY(bajty.contains(Crlf("Odeslano=\nMPP=1\nPodstawaZwolnienia=art. 43 ust. 1 pkt 29 ustawy o VAT\n\n[Sumy]")));
+    QVERIFY(bajty.contains(
+        Crlf("[Korekta]\nDataKorygowanej=05.02.2018\nKsefKorygowanej=\nPrzyczyna=Zwrot towaru\n\n[KSeF]")));
+    QVERIFY(bajty.contains(Crlf("Numer=\nNip=9876543210\n\n[Pozycje]")));
+    TzentoraVat g;
+    CzytajFakture(p, g);
+    QCOMPARE(TekstFaktury(g), TekstFaktury(f));
+    QVERIFY(g.MPP);
+    QCOMPARE(g.PrzyczynaKorekty, f.PrzyczynaKorekty);
+    QCOMPARE(g.KsefNip, f.KsefNip);
+    // cleared again, none of them is left in the file
     ZapiszFakture(p, FakturaPrzykladowa());
     QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK")));
 }
