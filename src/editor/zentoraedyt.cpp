@@ -23,6 +23,7 @@
 #include "controls/stylmenu.h"
 #include "controls/tokienka.h"
 #include "invoice/konfiguracja.h"
+#include "invoice/kopiaodzysku.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "print/wydrukfaktury.h"
@@ -243,6 +244,7 @@ void TZentoraForma::Polecenie(const std::function<void()> &f)
     } catch (...) {
         TAplikacja::PokazBiezacyWyjatek();
     }
+    ZaplanujKopie();   // whatever the command changed is in the recovery copy at once
     if (m_zamknijPoWydruku && !WydrukTrwa()) {
         // the close asked for during the print, now that it has ended
         m_zamknijPoWydruku = false;
@@ -302,6 +304,8 @@ void TZentoraForma::closeEvent(QCloseEvent *e)
     }
     if (AdrZentoraForma)
         setAttribute(Qt::WA_DeleteOnClose, true);
+    if (m_kopia)
+        m_kopia->Usun();   // a normal close: nothing to recover
     e->accept();
 }
 
@@ -325,6 +329,7 @@ void TZentoraForma::START(int Rok, TZentoraForma **AdresFormy, const QString &Sc
     UstawFolderRobo(Pusty(IniZentora.iniFolder) ? FolderPliku(SciezkaIni) : IniZentora.iniFolder);
     UstawAkcjeBazy(false);
     NowyDokument();
+    PrzywrocKopie();
 }
 
 bool TZentoraForma::MoznaZamknac()

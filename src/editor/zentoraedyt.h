@@ -25,7 +25,9 @@ class QMenuBar;
 class QTextEdit;
 class QToolBar;
 class QToolButton;
+class QTimer;
 class TabeleFaktury;
+class TkopiaOdzysku;
 class TjustGrid;
 class TMojPanel;
 class TokienkoData;
@@ -70,6 +72,10 @@ public:
     void UstawStart(const QString &sciezkaIni, const QString &plikFaktury = QString());
     // The holder of the window that the first activation passes to START.
     void UstawAdresFormy(TZentoraForma **adres) { m_adresStartowy = adres; }
+    // Keeps a recovery copy of the invoice in `folder` while it has unsaved changes, and
+    // offers the copies that an editor which did not end normally left there when the
+    // window starts.
+    void UstawKopieOdzysku(const QString &folder);
 
     // ---- the dialogs the window opens; replaceable, so tests can answer them
     struct TDialogi {
@@ -272,6 +278,17 @@ private:
     void Polecenie(const std::function<void()> &f);
     // Finishes an open cell edit; false when the cell is refused and stays open.
     bool ZatwierdzKomorke();
+
+    // ---- the recovery copy
+    void ZaplanujKopie();
+    void ZapiszKopieOdzysku();
+    void PrzywrocKopie();
+    // The invoice as typed, read without any message, for the copy.
+    TzentoraVat FakturaDoKopii();
+    std::unique_ptr<TkopiaOdzysku> m_kopia;
+    QString m_folderKopii;
+    QTimer *m_zegarKopii = nullptr;
+    bool m_kopiaZaplanowana = false;
 
     std::unique_ptr<TabeleFaktury> m_tabele;
     QHash<QString, QLabel *> m_etykiety;

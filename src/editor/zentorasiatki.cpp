@@ -61,8 +61,10 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
             else
                 IndeksZPozycji(sprzedano, cela, OK);
         }
-        if (OK)
+        if (OK) {
             PrzeliczSumy(Tabele());
+            ZaplanujKopie();
+        }
     } catch (const ECichyAbort &) {
         // A row whose rate does not fit the sale date stopped the recomputation after its
         // message; the cell itself stays as judged above.
