@@ -55,6 +55,21 @@ QStringList BrakiKorekty(const TzentoraVat &f)
     return braki;
 }
 
+QString OstrzezenieKorektyDodatniej()
+{
+    return QStringLiteral("!Faktura korygująca bez daty i przyczyny korekty ma dodatnią sumę: nabywca dopłaca.|Jeśli "
+                          "to zwrot dla nabywcy, wpisz ilości lub ceny ze znakiem minus.");
+}
+
+QString OdmowaKorekty(const TzentoraVat &f)
+{
+    const QStringList braki = BrakiKorekty(f);
+    if (braki.isEmpty())
+        return QString();
+    return QStringLiteral("XFaktura korygująca nie jest kompletna. Brakuje: ") + braki.join(QStringLiteral(", "))
+           + QStringLiteral(".|Uzupełnij dane korygowanej faktury obok pola „do faktury” (data jako DD.MM.RRRR).");
+}
+
 TzentoraVat WystawKorekte(const TzentoraVat &f, const TiniZentora &ini, double dzis, const QString &przyczyna)
 {
     TzentoraVat k = NowaFaktura(ini, dzis);

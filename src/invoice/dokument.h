@@ -33,6 +33,11 @@ bool KorektaBezSekcjiDodatnia(const TzentoraVat &f);
 // missing fields ("do faktury", "data korygowanej faktury", "przyczyna korekty"); empty
 // for a complete correction and for every other kind.
 QStringList BrakiKorekty(const TzentoraVat &f);
+// The warning for such a correction (KorektaBezSekcjiDodatnia), with the "!" of a warning.
+QString OstrzezenieKorektyDodatniej();
+// The refusal for a correction that lacks what BrakiKorekty names (empty when nothing is
+// missing): what it lacks and where to fill it in, with the "X" of an error.
+QString OdmowaKorekty(const TzentoraVat &f);
 
 // The correction of `f`, to be edited and saved as a new file: its parties and seller,
 // "do faktury" = its designation, the corrected invoice's date = its issue date, its KSeF

@@ -123,7 +123,7 @@ void TstCli::pokazTekst()
 {
     const WynikCli w = UruchomCli({QStringLiteral("show"), kPrzyklad});
     QCOMPARE(w.kod, 0);
-    QVERIFY(w.wyjscie.contains(QStringLiteral("Zentora VAT  nr 12/FV/2018")));
+    QVERIFY(w.wyjscie.contains(QStringLiteral("Faktura VAT  nr 12/FV/2018")));
     QVERIFY(w.wyjscie.contains(QStringLiteral("Hurtownia Przykładowa")));
     QVERIFY(w.wyjscie.contains(QStringLiteral("Do zapłaty: 147,71 zł")));
 }

@@ -65,7 +65,7 @@ void TstCliPdf::przyklad()
     QCOMPARE(w.wyjscie, QString());
     QCOMPARE(PdfStrony(out), 1);
     const QStringList linie = LinieZOdstepami(out);
-    QVERIFY2(linie.contains(QStringLiteral("Zentora   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
+    QVERIFY2(linie.contains(QStringLiteral("Faktura   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
     QVERIFY(linie.contains(QStringLiteral("Do zapłaty:  147,71")));
     QVERIFY(linie.contains(QStringLiteral("SŁOWNIE ZŁOTYCH:  sto czterdzieści siedem i siedemdziesiąt jeden groszy")));
     const QString t = PdfTekst(out);
@@ -90,7 +90,7 @@ void TstCliPdf::slowoVat()
     QCOMPARE(
         UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini}).kod,
         0);
-    QVERIFY(LinieZOdstepami(out).contains(QStringLiteral("Zentora VAT   numer:  12/FV/2018")));
+    QVERIFY(LinieZOdstepami(out).contains(QStringLiteral("Faktura VAT   numer:  12/FV/2018")));
     QVERIFY(PdfTekst(out).contains(QStringLiteral("faktury VAT")));
 }
 
@@ -103,7 +103,7 @@ void TstCliPdf::korekta()
         UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
     QCOMPARE(w.kod, 0);
     const QStringList linie = LinieZOdstepami(out);
-    QVERIFY2(linie.contains(QStringLiteral("Zentora korygująca   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
+    QVERIFY2(linie.contains(QStringLiteral("Faktura korygująca   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
     QVERIFY(linie.contains(QStringLiteral("do faktury: 7/FV/2018")));
     QVERIFY(linie.contains(QStringLiteral("Do zwrotu:   147,71")));
     QVERIFY(
@@ -137,7 +137,7 @@ void TstCliPdf::kopieIDuplikat()
     QCOMPARE(PdfStrony(out), 2);
     for (int s = 1; s <= 2; ++s) {
         const QStringList linie = LinieZOdstepami(out, s);
-        QCOMPARE(linie.mid(0, 3), (QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )",
+        QCOMPARE(linie.mid(0, 3), (QStringList{"Faktura   numer:  12/FV/2018", "( Duplikat )",
                                                "Data wystawienia duplikatu: 10.04.2018"}));
     }
 }
@@ -182,9 +182,9 @@ void TstCliPdf::wielePlikow()
     QVERIFY(w.bledy.contains(QStringLiteral("zla.FAK: Niepoprawna wersja faktury = 9")));
     QCOMPARE(QDir(katalog).entryList(QDir::Files), (QStringList{"druga.pdf", "przyklad.pdf"}));
     QVERIFY(LinieZOdstepami(QDir(katalog).filePath(QStringLiteral("druga.pdf")))
-                .contains(QStringLiteral("Zentora   numer:  13/FV/2018")));
+                .contains(QStringLiteral("Faktura   numer:  13/FV/2018")));
     QVERIFY(LinieZOdstepami(QDir(katalog).filePath(QStringLiteral("przyklad.pdf")))
-                .contains(QStringLiteral("Zentora   numer:  12/FV/2018")));
+                .contains(QStringLiteral("Faktura   numer:  12/FV/2018")));
 }
 
 void TstCliPdf::partiaWieluProcesami()

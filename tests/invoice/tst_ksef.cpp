@@ -308,7 +308,7 @@ void TstKsef::odmowy_data()
                               << QStringLiteral("Dokument „Rachunek” nie jest fakturą VAT i nie trafia do KSeF.|Eksportować "
                                                 "można fakturę VAT, fakturę korygującą, fakturę VAT - MP i rachunek uproszczony.");
     QTest::newRow("pro forma") << int(rProForma) << QString()
-                               << QStringLiteral("Dokument „Zentora Pro Forma” nie jest fakturą VAT i nie trafia do KSeF.|"
+                               << QStringLiteral("Dokument „Faktura Pro Forma” nie jest fakturą VAT i nie trafia do KSeF.|"
                                                  "Eksportować można fakturę VAT, fakturę korygującą, fakturę VAT - MP i "
                                                  "rachunek uproszczony.");
     QTest::newRow("sprzedawca bez NIP") << int(rZentora) << QStringLiteral("ramka bez NIP")

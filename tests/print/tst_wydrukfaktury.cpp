@@ -102,7 +102,7 @@ void TstWydrukFaktury::przykladowaFaktura()
     const auto a = Drukuj(FakturaPrzykladowa());
 
     // title: 28 characters of Ar14 (549) centred on 2021
-    const TZapisRysunku *t = a->Tekst(QStringLiteral("Zentora   numer:  12/FV/2018"));
+    const TZapisRysunku *t = a->Tekst(QStringLiteral("Faktura   numer:  12/FV/2018"));
     QVERIFY(t);
     QCOMPARE(t->od, (TPoint{736, 0}));
     QCOMPARE(t->czcionka.wysokosc, -49);
@@ -188,20 +188,20 @@ void TstWydrukFaktury::rodzajeDokumentow_data()
     Kolumny<TrodzajFaktury, QString, QStringList, bool, QString>("rodzaj", "tytul", "etykiety", "odbiorca", "podpis");
     Kolumny<QString, QString, int>("doZaplaty", "slownie", "kolumny");
     const QStringList zwykle{"Data wystawienia:", "Data sprzedaży:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"};
-    QTest::newRow("VAT") << rZentora << "Zentora   numer:  12/FV/2018"
+    QTest::newRow("VAT") << rZentora << "Faktura   numer:  12/FV/2018"
                          << QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}
                          << true << "faktury" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
-    QTest::newRow("korygujaca") << rFakKoryg << "Zentora korygująca   numer:  12/FV/2018"
+    QTest::newRow("korygujaca") << rFakKoryg << "Faktura korygująca   numer:  12/FV/2018"
                                 << QStringList{"Data wystawienia:", "Towar zwrócono:", "Zapłatę zwrócono:", "Zwrot zapłaty:",
                                                "Bank, rachunek:"}
                                 << true << "faktury" << "Do zwrotu:   147,71  " << "DO ZWROTU SŁOWNIE:  " << 9;
-    QTest::newRow("MP") << rZentoraMP << "Zentora - MP   numer:  12/FV/2018" << zwykle << true << "faktury - MP"
+    QTest::newRow("MP") << rZentoraMP << "Faktura - MP   numer:  12/FV/2018" << zwykle << true << "faktury - MP"
                         << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
     QTest::newRow("uproszczony") << rUprosz << "Rachunek Uproszczony   numer:  12/FV/2018" << zwykle << true
                                  << "rachunku uproszczonego" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
     QTest::newRow("rachunek") << rZwykly << "Rachunek   numer:  12/FV/2018" << zwykle << true << "rachunku"
                               << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 6;
-    QTest::newRow("pro forma") << rProForma << "Zentora Pro Forma   numer:  12/FV/2018"
+    QTest::newRow("pro forma") << rProForma << "Faktura Pro Forma   numer:  12/FV/2018"
                                << QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}
                                << false << "faktury Pro Forma" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
     // clang-format on
@@ -521,7 +521,7 @@ void TstWydrukFaktury::podzialNaStrony()
         int linie = 0;
         for (const TZapisRysunku &z : a->kanwa.zapisy)
             if (z.rodzaj == TZapisRysunku::Tekst && z.strona == s
-                && z.tekst == QStringLiteral("Zentora   numer:  12/FV/2018   -   strona %1 z %2").arg(s).arg(stron)) {
+                && z.tekst == QStringLiteral("Faktura   numer:  12/FV/2018   -   strona %1 z %2").arg(s).arg(stron)) {
                 ++linie;
                 QVERIFY(z.od.Y >= a->AktRobocza.Y);
             }
@@ -573,12 +573,12 @@ void TstWydrukFaktury::duplikat_data()
 {
     // clang-format off
     Kolumny<bool, QString, QStringList>("duplikat", "data", "tytuly");
-    QTest::newRow("zwykly") << false << "10.04.2018" << QStringList{"Zentora   numer:  12/FV/2018", "Sklep Przykładowy"};
+    QTest::newRow("zwykly") << false << "10.04.2018" << QStringList{"Faktura   numer:  12/FV/2018", "Sklep Przykładowy"};
     QTest::newRow("z data") << true << "10.04.2018"
-                            << QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )",
+                            << QStringList{"Faktura   numer:  12/FV/2018", "( Duplikat )",
                                            "Data wystawienia duplikatu: 10.04.2018", "Sklep Przykładowy"};
     QTest::newRow("bez daty") << true << ""
-                              << QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )", "Sklep Przykładowy"};
+                              << QStringList{"Faktura   numer:  12/FV/2018", "( Duplikat )", "Sklep Przykładowy"};
     // clang-format on
 }
 
