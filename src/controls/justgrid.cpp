@@ -80,7 +80,7 @@ void TjustGrid::setXkolRodzaj(const QString &s)
 {
     QString r = s.toUpper();
     for (QChar &c : r)
-        if (!QStringLiteral("CDFIZ").contains(c))
+        if (!QStringLiteral("CDFIJVZ").contains(c))
             c = QLatin1Char('C');
     m_rodzaj = r;
     viewport()->update();

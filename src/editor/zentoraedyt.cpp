@@ -679,6 +679,12 @@ void TZentoraForma::AcFormatNumExecute()
             this, QStringLiteral("Format numeracji tej faktury jest zgodny|z formatem zapisanym w pliku konfiguracji"));
         return;
     }
+    if (m_tylkoDoOdczytu) {
+        // a numbered invoice keeps its designation
+        KomunikatOkna(this, QStringLiteral("Format numeracji tej faktury jest inny|niż format zapisany w pliku "
+                                           "konfiguracji||Faktura ma numer KSeF, więc jej numeracja zostaje."));
+        return;
+    }
     if (PytanieOkAnuluj(
             this,
             QStringLiteral("Format numeracji tej faktury jest inny|niż format zapisany w pliku konfiguracji||"

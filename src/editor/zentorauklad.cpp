@@ -249,6 +249,8 @@ void TZentoraForma::UtworzNaglowek()
     EdyUwagi = new TPoleEdycji(254, p);
     CbMPP = new QCheckBox(QStringLiteral("Mechanizm podzielonej płatności"), p);
     EdyPodstawa = new TPoleEdycji(256, p);
+    EdyPodstawa->setPlaceholderText(QStringLiteral("Podstawa zwolnienia"));
+    EdyPodstawa->setAccessibleName(QStringLiteral("Podstawa zwolnienia"));
     EdyPodstawa->setToolTip(QStringLiteral(" Przepis, na podstawie którego pozycje ze stawką „zw” są zwolnione z VAT; "
                                            "puste: podstawa z parametrów (strona KSeF) "));
     // what a correction corrects: shown for a correction only
@@ -258,8 +260,8 @@ void TZentoraForma::UtworzNaglowek()
     EdyKsefKoryg->setToolTip(QStringLiteral(" Numer KSeF korygowanej faktury; pusty, gdy wystawiono ją poza KSeF "));
     EdyPrzyczyna = new TPoleEdycji(254, p);
     // why a numbered invoice takes no edits
-    LabTylkoOdczyt = new QLabel(QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. Zmiany wprowadza się "
-                                               "fakturą korygującą:  Plik → Wystaw korektę…"),
+    LabTylkoOdczyt = new QLabel(QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
+                                               "Zmiany: faktura korygująca, Plik → Wystaw korektę…"),
                                 p);
     LabTylkoOdczyt->setAutoFillBackground(true);
     QPalette pt = LabTylkoOdczyt->palette();
@@ -304,7 +306,6 @@ void TZentoraForma::UtworzNaglowek()
         {QStringLiteral("wystaw"), prawo},
         {QStringLiteral("sprzedaży"), prawo},
         {QStringLiteral("zapłaty"), prawo},
-        {QStringLiteral("Podstawa zwolnienia"), prawo},
         {QStringLiteral("Do faktury"), Qt::AlignLeft | Qt::AlignVCenter},
         {QStringLiteral("z dnia"), prawo},
         {QStringLiteral("Nr KSeF"), prawo},
@@ -313,7 +314,6 @@ void TZentoraForma::UtworzNaglowek()
     for (const auto &[t, a] : etykiety)
         m_etykiety.insert(t, Etykieta(p, t, a));
     m_etykiety.value(QStringLiteral("daty"))->setFont(Pogrubiona());
-    m_etykiety.value(QStringLiteral("Podstawa zwolnienia"))->setBuddy(EdyPodstawa);
     for (const char *t : {"Do faktury", "z dnia", "Nr KSeF", "Przyczyna"})
         m_etykiety.value(QLatin1String(t))->hide();
     for (QWidget *w : {static_cast<QWidget *>(EdyDataKoryg), static_cast<QWidget *>(SpeedData4),
@@ -455,12 +455,11 @@ void TZentoraForma::UlozKontrolki()
     const int xr = xe + 180;
     const int wr = CbRatalnie->sizeHint().width() + 4;
     CbRatalnie->setGeometry(xr, wiersz(3), wr, kWysPola);
-    CbMPP->setGeometry(xr + wr + 12, wiersz(3), koniec - xr - wr - 12, kWysPola);
+    // the exemption basis of this invoice: its caption is the field's placeholder
+    EdyPodstawa->setGeometry(xr + wr + 8, wiersz(3), koniec - xr - wr - 8, kWysPola);
     etykieta(QStringLiteral("Uwagi"), 6, wiersz(4), xe - 8);
-    const int xz = koniec - 200;
-    EdyUwagi->setGeometry(xe, wiersz(4), xz - 116 - xe, kWysPola);
-    etykieta(QStringLiteral("Podstawa zwolnienia"), xz - 112, wiersz(4), 108);
-    EdyPodstawa->setGeometry(xz, wiersz(4), koniec - xz, kWysPola);
+    EdyUwagi->setGeometry(xe, wiersz(4), xd - 18 - xe, kWysPola);
+    CbMPP->setGeometry(xd - 8, wiersz(4), koniec - xd + 8, kWysPola);
     int dodatkowy = kWierszeNaglowka;
     if (EdyDataKoryg->isVisibleTo(this)) {
         const int y = wiersz(dodatkowy++);

@@ -8,12 +8,14 @@
 #include "fakturaprzykladowa.h"
 #include "invoice/dokument.h"
 #include "invoice/plikfaktury.h"
+#include "invoice/sumy.h"
 #include "kolumny.h"
 #include "oknotestowe.h"
 #include "pliktymczasowy.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTest>
 
@@ -317,6 +319,7 @@ void TstDokumentOkna::numerowanaTylkoDoOdczytu()
     OknoTestowe t;
     TzentoraVat f = FakturaPrzykladowa();
     f.KsefNumer = QStringLiteral("9876543210-20260102-0100001AF629-46");
+    f.PodstawaZwolnienia = QStringLiteral("art. 43 ust. 1 pkt 29 ustawy o VAT");
     const QString plik = Otworz(t, f);
     const QByteArray przed = CzytajBajty(plik);
     TZentoraForma &o = *t.okno;
