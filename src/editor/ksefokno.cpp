@@ -176,13 +176,8 @@ void TZentoraForma::AcEksportKsefExecute()
 {
     // the record exactly as saving builds it, with the same checks and the rows valued again
     PrzygotujDoWydania(true);
-    TopcjeKsef opcje;
-    if (Zentora.RodzajFak == rFakKoryg) {
-        if (!Dialogi.DaneKorygowanej || !Dialogi.DaneKorygowanej(this, m_dataKorygowanej, m_numerKorygowanej))
-            return;
-        opcje.DataKorygowanej = m_dataKorygowanej;
-        opcje.NumerKorygowanej = m_numerKorygowanej;
-    }
+    // what a correction corrects comes from the invoice itself
+    const TopcjeKsef opcje;
     TeksportKsef e;
     try {
         e = EksportujKsef(Zentora, IniZentora, opcje);

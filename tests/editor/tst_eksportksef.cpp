@@ -48,7 +48,11 @@ void TstEksportKsef::eksport_data()
                                  << "<NIP>1234567890</NIP>";
     QTest::newRow("korekta") << "korekta" << QList<int>{} << "Zapisano fakturę w formacie KSeF (FA(3)):|@"
                              << "<DataWystFaKorygowanej>2018-03-01</DataWystFaKorygowanej>";
-    QTest::newRow("korekta, rezygnacja") << "korekta bez danych" << QList<int>{} << "" << "";
+    QTest::newRow("korekta bez danych") << "korekta bez danych" << QList<int>{}
+                                        << "Faktura korygująca nie jest kompletna. Brakuje: data korygowanej faktury, "
+                                           "przyczyna korekty.|Uzupełnij dane korygowanej faktury obok pola „do faktury” "
+                                           "(data jako DD.MM.RRRR)."
+                                        << "";
     // the checks of saving come first: a bill with VAT rates is refused before the kind is
     QTest::newRow("rachunek") << "rachunek" << QList<int>{}
                               << "Rachunek nie może zawierać podatku VAT.|Wiersz 1 ma stawkę 23 % - dozwolona jest "
@@ -56,7 +60,8 @@ void TstEksportKsef::eksport_data()
                               << "";
     QTest::newRow("bez podstawy zwolnienia") << "bez podstawy" << QList<int>{}
                                              << "Faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia.|"
-                                                "Wpisz ją na stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”."
+                                                "Wpisz ją w fakturze albo na stronie „KSeF” parametrów, np. „art. 113 ust. 1 "
+                                                "ustawy o VAT”."
                                              << "";
     QTest::newRow("bez kupującego") << "bez kupującego" << QList<int>{} << "Brak firmy kupującego" << "";
     // clang-format on
@@ -73,6 +78,10 @@ void TstEksportKsef::eksport()
     TzentoraVat f = FakturaPrzykladowa();
     if (przypadek == QLatin1String("dobry NIP") || przypadek.startsWith(QLatin1String("korekta")))
         f.KupNip = QStringLiteral("526-587-76-35");
+    if (przypadek == QLatin1String("korekta")) {
+        f.DataKorygowanej = QStringLiteral("01.03.2018");
+        f.PrzyczynaKorekty = QStringLiteral("rabat");
+    }
     const QString fak = t.Plik(QStringLiteral("przyklad.FAK"));
     ZapiszFakture(fak, f);
     okno->OtworzProFormeEx(fak);
@@ -101,7 +110,7 @@ void TstEksportKsef::eksport()
     t.Wykonaj(Kontrolka<QAction>(*okno, "AcEksportKsef"));
 
     QCOMPARE(t.prezenter.ostatni(), QString(komunikat).replace(QLatin1Char('@'), xml));
-    QCOMPARE(pytania, przypadek.startsWith(QLatin1String("korekta")) ? 1 : 0);
+    QCOMPARE(pytania, 0);   // what a correction corrects is the invoice's own data
     QCOMPARE(QFileInfo::exists(xml), !wXml.isEmpty());
     if (wXml.isEmpty()) {
         QVERIFY(okno->Faktura().KsefSkrot.isEmpty());
