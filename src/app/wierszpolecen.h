@@ -22,7 +22,6 @@ struct Argumenty {
     QString katalog, kopie, duplikat, zadania, drukarka;
     bool podpis = false, marginesy = false;
     // ksef
-    QString korygowanaData, korygowanaKsef;
     bool wymus = false, zapisz = false;
     // the whole command line, for the commands that read their options themselves once
     // the table has checked them

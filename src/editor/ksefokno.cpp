@@ -160,11 +160,8 @@ void TZentoraForma::AcEksportKsefExecute()
                                 .arg(Zentora.KsefNumer));
         return;
     }
-    TopcjeKsef opcje;
-    if (Zentora.RodzajFak == rFakKoryg) {
-        opcje.DataKorygowanej = Zentora.DataKorygowanej;
-        opcje.NumerKorygowanej = Zentora.KsefKorygowanej;
-    }
+    // what a correction corrects comes from the invoice itself
+    const TopcjeKsef opcje;
     TeksportKsef e;
     try {
         e = EksportujKsef(Zentora, IniZentora, opcje);

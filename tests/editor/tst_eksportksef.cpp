@@ -59,7 +59,8 @@ void TstEksportKsef::eksport_data()
                               << "";
     QTest::newRow("bez podstawy zwolnienia") << "bez podstawy" << QList<int>{}
                                              << "Faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia.|"
-                                                "Wpisz ją na stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”."
+                                                "Wpisz ją w fakturze albo na stronie „KSeF” parametrów, np. „art. 113 ust. 1 "
+                                                "ustawy o VAT”."
                                              << "";
     QTest::newRow("bez kupującego") << "bez kupującego" << QList<int>{} << "Brak firmy kupującego" << "";
     // clang-format on
