@@ -653,6 +653,7 @@ void TZentoraForma::EdytujParametry(int strona)
 {
     if (!Dialogi.Parametry)
         return;
+    const TiniZentora poprzednie = IniZentora;
     TiniZentora ini = IniZentora;
     if (!Dialogi.Parametry(this, ini, strona))
         return;
@@ -665,8 +666,14 @@ void TZentoraForma::EdytujParametry(int strona)
         KomunikatOkna(this, QStringLiteral("X") + e.komunikat());
     }
     // An issued invoice keeps the seller it was issued by; only a new one takes the new data.
-    if (!m_sprzedawcaZKonfiguracji)
+    if (!m_sprzedawcaZKonfiguracji) {
+        if (ini.iniTabFirm != poprzednie.iniTabFirm || ini.iniTabBank != poprzednie.iniTabBank
+            || ini.iniTabOsob != poprzednie.iniTabOsob)
+            KomunikatOkna(this, QStringLiteral("Nowe dane sprzedawcy obowiązują od następnej nowej faktury.|Otwarta "
+                                               "faktura %1 zachowuje sprzedawcę, z którym ją wystawiono.")
+                                    .arg(NazwaPliku()));
         return;
+    }
     QString bank = IniZentora.iniTabBank;
     const QString nazwaBanku = OdetnijPole(bank, QLatin1Char(';'));
     UstawSprzedawce(IniZentora.iniTabFirm, nazwaBanku, bank, IniZentora.iniTabOsob);

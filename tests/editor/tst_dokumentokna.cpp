@@ -191,6 +191,8 @@ void TstDokumentOkna::sprzedawcaWystawionej()
     QTEST(z.SprzedRamka, "ramka");
     QTEST(z.SprzedOsoba, "osoba");
     QCOMPARE(t.okno->Konfiguracja().iniTabFirm, QStringLiteral("Nowa Firma;ul. Nowa 2"));
+    // an opened invoice says why its seller stays
+    QCOMPARE(t.prezenter.pokazane.size(), otwarta ? 1 : 0);
     if (otwarta)
         QVERIFY(FakturyRowne(z, t.okno->FakturaWzorcowa()));
 }
