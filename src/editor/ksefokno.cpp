@@ -200,14 +200,21 @@ void TZentoraForma::AcNumerKsefExecute()
     if (!ZatwierdzKomorke())
         return;
     EkranNaRekord(false);
-    if (Niepusty(Zentora.KsefSkrot) && !ZapisanaPrzedKsef())
-        return;
     if (Pusty(Zentora.KsefSkrot)) {
         KomunikatOkna(this,
                       QStringLiteral("!Faktury nie eksportowano do KSeF.|Najpierw zapisz ją poleceniem „Eksport do "
                                      "KSeF (XML)…”, wyślij plik, a potem wpisz nadany numer."));
         return;
     }
+    if (!EksportAktualny(Zentora)) {
+        // the number belongs to the XML that was sent, which no longer is this invoice
+        KomunikatOkna(this, QStringLiteral("XFaktura zmieniła się po eksporcie do KSeF.|Numer KSeF można wpisać "
+                                           "dopiero po ponownym eksporcie i wysłaniu faktury."));
+        return;
+    }
+    // the number goes into the file at once: the file must hold this very invoice
+    if (!ZapisanaPrzedKsef())
+        return;
     QString numer = Zentora.KsefNumer;
     for (;;) {
         if (!Dialogi.NumerKsef || !Dialogi.NumerKsef(this, numer))

@@ -156,6 +156,12 @@ void TstEksportKsef::numerKsef()
         "zapisać.||Czy zapisać fakturę teraz ?")));
     QVERIFY2(QFileInfo::exists(t.Plik(QStringLiteral("a.xml"))),
              qPrintable(t.prezenter.teksty().join(QLatin1Char('\n'))));
+    // a number is for the invoice that was exported, not for one changed since
+    t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyFirma"), QStringLiteral("Firma X"));
+    t.Wykonaj(Kontrolka<QAction>(*okno, "AcNumerKsef"));
+    QVERIFY(t.prezenter.ostatni().startsWith(QStringLiteral("Faktura zmieniła się po eksporcie do KSeF.")));
+    QVERIFY(pokazane.isEmpty());
+    t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyFirma"), QStringLiteral("Firma"));
     t.Wykonaj(Kontrolka<QAction>(*okno, "AcNumerKsef"));   // a wrong check first, then the right number
     QCOMPARE(pokazane, (QStringList{QString(), QStringLiteral("9876543210-20260102-0100001AF629-00")}));
     QVERIFY(t.prezenter.ostatni().contains(QStringLiteral("ma błędną sumę kontrolną (powinna być 46)")));
