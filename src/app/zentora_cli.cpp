@@ -11,7 +11,9 @@
 #include "common/program.h"
 #include "common/slownie.h"
 #include "common/teksty.h"
+#include "invoice/dokument.h"
 #include "invoice/konfiguracja.h"
+#include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "ksefcli.h"
@@ -28,6 +30,7 @@
 #endif
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -231,6 +234,41 @@ int Nowa(const Argumenty &a)
 
 int Ksef(const Argumenty &a) { return PolecenieKsef(a.surowe); }
 
+// The correction of an invoice as a new file: never over the invoice it corrects.
+int Korekta(const Argumenty &a)
+{
+    const QString zrodlo = JedenPlik(a);
+    if (a.wyjscie.isEmpty())
+        throw BladUzycia(QStringLiteral("Polecenie korekta wymaga opcji -o NOWY.FAK."));
+    if (QFileInfo(a.wyjscie).absoluteFilePath() == QFileInfo(zrodlo).absoluteFilePath()
+        || (QFileInfo::exists(a.wyjscie)
+            && QFileInfo(a.wyjscie).canonicalFilePath() == QFileInfo(zrodlo).canonicalFilePath()))
+        throw BladUzycia(QStringLiteral("Korekta nie może zastąpić faktury, którą koryguje; podaj inny plik -o."));
+    if (!a.dzis.isEmpty()) {
+        const double d = TekstNaDate(a.dzis, 0);
+        if (d <= 0)
+            throw BladUzycia(QStringLiteral("Niepoprawna data: %1 (oczekiwano DD.MM.RRRR).").arg(a.dzis));
+        UstawDateDzis(d);
+    }
+    TiniZentora ini;
+    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    TzentoraVat f;
+    CzytajFakture(zrodlo, f);
+    if (!RodzajDoKsef(f.RodzajFak)) {
+        Komunikat(QStringLiteral("X") + zrodlo
+                  + QStringLiteral(": dokument „%1” nie jest fakturą VAT; korektę "
+                                   "wystawia się tylko do faktury.")
+                        .arg(NazwyFaktur[f.RodzajFak]));
+        return kOdrzucono;
+    }
+    PrzeliczRekord(f);
+    ZapiszFakture(a.wyjscie, WystawKorekte(f, ini, DataDzis(), a.przyczyna));
+    if (Pusty(a.przyczyna))
+        Komunikat(QStringLiteral("!") + a.wyjscie
+                  + QStringLiteral(": korekta nie ma jeszcze przyczyny; wpisz ją przed wydrukiem i eksportem."));
+    return kOk;
+}
+
 #ifdef ZENTORA_Z_WYDRUKIEM
 // The options of a pdf command but its files and -j, for the processes of a batch. The
 // warning about a missing signature picture has been given once here already.
@@ -247,6 +285,8 @@ QStringList OpcjePdf(const Argumenty &a, bool podpis)
         o << QStringLiteral("--signature");
     if (a.marginesy)
         o << QStringLiteral("--extra-margins");
+    if (a.wymus)
+        o << QStringLiteral("--force");
     return o;
 }
 
@@ -294,6 +334,10 @@ int Pdf(const Argumenty &a)
             CzytajFakture(a.pliki.at(i), f);
             // the paper shows what the rows give, as the editor's print command does
             PrzeliczRekord(f);
+            if (!PodstawaZwolnieniaPozwala(a.pliki.at(i), f, ini, a.wymus)) {
+                wynik = qMax(wynik, int(kOdrzucono));
+                continue;
+            }
             DrukujDoPdf(wyjscia.at(i), f, ini, opcje.kopie, false);
         } catch (const ECichyAbort &) {
             wynik = qMax(wynik, int(kOdrzucono));
@@ -348,9 +392,11 @@ TabelaPolecen Tabela()
          &A::drukarka},
         {QStringLiteral("force"),
          {},
-         QStringLiteral("Zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP)."),
+         QStringLiteral("Zapisuje lub drukuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP, braku podstawy "
+                        "zwolnienia)."),
          &A::wymus},
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
+        {QStringLiteral("przyczyna"), QStringLiteral("TEKST"), QStringLiteral("Przyczyna korekty."), &A::przyczyna},
     };
     t.polecenia = {
         {QStringLiteral("show"),
@@ -373,6 +419,12 @@ TabelaPolecen Tabela()
          QStringLiteral("Zapisuje nową fakturę z ustawieniami konfiguracji."),
          {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("json")},
          Nowa},
+        {QStringLiteral("korekta"),
+         QStringLiteral("korekta FILE.FAK -o NEW.FAK [--przyczyna TEXT] [--config Faktury.ini] [--today DD.MM.YYYY]"),
+         QStringLiteral(
+             "Wystawia fakturę korygującą do faktury: pełne odwrócenie pozycji do poprawienia, w nowym pliku."),
+         {QStringLiteral("o"), QStringLiteral("przyczyna"), QStringLiteral("config"), QStringLiteral("today")},
+         Korekta},
         {QStringLiteral("ksef"),
          QStringLiteral("ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz]"),
          QStringLiteral("Zapisuje faktury jako XML KSeF (FA(3))."),
@@ -387,20 +439,20 @@ TabelaPolecen Tabela()
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
          QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
-                        "            [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
+                        "            [--duplicate DD.MM.YYYY] [--signature] [--extra-margins] [--force]\n"
                         "pdf FILE.FAK... -d OUTDIR [-j N] [options as above]"),
          QStringLiteral("Drukuje faktury do plików PDF tak jak program."),
          {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("copies"),
           QStringLiteral("duplicate"), QStringLiteral("signature"), QStringLiteral("extra-margins"),
-          QStringLiteral("j")},
+          QStringLiteral("j"), QStringLiteral("force")},
          Pdf,
          true},
         {QStringLiteral("print"),
          QStringLiteral("print FILE.FAK... [--printer NAME] [--copies N] [--duplicate DD.MM.YYYY]\n"
-                        "            [--signature] [--extra-margins] [--config Faktury.ini]"),
+                        "            [--signature] [--extra-margins] [--config Faktury.ini] [--force]"),
          QStringLiteral("Drukuje faktury na drukarce systemu, każdy egzemplarz jako osobny dokument."),
          {QStringLiteral("printer"), QStringLiteral("config"), QStringLiteral("copies"), QStringLiteral("duplicate"),
-          QStringLiteral("signature"), QStringLiteral("extra-margins")},
+          QStringLiteral("signature"), QStringLiteral("extra-margins"), QStringLiteral("force")},
          PolecenieDrukuj,
          true},
         {QStringLiteral("printers"),

@@ -26,6 +26,7 @@ private slots:
     void przeliczenieZmienionejIlosci();
     void slownie();
     void nowaFaktura();
+    void korekta();
     void kodyWyjscia_data();
     void kodyWyjscia();
     void pomoc_data();
@@ -196,6 +197,28 @@ void TstCli::nowaFaktura()
     QVERIFY(t2.contains(QStringLiteral("V1=|7||\r\nV2=|22||\r\nV3=|3||\r\n")));
 }
 
+// The correction of an invoice, made as a new file; the invoice itself stays as it was.
+void TstCli::korekta()
+{
+    const QString zrodlo = Plik(QStringLiteral("faktura.FAK"));
+    QVERIFY(PiszBajty(zrodlo, CzytajBajty(kPrzyklad)));
+    const QString out = Plik(QStringLiteral("korekta.FAK"));
+    const WynikCli w = UruchomCli({QStringLiteral("korekta"), zrodlo, QStringLiteral("-o"), out,
+                                   QStringLiteral("--przyczyna"), QStringLiteral("Zwrot towaru"),
+                                   QStringLiteral("--config"), QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"),
+                                   QStringLiteral("--today"), QStringLiteral("10.04.2018")});
+    QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+    QCOMPARE(w.bledy, QString());
+    QCOMPARE(CzytajBajty(zrodlo), CzytajBajty(kPrzyklad));
+    const QString t = Cp1250::Dekoduj(CzytajBajty(out));
+    for (const char *s : {"Rodzaj=1\r\n", "Wystaw=10.04.2018\r\nSprzed=10.04.2018\r\nZapłac=24.04.2018\r\n",
+                          "Korekt=12/FV/2018\r\n", "PodstawaZwolnienia=art. 43 ust. 1 pkt 29 ustawy o VAT\r\n",
+                          "[Korekta]\r\nDataKorygowanej=05.03.2018\r\nKsefKorygowanej=\r\nPrzyczyna=Zwrot towaru\r\n",
+                          "SU=-139,03|0|-8,68|-147,71\r\n", "tresc1=|ryza|-3|12,35|-37,05|23|-8,52|-45,57\r\n"})
+        QVERIFY2(t.contains(QString::fromUtf8(s)), s);
+    QVERIFY(!t.contains(QStringLiteral("[KSeF]")));
+}
+
 void TstCli::kodyWyjscia_data()
 {
     // clang-format off
@@ -209,6 +232,8 @@ void TstCli::kodyWyjscia_data()
     staraData.replace("Sprzed=05.03.2018", "Sprzed=05.03.2010");
     QByteArray rachunek = przyklad;
     rachunek.replace("Rodzaj=0", "Rodzaj=4");
+    QByteArray proForma = przyklad;
+    proForma.replace("Rodzaj=0", "Rodzaj=5");
     QByteArray wersja = przyklad;
     wersja.replace("Wersja=2", "Wersja=1");
 
@@ -216,6 +241,11 @@ void TstCli::kodyWyjscia_data()
     QTest::newRow("nieznane") << QStringList{"drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
     QTest::newRow("show bez pliku") << QStringList{"show"} << QByteArray() << 1 << "wymaga jednego pliku";
     QTest::newRow("new bez -o") << QStringList{"new"} << QByteArray() << 1 << "wymaga opcji -o";
+    QTest::newRow("korekta bez -o") << QStringList{"korekta", "@"} << przyklad << 1 << "wymaga opcji -o NOWY.FAK";
+    QTest::newRow("korekta na miejscu faktury") << QStringList{"korekta", "@", "-o", "@"} << przyklad << 1
+                                                << "Korekta nie może zastąpić faktury, którą koryguje";
+    QTest::newRow("korekta pro formy") << QStringList{"korekta", "@", "-o", "/tmp/nie-powstanie.FAK"} << proForma << 2
+                                       << "dokument „Faktura Pro Forma” nie jest fakturą VAT";
     QTest::newRow("zla opcja") << QStringList{"show", "@", "--xml"} << przyklad << 1 << "Nieznana opcja --xml.";
     QTest::newRow("zla stawka") << QStringList{"recompute", "@"} << zlaStawka << 2
                                 << "Nieporawna wartość % Vat = 7 %\nDla wpisanej daty sprzedaży, poprawne\n";

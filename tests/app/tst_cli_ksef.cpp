@@ -51,6 +51,8 @@ void TstCliKsef::initTestCase()
     pelna.replace("[Pozycje]", "[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Zwrot towaru\r\n\r\n[Pozycje]");
     QByteArray zlyNumer = pelna;
     zlyNumer.replace("Przyczyna=", "KsefKorygowanej=9876543210-20260301-0100001AF629-00\r\nPrzyczyna=");
+    QByteArray bezPodstawy = dobry;
+    bezPodstawy.replace("PodstawaZwolnienia=art. 43 ust. 1 pkt 29 ustawy o VAT\r\n", "");
     QByteArray zlaStawka = dobry;
     zlaStawka.replace("tresc2=|kurs|2|0,99|1,98|8|", "tresc2=|kurs|2|0,99|1,98|7|");
     const std::pair<const char *, QByteArray> pliki[] = {
@@ -60,6 +62,7 @@ void TstCliKsef::initTestCase()
         {"pelna.FAK", pelna},
         {"zlynumer.FAK", zlyNumer},
         {"stawka.FAK", zlaStawka},
+        {"bezpodstawy.FAK", bezPodstawy},
         {"F.ini", Crlf("[KSeF]\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\n\n")}};
     QDir().mkpath(m_dir.filePath(QStringLiteral("inny")));
     QVERIFY(PiszBajty(m_dir.filePath(QStringLiteral("inny/dobry2.FAK")), dobry));
@@ -87,7 +90,7 @@ void TstCliKsef::kodyWyjscia_data()
                                    << 0 << QString() << wynik;
     QTest::newRow("korekta, zły numer KSeF") << QStringList{"ksef",  "@/zlynumer.FAK", "-o", "@/k.xml", "--config", "@/F.ini"}
                                              << 2 << "ma błędną sumę kontrolną" << QStringList{};
-    QTest::newRow("bez podstawy zwolnienia") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/p.xml", "--config",
+    QTest::newRow("bez podstawy zwolnienia") << QStringList{"ksef", "@/bezpodstawy.FAK", "-o", "@/p.xml", "--config",
                                                             ZENTORA_EXAMPLES "/Faktury.ini"}
                                              << 2 << "a nie podano podstawy zwolnienia." << QStringList{};
     QTest::newRow("zła stawka") << QStringList{"ksef", "@/stawka.FAK", "-o", "@/s.xml", "--config", "@/F.ini"} << 2

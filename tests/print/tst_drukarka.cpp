@@ -574,6 +574,8 @@ void TstDrukarka::liczbyWCalosci()
         f.RodzajFak = rFakKoryg;
         f.DoKorekty = QStringLiteral("12/FV/2018 z dnia 05.03.2018 wystawionej dla Hurtowni Przykładowej za dostawę "
                                      "papieru, kursy przewozu i szkolenie stanowiskowe w magazynie głównym");
+        f.DataKorygowanej = QStringLiteral("05.03.2018");
+        f.PrzyczynaKorekty = QStringLiteral("rabat");
         f.SprzedBank = QStringLiteral("Bank Spółdzielczy Rzemiosła Rolnictwa Wielkich Hajdukach Oddział Zamiejscowy");
         f.IlePozyc = 2;
         f.Pozycja(1) = Wiersz(
