@@ -77,7 +77,7 @@ void TZentoraForma::UstawTylkoDoOdczytu(bool tak)
 void TZentoraForma::SprawdzKorekte()
 {
     const QString odmowa = OdmowaKorekty(Zentora);
-    if (odmowa.isEmpty())
+    if (odmowa.isEmpty() || m_tylkoDoOdczytu)
         return;
     KomunikatOkna(this, odmowa);
     if (Pusty(Zentora.DoKorekty))
@@ -91,7 +91,8 @@ void TZentoraForma::SprawdzKorekte()
 
 void TZentoraForma::PytajOMpp()
 {
-    if (m_mppZapytano || Zentora.MPP || TekstNaFloat(Zentora.SumyFaktury[vatSum].Brutto, 0) < kProgMpp)
+    if (m_tylkoDoOdczytu || m_mppZapytano || Zentora.MPP
+        || TekstNaFloat(Zentora.SumyFaktury[vatSum].Brutto, 0) < kProgMpp)
         return;
     m_mppZapytano = true;
     if (!PytanieTakNieOkna(this, QStringLiteral("Mechanizm podzielonej płatności"),

@@ -613,6 +613,11 @@ void TZentoraForma::SprawdzPola()
 
 void TZentoraForma::PrzygotujDoWydania(bool zKupujacym)
 {
+    if (m_tylkoDoOdczytu) {
+        // a numbered invoice leaves as it was issued: nothing is valued again
+        EkranNaRekord(true);
+        return;
+    }
     Wymagaj(ZatwierdzKomorke(), QString());
     SprawdzPola();
     if (zKupujacym)
