@@ -466,10 +466,12 @@ void TZentoraForma::EkranNaRekord(bool przerwij)
     z.Ratalnie = CbRatalnie->isChecked();
     z.MPP = CbMPP->isChecked();
     z.PodstawaZwolnienia = EdyPodstawa->text();
-    // an empty date field is no date: nothing is stored for it
-    z.DataKorygowanej = TekstNaDate(EdyDataKoryg->Tekst(), 0) > 0 ? EdyDataKoryg->Tekst() : QString();
-    z.KsefKorygowanej = EdyKsefKoryg->text();
-    z.PrzyczynaKorekty = EdyPrzyczyna->text();
+    // What a correction corrects belongs to a correction only; the hidden fields keep their
+    // text for a kind switched back. An empty date field is no date.
+    const bool korekta = z.RodzajFak == rFakKoryg;
+    z.DataKorygowanej = korekta && TekstNaDate(EdyDataKoryg->Tekst(), 0) > 0 ? EdyDataKoryg->Tekst() : QString();
+    z.KsefKorygowanej = korekta ? EdyKsefKoryg->text() : QString();
+    z.PrzyczynaKorekty = korekta ? EdyPrzyczyna->text() : QString();
     TabeleDoRekordu(*m_tabele, z, przerwij);
 }
 

@@ -273,6 +273,10 @@ void TstDokumentOkna::kompletnoscKorekty()
     QCOMPARE(f.DataKorygowanej, data);
     QCOMPARE(f.KsefKorygowanej, ksef);
     QCOMPARE(f.PrzyczynaKorekty, przyczyna);
+    // switched to a VAT invoice it carries nothing of a correction
+    Kontrolka<TComboLista>(*t.okno, "cboZentora")->setCurrentIndex(rZentora);
+    const TzentoraVat &v = t.okno->FakturaZEkranu();
+    QVERIFY(v.DataKorygowanej.isEmpty() && v.KsefKorygowanej.isEmpty() && v.PrzyczynaKorekty.isEmpty());
 }
 
 void TstDokumentOkna::wystawKorekte()
