@@ -3,6 +3,7 @@
 #include "common/daty.h"
 #include "common/formaty.h"
 #include "common/teksty.h"
+#include "stawki.h"
 #include "sumy.h"
 
 bool WierszOpisowy(const TpozFaktury &p)
@@ -91,6 +92,11 @@ TzentoraVat WystawKorekte(const TzentoraVat &f, const TiniZentora &ini, double d
     k.MPP = f.MPP;
     k.PodstawaZwolnienia = f.PodstawaZwolnienia;
     k.DoKorekty = f.DajOznaczenieFaktury();
+    // The rows keep the rates of the corrected supply, and rates are checked against the
+    // sale date: an invoice from the time of other rates keeps its sale date.
+    const double sprzedano = TekstNaDate(f.DataSprzed, 0);
+    if (sprzedano > 0 && OkresStawek(sprzedano) != OkresStawek(dzis))
+        k.DataSprzed = f.DataSprzed;
     k.DataKorygowanej = f.DataWystaw;
     k.KsefKorygowanej = f.KsefNumer;
     k.PrzyczynaKorekty = Trim(przyczyna);

@@ -194,6 +194,16 @@ void TstDokument::wystawKorekte()
     QCOMPARE(k.SumyFaktury[vatSum].Brutto, QStringLiteral("-147,71"));
     QVERIFY(KorektaUjemna(k));
     QVERIFY(BrakiKorekty(k).isEmpty());
+
+    // an invoice of the rates before 2011 is corrected with those rates
+    TzentoraVat stara = FakturaPrzykladowa();
+    stara.DataWystaw = stara.DataSprzed = QStringLiteral("30.12.2010");
+    stara.Pozycja(1).PrcVat = QStringLiteral("22");
+    stara.Pozycja(2).PrcVat = QStringLiteral("7");
+    PrzeliczRekord(stara);
+    const TzentoraVat ks = WystawKorekte(stara, ini, dzis, QString());
+    QCOMPARE(ks.DataSprzed, QStringLiteral("30.12.2010"));
+    QCOMPARE(ks.Pozycja(1).WarVat, QStringLiteral("-8,15"));
 }
 
 QTEST_GUILESS_MAIN(TstDokument)
