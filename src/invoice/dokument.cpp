@@ -11,7 +11,11 @@ bool WierszOpisowy(const TpozFaktury &p)
     return Niepusty(p.Towar) && Pusty(p.Ilosc) && Pusty(p.Cena) && Pusty(p.Netto) && Pusty(p.PrcVat);
 }
 
-bool WierszZwolniony(const TpozFaktury &p) { return !p.PozJestPusta() && !WierszOpisowy(p) && Pusty(p.PrcVat); }
+// "zw" in a file written by another tool is the exempt rate as well
+bool WierszZwolniony(const TpozFaktury &p)
+{
+    return !p.PozJestPusta() && !WierszOpisowy(p) && Pusty(StawkaZWpisu(p.PrcVat));
+}
 
 bool MaWierszZwolniony(const TzentoraVat &f)
 {
