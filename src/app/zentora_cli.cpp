@@ -36,6 +36,7 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -84,6 +85,11 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     o[QStringLiteral("typ_numeracji")] = int(f.RodzajNum);
     o[QStringLiteral("zaplata")] = int(f.RodzZaplaty);
     o[QStringLiteral("korekta")] = f.DoKorekty;
+    o[QStringLiteral("korygowana")] = QJsonObject{{QStringLiteral("data"), f.DataKorygowanej},
+                                                  {QStringLiteral("numer_ksef"), f.KsefKorygowanej},
+                                                  {QStringLiteral("przyczyna"), f.PrzyczynaKorekty}};
+    o[QStringLiteral("mpp")] = f.MPP;
+    o[QStringLiteral("podstawa_zwolnienia")] = f.PodstawaZwolnienia;
     o[QStringLiteral("uwagi")] = f.UwagiDodatk;
     o[QStringLiteral("ratalnie")] = f.Ratalnie;
     o[QStringLiteral("przelano")] = f.Przelano;
@@ -99,7 +105,8 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     if (Niepusty(f.KsefSkrot) || Niepusty(f.KsefNumer))
         o[QStringLiteral("ksef")] = QJsonObject{{QStringLiteral("skrot"), f.KsefSkrot},
                                                 {QStringLiteral("wytworzono"), f.KsefWytworzono},
-                                                {QStringLiteral("numer"), f.KsefNumer}};
+                                                {QStringLiteral("numer"), f.KsefNumer},
+                                                {QStringLiteral("nip"), f.KsefNip}};
     return o;
 }
 
@@ -113,6 +120,14 @@ void PiszTekst(QTextStream &out, const TzentoraVat &f, const QString &doZaplaty)
     out << NazwyFaktur[f.RodzajFak] << "  nr " << f.DajOznaczenieFaktury() << "\n";
     if (f.RodzajFak == rFakKoryg && Niepusty(f.DoKorekty))
         out << "do faktury: " << f.DoKorekty << "\n";
+    if (f.RodzajFak == rFakKoryg && Niepusty(f.DataKorygowanej))
+        out << "z dnia " << f.DataKorygowanej << "\n";
+    if (f.RodzajFak == rFakKoryg && Niepusty(f.KsefKorygowanej))
+        out << "Nr KSeF: " << f.KsefKorygowanej << "\n";
+    if (f.RodzajFak == rFakKoryg && Niepusty(f.PrzyczynaKorekty))
+        out << "Przyczyna korekty: " << f.PrzyczynaKorekty << "\n";
+    if (f.MPP)
+        out << "mechanizm podzielonej płatności\n";
     out << "Wystawiono: " << f.DataWystaw << "   Sprzedano: " << f.DataSprzed << "   Termin zapłaty: " << f.DataZaplaty
         << "   Zapłata: " << NazwyZaplat[f.RodzZaplaty] << "\n";
     out << "Nabywca:    " << f.KupFirma << "; " << f.KupUlica << "; " << f.KupKod << " " << f.KupMiasto;
@@ -147,8 +162,15 @@ void PiszTekst(QTextStream &out, const TzentoraVat &f, const QString &doZaplaty)
         out << Kolumna(opis, 8) << Kolumna(s.Netto, 14, true) << Kolumna(s.WarVat, 12, true)
             << Kolumna(s.Brutto, 14, true) << "\n";
     }
-    out << "\nDo zapłaty: " << doZaplaty << " zł\n";
-    out << "Słownie:    " << KwotaSlownie(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0)) << "\n";
+    if (MaWierszZwolniony(f) && Niepusty(f.PodstawaZwolnienia))
+        out << "Podstawa zwolnienia: " << Trim(f.PodstawaZwolnienia) << "\n";
+    // money going back is said as its size: the label says which way it goes
+    const bool zwrot = TekstNaFloat(doZaplaty, 0) < 0;
+    QString kwota = Trim(doZaplaty);
+    if (zwrot)
+        kwota.remove(0, 1);
+    out << (zwrot ? "\nDo zwrotu:  " : "\nDo zapłaty: ") << kwota << " zł\n";
+    out << "Słownie:    " << KwotaSlownie(std::fabs(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0))) << "\n";
 }
 
 void Wypisz(const TzentoraVat &f, const QString &doZaplaty, bool json)

@@ -43,7 +43,8 @@ QString OdmowaKorekty(const TzentoraVat &f);
 // "do faktury" = its designation, the corrected invoice's date = its issue date, its KSeF
 // number, its rows with the quantities negated (a full reversal), issued and sold on
 // `dzis` (due the same day, or after the configured term for a transfer), number 1 and the
-// configured numbering, the reason given (may be empty), no KSeF record.
+// configured numbering, the reason given (may be empty), no KSeF record. An invoice sold
+// while other VAT rates were in force keeps its sale date, so its rows keep their rates.
 TzentoraVat WystawKorekte(const TzentoraVat &f, const TiniZentora &ini, double dzis, const QString &przyczyna);
 
 // An invoice with a KSeF number is final: it is never changed or exported again; a

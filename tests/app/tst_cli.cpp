@@ -80,6 +80,9 @@ void TstCli::jsonCalejFaktury_data()
     wiersz("typ_numeracji", "2");
     wiersz("zaplata", "1");
     wiersz("korekta", "\"KOR/1\"");
+    wiersz("korygowana", "{\"data\":\"01.03.2018\",\"numer_ksef\":\"\",\"przyczyna\":\"Rabat\"}");
+    wiersz("mpp", "true");
+    wiersz("podstawa_zwolnienia", "\"art. 43 ust. 1 pkt 29 ustawy o VAT\"");
     wiersz("uwagi", "\"Dostawa; rano\"");
     wiersz("ratalnie", "true");
     wiersz("przelano", "false");
@@ -97,7 +100,8 @@ void TstCli::jsonCalejFaktury()
     QFETCH(QString, wartosc);
     QByteArray b = CzytajBajty(kPrzyklad);
     b.replace("Korekt=\r\n", "Korekt=KOR/1\r\n").replace("Uwagi=\r\n", "Uwagi=Dostawa; rano\r\n");
-    b.replace("Ratalnie=0", "Ratalnie=1");
+    b.replace("Ratalnie=0", "Ratalnie=1").replace("Odeslano=\r\n", "Odeslano=\r\nMPP=1\r\n");
+    b.replace("[Pozycje]", "[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Rabat\r\n\r\n[Pozycje]");
     const QString p = Plik(QStringLiteral("cala.FAK"));
     QVERIFY(PiszBajty(p, b));
     const auto json = [](const QStringList &argumenty) {
@@ -127,6 +131,16 @@ void TstCli::pokazTekst()
     QVERIFY(w.wyjscie.contains(QStringLiteral("Faktura VAT  nr 12/FV/2018")));
     QVERIFY(w.wyjscie.contains(QStringLiteral("Hurtownia Przykładowa")));
     QVERIFY(w.wyjscie.contains(QStringLiteral("Do zapłaty: 147,71 zł")));
+    // a refund says so, with what the correction corrects
+    QByteArray b = CzytajBajty(kPrzyklad);
+    b.replace("Rodzaj=0", "Rodzaj=1").replace("SU=139,03|0|8,68|147,71", "SU=-139,03|0|-8,68|-147,71");
+    b.replace("[Pozycje]", "[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Zwrot\r\n\r\n[Pozycje]");
+    const QString p = Plik(QStringLiteral("zwrot.FAK"));
+    QVERIFY(PiszBajty(p, b));
+    const QString t = UruchomCli({QStringLiteral("show"), p}).wyjscie;
+    for (const char *s : {"z dnia 01.03.2018\n", "Przyczyna korekty: Zwrot\n", "Do zwrotu:  147,71 zł\n",
+                          "Słownie:    sto czterdzieści siedem i siedemdziesiąt jeden groszy\n"})
+        QVERIFY2(t.contains(QString::fromUtf8(s)), qPrintable(t));
 }
 
 void TstCli::przeliczenieZmienionejIlosci()

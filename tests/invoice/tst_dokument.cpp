@@ -103,17 +103,18 @@ private slots:
 void TstDokument::wiersze_data()
 {
     // clang-format off
-    // the rate goes through the normalisation of a typed rate first
-    Kolumny<QString, bool, bool>("wiersz", "opisowy", "zwolniony");
-    QTest::newRow("opis") << "Dostawa w marcu||||||||" << true << false;
-    QTest::newRow("opis z klasyfikacją i jednostką") << "Uwaga|PKWiU 1|szt.||||||" << true << false;
-    QTest::newRow("zwolniony") << "Szkolenie||godz.|1|100,00|100,00|||100,00" << false << true;
-    QTest::newRow("zw wpisane") << "Szkolenie|||1|100,00||zw||" << false << true;
-    QTest::newRow("ZW wpisane ze spacjami") << "Szkolenie|||1|100,00|| ZW ||" << false << true;
-    QTest::newRow("stawka 23") << "Papier|||3|12,35||23||" << false << false;
-    QTest::newRow("stawka 0") << "Eksport|||1|5,00||0||" << false << false;
-    QTest::newRow("sama ilość") << "Próbka|||1|||||" << false << true;
-    QTest::newRow("pusty") << "||||||||" << false << false;
+    // "stawka": the rate as a typed rate is kept
+    Kolumny<QString, bool, bool, QString>("wiersz", "opisowy", "zwolniony", "stawka");
+    QTest::newRow("opis") << "Dostawa w marcu||||||||" << true << false << "";
+    QTest::newRow("opis z klasyfikacją i jednostką") << "Uwaga|PKWiU 1|szt.||||||" << true << false << "";
+    QTest::newRow("zwolniony") << "Szkolenie||godz.|1|100,00|100,00|||100,00" << false << true << "";
+    QTest::newRow("zw wpisane") << "Szkolenie|||1|100,00||zw||" << false << true << "";
+    QTest::newRow("ZW wpisane ze spacjami") << "Szkolenie|||1|100,00|| ZW ||" << false << true << "";
+    QTest::newRow("stawka 23") << "Papier|||3|12,35||23||" << false << false << "23";
+    QTest::newRow("stawka 0") << "Eksport|||1|5,00||0||" << false << false << "0";
+    QTest::newRow("zwrot to nie zw") << "Opłata|||1|5,00||zwrot||" << false << false << "zwrot";
+    QTest::newRow("sama ilość") << "Próbka|||1|||||" << false << true << "";
+    QTest::newRow("pusty") << "||||||||" << false << false << "";
     // clang-format on
 }
 
@@ -122,10 +123,11 @@ void TstDokument::wiersze()
     QFETCH(QString, wiersz);
     QFETCH(bool, opisowy);
     QFETCH(bool, zwolniony);
-    TpozFaktury p = Wiersz(wiersz);
-    p.PrcVat = StawkaZWpisu(p.PrcVat);
+    QFETCH(QString, stawka);
+    const TpozFaktury p = Wiersz(wiersz);
     QCOMPARE(WierszOpisowy(p), opisowy);
     QCOMPARE(WierszZwolniony(p), zwolniony);
+    QCOMPARE(StawkaZWpisu(p.PrcVat).trimmed(), stawka);
 }
 
 void TstDokument::reguly_data()
@@ -194,6 +196,16 @@ void TstDokument::wystawKorekte()
     QCOMPARE(k.SumyFaktury[vatSum].Brutto, QStringLiteral("-147,71"));
     QVERIFY(KorektaUjemna(k));
     QVERIFY(BrakiKorekty(k).isEmpty());
+
+    // an invoice of the rates before 2011 is corrected with those rates
+    TzentoraVat stara = FakturaPrzykladowa();
+    stara.DataWystaw = stara.DataSprzed = QStringLiteral("30.12.2010");
+    stara.Pozycja(1).PrcVat = QStringLiteral("22");
+    stara.Pozycja(2).PrcVat = QStringLiteral("7");
+    PrzeliczRekord(stara);
+    const TzentoraVat ks = WystawKorekte(stara, ini, dzis, QString());
+    QCOMPARE(ks.DataSprzed, QStringLiteral("30.12.2010"));
+    QCOMPARE(ks.Pozycja(1).WarVat, QStringLiteral("-8,15"));
 }
 
 QTEST_GUILESS_MAIN(TstDokument)
