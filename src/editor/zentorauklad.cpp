@@ -106,7 +106,7 @@ void TZentoraForma::UtworzAkcje()
          QStringLiteral(" Zapisz fakturę jako plik XML dla KSeF "), nullptr},
         {&AcNumerKsef, "AcNumerKsef", QStringLiteral("N&umer KSeF…"), QStringLiteral(" Numer nadany fakturze w KSeF "),
          nullptr},
-        {&AcWystawKorekte, "AcWystawKorekte", QStringLiteral("Wystaw &korektę…"),
+        {&AcWystawKorekte, "AcWystawKorekte", QStringLiteral("&Wystaw korektę…"),
          QStringLiteral(" Nowa faktura korygująca do otwartej faktury "), nullptr},
         {&AcZamknij, "AcZamknij", QStringLiteral("&Koniec"), QStringLiteral(" Koniec "), "koniec"},
         {&AcCzytajBaze, "AcCzytajBaze", QStringLiteral("&Otwórz z bazy faktur"),
