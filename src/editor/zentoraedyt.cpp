@@ -37,6 +37,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -385,6 +386,8 @@ void TZentoraForma::NowyDokument()
     SciezkaRobo.clear();
     UstawPodpis();
     Zentora = NowaFaktura(IniZentora, DataDzis());
+    m_blokadaPliku.reset();
+    m_plikZajety = false;
     m_mppZapytano = false;
     m_sprzedawcaZKonfiguracji = true;
     RekordNaEkran();
@@ -444,7 +447,7 @@ void TZentoraForma::RekordNaEkran()
     Grid->DopasujWysokoscCel();
     PokazStanKsef();
     PokazPolaKorekty();
-    UstawTylkoDoOdczytu(FakturaOstateczna(z));
+    UstawTylkoDoOdczytu(FakturaOstateczna(z) || m_plikZajety);
 }
 
 void TZentoraForma::EkranNaRekord(bool przerwij)
@@ -538,8 +541,13 @@ void TZentoraForma::OtworzPlik(const QString &plik)
         throw EMojeBledy(QStringLiteral("Nie znaleziono pliku faktury \"%1\".").arg(QDir::toNativeSeparators(sciezka)));
     TzentoraVat f;
     CzytajFakture(sciezka, f);
+    QString kto;
+    // the window's own file opened again keeps its lock
+    if (!m_blokadaPliku || m_plikZajety || QFileInfo(sciezka).absoluteFilePath() != SciezkaRobo)
+        m_blokadaPliku = BlokadaPliku(sciezka, kto);
     Grid->PrzerwijEdycje();
     Zentora = f;
+    m_plikZajety = !kto.isEmpty();
     RekordNaEkran();
     FaktRobo = Zentora;
     SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
@@ -548,6 +556,10 @@ void TZentoraForma::OtworzPlik(const QString &plik)
     UstawPodpis();
     m_mppZapytano = false;
     m_sprzedawcaZKonfiguracji = false;
+    if (m_plikZajety)
+        KomunikatOkna(this, QStringLiteral("!Plik  \"%1\"  jest otwarty w innym oknie programu Zentora (%2).|"
+                                           "Faktura zostanie pokazana tylko do odczytu.")
+                                .arg(NazwaRobo, kto));
     SprawdzDateSprzedazy(false);
     if (KorektaBezSekcjiDodatnia(Zentora))
         KomunikatOkna(this, OstrzezenieKorektyDodatniej());
@@ -565,6 +577,15 @@ bool TZentoraForma::ZapiszPlik(bool jako)
         // the very file it came from, wherever the working folder points now
         sciezka = SciezkaRobo;
     }
+    QString kto;
+    const bool nowyPlik = QFileInfo(sciezka).absoluteFilePath() != SciezkaRobo;
+    std::unique_ptr<QLockFile> blokada = nowyPlik ? BlokadaPliku(sciezka, kto) : nullptr;
+    if ((m_plikZajety && !nowyPlik) || !kto.isEmpty()) {
+        KomunikatOkna(this, QStringLiteral("XPlik  \"%1\"  jest otwarty w innym oknie programu Zentora%2.|"
+                                           "Zapisz fakturę pod inną nazwą ( Zapisz jako ... ).")
+                                .arg(QFileInfo(sciezka).fileName(), kto.isEmpty() ? QString() : " (" + kto + ")"));
+        return false;
+    }
     EkranNaRekord(true);
     try {
         ZapiszFakture(sciezka, Zentora);
@@ -576,6 +597,13 @@ bool TZentoraForma::ZapiszPlik(bool jako)
     FaktRobo = Zentora;
     SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
     NazwaRobo = QFileInfo(sciezka).fileName();
+    if (nowyPlik)
+        m_blokadaPliku = std::move(blokada);
+    if (m_plikZajety) {
+        // saved under a name of its own: the invoice is this window's again
+        m_plikZajety = false;
+        UstawTylkoDoOdczytu(FakturaOstateczna(Zentora));
+    }
     // a saved invoice is issued: its seller no longer follows the parameters
     m_sprzedawcaZKonfiguracji = false;
     UstawFolderRobo(FolderPliku(sciezka));
@@ -587,6 +615,23 @@ bool TZentoraForma::ZapiszPlik(bool jako)
 void TZentoraForma::SprawdzKupujacego()
 {
     WymagajOkna(this, Niepusty(EdyFirma->text()), QStringLiteral("XBrak firmy kupującego"));
+}
+
+std::unique_ptr<QLockFile> TZentoraForma::BlokadaPliku(const QString &sciezka, QString &kto)
+{
+    const QFileInfo fi(sciezka);
+    auto blokada =
+        std::make_unique<QLockFile>(fi.absolutePath() + QStringLiteral("/.") + fi.fileName() + QStringLiteral(".lock"));
+    // only a holder that is no longer running gives the lock up, however long it is open
+    blokada->setStaleLockTime(0);
+    if (blokada->tryLock(0))
+        return blokada;
+    qint64 pid = 0;
+    QString komputer, program;
+    if (blokada->error() == QLockFile::LockFailedError && blokada->getLockInfo(&pid, &komputer, &program))
+        kto = QStringLiteral("proces %1 na komputerze %2").arg(pid).arg(komputer);
+    // else a folder where no lock can be made (read-only, a CD): nobody can save there anyway
+    return nullptr;
 }
 
 // ---------------------------------------------------------------- commands

@@ -25,6 +25,7 @@ class QMenuBar;
 class QTextEdit;
 class QToolBar;
 class QToolButton;
+class QLockFile;
 class QTimer;
 class TabeleFaktury;
 class TkopiaOdzysku;
@@ -333,4 +334,11 @@ private:
     bool m_mppZapytano = false;               // the split-payment question asked for this invoice
     bool m_sprzedawcaZKonfiguracji = false;   // a new invoice: the seller follows the parameters
     bool m_tylkoDoOdczytu = false;
+    // ---- one editor per file: the lock beside the opened file; an invoice whose file
+    // another editor holds is shown read-only and never saved over that file
+    std::unique_ptr<QLockFile> m_blokadaPliku;
+    bool m_plikZajety = false;
+    // The lock of `sciezka` taken for this window (null where no lock can be made there);
+    // null, with who holds it in `kto`, when another running editor has it.
+    std::unique_ptr<QLockFile> BlokadaPliku(const QString &sciezka, QString &kto);
 };

@@ -1,5 +1,6 @@
-// The recovery copy: an editor killed with an unsaved invoice leaves it, the next start asks,
-// and the invoice comes back under its file name, marked as changed; or the copy goes.
+// Nothing lost: the recovery copy (an editor killed with an unsaved invoice leaves it, the
+// next start asks, and the invoice comes back under its file name, marked as changed, or the
+// copy goes), and one editor per file (a second window shows the file read-only).
 
 #include "oknotestowe.h"
 #include "pliktymczasowy.h"
@@ -8,6 +9,9 @@
 #include "invoice/plikfaktury.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLockFile>
 #include <QProcess>
 #include <QTest>
 #include <csignal>
@@ -43,6 +47,7 @@ private slots:
     void poZabiciu_data();
     void poZabiciu();
     void zwykleZamkniecieUsuwaKopie();
+    void jedenEdytorNaPlik();
 };
 
 void TstOdzyskiwanie::poZabiciu_data()
@@ -112,6 +117,50 @@ void TstOdzyskiwanie::zwykleZamkniecieUsuwaKopie()
     o.prezenter.odpowiedzi = {idOK};   // discard the changes
     o.okno->close();
     QVERIFY(kopie().isEmpty());
+}
+
+void TstOdzyskiwanie::jedenEdytorNaPlik()
+{
+    OknoTestowe a, b;
+    const QString plik = a.Plik(QStringLiteral("f.FAK"));
+    const QString blokada = a.Plik(QStringLiteral(".f.FAK.lock"));
+    QVERIFY(PiszBajty(plik, CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK"))));
+    // a lock left by an editor that no longer runs is taken over: one of this process's
+    // locks with the number of a process that has ended
+    QByteArray martwa;
+    {
+        QLockFile l(blokada);
+        QVERIFY(l.tryLock(0));
+        martwa = CzytajBajty(blokada);
+    }
+    QProcess zakonczony;
+    zakonczony.start(QStringLiteral("true"), {});
+    const qint64 pid = zakonczony.processId();
+    QVERIFY(zakonczony.waitForFinished());
+    martwa.replace(0, martwa.indexOf('\n'), QByteArray::number(pid));
+    QVERIFY(PiszBajty(blokada, martwa));
+    a.okno->OtworzProFormeEx(plik);
+    QVERIFY2(b.prezenter.pokazane.isEmpty(), qPrintable(b.prezenter.ostatni()));   // b's presenter is the active one
+    QVERIFY(!Kontrolka<QLineEdit>(*a.okno, "EdyFirma")->isReadOnly());
+
+    // the second window says who holds it and shows it read-only; saving over it is refused
+    b.okno->OtworzProFormeEx(plik);
+    QVERIFY2(b.prezenter.ostatni().contains(QStringLiteral("jest otwarty w innym oknie programu Zentora (proces %1")
+                                                .arg(QCoreApplication::applicationPid())),
+             qPrintable(b.prezenter.ostatni()));
+    QVERIFY(Kontrolka<QLineEdit>(*b.okno, "EdyFirma")->isReadOnly());
+    QVERIFY(Kontrolka<QLabel>(*b.okno, "LabTylkoOdczyt")->text().contains(QStringLiteral("innym oknie")));
+    b.Wykonaj("AcZapisz");
+    QVERIFY(b.prezenter.ostatni().startsWith(QStringLiteral("Plik  \"f.FAK\"  jest otwarty w innym oknie")));
+    // under a name of its own it is a copy that this window holds
+    b.nazwyPlikow = {b.Plik(QStringLiteral("kopia.FAK"))};
+    b.Wykonaj("AcZapiszJako");
+    QCOMPARE(b.okno->NazwaRobocza(), QStringLiteral("kopia.FAK"));
+    QVERIFY(!Kontrolka<QLineEdit>(*b.okno, "EdyFirma")->isReadOnly());
+    // once the first window lets the file go, it opens for editing
+    a.Wykonaj("AcNowa");
+    b.okno->OtworzProFormeEx(plik);
+    QVERIFY(!Kontrolka<QLineEdit>(*b.okno, "EdyFirma")->isReadOnly());
 }
 
 int main(int argc, char **argv)
