@@ -30,7 +30,8 @@ mkdir -p "$work"
 cd "$work"
 src=$(ls -d qtbase-everywhere-src-6.4.2* 2>/dev/null | head -1 || true)
 if [ -z "$src" ]; then
-  apt-get source --download-only qt6-base
+  # only the upstream tarball is needed: a mirror without Debian's patch archive is fine
+  apt-get source --download-only qt6-base || ls qt6-base_6.4.2*.orig.tar.* >/dev/null
   # Only the upstream tree is needed; Debian's patches are for its Linux packaging.
   tar xf qt6-base_6.4.2*.orig.tar.*
   src=$(ls -d qtbase-everywhere-src-6.4.2* | head -1)

@@ -18,7 +18,7 @@ nice -n 19 scripts/windows/build-qt.sh
 if [ ! -f "$libs/.zentora-qrencode" ]; then
   work=$HOME/.cache/zentora/qrencode-work
   rm -rf "$work" && mkdir -p "$work"
-  (cd "$work" && apt-get source --download-only qrencode && tar xf qrencode_*.orig.tar.*)
+  (cd "$work" && { apt-get source --download-only qrencode || true; } && tar xf qrencode_*.orig.tar.*)
   src=$(ls -d "$work"/qrencode-*/ | head -1)
   cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/scripts/windows/mingw64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$libs" -DBUILD_SHARED_LIBS=OFF \
