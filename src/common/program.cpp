@@ -88,7 +88,7 @@ QString DomyslnaSciezkaKonfiguracji() { return SciezkaKonfiguracji(KatalogProgra
 
 QString SciezkaKonfiguracji(const QString &katalogProgramu, const QString &katalogUzytkownika)
 {
-    const QString obok = katalogProgramu + QStringLiteral("Faktury.ini");
+    QString obok = katalogProgramu + QStringLiteral("Faktury.ini");
     if (QFileInfo::exists(obok))
         return obok;
     // Creating a file is the only reliable question: on Windows a folder under Program Files
