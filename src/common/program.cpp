@@ -93,8 +93,10 @@ QString SciezkaKonfiguracji(const QString &katalogProgramu, const QString &katal
         return obok;
     // Creating a file is the only reliable question: on Windows a folder under Program Files
     // reports itself writable (only the read-only attribute is looked at) yet refuses files.
+    // A program installed into /usr by the package manager keeps settings per user even when
+    // root, who may write there, runs it.
     QTemporaryFile proba(katalogProgramu + QStringLiteral("zentora-XXXXXX.tmp"));
-    if (proba.open())
+    if (!katalogProgramu.startsWith(QLatin1String("/usr/")) && proba.open())
         return obok;
     // made here, or the first save of the settings would find no folder to write into
     QDir().mkpath(katalogUzytkownika);

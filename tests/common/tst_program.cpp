@@ -23,11 +23,15 @@ QString ZSeparatorem(const QString &k) { return QDir::toNativeSeparators(k) + QD
 
 void TstProgram::sciezkaKonfiguracji_data()
 {
-    // the program folder: "" writable and empty, "ini" holds Faktury.ini, "brak" does not exist
+    // the program folder: "" writable and empty, "ini" holds Faktury.ini, "brak" does not
+    // exist, or a folder of the system's
     Kolumny<QString, bool>("katalog", "obok");
     QTest::newRow("katalog zapisywalny") << QString() << true;
     QTest::newRow("plik obok") << QStringLiteral("ini") << true;
     QTest::newRow("katalog niezapisywalny") << QStringLiteral("brak") << false;
+#ifndef Q_OS_WIN
+    QTest::newRow("program z pakietu") << QStringLiteral("/usr/bin/") << false;
+#endif
 }
 
 void TstProgram::sciezkaKonfiguracji()
@@ -40,6 +44,8 @@ void TstProgram::sciezkaKonfiguracji()
         QVERIFY(PiszBajty(program + QStringLiteral("Faktury.ini"), "[x]\r\n"));
     if (katalog == QLatin1String("brak"))
         program = ZSeparatorem(tmp.path() + QStringLiteral("/brak"));
+    if (katalog.startsWith(QLatin1Char('/')))
+        program = katalog;
     const QString uzytkownik = ZSeparatorem(tmp.path() + QStringLiteral("/ustawienia/Zentora"));
 
     const QString sciezka = SciezkaKonfiguracji(program, uzytkownik);
