@@ -1,4 +1,5 @@
 #include "ksefcli.h"
+#include "rejestrcli.h"
 
 #include "common/bledy.h"
 #include "common/daty.h"
@@ -143,6 +144,11 @@ int Eksport(const ArgumentyKsef &a)
             if (!e.Ostrzezenia.isEmpty() && !a.wymus) {
                 Komunikat(QStringLiteral("X") + plik
                           + QStringLiteral(": nie zapisano; popraw dane albo użyj --force."));
+                wynik = qMax(wynik, int(kOdrzucono));
+                continue;
+            }
+            // KSeF refuses a designation the seller has already sent for the same kind
+            if (!a.wymus && NumerZajety(f, plik)) {
                 wynik = qMax(wynik, int(kOdrzucono));
                 continue;
             }

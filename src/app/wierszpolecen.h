@@ -24,6 +24,9 @@ struct Argumenty {
     // ksef
     QString korygowanaData, korygowanaKsef;
     bool wymus = false, zapisz = false;
+    // rejestr
+    QString dataOd, dataDo;
+    bool csv = false;
     // the whole command line, for the commands that read their options themselves once
     // the table has checked them
     QStringList surowe;

@@ -201,6 +201,16 @@ QString TzentoraVat::DajOznaczenieFaktury() const
 
 void TiniZentora::Czysc() { *this = TiniZentora(); }
 
+int GrupaSerii(TrodzajFaktury r)
+{
+    switch (r) {
+    case rProForma: return 2;
+    case rZwykly:
+    case rUprosz: return 1;
+    default: return 0;
+    }
+}
+
 void UstawRodzajFaktury(TzentoraVat &f, TrodzajFaktury nowy, const TiniZentora &ini)
 {
     const TrodzajFaktury stary = f.RodzajFak;
@@ -208,9 +218,10 @@ void UstawRodzajFaktury(TzentoraVat &f, TrodzajFaktury nowy, const TiniZentora &
     if (nowy == rProForma) {
         f.RodzajNum = numerNSMR;
         f.SymbolFak = QStringLiteral("PF");
-    } else if (stary == rProForma) {
+    } else if (GrupaSerii(nowy) != GrupaSerii(stary)) {
+        // a bill is numbered in its own series, with its own symbol
         f.RodzajNum = ini.iniNumerac;
-        f.SymbolFak = ini.iniSymbol;
+        f.SymbolFak = GrupaSerii(nowy) == GrupaSerii(rZwykly) ? ini.iniSymbolRach : ini.iniSymbol;
     }
 }
 
