@@ -136,6 +136,11 @@ int Eksport(const ArgumentyKsef &a)
                 wynik = qMax(wynik, int(kOdrzucono));
                 continue;
             }
+            // KSeF refuses a designation the seller has already sent for the same kind
+            if (!a.wymus && NumerZajety(f, plik)) {
+                wynik = qMax(wynik, int(kOdrzucono));
+                continue;
+            }
             if (Pusty(f.KupFirma))
                 throw EOdmowaKsef(QStringLiteral("Brak firmy kupującego"));
             const TeksportKsef e = EksportujKsef(f, ini, opcje);
@@ -144,11 +149,6 @@ int Eksport(const ArgumentyKsef &a)
             if (!e.Ostrzezenia.isEmpty() && !a.wymus) {
                 Komunikat(QStringLiteral("X") + plik
                           + QStringLiteral(": nie zapisano; popraw dane albo użyj --force."));
-                wynik = qMax(wynik, int(kOdrzucono));
-                continue;
-            }
-            // KSeF refuses a designation the seller has already sent for the same kind
-            if (!a.wymus && NumerZajety(f, plik)) {
                 wynik = qMax(wynik, int(kOdrzucono));
                 continue;
             }

@@ -183,6 +183,9 @@ void TZentoraForma::AcEksportKsefExecute()
         opcje.DataKorygowanej = m_dataKorygowanej;
         opcje.NumerKorygowanej = m_numerKorygowanej;
     }
+    // KSeF refuses a designation the seller has already sent for the same kind
+    if (!ZgodaNaNumer(SciezkaRobo.isEmpty() ? ZUkosnikiem(FolderRobo) : SciezkaRobo))
+        return;
     TeksportKsef e;
     try {
         e = EksportujKsef(Zentora, IniZentora, opcje);

@@ -211,8 +211,7 @@ void TZentoraForma::PodlaczZdarzenia()
     connect(UsuWiersz, &QAction::triggered, this, [this] { Polecenie([this] { UsunWiersz(); }); });
     connect(WsawWiersz, &QAction::triggered, this, [this] { Polecenie([this] { WstawWiersz(); }); });
 
-    connect(EdyMiasto, &QLineEdit::textEdited, this,
-            [this](const QString &t) { Polecenie([this, t] { EdyMiastoChange(t); }); });
+    UstawUzupelnianie();
     const std::pair<QToolButton *, TokienkoData *> daty[] = {
         {SpeedData1, EdyDatWyst}, {SpeedData2, EdyDatSprz}, {SpeedData3, EdyDatZapl}};
     for (const auto &[b, pole] : daty)
@@ -375,6 +374,8 @@ void TZentoraForma::NowyDokument()
     SciezkaRobo.clear();
     UstawPodpis();
     Zentora = NowaFaktura(IniZentora, DataDzis());
+    if (IniZentora.iniAutoNum)
+        Zentora.NumerFak = NastepnyNumer(Indeks().Wpisy(), Zentora);
     RekordNaEkran();
     EkranNaRekord(false);
     FaktRobo = Zentora;
@@ -532,6 +533,8 @@ bool TZentoraForma::ZapiszPlik(bool jako)
         sciezka = SciezkaRobo;
     }
     EkranNaRekord(true);
+    if (!ZgodaNaNumer(sciezka))
+        return false;
     try {
         ZapiszFakture(sciezka, Zentora);
     } catch (const EMojeBledy &e) {
@@ -545,6 +548,7 @@ bool TZentoraForma::ZapiszPlik(bool jako)
     UstawFolderRobo(FolderPliku(sciezka));
     UstawPodpis();
     SpisMiast.Dodaj(Zentora.KupMiasto);
+    ZapisanoWFolderze(sciezka);
     return true;
 }
 

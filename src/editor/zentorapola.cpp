@@ -1,4 +1,4 @@
-// The header fields: the city pick list, the calendar buttons, the seller buttons and the
+// The header fields: the calendar buttons, the seller buttons and the
 // paid pro-forma invoice.
 
 #include "zentoraedyt.h"
@@ -13,37 +13,6 @@
 
 #include <QAction>
 #include <QToolButton>
-
-QString TZentoraForma::ListaMiast(QChar litera)
-{
-    QStringList lista;
-    for (const QString &m : SpisMiast.Miasta())
-        if (ZaczynaOd(m, QString(litera))
-            && (lista.isEmpty() || lista.constLast().compare(m, Qt::CaseInsensitive) != 0))
-            lista.append(m);
-    return lista.join(QLatin1Char('\n'));
-}
-
-void TZentoraForma::EdyMiastoChange(const QString &tekst)
-{
-    if (tekst.size() != 1 || !Dialogi.Lista)
-        return;
-    QString linie = ListaMiast(tekst.at(0));
-    // with no city to offer, the one line only says so and is never taken as a city
-    const bool brak = linie.isEmpty();
-    if (brak)
-        linie = QStringLiteral("Brak miast na literę: \"%1\"").arg(tekst);
-    QString opis, param;
-    if (Dialogi.Lista(this, linie, 0, EdyMiasto->width(), 8, 10, EdyMiasto, opis, param) && !brak && Niepusty(param))
-        EdyMiasto->setText(param);
-    // typing goes on in the field, after the letter or the chosen city
-    if (isVisible()) {
-        activateWindow();
-        EdyMiasto->setFocus(Qt::OtherFocusReason);
-        EdyMiasto->deselect();
-        EdyMiasto->end(false);
-    }
-}
 
 void TZentoraForma::WybierzDate(TokienkoData *pole)
 {
@@ -72,10 +41,11 @@ void TZentoraForma::cboZentoraCloseUp()
     if (cboZentora->currentIndex() != rZentora || FaktRobo.RodzajFak != rProForma)
         return;
     // a paid pro forma becomes the VAT invoice, issued, sold and paid today
-    AcAktNumer->trigger();
     const QString dzis = DataNaTekst(QString(), DataDzis());
     for (TokienkoData *d : {EdyDatWyst, EdyDatSprz, EdyDatZapl})
         d->UstawTekst(dzis);
+    // numbered in the invoices' series of today's year, hence after the dates
+    AcAktNumer->trigger();
     EdyUwagi->setText(QStringLiteral("Należność zapłacono."));
     EdyUwagi->setCursorPosition(0);
     PoZmianieDatySprzedazy();

@@ -166,6 +166,7 @@ void TZentoraForma::UtworzMenu()
     plik->addActions({AcNowa, AcOtworz, AcZapisz, AcZapiszJako});
     plik->addSeparator();
     plik->addActions({AcDrukuj, AcEksportKsef, AcNumerKsef});
+    plik->addAction(AkcjaRejestru());
     plik->addSeparator();
     plik->addAction(AcZamknij);
     QMenu *bazy = MenuGlowne->addMenu(QStringLiteral("&Bazy danych"));

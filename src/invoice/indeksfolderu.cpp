@@ -27,8 +27,8 @@ constexpr quint32 kWersjaPamieci = 1;
 
 void Pisz(QDataStream &s, const WpisIndeksu &w)
 {
-    s << w.plik << w.rozmiar << w.zmieniono << w.blad << quint8(w.rodzaj) << quint8(w.numeracja) << w.numer
-      << w.symbol << w.wystawiono << w.sprzedano << w.firma << w.ulica << w.kod << w.miasto << w.nip;
+    s << w.plik << w.rozmiar << w.zmieniono << w.blad << quint8(w.rodzaj) << quint8(w.numeracja) << w.numer << w.symbol
+      << w.wystawiono << w.sprzedano << w.firma << w.ulica << w.kod << w.miasto << w.nip;
     for (const TrekordVat &r : w.sumy)
         s << r.Netto << r.PrcVat << r.WarVat << r.Brutto;
     s << w.doZaplaty << w.ksefNumer << w.wyeksportowano << quint32(w.towary.size());
@@ -223,13 +223,14 @@ void IndeksFolderu::Odswiez()
     // Reading is the slow part of a first look at a large folder; the files are
     // independent, so every core takes its share.
     const qsizetype watki = std::clamp<qsizetype>(std::thread::hardware_concurrency(), 1, 8);
+    WpisIndeksu *const dane = nowe.data();   // detached once here, not from the threads
     const auto czytaj = [&](qsizetype od) {
         for (qsizetype k = od; k < doCzytania.size(); k += watki)
-            nowe[doCzytania.at(k)] = CzytajWpis(m_folder, pliki.at(doCzytania.at(k)));
+            dane[doCzytania.at(k)] = CzytajWpis(m_folder, pliki.at(doCzytania.at(k)));
     };
     if (doCzytania.size() < 64 || watki == 1) {
         for (qsizetype k = 0; k < doCzytania.size(); ++k)
-            nowe[doCzytania.at(k)] = CzytajWpis(m_folder, pliki.at(doCzytania.at(k)));
+            dane[doCzytania.at(k)] = CzytajWpis(m_folder, pliki.at(doCzytania.at(k)));
     } else {
         std::vector<std::thread> w;
         for (qsizetype t = 1; t < watki; ++t)

@@ -45,6 +45,7 @@ void TstCliKsef::initTestCase()
     korekta.replace("Rodzaj=0", "Rodzaj=1").replace("Korekt=", "Korekt=10/FV/2018");
     QByteArray zlaStawka = dobry;
     zlaStawka.replace("tresc2=|kurs|2|0,99|1,98|8|", "tresc2=|kurs|2|0,99|1,98|7|");
+    zlaStawka.replace("NrFakt=12", "NrFakt=13");   // a number of its own in the folder
     const std::pair<const char *, QByteArray> pliki[] = {
         {"dobry.FAK", dobry},
         {"rachunek.FAK", rachunek},

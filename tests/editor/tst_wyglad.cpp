@@ -115,8 +115,8 @@ void TstWyglad::menuIPasek()
     QCOMPARE(
         menu,
         (QStringList{
-            QStringLiteral(
-                "&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcZamknij"),
+            QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef AcRejestr "
+                           "- AcZamknij"),
             QStringLiteral(
                 "&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
             QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),
