@@ -18,6 +18,12 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cstring>
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 #include <thread>
 
 namespace {
@@ -63,13 +69,43 @@ struct StanPliku {
     qint64 rozmiar = 0, zmieniono = 0;
 };
 
+// One file's state, as the look at the whole folder takes it.
+StanPliku StanJednego(const QFileInfo &i)
+{
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(QFile::encodeName(i.absoluteFilePath()).constData(), &st) == 0)
+        return {i.fileName(), qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1'000'000};
+#endif
+    return {i.fileName(), i.size(), i.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
+}
+
 QList<StanPliku> PlikiFolderu(const QString &folder)
 {
     QList<StanPliku> pliki;
+#ifdef Q_OS_UNIX
+    // A look at a folder of thousands of invoices is mostly this loop: the system's own calls,
+    // without a QFileInfo and a local-time QDateTime for every file.
+    if (DIR *d = ::opendir(QFile::encodeName(folder).constData())) {
+        const int fd = ::dirfd(d);
+        while (const dirent *e = ::readdir(d)) {
+            const size_t n = std::strlen(e->d_name);
+            if (n < 5 || qstrnicmp(e->d_name + n - 4, ".fak", 4) != 0)
+                continue;
+            struct stat st {};
+            if (::fstatat(fd, e->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+                continue;
+            pliki.append({QFile::decodeName(e->d_name), qint64(st.st_size),
+                          qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1'000'000});
+        }
+        ::closedir(d);
+    }
+#else
     const QFileInfoList lista = QDir(folder).entryInfoList({QStringLiteral("*.FAK")}, QDir::Files, QDir::NoSort);
     pliki.reserve(lista.size());
     for (const QFileInfo &i : lista)
-        pliki.append({i.fileName(), i.size(), i.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()});
+        pliki.append(StanJednego(i));
+#endif
     // the order the cached entries are kept in (plain code-unit order, unlike a directory sort)
     std::sort(pliki.begin(), pliki.end(), [](const StanPliku &a, const StanPliku &b) { return a.nazwa < b.nazwa; });
     return pliki;
@@ -259,8 +295,7 @@ void IndeksFolderu::Aktualizuj(const QString &sciezka)
         if (jest)
             m_wpisy.erase(miejsce);
     } else {
-        WpisIndeksu w =
-            CzytajWpis(m_folder, {nazwa, i.size(), i.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()});
+        WpisIndeksu w = CzytajWpis(m_folder, StanJednego(i));
         if (jest)
             *miejsce = std::move(w);
         else
