@@ -73,6 +73,7 @@ TRejestrFaktur::TRejestrFaktur(const IndeksFolderu &indeks, QWidget *rodzic) : Q
     m_tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabela->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tabela->verticalHeader()->hide();
+    m_tabela->setWordWrap(false);
     m_tabela->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     m_tabela->installEventFilter(this);
     connect(m_tabela, &QTableWidget::cellDoubleClicked, this, &TRejestrFaktur::Otworz);
@@ -142,8 +143,12 @@ void TRejestrFaktur::Filtruj()
         komorka(7, Kwota(s.Brutto), true);
         komorka(8, StanKsefWpisu(w));
     }
+    // one line a row; the buyer takes the room the others leave, a long KSeF number is cut
     m_tabela->resizeColumnsToContents();
+    m_tabela->setColumnWidth(
+        8, std::min(m_tabela->columnWidth(8), fontMetrics().horizontalAdvance(QLatin1Char('0')) * 18));
     m_tabela->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    m_tabela->resizeRowsToContents();
     m_tabela->setUpdatesEnabled(true);
     if (!m_pokazane.isEmpty())
         m_tabela->selectRow(0);
