@@ -114,9 +114,9 @@ int PolecenieRejestr(const Argumenty &a)
                                        {QStringLiteral("rodzaj"), NazwyFaktur[w->rodzaj]},
                                        {QStringLiteral("nabywca"), w->firma},
                                        {QStringLiteral("nip"), w->nip},
-                                       {QStringLiteral("netto"), KwotaWpisu(w->sumy[vatSum].Netto)},
-                                       {QStringLiteral("vat"), KwotaWpisu(w->sumy[vatSum].WarVat)},
-                                       {QStringLiteral("brutto"), KwotaWpisu(w->sumy[vatSum].Brutto)},
+                                       {QStringLiteral("netto"), KwotaWpisu(w->suma.Netto)},
+                                       {QStringLiteral("vat"), KwotaWpisu(w->suma.WarVat)},
+                                       {QStringLiteral("brutto"), KwotaWpisu(w->suma.Brutto)},
                                        {QStringLiteral("ksef"), StanKsefWpisu(*w)}});
         for (const WpisIndeksu *w : uszkodzone)
             zle.append(QJsonObject{{QStringLiteral("plik"), w->plik}, {QStringLiteral("blad"), BezKodow(w->blad)}});
@@ -138,9 +138,9 @@ int PolecenieRejestr(const Argumenty &a)
                                PoleCsv(NazwyFaktur[w->rodzaj]),
                                PoleCsv(w->firma),
                                PoleCsv(w->nip),
-                               KwotaWpisu(w->sumy[vatSum].Netto),
-                               KwotaWpisu(w->sumy[vatSum].WarVat),
-                               KwotaWpisu(w->sumy[vatSum].Brutto),
+                               KwotaWpisu(w->suma.Netto),
+                               KwotaWpisu(w->suma.WarVat),
+                               KwotaWpisu(w->suma.Brutto),
                                PoleCsv(StanKsefWpisu(*w)),
                                PoleCsv(w->plik)}
                        .join(QLatin1Char(';'))
@@ -155,9 +155,9 @@ int PolecenieRejestr(const Argumenty &a)
         for (const WpisIndeksu *w : wpisy)
             out << Kolumna(w->wystawiono, 11) << Kolumna(w->Oznaczenie(), 18) << Kolumna(NazwyFaktur[w->rodzaj], 24)
                 << Kolumna(w->firma.left(30), 31) << Kolumna(w->nip, 14)
-                << Kolumna(KwotaNaTekst(0, true, true, TekstNaFloat(w->sumy[vatSum].Netto, 0)), 14, true)
-                << Kolumna(KwotaNaTekst(0, true, true, TekstNaFloat(w->sumy[vatSum].WarVat, 0)), 13, true)
-                << Kolumna(KwotaNaTekst(0, true, true, TekstNaFloat(w->sumy[vatSum].Brutto, 0)), 14, true) << "  "
+                << Kolumna(KwotaNaTekst(0, true, true, TekstNaFloat(w->suma.Netto, 0)), 14, true)
+                << Kolumna(KwotaNaTekst(0, true, true, TekstNaFloat(w->suma.WarVat, 0)), 13, true)
+                << Kolumna(KwotaNaTekst(0, true, true, TekstNaFloat(w->suma.Brutto, 0)), 14, true) << "  "
                 << StanKsefWpisu(*w) << "\n";
         for (const WpisIndeksu *w : uszkodzone)
             out << "uszkodzony: " << w->plik << ": " << BezKodow(w->blad) << "\n";

@@ -132,7 +132,7 @@ void TRejestrFaktur::Filtruj()
                     QStringLiteral("Plik uszkodzony: ") + BezKodow(w.blad).replace(QLatin1Char('|'), QLatin1Char(' ')));
             continue;
         }
-        const TrekordVat &s = w.sumy[vatSum];
+        const TrekordVat &s = w.suma;
         komorka(0, w.wystawiono);
         komorka(1, w.Oznaczenie());
         komorka(2, NazwyFaktur[w.rodzaj]);

@@ -16,6 +16,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -29,38 +30,79 @@
 namespace {
 // Changed whenever an entry gains or loses a field: an older cache is then read anew.
 constexpr quint32 kZnakPamieci = 0x5a49'4458;   // "ZIDX"
-constexpr quint32 kWersjaPamieci = 1;
+constexpr quint32 kWersjaPamieci = 3;
 
 void Pisz(QDataStream &s, const WpisIndeksu &w)
 {
     s << w.plik << w.rozmiar << w.zmieniono << w.blad << quint8(w.rodzaj) << quint8(w.numeracja) << w.numer << w.symbol
       << w.wystawiono << w.sprzedano << w.firma << w.ulica << w.kod << w.miasto << w.nip;
-    for (const TrekordVat &r : w.sumy)
-        s << r.Netto << r.PrcVat << r.WarVat << r.Brutto;
-    s << w.doZaplaty << w.ksefNumer << w.wyeksportowano << quint32(w.towary.size());
-    for (const TowarIndeksu &t : w.towary)
-        s << t.nazwa << t.klasyf << t.jedn << t.cena << t.stawka;
+    s << w.suma.Netto << w.suma.PrcVat << w.suma.WarVat << w.suma.Brutto << w.sumyTekst << w.doZaplaty << w.ksefNumer
+      << w.wyeksportowano << w.towaryTekst;
 }
 
-void Czytaj(QDataStream &s, WpisIndeksu &w)
+// The cache as QDataStream writes it in little-endian order, read straight from memory: for
+// hundreds of thousands of short texts the stream's device machinery costs more than the
+// data itself.
+class CzytnikPamieci {
+public:
+    explicit CzytnikPamieci(const QByteArray &b) : m_p(b.constData()), m_k(b.constData() + b.size()) {}
+    bool Dobry() const { return m_dobry; }
+    void Uszkodzony() { m_dobry = false; }
+
+    template <typename T>
+    requires std::is_integral_v<T> CzytnikPamieci &operator>>(T &x)
+    {
+        x = 0;
+        if (!m_dobry || m_k - m_p < qsizetype(sizeof(T))) {
+            m_dobry = false;
+            return *this;
+        }
+        x = qFromLittleEndian<T>(m_p);
+        m_p += sizeof(T);
+        return *this;
+    }
+    CzytnikPamieci &operator>>(bool &x)
+    {
+        qint8 v = 0;
+        *this >> v;
+        x = v != 0;
+        return *this;
+    }
+    CzytnikPamieci &operator>>(QString &t)
+    {
+        quint32 n = 0;
+        *this >> n;
+        t = QString();
+        if (!m_dobry || n == 0 || n == 0xffff'ffffu)   // empty or null: nothing to allocate
+            return *this;
+        if (n % 2 != 0 || m_k - m_p < qsizetype(n)) {
+            m_dobry = false;
+            return *this;
+        }
+        t = QString(qsizetype(n / 2), Qt::Uninitialized);
+        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+            std::memcpy(t.data(), m_p, n);
+        else
+            for (qsizetype i = 0; i < t.size(); ++i)
+                t[i] = QChar(qFromLittleEndian<quint16>(m_p + 2 * i));
+        m_p += n;
+        return *this;
+    }
+
+private:
+    const char *m_p, *m_k;
+    bool m_dobry = true;
+};
+
+void Czytaj(CzytnikPamieci &s, WpisIndeksu &w)
 {
     quint8 rodzaj = 0, numeracja = 0;
     s >> w.plik >> w.rozmiar >> w.zmieniono >> w.blad >> rodzaj >> numeracja >> w.numer >> w.symbol >> w.wystawiono
         >> w.sprzedano >> w.firma >> w.ulica >> w.kod >> w.miasto >> w.nip;
     w.rodzaj = TrodzajFaktury(std::min<int>(rodzaj, rProForma));
     w.numeracja = TrodzajNumerac(std::min<int>(numeracja, numerNSMR));
-    for (TrekordVat &r : w.sumy)
-        s >> r.Netto >> r.PrcVat >> r.WarVat >> r.Brutto;
-    quint32 ile = 0;
-    s >> w.doZaplaty >> w.ksefNumer >> w.wyeksportowano >> ile;
-    // a damaged cache must not make us allocate without end
-    if (ile > quint32(kMaxPozycji)) {
-        s.setStatus(QDataStream::ReadCorruptData);
-        return;
-    }
-    w.towary.resize(ile);
-    for (TowarIndeksu &t : w.towary)
-        s >> t.nazwa >> t.klasyf >> t.jedn >> t.cena >> t.stawka;
+    s >> w.suma.Netto >> w.suma.PrcVat >> w.suma.WarVat >> w.suma.Brutto >> w.sumyTekst >> w.doZaplaty >> w.ksefNumer
+        >> w.wyeksportowano >> w.towaryTekst;
 }
 
 // The state of a file on disk: entries whose size and time match it are not read again.
@@ -172,16 +214,59 @@ WpisIndeksu WpisZFaktury(const TzentoraVat &f)
     w.kod = f.KupKod;
     w.miasto = f.KupMiasto;
     w.nip = f.KupNip;
-    w.sumy = f.SumyFaktury;
+    w.UstawSumy(f.SumyFaktury);
     w.doZaplaty = f.SumyFaktury[vatSum].Brutto;
     w.ksefNumer = f.KsefNumer;
     w.wyeksportowano = Niepusty(f.KsefSkrot);
+    QList<TowarIndeksu> towary;
     for (int i = 1; i <= std::min(f.IlePozyc, kMaxPozycji); ++i) {
         const TpozFaktury &p = f.Pozycja(i);
         if (Niepusty(p.Towar))
-            w.towary.append({p.Towar.trimmed(), p.Klasyf, p.Jedn, p.Cena, p.PrcVat});
+            towary.append({p.Towar.trimmed(), p.Klasyf, p.Jedn, p.Cena, p.PrcVat});
     }
+    w.UstawTowary(towary);
     return w;
+}
+
+// Texts of an invoice file hold neither "|" (the row's field separator) nor line breaks, so
+// the two join the fields and the rows.
+TsumyRodzVat WpisIndeksu::Sumy() const
+{
+    TsumyRodzVat s;
+    const QList<QStringView> wiersze = QStringView(sumyTekst).split(QLatin1Char('\n'));
+    for (int r = vatSum; r <= vatA && r < wiersze.size(); ++r)
+        s[r].ladujStr(wiersze.at(r).toString());
+    return s;
+}
+
+QList<TowarIndeksu> WpisIndeksu::Towary() const
+{
+    QList<TowarIndeksu> t;
+    if (towaryTekst.isEmpty())
+        return t;
+    for (QStringView wiersz : QStringView(towaryTekst).split(QLatin1Char('\n'))) {
+        const QList<QStringView> p = wiersz.split(QLatin1Char('|'));
+        t.append({p.value(0).toString(), p.value(1).toString(), p.value(2).toString(), p.value(3).toString(),
+                  p.value(4).toString()});
+    }
+    return t;
+}
+
+void WpisIndeksu::UstawSumy(const TsumyRodzVat &s)
+{
+    suma = s[vatSum];
+    QStringList w;
+    for (const TrekordVat &r : s)
+        w.append(r.WydajStr());
+    sumyTekst = w.join(QLatin1Char('\n'));
+}
+
+void WpisIndeksu::UstawTowary(const QList<TowarIndeksu> &t)
+{
+    QStringList w;
+    for (const TowarIndeksu &x : t)
+        w.append(QStringList{x.nazwa, x.klasyf, x.jedn, x.cena, x.stawka}.join(QLatin1Char('|')));
+    towaryTekst = w.join(QLatin1Char('\n'));
 }
 
 bool PlikWFolderze(const QString &plik, const QString &folder)
@@ -207,8 +292,8 @@ void IndeksFolderu::CzytajPamiec()
     QFile f(m_pamiec);
     if (m_pamiec.isEmpty() || !f.open(QIODevice::ReadOnly))
         return;
-    QDataStream s(&f);
-    s.setVersion(QDataStream::Qt_6_4);
+    const QByteArray bajty = f.readAll();
+    CzytnikPamieci s(bajty);
     quint32 znak = 0, wersja = 0;
     QString folder;
     s >> znak >> wersja >> folder;
@@ -218,9 +303,9 @@ void IndeksFolderu::CzytajPamiec()
     s >> ile;
     QList<WpisIndeksu> wpisy;
     wpisy.reserve(std::min<quint32>(ile, 1'000'000));
-    for (quint32 i = 0; i < ile && s.status() == QDataStream::Ok; ++i)
+    for (quint32 i = 0; i < ile && s.Dobry(); ++i)
         Czytaj(s, wpisy.emplace_back());
-    if (s.status() == QDataStream::Ok)
+    if (s.Dobry())
         m_wpisy = std::move(wpisy);
 }
 
@@ -233,6 +318,7 @@ void IndeksFolderu::ZapiszPamiec() const
         return;
     QDataStream s(&f);
     s.setVersion(QDataStream::Qt_6_4);
+    s.setByteOrder(QDataStream::LittleEndian);   // as CzytnikPamieci reads it
     s << kZnakPamieci << kWersjaPamieci << m_folder << quint32(m_wpisy.size());
     for (const WpisIndeksu &w : m_wpisy)
         Pisz(s, w);
@@ -356,10 +442,14 @@ QList<SumaStawki> SumyWgStawek(const QList<const WpisIndeksu *> &wpisy)
         s.vat += TekstNaFloat(r.WarVat, 0);
         s.brutto += TekstNaFloat(r.Brutto, 0);
     };
+    QList<TsumyRodzVat> sumyWpisow;
+    sumyWpisow.reserve(wpisy.size());
+    for (const WpisIndeksu *w : wpisy)
+        sumyWpisow.append(w->Uszkodzony() ? TsumyRodzVat() : w->Sumy());
     for (int r = vatZw; r <= vatA; ++r) {
-        for (const WpisIndeksu *w : wpisy) {
-            const TrekordVat &k = w->sumy[r];
-            if (w->Uszkodzony() || (Pusty(k.Netto) && Pusty(k.WarVat) && Pusty(k.Brutto)))
+        for (const TsumyRodzVat &sw : sumyWpisow) {
+            const TrekordVat &k = sw[r];
+            if (Pusty(k.Netto) && Pusty(k.WarVat) && Pusty(k.Brutto))
                 continue;
             // the same kind may hold different rates over the years ("22 %" and "23 %")
             const QString stawka = r == vatZw ? QStringLiteral("zw.") : Trim(k.PrcVat) + QStringLiteral(" %");
@@ -371,7 +461,7 @@ QList<SumaStawki> SumyWgStawek(const QList<const WpisIndeksu *> &wpisy)
     }
     for (const WpisIndeksu *w : wpisy)
         if (!w->Uszkodzony())
-            dodaj(razem, w->sumy[vatSum]);
+            dodaj(razem, w->suma);
     for (SumaStawki &s : sumy) {
         s.netto = ZaokraglijGr(s.netto);
         s.vat = ZaokraglijGr(s.vat);
@@ -427,7 +517,7 @@ QList<TowarIndeksu> Towary(const QList<WpisIndeksu> &wpisy)
     QList<TowarIndeksu> w;
     QSet<QString> byly;
     for (const WpisIndeksu *x : NajnowszeNajpierw(wpisy))
-        for (const TowarIndeksu &t : x->towary)
+        for (const TowarIndeksu &t : x->Towary())
             if (!byly.contains(TekstDoPorownania(t.nazwa))) {
                 byly.insert(TekstDoPorownania(t.nazwa));
                 w.append(t);

@@ -24,11 +24,19 @@ struct WpisIndeksu {
     qint32 numer = 0;
     QString symbol, wystawiono, sprzedano;
     QString firma, ulica, kod, miasto, nip;
-    TsumyRodzVat sumy;
+    TrekordVat suma;   // the totals of all rates, as the register lists them
     QString doZaplaty;
     QString ksefNumer;
     bool wyeksportowano = false;
-    QList<TowarIndeksu> towary;
+
+    // The totals per rate and the goods are kept as one text each and taken apart only when
+    // asked for: most uses of the index (numbering, the list) never need them, and ten
+    // thousand invoices' worth of short texts made every start slow.
+    TsumyRodzVat Sumy() const;
+    QList<TowarIndeksu> Towary() const;
+    void UstawSumy(const TsumyRodzVat &s);
+    void UstawTowary(const QList<TowarIndeksu> &t);
+    QString sumyTekst, towaryTekst;   // "Netto|PrcVat|WarVat|Brutto" per rate, rows by "\n"
 
     bool Uszkodzony() const { return !blad.isEmpty(); }
     QString Oznaczenie() const;

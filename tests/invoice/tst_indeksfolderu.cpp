@@ -91,8 +91,9 @@ void TstIndeksFolderu::wpisy()
     QCOMPARE(w.Oznaczenie(), QStringLiteral("3/FV/2026"));
     QCOMPARE(w.firma, QStringLiteral("Nabywca fv2026-3.fak"));
     QCOMPARE(w.nip, QStringLiteral("123-456-78-90"));
-    QCOMPARE(w.towary.size(), FakturaPrzykladowa().OstatniaPozycja());
-    QCOMPARE(w.towary.first().nazwa, FakturaPrzykladowa().Pozycja(1).Towar);
+    QCOMPARE(w.Towary().size(), FakturaPrzykladowa().OstatniaPozycja());
+    QCOMPARE(w.Towary().first().nazwa, FakturaPrzykladowa().Pozycja(1).Towar);
+    QCOMPARE(w.Sumy(), FakturaPrzykladowa().SumyFaktury);
     QCOMPARE(w.doZaplaty, FakturaPrzykladowa().SumyFaktury[vatSum].Brutto);
 }
 
