@@ -24,6 +24,8 @@ struct Argumenty {
     // ksef
     QString korygowanaData, korygowanaKsef;
     bool wymus = false, zapisz = false;
+    // ksef-wyslij: the file holding the KSeF token
+    QString plikTokena;
     // the whole command line, for the commands that read their options themselves once
     // the table has checked them
     QStringList surowe;

@@ -15,6 +15,7 @@
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "ksefcli.h"
+#include "ksefwyslij.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
 #include "drukowanie_cli.h"
@@ -355,6 +356,8 @@ TabelaPolecen Tabela()
          QStringLiteral("Zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP)."),
          &A::wymus},
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
+        {QStringLiteral("token-file"), QStringLiteral("PLIK"),
+         QStringLiteral("Plik z tokenem KSeF (czytelny tylko dla właściciela)."), &A::plikTokena},
     };
     t.polecenia = {
         {QStringLiteral("show"),
@@ -389,6 +392,11 @@ TabelaPolecen Tabela()
          QStringLiteral("Zapisuje w fakturze numer nadany jej w KSeF."),
          {QStringLiteral("config")},
          Ksef},
+        {QStringLiteral("ksef-wyslij"),
+         QStringLiteral("ksef-wyslij FILE.FAK... [--config Faktury.ini] [--token-file PLIK]"),
+         QStringLiteral("Wysyła faktury do KSeF i zapisuje w nich numery KSeF (UPO obok, jako NAZWA.upo.xml)."),
+         {QStringLiteral("config"), QStringLiteral("token-file")},
+         PolecenieKsefWyslij},
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
          QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
