@@ -15,6 +15,7 @@
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "ksefcli.h"
+#include "ksefimport.h"
 #include "ksefwyslij.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
@@ -397,6 +398,12 @@ TabelaPolecen Tabela()
          QStringLiteral("Wysyła faktury do KSeF i zapisuje w nich numery KSeF (UPO obok, jako NAZWA.upo.xml)."),
          {QStringLiteral("config"), QStringLiteral("token-file")},
          PolecenieKsefWyslij},
+        {QStringLiteral("ksef-import"),
+         QStringLiteral("ksef-import FILE.xml -o FILE.FAK"),
+         QStringLiteral(
+             "Zapisuje fakturę FA(3) (np. od dostawcy) jako nowy plik faktury; mówi, czego nie przeniesiono."),
+         {QStringLiteral("o")},
+         PolecenieKsefImport},
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
          QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
