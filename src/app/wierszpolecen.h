@@ -26,6 +26,8 @@ struct Argumenty {
     bool wymus = false, zapisz = false;
     // ksef-wyslij: the file holding the KSeF token
     QString plikTokena;
+    // ksef-odbierz: the date range, DD.MM.YYYY
+    QString od, doDnia;
     // the whole command line, for the commands that read their options themselves once
     // the table has checked them
     QStringList surowe;

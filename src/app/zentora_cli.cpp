@@ -16,6 +16,7 @@
 #include "invoice/sumy.h"
 #include "ksefcli.h"
 #include "ksefimport.h"
+#include "ksefodbierz.h"
 #include "ksefwyslij.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
@@ -359,6 +360,8 @@ TabelaPolecen Tabela()
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
         {QStringLiteral("token-file"), QStringLiteral("PLIK"),
          QStringLiteral("Plik z tokenem KSeF (czytelny tylko dla właściciela)."), &A::plikTokena},
+        {QStringLiteral("od"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Pierwszy dzień zakresu."), &A::od},
+        {QStringLiteral("do"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Ostatni dzień zakresu."), &A::doDnia},
     };
     t.polecenia = {
         {QStringLiteral("show"),
@@ -404,6 +407,13 @@ TabelaPolecen Tabela()
              "Zapisuje fakturę FA(3) (np. od dostawcy) jako nowy plik faktury; mówi, czego nie przeniesiono."),
          {QStringLiteral("o")},
          PolecenieKsefImport},
+        {QStringLiteral("ksef-odbierz"),
+         QStringLiteral(
+             "ksef-odbierz --od DD.MM.YYYY --do DD.MM.YYYY -d DIR [--config Faktury.ini] [--token-file PLIK]"),
+         QStringLiteral("Pobiera z KSeF faktury zakupu zapisane w tych dniach, każdą jako NUMER_KSEF.xml."),
+         {QStringLiteral("od"), QStringLiteral("do"), QStringLiteral("d"), QStringLiteral("config"),
+          QStringLiteral("token-file")},
+         PolecenieKsefOdbierz},
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
          QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"

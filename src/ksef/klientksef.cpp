@@ -338,6 +338,26 @@ QByteArray KlientKsef::Upo(const QString &referencja)
     return o.tresc;
 }
 
+QJsonObject KlientKsef::ZapytajOFaktury(const QJsonObject &filtr, int strona, int rozmiar)
+{
+    const OdpowiedzKsef o = Zadanie(
+        "POST",
+        QStringLiteral("/invoices/query/metadata?sortOrder=Asc&pageOffset=%1&pageSize=%2").arg(strona).arg(rozmiar),
+        Json(filtr), true);
+    if (o.http != 200)
+        Niedostepny(QStringLiteral("lista faktur"), o);
+    return o.Json();
+}
+
+QByteArray KlientKsef::PobierzFakture(const QString &numerKsef)
+{
+    const OdpowiedzKsef o = Zadanie(
+        "GET", QStringLiteral("/invoices/ksef/") + QString::fromLatin1(QUrl::toPercentEncoding(numerKsef)), {}, true);
+    if (o.http != 200 || o.tresc.isEmpty())
+        Niedostepny(QStringLiteral("faktura %1").arg(numerKsef), o);
+    return o.tresc;
+}
+
 void KlientKsef::ZamknijSesje()
 {
     if (m_sesja.isEmpty())

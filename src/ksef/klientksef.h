@@ -72,6 +72,11 @@ public:
     QByteArray Upo(const QString &referencja);
     void ZamknijSesje();
 
+    // One page of the metadata of invoices matching `filtr` (InvoiceQueryFilters).
+    QJsonObject ZapytajOFaktury(const QJsonObject &filtr, int strona, int rozmiar);
+    // The invoice's XML as KSeF keeps it.
+    QByteArray PobierzFakture(const QString &numerKsef);
+
 private:
     OdpowiedzKsef Polacz(const QByteArray &metoda, const QString &sciezka, const QByteArray &json,
                          const QByteArray &bearer, bool ponawialne, const QByteArray &naglowek = {},

@@ -49,13 +49,15 @@ private slots:
     void dwadziesciaFaktur();
     void odmowy_data();
     void odmowy();
+    void odbior();
 
 private:
     // Writes the configuration pointing at the server and a token file only its owner reads.
     QStringList Przygotuj(const QTemporaryDir &d, const QString &adres, const QByteArray &token = SerwerKsef::kToken)
     {
         PiszBajty(d.filePath(QStringLiteral("F.ini")),
-                  Crlf("[KSeF]\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\nAdres=" + adres.toUtf8() + "\n\n"));
+                  Crlf("[KSeF]\nNIP=9876543210\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\nAdres="
+                       + adres.toUtf8() + "\n\n"));
         const QString t = d.filePath(QStringLiteral("token"));
         PiszBajty(t, token + "\n");
         QFile::setPermissions(t, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -197,6 +199,59 @@ void TstCliKsefWyslij::odmowy()
     // nothing sent twice
     QCOMPARE(s.Zdarzenia().count(QLatin1String("ZDARZENIE faktura")),
              przypadek == QLatin1String("duplikat") ? 2 : int(numer || !status.isEmpty()));
+}
+
+// Purchase invoices: two pages, through the download limit, each saved once under its KSeF
+// number; a second run downloads nothing; a downloaded invoice reads into a new .FAK.
+void TstCliKsefWyslij::odbior()
+{
+    SerwerKsef s;
+    QCOMPARE(s.Uruchom({QStringLiteral("--zakupy"), QStringLiteral("12"), QStringLiteral("--wzor"),
+                        QStringLiteral(ZENTORA_KSEF_DIR "/przyklady/FA_3_Przyklad_1.xml"), QStringLiteral("--limit"),
+                        QStringLiteral("5")}),
+             QString());
+    QTemporaryDir d;
+    const QString dzis = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    const QString wczoraj = QDate::currentDate().addDays(-1).toString(QStringLiteral("dd.MM.yyyy"));
+    const QString katalog = d.filePath(QStringLiteral("zakupy"));
+    const QStringList polecenie = QStringList{QStringLiteral("ksef-odbierz"),
+                                              QStringLiteral("--od"),
+                                              wczoraj,
+                                              QStringLiteral("--do"),
+                                              dzis,
+                                              QStringLiteral("-d"),
+                                              katalog}
+                                  + Przygotuj(d, s.Adres());
+    // one invoice already there is left as it is
+    QDir().mkpath(katalog);
+    WynikCli w = UruchomCli(polecenie);
+    QVERIFY2(w.kod == 0, qPrintable(w.wyjscie + w.bledy));
+    const QStringList pliki = QDir(katalog).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
+    QCOMPARE(pliki.size(), 12);
+    QCOMPARE(w.wyjscie.count(QLatin1Char('\n')), 12);
+    for (const QString &p : pliki)
+        QVERIFY2(Waliduje(QStringLiteral(ZENTORA_KSEF_SCHEMA), QDir(katalog).filePath(p)), qPrintable(p));
+    const QString z = s.Zdarzenia();
+    QVERIFY2(z.contains(QLatin1String("ZDARZENIE 429")), qPrintable(z));
+    QCOMPARE(z.count(QLatin1String("ZDARZENIE pobrano")), 12);
+
+    PiszBajty(QDir(katalog).filePath(pliki.first()), "moja kopia");
+    w = UruchomCli(polecenie);
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.wyjscie.count(QStringLiteral("(już był)")), 12);
+    QCOMPARE(CzytajBajty(QDir(katalog).filePath(pliki.first())), QByteArray("moja kopia"));
+    QCOMPARE(s.Zdarzenia().count(QLatin1String("ZDARZENIE pobrano")), 12);
+
+    // read into the editor's file: the number from the file name, what does not fit named
+    const QString fak = d.filePath(QStringLiteral("zakup.FAK"));
+    w = UruchomCli({QStringLiteral("ksef-import"), QDir(katalog).filePath(pliki.last()), QStringLiteral("-o"), fak});
+    QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+    QCOMPARE(Klucz(fak, "Numer") + QStringLiteral(".xml"), pliki.last());
+    QVERIFY(w.bledy.contains(QStringLiteral("Numer faktury „ZAK/12” nie pasuje")));
+    QCOMPARE(
+        UruchomCli({QStringLiteral("ksef-import"), QDir(katalog).filePath(pliki.last()), QStringLiteral("-o"), fak})
+            .kod,
+        3);
 }
 
 QTEST_GUILESS_MAIN(TstCliKsefWyslij)

@@ -11,6 +11,7 @@ Misbehaviour the tests ask for:
   --access-uses N  an access token serves N requests, then 401 (a refresh gives a new one)
   --rotate         the key first served is withdrawn right after it was fetched (21470)
   --lose-send N    the answer to the Nth invoice send is lost (503) after the invoice was taken
+  --zakupy N --wzor FILE  N purchase invoices (the context NIP as the buyer) made from a sample
 Prints "PORT n" once it listens; on exit (SIGTERM or stdin closed) nothing is kept.
 """
 
@@ -122,6 +123,26 @@ class Stan:
         self.wysylki = []      # times of invoice sends, for the rate limit
         self.liczba_wysylek = 0
         self.licznik = 0
+        self.pobrania = []     # times of downloads, for the rate limit
+        self.zakupy = []       # (metadata, xml) of purchase invoices, oldest first
+        if a.zakupy:
+            wzor = open(a.wzor, "rb").read()
+            sprzedawca = re.search(rb"<Podmiot1>.*?<NIP>(\d+)</NIP>", wzor, re.S).group(1).decode()
+            for i in range(a.zakupy):
+                xml = re.sub(rb"(<Podmiot2>.*?<NIP>)\d+(</NIP>)", lambda m: m.group(1) + a.nip.encode() + m.group(2),
+                             wzor, count=1, flags=re.S)
+                xml = re.sub(rb"<P_2>[^<]*</P_2>", b"<P_2>ZAK/%d</P_2>" % (i + 1), xml, count=1)
+                kiedy = now() - datetime.timedelta(minutes=a.zakupy - i)
+                poczatek = "%s-%s-%012X" % (sprzedawca, kiedy.strftime("%Y%m%d"), 0x0200000000 + i)
+                numer = "%s-%02X" % (poczatek, crc8(poczatek.encode()))
+                m = {"ksefNumber": numer, "invoiceNumber": "ZAK/%d" % (i + 1), "issueDate": kiedy.date().isoformat(),
+                     "invoicingDate": iso(kiedy), "acquisitionDate": iso(kiedy), "permanentStorageDate": iso(kiedy),
+                     "seller": {"nip": sprzedawca, "name": "Dostawca"},
+                     "buyer": {"identifier": {"type": "Nip", "value": a.nip}, "name": "Nabywca"},
+                     "netAmount": 1, "grossAmount": 1, "vatAmount": 0, "currency": "PLN", "invoicingMode": "Online",
+                     "invoiceType": "Vat", "formCode": {"systemCode": "FA (3)", "schemaVersion": "1-0E", "value": "FA"},
+                     "isSelfInvoicing": False, "hasAttachment": False, "invoiceHash": sha_b64(xml)}
+                self.zakupy.append((m, xml))
 
 
 def zbuduj_upo(sesja, logowanie, f):
@@ -508,7 +529,47 @@ class Obsluga(BaseHTTPRequestHandler):
         self.odpowiedz(204)
 
 
+def _zapytanie(self):
+    s = self.stan
+    self.dostep()
+    c = self.cialo()
+    q = dict(x.split("=", 1) for x in self.path.split("?", 1)[1].split("&")) if "?" in self.path else {}
+    strona, rozmiar = int(q.get("pageOffset", 0)), int(q.get("pageSize", 10))
+    if not 10 <= rozmiar <= 250:
+        raise Blad(400, 21405, "Błąd walidacji danych wejściowych.", ["pageSize od 10 do 250."])
+    zakres = c.get("dateRange") or {}
+    if c.get("subjectType") != "Subject2" or zakres.get("dateType") != "PermanentStorage":
+        raise Blad(400, 21405, "Błąd walidacji danych wejściowych.", ["Serwer testowy zna tylko zakupy."])
+    od = datetime.datetime.fromisoformat(zakres["from"])
+    do = datetime.datetime.fromisoformat(zakres["to"]) if zakres.get("to") else now()
+    pasujace = [m for m, _ in s.zakupy if od <= datetime.datetime.fromisoformat(m["permanentStorageDate"]) <= do]
+    kawalek = pasujace[strona * rozmiar:(strona + 1) * rozmiar]
+    self.odpowiedz(200, {"hasMore": (strona + 1) * rozmiar < len(pasujace), "isTruncated": False,
+                         "invoices": kawalek})
+
+
+def _pobierz(self, numer):
+    s = self.stan
+    self.dostep()
+    with s.lock:
+        t = time.monotonic()
+        s.pobrania = [x for x in s.pobrania if t - x < 1.0]
+        if s.a.limit and len(s.pobrania) >= s.a.limit:
+            raise Blad(429, szczegoly=["Przekroczono limit pobrań."], naglowki={"Retry-After": "1"})
+        s.pobrania.append(t)
+    for m, xml in s.zakupy:
+        if m["ksefNumber"] == numer:
+            print("ZDARZENIE pobrano %s" % numer, flush=True)
+            return self.odpowiedz(200, xml, "application/xml", {"x-ms-meta-hash": sha_b64(xml)})
+    raise Blad(400, 21405, "Błąd walidacji danych wejściowych.", ["Nie ma faktury %s." % numer])
+
+
+Obsluga.zapytanie = _zapytanie
+Obsluga.pobierz = _pobierz
+
 TRASY = [
+    ("POST", r"/invoices/query/metadata", Obsluga.zapytanie),
+    ("GET", r"/invoices/ksef/([0-9A-F-]+)", Obsluga.pobierz),
     ("GET", r"/security/public-key-certificates", Obsluga.klucze),
     ("POST", r"/auth/challenge", Obsluga.wyzwanie),
     ("POST", r"/auth/ksef-token", Obsluga.logowanie_tokenem),
@@ -533,6 +594,8 @@ def main():
     p.add_argument("--access-uses", type=int, default=None)
     p.add_argument("--rotate", action="store_true")
     p.add_argument("--lose-send", type=int, default=0)
+    p.add_argument("--zakupy", type=int, default=0)
+    p.add_argument("--wzor")
     a = p.parse_args()
     Obsluga.stan = Stan(a)
     srv = ThreadingHTTPServer(("127.0.0.1", 0), Obsluga)
