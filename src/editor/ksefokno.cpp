@@ -9,7 +9,6 @@
 #include "invoice/plikfaktury.h"
 #include "zentoraedyt.h"
 
-#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -75,21 +74,6 @@ TStronaKsef::TStronaKsef(QWidget *rodzic) : QWidget(rodzic)
                                    "ust. 1 ustawy o VAT”. Trafia do KSeF i na wydruk faktury."),
                     gZ));
     u->addWidget(gZ);
-    auto *gP = new QGroupBox(QStringLiteral(" Połączenie z KSeF "), this);
-    auto *fp = new QFormLayout(gP);
-    CbKsefSrodowisko = new QComboBox(gP);
-    CbKsefSrodowisko->setObjectName(QStringLiteral("CbKsefSrodowisko"));
-    CbKsefSrodowisko->addItem(QStringLiteral("testowe"), QStringLiteral("test"));
-    CbKsefSrodowisko->addItem(QStringLiteral("przedprodukcyjne (demo)"), QStringLiteral("demo"));
-    CbKsefSrodowisko->addItem(QStringLiteral("produkcyjne"), QStringLiteral("prod"));
-    EdyKsefAdres = Pole(gP, "EdyKsefAdres", 256);
-    fp->addRow(QStringLiteral("Śr&odowisko"), CbKsefSrodowisko);
-    fp->addRow(QStringLiteral("Własny adres &API"), EdyKsefAdres);
-    fp->addRow(Opis(QStringLiteral("Faktury wysłane do środowiska testowego lub przedprodukcyjnego nie mają skutków "
-                                   "prawnych. Środowisko wybiera też adres kodu QR na wydruku. Własny adres zastępuje "
-                                   "adres API środowiska (https; http tylko na tym komputerze)."),
-                    gP));
-    u->addWidget(gP);
     u->addStretch();
 }
 
@@ -100,16 +84,6 @@ void TStronaKsef::IniNaEkran(const TiniZentora &ini)
     Ustaw(EdyKsefAdresL1, ini.iniKsefAdresL1);
     Ustaw(EdyKsefAdresL2, ini.iniKsefAdresL2);
     Ustaw(EdyKsefPodstawa, ini.iniKsefPodstawa);
-    m_srodowisko = ini.iniKsefSrodowisko;
-    const QString n = Trim(m_srodowisko).toLower();
-    int i = CbKsefSrodowisko->findData(n.isEmpty() ? QStringLiteral("test") : n);
-    if (i < 0) {
-        // a value this version does not know is shown and kept, not replaced behind the user's back
-        CbKsefSrodowisko->addItem(m_srodowisko, m_srodowisko);
-        i = CbKsefSrodowisko->count() - 1;
-    }
-    CbKsefSrodowisko->setCurrentIndex(i);
-    Ustaw(EdyKsefAdres, ini.iniKsefAdres);
 }
 
 void TStronaKsef::EkranNaIni(TiniZentora &ini) const
@@ -119,9 +93,6 @@ void TStronaKsef::EkranNaIni(TiniZentora &ini) const
     ini.iniKsefAdresL1 = Trim(EdyKsefAdresL1->text());
     ini.iniKsefAdresL2 = Trim(EdyKsefAdresL2->text());
     ini.iniKsefPodstawa = Trim(EdyKsefPodstawa->text());
-    const QString s = CbKsefSrodowisko->currentData().toString();
-    ini.iniKsefSrodowisko = s == QLatin1String("test") && Pusty(m_srodowisko) ? m_srodowisko : s;
-    ini.iniKsefAdres = Trim(EdyKsefAdres->text());
 }
 
 bool PytajODaneKorygowanej(QWidget *wlasciciel, QString &data, QString &numer)

@@ -6,7 +6,6 @@
 
 #include <QWidget>
 
-class QComboBox;
 class QLineEdit;
 
 class TStronaKsef : public QWidget {
@@ -21,12 +20,6 @@ public:
     QLineEdit *EdyKsefAdresL1 = nullptr;
     QLineEdit *EdyKsefAdresL2 = nullptr;
     QLineEdit *EdyKsefPodstawa = nullptr;
-    QComboBox *CbKsefSrodowisko = nullptr;
-    QLineEdit *EdyKsefAdres = nullptr;
-
-private:
-    // An unset environment stays unset while the list shows the default.
-    QString m_srodowisko;
 };
 
 // Asks for the issue date and the KSeF number of the invoice a correction corrects; false

@@ -105,7 +105,7 @@ OdpowiedzKsef KlientKsef::Polacz(const QByteArray &metoda, const QString &sciezk
         o.retryAfter = r->rawHeader("Retry-After");
         if (o.http == 0)
             o.bladSieci = r->errorString();
-        r->deleteLater();
+        delete r;   // finished: nothing of it is used later
 
         if (o.http == 429) {
             // KSeF did not take the request: waiting as asked and asking again is always safe

@@ -70,7 +70,7 @@ private:
 void TstCliKsefWyslij::dwadziesciaFaktur()
 {
     SerwerKsef s;
-    QCOMPARE(s.Uruchom({QStringLiteral("--limit"), QStringLiteral("5"), QStringLiteral("--access-uses"),
+    QCOMPARE(s.Uruchom({QStringLiteral("--limit"), QStringLiteral("2"), QStringLiteral("--access-uses"),
                         QStringLiteral("12"), QStringLiteral("--rotate")}),
              QString());
     QTemporaryDir d;
@@ -208,7 +208,7 @@ void TstCliKsefWyslij::odbior()
     SerwerKsef s;
     QCOMPARE(s.Uruchom({QStringLiteral("--zakupy"), QStringLiteral("12"), QStringLiteral("--wzor"),
                         QStringLiteral(ZENTORA_KSEF_DIR "/przyklady/FA_3_Przyklad_1.xml"), QStringLiteral("--limit"),
-                        QStringLiteral("5")}),
+                        QStringLiteral("2")}),
              QString());
     QTemporaryDir d;
     const QString dzis = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));

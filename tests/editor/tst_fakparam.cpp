@@ -155,12 +155,6 @@ void TstFakParam::obiegRekordu_data()
     rPo.iniKsefNip = QStringLiteral("526-587-76-35");
     rPo.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
     QTest::newRow("strona KSeF") << r << rPo;
-    r = Przyklad();
-    r.iniKsefSrodowisko = QStringLiteral("demo");
-    r.iniKsefAdres = QStringLiteral("http://127.0.0.1:8080/v2");
-    QTest::newRow("KSeF: środowisko i adres") << r << r;
-    r.iniKsefSrodowisko = QStringLiteral("Produkcja");
-    QTest::newRow("KSeF: nieznane środowisko zostaje") << r << r;
     // clang-format on
 }
 
