@@ -36,12 +36,12 @@ QString OdpowiedzKsef::OpisBledu() const
     const QJsonObject o = Json();
     const QJsonArray lista =
         o.value(QStringLiteral("exception")).toObject().value(QStringLiteral("exceptionDetailList")).toArray();
-    for (const QJsonValue &v : lista) {
+    for (const auto &v : lista) {
         const QJsonObject e = v.toObject();
         QString t = QStringLiteral("%1 %2")
                         .arg(e.value(QStringLiteral("exceptionCode")).toInt())
                         .arg(e.value(QStringLiteral("exceptionDescription")).toString());
-        for (const QJsonValue &d : e.value(QStringLiteral("details")).toArray())
+        for (const auto &d : e.value(QStringLiteral("details")).toArray())
             t += QLatin1Char(' ') + d.toString();
         czesci.append(t.trimmed());
     }
@@ -156,7 +156,7 @@ void KlientKsef::PobierzKlucze()
     m_certyfikatTokena.clear();
     m_certyfikatSesji.clear();
     const QDateTime teraz = QDateTime::currentDateTimeUtc();
-    for (const QJsonValue &v : QJsonDocument::fromJson(o.tresc).array()) {
+    for (const auto &v : QJsonDocument::fromJson(o.tresc).array()) {
         const QJsonObject c = v.toObject();
         const QDateTime od = QDateTime::fromString(c.value(QStringLiteral("validFrom")).toString(), Qt::ISODateWithMs);
         const QDateTime doK = QDateTime::fromString(c.value(QStringLiteral("validTo")).toString(), Qt::ISODateWithMs);
@@ -224,7 +224,7 @@ void KlientKsef::ZalogujTokenem(const QString &nip, const QString &token)
             break;
         if (kod != 100) {
             QStringList szczegoly;
-            for (const QJsonValue &d : st.value(QStringLiteral("details")).toArray())
+            for (const auto &d : st.value(QStringLiteral("details")).toArray())
                 szczegoly.append(d.toString());
             throw EKsefNiedostepny(
                 QStringLiteral("KSeF odmówił logowania: %1 %2%3")
@@ -297,7 +297,7 @@ QString KlientKsef::ZnajdzWSesji(const QByteArray &skrot)
         if (o.http != 200)
             Niedostepny(QStringLiteral("lista faktur sesji"), o);
         const QJsonObject j = o.Json();
-        for (const QJsonValue &v : j.value(QStringLiteral("invoices")).toArray())
+        for (const auto &v : j.value(QStringLiteral("invoices")).toArray())
             if (v.toObject().value(QStringLiteral("invoiceHash")).toString().toLatin1() == skrot)
                 return v.toObject().value(QStringLiteral("referenceNumber")).toString();
         kontynuacja = j.value(QStringLiteral("continuationToken")).toString().toUtf8();
@@ -314,7 +314,7 @@ QJsonObject KlientKsef::StanFaktury(const QString &referencja)
     for (;;) {
         const OdpowiedzKsef o =
             Zadanie("GET", QStringLiteral("/sessions/%1/invoices/%2").arg(m_sesja, referencja), {}, true);
-        const QJsonObject j = o.Json();
+        QJsonObject j = o.Json();
         const int kod = j.value(QStringLiteral("status")).toObject().value(QStringLiteral("code")).toInt();
         if (o.http != 200 || kod == 0)
             Niedostepny(QStringLiteral("stan faktury %1").arg(referencja), o);

@@ -45,7 +45,7 @@ void OdbierzZKsef(KlientKsef &klient, const QDate &od, const QDate &doDnia, cons
         const QJsonObject j = klient.ZapytajOFaktury(filtr, strona, 100);
         const QJsonArray faktury = j.value(QStringLiteral("invoices")).toArray();
         QString ostatniaData;
-        for (const QJsonValue &v : faktury) {
+        for (const auto &v : faktury) {
             const QJsonObject m = v.toObject();
             ostatniaData = m.value(QStringLiteral("permanentStorageDate")).toString();
             TodebranaKsef o;

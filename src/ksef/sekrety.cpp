@@ -22,7 +22,7 @@ QByteArray CzytajPlikSekretu(const QString &plik, const QString &co)
     QFile f(plik);
     if (!f.open(QIODevice::ReadOnly))
         throw EMojeBledy(QStringLiteral("Nie można odczytać pliku %1 \"%2\": %3").arg(co, plik, f.errorString()));
-    const QByteArray sekret = f.readLine().trimmed();
+    QByteArray sekret = f.readLine().trimmed();
     if (sekret.isEmpty())
         throw EMojeBledy(QStringLiteral("Plik %1 \"%2\" jest pusty.").arg(co, plik));
     return sekret;

@@ -15,7 +15,7 @@ QString OpisStatusu(const QJsonObject &st)
                     .arg(st.value(QStringLiteral("code")).toInt())
                     .arg(st.value(QStringLiteral("description")).toString());
     QStringList szczegoly;
-    for (const QJsonValue &d : st.value(QStringLiteral("details")).toArray())
+    for (const auto &d : st.value(QStringLiteral("details")).toArray())
         szczegoly.append(d.toString());
     if (!szczegoly.isEmpty())
         t += QStringLiteral(": ") + szczegoly.join(u' ');
