@@ -75,10 +75,7 @@ int PolecenieKsefWyslij(const Argumenty &a)
             }
             if (Pusty(d.Faktura.KupFirma))
                 throw EOdmowaKsef(QStringLiteral("Brak firmy kupującego"));
-            TopcjeKsef opcje;
-            opcje.DataKorygowanej = d.Faktura.DataKorygowanej;
-            opcje.NumerKorygowanej = d.Faktura.KsefKorygowanej;
-            d.Eksport = EksportujKsef(d.Faktura, ini, opcje);
+            d.Eksport = EksportujKsef(d.Faktura, ini, TopcjeKsef());
             if (!d.Eksport.Ostrzezenia.isEmpty())
                 throw EOdmowaKsef(d.Eksport.Ostrzezenia.join(QStringLiteral("; ")));
             const QString jej = SprzedawcaKsef(d.Faktura, ini).Nip;

@@ -21,13 +21,14 @@ struct Argumenty {
     // pdf, print
     QString katalog, kopie, duplikat, zadania, drukarka;
     bool podpis = false, marginesy = false;
-    // ksef
-    QString korygowanaData, korygowanaKsef;
+    // ksef (--force also pdf and print)
     bool wymus = false, zapisz = false;
     // ksef-wyslij: the file holding the KSeF token
     QString plikTokena;
     // ksef-odbierz: the date range, DD.MM.YYYY
     QString od, doDnia;
+    // korekta
+    QString przyczyna;
     // the whole command line, for the commands that read their options themselves once
     // the table has checked them
     QStringList surowe;

@@ -1,7 +1,8 @@
 #pragma once
 // The program's table control: a grid whose columns are described by short property
 // strings (one character per column, or ";"-separated lists): the kind ("C" text, "D" date,
-// "F" decimal number, "I" integer, "Z" money), width, character limit, title, justification
+// "F" decimal number, "I" integer, "Z" money, "J" unit price: money with up to four decimals,
+// "V" VAT rate: an integer or "zw"), width, character limit, title, justification
 // ("C" centre, "P" right), font and paper colour codes ("0".."F" fixed colours, "G".."K" the
 // custom colours), read-only flag "1". It filters typed keys by the kind, checks and
 // normalises a cell when its edit ends, asks the owner (OnXtestujCelke), refuses to leave a
@@ -101,7 +102,7 @@ public:
     void UstawZakazaneZnaki(int kol, const QString &znaki);
 
     // ---- per column, as the property strings give them
-    QChar Rodzaj(int kol) const;       // "C", "D", "F", "I" or "Z"
+    QChar Rodzaj(int kol) const;       // "C", "D", "F", "I", "J", "V" or "Z"
     int Limit(int kol) const;          // 0: no limit
     QChar Justowanie(int kol) const;   // "C", "P" or "L"
     bool TylkoDoOdczytu(int kol) const;

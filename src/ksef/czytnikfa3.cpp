@@ -353,9 +353,10 @@ TodczytFa3 CzytajFa3(const QByteArray &xml, const QString &numerKsef)
         }
         if (pl->Dzieci(QStringLiteral("TerminPlatnosci")).size() > 1)
             w.Uwagi.append(QStringLiteral("Faktura ma kilka terminów płatności; zapisano pierwszy."));
-        if (pl->Tekst(QStringLiteral("Zaplacono")) == QLatin1String("1"))
-            f.Przelano = true;
-        pl->Tekst(QStringLiteral("DataZaplaty"));
+        // paid in cash: the day of payment stands where a term would
+        const QString zaplacono = Data(pl->Tekst(QStringLiteral("DataZaplaty")));
+        if (pl->Tekst(QStringLiteral("Zaplacono")) == QLatin1String("1") && f.DataZaplaty.isEmpty())
+            f.DataZaplaty = zaplacono;
     }
 
     // the footer holds the remarks

@@ -27,13 +27,10 @@ QString NumerKsef(const QString &srodek)
     return n + QLatin1Char('-') + QStringLiteral("%1").arg(Crc8Ksef(n.toLatin1()), 2, 16, QLatin1Char('0')).toUpper();
 }
 
-// The export of a record, its correction data taken from the record as sending takes it.
 QByteArray Eksport(const TzentoraVat &f)
 {
     TopcjeKsef o;
     o.Wytworzono = kChwila;
-    o.DataKorygowanej = f.DataKorygowanej;
-    o.NumerKorygowanej = f.KsefKorygowanej;
     return EksportujKsef(f, Ini(), o).Xml;
 }
 
@@ -90,6 +87,7 @@ void TstCzytnikFa3::nawrot()
     if (f.RodzajFak == rFakKoryg) {
         f.DoKorekty = QStringLiteral("10/FV/2018");
         f.DataKorygowanej = QStringLiteral("01.03.2018");
+        f.PrzyczynaKorekty = QStringLiteral("Zwrot towaru");
         if (f.RodzZaplaty == zGotowka)
             f.KsefKorygowanej = NumerKsef(QStringLiteral("20260102-0100001AF629"));
     }
