@@ -7,6 +7,7 @@ packages=(
   fontconfig fonts-liberation2 fonts-dejavu-core python3-fonttools
   xvfb xauth poppler-utils
   libxml2-utils pkg-config libqrencode-dev zbar-tools
+  libssl-dev python3 python3-cryptography
   qt6-translations-l10n
   cups printer-driver-cups-pdf
   clang libclang-rt-14-dev libbenchmark-dev hyperfine jq time bsdextrautils

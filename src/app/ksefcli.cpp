@@ -83,8 +83,8 @@ ArgumentyKsef CzytajArgumenty(const QStringList &a)
     return w;
 }
 
-// The record as the editor's save command builds it: rows valued again, rates checked
-// against the sale date, totals taken; a wrong rate ends it after its message.
+}   // namespace
+
 TzentoraVat RekordJakPrzyZapisie(const QString &plik)
 {
     TzentoraVat f;
@@ -97,6 +97,8 @@ TzentoraVat RekordJakPrzyZapisie(const QString &plik)
     TabeleDoRekordu(t, f, true);
     return f;
 }
+
+namespace {
 
 int Eksport(const ArgumentyKsef &a)
 {

@@ -23,9 +23,12 @@ struct Argumenty {
     bool podpis = false, marginesy = false;
     // ksef (--force also pdf and print)
     bool wymus = false, zapisz = false;
-    // rejestr
+    // rejestr, ksef-odbierz: the date range, DD.MM.YYYY
     QString dataOd, dataDo;
+    // rejestr
     bool csv = false;
+    // ksef-wyslij: the file holding the KSeF token
+    QString plikTokena;
     // korekta
     QString przyczyna;
     // the whole command line, for the commands that read their options themselves once

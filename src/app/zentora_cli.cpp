@@ -18,6 +18,9 @@
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "ksefcli.h"
+#include "ksefimport.h"
+#include "ksefodbierz.h"
+#include "ksefwyslij.h"
 #include "rejestrcli.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
@@ -432,10 +435,12 @@ TabelaPolecen Tabela()
                         "zwolnienia, numeru już użytego w folderze)."),
          &A::wymus},
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
+        {QStringLiteral("token-file"), QStringLiteral("PLIK"),
+         QStringLiteral("Plik z tokenem KSeF (czytelny tylko dla właściciela)."), &A::plikTokena},
         {QStringLiteral("przyczyna"), QStringLiteral("TEKST"), QStringLiteral("Przyczyna korekty."), &A::przyczyna},
-        {QStringLiteral("od"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Faktury wystawione od tego dnia."),
+        {QStringLiteral("od"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Pierwszy dzień zakresu dat."),
          &A::dataOd},
-        {QStringLiteral("do"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Faktury wystawione do tego dnia."),
+        {QStringLiteral("do"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Ostatni dzień zakresu dat."),
          &A::dataDo},
         {QStringLiteral("csv"), {}, QStringLiteral("Wynik jako CSV dla arkusza (UTF-8, średniki)."), &A::csv},
     };
@@ -484,6 +489,24 @@ TabelaPolecen Tabela()
          QStringLiteral("Zapisuje w fakturze numer nadany jej w KSeF."),
          {QStringLiteral("config")},
          Ksef},
+        {QStringLiteral("ksef-wyslij"),
+         QStringLiteral("ksef-wyslij FILE.FAK... [--config Faktury.ini] [--token-file PLIK]"),
+         QStringLiteral("Wysyła faktury do KSeF i zapisuje w nich numery KSeF (UPO obok, jako NAZWA.upo.xml)."),
+         {QStringLiteral("config"), QStringLiteral("token-file")},
+         PolecenieKsefWyslij},
+        {QStringLiteral("ksef-import"),
+         QStringLiteral("ksef-import FILE.xml -o FILE.FAK"),
+         QStringLiteral(
+             "Zapisuje fakturę FA(3) (np. od dostawcy) jako nowy plik faktury; mówi, czego nie przeniesiono."),
+         {QStringLiteral("o")},
+         PolecenieKsefImport},
+        {QStringLiteral("ksef-odbierz"),
+         QStringLiteral(
+             "ksef-odbierz --od DD.MM.YYYY --do DD.MM.YYYY -d DIR [--config Faktury.ini] [--token-file PLIK]"),
+         QStringLiteral("Pobiera z KSeF faktury zakupu zapisane w tych dniach, każdą jako NUMER_KSEF.xml."),
+         {QStringLiteral("od"), QStringLiteral("do"), QStringLiteral("d"), QStringLiteral("config"),
+          QStringLiteral("token-file")},
+         PolecenieKsefOdbierz},
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
          QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"

@@ -40,8 +40,8 @@ void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
     s.IOk(QStringLiteral("Osoba0"), ini.iniTabOsob, puste);
     // Written only once it holds something, so files without KSeF settings stay as they were.
     const QString ksef = QStringLiteral("KSeF");
-    QString *klucze[] = {&ini.iniKsefNip, &ini.iniKsefNazwa, &ini.iniKsefAdresL1, &ini.iniKsefAdresL2,
-                         &ini.iniKsefPodstawa};
+    QString *klucze[] = {&ini.iniKsefNip,      &ini.iniKsefNazwa,      &ini.iniKsefAdresL1, &ini.iniKsefAdresL2,
+                         &ini.iniKsefPodstawa, &ini.iniKsefSrodowisko, &ini.iniKsefAdres};
     const bool cos = std::any_of(std::begin(klucze), std::end(klucze), [](const QString *k) { return Niepusty(*k); });
     if (!zapis || cos || s.SectionExists(ksef)) {
         s.setXdefSekc(ksef);
@@ -50,6 +50,13 @@ void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
         s.IOk(QStringLiteral("AdresL1"), ini.iniKsefAdresL1, puste);
         s.IOk(QStringLiteral("AdresL2"), ini.iniKsefAdresL2, puste);
         s.IOk(QStringLiteral("PodstawaZwolnienia"), ini.iniKsefPodstawa, puste);
+        // new keys only once set, so a file that never had them stays byte for byte
+        const auto gdyUstawiony = [&](const QString &klucz, QString &wartosc) {
+            if (!zapis || Niepusty(wartosc) || s.ValueExists(ksef, klucz))
+                s.IOk(klucz, wartosc, puste);
+        };
+        gdyUstawiony(QStringLiteral("Srodowisko"), ini.iniKsefSrodowisko);
+        gdyUstawiony(QStringLiteral("Adres"), ini.iniKsefAdres);
     }
     s.Zwolnij();
 }

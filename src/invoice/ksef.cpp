@@ -1,5 +1,7 @@
 #include "ksef.h"
 
+#include "ksefsrodowisko.h"
+
 #include "common/daty.h"
 #include "common/formaty.h"
 #include "common/teksty.h"
@@ -515,6 +517,7 @@ QString OdciskFaktury(const TzentoraVat &f)
     bez.KsefOdcisk.clear();
     bez.KsefNumer.clear();
     bez.KsefNip.clear();
+    bez.KsefStatus.clear();
     return SkrotKsef(TekstFaktury(bez).toUtf8());
 }
 
@@ -551,8 +554,8 @@ QString LinkWeryfikacjiKsef(const TzentoraVat &f, const TiniZentora &ini)
 {
     int r = 0, m = 0, d = 0;
     RozkodujDate(TekstNaDate(f.DataWystaw, 0), r, m, d);
-    return QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/%1/%2/%3")
-        .arg(NipEksportu(f, ini), QString::asprintf("%02d-%02d-%04d", d, m, r), f.KsefSkrot);
+    return QStringLiteral("https://%1/invoice/%2/%3/%4")
+        .arg(HostQrKsef(ini), NipEksportu(f, ini), QString::asprintf("%02d-%02d-%04d", d, m, r), f.KsefSkrot);
 }
 
 QString StanKsef(const TzentoraVat &f)

@@ -73,8 +73,9 @@ bool EksportAktualny(const TzentoraVat &f);
 // Records the number KSeF assigned; EOdmowaKsef when there was no export or the number is
 // wrong or belongs to another seller.
 void UstawNumerKsef(TzentoraVat &f, const TiniZentora &ini, const QString &numer);
-// The link of the verification code: https://qr.ksef.mf.gov.pl/invoice/NIP/DD-MM-YYYY/hash,
-// with the NIP of the exported XML (for files recorded without it, the configured seller's).
+// The link of the verification code: https://QR-HOST/invoice/NIP/DD-MM-YYYY/hash, the host
+// that of the configured environment, with the NIP of the exported XML (for files recorded
+// without it, the configured seller's).
 QString LinkWeryfikacjiKsef(const TzentoraVat &f, const TiniZentora &ini);
 // The invoice's KSeF state in one line.
 QString StanKsef(const TzentoraVat &f);

@@ -123,6 +123,10 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
     if (!zapis || jestEksport)
         gdyUstawione(QStringLiteral("Nip"), Niepusty(dok.KsefNip),
                      [&](const QString &k) { ini->IOk(k, dok.KsefNip, puste); });
+    // KSeF's refusal is kept with or without an export, alone in the section when alone
+    ini->setXdefSekc(QStringLiteral("KSeF"));
+    gdyUstawione(QStringLiteral("Status"), Niepusty(dok.KsefStatus),
+                 [&](const QString &k) { ini->IOk(k, dok.KsefStatus, puste); });
 
     const QString pozycje = QStringLiteral("Pozycje");
     ini->setXdefSekc(pozycje);

@@ -124,6 +124,8 @@ struct TzentoraVat {
     QString KsefSkrot, KsefWytworzono, KsefOdcisk, KsefNumer;
     // the seller's NIP as the exported XML has it: the verification link is made with it
     QString KsefNip;
+    // The last answer of KSeF that refused the invoice: its status code and description.
+    QString KsefStatus;
     qint32 IlePozyc = 0;
     std::array<TpozFaktury, kMaxPozycji> PozycFaktury;
 
@@ -158,6 +160,9 @@ struct TiniZentora {
     // Section [KSeF]: the seller as the e-invoicing system gets it; an empty key is taken
     // from the invoice's seller frame. The basis of an exemption also goes on the printout.
     QString iniKsefNip, iniKsefNazwa, iniKsefAdresL1, iniKsefAdresL2, iniKsefPodstawa;
+    // Which KSeF the invoices go to ("test", "demo", "prod"; empty is test) and, for a
+    // server of one's own, its API address instead of the environment's.
+    QString iniKsefSrodowisko, iniKsefAdres;
 
     void Czysc();
     bool operator==(const TiniZentora &) const = default;

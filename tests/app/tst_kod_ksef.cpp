@@ -111,7 +111,7 @@ void TstKodKsef::obiegEksportuNumeruIWydruku()
     QCOMPARE(CzytajBajty(P(QStringLiteral("r.FAK"))), zapisany);
 
     // exported, no number yet: the code and that the number is awaited under it, on every copy
-    const QString link = QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + skrot;
+    const QString link = QStringLiteral("https://qr-test.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + skrot;
     QCOMPARE(UruchomCli(QStringList{QStringLiteral("pdf"), fak, QStringLiteral("-o"), pdf, QStringLiteral("--copies"),
                                     QStringLiteral("2")}
                         + konf)

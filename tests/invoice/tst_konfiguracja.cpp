@@ -77,6 +77,13 @@ void TstKonfiguracja::sekcjaKsef()
     ZapiszParametry(p, i);
     CzytajParametry(p, r);
     QVERIFY(r == i);
+    // the environment and the address: new keys, written once set
+    i.iniKsefSrodowisko = QStringLiteral("prod");
+    i.iniKsefAdres = QStringLiteral("https://ksef.example/v2");
+    ZapiszParametry(p, i);
+    QVERIFY(CzytajBajty(p).endsWith(Crlf("PodstawaZwolnienia=\nSrodowisko=prod\nAdres=https://ksef.example/v2\n\n")));
+    CzytajParametry(p, r);
+    QVERIFY(r == i);
 }
 
 void TstKonfiguracja::numeracjaAutomatyczna()

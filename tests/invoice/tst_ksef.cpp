@@ -1,6 +1,7 @@
 #include "common/bledy.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/ksef.h"
+#include "invoice/ksefsrodowisko.h"
 #include "invoice/sumy.h"
 #include "kolumny.h"
 #include "pliktymczasowy.h"
@@ -193,6 +194,8 @@ private slots:
     void odciskPoZmianie_data();
     void odciskPoZmianie();
     void linkWeryfikacji();
+    void srodowiska_data();
+    void srodowiska();
 };
 
 void TstKsef::schematPrzyjmuje_data()
@@ -568,7 +571,7 @@ void TstKsef::linkWeryfikacji()
     TzentoraVat f;
     ZapamietajEksport(f, Eksport(0, &f));
     QCOMPARE(LinkWeryfikacjiKsef(f, Ini()),
-             QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + f.KsefSkrot);
+             QStringLiteral("https://qr-test.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + f.KsefSkrot);
     // a number of another seller is refused and leaves the invoice as it was
     try {
         UstawNumerKsef(f, Ini(), QStringLiteral("5265877635-20250826-0100001AF629-AF"));
@@ -588,4 +591,45 @@ void TstKsef::linkWeryfikacji()
 }
 
 QTEST_GUILESS_MAIN(TstKsef)
+// The environment gives the API and the host of the printout's code; an address of one's own
+// replaces the API, plain http only on this computer.
+void TstKsef::srodowiska_data()
+{
+    Kolumny<QString, QString, QString, QString>("srodowisko", "adres", "api", "qr");
+    const QString test = QStringLiteral("qr-test.ksef.mf.gov.pl");
+    const auto w = [](const char *n, const char *s, const char *a, const char *api, const QString &qr) {
+        QTest::newRow(n) << QString::fromUtf8(s) << QString::fromUtf8(a) << QString::fromUtf8(api) << qr;
+    };
+    w("domyślne", "", "", "https://api-test.ksef.mf.gov.pl/v2", test);
+    w("demo", "demo", "", "https://api-demo.ksef.mf.gov.pl/v2", QStringLiteral("qr-demo.ksef.mf.gov.pl"));
+    w("prod", " Prod ", "", "https://api.ksef.mf.gov.pl/v2", QStringLiteral("qr.ksef.mf.gov.pl"));
+    w("własny https", "prod", "https://ksef.example/v2/", "https://ksef.example/v2",
+      QStringLiteral("qr.ksef.mf.gov.pl"));
+    w("http lokalny", "", "http://127.0.0.1:8080/v2", "http://127.0.0.1:8080/v2", test);
+    w("http localhost", "", "http://localhost:1/v2", "http://localhost:1/v2", test);
+    w("http ipv6", "", "http://[::1]:1/", "http://[::1]:1", test);
+    w("http obcy", "", "http://10.0.0.1/v2", "!musi zaczynać się od https://", test);
+    w("http udający", "", "http://127.0.0.1.example/v2", "!musi zaczynać się od https://", test);
+    w("ftp", "", "ftp://127.0.0.1/", "!musi zaczynać się od https://", test);
+    w("nie adres", "", "::", "!nie jest poprawnym adresem URL", test);
+    w("nieznane", "produkcja", "", "!Nieznane środowisko KSeF \"produkcja\"", test);
+}
+
+void TstKsef::srodowiska()
+{
+    QFETCH(QString, srodowisko);
+    QFETCH(QString, adres);
+    QFETCH(QString, api);
+    QFETCH(QString, qr);
+    TiniZentora ini;
+    ini.iniKsefSrodowisko = srodowisko;
+    ini.iniKsefAdres = adres;
+    QCOMPARE(HostQrKsef(ini), qr);
+    try {
+        QCOMPARE(SrodowiskoKsef(ini).Api, api);
+    } catch (const EOdmowaKsef &e) {
+        QVERIFY2(api.startsWith(QLatin1Char('!')) && e.komunikat().contains(api.mid(1)), qPrintable(e.komunikat()));
+    }
+}
+
 #include "tst_ksef.moc"

@@ -47,7 +47,7 @@ wine "$dist/zentora-cli.exe" ksef "$przyklad" -o "$work/win.xml" --config "$ini"
 "$linux_cli" ksef "$przyklad" -o "$work/linux.xml" --config "$ini" --force
 bez_czasu() { sed 's|<DataWytworzeniaFa>[^<]*</DataWytworzeniaFa>||' "$1"; }
 diff <(bez_czasu "$work/linux.xml") <(bez_czasu "$work/win.xml")
-xmllint --noout --schema "$root/third_party/ksef/schemat_FA3_lokalny.xsd" "$work/win.xml"
+xmllint --noout --schema "${ZENTORA_KSEF_DIR:-$root/../shared/ksef}/schemat_FA3_lokalny.xsd" "$work/win.xml"
 
 echo "== wydruk do kolejki CUPS przez drukarki Wine"
 # a scheduler of this run on a private socket, with a cups-pdf queue writing into $work/out

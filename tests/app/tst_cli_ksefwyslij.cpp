@@ -1,0 +1,258 @@
+#include "kolumny.h"
+#include "pliktymczasowy.h"
+#include "serwerksef.h"
+#include "uruchomcli.h"
+
+#include <QCryptographicHash>
+#include <QDate>
+#include <QDir>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray Przyklad()
+{
+    // the example with a buyer NIP whose check digit is right
+    QByteArray b = CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK"));
+    return b.replace("NumNIP=123-456-78-90", "NumNIP=526-587-76-35");
+}
+
+QByteArray Numerem(int n) { return Przyklad().replace("NrFakt=12", "NrFakt=" + QByteArray::number(n)); }
+
+bool Waliduje(const QString &schemat, const QString &plik)
+{
+    QProcess x;
+    x.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--schema"), schemat, plik});
+    return x.waitForFinished(60000) && x.exitStatus() == QProcess::NormalExit && x.exitCode() == 0;
+}
+
+// A key of the section [KSeF] of an invoice file as stored.
+QString Klucz(const QString &plik, const QByteArray &klucz)
+{
+    bool ksef = false;
+    for (const QByteArray &l : CzytajBajty(plik).split('\n')) {
+        if (l.startsWith('['))
+            ksef = l.trimmed() == "[KSeF]";
+        else if (ksef && l.startsWith(klucz + '='))
+            return QStringDecoder("windows-1250").decode(l.mid(klucz.size() + 1).trimmed());
+    }
+    return QString();
+}
+
+}   // namespace
+
+class TstCliKsefWyslij : public QObject {
+    Q_OBJECT
+private slots:
+    void dwadziesciaFaktur();
+    void odmowy_data();
+    void odmowy();
+    void odbior();
+
+private:
+    // Writes the configuration pointing at the server and a token file only its owner reads.
+    QStringList Przygotuj(const QTemporaryDir &d, const QString &adres, const QByteArray &token = SerwerKsef::kToken)
+    {
+        PiszBajty(d.filePath(QStringLiteral("F.ini")),
+                  Crlf("[KSeF]\nNIP=9876543210\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\nAdres="
+                       + adres.toUtf8() + "\n\n"));
+        const QString t = d.filePath(QStringLiteral("token"));
+        PiszBajty(t, token + "\n");
+        QFile::setPermissions(t, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return {QStringLiteral("--config"), d.filePath(QStringLiteral("F.ini")), QStringLiteral("--token-file"), t};
+    }
+};
+
+// Twenty invoices in one session, through a burst limit, an access token that expires and a
+// public key withdrawn right after it was fetched: every number and UPO recorded.
+void TstCliKsefWyslij::dwadziesciaFaktur()
+{
+    SerwerKsef s;
+    QCOMPARE(s.Uruchom({QStringLiteral("--limit"), QStringLiteral("2"), QStringLiteral("--access-uses"),
+                        QStringLiteral("12"), QStringLiteral("--rotate")}),
+             QString());
+    QTemporaryDir d;
+    QStringList argumenty{QStringLiteral("ksef-wyslij")};
+    for (int n = 1; n <= 20; ++n) {
+        const QString plik = d.filePath(QStringLiteral("f%1.FAK").arg(n));
+        QVERIFY(PiszBajty(plik, Numerem(n)));
+        argumenty.append(plik);
+    }
+    const WynikCli w = UruchomCli(argumenty + Przygotuj(d, s.Adres()));
+    QVERIFY2(w.kod == 0, qPrintable(w.wyjscie + w.bledy));
+    const QStringList linie = w.wyjscie.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(linie.size(), 20);
+    QSet<QString> numery;
+    for (int n = 1; n <= 20; ++n) {
+        const QString plik = d.filePath(QStringLiteral("f%1.FAK").arg(n));
+        const QString numer = Klucz(plik, "Numer");
+        QVERIFY2(numer.startsWith(QLatin1String("9876543210-")), qPrintable(plik));
+        QVERIFY(linie.contains(plik + QStringLiteral(": ") + numer));
+        numery.insert(numer);
+        const QString upo = d.filePath(QStringLiteral("f%1.upo.xml").arg(n));
+        QVERIFY2(Waliduje(QStringLiteral(ZENTORA_KSEF_DIR "/api/upo/upo-v4-3.xsd"), upo), qPrintable(upo));
+        const QByteArray u = CzytajBajty(upo);
+        QVERIFY(u.contains("<NumerKSeFDokumentu>" + numer.toUtf8() + "<"));
+        QVERIFY(u.contains("<NumerFaktury>" + QByteArray::number(n) + "/FV/2018<"));
+        // the number now prints under the code and the invoice is not sent again
+        QVERIFY(Klucz(plik, "Status").isEmpty());
+    }
+    QCOMPARE(numery.size(), 20);
+    const QString z = s.Zdarzenia();
+    QVERIFY2(z.contains(QLatin1String("ZDARZENIE 429")), qPrintable(z));
+    QVERIFY2(z.contains(QLatin1String("ZDARZENIE 401")), qPrintable(z));
+    QVERIFY2(z.contains(QLatin1String("ZDARZENIE 400 21470")), qPrintable(z));
+    QCOMPARE(z.count(QLatin1String("ZDARZENIE faktura")), 20);
+
+    // sent again: nothing goes to KSeF, the numbers are told
+    const QByteArray przed = CzytajBajty(d.filePath(QStringLiteral("f1.FAK")));
+    const WynikCli p = UruchomCli({QStringLiteral("ksef-wyslij"), d.filePath(QStringLiteral("f1.FAK")),
+                                   QStringLiteral("--config"), d.filePath(QStringLiteral("F.ini")),
+                                   QStringLiteral("--token-file"), d.filePath(QStringLiteral("token"))});
+    QVERIFY2(p.kod == 0 && p.wyjscie.contains(QStringLiteral("(już w KSeF)")),
+             qPrintable(QString::number(p.kod) + p.wyjscie + p.bledy));
+    QCOMPARE(CzytajBajty(d.filePath(QStringLiteral("f1.FAK"))), przed);
+    QCOMPARE(s.Zdarzenia().count(QLatin1String("ZDARZENIE faktura")), 20);
+}
+
+void TstCliKsefWyslij::odmowy_data()
+{
+    // "przypadek" sets up the files; "wyjscie": what stdout and stderr must hold; "status": the
+    // [KSeF] Status the first file must carry afterwards (empty: none), "numer": whether it got one
+    Kolumny<QString, QStringList, int, QString, QString, bool>("przypadek", "serwer", "kod", "wyjscie", "status",
+                                                               "numer");
+    const auto w = [](const char *n, const char *p, QStringList serwer, int kod, const char *wyj, const char *st,
+                      bool numer) {
+        QTest::newRow(n) << QString::fromUtf8(p) << serwer << kod << QString::fromUtf8(wyj) << QString::fromUtf8(st)
+                         << numer;
+    };
+    w("data w przyszłości: 450", "przyszlosc", {}, 2,
+      "odrzucona: 450 Błąd weryfikacji semantyki dokumentu faktury: Data wystawienia faktury (P_1)",
+      "450 Błąd weryfikacji semantyki dokumentu faktury: Data wystawienia", false);
+    w("ten sam numer dwa razy: 440", "duplikat", {}, 2,
+      "drugi.FAK: odrzucona: duplikat – faktura o tym numerze jest już w KSeF jako 9876543210-", "", true);
+    w("zły token", "zly-token", {}, 3, "KSeF odmówił logowania: 450", "", false);
+    w("token czytelny dla innych", "token-644", {}, 3, "chmod 600", "", false);
+    w("serwer nie działa", "bez-serwera", {}, 3, "nie wysłano: KSeF niedostępny", "", false);
+    w("adres http poza tym komputerem", "obcy-adres", {}, 3, "musi zaczynać się od https://", "", false);
+    w("utracona odpowiedź na wysyłkę", "", {QStringLiteral("--lose-send"), QStringLiteral("1")}, 0, "", "", true);
+    w("ten sam plik dwa razy", "dwa-razy", {}, 0, "podany już wcześniej, pominięty", "", true);
+}
+
+void TstCliKsefWyslij::odmowy()
+{
+    QFETCH(QString, przypadek);
+    QFETCH(QStringList, serwer);
+    SerwerKsef s;
+    QCOMPARE(s.Uruchom(serwer), QString());
+    QTemporaryDir d;
+    const QString pierwszy = d.filePath(QStringLiteral("pierwszy.FAK"));
+    QByteArray faktura = Przyklad();
+    if (przypadek == QLatin1String("przyszlosc"))
+        faktura.replace("Wystaw=05.03.2018",
+                        "Wystaw=" + QDate::currentDate().addDays(3).toString(QStringLiteral("dd.MM.yyyy")).toLatin1());
+    QVERIFY(PiszBajty(pierwszy, faktura));
+    QStringList pliki{pierwszy};
+    if (przypadek == QLatin1String("duplikat")) {
+        pliki.append(d.filePath(QStringLiteral("drugi.FAK")));
+        QVERIFY(PiszBajty(pliki.last(), faktura));
+    }
+    if (przypadek == QLatin1String("dwa-razy"))
+        pliki.append(QDir(d.path()).relativeFilePath(pierwszy).prepend(d.path() + QStringLiteral("/./")));
+    QString adres = s.Adres();
+    if (przypadek == QLatin1String("bez-serwera"))
+        adres = QStringLiteral("http://127.0.0.1:1/v2");
+    if (przypadek == QLatin1String("obcy-adres"))
+        adres = QStringLiteral("http://192.0.2.1/v2");
+    const QStringList opcje = Przygotuj(
+        d, adres, przypadek == QLatin1String("zly-token") ? QByteArray("inny") : QByteArray(SerwerKsef::kToken));
+    if (przypadek == QLatin1String("token-644"))
+        QFile::setPermissions(opcje.last(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                                | QFileDevice::ReadOther);
+    const QByteArray przed = CzytajBajty(pierwszy);
+
+    const WynikCli w = UruchomCli(QStringList{QStringLiteral("ksef-wyslij")} + pliki + opcje);
+    QFETCH(int, kod);
+    QFETCH(QString, wyjscie);
+    QVERIFY2(w.kod == kod, qPrintable(w.wyjscie + w.bledy));
+    QVERIFY2((w.wyjscie + w.bledy).contains(wyjscie), qPrintable(w.wyjscie + w.bledy));
+    // the token is never repeated
+    QVERIFY(!(w.wyjscie + w.bledy).contains(QLatin1String("tajny")));
+    QFETCH(QString, status);
+    QFETCH(bool, numer);
+    QCOMPARE(Klucz(pierwszy, "Status").left(status.size()), status);
+    QCOMPARE(Klucz(pierwszy, "Status").isEmpty(), status.isEmpty());
+    QCOMPARE(!Klucz(pierwszy, "Numer").isEmpty(), numer);
+    QCOMPARE(QFile::exists(d.filePath(QStringLiteral("pierwszy.upo.xml"))), numer);
+    if (!numer && status.isEmpty())
+        QCOMPARE(CzytajBajty(pierwszy), przed);   // nothing at all changed
+    if (!status.isEmpty()) {
+        // a refusal changes nothing but its status
+        QByteArray bez = CzytajBajty(pierwszy);
+        const qsizetype od = bez.indexOf("\r\n[KSeF]\r\nStatus=");
+        QVERIFY(od > 0);
+        bez.remove(od, bez.indexOf("\r\n", od + 10) + 2 - od);
+        QCOMPARE(bez, przed);
+    }
+    // nothing sent twice
+    QCOMPARE(s.Zdarzenia().count(QLatin1String("ZDARZENIE faktura")),
+             przypadek == QLatin1String("duplikat") ? 2 : int(numer || !status.isEmpty()));
+}
+
+// Purchase invoices: two pages, through the download limit, each saved once under its KSeF
+// number; a second run downloads nothing; a downloaded invoice reads into a new .FAK.
+void TstCliKsefWyslij::odbior()
+{
+    SerwerKsef s;
+    QCOMPARE(s.Uruchom({QStringLiteral("--zakupy"), QStringLiteral("12"), QStringLiteral("--wzor"),
+                        QStringLiteral(ZENTORA_KSEF_DIR "/przyklady/FA_3_Przyklad_1.xml"), QStringLiteral("--limit"),
+                        QStringLiteral("2")}),
+             QString());
+    QTemporaryDir d;
+    const QString dzis = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    const QString wczoraj = QDate::currentDate().addDays(-1).toString(QStringLiteral("dd.MM.yyyy"));
+    const QString katalog = d.filePath(QStringLiteral("zakupy"));
+    const QStringList polecenie = QStringList{QStringLiteral("ksef-odbierz"),
+                                              QStringLiteral("--od"),
+                                              wczoraj,
+                                              QStringLiteral("--do"),
+                                              dzis,
+                                              QStringLiteral("-d"),
+                                              katalog}
+                                  + Przygotuj(d, s.Adres());
+    // one invoice already there is left as it is
+    QDir().mkpath(katalog);
+    WynikCli w = UruchomCli(polecenie);
+    QVERIFY2(w.kod == 0, qPrintable(w.wyjscie + w.bledy));
+    const QStringList pliki = QDir(katalog).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name);
+    QCOMPARE(pliki.size(), 12);
+    QCOMPARE(w.wyjscie.count(QLatin1Char('\n')), 12);
+    for (const QString &p : pliki)
+        QVERIFY2(Waliduje(QStringLiteral(ZENTORA_KSEF_SCHEMA), QDir(katalog).filePath(p)), qPrintable(p));
+    const QString z = s.Zdarzenia();
+    QVERIFY2(z.contains(QLatin1String("ZDARZENIE 429")), qPrintable(z));
+    QCOMPARE(z.count(QLatin1String("ZDARZENIE pobrano")), 12);
+
+    PiszBajty(QDir(katalog).filePath(pliki.first()), "moja kopia");
+    w = UruchomCli(polecenie);
+    QCOMPARE(w.kod, 0);
+    QCOMPARE(w.wyjscie.count(QStringLiteral("(już był)")), 12);
+    QCOMPARE(CzytajBajty(QDir(katalog).filePath(pliki.first())), QByteArray("moja kopia"));
+    QCOMPARE(s.Zdarzenia().count(QLatin1String("ZDARZENIE pobrano")), 12);
+
+    // read into the editor's file: the number from the file name, what does not fit named
+    const QString fak = d.filePath(QStringLiteral("zakup.FAK"));
+    w = UruchomCli({QStringLiteral("ksef-import"), QDir(katalog).filePath(pliki.last()), QStringLiteral("-o"), fak});
+    QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+    QCOMPARE(Klucz(fak, "Numer") + QStringLiteral(".xml"), pliki.last());
+    QVERIFY(w.bledy.contains(QStringLiteral("Numer faktury „ZAK/12” nie pasuje")));
+    QCOMPARE(
+        UruchomCli({QStringLiteral("ksef-import"), QDir(katalog).filePath(pliki.last()), QStringLiteral("-o"), fak})
+            .kod,
+        3);
+}
+
+QTEST_GUILESS_MAIN(TstCliKsefWyslij)
+#include "tst_cli_ksefwyslij.moc"
