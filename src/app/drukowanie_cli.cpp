@@ -8,6 +8,7 @@
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
+#include "plikiwyjsciowe.h"
 #include "print/wydrukfaktury.h"
 
 #include <QJsonArray>
@@ -101,7 +102,7 @@ int PolecenieDrukuj(const Argumenty &a)
     for (const QString &plik : a.pliki) {
         try {
             TzentoraVat f;
-            CzytajFakture(plik, f);
+            CzytajFaktureDoWydania(plik, f);
             PrzeliczRekord(f);
             OstrzezenieKsef(f);
             const int wyslane = DrukujKopie(f, ini, o.kopie, &drukarka);

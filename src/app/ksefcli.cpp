@@ -94,7 +94,7 @@ ArgumentyKsef CzytajArgumenty(const QStringList &a)
 TzentoraVat RekordJakPrzyZapisie(const QString &plik)
 {
     TzentoraVat f;
-    CzytajFakture(plik, f);
+    CzytajFaktureDoWydania(plik, f);
     TabeleWPamieci t;
     t.dataSprzedazy = f.DataSprzed;
     RekordDoTabel(f, t);

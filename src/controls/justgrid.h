@@ -21,6 +21,24 @@
 #include "siatka.h"
 
 #include <QFont>
+#include <QLabel>
+
+class QFontMetrics;
+
+// A number as it may be shown in `szerokosc` pixels: whole, or question marks filling the
+// place when it does not fit. A cut amount ("845.000,00" of 1.845.000,00) would mislead.
+QString LiczbaWMiejscu(const QFontMetrics &fm, const QString &tekst, int szerokosc);
+
+// A label that shows one number: its text stays as set, but a number wider than the label
+// is drawn as question marks, as the grids do.
+class TEtykietaLiczby : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+};
 
 class TjustGrid : public TSiatka {
     Q_OBJECT
@@ -116,6 +134,11 @@ public:
     // rejects the value (the grid shows "Niepoprawna wartość" and holds the cell). It may
     // run more than once for one edit, always with the same text.
     std::function<void(int Acol, int Arow, const QString &cela, bool &OK)> OnXtestujCelke;
+    // What the message of a rejected cell says instead of "<column>, wiersz <n>: niepoprawna
+    // wartość <text>"; for OnXtestujCelke, when it rejects a value for a reason of its own.
+    void UstawOpisBledu(const QString &opis) { m_opisBledu = opis; }
+    // The column's title as XkolTytuly gives it.
+    QString TytulKolumny(int kol) const;
 
     // ---- edit state
     bool Edycja() const { return m_edycja; }   // a cell edit is in progress
@@ -154,6 +177,7 @@ public:
 protected:
     bool SelectCell(int c, int r) override;
     bool CanEditShow() const override;
+    bool StopTabem(int c) const override { return !TylkoDoOdczytu(c); }
     bool CanEditAcceptKey(QChar &znak, int pozycja, const QString &tekstPrzed) override;
     QString FiltrWklejania(const QString &tekst) override;
     bool PrzecinekWEdytorze() const override;
@@ -200,4 +224,5 @@ private:
     int m_edycjaY = -1;
     bool m_celkaOk = true;
     QString m_edyText;
+    QString m_opisBledu;
 };

@@ -643,7 +643,7 @@ void TFakParam::accept()
         Strony->setCurrentWidget(StrOgolne);
         EdyDniZapl->setFocus(Qt::OtherFocusReason);
         EdyDniZapl->selectAll();
-        KomunikatNiepoprawnejWartosci(EdyDniZapl);
+        KomunikatNiepoprawnejWartosci(EdyDniZapl, QStringLiteral("Okres zapłaty przelewem"), EdyDniZapl->text());
         return;
     }
     QDialog::accept();

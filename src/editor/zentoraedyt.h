@@ -164,6 +164,8 @@ private:
 
     // ---- item grid and totals
     void GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK);
+    // Whether the row's gross stays within what is held exactly, with `cela` in column Acol.
+    bool KwotyWZakresie(int Acol, int Arow, const QString &cela) const;
     void GridKeyDown(int &klawisz, Qt::KeyboardModifiers mod);
     void UsunWiersz();
     void WstawWiersz();
@@ -284,4 +286,5 @@ private:
     QString m_plikStartowy;
     TZentoraForma **m_adresStartowy = nullptr;
     QString m_dataKorygowanej, m_numerKorygowanej;   // as last given for a KSeF export
+    QString m_nipSprawdzony;                         // the buyer's NIP last checked or shown
 };

@@ -132,10 +132,12 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
     if (QFileInfo::exists(Plik)) {
         QFile f(Plik);
         if (!f.open(QIODevice::ReadOnly))
-            throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
+            throw EMojeBledy(
+                QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, BladSystemu(f.errorString(), false)));
         const QByteArray bajty = f.readAll();
         if (f.error() != QFileDevice::NoError)
-            throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
+            throw EMojeBledy(
+                QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, BladSystemu(f.errorString(), false)));
         Ftekst = DekodujPlik(bajty, &FKodowanie);
     }
     Wczytaj();
@@ -399,7 +401,8 @@ void TvirIni::UpdateFile()
         // unbuffered: a write the disk refuses (full, size limit) fails here instead of
         // being dropped at commit, which would replace the file with an empty one
         if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bajty) != bajty.size() || !f.commit())
-            throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(Fplik, f.errorString()));
+            throw EMojeBledy(
+                QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(Fplik, BladSystemu(f.errorString(), true)));
         FKodowanie = k;
     } else if (FprocOutIn) {
         QStringList linie = Serializuj();

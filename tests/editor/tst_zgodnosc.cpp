@@ -189,8 +189,8 @@ void TstZgodnosc::odmowaZapisuIWydruku_data()
     QTest::addColumn<QString>("pole");             // the field that has the focus afterwards
     const QString zla = QStringLiteral("Niepoprawna wartość");
     const QString stawka22 = QStringLiteral(
-        "Nieporawna wartość % Vat = 22 %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  0%   8%   23%   5%   "
-        "||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą dozwolone  tylko dla tej faktury.");
+        "Niepoprawna wartość % Vat = 22 %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  0%   8%   23%   5%   "
+        "zw||\"zw\" oznacza sprzedaż zwolnioną z VAT.");
     const QStringList wiersz = {QStringLiteral("firma Nabywca"), QStringLiteral("poz 1 Papier 1 10")};
     QTest::newRow("numer 0, pole nieopuszczone")
         << wiersz + QStringList{QStringLiteral("pisz EdyNumRach 0")} << QStringList{zla} << false << QStringLiteral("EdyNumRach");
