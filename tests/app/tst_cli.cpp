@@ -246,7 +246,7 @@ void TstCli::kodyWyjscia_data()
                                              << "Opcja --json nie przyjmuje wartości.";
     QTest::newRow("pomoc nieznanego") << QStringList{"help", "drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
     QTest::newRow("zapis do brakujacego folderu") << QStringList{"recompute", "@", "-o", "/nie/ma/out.FAK"} << przyklad << 3
-                                                  << "Nie można zapisać pliku";
+                                                  << "Nie można zapisać pliku \"/nie/ma/out.FAK\".\nnie ma takiego pliku ani folderu";
     // clang-format on
 }
 

@@ -1,6 +1,6 @@
 // The KSeF command of the main window: the record as saving builds it, the questions it
 // asks and the XML file it writes.
-#include "controls/forma.h"
+#include "common/program.h"
 #include "controls/tokienka.h"
 #include "editor/ksefokno.h"
 #include "editor/poleedycji.h"
