@@ -542,6 +542,9 @@ void TZentoraForma::OtworzPlik(const QString &plik)
     UstawFolderRobo(FolderPliku(sciezka));
     UstawPodpis();
     SprawdzDateSprzedazy(false);
+    // the stored totals of a damaged file may count rows that are lost: show what the rows give
+    if (!problemy.isEmpty())
+        PrzeliczPoZmianie();
 }
 
 bool TZentoraForma::ZapiszPlik(bool jako)

@@ -309,6 +309,8 @@ void TstZentoraEdyt::otwarcieUszkodzonego()
     QCOMPARE(t.prezenter.pokazane.last().pIcoDlg, icUwaga);
     QCOMPARE(o.NazwaRobocza(), QStringLiteral("cut.FAK"));
     QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(kolTowar, 1), FakturaPrzykladowa().Pozycja(1).Towar);
+    // the amount due is that of the rows there are, not the stored one of the whole invoice
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text(), FakturaPrzykladowa().Pozycja(1).Brutto);
 }
 
 void TstZentoraEdyt::otwarcieWadliwegoPliku()
