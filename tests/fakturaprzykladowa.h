@@ -64,6 +64,14 @@ inline TzentoraVat FakturaPrzykladowa()
     return f;
 }
 
+// The example as examples/przyklad.FAK holds it: with the legal basis of its exempt row.
+inline TzentoraVat PrzykladZPliku()
+{
+    TzentoraVat f = FakturaPrzykladowa();
+    f.PodstawaZwolnienia = QStringLiteral("art. 43 ust. 1 pkt 29 ustawy o VAT");
+    return f;
+}
+
 // The example's three rows repeated up to the most rows an invoice holds, each named by
 // `nazwa` with the row's number for %1.
 inline TzentoraVat FakturaDluga(const QString &nazwa)

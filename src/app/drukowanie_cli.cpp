@@ -5,6 +5,7 @@
 #include "common/komunikaty.h"
 #include "common/program.h"
 #include "common/teksty.h"
+#include "invoice/dokument.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
@@ -66,6 +67,17 @@ void UstawWydruk(const Argumenty &a, const OpcjeWydruku &o, TiniZentora &ini)
             QStringLiteral("!W konfiguracji nie wskazano pliku rysunku podpisu.|Podpis nie zostanie wydrukowany"));
 }
 
+bool PodstawaZwolnieniaPozwala(const QString &plik, const TzentoraVat &f, const TiniZentora &ini, bool wymus)
+{
+    if (!BrakPodstawyZwolnienia(f, ini))
+        return true;
+    Komunikat((wymus ? QStringLiteral("!") : QStringLiteral("X")) + plik
+              + QStringLiteral(": faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia.|Wpisz ją w "
+                               "fakturze albo na stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”")
+              + (wymus ? QStringLiteral(".") : QStringLiteral(", albo użyj --force.")));
+    return wymus;
+}
+
 int PolecenieDrukuj(const Argumenty &a)
 {
     const OpcjeWydruku o = CzytajOpcjeWydruku(a);
@@ -104,7 +116,11 @@ int PolecenieDrukuj(const Argumenty &a)
             TzentoraVat f;
             CzytajFaktureDoWydania(plik, f);
             PrzeliczRekord(f);
-            OstrzezenieKsef(f);
+            if (!PodstawaZwolnieniaPozwala(plik, f, ini, a.wymus)) {
+                wynik = qMax(wynik, int(kOdrzucono));
+                continue;
+            }
+            SprawdzDoWydruku(f);
             const int wyslane = DrukujKopie(f, ini, o.kopie, &drukarka);
             out << plik << ": " << wyslane << " z " << o.kopie << " egz. na drukarce " << nazwa << "\n";
             out.flush();

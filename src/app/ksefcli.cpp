@@ -23,13 +23,13 @@ enum { kOk = 0, kUzycie = 1, kOdrzucono = 2, kBladPliku = 3 };
 
 const char *const kPomocKsef =
     "Użycie:\n"
-    "  zentora-cli ksef FILE.FAK -o OUT.xml [--config Faktury.ini] [--korygowana-data DD.MM.YYYY]\n"
-    "              [--korygowana-ksef NUMER] [--force]\n"
-    "  zentora-cli ksef FILE.FAK... -d OUTDIR [opcje jak wyżej]\n"
+    "  zentora-cli ksef FILE.FAK -o OUT.xml [--config Faktury.ini] [--force] [--zapisz]\n"
+    "  zentora-cli ksef FILE.FAK... -d OUTDIR [opcje jak wyżej]   (pliki XML, po jednym na fakturę)\n"
     "  zentora-cli ksef-numer FILE.FAK NUMER [--config Faktury.ini]\n"
     "\n"
     "--force zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP).\n"
     "--zapisz zapamiętuje eksport w pliku .FAK (bez niej plik faktury zostaje nietknięty).\n"
+    "Faktura z numerem KSeF nie jest eksportowana ponownie (odmowa, plik .FAK bez zmian).\n"
     "Kody wyjścia: 0 zapisano, 1 błędne wywołanie, 2 odmowa (powód na stderr),\n"
     "3 pliku nie można odczytać lub zapisać.\n";
 
@@ -39,7 +39,7 @@ struct BladWywolania {
 
 struct ArgumentyKsef {
     QStringList pliki;
-    QString wyjscie, katalog, konfiguracja, dataKorygowanej, numerKorygowanej;
+    QString wyjscie, katalog, konfiguracja;
     bool wymus = false, zapisz = false;
 };
 
@@ -59,10 +59,6 @@ ArgumentyKsef CzytajArgumenty(const QStringList &a)
             w.katalog = wartosc();
         else if (x == QLatin1String("--config"))
             w.konfiguracja = wartosc();
-        else if (x == QLatin1String("--korygowana-data"))
-            w.dataKorygowanej = wartosc();
-        else if (x == QLatin1String("--korygowana-ksef"))
-            w.numerKorygowanej = wartosc();
         else if (x == QLatin1String("--force"))
             w.wymus = true;
         else if (x == QLatin1String("--zapisz"))
@@ -83,9 +79,6 @@ ArgumentyKsef CzytajArgumenty(const QStringList &a)
         throw BladWywolania{QStringLiteral("Podaj -o PLIK.xml dla jednej faktury albo -d KATALOG dla wielu.")};
     if (!w.wyjscie.isEmpty() && w.pliki.size() != 1)
         throw BladWywolania{QStringLiteral("Opcja -o przyjmuje jedną fakturę; dla wielu podaj -d KATALOG.")};
-    if (!w.dataKorygowanej.isEmpty() && TekstNaDate(w.dataKorygowanej, 0) <= 0)
-        throw BladWywolania{
-            QStringLiteral("Niepoprawna data faktury korygowanej: %1 (oczekiwano DD.MM.RRRR).").arg(w.dataKorygowanej)};
     return w;
 }
 
@@ -120,9 +113,7 @@ int Eksport(const ArgumentyKsef &a)
     }
     TiniZentora ini;
     CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
-    TopcjeKsef opcje;
-    opcje.DataKorygowanej = a.dataKorygowanej;
-    opcje.NumerKorygowanej = a.numerKorygowanej;
+    const TopcjeKsef opcje;
 
     int wynik = kOk;
     for (int i = 0; i < a.pliki.size(); ++i) {

@@ -21,9 +21,10 @@ struct Argumenty {
     // pdf, print
     QString katalog, kopie, duplikat, zadania, drukarka;
     bool podpis = false, marginesy = false;
-    // ksef
-    QString korygowanaData, korygowanaKsef;
+    // ksef (--force also pdf and print)
     bool wymus = false, zapisz = false;
+    // korekta
+    QString przyczyna;
     // the whole command line, for the commands that read their options themselves once
     // the table has checked them
     QStringList surowe;

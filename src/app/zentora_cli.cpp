@@ -11,7 +11,9 @@
 #include "common/program.h"
 #include "common/slownie.h"
 #include "common/teksty.h"
+#include "invoice/dokument.h"
 #include "invoice/konfiguracja.h"
+#include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "ksefcli.h"
@@ -28,11 +30,13 @@
 #endif
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -81,6 +85,11 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     o[QStringLiteral("typ_numeracji")] = int(f.RodzajNum);
     o[QStringLiteral("zaplata")] = int(f.RodzZaplaty);
     o[QStringLiteral("korekta")] = f.DoKorekty;
+    o[QStringLiteral("korygowana")] = QJsonObject{{QStringLiteral("data"), f.DataKorygowanej},
+                                                  {QStringLiteral("numer_ksef"), f.KsefKorygowanej},
+                                                  {QStringLiteral("przyczyna"), f.PrzyczynaKorekty}};
+    o[QStringLiteral("mpp")] = f.MPP;
+    o[QStringLiteral("podstawa_zwolnienia")] = f.PodstawaZwolnienia;
     o[QStringLiteral("uwagi")] = f.UwagiDodatk;
     o[QStringLiteral("ratalnie")] = f.Ratalnie;
     o[QStringLiteral("przelano")] = f.Przelano;
@@ -96,7 +105,8 @@ QJsonObject JsonFaktury(const TzentoraVat &f, const QString &doZaplaty)
     if (Niepusty(f.KsefSkrot) || Niepusty(f.KsefNumer))
         o[QStringLiteral("ksef")] = QJsonObject{{QStringLiteral("skrot"), f.KsefSkrot},
                                                 {QStringLiteral("wytworzono"), f.KsefWytworzono},
-                                                {QStringLiteral("numer"), f.KsefNumer}};
+                                                {QStringLiteral("numer"), f.KsefNumer},
+                                                {QStringLiteral("nip"), f.KsefNip}};
     return o;
 }
 
@@ -110,6 +120,14 @@ void PiszTekst(QTextStream &out, const TzentoraVat &f, const QString &doZaplaty)
     out << NazwyFaktur[f.RodzajFak] << "  nr " << f.DajOznaczenieFaktury() << "\n";
     if (f.RodzajFak == rFakKoryg && Niepusty(f.DoKorekty))
         out << "do faktury: " << f.DoKorekty << "\n";
+    if (f.RodzajFak == rFakKoryg && Niepusty(f.DataKorygowanej))
+        out << "z dnia " << f.DataKorygowanej << "\n";
+    if (f.RodzajFak == rFakKoryg && Niepusty(f.KsefKorygowanej))
+        out << "Nr KSeF: " << f.KsefKorygowanej << "\n";
+    if (f.RodzajFak == rFakKoryg && Niepusty(f.PrzyczynaKorekty))
+        out << "Przyczyna korekty: " << f.PrzyczynaKorekty << "\n";
+    if (f.MPP)
+        out << "mechanizm podzielonej płatności\n";
     out << "Wystawiono: " << f.DataWystaw << "   Sprzedano: " << f.DataSprzed << "   Termin zapłaty: " << f.DataZaplaty
         << "   Zapłata: " << NazwyZaplat[f.RodzZaplaty] << "\n";
     out << "Nabywca:    " << f.KupFirma << "; " << f.KupUlica << "; " << f.KupKod << " " << f.KupMiasto;
@@ -144,8 +162,15 @@ void PiszTekst(QTextStream &out, const TzentoraVat &f, const QString &doZaplaty)
         out << Kolumna(opis, 8) << Kolumna(s.Netto, 14, true) << Kolumna(s.WarVat, 12, true)
             << Kolumna(s.Brutto, 14, true) << "\n";
     }
-    out << "\nDo zapłaty: " << doZaplaty << " zł\n";
-    out << "Słownie:    " << KwotaSlownie(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0)) << "\n";
+    if (MaWierszZwolniony(f) && Niepusty(f.PodstawaZwolnienia))
+        out << "Podstawa zwolnienia: " << Trim(f.PodstawaZwolnienia) << "\n";
+    // money going back is said as its size: the label says which way it goes
+    const bool zwrot = TekstNaFloat(doZaplaty, 0) < 0;
+    QString kwota = Trim(doZaplaty);
+    if (zwrot)
+        kwota.remove(0, 1);
+    out << (zwrot ? "\nDo zwrotu:  " : "\nDo zapłaty: ") << kwota << " zł\n";
+    out << "Słownie:    " << KwotaSlownie(std::fabs(TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0))) << "\n";
 }
 
 void Wypisz(const TzentoraVat &f, const QString &doZaplaty, bool json)
@@ -231,6 +256,41 @@ int Nowa(const Argumenty &a)
 
 int Ksef(const Argumenty &a) { return PolecenieKsef(a.surowe); }
 
+// The correction of an invoice as a new file: never over the invoice it corrects.
+int Korekta(const Argumenty &a)
+{
+    const QString zrodlo = JedenPlik(a);
+    if (a.wyjscie.isEmpty())
+        throw BladUzycia(QStringLiteral("Polecenie korekta wymaga opcji -o NOWY.FAK."));
+    if (QFileInfo(a.wyjscie).absoluteFilePath() == QFileInfo(zrodlo).absoluteFilePath()
+        || (QFileInfo::exists(a.wyjscie)
+            && QFileInfo(a.wyjscie).canonicalFilePath() == QFileInfo(zrodlo).canonicalFilePath()))
+        throw BladUzycia(QStringLiteral("Korekta nie może zastąpić faktury, którą koryguje; podaj inny plik -o."));
+    if (!a.dzis.isEmpty()) {
+        const double d = TekstNaDate(a.dzis, 0);
+        if (d <= 0)
+            throw BladUzycia(QStringLiteral("Niepoprawna data: %1 (oczekiwano DD.MM.RRRR).").arg(a.dzis));
+        UstawDateDzis(d);
+    }
+    TiniZentora ini;
+    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    TzentoraVat f;
+    CzytajFakture(zrodlo, f);
+    if (!RodzajDoKsef(f.RodzajFak)) {
+        Komunikat(QStringLiteral("X") + zrodlo
+                  + QStringLiteral(": dokument „%1” nie jest fakturą VAT; korektę "
+                                   "wystawia się tylko do faktury.")
+                        .arg(NazwyFaktur[f.RodzajFak]));
+        return kOdrzucono;
+    }
+    PrzeliczRekord(f);
+    ZapiszFakture(a.wyjscie, WystawKorekte(f, ini, DataDzis(), a.przyczyna));
+    if (Pusty(a.przyczyna))
+        Komunikat(QStringLiteral("!") + a.wyjscie
+                  + QStringLiteral(": korekta nie ma jeszcze przyczyny; wpisz ją przed wydrukiem i eksportem."));
+    return kOk;
+}
+
 #ifdef ZENTORA_Z_WYDRUKIEM
 // The options of a pdf command but its files and -j, for the processes of a batch. The
 // warning about a missing signature picture has been given once here already.
@@ -247,6 +307,8 @@ QStringList OpcjePdf(const Argumenty &a, bool podpis)
         o << QStringLiteral("--signature");
     if (a.marginesy)
         o << QStringLiteral("--extra-margins");
+    if (a.wymus)
+        o << QStringLiteral("--force");
     return o;
 }
 
@@ -294,6 +356,10 @@ int Pdf(const Argumenty &a)
             CzytajFaktureDoWydania(a.pliki.at(i), f);
             // the paper shows what the rows give, as the editor's print command does
             PrzeliczRekord(f);
+            if (!PodstawaZwolnieniaPozwala(a.pliki.at(i), f, ini, a.wymus)) {
+                wynik = qMax(wynik, int(kOdrzucono));
+                continue;
+            }
             DrukujDoPdf(wyjscia.at(i), f, ini, opcje.kopie, false);
         } catch (const ECichyAbort &) {
             wynik = qMax(wynik, int(kOdrzucono));
@@ -335,8 +401,8 @@ TabelaPolecen Tabela()
          QStringLiteral("Plik konfiguracji zamiast domyślnego."), &A::konfiguracja},
         {QStringLiteral("today"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Data dzisiejsza dla nowej faktury."),
          &A::dzis},
-        {QStringLiteral("d"), QStringLiteral("KATALOG"), QStringLiteral("Katalog na pliki PDF, po jednym na fakturę."),
-         &A::katalog},
+        {QStringLiteral("d"), QStringLiteral("KATALOG"),
+         QStringLiteral("Katalog na pliki wynikowe (PDF albo XML KSeF), po jednym na fakturę."), &A::katalog},
         {QStringLiteral("copies"), QStringLiteral("N"), QStringLiteral("Liczba egzemplarzy (1..99)."), &A::kopie},
         {QStringLiteral("duplicate"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Duplikat z tą datą."),
          &A::duplikat},
@@ -346,15 +412,13 @@ TabelaPolecen Tabela()
          QStringLiteral("Liczba procesów partii (domyślnie tyle, ile rdzeni procesora)."), &A::zadania},
         {QStringLiteral("printer"), QStringLiteral("NAZWA"), QStringLiteral("Drukarka zamiast domyślnej."),
          &A::drukarka},
-        {QStringLiteral("korygowana-data"), QStringLiteral("DD.MM.RRRR"),
-         QStringLiteral("Data wystawienia faktury korygowanej."), &A::korygowanaData},
-        {QStringLiteral("korygowana-ksef"), QStringLiteral("NUMER"), QStringLiteral("Numer KSeF faktury korygowanej."),
-         &A::korygowanaKsef},
         {QStringLiteral("force"),
          {},
-         QStringLiteral("Zapisuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP)."),
+         QStringLiteral("Zapisuje lub drukuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP, braku podstawy "
+                        "zwolnienia)."),
          &A::wymus},
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
+        {QStringLiteral("przyczyna"), QStringLiteral("TEKST"), QStringLiteral("Przyczyna korekty."), &A::przyczyna},
     };
     t.polecenia = {
         {QStringLiteral("show"),
@@ -377,12 +441,17 @@ TabelaPolecen Tabela()
          QStringLiteral("Zapisuje nową fakturę z ustawieniami konfiguracji."),
          {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("json")},
          Nowa},
+        {QStringLiteral("korekta"),
+         QStringLiteral("korekta FILE.FAK -o NEW.FAK [--przyczyna TEXT] [--config Faktury.ini] [--today DD.MM.YYYY]"),
+         QStringLiteral(
+             "Wystawia fakturę korygującą do faktury: pełne odwrócenie pozycji do poprawienia, w nowym pliku."),
+         {QStringLiteral("o"), QStringLiteral("przyczyna"), QStringLiteral("config"), QStringLiteral("today")},
+         Korekta},
         {QStringLiteral("ksef"),
-         QStringLiteral("ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz]\n"
-                        "            [--korygowana-data DD.MM.YYYY] [--korygowana-ksef NUMER]"),
+         QStringLiteral("ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz]"),
          QStringLiteral("Zapisuje faktury jako XML KSeF (FA(3))."),
          {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("force"),
-          QStringLiteral("zapisz"), QStringLiteral("korygowana-data"), QStringLiteral("korygowana-ksef")},
+          QStringLiteral("zapisz")},
          Ksef},
         {QStringLiteral("ksef-numer"),
          QStringLiteral("ksef-numer FILE.FAK NUMER [--config Faktury.ini]"),
@@ -392,20 +461,20 @@ TabelaPolecen Tabela()
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
          QStringLiteral("pdf FILE.FAK -o OUT.pdf [--config Faktury.ini] [--copies N]\n"
-                        "            [--duplicate DD.MM.YYYY] [--signature] [--extra-margins]\n"
+                        "            [--duplicate DD.MM.YYYY] [--signature] [--extra-margins] [--force]\n"
                         "pdf FILE.FAK... -d OUTDIR [-j N] [options as above]"),
          QStringLiteral("Drukuje faktury do plików PDF tak jak program."),
          {QStringLiteral("o"), QStringLiteral("d"), QStringLiteral("config"), QStringLiteral("copies"),
           QStringLiteral("duplicate"), QStringLiteral("signature"), QStringLiteral("extra-margins"),
-          QStringLiteral("j")},
+          QStringLiteral("j"), QStringLiteral("force")},
          Pdf,
          true},
         {QStringLiteral("print"),
          QStringLiteral("print FILE.FAK... [--printer NAME] [--copies N] [--duplicate DD.MM.YYYY]\n"
-                        "            [--signature] [--extra-margins] [--config Faktury.ini]"),
+                        "            [--signature] [--extra-margins] [--config Faktury.ini] [--force]"),
          QStringLiteral("Drukuje faktury na drukarce systemu, każdy egzemplarz jako osobny dokument."),
          {QStringLiteral("printer"), QStringLiteral("config"), QStringLiteral("copies"), QStringLiteral("duplicate"),
-          QStringLiteral("signature"), QStringLiteral("extra-margins")},
+          QStringLiteral("signature"), QStringLiteral("extra-margins"), QStringLiteral("force")},
          PolecenieDrukuj,
          true},
         {QStringLiteral("printers"),

@@ -578,6 +578,25 @@ bool TekstKwoty(const QString &tekst, int szerokosc, bool tysiace, bool zero, do
     return tekst == KwotaNaTekst(szerokosc, tysiace, zero, x);
 }
 
+QString CenaNaTekst(int szerokosc, bool tysiace, bool zero, double x)
+{
+    bool zerowa = false;
+    QString t = FormatStaly(x, 4, tysiace, 15, zerowa);
+    if (!zero && zerowa)
+        return QString();
+    // the decimals beyond the grosze only when they are not zeros
+    for (int i = 0; i < 2 && t.endsWith(QLatin1Char('0')); ++i)
+        t.chop(1);
+    const int w = std::abs(szerokosc);
+    if (w > 0 && t.size() > w) {
+        if (tysiace)
+            t = CenaNaTekst(0, false, true, x);
+        if (szerokosc < 0 && t.size() > w)
+            return Znaki(QLatin1Char('?'), w);
+    }
+    return t;
+}
+
 QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x)
 {
     const int w = std::abs(szerokosc);

@@ -40,6 +40,9 @@ QString FloatKrotko(int cyfry, bool zero, double x);
 QString FloatKrotko(bool zero, double x);
 QString FloatWPolu(int szerokosc, bool zero, double x);
 QString KwotaNaTekst(int szerokosc, bool tysiace, bool zero, double x);
+// A unit price as KwotaNaTekst writes money, but with the third and fourth decimals kept
+// when the price has them ("5,4321", "0,125"); a price of whole grosze looks as an amount.
+QString CenaNaTekst(int szerokosc, bool tysiace, bool zero, double x);
 // Whether KwotaNaTekst gives `tekst`, without building a new text: a recomputed amount is
 // mostly the one the cell already shows.
 bool TekstKwoty(const QString &tekst, int szerokosc, bool tysiace, bool zero, double x);

@@ -20,6 +20,12 @@ namespace {
 const QString kMaskaDaty = QStringLiteral("!99/99/9999;1; ");
 bool g_gradienty = true;
 
+// "zw", the word a rate column takes for an exempt row, in any case and with blanks around.
+bool SlowoZw(const QString &t) { return t.trimmed().compare(QLatin1String("zw"), Qt::CaseInsensitive) == 0; }
+
+// Money columns: the amount and the unit price (up to four decimals).
+bool Kwotowy(QChar r) { return r == QLatin1Char('Z') || r == QLatin1Char('J'); }
+
 // Whether a text reads as a value of the kind at all; two defaults tell a failed reading
 // from a value that happens to equal a default.
 bool TekstPoprawny(QChar rodzaj, const QString &t)
@@ -27,6 +33,7 @@ bool TekstPoprawny(QChar rodzaj, const QString &t)
     switch (rodzaj.unicode()) {
     case 'D': return !(TekstNaDate(t, -1.0) == -1.0 && TekstNaDate(t, -2.0) == -2.0);
     case 'F':
+    case 'J':
     case 'Z': {
         const double x = TekstNaFloat(t, 1.0);
         if (x == 1.0 && TekstNaFloat(t, 2.0) == 2.0)
@@ -34,6 +41,7 @@ bool TekstPoprawny(QChar rodzaj, const QString &t)
         return std::isfinite(x);
     }
     case 'I': return !(TekstNaInt(t, 1) == 1 && TekstNaInt(t, 2) == 2);
+    case 'V': return SlowoZw(t) || TekstPoprawny(QLatin1Char('I'), t);
     default: return true;
     }
 }
@@ -72,7 +80,7 @@ void TjustGrid::setXkolRodzaj(const QString &s)
 {
     QString r = s.toUpper();
     for (QChar &c : r)
-        if (!QStringLiteral("CDFIZ").contains(c))
+        if (!QStringLiteral("CDFIJVZ").contains(c))
             c = QLatin1Char('C');
     m_rodzaj = r;
     viewport()->update();
@@ -270,8 +278,10 @@ bool TjustGrid::CanEditAcceptKey(QChar &znak, int pozycja, const QString &tekstP
         return true;
     if (znak == QLatin1Char('-'))
         return pozycja == 0 && !tekstPrzed.contains(QLatin1Char('-'));
-    if (znak == QLatin1Char(',') && (rodzaj == QLatin1Char('F') || rodzaj == QLatin1Char('Z')))
+    if (znak == QLatin1Char(',') && (rodzaj == QLatin1Char('F') || Kwotowy(rodzaj)))
         return pozycja != 0 && !tekstPrzed.contains(QLatin1Char(','));
+    if (rodzaj == QLatin1Char('V') && QStringLiteral("zwZW").contains(znak))
+        return true;
     return false;
 }
 
@@ -290,7 +300,7 @@ QString TjustGrid::FiltrWklejania(const QString &tekst)
 bool TjustGrid::PrzecinekWEdytorze() const
 {
     const QChar r = Rodzaj(EdytowanaKol() >= 0 ? EdytowanaKol() : Col());
-    return r == QLatin1Char('F') || r == QLatin1Char('Z');
+    return r == QLatin1Char('F') || Kwotowy(r);
 }
 
 QString TjustGrid::GetEditMask(int c, int r)
@@ -304,7 +314,7 @@ QString TjustGrid::GetEditMask(int c, int r)
 QString TjustGrid::GetEditText(int c, int r)
 {
     QString t = Cells(c, r);
-    if (Rodzaj(c) == QLatin1Char('Z'))
+    if (Kwotowy(Rodzaj(c)))
         t.remove(QLatin1Char('.'));
     if (OnGetEditText)
         OnGetEditText(c, r, t);
@@ -347,7 +357,9 @@ QString TjustGrid::Normalizuj(QChar rodzaj, const QString &tekst)
     case 'D': return DataNaTekst(QString(), TekstNaDate(tekst, 0));
     case 'F': return FloatKrotko(true, TekstNaFloat(tekst, 0));
     case 'Z': return KwotaNaTekst(15, true, true, TekstNaFloat(tekst, 0));
+    case 'J': return CenaNaTekst(15, true, true, TekstNaFloat(tekst, 0));
     case 'I': return IntNaTekst(TekstNaInt(tekst, 0), 0, true);
+    case 'V': return SlowoZw(tekst) ? QStringLiteral("zw") : IntNaTekst(TekstNaInt(tekst, 0), 0, true);
     default: return tekst;
     }
 }
@@ -601,7 +613,7 @@ void TjustGrid::PiszCelke(QPainter &p, const QString &S, const QRect &Rcelki, in
     int flagi = int(wyr);
     const QRect wew = Rcelki.adjusted(m, m, -m, -m);
     // numbers and dates are never wrapped nor cut
-    const bool liczba = QStringLiteral("DFIZ").contains(Rodzaj(Acol));
+    const bool liczba = QStringLiteral("DFIJVZ").contains(Rodzaj(Acol));
     if (liczba)
         tekst = LiczbaWMiejscu(p.fontMetrics(), tekst.replace(QChar(10), QChar(32)), wew.width());
     else if (m_justBL)

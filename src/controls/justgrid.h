@@ -1,11 +1,13 @@
 #pragma once
 // The program's table control: a grid whose columns are described by short property
 // strings (one character per column, or ";"-separated lists): the kind ("C" text, "D" date,
-// "F" decimal number, "I" integer, "Z" money), width, character limit, title, justification
+// "F" decimal number, "I" integer, "Z" money, "J" unit price: money with up to four decimals,
+// "V" VAT rate: an integer or "zw"), width, character limit, title, justification
 // ("C" centre, "P" right), font and paper colour codes ("0".."F" fixed colours, "G".."K" the
 // custom colours), read-only flag "1". It filters typed keys by the kind, checks and
 // normalises a cell when its edit ends, asks the owner (OnXtestujCelke), refuses to leave a
-// rejected cell with "Niepoprawna wartość", draws "|" as a line break, wraps text and grows
+// rejected cell with "<column>, wiersz <n>: niepoprawna wartość <text>", shows a number that
+// does not fit as question marks, draws "|" as a line break, wraps text and grows
 // rows to fit (XkolJustBL), and reads and writes cells as numbers, money, dates and
 // ";"-joined rows.
 //
@@ -119,7 +121,7 @@ public:
     void UstawZakazaneZnaki(int kol, const QString &znaki);
 
     // ---- per column, as the property strings give them
-    QChar Rodzaj(int kol) const;       // "C", "D", "F", "I" or "Z"
+    QChar Rodzaj(int kol) const;       // "C", "D", "F", "I", "J", "V" or "Z"
     int Limit(int kol) const;          // 0: no limit
     QChar Justowanie(int kol) const;   // "C", "P" or "L"
     bool TylkoDoOdczytu(int kol) const;

@@ -6,6 +6,7 @@
 #include "common/teksty.h"
 #include "controls/forma.h"
 #include "controls/platforma.h"
+#include "invoice/dokument.h"
 #include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "zentoraedyt.h"
@@ -95,53 +96,28 @@ void TStronaKsef::EkranNaIni(TiniZentora &ini) const
     ini.iniKsefPodstawa = Trim(EdyKsefPodstawa->text());
 }
 
-bool PytajODaneKorygowanej(QWidget *wlasciciel, QString &data, QString &numer)
+bool PytajOPrzyczyneKorekty(QWidget *wlasciciel, QString &przyczyna)
 {
     QPointer<QDialog> d =
         new QDialog(wlasciciel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    d->setObjectName(QStringLiteral("DlgKorygowana"));
-    d->setWindowTitle(QStringLiteral("Faktura korygowana"));
+    d->setObjectName(QStringLiteral("DlgPrzyczynaKorekty"));
+    d->setWindowTitle(QStringLiteral("Wystaw korektę"));
     auto *u = new QVBoxLayout(d);
-    auto *f = new QFormLayout;
-    auto *edyData = new QLineEdit(d);
-    edyData->setObjectName(QStringLiteral("EdyDataKorygowanej"));
-    edyData->setInputMask(QStringLiteral("99.99.9999;_"));
-    edyData->setText(data);
-    auto *edyNumer = new QLineEdit(d);
-    edyNumer->setObjectName(QStringLiteral("EdyNumerKorygowanej"));
-    edyNumer->setMaxLength(40);
-    edyNumer->setText(numer);
-    edyNumer->setMinimumWidth(edyNumer->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 30);
-    f->addRow(QStringLiteral("&Data wystawienia"), edyData);
-    f->addRow(QStringLiteral("&Numer KSeF"), edyNumer);
-    u->addWidget(Opis(QStringLiteral("Dane faktury, którą koryguje ta faktura. Numer KSeF zostaw pusty, jeśli "
-                                     "korygowaną fakturę wystawiono poza KSeF."),
-                      d));
-    u->addLayout(f);
+    u->addWidget(Opis(QStringLiteral("Przyczyna korekty (można ją wpisać później, przed zapisaniem korekty):"), d));
+    auto *edy = Pole(d, "EdyPrzyczynaKorekty", 254);
+    edy->setText(przyczyna);
+    edy->setMinimumWidth(edy->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 30);
+    u->addWidget(edy);
     auto *przyciski = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, d);
     przyciski->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
     u->addWidget(przyciski);
     QObject::connect(przyciski, &QDialogButtonBox::rejected, d, &QDialog::reject);
-    QObject::connect(przyciski, &QDialogButtonBox::accepted, d, [&] {
-        if (TekstNaDate(edyData->text(), 0) <= 0) {
-            KomunikatOkna(d, QStringLiteral("XWpisz datę wystawienia faktury korygowanej (DD.MM.RRRR)."));
-            edyData->setFocus();
-            return;
-        }
-        const QString blad = Trim(edyNumer->text()).isEmpty() ? QString() : BladNumeruKsef(edyNumer->text());
-        if (!blad.isEmpty()) {
-            KomunikatOkna(d, QStringLiteral("X") + blad);
-            edyNumer->setFocus();
-            return;
-        }
-        d->accept();
-    });
-    edyData->setFocus();
+    QObject::connect(przyciski, &QDialogButtonBox::accepted, d, &QDialog::accept);
+    PrzygotujForme(d);
+    edy->setFocus();
     const bool ok = d->exec() == QDialog::Accepted && d;
-    if (ok) {
-        data = edyData->text();
-        numer = Trim(edyNumer->text());
-    }
+    if (ok)
+        przyczyna = Trim(edy->text());
     delete d.data();
     return ok;
 }
@@ -193,13 +169,15 @@ void TZentoraForma::AcEksportKsefExecute()
 {
     // the record exactly as saving builds it, with the same checks and the rows valued again
     PrzygotujDoWydania(true);
-    TopcjeKsef opcje;
-    if (Zentora.RodzajFak == rFakKoryg) {
-        if (!Dialogi.DaneKorygowanej || !Dialogi.DaneKorygowanej(this, m_dataKorygowanej, m_numerKorygowanej))
-            return;
-        opcje.DataKorygowanej = m_dataKorygowanej;
-        opcje.NumerKorygowanej = m_numerKorygowanej;
+    SprawdzKorekte();
+    if (FakturaOstateczna(Zentora)) {
+        KomunikatOkna(this, QStringLiteral("XFaktura ma już numer KSeF %1 i nie może być eksportowana ponownie.|"
+                                           "Zmiany wprowadza się fakturą korygującą (Plik → Wystaw korektę…).")
+                                .arg(Zentora.KsefNumer));
+        return;
     }
+    // what a correction corrects comes from the invoice itself
+    const TopcjeKsef opcje;
     TeksportKsef e;
     try {
         e = EksportujKsef(Zentora, IniZentora, opcje);
@@ -213,6 +191,9 @@ void TZentoraForma::AcEksportKsefExecute()
                                 + QStringLiteral("||Czy mimo to zapisać plik XML ?"),
                             2))
         return;
+    // the XML must match the file: the invoice is saved first, its record goes in at once
+    if (!ZapisanaPrzedKsef())
+        return;
     QString nazwa = NazwaRobo.isEmpty() ? Zentora.DajOznaczenieFaktury().replace(QLatin1Char('/'), QLatin1Char('_'))
                                         : QFileInfo(NazwaRobo).completeBaseName();
     const QString plik =
@@ -225,9 +206,8 @@ void TZentoraForma::AcEksportKsefExecute()
         KomunikatOkna(this, QStringLiteral("X") + b.komunikat());
         return;
     }
-    // the working invoice remembers what was written (and so has unsaved changes)
     ZapamietajEksport(Zentora, e);
-    PokazStanKsef();
+    ZapiszRekordKsef();
     KomunikatOkna(this, QStringLiteral("Zapisano fakturę w formacie KSeF (FA(3)):|") + QDir::toNativeSeparators(plik));
 }
 
@@ -242,6 +222,15 @@ void TZentoraForma::AcNumerKsefExecute()
                                      "KSeF (XML)…”, wyślij plik, a potem wpisz nadany numer."));
         return;
     }
+    if (!EksportAktualny(Zentora)) {
+        // the number belongs to the XML that was sent, which no longer is this invoice
+        KomunikatOkna(this, QStringLiteral("XFaktura zmieniła się po eksporcie do KSeF.|Numer KSeF można wpisać "
+                                           "dopiero po ponownym eksporcie i wysłaniu faktury."));
+        return;
+    }
+    // the number goes into the file at once: the file must hold this very invoice
+    if (!ZapisanaPrzedKsef())
+        return;
     QString numer = Zentora.KsefNumer;
     for (;;) {
         if (!Dialogi.NumerKsef || !Dialogi.NumerKsef(this, numer))
@@ -253,7 +242,7 @@ void TZentoraForma::AcNumerKsefExecute()
             KomunikatOkna(this, QStringLiteral("X") + b.komunikat());
         }
     }
-    PokazStanKsef();
+    ZapiszRekordKsef();
 }
 
 void TZentoraForma::PokazStanKsef()

@@ -1,6 +1,6 @@
 #pragma once
-// KSeF in the editor: the "KSeF" page of the parameters dialog, the question about the
-// corrected invoice and the name of the XML file.
+// KSeF in the editor: the "KSeF" page of the parameters dialog, the reason of a new
+// correction and the name of the XML file.
 
 #include "invoice/rekord.h"
 
@@ -22,9 +22,9 @@ public:
     QLineEdit *EdyKsefPodstawa = nullptr;
 };
 
-// Asks for the issue date and the KSeF number of the invoice a correction corrects; false
-// when the user gives up. The date must be a date, the number empty or a good KSeF number.
-bool PytajODaneKorygowanej(QWidget *wlasciciel, QString &data, QString &numer);
+// Asks for the reason of a correction about to be issued (it may stay empty until the
+// correction is saved); false when the user gives up.
+bool PytajOPrzyczyneKorekty(QWidget *wlasciciel, QString &przyczyna);
 
 // Asks for the KSeF number, starting with the current one; false when the user gives up.
 bool PytajONumerKsef(QWidget *wlasciciel, QString &numer);

@@ -11,6 +11,8 @@
 
 QFont DuzaCzcionkaTabel() { return QFont(QStringLiteral("Arial"), 10); }
 
+QString KolumnyTylkoDoOdczytu() { return QStringLiteral("1000001011"); }
+
 void UstawSiatkePozycji(TjustGrid &g)
 {
     g.setColCount(10);
@@ -23,10 +25,10 @@ void UstawSiatkePozycji(TjustGrid &g)
     // 50 rows never fit: the bar tells that more are below
     g.setScrollBars(ssVertical);
     g.setDrawingStyle(gdsGradient);
-    g.setXkolRodzaj(QStringLiteral("ICCCFZZIZZ"));
+    g.setXkolRodzaj(QStringLiteral("ICCCFJZVZZ"));
     g.setXkolSzerok(QStringLiteral("20;197;60;36;48;68;72;36;72;72"));
     g.setXkolJustuj(QStringLiteral("CLCCCPPCPP"));
-    g.setXkolReOnly(QStringLiteral("1000001011"));
+    g.setXkolReOnly(KolumnyTylkoDoOdczytu());
     g.setXkolKolory(QStringLiteral("0000000100"));
     g.setXkolPapier(QStringLiteral("======H=HH"));
     g.setXkolor_H(KolorBGR(16776697));

@@ -3,6 +3,7 @@
 // builds its grids with these, and the tests of the grid control use the very same grids.
 
 class QFont;
+class QString;
 class TjustGrid;
 
 // The large font of both grids, the one the window starts with.
@@ -11,6 +12,8 @@ QFont DuzaCzcionkaTabel();
 // A numbered column, then the nine fields of an item row, one row per item the invoice
 // can hold; "|" (the field separator of a saved row) cannot be typed into any field.
 void UstawSiatkePozycji(TjustGrid &g);
+// The read-only flags of the item grid's columns: the computed ones.
+QString KolumnyTylkoDoOdczytu();
 
 // Four read-only columns (net, rate, VAT, gross) with nothing highlighted.
 void UstawSiatkeSum(TjustGrid &g);

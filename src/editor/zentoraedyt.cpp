@@ -22,6 +22,7 @@
 #include "controls/panele.h"
 #include "controls/stylmenu.h"
 #include "controls/tokienka.h"
+#include "invoice/dokument.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/nip.h"
 #include "invoice/plikfaktury.h"
@@ -114,7 +115,7 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     Dialogi.Drukuj = [](const TzentoraVat &f, const TiniZentora &ini, QWidget *w, int &kopie) {
         return DrukujFakture(f, ini, w, kopie);
     };
-    Dialogi.DaneKorygowanej = &PytajODaneKorygowanej;
+    Dialogi.PrzyczynaKorekty = &PytajOPrzyczyneKorekty;
     Dialogi.PlikKsef = &NazwaPlikuKsefZDialogu;
     Dialogi.NumerKsef = &PytajONumerKsef;
     UstawDialogiWspolpracownikow();
@@ -169,9 +170,11 @@ void TZentoraForma::UstawWyglad()
 
 void TZentoraForma::UstawKolejnoscTab()
 {
-    QWidget *kolejnosc[] = {cboZentora, EdyNumRach,  EdyFirma,   EdyUlica,    EdyKod,     EdyMiasto, EdyNip,
-                            EdyOsoba,   cboJakPlaci, EdyDatWyst, EdyDatSprz,  EdyDatZapl, EdyUwagi,  Grid,
-                            BtnSpFirma, BtnSprzedal, SumGrid,    EdyFakKoryg, CbRatalnie};
+    // the symbol of the corrected invoice moves with its place (PokazPolaKorekty)
+    QWidget *kolejnosc[] = {cboZentora, EdyNumRach,  EdyFirma,     EdyUlica,     EdyKod,       EdyMiasto,
+                            EdyNip,     EdyOsoba,    cboJakPlaci,  EdyDatWyst,   EdyDatSprz,   EdyDatZapl,
+                            EdyUwagi,   EdyPodstawa, EdyDataKoryg, EdyKsefKoryg, EdyPrzyczyna, Grid,
+                            BtnSpFirma, BtnSprzedal, SumGrid,      EdyFakKoryg,  CbRatalnie,   CbMPP};
     for (QWidget *w : {static_cast<QWidget *>(BtnSpFirma), static_cast<QWidget *>(BtnSprzedal)})
         w->setFocusPolicy(Qt::TabFocus);
     SumGrid->setFocusPolicy(Qt::StrongFocus);
@@ -191,6 +194,7 @@ void TZentoraForma::PodlaczZdarzenia()
     podlacz(AcDrukuj, &TZentoraForma::AcDrukujExecute);
     podlacz(AcEksportKsef, &TZentoraForma::AcEksportKsefExecute);
     podlacz(AcNumerKsef, &TZentoraForma::AcNumerKsefExecute);
+    podlacz(AcWystawKorekte, &TZentoraForma::AcWystawKorekteExecute);
     podlacz(AcParametry, &TZentoraForma::AcParametryExecute);
     podlacz(AcFormatNum, &TZentoraForma::AcFormatNumExecute);
     podlacz(AcPomocFakt, &TZentoraForma::AcPomocFaktExecute);
@@ -215,7 +219,7 @@ void TZentoraForma::PodlaczZdarzenia()
     connect(EdyMiasto, &QLineEdit::textEdited, this,
             [this](const QString &t) { Polecenie([this, t] { EdyMiastoChange(t); }); });
     const std::pair<QToolButton *, TokienkoData *> daty[] = {
-        {SpeedData1, EdyDatWyst}, {SpeedData2, EdyDatSprz}, {SpeedData3, EdyDatZapl}};
+        {SpeedData1, EdyDatWyst}, {SpeedData2, EdyDatSprz}, {SpeedData3, EdyDatZapl}, {SpeedData4, EdyDataKoryg}};
     for (const auto &[b, pole] : daty)
         connect(b, &QToolButton::clicked, this,
                 [this, pole = pole] { Polecenie([this, pole] { WybierzDate(pole); }); });
@@ -238,6 +242,7 @@ void TZentoraForma::PodlaczZdarzenia()
                 },
                 Qt::QueuedConnection);
     });
+    connect(cboZentora, &QComboBox::currentIndexChanged, this, [this] { PokazPolaKorekty(); });
     // a message box in the middle of a focus change would leave the focus half moved
     connect(EdyDatSprz, &QLineEdit::editingFinished, this, [this] {
         if (EdyDatSprz->XTestOK())
@@ -391,6 +396,8 @@ void TZentoraForma::NowyDokument()
     SciezkaRobo.clear();
     UstawPodpis();
     Zentora = NowaFaktura(IniZentora, DataDzis());
+    m_mppZapytano = false;
+    m_sprzedawcaZKonfiguracji = true;
     RekordNaEkran();
     EkranNaRekord(false);
     FaktRobo = Zentora;
@@ -436,6 +443,14 @@ void TZentoraForma::RekordNaEkran()
     EdyDatZapl->UstawTekst(z.DataZaplaty);
     cboJakPlaci->setCurrentIndex(z.RodzZaplaty);
     CbRatalnie->setChecked(z.Ratalnie);
+    CbMPP->setChecked(z.MPP);
+    for (const auto &[pole, tekst] :
+         {std::pair{EdyPodstawa, z.PodstawaZwolnienia}, std::pair{EdyKsefKoryg, z.KsefKorygowanej},
+          std::pair{EdyPrzyczyna, z.PrzyczynaKorekty}}) {
+        pole->setText(tekst);
+        pole->setCursorPosition(0);
+    }
+    EdyDataKoryg->UstawTekst(z.DataKorygowanej);
     RekordDoTabel(z, *m_tabele);
     m_dataSumy = EdyDatSprz->Tekst();
     Grid->DopasujWysokoscCel();
@@ -443,6 +458,8 @@ void TZentoraForma::RekordNaEkran()
     Grid->setTopRow(1);
     Grid->WybierzKomorke(1, 1);
     PokazStanKsef();
+    PokazPolaKorekty();
+    UstawTylkoDoOdczytu(FakturaOstateczna(z));
 }
 
 void TZentoraForma::EkranNaRekord(bool przerwij)
@@ -467,6 +484,14 @@ void TZentoraForma::EkranNaRekord(bool przerwij)
     z.RodzZaplaty = static_cast<TrodzajZaplaty>(Ogranicz(cboJakPlaci->currentIndex(), 0, zZaliczPocz));
     z.UwagiDodatk = EdyUwagi->text();
     z.Ratalnie = CbRatalnie->isChecked();
+    z.MPP = CbMPP->isChecked();
+    z.PodstawaZwolnienia = EdyPodstawa->text();
+    // What a correction corrects belongs to a correction only; the hidden fields keep their
+    // text for a kind switched back. An empty date field is no date.
+    const bool korekta = z.RodzajFak == rFakKoryg;
+    z.DataKorygowanej = korekta && TekstNaDate(EdyDataKoryg->Tekst(), 0) > 0 ? EdyDataKoryg->Tekst() : QString();
+    z.KsefKorygowanej = korekta ? EdyKsefKoryg->text() : QString();
+    z.PrzyczynaKorekty = korekta ? EdyPrzyczyna->text() : QString();
     TabeleDoRekordu(*m_tabele, z, przerwij);
 }
 
@@ -541,10 +566,14 @@ void TZentoraForma::OtworzPlik(const QString &plik)
     NazwaRobo = QFileInfo(sciezka).fileName();
     UstawFolderRobo(FolderPliku(sciezka));
     UstawPodpis();
+    m_mppZapytano = false;
+    m_sprzedawcaZKonfiguracji = false;
     SprawdzDateSprzedazy(false);
     // the stored totals of a damaged file may count rows that are lost: show what the rows give
     if (!problemy.isEmpty())
         PrzeliczPoZmianie();
+    if (KorektaBezSekcjiDodatnia(Zentora))
+        KomunikatOkna(this, OstrzezenieKorektyDodatniej());
 }
 
 bool TZentoraForma::ZapiszPlik(bool jako)
@@ -570,6 +599,8 @@ bool TZentoraForma::ZapiszPlik(bool jako)
     FaktRobo = Zentora;
     SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
     NazwaRobo = QFileInfo(sciezka).fileName();
+    // a saved invoice is issued: its seller no longer follows the parameters
+    m_sprzedawcaZKonfiguracji = false;
     UstawFolderRobo(FolderPliku(sciezka));
     UstawPodpis();
     SpisMiast.Dodaj(Zentora.KupMiasto);
@@ -612,6 +643,11 @@ void TZentoraForma::SprawdzPola()
 
 void TZentoraForma::PrzygotujDoWydania(bool zKupujacym)
 {
+    if (m_tylkoDoOdczytu) {
+        // a numbered invoice leaves as it was issued: nothing is valued again
+        EkranNaRekord(true);
+        return;
+    }
     Wymagaj(ZatwierdzKomorke(), QString());
     SprawdzPola();
     if (zKupujacym)
@@ -624,18 +660,24 @@ void TZentoraForma::PrzygotujDoWydania(bool zKupujacym)
 void TZentoraForma::AcZapiszExecute()
 {
     PrzygotujDoWydania(true);
+    SprawdzKorekte();
+    PytajOMpp();
     ZapiszPlik(false);
 }
 
 void TZentoraForma::AcZapiszJakoExecute()
 {
     PrzygotujDoWydania(true);
+    SprawdzKorekte();
+    PytajOMpp();
     ZapiszPlik(true);
 }
 
 void TZentoraForma::AcDrukujExecute()
 {
     PrzygotujDoWydania(false);
+    SprawdzKorekte();
+    PytajOPodstaweZwolnienia();
     if (Dialogi.Drukuj)
         Dialogi.Drukuj(Zentora, IniZentora, this, LiczbaKopii);
 }
@@ -646,6 +688,7 @@ void TZentoraForma::EdytujParametry(int strona)
 {
     if (!Dialogi.Parametry)
         return;
+    const TiniZentora poprzednie = IniZentora;
     TiniZentora ini = IniZentora;
     if (!Dialogi.Parametry(this, ini, strona))
         return;
@@ -657,6 +700,15 @@ void TZentoraForma::EdytujParametry(int strona)
         // the new settings stay in force for this run even when the file cannot take them
         KomunikatOkna(this, QStringLiteral("X") + e.komunikat());
     }
+    // An issued invoice keeps the seller it was issued by; only a new one takes the new data.
+    if (!m_sprzedawcaZKonfiguracji) {
+        if (ini.iniTabFirm != poprzednie.iniTabFirm || ini.iniTabBank != poprzednie.iniTabBank
+            || ini.iniTabOsob != poprzednie.iniTabOsob)
+            KomunikatOkna(this, QStringLiteral("Nowe dane sprzedawcy obowiązują od następnej nowej faktury.|Otwarta "
+                                               "faktura %1 zachowuje sprzedawcę, z którym ją wystawiono.")
+                                    .arg(NazwaPliku()));
+        return;
+    }
     QString bank = IniZentora.iniTabBank;
     const QString nazwaBanku = OdetnijPole(bank, QLatin1Char(';'));
     UstawSprzedawce(IniZentora.iniTabFirm, nazwaBanku, bank, IniZentora.iniTabOsob);
@@ -667,6 +719,12 @@ void TZentoraForma::AcFormatNumExecute()
     if (Zentora.RodzajNum == IniZentora.iniNumerac && Zentora.SymbolFak == IniZentora.iniSymbol) {
         KomunikatOkna(
             this, QStringLiteral("Format numeracji tej faktury jest zgodny|z formatem zapisanym w pliku konfiguracji"));
+        return;
+    }
+    if (m_tylkoDoOdczytu) {
+        // a numbered invoice keeps its designation
+        KomunikatOkna(this, QStringLiteral("Format numeracji tej faktury jest inny|niż format zapisany w pliku "
+                                           "konfiguracji||Faktura ma numer KSeF, więc jej numeracja zostaje."));
         return;
     }
     if (PytanieOkAnuluj(

@@ -86,9 +86,10 @@ public:
         std::function<void(QWidget *wlasciciel)> OProgramie;
         // the free-standing calculator at a place (-2, -2: where it was last)
         std::function<void(int left, int top)> Kalkulator;
-        // KSeF export: the corrected invoice's date and KSeF number, and the XML file name
-        std::function<bool(QWidget *wlasciciel, QString &data, QString &numer)> DaneKorygowanej;
+        // KSeF export: the XML file name
         std::function<QString(QWidget *wlasciciel, const QString &proponowana)> PlikKsef;
+        // the reason of a correction being issued (may be left empty); false when given up
+        std::function<bool(QWidget *wlasciciel, QString &przyczyna)> PrzyczynaKorekty;
         // the KSeF number, shown as it is and changed by the user; false when given up
         std::function<bool(QWidget *wlasciciel, QString &numer)> NumerKsef;
     };
@@ -184,6 +185,27 @@ private:
     void BtnFirmaBankOsobaClick(QObject *nadawca);
     void cboZentoraCloseUp();
 
+    // ---- what makes the invoice a legal document (zentoradokument.cpp)
+    // The correction fields shown for a correction only; the header grows by their row.
+    void PokazPolaKorekty();
+    // A numbered invoice is final: every field refuses edits and a line says why.
+    void UstawTylkoDoOdczytu(bool tak);
+    bool TylkoDoOdczytu() const { return m_tylkoDoOdczytu; }
+    // Refuses (and ends the command) a correction that lacks what it corrects.
+    void SprawdzKorekte();
+    // Before saving: a large amount without the split-payment switch asks once whether
+    // the invoice is one of annex 15.
+    void PytajOMpp();
+    // Before printing: an exempt row without the basis of the exemption asks (default No).
+    void PytajOPodstaweZwolnienia();
+    // The invoice's KSeF record goes into its file at once; unsaved changes are saved first
+    // (asked). False when the invoice is not saved.
+    bool ZapisanaPrzedKsef();
+    void ZapiszRekordKsef();
+    void AcWystawKorekteExecute();
+    // The optional rows under the header (the correction, the read-only line).
+    int WierszeDodatkowe() const;
+
     // ---- controls; each has its member's name as objectName, so tests find it
     QMenuBar *MenuGlowne = nullptr;
     QToolBar *ToolBar1 = nullptr;
@@ -220,11 +242,19 @@ private:
     QLabel *PanZaplata = nullptr;
     TokienkoFloat *EdyRabat = nullptr;
     QCheckBox *CbRatalnie = nullptr;
+    QCheckBox *CbMPP = nullptr;
+    TPoleEdycji *EdyPodstawa = nullptr;
+    TokienkoData *EdyDataKoryg = nullptr;
+    QToolButton *SpeedData4 = nullptr;
+    TPoleEdycji *EdyKsefKoryg = nullptr;
+    TPoleEdycji *EdyPrzyczyna = nullptr;
+    QLabel *LabTylkoOdczyt = nullptr;
     QLabel *LabKsef = nullptr;
 
     // ---- actions of ActionList1, named as their members too
     QAction *AcNowa = nullptr, *AcOtworz = nullptr, *AcZapisz = nullptr, *AcZapiszJako = nullptr;
     QAction *AcDrukuj = nullptr, *AcZamknij = nullptr, *AcEksportKsef = nullptr, *AcNumerKsef = nullptr;
+    QAction *AcWystawKorekte = nullptr;
     QAction *AcCzytajBaze = nullptr, *AcEdytujZbazy = nullptr, *AcAkceptuj = nullptr, *AcAnuluj = nullptr;
     QAction *AcDopisz = nullptr, *AcBazaFaktur = nullptr, *AcBazaProdukt = nullptr;
     QAction *AcParametry = nullptr, *AcFormatNum = nullptr, *AcFont = nullptr, *AcKalkulator = nullptr;
@@ -285,6 +315,8 @@ private:
     QString m_sciezkaStartowa;
     QString m_plikStartowy;
     TZentoraForma **m_adresStartowy = nullptr;
-    QString m_dataKorygowanej, m_numerKorygowanej;   // as last given for a KSeF export
-    QString m_nipSprawdzony;                         // the buyer's NIP last checked or shown
+    bool m_mppZapytano = false;               // the split-payment question asked for this invoice
+    bool m_sprzedawcaZKonfiguracji = false;   // a new invoice: the seller follows the parameters
+    bool m_tylkoDoOdczytu = false;
+    QString m_nipSprawdzony;   // the buyer's NIP last checked or shown
 };

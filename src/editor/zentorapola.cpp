@@ -6,6 +6,7 @@
 #include "poleedycji.h"
 
 #include "common/daty.h"
+#include "common/komunikaty.h"
 #include "common/program.h"
 #include "common/teksty.h"
 #include "controls/fokus.h"
@@ -71,12 +72,19 @@ void TZentoraForma::cboZentoraCloseUp()
 {
     if (cboZentora->currentIndex() != rZentora || FaktRobo.RodzajFak != rProForma)
         return;
-    // a paid pro forma becomes the VAT invoice, issued, sold and paid today
+    // the pro forma becomes the VAT invoice, issued and sold today; "paid" only when it was
     AcAktNumer->trigger();
-    const QString dzis = DataNaTekst(QString(), DataDzis());
-    for (TokienkoData *d : {EdyDatWyst, EdyDatSprz, EdyDatZapl})
-        d->UstawTekst(dzis);
-    EdyUwagi->setText(QStringLiteral("Należność zapłacono."));
-    EdyUwagi->setCursorPosition(0);
+    const bool zaplacona =
+        PytanieTakNieOkna(this, QStringLiteral("Faktura pro forma"),
+                          QStringLiteral("?Czy należność z faktury pro forma została zapłacona ?"), 2);
+    const double dzis = DataDzis();
+    EdyDatWyst->UstawTekst(DataNaTekst(QString(), dzis));
+    EdyDatSprz->UstawTekst(DataNaTekst(QString(), dzis));
+    const int dni = !zaplacona && cboJakPlaci->currentIndex() == zPrzelew ? IniZentora.iniDniZapl : 0;
+    EdyDatZapl->UstawTekst(DataNaTekst(QString(), dzis + dni));
+    if (zaplacona) {
+        EdyUwagi->setText(QStringLiteral("Należność zapłacono."));
+        EdyUwagi->setCursorPosition(0);
+    }
     PoZmianieDatySprzedazy();
 }

@@ -66,14 +66,18 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
                     Grid->setCells(kolPrcVat, Arow, QString());
             }
         } else if (Acol == kolPrcVat) {
+            // "zw" is the exempt rate, which the row keeps as an empty cell
+            const QString stawka = StawkaZWpisu(cela);
+            if (stawka != cela)
+                Grid->setCells(kolPrcVat, Arow, stawka);
             OK = false;
-            const double v = TekstNaFloat(cela, -1);
+            const double v = TekstNaFloat(stawka, -1);
             if (v == -1)
                 return;
             if (cboZentora->currentIndex() == rZwykly)
                 OK = v == 0;   // a bill carries no VAT
             else
-                IndeksZPozycji(sprzedano, cela, OK);
+                IndeksZPozycji(sprzedano, stawka, OK);
         }
         if (OK && (Acol == kolIlosc || Acol == kolCena || Acol == kolPrcVat) && !KwotyWZakresie(Acol, Arow, cela)) {
             OK = false;

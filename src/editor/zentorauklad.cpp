@@ -107,6 +107,8 @@ void TZentoraForma::UtworzAkcje()
          QStringLiteral(" Zapisz fakturę jako plik XML dla KSeF "), nullptr},
         {&AcNumerKsef, "AcNumerKsef", QStringLiteral("N&umer KSeF…"), QStringLiteral(" Numer nadany fakturze w KSeF "),
          nullptr},
+        {&AcWystawKorekte, "AcWystawKorekte", QStringLiteral("&Wystaw korektę…"),
+         QStringLiteral(" Nowa faktura korygująca do otwartej faktury "), nullptr},
         {&AcZamknij, "AcZamknij", QStringLiteral("&Koniec"), QStringLiteral(" Koniec "), "koniec"},
         {&AcCzytajBaze, "AcCzytajBaze", QStringLiteral("&Otwórz z bazy faktur"),
          QStringLiteral(" Otwórz z bazy faktur "), "baza"},
@@ -171,6 +173,8 @@ void TZentoraForma::UtworzMenu()
     plik->addActions({AcNowa, AcOtworz, AcZapisz, AcZapiszJako});
     plik->addSeparator();
     plik->addActions({AcDrukuj, AcEksportKsef, AcNumerKsef});
+    plik->addSeparator();
+    plik->addAction(AcWystawKorekte);
     plik->addSeparator();
     plik->addAction(AcZamknij);
     QMenu *bazy = MenuGlowne->addMenu(QStringLiteral("&Bazy danych"));
@@ -248,12 +252,50 @@ void TZentoraForma::UtworzNaglowek()
     SpeedData2 = PrzyciskKalendarza(p);
     SpeedData3 = PrzyciskKalendarza(p);
     EdyUwagi = new TPoleEdycji(254, p);
+    CbMPP = new QCheckBox(QStringLiteral("Mechanizm podzielonej płatności"), p);
+    EdyPodstawa = new TPoleEdycji(256, p);
+    EdyPodstawa->setPlaceholderText(QStringLiteral("Podstawa zwolnienia"));
+    EdyPodstawa->setAccessibleName(QStringLiteral("Podstawa zwolnienia"));
+    EdyPodstawa->setToolTip(QStringLiteral(" Przepis, na podstawie którego pozycje ze stawką „zw” są zwolnione z VAT; "
+                                           "puste: podstawa z parametrów (strona KSeF) "));
+    // what a correction corrects: shown for a correction only
+    EdyDataKoryg = new TokienkoData(p);
+    SpeedData4 = PrzyciskKalendarza(p);
+    EdyKsefKoryg = new TPoleEdycji(35, p);
+    EdyKsefKoryg->setToolTip(QStringLiteral(" Numer KSeF korygowanej faktury; pusty, gdy wystawiono ją poza KSeF "));
+    EdyPrzyczyna = new TPoleEdycji(254, p);
+    // why a numbered invoice takes no edits
+    LabTylkoOdczyt = new QLabel(QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
+                                               "Zmiany: faktura korygująca, Plik → Wystaw korektę…"),
+                                p);
+    LabTylkoOdczyt->setAutoFillBackground(true);
+    QPalette pt = LabTylkoOdczyt->palette();
+    pt.setColor(QPalette::Window, QColor(255, 236, 160));
+    LabTylkoOdczyt->setPalette(pt);
+    LabTylkoOdczyt->setFont(Pogrubiona());
+    LabTylkoOdczyt->hide();
     const std::pair<QWidget *, const char *> nazwy[] = {
-        {EdyFirma, "EdyFirma"},       {EdyUlica, "EdyUlica"},     {EdyKod, "EdyKod"},
-        {EdyMiasto, "EdyMiasto"},     {EdyNip, "EdyNip"},         {EdyOsoba, "EdyOsoba"},
-        {cboJakPlaci, "cboJakPlaci"}, {EdyDatWyst, "EdyDatWyst"}, {EdyDatSprz, "EdyDatSprz"},
-        {EdyDatZapl, "EdyDatZapl"},   {SpeedData1, "SpeedData1"}, {SpeedData2, "SpeedData2"},
-        {SpeedData3, "SpeedData3"},   {EdyUwagi, "EdyUwagi"},
+        {EdyFirma, "EdyFirma"},
+        {EdyUlica, "EdyUlica"},
+        {EdyKod, "EdyKod"},
+        {EdyMiasto, "EdyMiasto"},
+        {EdyNip, "EdyNip"},
+        {EdyOsoba, "EdyOsoba"},
+        {cboJakPlaci, "cboJakPlaci"},
+        {EdyDatWyst, "EdyDatWyst"},
+        {EdyDatSprz, "EdyDatSprz"},
+        {EdyDatZapl, "EdyDatZapl"},
+        {SpeedData1, "SpeedData1"},
+        {SpeedData2, "SpeedData2"},
+        {SpeedData3, "SpeedData3"},
+        {EdyUwagi, "EdyUwagi"},
+        {CbMPP, "CbMPP"},
+        {EdyPodstawa, "EdyPodstawa"},
+        {EdyDataKoryg, "EdyDataKoryg"},
+        {SpeedData4, "SpeedData4"},
+        {EdyKsefKoryg, "EdyKsefKoryg"},
+        {EdyPrzyczyna, "EdyPrzyczyna"},
+        {LabTylkoOdczyt, "LabTylkoOdczyt"},
     };
     for (const auto &[w, n] : nazwy)
         w->setObjectName(QLatin1String(n));
@@ -277,10 +319,19 @@ void TZentoraForma::UtworzNaglowek()
         {QStringLiteral("wystaw"), prawo},
         {QStringLiteral("sprzedaży"), prawo},
         {QStringLiteral("zapłaty"), prawo},
+        {QStringLiteral("Do faktury"), Qt::AlignLeft | Qt::AlignVCenter},
+        {QStringLiteral("z dnia"), prawo},
+        {QStringLiteral("Nr KSeF"), prawo},
+        {QStringLiteral("Przyczyna"), Qt::AlignLeft | Qt::AlignVCenter},
     };
     for (const auto &[t, a] : etykiety)
         m_etykiety.insert(t, Etykieta(p, t, a));
     m_etykiety.value(QStringLiteral("daty"))->setFont(Pogrubiona());
+    for (const char *t : {"Do faktury", "z dnia", "Nr KSeF", "Przyczyna"})
+        m_etykiety.value(QLatin1String(t))->hide();
+    for (QWidget *w : {static_cast<QWidget *>(EdyDataKoryg), static_cast<QWidget *>(SpeedData4),
+                       static_cast<QWidget *>(EdyKsefKoryg), static_cast<QWidget *>(EdyPrzyczyna)})
+        w->hide();
 }
 
 void TZentoraForma::UtworzSiatki()
@@ -376,7 +427,6 @@ namespace {
 constexpr int kWysPola = 21;
 constexpr int kKrok = 23;
 constexpr int kWierszeNaglowka = 5;
-constexpr int kWysNaglowka = 6 + kWierszeNaglowka * kKrok;
 // The block under the item grid.
 constexpr int kWysStopki = 132;
 
@@ -401,7 +451,8 @@ void TZentoraForma::UlozKontrolki()
     };
 
     // ---- header panel: the buyer on the left, the three dates on the right; payment
-    // and remarks across the whole width
+    // and remarks across the whole width; then the rows of a correction and of a locked invoice
+    const int kWysNaglowka = 6 + (kWierszeNaglowka + WierszeDodatkowe()) * kKrok;
     PanNaglowek->setGeometry(0, 0, W, kWysNaglowka);
     auto wiersz = [](int i) { return 4 + i * kKrok; };
     const int xe = 76;           // fields after the labels
@@ -419,10 +470,32 @@ void TZentoraForma::UlozKontrolki()
     etykieta(QStringLiteral("Osoba"), xe + 136, wiersz(2), 44);
     EdyOsoba->setGeometry(xe + 184, wiersz(2), prawy - xe - 184, kWysPola);
     etykieta(QStringLiteral("Zapłata"), 6, wiersz(3), xe - 8);
-    cboJakPlaci->setGeometry(xe, wiersz(3), 200, kWysPola);
-    CbRatalnie->setGeometry(xe + 216, wiersz(3), koniec - xe - 216, kWysPola);
+    cboJakPlaci->setGeometry(xe, wiersz(3), 170, kWysPola);
+    const int xr = xe + 180;
+    const int wr = CbRatalnie->sizeHint().width() + 4;
+    CbRatalnie->setGeometry(xr, wiersz(3), wr, kWysPola);
+    // the exemption basis of this invoice: its caption is the field's placeholder
+    EdyPodstawa->setGeometry(xr + wr + 8, wiersz(3), koniec - xr - wr - 8, kWysPola);
     etykieta(QStringLiteral("Uwagi"), 6, wiersz(4), xe - 8);
-    EdyUwagi->setGeometry(xe, wiersz(4), koniec - xe, kWysPola);
+    EdyUwagi->setGeometry(xe, wiersz(4), xd - 18 - xe, kWysPola);
+    CbMPP->setGeometry(xd - 8, wiersz(4), koniec - xd + 8, kWysPola);
+    int dodatkowy = kWierszeNaglowka;
+    if (EdyDataKoryg->isVisibleTo(this)) {
+        const int y = wiersz(dodatkowy++);
+        // the corrected invoice's symbol comes up from under the grid, beside its date
+        etykieta(QStringLiteral("Do faktury"), 6, y, xe - 8);
+        EdyFakKoryg->setGeometry(xe, y, 190, kWysPola);
+        etykieta(QStringLiteral("z dnia"), xe + 196, y, 40);
+        EdyDataKoryg->setGeometry(xe + 240, y, 84, kWysPola);
+        SpeedData4->setGeometry(xe + 326, y, 22, kWysPola);
+        etykieta(QStringLiteral("Nr KSeF"), xe + 354, y, 48);
+        EdyKsefKoryg->setGeometry(xe + 406, y, koniec - xe - 406, kWysPola);
+        const int y2 = wiersz(dodatkowy++);
+        etykieta(QStringLiteral("Przyczyna"), 6, y2, xe - 8);
+        EdyPrzyczyna->setGeometry(xe, y2, koniec - xe, kWysPola);
+    }
+    if (m_tylkoDoOdczytu)
+        LabTylkoOdczyt->setGeometry(6, wiersz(dodatkowy++), koniec - 6, kWysPola);
 
     const int xp = koniec - 22 - 2 - 84;
     etykieta(QStringLiteral("daty"), xd, wiersz(0), 34);
@@ -469,7 +542,8 @@ void TZentoraForma::UlozKontrolki()
     const int xm = xs + 248;
     const int wm = xsum - 56 - xm;
     etykieta(QStringLiteral("Dla faktury korygującej - symbol faktury korygowanej"), xm, y0, wm, 42);
-    EdyFakKoryg->setGeometry(xm, y0 + 44, wm, kWysPola);
+    if (!EdyDataKoryg->isVisibleTo(this))
+        EdyFakKoryg->setGeometry(xm, y0 + 44, wm, kWysPola);
     etykieta(QStringLiteral("Rabat [ % ]"), xm, y0 + 72, 70, kWysPola);
     EdyRabat->setGeometry(xm + 74, y0 + 72, wm - 74, kWysPola);
 }

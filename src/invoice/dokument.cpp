@@ -3,6 +3,7 @@
 #include "common/daty.h"
 #include "common/formaty.h"
 #include "common/teksty.h"
+#include "stawki.h"
 #include "sumy.h"
 
 bool WierszOpisowy(const TpozFaktury &p)
@@ -10,7 +11,11 @@ bool WierszOpisowy(const TpozFaktury &p)
     return Niepusty(p.Towar) && Pusty(p.Ilosc) && Pusty(p.Cena) && Pusty(p.Netto) && Pusty(p.PrcVat);
 }
 
-bool WierszZwolniony(const TpozFaktury &p) { return !p.PozJestPusta() && !WierszOpisowy(p) && Pusty(p.PrcVat); }
+// "zw" in a file written by another tool is the exempt rate as well
+bool WierszZwolniony(const TpozFaktury &p)
+{
+    return !p.PozJestPusta() && !WierszOpisowy(p) && Pusty(StawkaZWpisu(p.PrcVat));
+}
 
 bool MaWierszZwolniony(const TzentoraVat &f)
 {
@@ -55,6 +60,21 @@ QStringList BrakiKorekty(const TzentoraVat &f)
     return braki;
 }
 
+QString OstrzezenieKorektyDodatniej()
+{
+    return QStringLiteral("!Faktura korygująca bez daty i przyczyny korekty ma dodatnią sumę: nabywca dopłaca.|Jeśli "
+                          "to zwrot dla nabywcy, wpisz ilości lub ceny ze znakiem minus.");
+}
+
+QString OdmowaKorekty(const TzentoraVat &f)
+{
+    const QStringList braki = BrakiKorekty(f);
+    if (braki.isEmpty())
+        return QString();
+    return QStringLiteral("XFaktura korygująca nie jest kompletna. Brakuje: ") + braki.join(QStringLiteral(", "))
+           + QStringLiteral(".|Uzupełnij dane korygowanej faktury obok pola „do faktury” (data jako DD.MM.RRRR).");
+}
+
 TzentoraVat WystawKorekte(const TzentoraVat &f, const TiniZentora &ini, double dzis, const QString &przyczyna)
 {
     TzentoraVat k = NowaFaktura(ini, dzis);
@@ -76,6 +96,11 @@ TzentoraVat WystawKorekte(const TzentoraVat &f, const TiniZentora &ini, double d
     k.MPP = f.MPP;
     k.PodstawaZwolnienia = f.PodstawaZwolnienia;
     k.DoKorekty = f.DajOznaczenieFaktury();
+    // The rows keep the rates of the corrected supply, and rates are checked against the
+    // sale date: an invoice from the time of other rates keeps its sale date.
+    const double sprzedano = TekstNaDate(f.DataSprzed, 0);
+    if (sprzedano > 0 && OkresStawek(sprzedano) != OkresStawek(dzis))
+        k.DataSprzed = f.DataSprzed;
     k.DataKorygowanej = f.DataWystaw;
     k.KsefKorygowanej = f.KsefNumer;
     k.PrzyczynaKorekty = Trim(przyczyna);

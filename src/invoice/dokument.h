@@ -33,12 +33,18 @@ bool KorektaBezSekcjiDodatnia(const TzentoraVat &f);
 // missing fields ("do faktury", "data korygowanej faktury", "przyczyna korekty"); empty
 // for a complete correction and for every other kind.
 QStringList BrakiKorekty(const TzentoraVat &f);
+// The warning for such a correction (KorektaBezSekcjiDodatnia), with the "!" of a warning.
+QString OstrzezenieKorektyDodatniej();
+// The refusal for a correction that lacks what BrakiKorekty names (empty when nothing is
+// missing): what it lacks and where to fill it in, with the "X" of an error.
+QString OdmowaKorekty(const TzentoraVat &f);
 
 // The correction of `f`, to be edited and saved as a new file: its parties and seller,
 // "do faktury" = its designation, the corrected invoice's date = its issue date, its KSeF
 // number, its rows with the quantities negated (a full reversal), issued and sold on
 // `dzis` (due the same day, or after the configured term for a transfer), number 1 and the
-// configured numbering, the reason given (may be empty), no KSeF record.
+// configured numbering, the reason given (may be empty), no KSeF record. An invoice sold
+// while other VAT rates were in force keeps its sale date, so its rows keep their rates.
 TzentoraVat WystawKorekte(const TzentoraVat &f, const TiniZentora &ini, double dzis, const QString &przyczyna);
 
 // An invoice with a KSeF number is final: it is never changed or exported again; a

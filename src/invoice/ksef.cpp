@@ -3,6 +3,7 @@
 #include "common/daty.h"
 #include "common/formaty.h"
 #include "common/teksty.h"
+#include "dokument.h"
 #include "konfiguracja.h"
 #include "plikfaktury.h"
 
@@ -200,10 +201,18 @@ bool RodzajDoKsef(TrodzajFaktury r) { return r != rZwykly && r != rProForma; }
 TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const TopcjeKsef &opcje)
 {
     TeksportKsef wynik;
+    if (FakturaOstateczna(f))
+        Odmowa(QStringLiteral("Faktura %1 ma już numer KSeF %2.|Nie eksportuje się jej ponownie; zmianę wprowadza "
+                              "faktura korygująca (Plik → Wystaw korektę…).")
+                   .arg(f.DajOznaczenieFaktury(), Trim(f.KsefNumer)));
     if (!RodzajDoKsef(f.RodzajFak))
         Odmowa(QStringLiteral("Dokument „%1” nie jest fakturą VAT i nie trafia do KSeF.|Eksportować można fakturę VAT, "
                               "fakturę korygującą, fakturę VAT - MP i rachunek uproszczony.")
                    .arg(NazwyFaktur[f.RodzajFak]));
+
+    const QString niekompletna = OdmowaKorekty(f);
+    if (!niekompletna.isEmpty())
+        Odmowa(niekompletna.mid(1));
 
     const TsprzedawcaKsef sp = SprzedawcaKsef(f, ini);
     if (sp.Nip.isEmpty())
@@ -240,39 +249,45 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
         if (dataSprzedazy == dataWystawienia)
             dataSprzedazy.clear();
     }
-    QString terminZaplaty;
-    if (!DataPusta(f.DataZaplaty))
+    // What the paper says "ZAPŁACONO GOTÓWKĄ" goes as paid on its due day (the issue day
+    // when that is not given), not as owed.
+    const bool zaplacono = f.RodzZaplaty == zGotowka && !f.Ratalnie && !KorektaUjemna(f);
+    QString terminZaplaty, dataZaplaty;
+    if (zaplacono)
+        dataZaplaty = Data(QStringLiteral("Data zapłaty"), DataPusta(f.DataZaplaty) ? f.DataWystaw : f.DataZaplaty,
+                           kOdDatyPlatnosci);
+    else if (!DataPusta(f.DataZaplaty))
         terminZaplaty = Data(QStringLiteral("Termin zapłaty"), f.DataZaplaty, kOdDatyPlatnosci);
 
+    // description lines carry no amounts and are no rows of the document
     QList<int> wiersze;
-    bool zwolniony = false;
     for (int i = 1; i <= qMin(f.IlePozyc, kMaxPozycji); ++i)
-        if (!f.Pozycja(i).PozJestPusta()) {
+        if (!f.Pozycja(i).PozJestPusta() && !WierszOpisowy(f.Pozycja(i)))
             wiersze.append(i);
-            zwolniony = zwolniony || Pusty(f.Pozycja(i).PrcVat);
-        }
     if (wiersze.isEmpty())
         Odmowa(QStringLiteral("Faktura nie ma żadnej pozycji."));
-    const QString podstawa = Pole(QStringLiteral("Podstawa zwolnienia"), ini.iniKsefPodstawa, 256);
+    const bool zwolniony = MaWierszZwolniony(f);
+    const QString podstawa = Pole(QStringLiteral("Podstawa zwolnienia"), PodstawaZwolnieniaFaktury(f, ini), 256);
     if (zwolniony && podstawa.isEmpty())
-        Odmowa(QStringLiteral("Faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia.|Wpisz ją na "
-                              "stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”."));
+        Odmowa(QStringLiteral("Faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia.|Wpisz ją w "
+                              "fakturze albo na stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”."));
 
-    QString dataKorygowanej, numerKorygowanej;
+    QString dataKorygowanej, numerKorygowanej, przyczyna;
     if (f.RodzajFak == rFakKoryg) {
-        if (Pusty(f.DoKorekty))
-            Odmowa(QStringLiteral("Faktura korygująca: wpisz numer faktury korygowanej (pole „do faktury”)."));
-        if (DataPusta(opcje.DataKorygowanej))
-            Odmowa(QStringLiteral("Faktura korygująca: podaj datę wystawienia faktury korygowanej."));
         dataKorygowanej =
-            Data(QStringLiteral("Data wystawienia faktury korygowanej"), opcje.DataKorygowanej, kOdDatyFaktury);
-        numerKorygowanej = Trim(opcje.NumerKorygowanej);
+            Data(QStringLiteral("Data wystawienia faktury korygowanej"), f.DataKorygowanej, kOdDatyFaktury);
+        numerKorygowanej = Trim(f.KsefKorygowanej);
         if (!numerKorygowanej.isEmpty()) {
             const QString blad = BladNumeruKsef(numerKorygowanej, sp.Nip);
             if (!blad.isEmpty())
                 Odmowa(QStringLiteral("Numer KSeF faktury korygowanej: ") + blad);
         }
+        przyczyna = Pole(QStringLiteral("Przyczyna korekty"), f.PrzyczynaKorekty, 256);
     }
+    // A simplified invoice is one only up to 450 zł with the buyer's NIP; otherwise the
+    // document goes as an ordinary VAT invoice with all its data.
+    const bool uproszczona =
+        f.RodzajFak == rUprosz && !nipNabywcy.isEmpty() && TekstNaFloat(f.SumyFaktury[vatSum].Brutto, 0) <= 450.0;
 
     QString konto;
     if (f.RodzZaplaty == zPrzelew) {
@@ -286,6 +301,7 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
     QDateTime teraz = opcje.Wytworzono.isValid() ? opcje.Wytworzono.toUTC() : QDateTime::currentDateTimeUtc();
     teraz.setTime(QTime(teraz.time().hour(), teraz.time().minute(), teraz.time().second()));
     wynik.Wytworzono = teraz.toString(Qt::ISODate);
+    wynik.Nip = sp.Nip;
 
     QXmlStreamWriter w(&wynik.Xml);
     w.setAutoFormatting(true);
@@ -373,7 +389,7 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
     Element(w, QStringLiteral("P_16"), f.RodzajFak == rZentoraMP ? QStringLiteral("1") : QStringLiteral("2"));
     Element(w, QStringLiteral("P_17"), QStringLiteral("2"));
     Element(w, QStringLiteral("P_18"), QStringLiteral("2"));
-    Element(w, QStringLiteral("P_18A"), QStringLiteral("2"));
+    Element(w, QStringLiteral("P_18A"), f.MPP ? QStringLiteral("1") : QStringLiteral("2"));
     w.writeStartElement(QStringLiteral("Zwolnienie"));
     if (zwolniony) {
         Element(w, QStringLiteral("P_19"), QStringLiteral("1"));
@@ -393,9 +409,10 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
 
     Element(w, QStringLiteral("RodzajFaktury"),
             f.RodzajFak == rFakKoryg ? QStringLiteral("KOR")
-            : f.RodzajFak == rUprosz ? QStringLiteral("UPR")
+            : uproszczona            ? QStringLiteral("UPR")
                                      : QStringLiteral("VAT"));
     if (f.RodzajFak == rFakKoryg) {
+        Element(w, QStringLiteral("PrzyczynaKorekty"), przyczyna);
         w.writeStartElement(QStringLiteral("DaneFaKorygowanej"));
         Element(w, QStringLiteral("DataWystFaKorygowanej"), dataKorygowanej);
         Element(w, QStringLiteral("NrFaKorygowanej"), Pole(QStringLiteral("do faktury"), f.DoKorekty, 256));
@@ -432,6 +449,10 @@ TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const T
     }
 
     w.writeStartElement(QStringLiteral("Platnosc"));
+    if (zaplacono) {
+        Element(w, QStringLiteral("Zaplacono"), QStringLiteral("1"));
+        Element(w, QStringLiteral("DataZaplaty"), dataZaplaty);
+    }
     if (!terminZaplaty.isEmpty()) {
         w.writeStartElement(QStringLiteral("TerminPlatnosci"));
         Element(w, QStringLiteral("Termin"), terminZaplaty);
@@ -498,12 +519,20 @@ QString OdciskFaktury(const TzentoraVat &f)
     return SkrotKsef(TekstFaktury(bez).toUtf8());
 }
 
+namespace {
+QString NipEksportu(const TzentoraVat &f, const TiniZentora &ini)
+{
+    return Niepusty(f.KsefNip) ? Trim(f.KsefNip) : SprzedawcaKsef(f, ini).Nip;
+}
+}   // namespace
+
 void ZapamietajEksport(TzentoraVat &f, const TeksportKsef &e)
 {
     f.KsefSkrot = SkrotKsef(e.Xml);
     f.KsefWytworzono = e.Wytworzono;
     f.KsefOdcisk = OdciskFaktury(f);
     f.KsefNumer.clear();
+    f.KsefNip = e.Nip;
 }
 
 bool EksportAktualny(const TzentoraVat &f) { return Niepusty(f.KsefSkrot) && f.KsefOdcisk == OdciskFaktury(f); }
@@ -513,7 +542,7 @@ void UstawNumerKsef(TzentoraVat &f, const TiniZentora &ini, const QString &numer
     if (Pusty(f.KsefSkrot))
         Odmowa(QStringLiteral(
             "Faktury nie eksportowano do KSeF.|Numer KSeF można wpisać po eksporcie i wysłaniu faktury."));
-    const QString blad = BladNumeruKsef(numer, SprzedawcaKsef(f, ini).Nip);
+    const QString blad = BladNumeruKsef(numer, NipEksportu(f, ini));
     if (!blad.isEmpty())
         Odmowa(blad);
     f.KsefNumer = Trim(numer);
@@ -524,7 +553,7 @@ QString LinkWeryfikacjiKsef(const TzentoraVat &f, const TiniZentora &ini)
     int r = 0, m = 0, d = 0;
     RozkodujDate(TekstNaDate(f.DataWystaw, 0), r, m, d);
     return QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/%1/%2/%3")
-        .arg(SprzedawcaKsef(f, ini).Nip, QString::asprintf("%02d-%02d-%04d", d, m, r), f.KsefSkrot);
+        .arg(NipEksportu(f, ini), QString::asprintf("%02d-%02d-%04d", d, m, r), f.KsefSkrot);
 }
 
 QString StanKsef(const TzentoraVat &f)

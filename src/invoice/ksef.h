@@ -36,14 +36,13 @@ quint8 Crc8Ksef(const QByteArray &dane);
 QString BladNumeruKsef(const QString &numer, const QString &nipSprzedawcy = QString());
 
 struct TopcjeKsef {
-    QString DataKorygowanej;    // the corrected invoice's issue date, DD.MM.YYYY
-    QString NumerKorygowanej;   // its KSeF number, empty when it was issued outside KSeF
-    QDateTime Wytworzono;       // the moment of export; invalid: now (UTC)
+    QDateTime Wytworzono;   // the moment of export; invalid: now (UTC)
 };
 
 struct TeksportKsef {
     QByteArray Xml;
     QString Wytworzono;        // DataWytworzeniaFa as written
+    QString Nip;               // the seller's NIP as written
     QStringList Ostrzezenia;   // doubts that do not stop the export (a NIP with a wrong check digit)
 };
 
@@ -51,7 +50,9 @@ struct TeksportKsef {
 bool RodzajDoKsef(TrodzajFaktury r);
 
 // The FA(3) XML of a record built as saving builds it (rows valued, totals taken).
-// Throws EOdmowaKsef when the invoice cannot be exported, with the reason.
+// Throws EOdmowaKsef when the invoice cannot be exported, with the reason: among others an
+// invoice that already has a KSeF number (it is final), an incomplete correction and an
+// exempt row without the basis of the exemption.
 TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const TopcjeKsef &opcje);
 
 // Writes the bytes through a temporary file, so a failed write leaves any earlier file
@@ -64,14 +65,16 @@ void ZapiszPlikKsef(const QString &plik, const QByteArray &xml);
 QString SkrotKsef(const QByteArray &dane);
 // A fingerprint of the invoice's content: the hash of its file text without the export.
 QString OdciskFaktury(const TzentoraVat &f);
-// Records the export in the invoice; a new export starts without a KSeF number.
+// Records the export in the invoice, the seller's NIP of the XML with it; a new export
+// starts without a KSeF number.
 void ZapamietajEksport(TzentoraVat &f, const TeksportKsef &e);
 // Whether the invoice has a recorded export and still is the invoice that was exported.
 bool EksportAktualny(const TzentoraVat &f);
 // Records the number KSeF assigned; EOdmowaKsef when there was no export or the number is
 // wrong or belongs to another seller.
 void UstawNumerKsef(TzentoraVat &f, const TiniZentora &ini, const QString &numer);
-// The link of the verification code: https://qr.ksef.mf.gov.pl/invoice/NIP/DD-MM-YYYY/hash.
+// The link of the verification code: https://qr.ksef.mf.gov.pl/invoice/NIP/DD-MM-YYYY/hash,
+// with the NIP of the exported XML (for files recorded without it, the configured seller's).
 QString LinkWeryfikacjiKsef(const TzentoraVat &f, const TiniZentora &ini);
 // The invoice's KSeF state in one line.
 QString StanKsef(const TzentoraVat &f);

@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 const std::array<QString, kLiczbaRodzajowFaktur> NazwyFaktur = {
-    QStringLiteral("Zentora VAT"),      QStringLiteral("Zentora korygująca VAT"),
-    QStringLiteral("Zentora VAT - MP"), QStringLiteral("Rachunek Uproszczony"),
-    QStringLiteral("Rachunek"),         QStringLiteral("Zentora Pro Forma")};
+    QStringLiteral("Faktura VAT"),      QStringLiteral("Faktura korygująca VAT"),
+    QStringLiteral("Faktura VAT - MP"), QStringLiteral("Rachunek Uproszczony"),
+    QStringLiteral("Rachunek"),         QStringLiteral("Faktura Pro Forma")};
 const std::array<QString, kLiczbaRodzajowFaktur> NazwyFakturDop = {
     QStringLiteral("faktury VAT"),      QStringLiteral("faktury VAT"),
     QStringLiteral("faktury VAT - MP"), QStringLiteral("rachunku uproszczonego"),

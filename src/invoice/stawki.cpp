@@ -48,3 +48,8 @@ QString OpisStawki(TrodzajVat r, const QString &stawki)
         return QStringLiteral("zwol.");
     return Trim(stawki) + QStringLiteral(" %");
 }
+
+QString StawkaZWpisu(const QString &tekst)
+{
+    return Trim(tekst).compare(QLatin1String("zw"), Qt::CaseInsensitive) == 0 ? QString() : tekst;
+}

@@ -79,7 +79,7 @@ TrodzajVat IndeksStawki(double d, const QString &tekst, bool &ok)
 
 TrodzajVat IndeksZPozycji(double d, const QString &tekst, bool &ok)
 {
-    if (Pusty(tekst)) {
+    if (Pusty(StawkaZWpisu(tekst))) {
         ok = true;
         return vatZw;
     }

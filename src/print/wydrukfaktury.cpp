@@ -7,6 +7,7 @@
 #include "common/komunikaty.h"
 #include "common/slownie.h"
 #include "drukarka.h"
+#include "invoice/dokument.h"
 #include "invoice/ksef.h"
 #include "invoice/stawki.h"
 
@@ -15,7 +16,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <cmath>
 
 bool DrukujPodpis = true;
@@ -336,8 +336,24 @@ void TdrukujFakture::RysujTytulNumerOryginal()
         WierszTytulu(Fzentora.RodzajFak == rFakKoryg ? QStringLiteral("KOREKTA") : QStringLiteral("metoda kasowa"));
         A.UstawCzcionke(A.Ar14);
     }
+    if (Fzentora.MPP) {
+        A.UstawCzcionke(A.Ar12b);
+        WierszTytulu(QStringLiteral("mechanizm podzielonej płatności"));
+        A.UstawCzcionke(A.Ar14);
+    }
     if (Fzentora.RodzajFak == rFakKoryg && Niepusty(Fzentora.DoKorekty))
         WierszTytulu(QStringLiteral("do faktury: ") + Fzentora.DoKorekty);
+    if (Fzentora.RodzajFak == rFakKoryg) {
+        // what the correction corrects, as the law asks it to say
+        A.UstawCzcionke(A.Ar10);
+        if (Niepusty(Fzentora.DataKorygowanej))
+            WierszTytulu(QStringLiteral("z dnia ") + Trim(Fzentora.DataKorygowanej));
+        if (Niepusty(Fzentora.KsefKorygowanej))
+            WierszTytulu(QStringLiteral("Nr KSeF: ") + Trim(Fzentora.KsefKorygowanej));
+        if (Niepusty(Fzentora.PrzyczynaKorekty))
+            WierszTytulu(QStringLiteral("Przyczyna korekty: ") + Trim(Fzentora.PrzyczynaKorekty));
+        A.UstawCzcionke(A.Ar14);
+    }
     if (DrukujDuplikat) {
         A.WierszC(QStringLiteral("( Duplikat )"), 0);
         if (DataDuplikatu != 0) {
@@ -361,17 +377,8 @@ void TdrukujFakture::WierszTytulu(const QString &t)
 
 QString TdrukujFakture::TekstStempla() const
 {
-    QStringList linie = Fzentora.SprzedRamka.split(QLatin1Char(';'));
-    if (Fzentora.RodzajFak == rProForma && !FiniFakt.IniProForNip) {
-        // only the line of the tax number, "NIP" as a word at its start; the line stays
-        // (empty), so the stamp keeps its height
-        static const QRegularExpression nip(QStringLiteral("^\\s*NIP(?!\\p{L})"),
-                                            QRegularExpression::CaseInsensitiveOption);
-        for (QString &l : linie)
-            if (nip.match(l).hasMatch())
-                l.clear();
-    }
-    return linie.join(kCR);
+    // the seller's own NIP stays on every kind: the pro forma option concerns the buyers'
+    return Fzentora.SprzedRamka.split(QLatin1Char(';')).join(kCR);
 }
 
 qint32 TdrukujFakture::RysujStempel()
@@ -413,7 +420,7 @@ qint32 TdrukujFakture::RysujDatyBank()
     const qint32 y = A.Ydruk;
 
     QStringList etykiety;
-    if (rodzaj == rFakKoryg) {
+    if (KorektaUjemna(Fzentora)) {
         etykiety = {QStringLiteral("Data wystawienia:"), QStringLiteral("Towar zwrócono:"),
                     QStringLiteral("Zapłatę zwrócono:"), QStringLiteral("Zwrot zapłaty:"),
                     QStringLiteral("Bank, rachunek:")};
@@ -501,10 +508,8 @@ void TdrukujFakture::RubrykiWartosci(const TlongKolFak &SzerKolumn, const TKolum
         A.InicjujKolumny(Fzapas, -Fgwarant, NaListe(SzerKolumn), Fodstep, Framka2, Flinia2, NaListe(FjustKolumn),
                          FontWier, k, kBialy);
         const QString nazwa = (FdruKlas && !p.Klasyf.isEmpty()) ? p.Klasyf + QStringLiteral(" - ") + p.Towar : p.Towar;
-        // an exempt row says so; a row without any value (a line of text) shows no rate
-        const bool zWartoscia =
-            TekstNaFloat(p.Netto, 0) != 0 || TekstNaFloat(p.Brutto, 0) != 0 || TekstNaFloat(p.Cena, 0) != 0;
-        const QString stawka = (Pusty(p.PrcVat) && zWartoscia) ? QStringLiteral("zw") : p.PrcVat;
+        // an exempt row says so; a description line shows no rate
+        const QString stawka = WierszZwolniony(p) ? QStringLiteral("zw") : p.PrcVat;
         QStringList teksty{QString::number(i),
                            nazwa,
                            p.Jedn,
@@ -581,11 +586,8 @@ void TdrukujFakture::RysujZaplataGotowka()
 
 void TdrukujFakture::RysujPodstaweZwolnienia()
 {
-    const QString podstawa = Trim(FiniFakt.iniKsefPodstawa);
-    bool zwolniona = false;
-    for (int i = 1; i <= LiczbaPozycji(Fzentora); ++i)
-        zwolniona = zwolniona || (!Fzentora.Pozycja(i).PozJestPusta() && Pusty(Fzentora.Pozycja(i).PrcVat));
-    if (podstawa.isEmpty() || !zwolniona)
+    const QString podstawa = PodstawaZwolnieniaFaktury(Fzentora, FiniFakt);
+    if (podstawa.isEmpty() || !MaWierszZwolniony(Fzentora))
         return;
     A.UstawCzcionke(A.Ar10);
     A.Ydruk += 10;
@@ -594,7 +596,8 @@ void TdrukujFakture::RysujPodstaweZwolnienia()
 
 bool TdrukujFakture::JestZwrot() const
 {
-    return Fzentora.RodzajFak == rFakKoryg || TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0) < 0;
+    // the sign decides, for a correction as for any other kind
+    return TekstNaFloat(Fzentora.SumyFaktury[vatSum].Brutto, 0) < 0;
 }
 
 void TdrukujFakture::RysujDoZaplaty()
@@ -709,12 +712,21 @@ void DrukujEgzemplarz(bool Oryg, const TzentoraVat &Fakt, const TiniZentora &ini
     DrukujEgzemplarz(*AktDrukarka, Oryg, Fakt, iniFak);
 }
 
+void SprawdzDoWydruku(const TzentoraVat &Fakt)
+{
+    if (KorektaBezSekcjiDodatnia(Fakt))
+        Komunikat(OstrzezenieKorektyDodatniej());
+    const QString odmowa = OdmowaKorekty(Fakt);
+    Wymagaj(odmowa.isEmpty(), odmowa);
+    OstrzezenieKsef(Fakt);
+}
+
 int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie)
 {
     // The print keeps to what it was given at its start: the caller's record, settings
     // and count may change while events are let through for the Cancel button.
     const TrwaWydruk trwa;
-    OstrzezenieKsef(Fakt);
+    SprawdzDoWydruku(Fakt);
     const TzentoraVat fakt = Fakt;    // NOLINT(performance-unnecessary-copy-initialization): the print's own copy
     const TiniZentora ini = iniFak;   // NOLINT(performance-unnecessary-copy-initialization): likewise
     int kopie = Kopie;
@@ -777,7 +789,7 @@ bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora
     if (kopie < 1)
         return false;
     const TrwaWydruk trwa;
-    OstrzezenieKsef(Fakt);
+    SprawdzDoWydruku(Fakt);
     if (!UtworzDrukarkePdf(plik))
         throw ECichyAbort();
     try {

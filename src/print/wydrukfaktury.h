@@ -51,13 +51,12 @@ public:
     int RysujPodsumowanie(const TlongKolFak &SzerKolumn, const TKolumny &kolumny);
     void WierszPodsumow(TrodzajVat rv, const TlongKolFak &SzerKolumn, const TKolumny &kolumny, const QString &Koment);
     static QString UsunSep(const QString &s);
-    // The seller's frame as printed (";" become line breaks); on a pro forma without the
-    // tax numbers the lines that begin with the word "NIP" are left empty.
+    // The seller's frame as printed (";" become line breaks).
     QString TekstStempla() const;
     void RysujZaplataGotowka();
     // The legal basis of an exemption, under the summary, when a row is exempt.
     void RysujPodstaweZwolnienia();
-    // The KSeF verification code with the KSeF number (or "OFFLINE") under it, in the place
+    // The KSeF verification code with the KSeF number (or that it is awaited) under it, in the place
     // reserved between the seller's stamp and the dates box; returns its height, 0 for none.
     qint32 RysujKodKsef();
     void RysujDoZaplaty();
@@ -125,6 +124,11 @@ private:
 // Warns when the invoice changed after its recorded KSeF export (it then prints without
 // the verification code); true when it warned.
 bool OstrzezenieKsef(const TzentoraVat &Fakt);
+
+// Before a print or a PDF: the warning for an old correction with a positive total, the
+// refusal of an incomplete correction (the message, then the silent abort) and the KSeF
+// warning.
+void SprawdzDoWydruku(const TzentoraVat &Fakt);
 
 // The title of the print document: the kind name without spaces, then the number.
 QString TytulDokumentu(const TzentoraVat &Fakt);

@@ -31,7 +31,10 @@ qint32 TdrukujFakture::RysujKodKsef()
                 TRect{x0 + x * modul, y0 + y * modul, x0 + (k + 1) * modul - 1, y0 + (y + 1) * modul - 1}, kCzarny);
             x = k;
         }
-    const QString podpis = Niepusty(Fzentora.KsefNumer) ? Fzentora.KsefNumer : QStringLiteral("OFFLINE");
+    // offline issuing needs a second code and a certificate: until the number is recorded
+    // the code only says that it is awaited
+    const QString podpis =
+        Niepusty(Fzentora.KsefNumer) ? Fzentora.KsefNumer : QStringLiteral("Nr KSeF: oczekuje na nadanie");
     const Tczcionka stara = A.UstawCzcionke(A.Ar7);
     const qint32 yTekstu = y0 + bok + 2 * modul;
     const qint32 h = A.WysAfisza(kSzerokoscKsef, 100, just_CG, podpis);
@@ -44,6 +47,14 @@ bool OstrzezenieKsef(const TzentoraVat &Fakt)
 {
     if (Pusty(Fakt.KsefSkrot) || EksportAktualny(Fakt))
         return false;
+    if (Niepusty(Fakt.KsefNumer)) {
+        Komunikat(
+            QStringLiteral("!Faktura różni się od faktury, której KSeF nadał numer %1.|Faktury z numerem KSeF nie "
+                           "zmienia się: zmianę wprowadza faktura korygująca (Plik → Wystaw korektę…).|Kod "
+                           "weryfikacyjny KSeF nie zostanie wydrukowany.")
+                .arg(Trim(Fakt.KsefNumer)));
+        return true;
+    }
     Komunikat(QStringLiteral("!Faktura różni się od faktury wysłanej do KSeF.|Kod weryfikacyjny KSeF nie zostanie "
                              "wydrukowany; wyeksportuj fakturę ponownie."));
     return true;

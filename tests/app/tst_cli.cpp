@@ -26,6 +26,7 @@ private slots:
     void przeliczenieZmienionejIlosci();
     void slownie();
     void nowaFaktura();
+    void korekta();
     void kodyWyjscia_data();
     void kodyWyjscia();
     void pomoc_data();
@@ -79,6 +80,9 @@ void TstCli::jsonCalejFaktury_data()
     wiersz("typ_numeracji", "2");
     wiersz("zaplata", "1");
     wiersz("korekta", "\"KOR/1\"");
+    wiersz("korygowana", "{\"data\":\"01.03.2018\",\"numer_ksef\":\"\",\"przyczyna\":\"Rabat\"}");
+    wiersz("mpp", "true");
+    wiersz("podstawa_zwolnienia", "\"art. 43 ust. 1 pkt 29 ustawy o VAT\"");
     wiersz("uwagi", "\"Dostawa; rano\"");
     wiersz("ratalnie", "true");
     wiersz("przelano", "false");
@@ -96,7 +100,8 @@ void TstCli::jsonCalejFaktury()
     QFETCH(QString, wartosc);
     QByteArray b = CzytajBajty(kPrzyklad);
     b.replace("Korekt=\r\n", "Korekt=KOR/1\r\n").replace("Uwagi=\r\n", "Uwagi=Dostawa; rano\r\n");
-    b.replace("Ratalnie=0", "Ratalnie=1");
+    b.replace("Ratalnie=0", "Ratalnie=1").replace("Odeslano=\r\n", "Odeslano=\r\nMPP=1\r\n");
+    b.replace("[Pozycje]", "[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Rabat\r\n\r\n[Pozycje]");
     const QString p = Plik(QStringLiteral("cala.FAK"));
     QVERIFY(PiszBajty(p, b));
     const auto json = [](const QStringList &argumenty) {
@@ -123,9 +128,19 @@ void TstCli::pokazTekst()
 {
     const WynikCli w = UruchomCli({QStringLiteral("show"), kPrzyklad});
     QCOMPARE(w.kod, 0);
-    QVERIFY(w.wyjscie.contains(QStringLiteral("Zentora VAT  nr 12/FV/2018")));
+    QVERIFY(w.wyjscie.contains(QStringLiteral("Faktura VAT  nr 12/FV/2018")));
     QVERIFY(w.wyjscie.contains(QStringLiteral("Hurtownia Przykładowa")));
     QVERIFY(w.wyjscie.contains(QStringLiteral("Do zapłaty: 147,71 zł")));
+    // a refund says so, with what the correction corrects
+    QByteArray b = CzytajBajty(kPrzyklad);
+    b.replace("Rodzaj=0", "Rodzaj=1").replace("SU=139,03|0|8,68|147,71", "SU=-139,03|0|-8,68|-147,71");
+    b.replace("[Pozycje]", "[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Zwrot\r\n\r\n[Pozycje]");
+    const QString p = Plik(QStringLiteral("zwrot.FAK"));
+    QVERIFY(PiszBajty(p, b));
+    const QString t = UruchomCli({QStringLiteral("show"), p}).wyjscie;
+    for (const char *s : {"z dnia 01.03.2018\n", "Przyczyna korekty: Zwrot\n", "Do zwrotu:  147,71 zł\n",
+                          "Słownie:    sto czterdzieści siedem i siedemdziesiąt jeden groszy\n"})
+        QVERIFY2(t.contains(QString::fromUtf8(s)), qPrintable(t));
 }
 
 void TstCli::przeliczenieZmienionejIlosci()
@@ -196,6 +211,28 @@ void TstCli::nowaFaktura()
     QVERIFY(t2.contains(QStringLiteral("V1=|7||\r\nV2=|22||\r\nV3=|3||\r\n")));
 }
 
+// The correction of an invoice, made as a new file; the invoice itself stays as it was.
+void TstCli::korekta()
+{
+    const QString zrodlo = Plik(QStringLiteral("faktura.FAK"));
+    QVERIFY(PiszBajty(zrodlo, CzytajBajty(kPrzyklad)));
+    const QString out = Plik(QStringLiteral("korekta.FAK"));
+    const WynikCli w = UruchomCli({QStringLiteral("korekta"), zrodlo, QStringLiteral("-o"), out,
+                                   QStringLiteral("--przyczyna"), QStringLiteral("Zwrot towaru"),
+                                   QStringLiteral("--config"), QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"),
+                                   QStringLiteral("--today"), QStringLiteral("10.04.2018")});
+    QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+    QCOMPARE(w.bledy, QString());
+    QCOMPARE(CzytajBajty(zrodlo), CzytajBajty(kPrzyklad));
+    const QString t = Cp1250::Dekoduj(CzytajBajty(out));
+    for (const char *s : {"Rodzaj=1\r\n", "Wystaw=10.04.2018\r\nSprzed=10.04.2018\r\nZapłac=24.04.2018\r\n",
+                          "Korekt=12/FV/2018\r\n", "PodstawaZwolnienia=art. 43 ust. 1 pkt 29 ustawy o VAT\r\n",
+                          "[Korekta]\r\nDataKorygowanej=05.03.2018\r\nKsefKorygowanej=\r\nPrzyczyna=Zwrot towaru\r\n",
+                          "SU=-139,03|0|-8,68|-147,71\r\n", "tresc1=|ryza|-3|12,35|-37,05|23|-8,52|-45,57\r\n"})
+        QVERIFY2(t.contains(QString::fromUtf8(s)), s);
+    QVERIFY(!t.contains(QStringLiteral("[KSeF]")));
+}
+
 void TstCli::kodyWyjscia_data()
 {
     // clang-format off
@@ -209,6 +246,8 @@ void TstCli::kodyWyjscia_data()
     staraData.replace("Sprzed=05.03.2018", "Sprzed=05.03.2010");
     QByteArray rachunek = przyklad;
     rachunek.replace("Rodzaj=0", "Rodzaj=4");
+    QByteArray proForma = przyklad;
+    proForma.replace("Rodzaj=0", "Rodzaj=5");
     QByteArray wersja = przyklad;
     wersja.replace("Wersja=2", "Wersja=1");
     const QByteArray obciety = przyklad.left(przyklad.indexOf("towar2="));
@@ -219,6 +258,11 @@ void TstCli::kodyWyjscia_data()
     QTest::newRow("nieznane") << QStringList{"drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
     QTest::newRow("show bez pliku") << QStringList{"show"} << QByteArray() << 1 << "wymaga jednego pliku";
     QTest::newRow("new bez -o") << QStringList{"new"} << QByteArray() << 1 << "wymaga opcji -o";
+    QTest::newRow("korekta bez -o") << QStringList{"korekta", "@"} << przyklad << 1 << "wymaga opcji -o NOWY.FAK";
+    QTest::newRow("korekta na miejscu faktury") << QStringList{"korekta", "@", "-o", "@"} << przyklad << 1
+                                                << "Korekta nie może zastąpić faktury, którą koryguje";
+    QTest::newRow("korekta pro formy") << QStringList{"korekta", "@", "-o", "/tmp/nie-powstanie.FAK"} << proForma << 2
+                                       << "dokument „Faktura Pro Forma” nie jest fakturą VAT";
     QTest::newRow("zla opcja") << QStringList{"show", "@", "--xml"} << przyklad << 1 << "Nieznana opcja --xml.";
     QTest::newRow("zla stawka") << QStringList{"recompute", "@"} << zlaStawka << 2
                                 << "Niepoprawna wartość % Vat = 7 %\nDla wpisanej daty sprzedaży, poprawne\n";

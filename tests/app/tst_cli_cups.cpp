@@ -22,7 +22,7 @@ namespace {
 const QString kPrzyklad = QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK");
 const QString kKonfiguracja = QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini");
 const QString kKolejka = QStringLiteral("zentora-test");
-const QString kTytul = QStringLiteral("ZentoraVAT12");
+const QString kTytul = QStringLiteral("FakturaVAT12");
 const QString kSterownik = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString kPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
 
@@ -254,7 +254,7 @@ void TstCliCups::wydruk()
         const QString t = PdfTekst(plik);
         // the duplicate block right below the title, then the invoice's own texts in order
         const QString oczekiwane = Litery(QString::fromUtf8(
-            "Zentora numer: 12/FV/2018 ( Duplikat ) Data wystawienia duplikatu: 10.04.2018 Sklep Przykładowy "
+            "Faktura numer: 12/FV/2018 ( Duplikat ) Data wystawienia duplikatu: 10.04.2018 Sklep Przykładowy "
             "Data wystawienia: 05.03.2018"));
         QVERIFY2(Litery(t).startsWith(oczekiwane), qPrintable(t));
         for (const char *s :

@@ -1,3 +1,4 @@
+#include "invoice/ksef.h"
 #include "kolumny.h"
 #include "pliktymczasowy.h"
 #include "uruchomcli.h"
@@ -27,6 +28,7 @@ private slots:
     void initTestCase();
     void kodyWyjscia_data();
     void kodyWyjscia();
+    void zapisanyNumerZamyka();
 
 private:
     QTemporaryDir m_dir;
@@ -43,14 +45,25 @@ void TstCliKsef::initTestCase()
     rachunek.replace("Rodzaj=0", "Rodzaj=4");
     QByteArray korekta = dobry;
     korekta.replace("Rodzaj=0", "Rodzaj=1").replace("Korekt=", "Korekt=10/FV/2018");
+    // a full one: what it corrects, and the rows as signed differences
+    QByteArray pelna = korekta;
+    pelna.replace("|ryza|3|", "|ryza|-3|").replace("|kurs|2|", "|kurs|-2|").replace("|godz.|1|", "|godz.|-1|");
+    pelna.replace("[Pozycje]", "[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Zwrot towaru\r\n\r\n[Pozycje]");
+    QByteArray zlyNumer = pelna;
+    zlyNumer.replace("Przyczyna=", "KsefKorygowanej=9876543210-20260301-0100001AF629-00\r\nPrzyczyna=");
+    QByteArray bezPodstawy = dobry;
+    bezPodstawy.replace("PodstawaZwolnienia=art. 43 ust. 1 pkt 29 ustawy o VAT\r\n", "");
     QByteArray zlaStawka = dobry;
     zlaStawka.replace("tresc2=|kurs|2|0,99|1,98|8|", "tresc2=|kurs|2|0,99|1,98|7|");
     const std::pair<const char *, QByteArray> pliki[] = {
         {"dobry.FAK", dobry},
         {"rachunek.FAK", rachunek},
         {"korekta.FAK", korekta},
+        {"pelna.FAK", pelna},
+        {"zlynumer.FAK", zlyNumer},
         {"stawka.FAK", zlaStawka},
         {"obciety.FAK", dobry.left(dobry.indexOf("towar2="))},
+        {"bezpodstawy.FAK", bezPodstawy},
         {"F.ini", Crlf("[KSeF]\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\n\n")}};
     QDir().mkpath(m_dir.filePath(QStringLiteral("inny")));
     QVERIFY(PiszBajty(m_dir.filePath(QStringLiteral("inny/dobry2.FAK")), dobry));
@@ -72,16 +85,13 @@ void TstCliKsef::kodyWyjscia_data()
                                        << "NIP nabywcy 1234567890 ma błędną cyfrę kontrolną." << wynik;
     QTest::newRow("rachunek") << QStringList{"ksef", "@/rachunek.FAK", "-o", "@/r.xml", "--config", "@/F.ini"} << 2
                               << "Dokument „Rachunek” nie jest fakturą VAT i nie trafia do KSeF." << QStringList{};
-    QTest::newRow("korekta bez daty") << QStringList{"ksef", "@/korekta.FAK", "-o", "@/k.xml", "--config", "@/F.ini"} << 2
-                                      << "podaj datę wystawienia faktury korygowanej." << QStringList{};
-    QTest::newRow("korekta z datą") << QStringList{"ksef", "@/korekta.FAK", "-o", "@/out.xml", "--config", "@/F.ini", "--korygowana-data",
-                                                   "01.03.2018"}
-                                    << 0 << QString() << wynik;
-    QTest::newRow("korekta, zły numer KSeF")
-        << QStringList{"ksef",  "@/korekta.FAK", "-o", "@/k.xml", "--config", "@/F.ini", "--korygowana-data", "01.03.2018", "--korygowana-ksef",
-                       "9876543210-20260301-0100001AF629-00"}
-        << 2 << "ma błędną sumę kontrolną" << QStringList{};
-    QTest::newRow("bez podstawy zwolnienia") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/p.xml", "--config",
+    QTest::newRow("korekta bez daty i przyczyny") << QStringList{"ksef", "@/korekta.FAK", "-o", "@/k.xml", "--config", "@/F.ini"} << 2
+                                      << "Brakuje: data korygowanej faktury, przyczyna korekty." << QStringList{};
+    QTest::newRow("korekta pełna") << QStringList{"ksef", "@/pelna.FAK", "-o", "@/out.xml", "--config", "@/F.ini"}
+                                   << 0 << QString() << wynik;
+    QTest::newRow("korekta, zły numer KSeF") << QStringList{"ksef",  "@/zlynumer.FAK", "-o", "@/k.xml", "--config", "@/F.ini"}
+                                             << 2 << "ma błędną sumę kontrolną" << QStringList{};
+    QTest::newRow("bez podstawy zwolnienia") << QStringList{"ksef", "@/bezpodstawy.FAK", "-o", "@/p.xml", "--config",
                                                             ZENTORA_EXAMPLES "/Faktury.ini"}
                                              << 2 << "a nie podano podstawy zwolnienia." << QStringList{};
     QTest::newRow("zła stawka") << QStringList{"ksef", "@/stawka.FAK", "-o", "@/s.xml", "--config", "@/F.ini"} << 2
@@ -95,8 +105,8 @@ void TstCliKsef::kodyWyjscia_data()
                                             << "Polecenie ksef nie przyjmuje opcji --json." << QStringList{};
     QTest::newRow("nieznana opcja") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/x.xml", "--xml"} << 1
                                     << "Nieznana opcja --xml." << QStringList{};
-    QTest::newRow("zła data korygowanej") << QStringList{"ksef", "@/korekta.FAK", "-o", "@/x.xml", "--korygowana-data", "32.01.2018"}
-                                          << 1 << "Niepoprawna data faktury korygowanej: 32.01.2018" << QStringList{};
+    QTest::newRow("dawna opcja daty korygowanej") << QStringList{"ksef", "@/pelna.FAK", "-o", "@/x.xml", "--korygowana-data", "01.03.2018"}
+                                                  << 1 << "Nieznana opcja --korygowana-data." << QStringList{};
     QTest::newRow("brak pliku") << QStringList{"ksef", "@/nie-ma.FAK", "-o", "@/x.xml", "--config", "@/F.ini"} << 3 << "Nie znaleziono pliku faktury"
                                 << QStringList{};
     QTest::newRow("brak folderu wyniku") << QStringList{"ksef", "@/dobry.FAK", "-o", "@/nie/ma/x.xml", "--config", "@/F.ini"} << 3
@@ -128,6 +138,36 @@ void TstCliKsef::kodyWyjscia()
         QString bledy;
         QVERIFY2(Waliduje(p, bledy), qPrintable(p + QLatin1Char(' ') + bledy));
     }
+}
+
+// The export and the number are in the invoice file at once; a numbered invoice is final.
+void TstCliKsef::zapisanyNumerZamyka()
+{
+    const QString fak = m_dir.filePath(QStringLiteral("zapis.FAK"));
+    const QString xml = m_dir.filePath(QStringLiteral("zapis.xml"));
+    const QString ini = m_dir.filePath(QStringLiteral("F.ini"));
+    QVERIFY(PiszBajty(fak, CzytajBajty(m_dir.filePath(QStringLiteral("dobry.FAK")))));
+    QCOMPARE(UruchomCli({QStringLiteral("ksef"), fak, QStringLiteral("-o"), xml, QStringLiteral("--config"), ini,
+                         QStringLiteral("--zapisz")})
+                 .kod,
+             0);
+    QByteArray zapisany = CzytajBajty(fak);
+    QVERIFY(zapisany.contains("\r\nSkrot=" + SkrotKsef(CzytajBajty(xml)).toLatin1() + "\r\n"));
+    QVERIFY(zapisany.contains("\r\nNip=9876543210\r\n"));
+
+    QString numer = QStringLiteral("9876543210-20260115-0100001AF629");
+    numer += QStringLiteral("-%1").arg(Crc8Ksef(numer.toLatin1()), 2, 16, QLatin1Char('0')).toUpper();
+    QCOMPARE(UruchomCli({QStringLiteral("ksef-numer"), fak, numer, QStringLiteral("--config"), ini}).kod, 0);
+    zapisany = CzytajBajty(fak);
+    QVERIFY(zapisany.contains("\r\nNumer=" + numer.toLatin1() + "\r\n"));
+
+    QVERIFY(QFile::remove(xml));
+    const WynikCli w = UruchomCli({QStringLiteral("ksef"), fak, QStringLiteral("-o"), xml, QStringLiteral("--config"),
+                                   ini, QStringLiteral("--zapisz")});
+    QCOMPARE(w.kod, 2);
+    QVERIFY2(w.bledy.contains(QStringLiteral("ma już numer KSeF")), qPrintable(w.bledy));
+    QVERIFY(!QFileInfo::exists(xml));
+    QCOMPARE(CzytajBajty(fak), zapisany);
 }
 
 QTEST_GUILESS_MAIN(TstCliKsef)

@@ -31,7 +31,8 @@ private slots:
     void init() { QVERIFY(m_dir.isValid()); }
     void przyklad();
     void slowoVat();
-    void korekta();
+    void dokumenty_data();
+    void dokumenty();
     void wierszeNieSumy();
     void kopieIDuplikat();
     void ekstraMarginesy();
@@ -65,7 +66,7 @@ void TstCliPdf::przyklad()
     QCOMPARE(w.wyjscie, QString());
     QCOMPARE(PdfStrony(out), 1);
     const QStringList linie = LinieZOdstepami(out);
-    QVERIFY2(linie.contains(QStringLiteral("Zentora   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
+    QVERIFY2(linie.contains(QStringLiteral("Faktura   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
     QVERIFY(linie.contains(QStringLiteral("Do zapłaty:  147,71")));
     QVERIFY(linie.contains(QStringLiteral("SŁOWNIE ZŁOTYCH:  sto czterdzieści siedem i siedemdziesiąt jeden groszy")));
     const QString t = PdfTekst(out);
@@ -90,28 +91,73 @@ void TstCliPdf::slowoVat()
     QCOMPARE(
         UruchomCli({QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), out, QStringLiteral("--config"), ini}).kod,
         0);
-    QVERIFY(LinieZOdstepami(out).contains(QStringLiteral("Zentora VAT   numer:  12/FV/2018")));
+    QVERIFY(LinieZOdstepami(out).contains(QStringLiteral("Faktura VAT   numer:  12/FV/2018")));
     QVERIFY(PdfTekst(out).contains(QStringLiteral("faktury VAT")));
 }
 
-void TstCliPdf::korekta()
+void TstCliPdf::dokumenty_data()
 {
-    const QString fak =
-        Zmieniony(QStringLiteral("korekta.FAK"), {{"Rodzaj=0", "Rodzaj=1"}, {"Korekt=", "Korekt=7/FV/2018"}});
-    const QString out = Plik(QStringLiteral("korekta.pdf"));
-    const WynikCli w =
-        UruchomCli({QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja});
-    QCOMPARE(w.kod, 0);
+    // clang-format off
+    // "zmiany": replacements in the example file, "a=>b"; "teksty": lines of the PDF, "!" first for
+    // one that must not be there; no PDF at all when the command refuses
+    Kolumny<QStringList, QStringList, int, QString, QStringList>("zmiany", "opcje", "kod", "bledy", "teksty");
+    const QStringList korekta{"Rodzaj=0=>Rodzaj=1", "Korekt==>Korekt=7/FV/2018"};
+    const QStringList sekcja{"[Pozycje]=>[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Zwrot towaru\r\n\r\n[Pozycje]"};
+    const QStringList ujemne{"|ryza|3|=>|ryza|-3|", "|kurs|2|=>|kurs|-2|", "|godz.|1|=>|godz.|-1|"};
+    const QStringList bezPodstawy{"PodstawaZwolnienia=art. 43 ust. 1 pkt 29 ustawy o VAT\r\n=>"};
+    QTest::newRow("korekta ujemna") << korekta + sekcja + ujemne << QStringList{} << 0 << ""
+        << QStringList{"Faktura korygująca   numer:  12/FV/2018", "do faktury: 7/FV/2018", "z dnia 01.03.2018",
+                       "Przyczyna korekty: Zwrot towaru", "Do zwrotu:   147,71", "Towar zwrócono:",
+                       "DO ZWROTU SŁOWNIE:  sto czterdzieści siedem i siedemdziesiąt jeden groszy", "!Termin zapłaty:"};
+    QTest::newRow("korekta dodatnia") << korekta + sekcja << QStringList{} << 0 << ""
+        << QStringList{"Do zapłaty:  147,71", "SŁOWNIE ZŁOTYCH:  sto czterdzieści siedem i siedemdziesiąt jeden groszy",
+                       "!Towar zwrócono:"};
+    QTest::newRow("stara korekta dodatnia") << korekta << QStringList{} << 2
+        << "Faktura korygująca bez daty i przyczyny korekty ma dodatnią sumę" << QStringList{};
+    QTest::newRow("korekta bez przyczyny") << korekta + ujemne + QStringList{"[Pozycje]=>[Korekta]\r\nDataKorygowanej=01.03.2018\r\n\r\n[Pozycje]"}
+        << QStringList{} << 2 << "Faktura korygująca nie jest kompletna. Brakuje: przyczyna korekty." << QStringList{};
+    QTest::newRow("zwolnienie z podstawą faktury") << QStringList{} << QStringList{} << 0 << ""
+        << QStringList{"Podstawa zwolnienia: art. 43 ust. 1 pkt 29 ustawy o VAT", "!mechanizm podzielonej płatności"};
+    QTest::newRow("zwolnienie bez podstawy") << bezPodstawy << QStringList{} << 2
+        << "faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia." << QStringList{};
+    QTest::newRow("zwolnienie bez podstawy, --force") << bezPodstawy << QStringList{"--force"} << 0
+        << "albo na stronie „KSeF” parametrów" << QStringList{"!Podstawa zwolnienia:"};
+    QTest::newRow("podzielona płatność") << QStringList{"Odeslano=\r\n=>Odeslano=\r\nMPP=1\r\n"} << QStringList{} << 0 << ""
+        << QStringList{"mechanizm podzielonej płatności"};
+    // clang-format on
+}
+
+// What the law asks a printed document to say, and what is not printed at all.
+void TstCliPdf::dokumenty()
+{
+    QFETCH(QStringList, zmiany);
+    QFETCH(QStringList, opcje);
+    QFETCH(int, kod);
+    QFETCH(QString, bledy);
+    QFETCH(QStringList, teksty);
+    QList<QPair<QByteArray, QByteArray>> z;
+    for (const QString &x : zmiany)
+        z.append({x.section(QStringLiteral("=>"), 0, 0).toUtf8(), x.section(QStringLiteral("=>"), 1).toUtf8()});
+    const QString fak = Zmieniony(QStringLiteral("d.FAK"), z);
+    const QString out = Plik(QStringLiteral("d.pdf"));
+    QFile::remove(out);
+    const WynikCli w = UruchomCli(
+        QStringList{QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja}
+        + opcje);
+    QVERIFY2(w.kod == kod, qPrintable(w.bledy));
+    QVERIFY2(bledy.isEmpty() ? w.bledy.isEmpty() : w.bledy.contains(bledy), qPrintable(w.bledy));
+    QCOMPARE(QFileInfo::exists(out), kod == 0);
+    if (kod != 0)
+        return;
     const QStringList linie = LinieZOdstepami(out);
-    QVERIFY2(linie.contains(QStringLiteral("Zentora korygująca   numer:  12/FV/2018")), qPrintable(linie.join('\n')));
-    QVERIFY(linie.contains(QStringLiteral("do faktury: 7/FV/2018")));
-    QVERIFY(linie.contains(QStringLiteral("Do zwrotu:   147,71")));
-    QVERIFY(
-        linie.contains(QStringLiteral("DO ZWROTU SŁOWNIE:  sto czterdzieści siedem i siedemdziesiąt jeden groszy")));
-    const QString t = PdfTekst(out);
-    for (const char *s : {"Towar zwrócono:", "Zapłatę zwrócono:", "Zwrot zapłaty:", "Bank, rachunek:"})
-        QVERIFY2(t.contains(QString::fromUtf8(s)), s);
-    QVERIFY(!t.contains(QStringLiteral("Termin zapłaty:")));
+    for (const QString &t : teksty) {
+        const bool nie = t.startsWith(QLatin1Char('!'));
+        const QString s = nie ? t.mid(1) : t;
+        bool jest = false;
+        for (const QString &l : linie)
+            jest = jest || l.contains(s);
+        QVERIFY2(jest != nie, qPrintable(t + QStringLiteral("\n") + linie.join(QLatin1Char('\n'))));
+    }
 }
 
 // A file whose stored totals no longer match its rows prints what the rows give.
@@ -137,7 +183,7 @@ void TstCliPdf::kopieIDuplikat()
     QCOMPARE(PdfStrony(out), 2);
     for (int s = 1; s <= 2; ++s) {
         const QStringList linie = LinieZOdstepami(out, s);
-        QCOMPARE(linie.mid(0, 3), (QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )",
+        QCOMPARE(linie.mid(0, 3), (QStringList{"Faktura   numer:  12/FV/2018", "( Duplikat )",
                                                "Data wystawienia duplikatu: 10.04.2018"}));
     }
 }
@@ -182,9 +228,9 @@ void TstCliPdf::wielePlikow()
     QVERIFY(w.bledy.contains(QStringLiteral("zla.FAK: Niepoprawna wersja faktury = 9")));
     QCOMPARE(QDir(katalog).entryList(QDir::Files), (QStringList{"druga.pdf", "przyklad.pdf"}));
     QVERIFY(LinieZOdstepami(QDir(katalog).filePath(QStringLiteral("druga.pdf")))
-                .contains(QStringLiteral("Zentora   numer:  13/FV/2018")));
+                .contains(QStringLiteral("Faktura   numer:  13/FV/2018")));
     QVERIFY(LinieZOdstepami(QDir(katalog).filePath(QStringLiteral("przyklad.pdf")))
-                .contains(QStringLiteral("Zentora   numer:  12/FV/2018")));
+                .contains(QStringLiteral("Faktura   numer:  12/FV/2018")));
 }
 
 void TstCliPdf::partiaWieluProcesami()

@@ -106,7 +106,7 @@ void TstKodKsef::obiegEksportuNumeruIWydruku()
     QCOMPARE(UruchomCli({QStringLiteral("recompute"), fak, QStringLiteral("-o"), P(QStringLiteral("r.FAK"))}).kod, 0);
     QCOMPARE(CzytajBajty(P(QStringLiteral("r.FAK"))), zapisany);
 
-    // exported, no number yet: the code and OFFLINE under it, on every copy
+    // exported, no number yet: the code and that the number is awaited under it, on every copy
     const QString link = QStringLiteral("https://qr.ksef.mf.gov.pl/invoice/9876543210/05-03-2018/") + skrot;
     QCOMPARE(UruchomCli(QStringList{QStringLiteral("pdf"), fak, QStringLiteral("-o"), pdf, QStringLiteral("--copies"),
                                     QStringLiteral("2")}
@@ -114,7 +114,7 @@ void TstKodKsef::obiegEksportuNumeruIWydruku()
                  .kod,
              0);
     QCOMPARE(KodNaStronie(pdf), link);
-    QCOMPARE(PdfTekst(pdf).count(QStringLiteral("OFFLINE")), 2);
+    QCOMPARE(PdfTekst(pdf).count(QStringLiteral("oczekuje na nadanie")), 2);
 
     // the number: refused when wrong, then recorded and printed under the code
     w = UruchomCli(QStringList{QStringLiteral("ksef-numer"), fak, QStringLiteral("9876543210-20260305-0100001AF629-00")}
@@ -140,15 +140,15 @@ void TstKodKsef::obiegEksportuNumeruIWydruku()
     QCOMPARE(UruchomCli(QStringList{QStringLiteral("pdf"), fak, QStringLiteral("-o"), pdf} + konf).kod, 0);
     QCOMPARE(KodNaStronie(pdf), link);
     const QString tekst = PdfTekst(pdf);
-    QVERIFY2(tekst.contains(numer) && !tekst.contains(QStringLiteral("OFFLINE")), qPrintable(tekst));
+    QVERIFY2(tekst.contains(numer) && !tekst.contains(QStringLiteral("oczekuje na nadanie")), qPrintable(tekst));
 
-    // changed after the export: a warning, and no code
+    // changed after its number was given: a warning that asks for a correction, and no code
     QByteArray zmieniony = CzytajBajty(fak);
     zmieniony.replace("Uwagi=\r\n", "Uwagi=dopisek\r\n");
     QVERIFY(PiszBajty(fak, zmieniony));
     w = UruchomCli(QStringList{QStringLiteral("pdf"), fak, QStringLiteral("-o"), pdf} + konf);
     QCOMPARE(w.kod, 0);
-    QVERIFY2(w.bledy.contains(QStringLiteral("Faktura różni się od faktury wysłanej do KSeF.")), qPrintable(w.bledy));
+    QVERIFY2(w.bledy.contains(QStringLiteral("zmianę wprowadza faktura korygująca")), qPrintable(w.bledy));
     QCOMPARE(KodNaStronie(pdf), QString());
     QVERIFY(!PdfTekst(pdf).contains(numer));
 

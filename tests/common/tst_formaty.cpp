@@ -133,20 +133,24 @@ void TstFormaty::tekstNaInt()
 void TstFormaty::kwotaNaTekst_data()
 {
     // clang-format off
-    Kolumny<int, bool, bool, double, QString>("szer", "tysiace", "zero", "x", "wynik");
-    QTest::newRow("zero puste") << 0 << true << false << 0.0 << "";
-    QTest::newRow("zero pokazane") << 0 << true << true << 0.0 << "0,00";
-    QTest::newRow("tysiace") << 0 << true << false << 1234.5 << "1.234,50";
-    QTest::newRow("bez tysiecy") << 0 << false << false << 1234.5 << "1234,50";
-    QTest::newRow("znaki zapytania") << -8 << true << true << 1234567.891 << "????????";
-    QTest::newRow("dodatnia szerokosc nie tnie") << 8 << true << true << 1234567.891 << "1234567,89";
-    QTest::newRow("bez separatorow gdy sie nie miesci") << 9 << true << true << 1234567.891 << "1234567,89";
-    QTest::newRow("miliony") << 0 << true << true << 1234567.891 << "1.234.567,89";
-    QTest::newRow("ujemna") << 0 << true << false << -0.5 << "-0,50";
-    QTest::newRow("ujemna zaokraglona do zera") << 0 << true << true << -0.001 << "0,00";
-    QTest::newRow("polowa grosza") << 0 << true << true << 0.125 << "0,13";
-    QTest::newRow("2.675") << 0 << true << true << 2.675 << "2,68";
-    QTest::newRow("przeniesienie") << 0 << true << true << 999.999 << "1.000,00";
+    // "cena": the same number as a unit price, which keeps up to four decimals
+    Kolumny<int, bool, bool, double, QString, QString>("szer", "tysiace", "zero", "x", "wynik", "cena");
+    QTest::newRow("zero puste") << 0 << true << false << 0.0 << "" << "";
+    QTest::newRow("zero pokazane") << 0 << true << true << 0.0 << "0,00" << "0,00";
+    QTest::newRow("tysiace") << 0 << true << false << 1234.5 << "1.234,50" << "1.234,50";
+    QTest::newRow("bez tysiecy") << 0 << false << false << 1234.5 << "1234,50" << "1234,50";
+    QTest::newRow("znaki zapytania") << -8 << true << true << 1234567.891 << "????????" << "????????";
+    QTest::newRow("dodatnia szerokosc nie tnie") << 8 << true << true << 1234567.891 << "1234567,89" << "1234567,891";
+    QTest::newRow("bez separatorow gdy sie nie miesci") << 9 << true << true << 1234567.891 << "1234567,89" << "1234567,891";
+    QTest::newRow("miliony") << 0 << true << true << 1234567.891 << "1.234.567,89" << "1.234.567,891";
+    QTest::newRow("ujemna") << 0 << true << false << -0.5 << "-0,50" << "-0,50";
+    QTest::newRow("ujemna zaokraglona do zera") << 0 << true << true << -0.001 << "0,00" << "-0,001";
+    QTest::newRow("polowa grosza") << 0 << true << true << 0.125 << "0,13" << "0,125";
+    QTest::newRow("2.675") << 0 << true << true << 2.675 << "2,68" << "2,675";
+    QTest::newRow("przeniesienie") << 0 << true << true << 999.999 << "1.000,00" << "999,999";
+    QTest::newRow("cztery miejsca") << 15 << true << true << 5.4321 << "5,43" << "5,4321";
+    QTest::newRow("piate miejsce zaokraglone") << 0 << true << false << 0.00005 << "" << "0,0001";
+    QTest::newRow("ponizej dziesiatej czesci grosza") << 0 << true << false << 0.00004 << "" << "";
     // clang-format on
 }
 
@@ -157,7 +161,9 @@ void TstFormaty::kwotaNaTekst()
     QFETCH(bool, zero);
     QFETCH(double, x);
     QFETCH(QString, wynik);
+    QFETCH(QString, cena);
     QCOMPARE(KwotaNaTekst(szer, tysiace, zero, x), wynik);
+    QCOMPARE(CenaNaTekst(szer, tysiace, zero, x), cena);
 }
 
 void TstFormaty::floatKrotko_data()

@@ -62,6 +62,7 @@ void TstJustGrid::rodzaje_data()
     Kolumny<QString, QString>("wpis", "zapisany");
     QTest::addColumn<QString>("kolumny");   // Rodzaj() of columns 0..4
     QTest::newRow("male litery") << "cdfiz" << "CDFIZ" << "CDFIZ";
+    QTest::newRow("cena i stawka") << "jv" << "JV" << "JVCCC";
     QTest::newRow("obce litery") << "xq1Z" << "CCCZ" << "CCCZC";
     QTest::newRow("puste") << "" << "" << "CCCCC";
     // clang-format on
@@ -191,6 +192,12 @@ void TstJustGrid::klawisze_data()
     QTest::newRow("Z 12") << "Z" << 0 << "" << "12" << "12" << "12,00";
     QTest::newRow("Z tysiace") << "Z" << 0 << "" << "1234,5" << "1234,5" << "1.234,50";
     QTest::newRow("Z zero") << "Z" << 0 << "" << "0" << "0" << "0,00";
+    QTest::newRow("J cztery miejsca") << "J" << 0 << "" << "1234,5678" << "1234,5678" << "1.234,5678";
+    QTest::newRow("J trzy miejsca") << "J" << 0 << "" << "0,125" << "0,125" << "0,125";
+    QTest::newRow("J grosze") << "J" << 0 << "" << "5,4" << "5,4" << "5,40";
+    QTest::newRow("V liczba") << "V" << 0 << "" << "08" << "08" << "8";
+    QTest::newRow("V zw") << "V" << 0 << "" << "ZW" << "ZW" << "zw";
+    QTest::newRow("V inne litery") << "V" << 0 << "" << "a5" << "5" << "5";
     QTest::newRow("C limit 5") << "C" << 5 << "" << "abcdef" << "abcde" << "abcde";
     QTest::newRow("C polskie") << "C" << 0 << "" << "Łódź; żółw" << "Łódź; żółw" << "Łódź; żółw";
     QTest::newRow("C kreska zakazana") << "C" << 0 << "|" << "a|b" << "ab" << "ab";

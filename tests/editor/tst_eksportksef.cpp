@@ -54,7 +54,10 @@ void TstEksportKsef::eksport_data()
                                  << "<NIP>1234567890</NIP>";
     QTest::newRow("korekta") << "korekta" << QList<int>{} << "Zapisano fakturę w formacie KSeF (FA(3)):|@"
                              << "<DataWystFaKorygowanej>2018-03-01</DataWystFaKorygowanej>";
-    QTest::newRow("korekta, rezygnacja") << "korekta bez danych" << QList<int>{} << "" << "";
+    QTest::newRow("korekta bez daty i przyczyny")
+        << "korekta bez danych" << QList<int>{}
+        << "Faktura korygująca nie jest kompletna. Brakuje: data korygowanej faktury, przyczyna korekty.|Uzupełnij "
+           "dane korygowanej faktury obok pola „do faktury” (data jako DD.MM.RRRR)." << "";
     // the checks of saving come first: a bill with VAT rates is refused before the kind is
     QTest::newRow("rachunek") << "rachunek" << QList<int>{}
                               << "Rachunek nie może zawierać podatku VAT.|Wiersz 1 ma stawkę 23 % - dozwolona jest "
@@ -62,7 +65,8 @@ void TstEksportKsef::eksport_data()
                               << "";
     QTest::newRow("bez podstawy zwolnienia") << "bez podstawy" << QList<int>{}
                                              << "Faktura ma pozycję zwolnioną z VAT, a nie podano podstawy zwolnienia.|"
-                                                "Wpisz ją na stronie „KSeF” parametrów, np. „art. 113 ust. 1 ustawy o VAT”."
+                                                "Wpisz ją w fakturze albo na stronie „KSeF” parametrów, np. „art. 113 ust. 1 "
+                                                "ustawy o VAT”."
                                              << "";
     QTest::newRow("bez kupującego") << "bez kupującego" << QList<int>{} << "Brak firmy kupującego" << "";
     // clang-format on
@@ -85,6 +89,10 @@ void TstEksportKsef::eksport()
     if (przypadek.startsWith(QLatin1String("korekta"))) {
         Kontrolka<TComboLista>(*okno, "cboZentora")->setCurrentIndex(rFakKoryg);
         Kontrolka<TPoleEdycji>(*okno, "EdyFakKoryg")->setText(QStringLiteral("10/FV/2018"));
+        if (przypadek == QLatin1String("korekta")) {
+            t.Wpisz("EdyDataKoryg", QStringLiteral("01.03.2018"));
+            t.Wpisz("EdyPrzyczyna", QStringLiteral("zwrot towaru"));
+        }
     } else if (przypadek == QLatin1String("rachunek")) {
         Kontrolka<TComboLista>(*okno, "cboZentora")->setCurrentIndex(rZwykly);
     } else if (przypadek == QStringLiteral("bez kupującego")) {
@@ -96,28 +104,23 @@ void TstEksportKsef::eksport()
         propozycje.append(p);
         return xml;
     };
-    int pytania = 0;
-    okno->Dialogi.DaneKorygowanej = [&](QWidget *, QString &data, QString &numer) {
-        ++pytania;
-        data = QStringLiteral("01.03.2018");
-        numer.clear();
-        return przypadek != QLatin1String("korekta bez danych");
-    };
     t.prezenter.odpowiedzi = odpowiedzi;
     t.Wykonaj(Kontrolka<QAction>(*okno, "AcEksportKsef"));
 
     QCOMPARE(t.prezenter.ostatni(), QString(komunikat).replace(QLatin1Char('@'), xml));
-    QCOMPARE(pytania, przypadek.startsWith(QLatin1String("korekta")) ? 1 : 0);
     QCOMPARE(QFileInfo::exists(xml), !wXml.isEmpty());
     if (wXml.isEmpty()) {
         QVERIFY(okno->Faktura().KsefSkrot.isEmpty());
         QCOMPARE(Kontrolka<QLabel>(*okno, "LabKsef")->text(), QStringLiteral("KSeF: nie eksportowano"));
         return;
     }
-    // the working invoice remembers the export, which is an unsaved change
+    // the export's record is in the invoice file at once (a changed invoice saved first)
     QCOMPARE(okno->Faktura().KsefSkrot, SkrotKsef(CzytajBajty(xml)));
     QVERIFY(EksportAktualny(okno->Faktura()));
-    QVERIFY(!FakturyRowne(okno->Faktura(), okno->FakturaWzorcowa()));
+    QVERIFY(FakturyRowne(okno->Faktura(), okno->FakturaWzorcowa()));
+    TzentoraVat zPliku;
+    CzytajFakture(fak, zPliku);
+    QVERIFY(FakturyRowne(zPliku, okno->Faktura()));
     QCOMPARE(Kontrolka<QLabel>(*okno, "LabKsef")->text(), QStringLiteral("KSeF: eksportowano, bez numeru"));
     QCOMPARE(propozycje, QStringList{t.Plik(QStringLiteral("przyklad.xml"))});
     QVERIFY(CzytajBajty(xml).contains(wXml.toUtf8()));
@@ -150,14 +153,38 @@ void TstEksportKsef::numerKsef()
     t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyFirma"), QStringLiteral("Firma"));
     t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyNip"), QStringLiteral("526-587-76-35"));
     t.WpiszPozycje(1, QStringLiteral("Usługa"), QStringLiteral("1"), QStringLiteral("10"));
+    // an invoice never saved is saved first (asked, OK by default)
+    const QString fak = t.Plik(QStringLiteral("a.FAK"));
+    t.nazwyPlikow = {fak};
     t.Wykonaj(Kontrolka<QAction>(*okno, "AcEksportKsef"));
+    QVERIFY(t.prezenter.teksty().contains(QStringLiteral(
+        "Faktura ( bez nazwy ) ma niezapisane zmiany.|Zapis KSeF trafia do pliku faktury, więc najpierw trzeba ją "
+        "zapisać.||Czy zapisać fakturę teraz ?")));
     QVERIFY2(QFileInfo::exists(t.Plik(QStringLiteral("a.xml"))),
              qPrintable(t.prezenter.teksty().join(QLatin1Char('\n'))));
+    // a number is for the invoice that was exported, not for one changed since
+    t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyFirma"), QStringLiteral("Firma X"));
+    t.Wykonaj(Kontrolka<QAction>(*okno, "AcNumerKsef"));
+    QVERIFY(t.prezenter.ostatni().startsWith(QStringLiteral("Faktura zmieniła się po eksporcie do KSeF.")));
+    QVERIFY(pokazane.isEmpty());
+    t.Wpisz(Kontrolka<TPoleEdycji>(*okno, "EdyFirma"), QStringLiteral("Firma"));
     t.Wykonaj(Kontrolka<QAction>(*okno, "AcNumerKsef"));   // a wrong check first, then the right number
     QCOMPARE(pokazane, (QStringList{QString(), QStringLiteral("9876543210-20260102-0100001AF629-00")}));
     QVERIFY(t.prezenter.ostatni().contains(QStringLiteral("ma błędną sumę kontrolną (powinna być 46)")));
     QCOMPARE(okno->Faktura().KsefNumer, QStringLiteral("9876543210-20260102-0100001AF629-46"));
     QCOMPARE(Kontrolka<QLabel>(*okno, "LabKsef")->text(), QStringLiteral("KSeF 9876543210-20260102-0100001AF629-46"));
+    // the number is in the file at once, and the invoice is final: locked, never exported again
+    TzentoraVat zPliku;
+    CzytajFakture(fak, zPliku);
+    QCOMPARE(zPliku.KsefNumer, okno->Faktura().KsefNumer);
+    QVERIFY(FakturyRowne(okno->Faktura(), okno->FakturaWzorcowa()));
+    QVERIFY(Kontrolka<TPoleEdycji>(*okno, "EdyFirma")->isReadOnly());
+    QVERIFY(Kontrolka<QLabel>(*okno, "LabTylkoOdczyt")->isVisible());
+    const QByteArray xmlPrzed = CzytajBajty(t.Plik(QStringLiteral("a.xml")));
+    t.Wykonaj(Kontrolka<QAction>(*okno, "AcEksportKsef"));
+    QVERIFY2(t.prezenter.ostatni().contains(QStringLiteral("ma już numer KSeF")), qPrintable(t.prezenter.ostatni()));
+    QCOMPARE(CzytajBajty(t.Plik(QStringLiteral("a.xml"))), xmlPrzed);
+    QCOMPARE(okno->Faktura().KsefNumer, zPliku.KsefNumer);
 }
 
 void TstEksportKsef::oknoNumeru()

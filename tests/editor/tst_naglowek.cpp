@@ -156,9 +156,11 @@ void TstNaglowek::oplaconaProForma_data()
     // clang-format off
     QTest::addColumn<bool>("zapisana");    // the pro forma was saved and opened again
     Kolumny<int, bool>("nowyRodzaj", "zamiana");
-    QTest::newRow("zapisana, na VAT") << true << int(rZentora) << true;
-    QTest::newRow("zapisana, na Rachunek") << true << int(rZwykly) << false;
-    QTest::newRow("nowa, na VAT") << false << int(rZentora) << false;
+    QTest::addColumn<int>("zaplacona");   // the answer to "has it been paid", 0: not asked
+    QTest::newRow("zapisana, na VAT, zapłacona") << true << int(rZentora) << true << int(idYes);
+    QTest::newRow("zapisana, na VAT, niezapłacona") << true << int(rZentora) << true << int(idNo);
+    QTest::newRow("zapisana, na Rachunek") << true << int(rZwykly) << false << 0;
+    QTest::newRow("nowa, na VAT") << false << int(rZentora) << false << 0;
     // clang-format on
 }
 
@@ -167,6 +169,7 @@ void TstNaglowek::oplaconaProForma()
     QFETCH(bool, zapisana);
     QFETCH(int, nowyRodzaj);
     QFETCH(bool, zamiana);
+    QFETCH(int, zaplacona);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
     const QString plik = t.Plik(QStringLiteral("PF.FAK"));
@@ -188,15 +191,21 @@ void TstNaglowek::oplaconaProForma()
     for (TokienkoData *d : daty)
         przed.append(d->Tekst());
     const QString uwagiPrzed = Kontrolka<TPoleEdycji>(o, "EdyUwagi")->text();
+    t.prezenter.odpowiedzi = {zaplacona};
     Kontrolka<TComboLista>(o, "cboZentora")->showPopup();
     Kontrolka<TComboLista>(o, "cboZentora")->setCurrentIndex(nowyRodzaj);
     Kontrolka<TComboLista>(o, "cboZentora")->hidePopup();
     Przetworz();
-    const QString dzis = QStringLiteral("15.06.2018");
+    // paid: due today with the note; unpaid: due after the configured term of a transfer
+    const QStringList dzis{QStringLiteral("15.06.2018"), QStringLiteral("15.06.2018"),
+                           zaplacona == idYes ? QStringLiteral("15.06.2018") : QStringLiteral("29.06.2018")};
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(daty[i]->Tekst(), zamiana ? dzis : przed.at(i));
+        QCOMPARE(daty[i]->Tekst(), zamiana ? dzis.at(i) : przed.at(i));
     QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyUwagi")->text(),
-             zamiana ? QStringLiteral("Należność zapłacono.") : uwagiPrzed);
+             zaplacona == idYes ? QStringLiteral("Należność zapłacono.") : uwagiPrzed);
+    QCOMPARE(t.prezenter.teksty(),
+             zamiana ? QStringList{QStringLiteral("Czy należność z faktury pro forma została zapłacona ?")}
+                     : QStringList());
     if (zamiana) {
         // the record takes the configured numbering again
         const TzentoraVat &z = o.FakturaZEkranu();
@@ -204,7 +213,6 @@ void TstNaglowek::oplaconaProForma()
         QCOMPARE(z.SymbolFak, QStringLiteral("FV"));
         QCOMPARE(z.DajOznaczenieFaktury(), QStringLiteral("12/FV/2018"));
     }
-    QVERIFY(t.prezenter.pokazane.isEmpty());
 }
 
 void TstNaglowek::komunikatyPol_data()
@@ -275,13 +283,13 @@ void TstNaglowek::rabatIKolejnosc()
     QVERIFY(!Kontrolka<TokienkoFloat>(o, "EdyRabat")->isEnabled());
     QCOMPARE(Kontrolka<TokienkoFloat>(o, "EdyRabat")->focusPolicy(), Qt::NoFocus);
     const QList<QWidget *> kolejnosc = {
-        Kontrolka(o, "cboZentora"),  Kontrolka(o, "EdyNumRach"), Kontrolka(o, "EdyFirma"),
-        Kontrolka(o, "EdyUlica"),    Kontrolka(o, "EdyKod"),     Kontrolka(o, "EdyMiasto"),
-        Kontrolka(o, "EdyNip"),      Kontrolka(o, "EdyOsoba"),   Kontrolka(o, "cboJakPlaci"),
-        Kontrolka(o, "EdyDatWyst"),  Kontrolka(o, "EdyDatSprz"), Kontrolka(o, "EdyDatZapl"),
-        Kontrolka(o, "EdyUwagi"),    Kontrolka(o, "Grid"),       Kontrolka(o, "BtnSpFirma"),
-        Kontrolka(o, "BtnSprzedal"), Kontrolka(o, "SumGrid"),    Kontrolka(o, "EdyFakKoryg"),
-        Kontrolka(o, "CbRatalnie")};
+        Kontrolka(o, "cboZentora"),  Kontrolka(o, "EdyNumRach"),  Kontrolka(o, "EdyFirma"),
+        Kontrolka(o, "EdyUlica"),    Kontrolka(o, "EdyKod"),      Kontrolka(o, "EdyMiasto"),
+        Kontrolka(o, "EdyNip"),      Kontrolka(o, "EdyOsoba"),    Kontrolka(o, "cboJakPlaci"),
+        Kontrolka(o, "EdyDatWyst"),  Kontrolka(o, "EdyDatSprz"),  Kontrolka(o, "EdyDatZapl"),
+        Kontrolka(o, "EdyUwagi"),    Kontrolka(o, "EdyPodstawa"), Kontrolka(o, "Grid"),
+        Kontrolka(o, "BtnSpFirma"),  Kontrolka(o, "BtnSprzedal"), Kontrolka(o, "SumGrid"),
+        Kontrolka(o, "EdyFakKoryg"), Kontrolka(o, "CbRatalnie"),  Kontrolka(o, "CbMPP")};
     // the tab chain of the window, from the kind combo, over the controls that take Tab
     QList<QWidget *> lancuch;
     QWidget *w = Kontrolka<TComboLista>(o, "cboZentora");
@@ -310,13 +318,13 @@ void TstNaglowek::tabZSiatki_data()
     QTest::addColumn<QString>("fokus");   // empty: the grid keeps it
     const int tab = Qt::Key_Tab, wstecz = Qt::Key_Backtab, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
     QTest::newRow("Tab za ostatnią komórką") << 9 << 50 << false << tab << 0 << QStringLiteral("BtnSpFirma");
-    QTest::newRow("Shift+Tab przed pierwszą") << 1 << 1 << false << wstecz << shift << QStringLiteral("EdyUwagi");
-    QTest::newRow("Shift+Tab z edycji pierwszej") << 1 << 1 << true << wstecz << shift << QStringLiteral("EdyUwagi");
+    QTest::newRow("Shift+Tab przed pierwszą") << 1 << 1 << false << wstecz << shift << QStringLiteral("EdyPodstawa");
+    QTest::newRow("Shift+Tab z edycji pierwszej") << 1 << 1 << true << wstecz << shift << QStringLiteral("EdyPodstawa");
     QTest::newRow("Tab w środku zostaje") << 3 << 2 << false << tab << 0 << QString();
     QTest::newRow("Shift+Tab w środku zostaje") << 1 << 2 << false << wstecz << shift << QString();
     QTest::newRow("Ctrl+Tab") << 3 << 2 << false << tab << ctrl << QStringLiteral("BtnSpFirma");
     QTest::newRow("Ctrl+Tab z edycji") << 3 << 2 << true << tab << ctrl << QStringLiteral("BtnSpFirma");
-    QTest::newRow("Ctrl+Shift+Tab") << 3 << 2 << false << wstecz << (ctrl | shift) << QStringLiteral("EdyUwagi");
+    QTest::newRow("Ctrl+Shift+Tab") << 3 << 2 << false << wstecz << (ctrl | shift) << QStringLiteral("EdyPodstawa");
     // clang-format on
 }
 

@@ -1,8 +1,9 @@
 // The look of the main window: the fixed client area, every control inside it and clear of
 // the others, the item grid as wide as its columns, the menus and the tool bar in their
-// order with their captions, hints and keys. With ZENTORA_ZRZUT=file.png the window with
-// the example invoice is saved as a picture.
+// order with their captions, hints and keys. With ZENTORA_ZRZUT=file.png the window of each
+// layout row is saved as a picture, file-<row>.png.
 
+#include "kolumny.h"
 #include "oknotestowe.h"
 
 #include "controls/justgrid.h"
@@ -52,6 +53,7 @@ QStringList Wpisy(QWidget *w)
 class TstWyglad : public QObject {
     Q_OBJECT
 private slots:
+    void uklad_data();
     void uklad();
     void menuIPasek();
     void siatki();
@@ -62,12 +64,32 @@ private slots:
     void ikonaParametrow();
 };
 
+void TstWyglad::uklad_data()
+{
+    // the rows under the header: the fields of a correction, the line of a numbered invoice
+    Kolumny<bool, bool>("korekta", "numer");
+    QTest::newRow("faktura") << false << false;
+    QTest::newRow("korekta") << true << false;
+    QTest::newRow("numerowana korekta") << true << true;
+}
+
 void TstWyglad::uklad()
 {
+    QFETCH(bool, korekta);
+    QFETCH(bool, numer);
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
     const QString plik = t.Plik(QStringLiteral("przyklad.FAK"));
-    ZapiszFakture(plik, FakturaPrzykladowa());
+    TzentoraVat f = FakturaPrzykladowa();
+    if (korekta) {
+        f.RodzajFak = rFakKoryg;
+        f.DoKorekty = QStringLiteral("10/FV/2018");
+        f.DataKorygowanej = QStringLiteral("01.03.2018");
+        f.PrzyczynaKorekty = QStringLiteral("zwrot towaru");
+    }
+    if (numer)
+        f.KsefNumer = QStringLiteral("9876543210-20260102-0100001AF629-46");
+    ZapiszFakture(plik, f);
     o.OtworzProFormeEx(plik);
     QCOMPARE(o.size(), QSize(730, 480));
     QCOMPARE(o.minimumSize(), o.maximumSize());
@@ -78,8 +100,15 @@ void TstWyglad::uklad()
          {"EdyFirma",    "EdyUlica",    "EdyKod",     "EdyMiasto",  "EdyNip",     "EdyOsoba",   "cboJakPlaci",
           "EdyDatWyst",  "EdyDatSprz",  "EdyDatZapl", "SpeedData1", "SpeedData2", "SpeedData3", "EdyUwagi",
           "CbRatalnie",  "Grid",        "MemSpFirma", "BtnSpFirma", "EdySpBank",  "EdySpKonto", "EdySprzedal",
-          "BtnSprzedal", "EdyFakKoryg", "EdyRabat",   "SumGrid",    "PanZaplata"})
+          "BtnSprzedal", "EdyFakKoryg", "EdyRabat",   "SumGrid",    "PanZaplata", "CbMPP",      "EdyPodstawa"})
         kontrolki.append(Kontrolka(o, n));
+    if (korekta)
+        for (const char *n : {"EdyDataKoryg", "SpeedData4", "EdyKsefKoryg", "EdyPrzyczyna"})
+            kontrolki.append(Kontrolka(o, n));
+    if (numer)
+        kontrolki.append(Kontrolka(o, "LabTylkoOdczyt"));
+    // the item grid keeps at least four whole rows
+    QVERIFY(Kontrolka(o, "Grid")->height() >= 4 * 23);
     QList<QRect> miejsca;
     const QRect okno(QPoint(0, 0), o.size());
     for (QWidget *w : kontrolki) {
@@ -97,8 +126,12 @@ void TstWyglad::uklad()
             continue;
         QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
     }
+    for (const char *n : {"CbRatalnie", "CbMPP"}) {
+        auto *c = Kontrolka<QCheckBox>(o, n);
+        QVERIFY2(c->sizeHint().width() <= c->width(),
+                 qPrintable(QStringLiteral("%1: %2 > %3").arg(n).arg(c->sizeHint().width()).arg(c->width())));
+    }
     auto *ratalnie = Kontrolka<QCheckBox>(o, "CbRatalnie");
-    QVERIFY(ratalnie->sizeHint().width() <= ratalnie->width());
     QCOMPARE(ratalnie->text(), QStringLiteral("Gotówka na raty  -  NIE drukuj:   \"Zapłacono gotówką\""));
     // the tool bar holds everything without an overflow button
     const QList<QToolButton *> przyciski = Kontrolka<QToolBar>(o, "ToolBar1")->findChildren<QToolButton *>();
@@ -107,7 +140,8 @@ void TstWyglad::uklad()
             QVERIFY(!b->isVisible());
     const QByteArray cel = qgetenv("ZENTORA_ZRZUT");
     if (!cel.isEmpty())
-        o.grab().save(QString::fromLocal8Bit(cel));
+        o.grab().save(QString::fromLocal8Bit(cel).replace(
+            QStringLiteral(".png"), QStringLiteral("-%1.png").arg(QString::fromUtf8(QTest::currentDataTag()))));
 }
 
 void TstWyglad::menuIPasek()
@@ -123,7 +157,8 @@ void TstWyglad::menuIPasek()
         menu,
         (QStringList{
             QStringLiteral(
-                "&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcZamknij"),
+                "&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcWystawKorekte - "
+                "AcZamknij"),
             QStringLiteral(
                 "&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
             QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),

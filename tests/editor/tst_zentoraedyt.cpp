@@ -102,7 +102,7 @@ void TstZentoraEdyt::nowaFaktura()
     OknoTestowe t(KonfiguracjaTestowa().replace("Zaplac=1", "Zaplac=" + zaplata.toLatin1()));
     TZentoraForma &o = *t.okno;
     QCOMPARE(o.windowTitle(), QStringLiteral(" Zentora:  ( bez nazwy )"));
-    QCOMPARE(Kontrolka<TComboLista>(o, "cboZentora")->currentText(), QStringLiteral("Zentora VAT"));
+    QCOMPARE(Kontrolka<TComboLista>(o, "cboZentora")->currentText(), QStringLiteral("Faktura VAT"));
     QCOMPARE(Kontrolka<TokienkoLong>(o, "EdyNumRach")->text(), QStringLiteral("1"));
     QCOMPARE(Kontrolka<TokienkoData>(o, "EdyDatWyst")->Tekst(), QStringLiteral("15.06.2018"));
     QCOMPARE(Kontrolka<TokienkoData>(o, "EdyDatSprz")->Tekst(), QStringLiteral("15.06.2018"));

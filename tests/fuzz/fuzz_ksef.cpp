@@ -22,7 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     ini.iniKsefAdresL2 = QStringLiteral("60-001 Poznań");
     ini.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1");
     TopcjeKsef opcje;
-    opcje.DataKorygowanej = QStringLiteral("01.03.2018");
     opcje.Wytworzono = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
     TeksportKsef e;
     try {

@@ -50,33 +50,37 @@ QString NumerKsef(const QString &srodek)
 
 struct Przypadek {
     const char *nazwa;
-    std::function<void(TzentoraVat &, TopcjeKsef &)> zmien;
+    std::function<void(TzentoraVat &)> zmien;
 };
 
 const QList<Przypadek> &Przypadki()
 {
     static const QList<Przypadek> p = {
-        {"przykład: 23, 8 i zw, przelew", [](TzentoraVat &, TopcjeKsef &) {}},
+        {"przykład: 23, 8 i zw, przelew", [](TzentoraVat &) {}},
         {"korygująca spoza KSeF",
-         [](TzentoraVat &f, TopcjeKsef &o) {
+         [](TzentoraVat &f) {
              f.RodzajFak = rFakKoryg;
              f.DoKorekty = QStringLiteral("10/FV/2018");
-             o.DataKorygowanej = QStringLiteral("01.03.2018");
+             f.DataKorygowanej = QStringLiteral("01.03.2018");
+             f.PrzyczynaKorekty = QStringLiteral("zwrot towaru");
+             for (int i = 1; i <= f.IlePozyc; ++i)
+                 f.Pozycja(i).Ilosc = QLatin1Char('-') + f.Pozycja(i).Ilosc;
          }},
         {"korygująca z numerem KSeF",
-         [](TzentoraVat &f, TopcjeKsef &o) {
+         [](TzentoraVat &f) {
              f.RodzajFak = rFakKoryg;
              f.DoKorekty = QStringLiteral("10/FV/2026");
-             o.DataKorygowanej = QStringLiteral("02.01.2026");
-             o.NumerKorygowanej = NumerKsef(QStringLiteral("20260102-0100001AF629"));
+             f.DataKorygowanej = QStringLiteral("02.01.2026");
+             f.KsefKorygowanej = NumerKsef(QStringLiteral("20260102-0100001AF629"));
+             f.PrzyczynaKorekty = QStringLiteral("podwyżka ceny");
          }},
         {"VAT - MP gotówką",
-         [](TzentoraVat &f, TopcjeKsef &) {
+         [](TzentoraVat &f) {
              f.RodzajFak = rZentoraMP;
              f.RodzZaplaty = zGotowka;
          }},
         {"uproszczony kartą, nabywca bez NIP i adresu",
-         [](TzentoraVat &f, TopcjeKsef &) {
+         [](TzentoraVat &f) {
              f.RodzajFak = rUprosz;
              f.RodzZaplaty = zKarta;
              f.KupNip.clear();
@@ -85,12 +89,12 @@ const QList<Przypadek> &Przypadki()
              f.KupMiasto.clear();
          }},
         {"za zaliczeniem pocztowym, bez terminu",
-         [](TzentoraVat &f, TopcjeKsef &) {
+         [](TzentoraVat &f) {
              f.RodzZaplaty = zZaliczPocz;
              f.DataZaplaty = QStringLiteral("  .  .    ");
          }},
         {"sprzedaż przed 2011: 22, 7, 3, 0 i zw",
-         [](TzentoraVat &f, TopcjeKsef &) {
+         [](TzentoraVat &f) {
              f.DataSprzed = QStringLiteral("31.12.2010");
              f.DataWystaw = QStringLiteral("10.01.2011");
              f.DataZaplaty = QStringLiteral("  .  .    ");
@@ -99,15 +103,36 @@ const QList<Przypadek> &Przypadki()
                          QStringLiteral("E|||1|1,00||")});
          }},
         {"sprzedaż od 2011: 23, 8, 5 i 0, bez zw",
-         [](TzentoraVat &f, TopcjeKsef &) {
+         [](TzentoraVat &f) {
              f.DataSprzed = QStringLiteral("01.01.2011");
              f.DataWystaw = QStringLiteral("15.01.2026");
              f.DataZaplaty = QStringLiteral("29.01.2026");
              Wiersze(f, {QStringLiteral("A|PKWiU 17.12|szt.|1,5|1.234,5678||23"), QStringLiteral("B|||-2|0,99||8"),
                          QStringLiteral("C|||1|10,00||5"), QStringLiteral("D|||1|5,00||0")});
          }},
+        {"mechanizm podzielonej płatności, opis bez kwot i podstawa faktury",
+         [](TzentoraVat &f) {
+             f.MPP = true;
+             f.PodstawaZwolnienia = QStringLiteral("art. 43 ust. 1 pkt 29");
+             f.IlePozyc = 4;
+             f.Pozycja(4) = Wiersz(QStringLiteral("Dostawa w marcu||||||||"));
+         }},
+        {"uproszczony do 450 zł z NIP nabywcy, gotówką",
+         [](TzentoraVat &f) {
+             f.RodzajFak = rUprosz;
+             f.RodzZaplaty = zGotowka;
+             f.DataZaplaty = QStringLiteral("  .  .    ");
+         }},
+        {"uproszczony ponad 450 zł",
+         [](TzentoraVat &f) {
+             f.RodzajFak = rUprosz;
+             f.KupNip = QStringLiteral("526-587-76-35");
+             f.Pozycja(3).Cena = QStringLiteral("500,00");
+         }},
+        {"cena z czterema miejscami",
+         [](TzentoraVat &f) { Wiersze(f, {QStringLiteral("Śruby||szt.|10000|5,4321||23")}); }},
         {"znaki &, <, cudzysłowy i polskie litery",
-         [](TzentoraVat &f, TopcjeKsef &) {
+         [](TzentoraVat &f) {
              f.KupFirma = QStringLiteral("Kowalski & Syn <\"Łódź\"> 'ŻÓŁW'");
              f.UwagiDodatk = QStringLiteral("Płatne <od razu> & \"bez\" zwłoki");
              f.Pozycja(1).Towar = QStringLiteral("Śruby 'M8' & <nakrętki> \"ĄĘ\"");
@@ -121,7 +146,7 @@ TeksportKsef Eksport(int przypadek, TzentoraVat *rekord = nullptr)
     TzentoraVat f = FakturaPrzykladowa();
     TopcjeKsef o;
     o.Wytworzono = kChwila;
-    Przypadki().at(przypadek).zmien(f, o);
+    Przypadki().at(przypadek).zmien(f);
     f = Przeliczona(f);
     if (rekord)
         *rekord = f;
@@ -242,12 +267,36 @@ void TstKsef::polaJakRekord_data()
         {1, "Fa/DaneFaKorygowanej/DataWystFaKorygowanej", "2018-03-01"},
         {1, "Fa/DaneFaKorygowanej/NrFaKorygowanej", "10/FV/2018"},
         {1, "Fa/DaneFaKorygowanej/NrKSeFN", "1"},
+        {1, "Fa/PrzyczynaKorekty", "zwrot towaru"},
+        {1, "Fa/P_13_1", "-37.05"},
+        {1, "Fa/P_14_1", "-8.52"},
+        {1, "Fa/P_13_7", "-100.00"},
+        {1, "Fa/P_15", "-147.71"},
+        {1, "Fa/FaWiersz/P_8B", "-3|-2|-1"},
+        {2, "Fa/DaneFaKorygowanej/DataWystFaKorygowanej", "2026-01-02"},
+        {2, "Fa/PrzyczynaKorekty", "podwyżka ceny"},
+        {2, "Fa/P_15", "147.71"},
         {2, "Fa/DaneFaKorygowanej/NrKSeF", "1"},
         {2, "Fa/DaneFaKorygowanej/NrKSeFN", ""},
         {3, "Fa/Adnotacje/P_16", "1"},
         {3, "Fa/Platnosc/FormaPlatnosci", "1"},
         {3, "Fa/Platnosc/RachunekBankowy/NrRB", ""},
-        {4, "Fa/RodzajFaktury", "UPR"},
+        {3, "Fa/Platnosc/Zaplacono", "1"},
+        {3, "Fa/Platnosc/DataZaplaty", "2018-03-19"},
+        {3, "Fa/Platnosc/TerminPlatnosci/Termin", ""},
+        {0, "Fa/Adnotacje/P_18A", "2"},
+        {0, "Fa/Platnosc/Zaplacono", ""},
+        {8, "Fa/Adnotacje/P_18A", "1"},
+        {8, "Fa/Adnotacje/Zwolnienie/P_19A", "art. 43 ust. 1 pkt 29"},
+        {8, "Fa/FaWiersz/NrWierszaFa", "1|2|3"},
+        {8, "Fa/FaWiersz/P_7", "Papier A4|Przewóz|Szkolenie"},
+        {9, "Fa/RodzajFaktury", "UPR"},
+        {9, "Fa/Platnosc/DataZaplaty", "2018-03-05"},
+        {10, "Fa/RodzajFaktury", "VAT"},
+        {10, "Fa/P_15", "547.71"},
+        {11, "Fa/FaWiersz/P_9A", "5.4321"},
+        {11, "Fa/FaWiersz/P_11", "54321.00"},
+        {4, "Fa/RodzajFaktury", "VAT"},   // no buyer's NIP: not a simplified invoice
         {4, "Podmiot2/DaneIdentyfikacyjne/BrakID", "1"},
         {4, "Podmiot2/Adres/AdresL1", ""},
         {4, "Fa/Platnosc/FormaPlatnosci", "2"},
@@ -294,7 +343,7 @@ void TstKsef::polaJakRekord()
 void TstKsef::tekstyPrzetrwaja()
 {
     TzentoraVat f;
-    const QHash<QString, QString> p = Pola(Eksport(8, &f).Xml);
+    const QHash<QString, QString> p = Pola(Eksport(int(Przypadki().size()) - 1, &f).Xml);
     QCOMPARE(p.value(QStringLiteral("Podmiot2/DaneIdentyfikacyjne/Nazwa")), f.KupFirma);
     QCOMPARE(p.value(QStringLiteral("Fa/FaWiersz/P_7")).section(QLatin1Char('|'), 0, 0), f.Pozycja(1).Towar);
     QCOMPARE(p.value(QStringLiteral("Stopka/Informacje/StopkaFaktury")), f.UwagiDodatk);
@@ -308,7 +357,7 @@ void TstKsef::odmowy_data()
                               << QStringLiteral("Dokument „Rachunek” nie jest fakturą VAT i nie trafia do KSeF.|Eksportować "
                                                 "można fakturę VAT, fakturę korygującą, fakturę VAT - MP i rachunek uproszczony.");
     QTest::newRow("pro forma") << int(rProForma) << QString()
-                               << QStringLiteral("Dokument „Zentora Pro Forma” nie jest fakturą VAT i nie trafia do KSeF.|"
+                               << QStringLiteral("Dokument „Faktura Pro Forma” nie jest fakturą VAT i nie trafia do KSeF.|"
                                                  "Eksportować można fakturę VAT, fakturę korygującą, fakturę VAT - MP i "
                                                  "rachunek uproszczony.");
     QTest::newRow("sprzedawca bez NIP") << int(rZentora) << QStringLiteral("ramka bez NIP")
@@ -316,13 +365,20 @@ void TstKsef::odmowy_data()
                                                           "w ramce sprzedawcy (w wierszu ze słowem „NIP”).");
     QTest::newRow("zwolnienie bez podstawy") << int(rZentora) << QStringLiteral("bez podstawy")
                                              << QStringLiteral("Faktura ma pozycję zwolnioną z VAT, a nie podano podstawy "
-                                                               "zwolnienia.|Wpisz ją na stronie „KSeF” parametrów, np. „art. "
-                                                               "113 ust. 1 ustawy o VAT”.");
-    QTest::newRow("korekta bez daty") << int(rFakKoryg) << QString()
-                                      << QStringLiteral("Faktura korygująca: podaj datę wystawienia faktury korygowanej.");
+                                                               "zwolnienia.|Wpisz ją w fakturze albo na stronie „KSeF” "
+                                                               "parametrów, np. „art. 113 ust. 1 ustawy o VAT”.");
+    QTest::newRow("korekta bez daty i przyczyny") << int(rFakKoryg) << QString()
+                                      << QStringLiteral("Faktura korygująca nie jest kompletna. Brakuje: data korygowanej "
+                                                        "faktury, przyczyna korekty.|Uzupełnij dane korygowanej faktury obok "
+                                                        "pola „do faktury” (data jako DD.MM.RRRR).");
     QTest::newRow("korekta bez numeru") << int(rFakKoryg) << QStringLiteral("bez numeru korygowanej")
-                                        << QStringLiteral("Faktura korygująca: wpisz numer faktury korygowanej (pole „do "
-                                                          "faktury”).");
+                                        << QStringLiteral("Faktura korygująca nie jest kompletna. Brakuje: do faktury, data "
+                                                          "korygowanej faktury, przyczyna korekty.|Uzupełnij dane korygowanej "
+                                                          "faktury obok pola „do faktury” (data jako DD.MM.RRRR).");
+    QTest::newRow("ma numer KSeF") << int(rZentora) << QStringLiteral("z numerem KSeF")
+                                   << QStringLiteral("Faktura 12/FV/2018 ma już numer KSeF %1.|Nie eksportuje się jej "
+                                                     "ponownie; zmianę wprowadza faktura korygująca (Plik → Wystaw korektę…).")
+                                          .arg(NumerKsef(QStringLiteral("20260102-0100001AF629")));
     QTest::newRow("korekta, zła suma KSeF")
         << int(rFakKoryg) << QStringLiteral("numer 9876543210-20260102-0100001AF629-00")
         << QStringLiteral("Numer KSeF faktury korygowanej: Numer KSeF „9876543210-20260102-0100001AF629-00” ma błędną sumę "
@@ -356,15 +412,19 @@ void TstKsef::odmowy()
     else if (zmiana == QLatin1String("bez numeru korygowanej"))
         f.DoKorekty.clear();
     else if (zmiana.startsWith(QLatin1String("numer ")))
-        o.NumerKorygowanej = zmiana.mid(6);
+        f.KsefKorygowanej = zmiana.mid(6);
+    else if (zmiana == QLatin1String("z numerem KSeF"))
+        f.KsefNumer = NumerKsef(QStringLiteral("20260102-0100001AF629"));
     else if (zmiana.startsWith(QLatin1String("NIP ")))
         f.KupNip = zmiana.mid(4);
     else if (zmiana == QLatin1String("bez pozycji"))
         Wiersze(f, {});
     else if (zmiana.startsWith(QLatin1String("termin ")))
         f.DataZaplaty = zmiana.mid(7);
-    if (zmiana.startsWith(QLatin1String("numer ")))
-        o.DataKorygowanej = QStringLiteral("02.01.2026");
+    if (zmiana.startsWith(QLatin1String("numer "))) {
+        f.DataKorygowanej = QStringLiteral("02.01.2026");
+        f.PrzyczynaKorekty = QStringLiteral("rabat");
+    }
     try {
         EksportujKsef(f, ini, o);
         QFAIL("exported");
@@ -492,6 +552,15 @@ void TstKsef::odciskPoZmianie()
         f.Pozycja(1).Ilosc = QStringLiteral("4");
     QFETCH(bool, aktualny);
     QCOMPARE(EksportAktualny(f), aktualny);
+    if (aktualny)
+        return;
+    // the changed invoice, exported again, replaces the record of the first export
+    const QString pierwszy = f.KsefSkrot;
+    TopcjeKsef o;
+    o.Wytworzono = kChwila;
+    ZapamietajEksport(f, EksportujKsef(Przeliczona(f), Ini(), o));
+    QVERIFY(f.KsefSkrot != pierwszy);
+    QVERIFY(EksportAktualny(f));
 }
 
 void TstKsef::linkWeryfikacji()
@@ -508,6 +577,14 @@ void TstKsef::linkWeryfikacji()
         QVERIFY(e.komunikat().contains(QStringLiteral("a NIP sprzedawcy to 9876543210")));
     }
     QVERIFY(f.KsefNumer.isEmpty());
+    // the link keeps the NIP of the exported XML when the configured seller changes later;
+    // a file recorded before that NIP was kept falls back to the configured one
+    QCOMPARE(f.KsefNip, QStringLiteral("9876543210"));
+    TiniZentora inna = Ini();
+    inna.iniKsefNip = QStringLiteral("5265877635");
+    QVERIFY(LinkWeryfikacjiKsef(f, inna).contains(QStringLiteral("/9876543210/")));
+    f.KsefNip.clear();
+    QVERIFY(LinkWeryfikacjiKsef(f, inna).contains(QStringLiteral("/5265877635/")));
 }
 
 QTEST_GUILESS_MAIN(TstKsef)

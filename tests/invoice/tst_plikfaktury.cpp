@@ -73,7 +73,7 @@ void TstPlikFaktury::sekcjaKsef()
     ZapiszFakture(p, g);
     QCOMPARE(CzytajBajty(p), bajty);
     // another invoice saved over it does not inherit the export
-    ZapiszFakture(p, FakturaPrzykladowa());
+    ZapiszFakture(p, PrzykladZPliku());
     QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK")));
 }
 
@@ -102,21 +102,21 @@ void TstPlikFaktury::kluczeWarunkowIKorekty()
     QCOMPARE(g.PrzyczynaKorekty, f.PrzyczynaKorekty);
     QCOMPARE(g.KsefNip, f.KsefNip);
     // cleared again, none of them is left in the file
-    ZapiszFakture(p, FakturaPrzykladowa());
+    ZapiszFakture(p, PrzykladZPliku());
     QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK")));
 }
 
 void TstPlikFaktury::zapisPrzykladu()
 {
     const QString p = Plik(QStringLiteral("nowa.FAK"));
-    ZapiszFakture(p, FakturaPrzykladowa());
+    ZapiszFakture(p, PrzykladZPliku());
     QCOMPARE(CzytajBajty(p), CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK")));
 }
 
 void TstPlikFaktury::tekstFakturyJakPlik()
 {
     const QByteArray wzor = CzytajBajty(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK"));
-    QCOMPARE(TekstFaktury(FakturaPrzykladowa()), Cp1250::Dekoduj(wzor));
+    QCOMPARE(TekstFaktury(PrzykladZPliku()), Cp1250::Dekoduj(wzor));
 }
 
 void TstPlikFaktury::odczytPrzykladu()
@@ -124,7 +124,7 @@ void TstPlikFaktury::odczytPrzykladu()
     TzentoraVat f;
     f.IDfaktury = 5;
     CzytajFakture(QStringLiteral(ZENTORA_EXAMPLES "/przyklad.FAK"), f);
-    QVERIFY(FakturyRowne(f, FakturaPrzykladowa()));
+    QVERIFY(FakturyRowne(f, PrzykladZPliku()));
     QCOMPARE(f.IDfaktury, 0);
     QCOMPARE(f.KupMiasto, QStringLiteral("Poznań"));
     QCOMPARE(f.DataZaplaty, QStringLiteral("19.03.2018"));

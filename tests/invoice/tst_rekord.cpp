@@ -181,7 +181,7 @@ void TstRekord::proForma()
 void TstRekord::tabeleNazw()
 {
     QCOMPARE(NazwyFakturDop[rFakKoryg], NazwyFakturDop[rZentora]);
-    QCOMPARE(NazwyFaktur[rProForma], QStringLiteral("Zentora Pro Forma"));
+    QCOMPARE(NazwyFaktur[rProForma], QStringLiteral("Faktura Pro Forma"));
     QCOMPARE(NazwyZaplat[zZaliczPocz], QStringLiteral("za zaliczeniem pocztowym"));
     QCOMPARE(KluczeSum[vatA], QStringLiteral("V3"));
     QCOMPARE(NazwyDatSprzedazy[typDdostaw], QStringLiteral("Data dokonania dostawy"));

@@ -183,13 +183,13 @@ void TstDrukarka::oknoPostepu()
     UstawWydrukPdf(p, plik);
     QVERIFY(UtworzDrukarke(&p));
     Tdrukarka &d = *AktDrukarka;
-    d.STARTDOKUMENTU(QStringLiteral("ZentoraVAT12"), 12, QString(), 0, {}, {}, true);
+    d.STARTDOKUMENTU(QStringLiteral("FakturaVAT12"), 12, QString(), 0, {}, {}, true);
     QPointer<TDLgDrukStop> okno = OknoDruku();
     QVERIFY(okno);
     QVERIFY(okno->isVisible());
     QCOMPARE(okno->windowTitle(), QStringLiteral("Zentora"));
     QCOMPARE(okno->Panel1->text(), QStringLiteral("Drukowany(a)"));
-    QCOMPARE(okno->LabelDokum->text(), QStringLiteral("ZentoraVAT12"));
+    QCOMPARE(okno->LabelDokum->text(), QStringLiteral("FakturaVAT12"));
     QCOMPARE(okno->PanelDruk->text(), QStringLiteral("Plik PDF"));
     QCOMPARE(okno->PanelPort->toolTip(), QStringLiteral("na:  ") + plik);
     QVERIFY(okno->PanelPort->text().startsWith(QStringLiteral("na:  /")));
@@ -342,7 +342,7 @@ void TstDrukarka::pdfWszystkieKopieWJednymPliku()
     const int strony = PdfStrony(plik);
     QVERIFY(strony >= 4 && strony % 2 == 0);
     // the second copy begins on a page of its own with the title at the top
-    QVERIFY(PdfTekst(plik, strony / 2 + 1).trimmed().startsWith(QStringLiteral("Zentora numer: 12/FV/2018")));
+    QVERIFY(PdfTekst(plik, strony / 2 + 1).trimmed().startsWith(QStringLiteral("Faktura numer: 12/FV/2018")));
     QVERIFY(PdfTekst(plik, strony / 2).contains(QStringLiteral("Osoba upoważniona do wystawienia")));
     QVERIFY(prezenter.pokazane.isEmpty());
     QVERIFY(!AktDrukarka);
@@ -399,7 +399,7 @@ void TstDrukarka::zapiszPdfJako()
     TiniZentora ini;
     ini.iniFolder = m_dir.path();
     QVERIFY(ZapiszPdfJako(nullptr, FakturaPrzykladowa(), ini, 2));
-    QCOMPARE(proponowany, Plik(QStringLiteral("ZentoraVAT12.pdf")));
+    QCOMPARE(proponowany, Plik(QStringLiteral("FakturaVAT12.pdf")));
     QCOMPARE(PdfStrony(plik), 2);
     zgoda = false;
     QVERIFY(!ZapiszPdfJako(nullptr, FakturaPrzykladowa(), ini, 1));
@@ -574,6 +574,8 @@ void TstDrukarka::liczbyWCalosci()
         f.RodzajFak = rFakKoryg;
         f.DoKorekty = QStringLiteral("12/FV/2018 z dnia 05.03.2018 wystawionej dla Hurtowni Przykładowej za dostawę "
                                      "papieru, kursy przewozu i szkolenie stanowiskowe w magazynie głównym");
+        f.DataKorygowanej = QStringLiteral("05.03.2018");
+        f.PrzyczynaKorekty = QStringLiteral("rabat");
         f.SprzedBank = QStringLiteral("Bank Spółdzielczy Rzemiosła Rolnictwa Wielkich Hajdukach Oddział Zamiejscowy");
         f.IlePozyc = 2;
         f.Pozycja(1) = Wiersz(

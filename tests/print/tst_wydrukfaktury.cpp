@@ -62,8 +62,8 @@ private slots:
     void dataSprzedazy();
     void proFormaINip_data();
     void proFormaINip();
-    void stempelProFormy_data();
-    void stempelProFormy();
+    void adnotacje_data();
+    void adnotacje();
     void slowaWymagane_data();
     void slowaWymagane();
     void czcionkaTabeli_data();
@@ -102,7 +102,7 @@ void TstWydrukFaktury::przykladowaFaktura()
     const auto a = Drukuj(FakturaPrzykladowa());
 
     // title: 28 characters of Ar14 (549) centred on 2021
-    const TZapisRysunku *t = a->Tekst(QStringLiteral("Zentora   numer:  12/FV/2018"));
+    const TZapisRysunku *t = a->Tekst(QStringLiteral("Faktura   numer:  12/FV/2018"));
     QVERIFY(t);
     QCOMPARE(t->od, (TPoint{736, 0}));
     QCOMPARE(t->czcionka.wysokosc, -49);
@@ -188,20 +188,23 @@ void TstWydrukFaktury::rodzajeDokumentow_data()
     Kolumny<TrodzajFaktury, QString, QStringList, bool, QString>("rodzaj", "tytul", "etykiety", "odbiorca", "podpis");
     Kolumny<QString, QString, int>("doZaplaty", "slownie", "kolumny");
     const QStringList zwykle{"Data wystawienia:", "Data sprzedaży:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"};
-    QTest::newRow("VAT") << rZentora << "Zentora   numer:  12/FV/2018"
+    QTest::newRow("VAT") << rZentora << "Faktura   numer:  12/FV/2018"
                          << QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}
                          << true << "faktury" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
-    QTest::newRow("korygujaca") << rFakKoryg << "Zentora korygująca   numer:  12/FV/2018"
+    // a correction is a refund only by its sign
+    QTest::newRow("korygujaca ujemna") << rFakKoryg << "Faktura korygująca   numer:  12/FV/2018"
                                 << QStringList{"Data wystawienia:", "Towar zwrócono:", "Zapłatę zwrócono:", "Zwrot zapłaty:",
                                                "Bank, rachunek:"}
                                 << true << "faktury" << "Do zwrotu:   147,71  " << "DO ZWROTU SŁOWNIE:  " << 9;
-    QTest::newRow("MP") << rZentoraMP << "Zentora - MP   numer:  12/FV/2018" << zwykle << true << "faktury - MP"
+    QTest::newRow("korygujaca dodatnia") << rFakKoryg << "Faktura korygująca   numer:  12/FV/2018" << zwykle << true
+                                         << "faktury" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
+    QTest::newRow("MP") << rZentoraMP << "Faktura - MP   numer:  12/FV/2018" << zwykle << true << "faktury - MP"
                         << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
     QTest::newRow("uproszczony") << rUprosz << "Rachunek Uproszczony   numer:  12/FV/2018" << zwykle << true
                                  << "rachunku uproszczonego" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
     QTest::newRow("rachunek") << rZwykly << "Rachunek   numer:  12/FV/2018" << zwykle << true << "rachunku"
                               << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 6;
-    QTest::newRow("pro forma") << rProForma << "Zentora Pro Forma   numer:  12/FV/2018"
+    QTest::newRow("pro forma") << rProForma << "Faktura Pro Forma   numer:  12/FV/2018"
                                << QStringList{"Data wystawienia:", "Termin zapłaty:", "Sposób zapłaty:", "Bank, rachunek:"}
                                << false << "faktury Pro Forma" << "Do zapłaty:  147,71  " << "SŁOWNIE ZŁOTYCH:  " << 9;
     // clang-format on
@@ -218,6 +221,9 @@ void TstWydrukFaktury::rodzajeDokumentow()
     QFETCH(QString, slownie);
     QFETCH(int, kolumny);
     TzentoraVat f = Rodzaju(rodzaj);
+    const bool zwrot = QByteArray(QTest::currentDataTag()).endsWith("ujemna");
+    if (zwrot)
+        f.SumyFaktury[vatSum].Brutto = QStringLiteral("-147,71");
     f.DataSprzed = QStringLiteral("06.03.2018");
     f.DoKorekty = QStringLiteral("7/FV/2018");
     f.KupOsoba = QStringLiteral("Odbiorca Anna");
@@ -227,8 +233,8 @@ void TstWydrukFaktury::rodzajeDokumentow()
     if (rodzaj == rZentora)
         etykiety.insert(1, QStringLiteral("Data sprzedaży:"));   // the dates differ here
     QCOMPARE(EtykietyDat(*a), etykiety);
-    // on a correction the sale date stands beside "Towar zwrócono:"
-    if (rodzaj == rFakKoryg)
+    // on a refund the sale date stands beside "Towar zwrócono:"
+    if (zwrot)
         QCOMPARE(a->Tekst(QStringLiteral("06.03.2018"))->od.Y, a->Tekst(QStringLiteral("Towar zwrócono:"))->od.Y);
     QCOMPARE(Ile(*a, QStringLiteral("Osoba upoważniona do odbioru")), odbiorca ? 1 : 0);
     QCOMPARE(Ile(*a, QStringLiteral("Odbiorca Anna")), odbiorca ? 1 : 0);
@@ -307,8 +313,8 @@ void TstWydrukFaktury::proFormaINip()
     ini.IniProForNip = nipProForma;
     const auto a = Drukuj(f, ini);
     QCOMPARE(Ile(*a, QStringLiteral("NIP:  123-456-78-90")), nipy ? 1 : 0);
-    QCOMPARE(Ile(*a, QStringLiteral("nip 987-654-32-10")), nipy ? 1 : 0);
-    // the line of the tax number stays, empty, so the stamp keeps its height
+    // the seller's own NIP is printed on every kind
+    QCOMPARE(Ile(*a, QStringLiteral("nip 987-654-32-10")), 1);
     QVERIFY(a->JestRama(TPoint{10, 107}, (78 * 17 + 2) / 5 + 100, 3 * 44 + 50));
     QCOMPARE(a->Tekst(QStringLiteral("ul. Długa 1"))->od.Y, 132 + 2 * 44);
     if (rodzaj == rProForma) {
@@ -322,31 +328,54 @@ void TstWydrukFaktury::proFormaINip()
     }
 }
 
-void TstWydrukFaktury::stempelProFormy_data()
+void TstWydrukFaktury::adnotacje_data()
 {
     // clang-format off
-    Kolumny<QString, QStringList, QString>("ramka", "zostaja", "znika");
-    QTest::newRow("nazwa z nip w srodku") << "Kanipol Sp. z o.o.;ul. Nipowa 1;NIP 111-222-33-44"
-                                          << QStringList{"Kanipol Sp. z o.o.", "ul. Nipowa 1"} << "111-222-33-44";
-    QTest::newRow("po spacjach, male litery") << "Sklep;  nip: 527-010-33-91;tel. 61 123"
-                                              << QStringList{"Sklep", "tel. 61 123"} << "527-010-33-91";
-    QTest::newRow("slowo NIPPON to nie NIP") << "NIPPON Polska;NIP5270103391" << QStringList{"NIPPON Polska"}
-                                             << "5270103391";
+    Kolumny<QString, QStringList, QStringList>("zmiana", "sa", "nie");
+    const QString mpp = QStringLiteral("mechanizm podzielonej płatności");
+    QTest::newRow("zwykła") << "" << QStringList{"zw"} << QStringList{mpp, "Podstawa zwolnienia: art. 113 ust. 1", "z dnia 01.03.2018"};
+    QTest::newRow("podzielona płatność") << "mpp" << QStringList{mpp} << QStringList{};
+    QTest::newRow("podstawa z konfiguracji") << "ini" << QStringList{"Podstawa zwolnienia: art. 113 ust. 1"} << QStringList{};
+    QTest::newRow("podstawa faktury wygrywa") << "ini podstawa" << QStringList{"Podstawa zwolnienia: art. 43 ust. 1 pkt 29"}
+                                              << QStringList{"Podstawa zwolnienia: art. 113 ust. 1"};
+    QTest::newRow("korekta") << "korekta" << QStringList{"do faktury: 7/FV/2018", "z dnia 01.03.2018",
+                                                         "Nr KSeF: 9876543210-20260102-0100001AF629-12",
+                                                         "Przyczyna korekty: zwrot towaru"} << QStringList{};
+    QTest::newRow("opis bez kwot, cena z czterema miejscami") << "opis ini" << QStringList{"Dostawa w marcu", "5,4321"}
+                                                            << QStringList{"zw", "Podstawa zwolnienia: art. 113 ust. 1"};
     // clang-format on
 }
 
-// On a pro forma without tax numbers only the seller's NIP line goes.
-void TstWydrukFaktury::stempelProFormy()
+// The words an invoice must carry: split payment, the basis of an exemption, what a
+// correction corrects; a description line has no rate and no basis.
+void TstWydrukFaktury::adnotacje()
 {
-    QFETCH(QString, ramka);
-    QFETCH(QStringList, zostaja);
-    QFETCH(QString, znika);
-    TzentoraVat f = Rodzaju(rProForma);
-    f.SprzedRamka = ramka;
-    const auto a = Drukuj(f);
-    for (const QString &l : zostaja)
-        QVERIFY2(a->Jest(l), qPrintable(l));
-    QVERIFY(!a->Jest(znika, false));
+    QFETCH(QString, zmiana);
+    QFETCH(QStringList, sa);
+    QFETCH(QStringList, nie);
+    TzentoraVat f = Rodzaju(rZentora);
+    TiniZentora ini;
+    f.MPP = zmiana.contains(QLatin1String("mpp"));
+    if (zmiana.contains(QLatin1String("ini")))
+        ini.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1");
+    if (zmiana.contains(QLatin1String("podstawa")))
+        f.PodstawaZwolnienia = QStringLiteral("art. 43 ust. 1 pkt 29");
+    if (zmiana == QLatin1String("korekta")) {
+        f.RodzajFak = rFakKoryg;
+        f.DoKorekty = QStringLiteral("7/FV/2018");
+        f.DataKorygowanej = QStringLiteral("01.03.2018");
+        f.KsefKorygowanej = QStringLiteral("9876543210-20260102-0100001AF629-12");
+        f.PrzyczynaKorekty = QStringLiteral("zwrot towaru");
+    }
+    if (zmiana.startsWith(QLatin1String("opis"))) {
+        f.Pozycja(2) = Wiersz(QStringLiteral("Śruby||szt.|10000|5,4321|54.321,00|23|12.493,83|66.814,83"));
+        f.Pozycja(3) = Wiersz(QStringLiteral("Dostawa w marcu||||||||"));
+    }
+    const auto a = Drukuj(f, ini);
+    for (const QString &t : sa)
+        QVERIFY2(a->Jest(t), qPrintable(t));
+    for (const QString &t : nie)
+        QVERIFY2(!a->Jest(t), qPrintable(t));
 }
 
 void TstWydrukFaktury::slowaWymagane_data()
@@ -359,7 +388,8 @@ void TstWydrukFaktury::slowaWymagane_data()
     QTest::newRow("VAT") << rZentora << "147,71" << "Sklep Przykładowy" << "Do zapłaty:  147,71  " << zaplata << 147.71;
     QTest::newRow("metoda kasowa") << rZentoraMP << "147,71" << "metoda kasowa" << "Do zapłaty:  147,71  " << zaplata
                                    << 147.71;
-    QTest::newRow("korekta") << rFakKoryg << "147,71" << "KOREKTA" << "Do zwrotu:   147,71  " << zwrot << 147.71;
+    QTest::newRow("korekta dodatnia") << rFakKoryg << "147,71" << "KOREKTA" << "Do zapłaty:  147,71  " << zaplata
+                                      << 147.71;
     QTest::newRow("korekta ujemna") << rFakKoryg << "-147,71" << "KOREKTA" << "Do zwrotu:   147,71  " << zwrot
                                     << 147.71;
     QTest::newRow("VAT ujemna") << rZentora << "-184.500,00" << "Sklep Przykładowy" << "Do zwrotu:   184.500,00  "
@@ -465,7 +495,8 @@ void TstWydrukFaktury::podsumowanieIGotowka_data()
     // clang-format off
     Kolumny<TrodzajFaktury, bool, bool, bool, QString>("rodzaj", "gotowka", "raty", "tylkoSuma", "pieczatka");
     QTest::newRow("gotowka") << rZentora << true << false << false << "ZAPŁACONO GOTÓWKĄ";
-    QTest::newRow("gotowka korekta") << rFakKoryg << true << false << false << "ZWRÓCONO GOTÓWKĘ";
+    QTest::newRow("gotowka korekta ujemna") << rFakKoryg << true << false << false << "ZWRÓCONO GOTÓWKĘ";
+    QTest::newRow("gotowka korekta dodatnia") << rFakKoryg << true << false << false << "ZAPŁACONO GOTÓWKĄ";
     QTest::newRow("gotowka na raty") << rZentora << true << true << false << "";
     QTest::newRow("przelew") << rZentora << false << false << false << "";
     QTest::newRow("tylko suma") << rZentora << true << false << true << "";
@@ -487,6 +518,8 @@ void TstWydrukFaktury::podsumowanieIGotowka()
         f.SumyFaktury[r].Brutto.clear();
     if (tylkoSuma)
         f.SumyFaktury[vat22].Brutto = QStringLiteral("  ");
+    if (QByteArray(QTest::currentDataTag()).endsWith("ujemna"))
+        f.SumyFaktury[vatSum].Brutto = QStringLiteral("-147,71");
     const auto a = Drukuj(f);
     // one row of 60 at 817 (a correction: one line lower for "KOREKTA"), then "Razem: " and maybe "W tym: "
     const int d = rodzaj == rFakKoryg ? 48 : 0;
@@ -521,7 +554,7 @@ void TstWydrukFaktury::podzialNaStrony()
         int linie = 0;
         for (const TZapisRysunku &z : a->kanwa.zapisy)
             if (z.rodzaj == TZapisRysunku::Tekst && z.strona == s
-                && z.tekst == QStringLiteral("Zentora   numer:  12/FV/2018   -   strona %1 z %2").arg(s).arg(stron)) {
+                && z.tekst == QStringLiteral("Faktura   numer:  12/FV/2018   -   strona %1 z %2").arg(s).arg(stron)) {
                 ++linie;
                 QVERIFY(z.od.Y >= a->AktRobocza.Y);
             }
@@ -573,12 +606,12 @@ void TstWydrukFaktury::duplikat_data()
 {
     // clang-format off
     Kolumny<bool, QString, QStringList>("duplikat", "data", "tytuly");
-    QTest::newRow("zwykly") << false << "10.04.2018" << QStringList{"Zentora   numer:  12/FV/2018", "Sklep Przykładowy"};
+    QTest::newRow("zwykly") << false << "10.04.2018" << QStringList{"Faktura   numer:  12/FV/2018", "Sklep Przykładowy"};
     QTest::newRow("z data") << true << "10.04.2018"
-                            << QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )",
+                            << QStringList{"Faktura   numer:  12/FV/2018", "( Duplikat )",
                                            "Data wystawienia duplikatu: 10.04.2018", "Sklep Przykładowy"};
     QTest::newRow("bez daty") << true << ""
-                              << QStringList{"Zentora   numer:  12/FV/2018", "( Duplikat )", "Sklep Przykładowy"};
+                              << QStringList{"Faktura   numer:  12/FV/2018", "( Duplikat )", "Sklep Przykładowy"};
     // clang-format on
 }
 

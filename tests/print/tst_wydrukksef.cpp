@@ -55,7 +55,7 @@ void TstWydrukKsef::kodKsef_data()
     QTest::addColumn<QString>("stan");
     QTest::addColumn<QString>("podpis");   // under the code; empty: no code
     QTest::newRow("bez eksportu") << "" << "";
-    QTest::newRow("eksport bez numeru") << "eksport" << "OFFLINE";
+    QTest::newRow("eksport bez numeru") << "eksport" << "Nr KSeF: oczekuje na nadanie";
     QTest::newRow("z numerem") << "numer" << "9876543210-20180305-0100001AF629-00";
     QTest::newRow("zmieniona po eksporcie") << "zmiana" << "";
     // clang-format on
@@ -83,7 +83,7 @@ void TstWydrukKsef::kodKsef()
                    qMax(kod.Bottom, z.prostokat.Bottom)};
         }
     QCOMPARE(kod.Left != INT_MAX, !podpis.isEmpty());
-    QCOMPARE(a->Jest(podpis.isEmpty() ? QStringLiteral("OFFLINE") : podpis), !podpis.isEmpty());
+    QCOMPARE(a->Jest(podpis.isEmpty() ? QStringLiteral("Nr KSeF: oczekuje na nadanie") : podpis), !podpis.isEmpty());
     // the seller's stamp is where it always was
     QVERIFY(a->JestRama(TPoint{10, 107}, 365, 4 * 44 + 50));
     if (podpis.isEmpty())
