@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dirs=()
-for d in src tests benchmarks; do
+for d in src tests benchmarks packaging; do
   [ -d "$d" ] && dirs+=("$d")
 done
 if ! find "${dirs[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \

@@ -6,6 +6,7 @@
 #include "controls/modulapli.h"
 #include "editor/startedytora.h"
 #include "editor/zentoraedyt.h"
+#include "invoice/kopiaodzysku.h"
 
 namespace {
 // The variable that holds the main window; the window clears it when it is destroyed.
@@ -26,6 +27,7 @@ int main(int argc, char **argv)
     ZentoraForma = new TZentoraForma;
     ZentoraForma->UstawAdresFormy(&ZentoraForma);
     ZentoraForma->UstawStart(DomyslnaSciezkaKonfiguracji(), plik);
+    ZentoraForma->UstawKopieOdzysku(FolderOdzysku());
     ZentoraForma->show();
     ZentoraForma->activateWindow();
     const int wynik = app.exec();

@@ -8,6 +8,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#ifdef Q_OS_WIN
+#include <shlobj.h>
+#include <vector>
+#include <windows.h>
+#include <winnetwk.h>
+#endif
 
 namespace {
 double g_dataDzis = 0;
@@ -30,8 +38,34 @@ void InicjujProgram()
 
 QString KatalogProgramu()
 {
-    QString k = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    return ZUkosnikiem(QDir::toNativeSeparators(k));
+    if (!QCoreApplication::instance())
+        return ZUkosnikiem(QDir::toNativeSeparators(QDir::currentPath()));
+    // Asked of the network once: the folder of a running program does not change.
+    static const QString katalog =
+        ZUkosnikiem(SciezkaSieciowa(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+    return katalog;
+}
+
+QString SciezkaSieciowa(const QString &sciezka)
+{
+#ifdef Q_OS_WIN
+    const std::wstring w = QDir::toNativeSeparators(sciezka).toStdWString();
+    // the answer holds a pointer into itself, so the buffer is aligned for it
+    std::vector<quint64> bufor(128);
+    DWORD rozmiar = DWORD(bufor.size() * sizeof(quint64));
+    DWORD wynik = WNetGetUniversalNameW(w.c_str(), UNIVERSAL_NAME_INFO_LEVEL, bufor.data(), &rozmiar);
+    if (wynik == ERROR_MORE_DATA) {
+        bufor.resize(rozmiar / sizeof(quint64) + 1);
+        rozmiar = DWORD(bufor.size() * sizeof(quint64));
+        wynik = WNetGetUniversalNameW(w.c_str(), UNIVERSAL_NAME_INFO_LEVEL, bufor.data(), &rozmiar);
+    }
+    if (wynik == NO_ERROR) {
+        const auto *info = reinterpret_cast<const UNIVERSAL_NAME_INFOW *>(bufor.data());
+        if (info->lpUniversalName && *info->lpUniversalName)
+            return QString::fromWCharArray(info->lpUniversalName);
+    }
+#endif
+    return sciezka;
 }
 
 double DataDzis()
@@ -50,13 +84,40 @@ void UstawDateDzis(double data)
 QString TytulAplikacji() { return g_tytul; }
 void UstawTytulAplikacji(const QString &tytul) { g_tytul = tytul; }
 
-QString DomyslnaSciezkaKonfiguracji()
+QString DomyslnaSciezkaKonfiguracji() { return SciezkaKonfiguracji(KatalogProgramu(), KatalogUstawienUzytkownika()); }
+
+QString SciezkaKonfiguracji(const QString &katalogProgramu, const QString &katalogUzytkownika)
 {
-    QString obok = KatalogProgramu() + QStringLiteral("Faktury.ini");
-    if (QFileInfo::exists(obok) || QFileInfo(KatalogProgramu()).isWritable())
+    QString obok = katalogProgramu + QStringLiteral("Faktury.ini");
+    if (QFileInfo::exists(obok))
         return obok;
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (dir.isEmpty())
-        dir = QDir::homePath() + QStringLiteral("/.config/Zentora");
-    return ZUkosnikiem(QDir::toNativeSeparators(dir)) + QStringLiteral("Faktury.ini");
+    // Creating a file is the only reliable question: on Windows a folder under Program Files
+    // reports itself writable (only the read-only attribute is looked at) yet refuses files.
+    // A program installed into /usr by the package manager keeps settings per user even when
+    // root, who may write there, runs it.
+    QTemporaryFile proba(katalogProgramu + QStringLiteral("zentora-XXXXXX.tmp"));
+    if (!katalogProgramu.startsWith(QLatin1String("/usr/")) && proba.open())
+        return obok;
+    // made here, or the first save of the settings would find no folder to write into
+    QDir().mkpath(katalogUzytkownika);
+    return katalogUzytkownika + QStringLiteral("Faktury.ini");
+}
+
+QString KatalogUstawienUzytkownika()
+{
+    QString katalog;
+#ifdef Q_OS_WIN
+    PWSTR appdata = nullptr;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &appdata)))
+        katalog = QString::fromWCharArray(appdata) + QStringLiteral("\\Zentora");
+    CoTaskMemFree(appdata);
+#else
+    // one folder for the editor and zentora-cli, whatever the executable is called
+    katalog = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (!katalog.isEmpty())
+        katalog += QStringLiteral("/zentora");
+#endif
+    if (katalog.isEmpty())
+        katalog = QDir::homePath() + QStringLiteral("/.config/zentora");
+    return ZUkosnikiem(QDir::toNativeSeparators(katalog));
 }

@@ -23,6 +23,14 @@ void UstawTytulAplikacji(const QString &tytul);
 // Where Faktury.ini lives: beside the program when it is there or that folder is
 // writable (a portable install), otherwise in the user's configuration folder.
 QString DomyslnaSciezkaKonfiguracji();
+// The same rule for any program folder and user folder (both ending with a separator).
+QString SciezkaKonfiguracji(const QString &katalogProgramu, const QString &katalogUzytkownika);
+// The user's own folder of the program's settings, shared by the editor and zentora-cli:
+// %APPDATA%\Zentora\ on Windows, ~/.config/zentora/ elsewhere.
+QString KatalogUstawienUzytkownika();
+// The UNC form of a path on a mapped network drive ("Z:\Faktury" gives
+// "\\serwer\dane\Faktury"); any other path, and every path outside Windows, unchanged.
+QString SciezkaSieciowa(const QString &sciezka);
 
 extern int NrIkonyProgramu;
 

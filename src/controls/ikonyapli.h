@@ -78,6 +78,9 @@ public:
     // The picture as an icon, also at twice the size for dense screens; empty for an index
     // without one.
     QIcon Ikona(int nr) const;
+    // The drawing of an entry on the design grid (to paint it on other devices, such as the
+    // program's icon files); empty for a ready picture or an index without one.
+    Rysunek RysunekObrazu(int nr) const { return m_obrazy.value(nr).rysunek; }
 
     void Dodaj(int nr, const Rysunek &r) { m_obrazy.insert(nr, {r, {}}); }
     // A ready picture at the first free index after the last one; returns that index.

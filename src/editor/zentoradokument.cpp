@@ -70,6 +70,10 @@ void TZentoraForma::UstawTylkoDoOdczytu(bool tak)
     if (tak)
         Grid->PrzerwijEdycje();
     Grid->setXkolReOnly(tak ? QStringLiteral("1111111111") : KolumnyTylkoDoOdczytu());
+    LabTylkoOdczyt->setText(m_plikZajety ? QStringLiteral("  Plik jest otwarty w innym oknie programu Zentora: "
+                                                          "tylko do odczytu. Kopia: Plik → Zapisz jako…")
+                                         : QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
+                                                          "Zmiany: faktura korygująca, Plik → Wystaw korektę…"));
     LabTylkoOdczyt->setVisible(tak);
     UlozKontrolki();
 }
@@ -123,6 +127,13 @@ void TZentoraForma::PytajOPodstaweZwolnienia()
 
 bool TZentoraForma::ZapisanaPrzedKsef()
 {
+    if (m_plikZajety) {
+        // the record would go into a file another window holds
+        KomunikatOkna(this, QStringLiteral("XPlik  %1  jest otwarty w innym oknie programu Zentora.|"
+                                           "Zapis KSeF trafia do pliku faktury: użyj tamtego okna.")
+                                .arg(NazwaPliku()));
+        return false;
+    }
     EkranNaRekord(false);
     if (!NazwaRobo.isEmpty() && FakturyRowne(Zentora, FaktRobo))
         return true;

@@ -24,6 +24,7 @@
 #include "controls/tokienka.h"
 #include "invoice/dokument.h"
 #include "invoice/konfiguracja.h"
+#include "invoice/kopiaodzysku.h"
 #include "invoice/nip.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
@@ -37,6 +38,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -264,6 +266,7 @@ void TZentoraForma::Polecenie(const std::function<void()> &f)
     } catch (...) {
         TAplikacja::PokazBiezacyWyjatek();
     }
+    ZaplanujKopie();   // whatever the command changed is in the recovery copy at once
     if (m_zamknijPoWydruku && !WydrukTrwa()) {
         // the close asked for during the print, now that it has ended
         m_zamknijPoWydruku = false;
@@ -323,6 +326,8 @@ void TZentoraForma::closeEvent(QCloseEvent *e)
     }
     if (AdrZentoraForma)
         setAttribute(Qt::WA_DeleteOnClose, true);
+    if (m_kopia)
+        m_kopia->Usun();   // a normal close: nothing to recover
     e->accept();
 }
 
@@ -346,6 +351,7 @@ void TZentoraForma::START(int Rok, TZentoraForma **AdresFormy, const QString &Sc
     UstawFolderRobo(Pusty(IniZentora.iniFolder) ? FolderPliku(SciezkaIni) : IniZentora.iniFolder);
     UstawAkcjeBazy(false);
     NowyDokument();
+    PrzywrocKopie();
 }
 
 bool TZentoraForma::MoznaZamknac()
@@ -396,6 +402,8 @@ void TZentoraForma::NowyDokument()
     SciezkaRobo.clear();
     UstawPodpis();
     Zentora = NowaFaktura(IniZentora, DataDzis());
+    m_blokadaPliku.reset();
+    m_plikZajety = false;
     m_mppZapytano = false;
     m_sprzedawcaZKonfiguracji = true;
     RekordNaEkran();
@@ -459,7 +467,7 @@ void TZentoraForma::RekordNaEkran()
     Grid->WybierzKomorke(1, 1);
     PokazStanKsef();
     PokazPolaKorekty();
-    UstawTylkoDoOdczytu(FakturaOstateczna(z));
+    UstawTylkoDoOdczytu(FakturaOstateczna(z) || m_plikZajety);
 }
 
 void TZentoraForma::EkranNaRekord(bool przerwij)
@@ -558,8 +566,13 @@ void TZentoraForma::OtworzPlik(const QString &plik)
         KomunikatOkna(this, QStringLiteral("!") + problemy.join(QLatin1Char('|')));
     // rows saved with gaps are shown as the window would save them now
     ScisnijPozycje(f);
+    QString kto;
+    // the window's own file opened again keeps its lock
+    if (!m_blokadaPliku || m_plikZajety || QFileInfo(sciezka).absoluteFilePath() != SciezkaRobo)
+        m_blokadaPliku = BlokadaPliku(sciezka, kto);
     Grid->PrzerwijEdycje();
     Zentora = f;
+    m_plikZajety = !kto.isEmpty();
     RekordNaEkran();
     FaktRobo = Zentora;
     SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
@@ -568,6 +581,10 @@ void TZentoraForma::OtworzPlik(const QString &plik)
     UstawPodpis();
     m_mppZapytano = false;
     m_sprzedawcaZKonfiguracji = false;
+    if (m_plikZajety)
+        KomunikatOkna(this, QStringLiteral("!Plik  \"%1\"  jest otwarty w innym oknie programu Zentora (%2).|"
+                                           "Faktura zostanie pokazana tylko do odczytu.")
+                                .arg(NazwaRobo, kto));
     SprawdzDateSprzedazy(false);
     // the stored totals of a damaged file may count rows that are lost: show what the rows give
     if (!problemy.isEmpty())
@@ -588,6 +605,15 @@ bool TZentoraForma::ZapiszPlik(bool jako)
         // the very file it came from, wherever the working folder points now
         sciezka = SciezkaRobo;
     }
+    QString kto;
+    const bool nowyPlik = QFileInfo(sciezka).absoluteFilePath() != SciezkaRobo;
+    std::unique_ptr<QLockFile> blokada = nowyPlik ? BlokadaPliku(sciezka, kto) : nullptr;
+    if ((m_plikZajety && !nowyPlik) || !kto.isEmpty()) {
+        KomunikatOkna(this, QStringLiteral("XPlik  \"%1\"  jest otwarty w innym oknie programu Zentora%2.|"
+                                           "Zapisz fakturę pod inną nazwą ( Zapisz jako ... ).")
+                                .arg(QFileInfo(sciezka).fileName(), kto.isEmpty() ? QString() : " (" + kto + ")"));
+        return false;
+    }
     EkranNaRekord(true);
     try {
         ZapiszFakture(sciezka, Zentora);
@@ -599,6 +625,13 @@ bool TZentoraForma::ZapiszPlik(bool jako)
     FaktRobo = Zentora;
     SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
     NazwaRobo = QFileInfo(sciezka).fileName();
+    if (nowyPlik)
+        m_blokadaPliku = std::move(blokada);
+    if (m_plikZajety) {
+        // saved under a name of its own: the invoice is this window's again
+        m_plikZajety = false;
+        UstawTylkoDoOdczytu(FakturaOstateczna(Zentora));
+    }
     // a saved invoice is issued: its seller no longer follows the parameters
     m_sprzedawcaZKonfiguracji = false;
     UstawFolderRobo(FolderPliku(sciezka));
@@ -610,6 +643,23 @@ bool TZentoraForma::ZapiszPlik(bool jako)
 void TZentoraForma::SprawdzKupujacego()
 {
     WymagajOkna(this, Niepusty(EdyFirma->text()), QStringLiteral("XBrak firmy kupującego"));
+}
+
+std::unique_ptr<QLockFile> TZentoraForma::BlokadaPliku(const QString &sciezka, QString &kto)
+{
+    const QFileInfo fi(sciezka);
+    auto blokada =
+        std::make_unique<QLockFile>(fi.absolutePath() + QStringLiteral("/.") + fi.fileName() + QStringLiteral(".lock"));
+    // only a holder that is no longer running gives the lock up, however long it is open
+    blokada->setStaleLockTime(0);
+    if (blokada->tryLock(0))
+        return blokada;
+    qint64 pid = 0;
+    QString komputer, program;
+    if (blokada->error() == QLockFile::LockFailedError && blokada->getLockInfo(&pid, &komputer, &program))
+        kto = QStringLiteral("proces %1 na komputerze %2").arg(pid).arg(komputer);
+    // else a folder where no lock can be made (read-only, a CD): nobody can save there anyway
+    return nullptr;
 }
 
 // ---------------------------------------------------------------- commands

@@ -25,7 +25,10 @@ class QMenuBar;
 class QTextEdit;
 class QToolBar;
 class QToolButton;
+class QLockFile;
+class QTimer;
 class TabeleFaktury;
+class TkopiaOdzysku;
 class TjustGrid;
 class TMojPanel;
 class TokienkoData;
@@ -70,6 +73,10 @@ public:
     void UstawStart(const QString &sciezkaIni, const QString &plikFaktury = QString());
     // The holder of the window that the first activation passes to START.
     void UstawAdresFormy(TZentoraForma **adres) { m_adresStartowy = adres; }
+    // Keeps a recovery copy of the invoice in `folder` while it has unsaved changes, and
+    // offers the copies that an editor which did not end normally left there when the
+    // window starts.
+    void UstawKopieOdzysku(const QString &folder);
 
     // ---- the dialogs the window opens; replaceable, so tests can answer them
     struct TDialogi {
@@ -305,6 +312,17 @@ private:
     // Finishes an open cell edit; false when the cell is refused and stays open.
     bool ZatwierdzKomorke();
 
+    // ---- the recovery copy
+    void ZaplanujKopie();
+    void ZapiszKopieOdzysku();
+    void PrzywrocKopie();
+    // The invoice as typed, read without any message, for the copy.
+    TzentoraVat FakturaDoKopii();
+    std::unique_ptr<TkopiaOdzysku> m_kopia;
+    QString m_folderKopii;
+    QTimer *m_zegarKopii = nullptr;
+    bool m_kopiaZaplanowana = false;
+
     std::unique_ptr<TabeleFaktury> m_tabele;
     QHash<QString, QLabel *> m_etykiety;
     QString m_ramka;      // the seller frame as stored, the memo only shows it
@@ -319,4 +337,11 @@ private:
     bool m_sprzedawcaZKonfiguracji = false;   // a new invoice: the seller follows the parameters
     bool m_tylkoDoOdczytu = false;
     QString m_nipSprawdzony;   // the buyer's NIP last checked or shown
+    // ---- one editor per file: the lock beside the opened file; an invoice whose file
+    // another editor holds is shown read-only and never saved over that file
+    std::unique_ptr<QLockFile> m_blokadaPliku;
+    bool m_plikZajety = false;
+    // The lock of `sciezka` taken for this window (null where no lock can be made there);
+    // null, with who holds it in `kto`, when another running editor has it.
+    std::unique_ptr<QLockFile> BlokadaPliku(const QString &sciezka, QString &kto);
 };

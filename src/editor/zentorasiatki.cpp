@@ -85,8 +85,10 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
                                                 "Zmniejsz ilość lub cenę.")
                                      .arg(Arow));
         }
-        if (OK)
+        if (OK) {
             PrzeliczSumy(Tabele());
+            ZaplanujKopie();
+        }
     } catch (const ECichyAbort &) {
         // A row whose rate does not fit the sale date stopped the recomputation after its
         // message; the cell itself stays as judged above.

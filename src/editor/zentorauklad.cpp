@@ -265,9 +265,7 @@ void TZentoraForma::UtworzNaglowek()
     EdyKsefKoryg->setToolTip(QStringLiteral(" Numer KSeF korygowanej faktury; pusty, gdy wystawiono ją poza KSeF "));
     EdyPrzyczyna = new TPoleEdycji(254, p);
     // why a numbered invoice takes no edits
-    LabTylkoOdczyt = new QLabel(QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
-                                               "Zmiany: faktura korygująca, Plik → Wystaw korektę…"),
-                                p);
+    LabTylkoOdczyt = new QLabel(p);   // its text says why: UstawTylkoDoOdczytu
     LabTylkoOdczyt->setAutoFillBackground(true);
     QPalette pt = LabTylkoOdczyt->palette();
     pt.setColor(QPalette::Window, QColor(255, 236, 160));

@@ -18,6 +18,12 @@ const QString TvirIni::kBezNazwy = QStringLiteral("@_NIC_@");
 const QString TvirIni::kKomentarz = QStringLiteral("@_KOM_@");
 
 namespace {
+// A pipe, a terminal or another device: written straight, never read first or replaced.
+bool WPotokLubUrzadzenie(const QString &plik)
+{
+    const QFileInfo fi(plik);
+    return fi.exists() && !fi.isFile() && !fi.isDir();
+}
 QString Wpis(QStringView klucz, QStringView wartosc)
 {
     QString l(klucz.size() + 1 + wartosc.size(), Qt::Uninitialized);
@@ -129,7 +135,9 @@ void TvirIni::Sekcja::PrzebudujIndeks()
 
 TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
 {
-    if (QFileInfo::exists(Plik)) {
+    // Only a regular file has a content to keep: a pipe or a terminal (-o /dev/stdout) is
+    // written to, and reading it first would wait for input that never comes.
+    if (QFileInfo::exists(Plik) && !WPotokLubUrzadzenie(Plik)) {
         QFile f(Plik);
         if (!f.open(QIODevice::ReadOnly))
             throw EMojeBledy(
@@ -396,13 +404,21 @@ void TvirIni::UpdateFile()
     if (FNcreate == 1) {
         Kodowanie k = FKodowanie;
         const QByteArray bajty = KodujPlik(XtrescIni(), &k);
-        QSaveFile f(Fplik);
-        // the old file stays intact unless the new one was written completely
-        // unbuffered: a write the disk refuses (full, size limit) fails here instead of
-        // being dropped at commit, which would replace the file with an empty one
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bajty) != bajty.size() || !f.commit())
-            throw EMojeBledy(
-                QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(Fplik, BladSystemu(f.errorString(), true)));
+        if (WPotokLubUrzadzenie(Fplik)) {
+            // nothing to replace: the bytes go straight through
+            QFile f(Fplik);
+            if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bajty) != bajty.size())
+                throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2")
+                                     .arg(Fplik, BladSystemu(f.errorString(), true)));
+        } else {
+            QSaveFile f(Fplik);
+            // the old file stays intact unless the new one was written completely
+            // unbuffered: a write the disk refuses (full, size limit) fails here instead of
+            // being dropped at commit, which would replace the file with an empty one
+            if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bajty) != bajty.size() || !f.commit())
+                throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2")
+                                     .arg(Fplik, BladSystemu(f.errorString(), true)));
+        }
         FKodowanie = k;
     } else if (FprocOutIn) {
         QStringList linie = Serializuj();

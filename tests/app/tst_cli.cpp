@@ -44,6 +44,13 @@ void TstCli::przeliczenieOdtwarzaPrzyklad()
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QString());
     QCOMPARE(CzytajBajty(out), CzytajBajty(kPrzyklad));
+    // into a pipe: written straight through, nothing read from it first
+    QProcess p;
+    p.start(QStringLiteral(ZENTORA_CLI),
+            {QStringLiteral("recompute"), kPrzyklad, QStringLiteral("-o"), QStringLiteral("/dev/stdout")});
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(p.readAllStandardOutput(), CzytajBajty(kPrzyklad));
 }
 
 void TstCli::pokazJson()

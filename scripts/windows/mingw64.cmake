@@ -1,0 +1,14 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the posix thread model, which
+# std::thread and Qt's threads need).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(ZENTORA_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${ZENTORA_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZENTORA_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${ZENTORA_MINGW_PREFIX}-windres)
+# the Qt and libraries built for Windows are added by whoever configures (-DCMAKE_FIND_ROOT_PATH=...)
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${ZENTORA_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
