@@ -1,4 +1,5 @@
 #include "ksefcli.h"
+#include "rejestrcli.h"
 
 #include "common/bledy.h"
 #include "common/daty.h"
@@ -123,6 +124,11 @@ int Eksport(const ArgumentyKsef &a)
             try {
                 f = RekordJakPrzyZapisie(plik);
             } catch (const ECichyAbort &) {
+                wynik = qMax(wynik, int(kOdrzucono));
+                continue;
+            }
+            // KSeF refuses a designation the seller has already sent for the same kind
+            if (!a.wymus && NumerZajety(f, plik)) {
                 wynik = qMax(wynik, int(kOdrzucono));
                 continue;
             }

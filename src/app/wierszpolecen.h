@@ -23,6 +23,9 @@ struct Argumenty {
     bool podpis = false, marginesy = false;
     // ksef (--force also pdf and print)
     bool wymus = false, zapisz = false;
+    // rejestr
+    QString dataOd, dataDo;
+    bool csv = false;
     // korekta
     QString przyczyna;
     // the whole command line, for the commands that read their options themselves once

@@ -12,11 +12,13 @@
 #include "common/slownie.h"
 #include "common/teksty.h"
 #include "invoice/dokument.h"
+#include "invoice/indeksfolderu.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "ksefcli.h"
+#include "rejestrcli.h"
 
 #ifdef ZENTORA_Z_WYDRUKIEM
 #include "drukowanie_cli.h"
@@ -203,8 +205,11 @@ int Przelicz(const Argumenty &a)
     CzytajFaktureDoWydania(JedenPlik(a), f);
     // as the editor after an accepted cell, then as its save command
     const QString doZaplaty = PrzeliczRekord(f);
-    if (!a.wyjscie.isEmpty())
+    if (!a.wyjscie.isEmpty()) {
+        if (!a.wymus && NumerZajety(f, a.wyjscie))
+            return kOdrzucono;
         ZapiszFakture(a.wyjscie, f);
+    }
     if (a.wyjscie.isEmpty() || a.json)
         Wypisz(f, doZaplaty, a.json);
     return kOk;
@@ -244,6 +249,11 @@ int Nowa(const Argumenty &a)
     TiniZentora ini;
     CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
     TzentoraVat f = NowaFaktura(ini, DataDzis());
+    // numbered as the editor numbers a new invoice in the folder it goes to
+    const QFileInfo cel(a.wyjscie);
+    NumerujWFolderze(f, ini, cel.absolutePath(), cel.fileName());
+    if (!a.wymus && NumerZajety(f, a.wyjscie))
+        return kOdrzucono;
     TabeleWPamieci t;
     t.dataSprzedazy = f.DataSprzed;
     RekordDoTabel(f, t);
@@ -284,7 +294,11 @@ int Korekta(const Argumenty &a)
         return kOdrzucono;
     }
     PrzeliczRekord(f);
-    ZapiszFakture(a.wyjscie, WystawKorekte(f, ini, DataDzis(), a.przyczyna));
+    TzentoraVat korekta = WystawKorekte(f, ini, DataDzis(), a.przyczyna);
+    // numbered as the editor numbers it: the next correction of the folder it goes to
+    const QFileInfo cel(a.wyjscie);
+    NumerujWFolderze(korekta, ini, cel.absolutePath(), cel.fileName());
+    ZapiszFakture(a.wyjscie, korekta);
     if (Pusty(a.przyczyna))
         Komunikat(QStringLiteral("!") + a.wyjscie
                   + QStringLiteral(": korekta nie ma jeszcze przyczyny; wpisz ją przed wydrukiem i eksportem."));
@@ -415,10 +429,15 @@ TabelaPolecen Tabela()
         {QStringLiteral("force"),
          {},
          QStringLiteral("Zapisuje lub drukuje mimo ostrzeżeń (np. błędnej cyfry kontrolnej NIP, braku podstawy "
-                        "zwolnienia)."),
+                        "zwolnienia, numeru już użytego w folderze)."),
          &A::wymus},
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
         {QStringLiteral("przyczyna"), QStringLiteral("TEKST"), QStringLiteral("Przyczyna korekty."), &A::przyczyna},
+        {QStringLiteral("od"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Faktury wystawione od tego dnia."),
+         &A::dataOd},
+        {QStringLiteral("do"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Faktury wystawione do tego dnia."),
+         &A::dataDo},
+        {QStringLiteral("csv"), {}, QStringLiteral("Wynik jako CSV dla arkusza (UTF-8, średniki)."), &A::csv},
     };
     t.polecenia = {
         {QStringLiteral("show"),
@@ -427,9 +446,9 @@ TabelaPolecen Tabela()
          {QStringLiteral("json")},
          Pokaz},
         {QStringLiteral("recompute"),
-         QStringLiteral("recompute FILE.FAK [-o OUT.FAK] [--json]"),
+         QStringLiteral("recompute FILE.FAK [-o OUT.FAK [--force]] [--json]"),
          QStringLiteral("Wylicza pozycje i sumy tak jak edytor; z -o zapisuje wynik."),
-         {QStringLiteral("o"), QStringLiteral("json")},
+         {QStringLiteral("o"), QStringLiteral("json"), QStringLiteral("force")},
          Przelicz},
         {QStringLiteral("words"),
          QStringLiteral("words AMOUNT..."),
@@ -437,9 +456,10 @@ TabelaPolecen Tabela()
          {},
          Slownie},
         {QStringLiteral("new"),
-         QStringLiteral("new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--json]"),
-         QStringLiteral("Zapisuje nową fakturę z ustawieniami konfiguracji."),
-         {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("json")},
+         QStringLiteral("new -o FILE.FAK [--config Faktury.ini] [--today DD.MM.YYYY] [--force] [--json]"),
+         QStringLiteral("Zapisuje nową fakturę z ustawieniami konfiguracji, z kolejnym numerem jej serii w folderze."),
+         {QStringLiteral("o"), QStringLiteral("config"), QStringLiteral("today"), QStringLiteral("force"),
+          QStringLiteral("json")},
          Nowa},
         {QStringLiteral("korekta"),
          QStringLiteral("korekta FILE.FAK -o NEW.FAK [--przyczyna TEXT] [--config Faktury.ini] [--today DD.MM.YYYY]"),
@@ -447,6 +467,12 @@ TabelaPolecen Tabela()
              "Wystawia fakturę korygującą do faktury: pełne odwrócenie pozycji do poprawienia, w nowym pliku."),
          {QStringLiteral("o"), QStringLiteral("przyczyna"), QStringLiteral("config"), QStringLiteral("today")},
          Korekta},
+        {QStringLiteral("rejestr"),
+         QStringLiteral("rejestr [FOLDER] [--od DD.MM.YYYY] [--do DD.MM.YYYY] [--json | --csv] [--config Faktury.ini]"),
+         QStringLiteral("Rejestr faktur folderu (domyślnie folderu roboczego) z sumami według stawek."),
+         {QStringLiteral("od"), QStringLiteral("do"), QStringLiteral("json"), QStringLiteral("csv"),
+          QStringLiteral("config")},
+         PolecenieRejestr},
         {QStringLiteral("ksef"),
          QStringLiteral("ksef FILE.FAK (-o OUT.xml | -d OUTDIR) [--config Faktury.ini] [--force] [--zapisz]"),
          QStringLiteral("Zapisuje faktury jako XML KSeF (FA(3))."),

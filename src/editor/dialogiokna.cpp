@@ -3,6 +3,7 @@
 #include "zentoraedyt.h"
 
 #include "fakparam.h"
+#include "rejestrokno.h"
 
 #include "dialogs/dlgkalendarz.h"
 #include "dialogs/dlgkontekst.h"
@@ -16,4 +17,5 @@ void TZentoraForma::UstawDialogiWspolpracownikow()
     Dialogi.Parametry = &PokazParametry;
     Dialogi.Kalkulator = &PokazKalkulator;
     Dialogi.OProgramie = &PokazOProgramie;
+    Dialogi.Rejestr = &PokazRejestr;
 }

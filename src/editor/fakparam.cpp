@@ -387,6 +387,12 @@ QWidget *TFakParam::StronaNumeracji()
     EdySymbol->setMaxLength(10);
     lSymbol->setBuddy(EdySymbol);
     ug->addWidget(EdySymbol);
+    QLabel *lSymbolRach = Etykieta(QStringLiteral("Symbol rachunku"), grupa);
+    ug->addWidget(lSymbolRach);
+    EdySymbolRach = new QLineEdit(grupa);
+    EdySymbolRach->setMaxLength(10);
+    lSymbolRach->setBuddy(EdySymbolRach);
+    ug->addWidget(EdySymbolRach);
     RadioNR->setChecked(true);
     ug->addStretch();
     u->addWidget(grupa);
@@ -414,8 +420,6 @@ QWidget *TFakParam::StronaNumeracji()
         new TopisPola(QStringLiteral("Stosuj automatyczną numerację wg aktualnego stanu bazy faktur"), cboAutoNum, s);
     auto_->addWidget(lAuto, 1);
     cboAutoNum->setChecked(true);
-    cboAutoNum->setEnabled(false);
-    lAuto->setEnabled(false);
     opisy->addLayout(auto_);
     opisy->addStretch();
     u->addLayout(opisy, 1);
@@ -539,7 +543,8 @@ void TFakParam::IniNaEkran()
     }
 
     UstawTekstPola(EdySymbol, Param.iniSymbol, 10);
-    cboAutoNum->setChecked(true);
+    UstawTekstPola(EdySymbolRach, Param.iniSymbolRach, 10);
+    cboAutoNum->setChecked(Param.iniAutoNum);
     RadioNumerClick();
 
     EdyFoldFaktur->setText(Param.iniFolder);
@@ -581,6 +586,8 @@ void TFakParam::EkranNaIni()
 
     // As typed, also when the field is disabled: switching back keeps the symbol.
     Param.iniSymbol = EdySymbol->text();
+    Param.iniSymbolRach = EdySymbolRach->text();
+    Param.iniAutoNum = cboAutoNum->isChecked();
 
     Param.iniFolder = EdyFoldFaktur->text();
     Param.IniPodpisBmp = EdyPlikPodpis->text();
@@ -607,12 +614,14 @@ void TFakParam::EkranNaIni()
 void TFakParam::RadioNumerClick()
 {
     const bool zSymbolem = RadioNSR->isChecked() || RadioNSMR->isChecked();
-    EdySymbol->setEnabled(zSymbolem);
-    QPalette p = EdySymbol->palette();
-    const QColor tlo = NaQColor(zSymbolem ? kOknoSystemowe : kTloInformacji);
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::Base, tlo);
-    EdySymbol->setPalette(p);
+    for (QLineEdit *e : {EdySymbol, EdySymbolRach}) {
+        e->setEnabled(zSymbolem);
+        QPalette p = e->palette();
+        const QColor tlo = NaQColor(zSymbolem ? kOknoSystemowe : kTloInformacji);
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setColor(g, QPalette::Base, tlo);
+        e->setPalette(p);
+    }
 }
 
 void TFakParam::BtnFoldFakturClick()

@@ -88,6 +88,7 @@ public:
     QRadioButton *RadioNSR = nullptr;
     QRadioButton *RadioNSMR = nullptr;
     QLineEdit *EdySymbol = nullptr;
+    QLineEdit *EdySymbolRach = nullptr;   // the bills' own series
     QCheckBox *cboAutoNum = nullptr;
 
     TmemoLimit *MemoFirma = nullptr;

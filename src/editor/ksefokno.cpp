@@ -176,6 +176,9 @@ void TZentoraForma::AcEksportKsefExecute()
                                 .arg(Zentora.KsefNumer));
         return;
     }
+    // KSeF refuses a designation the seller has already sent for the same kind
+    if (!ZgodaNaNumer(SciezkaRobo.isEmpty() ? ZUkosnikiem(FolderRobo) : SciezkaRobo))
+        return;
     // what a correction corrects comes from the invoice itself
     const TopcjeKsef opcje;
     TeksportKsef e;

@@ -183,6 +183,9 @@ void TZentoraForma::AcWystawKorekteExecute()
         return;
     Grid->PrzerwijEdycje();
     Zentora = WystawKorekte(FaktRobo, IniZentora, DataDzis(), przyczyna);
+    // the next number of the corrections in the working folder
+    if (IniZentora.iniAutoNum)
+        Zentora.NumerFak = NastepnyNumer(Indeks().Wpisy(), Zentora);
     // a new document: never saved over the original, and unsaved until it is saved
     NazwaRobo.clear();
     SciezkaRobo.clear();

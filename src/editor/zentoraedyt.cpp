@@ -218,8 +218,7 @@ void TZentoraForma::PodlaczZdarzenia()
     connect(UsuWiersz, &QAction::triggered, this, [this] { Polecenie([this] { UsunWiersz(); }); });
     connect(WsawWiersz, &QAction::triggered, this, [this] { Polecenie([this] { WstawWiersz(); }); });
 
-    connect(EdyMiasto, &QLineEdit::textEdited, this,
-            [this](const QString &t) { Polecenie([this, t] { EdyMiastoChange(t); }); });
+    UstawUzupelnianie();
     const std::pair<QToolButton *, TokienkoData *> daty[] = {
         {SpeedData1, EdyDatWyst}, {SpeedData2, EdyDatSprz}, {SpeedData3, EdyDatZapl}, {SpeedData4, EdyDataKoryg}};
     for (const auto &[b, pole] : daty)
@@ -406,6 +405,8 @@ void TZentoraForma::NowyDokument()
     m_plikZajety = false;
     m_mppZapytano = false;
     m_sprzedawcaZKonfiguracji = true;
+    if (IniZentora.iniAutoNum)
+        Zentora.NumerFak = NastepnyNumer(Indeks().Wpisy(), Zentora);
     RekordNaEkran();
     EkranNaRekord(false);
     FaktRobo = Zentora;
@@ -615,6 +616,8 @@ bool TZentoraForma::ZapiszPlik(bool jako)
         return false;
     }
     EkranNaRekord(true);
+    if (!ZgodaNaNumer(sciezka))
+        return false;
     try {
         ZapiszFakture(sciezka, Zentora);
     } catch (const EMojeBledy &e) {
@@ -637,6 +640,7 @@ bool TZentoraForma::ZapiszPlik(bool jako)
     UstawFolderRobo(FolderPliku(sciezka));
     UstawPodpis();
     SpisMiast.Dodaj(Zentora.KupMiasto);
+    ZapisanoWFolderze(sciezka);
     return true;
 }
 

@@ -8,6 +8,7 @@
 // A host program may create the window and call START, MoznaZamknac, OtworzProFormeEx and
 // ImportujZbazyFaktur; the stand-alone program lets the first activation call START.
 
+#include "invoice/indeksfolderu.h"
 #include "invoice/miasta.h"
 #include "invoice/rekord.h"
 
@@ -99,6 +100,8 @@ public:
         std::function<bool(QWidget *wlasciciel, QString &przyczyna)> PrzyczynaKorekty;
         // the KSeF number, shown as it is and changed by the user; false when given up
         std::function<bool(QWidget *wlasciciel, QString &numer)> NumerKsef;
+        // the register of the working folder; the file chosen to open, empty for none
+        std::function<QString(QWidget *wlasciciel, const IndeksFolderu &indeks)> Rejestr;
     };
     TDialogi Dialogi;
     // The Qt file dialog with the window's filter, asking before overwriting and before
@@ -118,6 +121,8 @@ public:
     const QString &PlikKonfiguracji() const { return sPlik_FakturyIni; }
     const TiniZentora &Konfiguracja() const { return IniZentora; }
     const ::SpisMiast &ZnaneMiasta() const { return SpisMiast; }
+    // The index of the working folder, brought up to date with the files on disk.
+    IndeksFolderu &Indeks();
     // True once the user has agreed to close: the close event asks no more.
     bool ZamknieBezPytania() const { return ZamknijNiePytaj; }
     // The two grids, the amount due and the sale date as the totals engine sees them.
@@ -186,8 +191,6 @@ private:
     void PoZmianieDatySprzedazy();
 
     // ---- header fields
-    void EdyMiastoChange(const QString &tekst);
-    QString ListaMiast(QChar litera);
     void WybierzDate(TokienkoData *pole);
     void BtnFirmaBankOsobaClick(QObject *nadawca);
     void cboZentoraCloseUp();
@@ -285,7 +288,7 @@ private:
     void AcPomocFaktExecute();
     void AcWizytowkaExecute();
     void AcKalkulatorExecute();
-    void AcAktNumerExecute() {}
+    void AcAktNumerExecute();
 
     // ---- building the window
     // The fixed size of the window's client area.
@@ -333,6 +336,28 @@ private:
     QString m_sciezkaStartowa;
     QString m_plikStartowy;
     TZentoraForma **m_adresStartowy = nullptr;
+    QString m_dataKorygowanej, m_numerKorygowanej;   // as last given for a KSeF export
+
+    // ---- the working folder as the invoice database
+    std::shared_ptr<IndeksFolderu> m_indeks;   // made when first needed
+    // The next free number of the invoice's series into the number field (automatic
+    // numbering on); nothing otherwise.
+    void ProponujNumer();
+    // No other file of the folder of `sciezka` has this designation, or the user wants
+    // it saved anyway.
+    bool ZgodaNaNumer(const QString &sciezka);
+    // After a save: the index learns the file at once.
+    void ZapisanoWFolderze(const QString &sciezka);
+    // The register of sales (Ctrl+R), made for the menu Plik.
+    QAction *AkcjaRejestru();
+    void AcRejestrExecute();
+    // Buyers and cities completed from the folder's invoices.
+    void UstawUzupelnianie();
+    QList<WpisIndeksu> m_nabywcy;   // as the buyer completion offers them
+    QList<TowarIndeksu> m_towary;   // as the goods completion offers them
+    // A name typed into an empty item row that was sold before: its classification, unit,
+    // last price and rate come with it.
+    void UzupelnijTowar(int wiersz, const QString &nazwa);
     bool m_mppZapytano = false;               // the split-payment question asked for this invoice
     bool m_sprzedawcaZKonfiguracji = false;   // a new invoice: the seller follows the parameters
     bool m_tylkoDoOdczytu = false;

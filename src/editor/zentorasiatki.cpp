@@ -54,6 +54,7 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
         if (Acol == kolTowar && IniZentora.iniMojVat >= vat0 && cboZentora->currentIndex() != rZwykly) {
             const QString domyslna = StawkaVatTekst(IniZentora.iniMojVat, sprzedano);
             if (Niepusty(cela)) {
+                UzupelnijTowar(Arow, cela);
                 // a new item gets the seller's usual rate
                 if (Pusty(Grid->Cells(kolPrcVat, Arow)))
                     Grid->setCells(kolPrcVat, Arow, domyslna);

@@ -173,6 +173,7 @@ void TZentoraForma::UtworzMenu()
     plik->addActions({AcNowa, AcOtworz, AcZapisz, AcZapiszJako});
     plik->addSeparator();
     plik->addActions({AcDrukuj, AcEksportKsef, AcNumerKsef});
+    plik->addAction(AkcjaRejestru());
     plik->addSeparator();
     plik->addAction(AcWystawKorekte);
     plik->addSeparator();

@@ -21,6 +21,17 @@ void IOparametrow(const QString &plik, TiniZentora &ini, bool zapis)
     s.IOk(QStringLiteral("DataSprzTak"), ini.IniDatSprzTak, false);
     s.IOk(QStringLiteral("ProFormaNip"), ini.IniProForNip, false);
     s.IOkEnum(QStringLiteral("TypDatSprze"), ini.IniTypDatSprz, typDdostaw);
+    // Written only when they differ from what a file without them means, so that older
+    // files stay as they were.
+    const TiniZentora domyslne;
+    const auto gdyInne = [&](const QString &klucz, bool inny, const auto &przenies) {
+        if (!zapis || inny || s.ValueExists(s.XdefSekc(), klucz))
+            przenies(klucz);
+    };
+    gdyInne(QStringLiteral("AutoNum"), ini.iniAutoNum != domyslne.iniAutoNum,
+            [&](const QString &k) { s.IOk(k, ini.iniAutoNum, domyslne.iniAutoNum); });
+    gdyInne(QStringLiteral("SymbolRach"), ini.iniSymbolRach != domyslne.iniSymbolRach,
+            [&](const QString &k) { s.IOk(k, ini.iniSymbolRach, domyslne.iniSymbolRach); });
     s.setXdefSekc(QStringLiteral("FirmyRamki"));
     s.IOk(QStringLiteral("Firma0"), ini.iniTabFirm, puste);
     s.setXdefSekc(QStringLiteral("BankiKonta"));

@@ -201,6 +201,17 @@ QString TzentoraVat::DajOznaczenieFaktury() const
 
 void TiniZentora::Czysc() { *this = TiniZentora(); }
 
+int GrupaSerii(TrodzajFaktury r)
+{
+    switch (r) {
+    case rProForma: return 2;
+    case rFakKoryg: return 3;   // KSeF, too, tells a correction's number from an invoice's
+    case rZwykly:
+    case rUprosz: return 1;
+    default: return 0;
+    }
+}
+
 void UstawRodzajFaktury(TzentoraVat &f, TrodzajFaktury nowy, const TiniZentora &ini)
 {
     const TrodzajFaktury stary = f.RodzajFak;
@@ -208,9 +219,11 @@ void UstawRodzajFaktury(TzentoraVat &f, TrodzajFaktury nowy, const TiniZentora &
     if (nowy == rProForma) {
         f.RodzajNum = numerNSMR;
         f.SymbolFak = QStringLiteral("PF");
-    } else if (stary == rProForma) {
+    } else if (const bool rachunek = GrupaSerii(nowy) == GrupaSerii(rZwykly);
+               stary == rProForma || rachunek != (GrupaSerii(stary) == GrupaSerii(rZwykly))) {
+        // a bill is numbered in its own series, with its own symbol
         f.RodzajNum = ini.iniNumerac;
-        f.SymbolFak = ini.iniSymbol;
+        f.SymbolFak = rachunek ? ini.iniSymbolRach : ini.iniSymbol;
     }
 }
 

@@ -139,6 +139,10 @@ struct TzentoraVat {
 struct TiniZentora {
     TrodzajNumerac iniNumerac = numerNR;
     QString iniSymbol;
+    // Numbering by the invoices already in the working folder, and the symbol of the bills'
+    // own series.
+    bool iniAutoNum = true;
+    QString iniSymbolRach = QStringLiteral("R");
     QString iniFolder;
     QString IniPodpisBmp;
     TrodzajVat iniMojVat = vatSum;
@@ -159,8 +163,13 @@ struct TiniZentora {
     bool operator==(const TiniZentora &) const = default;
 };
 
+// Pro forma invoices, bills ("Rachunek", "Rachunek Uproszczony"), corrections and the VAT
+// invoices are numbered in series of their own: the group of the kind.
+int GrupaSerii(TrodzajFaktury r);
+
 // Sets the kind of the invoice; a pro-forma invoice is always numbered N / S / M / R with
-// the symbol "PF", and one that stops being pro-forma takes the configured numbering again.
+// the symbol "PF", and one that stops being pro-forma takes the configured numbering again; a bill takes the bills'
+// symbol.
 void UstawRodzajFaktury(TzentoraVat &f, TrodzajFaktury nowy, const TiniZentora &ini);
 
 // A new invoice made from the configuration, issued and sold on `dzis`.

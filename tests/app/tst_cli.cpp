@@ -191,7 +191,9 @@ void TstCli::slownie()
 
 void TstCli::nowaFaktura()
 {
-    const QString out = Plik(QStringLiteral("nowa.FAK"));
+    // a folder of its own: the first invoice of its series there
+    QTemporaryDir folder;
+    const QString out = folder.filePath(QStringLiteral("nowa.FAK"));
     const WynikCli w = UruchomCli({QStringLiteral("new"), QStringLiteral("-o"), out, QStringLiteral("--config"),
                                    QStringLiteral(ZENTORA_EXAMPLES "/Faktury.ini"), QStringLiteral("--today"),
                                    QStringLiteral("05.03.2018")});
@@ -207,7 +209,7 @@ void TstCli::nowaFaktura()
     QVERIFY(t.endsWith(QStringLiteral("[Pozycje]\r\nLiczba=0\r\n\r\n")));
 
     // no configuration file: numbering N / R, cash, due on the day of issue
-    const QString out2 = Plik(QStringLiteral("nowa2.FAK"));
+    const QString out2 = folder.filePath(QStringLiteral("nowa2.FAK"));
     QCOMPARE(UruchomCli({QStringLiteral("new"), QStringLiteral("-o"), out2, QStringLiteral("--config"),
                          Plik(QStringLiteral("brak.ini")), QStringLiteral("--today"), QStringLiteral("31.12.2010")})
                  .kod,
@@ -329,7 +331,7 @@ void TstCli::pomoc_data()
     Kolumny<QStringList, QStringList>("argumenty", "fragmenty");
     QTest::newRow("--help") << QStringList{"--help"}
                             << QStringList{"zentora-cli show FILE.FAK [--json]", "zentora-cli words AMOUNT...", "Kody wyjścia"};
-    QTest::newRow("help") << QStringList{"help"} << QStringList{"zentora-cli recompute FILE.FAK [-o OUT.FAK] [--json]"};
+    QTest::newRow("help") << QStringList{"help"} << QStringList{"zentora-cli recompute FILE.FAK [-o OUT.FAK [--force]] [--json]"};
     QTest::newRow("show --help") << QStringList{"show", "--help"} << QStringList{"show FILE.FAK", "--json", "-h, --help"};
     QTest::newRow("new -h") << QStringList{"new", "x", "-h"} << QStringList{"--today DD.MM.RRRR", "--config Faktury.ini"};
     QTest::newRow("help new") << QStringList{"help", "new"} << QStringList{"-o PLIK"};

@@ -67,8 +67,11 @@ void TstCliKsef::initTestCase()
         {"F.ini", Crlf("[KSeF]\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\n\n")}};
     QDir().mkpath(m_dir.filePath(QStringLiteral("inny")));
     QVERIFY(PiszBajty(m_dir.filePath(QStringLiteral("inny/dobry2.FAK")), dobry));
+    // each invoice with a number of its own: one folder holds them all
+    int numer = 20;
     for (const auto &[n, b] : pliki)
-        QVERIFY(PiszBajty(m_dir.filePath(QLatin1String(n)), b));
+        QVERIFY(PiszBajty(m_dir.filePath(QLatin1String(n)),
+                          QByteArray(b).replace("NrFakt=12", "NrFakt=" + QByteArray::number(numer++))));
 }
 
 void TstCliKsef::kodyWyjscia_data()
@@ -146,7 +149,8 @@ void TstCliKsef::zapisanyNumerZamyka()
     const QString fak = m_dir.filePath(QStringLiteral("zapis.FAK"));
     const QString xml = m_dir.filePath(QStringLiteral("zapis.xml"));
     const QString ini = m_dir.filePath(QStringLiteral("F.ini"));
-    QVERIFY(PiszBajty(fak, CzytajBajty(m_dir.filePath(QStringLiteral("dobry.FAK")))));
+    // a copy of dobry.FAK under a number of its own
+    QVERIFY(PiszBajty(fak, CzytajBajty(m_dir.filePath(QStringLiteral("dobry.FAK"))).replace("NrFakt=20", "NrFakt=99")));
     QCOMPARE(UruchomCli({QStringLiteral("ksef"), fak, QStringLiteral("-o"), xml, QStringLiteral("--config"), ini,
                          QStringLiteral("--zapisz")})
                  .kod,

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -50,6 +51,8 @@ double DzisTestowe() { return KodujDate(2018, 6, 15, 0); }
 OknoTestowe::OknoTestowe(const QByteArray &konfiguracja)
 {
     UstawDateDzis(DzisTestowe());
+    // the index of the working folder keeps its cache away from the user's
+    QStandardPaths::setTestModeEnabled(true);
     ini = Plik(QStringLiteral("Faktury.ini"));
     if (!konfiguracja.isNull())
         PiszBajty(ini, konfiguracja);

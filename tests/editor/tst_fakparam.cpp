@@ -234,7 +234,7 @@ void TstFakParam::numeracja()
     const QColor tlo =
         d.EdySymbol->palette().color(d.EdySymbol->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Base);
     QCOMPARE(tlo, NaQColor(symbolWlaczony ? 0x80000005u : 0x80000018u));
-    QVERIFY(d.cboAutoNum->isChecked() && !d.cboAutoNum->isEnabled());
+    QVERIFY(d.cboAutoNum->isChecked() && d.cboAutoNum->isEnabled());
     d.EkranNaIni();
     QCOMPARE(int(d.Param.iniNumerac), radio);
     QCOMPARE(d.EdySymbol->text(), QStringLiteral("FV"));   // kept, and saved, even when disabled

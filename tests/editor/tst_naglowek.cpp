@@ -1,4 +1,4 @@
-// The header fields of the main window: the city pick list, the calendar buttons, the
+// The header fields of the main window: the city of a saved invoice, the calendar buttons, the
 // paid pro forma, the invoice number, the post code, the discount field and the tab order.
 
 #include "common/teksty.h"
@@ -21,9 +21,6 @@
 class TstNaglowek : public QObject {
     Q_OBJECT
 private slots:
-    void listaMiast_data();
-    void listaMiast();
-    void listaOtwieraSieNaJednejLiterze();
     void zapisDopisujeMiasto();
     void kalendarz_data();
     void kalendarz();
@@ -38,86 +35,16 @@ private slots:
     void tabZSiatki();
 };
 
-namespace {
-void FakturaZMiastem(OknoTestowe &t, const QString &nazwa, const QString &miasto)
-{
-    TzentoraVat f = FakturaPrzykladowa();
-    f.KupMiasto = miasto;
-    ZapiszFakture(t.Plik(nazwa), f);
-}
-}   // namespace
-
-void TstNaglowek::listaMiast_data()
-{
-    // clang-format off
-    Kolumny<QString, bool, QString, QString, QString>("litera", "wybrano", "wybor", "linie", "pole");
-    const QString w = QStringLiteral("Wałbrzych\nWarszawa\nwrocław");
-    QTest::newRow("wybór miasta") << QStringLiteral("w") << true << QStringLiteral("Warszawa") << w << QStringLiteral("Warszawa");
-    QTest::newRow("Esc") << QStringLiteral("W") << false << QString() << w << QStringLiteral("W");
-    QTest::newRow("wybrany pusty tekst") << QStringLiteral("W") << true << QStringLiteral("  ") << w << QStringLiteral("W");
-    QTest::newRow("brak miast, Esc") << QStringLiteral("X") << false << QString()
-                                     << QStringLiteral("Brak miast na literę: \"X\"") << QStringLiteral("X");
-    // the information line is no city: choosing it keeps the letter
-    QTest::newRow("brak miast, wybrana informacja")
-        << QStringLiteral("Ż") << true << QStringLiteral("Brak miast na literę: \"Ż\"")
-        << QStringLiteral("Brak miast na literę: \"Ż\"") << QStringLiteral("Ż");
-    // clang-format on
-}
-
-void TstNaglowek::listaMiast()
-{
-    QFETCH(QString, litera);
-    QFETCH(bool, wybrano);
-    QFETCH(QString, wybor);
-    OknoTestowe t;
-    FakturaZMiastem(t, QStringLiteral("1.FAK"), QStringLiteral("Warszawa"));
-    FakturaZMiastem(t, QStringLiteral("2.fak"), QStringLiteral("wrocław"));
-    FakturaZMiastem(t, QStringLiteral("3.FAK"), QStringLiteral("Wałbrzych"));
-    FakturaZMiastem(t, QStringLiteral("4.FAK"), QStringLiteral("WARSZAWA"));
-    FakturaZMiastem(t, QStringLiteral("5.FAK"), QStringLiteral("Poznań"));
-    PiszBajty(t.Plik(QStringLiteral("6.FAK")), "to nie jest faktura");
-    t.listaWybrana = wybrano;
-    t.wyborZListy = wybor;
-    t.Wpisz("EdyMiasto", litera);
-    QCOMPARE(t.listy.size(), 1);
-    QTEST(t.listy.first().linie, "linie");
-    QCOMPARE(t.listy.first().dlugoscKodu, 0);
-    QCOMPARE(t.listy.first().szerokosc, Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->width());
-    QCOMPARE(t.listy.first().wiersze, 8);
-    QCOMPARE(t.listy.first().kodCzcionki, 10);
-    QCOMPARE(t.listy.first().pole, Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto"));
-    QCOMPARE(t.listy.first().param, QString());
-    QTEST(Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->text(), "pole");
-    QVERIFY(t.prezenter.pokazane.isEmpty());
-}
-
-void TstNaglowek::listaOtwieraSieNaJednejLiterze()
-{
-    OknoTestowe t;
-    // the folder is read only when the list is first needed
-    QVERIFY(!t.okno->ZnaneMiasta().Wczytany());
-    t.Wpisz("EdyMiasto", QStringLiteral("Po"), false);
-    QCOMPARE(t.listy.size(), 1);
-    QVERIFY(t.okno->ZnaneMiasta().Wczytany());
-    Klawisz(Qt::Key_Backspace);
-    QCOMPARE(t.listy.size(), 2);
-    QCOMPARE(Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->text(), QStringLiteral("P"));
-    // a whole city put in by the program opens nothing
-    Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->setText(QStringLiteral("Ł"));
-    QCOMPARE(t.listy.size(), 2);
-}
-
 void TstNaglowek::zapisDopisujeMiasto()
 {
     OknoTestowe t;
     t.Wpisz("EdyFirma", QStringLiteral("Firma"));
-    t.Wpisz("EdyMiasto", QStringLiteral("Kra"));
-    QCOMPARE(t.listy.last().linie, QStringLiteral("Brak miast na literę: \"K\""));
-    Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->setText(QStringLiteral("Kraków"));
+    t.Wpisz("EdyMiasto", QStringLiteral("Kraków"));
     t.nazwyPlikow = {t.Plik(QStringLiteral("K.FAK"))};
     t.Wykonaj("AcZapisz");
-    t.Wpisz("EdyMiasto", QStringLiteral("k"));
-    QCOMPARE(t.listy.last().linie, QStringLiteral("Kraków"));
+    // the city of the invoice just saved is proposed at once
+    t.Wpisz("EdyMiasto", QStringLiteral("kr"), false);
+    QCOMPARE(Kontrolka<TPoleEdycji>(*t.okno, "EdyMiasto")->text(), QStringLiteral("Kraków"));
 }
 
 void TstNaglowek::kalendarz_data()
@@ -173,6 +100,10 @@ void TstNaglowek::oplaconaProForma()
     OknoTestowe t;
     TZentoraForma &o = *t.okno;
     const QString plik = t.Plik(QStringLiteral("PF.FAK"));
+    // the invoices of the folder so far: the paid pro forma becomes the next of them
+    TzentoraVat f4 = FakturaPrzykladowa();
+    f4.NumerFak = 4;
+    ZapiszFakture(t.Plik(QStringLiteral("4.FAK")), f4);
     if (zapisana) {
         TzentoraVat f = FakturaPrzykladowa();
         f.RodzajFak = rProForma;
@@ -207,11 +138,11 @@ void TstNaglowek::oplaconaProForma()
              zamiana ? QStringList{QStringLiteral("Czy należność z faktury pro forma została zapłacona ?")}
                      : QStringList());
     if (zamiana) {
-        // the record takes the configured numbering again
+        // the record takes the configured numbering again, and the next number of its series
         const TzentoraVat &z = o.FakturaZEkranu();
         QCOMPARE(z.RodzajNum, numerNSR);
         QCOMPARE(z.SymbolFak, QStringLiteral("FV"));
-        QCOMPARE(z.DajOznaczenieFaktury(), QStringLiteral("12/FV/2018"));
+        QCOMPARE(z.DajOznaczenieFaktury(), QStringLiteral("5/FV/2018"));
     }
 }
 

@@ -156,9 +156,9 @@ void TstWyglad::menuIPasek()
     QCOMPARE(
         menu,
         (QStringList{
-            QStringLiteral(
-                "&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef - AcWystawKorekte - "
-                "AcZamknij"),
+            QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef AcRejestr "
+                           "- AcWystawKorekte - "
+                           "AcZamknij"),
             QStringLiteral(
                 "&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
             QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),

@@ -225,6 +225,7 @@ void TstZentoraEdyt::zapisIOtwarcie()
     QCOMPARE(t.pytaniaOPlik.last().nazwa, QStringLiteral("A.FAK"));
     QVERIFY(!QFile::exists(t.Plik(QStringLiteral("B.FAK"))));
     t.nazwyPlikow = {t.Plik(QStringLiteral("B.FAK"))};
+    t.prezenter.odpowiedzi = {idYes};   // the copy has A.FAK's number: kept on purpose
     t.Wykonaj("AcZapiszJako");
     QVERIFY(CzytajBajty(t.Plik(QStringLiteral("B.FAK"))).contains("Uwagi=x\r\n"));
     QCOMPARE(o.NazwaRobocza(), QStringLiteral("B.FAK"));

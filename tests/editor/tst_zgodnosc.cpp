@@ -165,8 +165,8 @@ void TstZgodnosc::zapisZgodnyZWierszami()
     t.Wykonaj("AcZapisz");
     QCOMPARE(t.prezenter.teksty(), QStringList());
     const QString plik = QDir(o.FolderRoboczy()).filePath(o.NazwaRobocza());
-    const WynikCli w =
-        UruchomCli({QStringLiteral("recompute"), plik, QStringLiteral("-o"), t.Plik(QStringLiteral("cli.FAK"))});
+    const WynikCli w = UruchomCli({QStringLiteral("recompute"), plik, QStringLiteral("-o"),
+                                   t.Plik(QStringLiteral("cli.FAK")), QStringLiteral("--force")});
     QCOMPARE(w.kod, 0);
     QCOMPARE(CzytajBajty(plik), CzytajBajty(t.Plik(QStringLiteral("cli.FAK"))));
     QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text(), doZaplaty);

@@ -50,8 +50,6 @@ class TstZOknami : public QObject {
     Q_OBJECT
 private slots:
     void parametry();
-    void listaMiast_data();
-    void listaMiast();
 };
 
 void TstZOknami::parametry()
@@ -86,41 +84,6 @@ void TstZOknami::parametry()
     QCOMPARE(CzytajBajty(t.ini), po);
     QVERIFY(po != przed);
     QVERIFY(t.prezenter.pokazane.isEmpty());
-}
-
-void TstZOknami::listaMiast_data()
-{
-    // clang-format off
-    QTest::addColumn<int>("klawisz");
-    QTest::newRow("Enter na informacji") << int(Qt::Key_Return);
-    QTest::newRow("Esc") << int(Qt::Key_Escape);
-    // clang-format on
-}
-
-void TstZOknami::listaMiast()
-{
-    QFETCH(int, klawisz);
-    OknoTestowe t;
-    TZentoraForma &o = *t.okno;
-    o.Dialogi.Lista = &WybierzZListy;
-    QString wiersz;
-    QWidget *pod = nullptr;
-    GdyOtwarte<TdlgKontekst>(&TdlgKontekst::Otwarty, [&wiersz, &pod, klawisz](TdlgKontekst *d) {
-        wiersz = d->Grid()->Cells(0, 0);
-        pod = d->Fkontrol();
-        QTest::keyClick(d->Grid(), Qt::Key(klawisz));
-    });
-    t.Wpisz("EdyMiasto", QStringLiteral("W"), false);
-    QTRY_VERIFY(!TdlgKontekst::Otwarty());
-    QCOMPARE(wiersz, QStringLiteral("Brak miast na literę: \"W\""));
-    QCOMPARE(pod, Kontrolka<TPoleEdycji>(o, "EdyMiasto"));
-    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyMiasto")->text(), QStringLiteral("W"));
-    // typing goes on in the field once the window is active again (the window manager's
-    // work, which the offscreen platform does not do)
-    QApplication::setActiveWindow(&o);
-    QTRY_COMPARE(QApplication::focusWidget(), Kontrolka(o, "EdyMiasto"));
-    Pisz(QStringLiteral("ola"));
-    QCOMPARE(Kontrolka<TPoleEdycji>(o, "EdyMiasto")->text(), QStringLiteral("Wola"));
 }
 
 QTEST_MAIN(TstZOknami)

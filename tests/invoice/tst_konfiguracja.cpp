@@ -14,6 +14,7 @@ private slots:
     void odczytPrzykladu();
     void zapisPrzykladu();
     void sekcjaKsef();
+    void numeracjaAutomatyczna();
     void brakPliku();
     void ograniczenia();
     void ramkaSprzedawcy_data();
@@ -76,6 +77,26 @@ void TstKonfiguracja::sekcjaKsef()
     ZapiszParametry(p, i);
     CzytajParametry(p, r);
     QVERIFY(r == i);
+}
+
+void TstKonfiguracja::numeracjaAutomatyczna()
+{
+    // a file without the keys means numbering on and bills numbered with "R"; once changed
+    // they are written, and stay when set back
+    const QString p = Plik(QStringLiteral("n.ini"));
+    TiniZentora i = Przyklad();
+    QVERIFY(i.iniAutoNum);
+    QCOMPARE(i.iniSymbolRach, QStringLiteral("R"));
+    i.iniAutoNum = false;
+    i.iniSymbolRach = QStringLiteral("RU");
+    ZapiszParametry(p, i);
+    QVERIFY(CzytajBajty(p).contains(Crlf("AutoNum=0\nSymbolRach=RU\n")));
+    TiniZentora r;
+    CzytajParametry(p, r);
+    QVERIFY(r == i);
+    i.iniAutoNum = true;
+    ZapiszParametry(p, i);
+    QVERIFY(CzytajBajty(p).contains(Crlf("AutoNum=1\nSymbolRach=RU\n")));
 }
 
 void TstKonfiguracja::brakPliku()
