@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake ninja-build qt6-base-dev
-  fontconfig fonts-liberation2 fonts-dejavu-core python3-fonttools
+  fontconfig fonts-liberation2 fonts-dejavu-core fonts-wine python3-fonttools
   xvfb xauth poppler-utils
   libxml2-utils pkg-config libqrencode-dev zbar-tools
   libssl-dev python3 python3-cryptography

@@ -9,6 +9,7 @@
 #include "invoice/konfiguracja.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
+#include "plikiwyjsciowe.h"
 #include "print/wydrukfaktury.h"
 
 #include <QJsonArray>
@@ -113,7 +114,7 @@ int PolecenieDrukuj(const Argumenty &a)
     for (const QString &plik : a.pliki) {
         try {
             TzentoraVat f;
-            CzytajFakture(plik, f);
+            CzytajFaktureDoWydania(plik, f);
             PrzeliczRekord(f);
             if (!PodstawaZwolnieniaPozwala(plik, f, ini, a.wymus)) {
                 wynik = qMax(wynik, int(kOdrzucono));

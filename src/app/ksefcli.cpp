@@ -88,7 +88,7 @@ ArgumentyKsef CzytajArgumenty(const QStringList &a)
 TzentoraVat RekordJakPrzyZapisie(const QString &plik)
 {
     TzentoraVat f;
-    CzytajFakture(plik, f);
+    CzytajFaktureDoWydania(plik, f);
     TabeleWPamieci t;
     t.dataSprzedazy = f.DataSprzed;
     RekordDoTabel(f, t);
@@ -168,7 +168,7 @@ int Numer(const ArgumentyKsef &a)
     CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
     TzentoraVat f;
     try {
-        CzytajFakture(plik, f);
+        CzytajFaktureDoWydania(plik, f);   // a damaged file is not rewritten as if whole
         UstawNumerKsef(f, ini, a.pliki.at(1));
         ZapiszFakture(plik, f);
     } catch (const EOdmowaKsef &e) {

@@ -1,5 +1,9 @@
 #include "plikiwyjsciowe.h"
 
+#include "common/bledy.h"
+#include "common/komunikaty.h"
+#include "invoice/plikfaktury.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -16,4 +20,14 @@ QString PlikiWKatalogu(const QStringList &pliki, const QString &katalog, const Q
         wyjscia.append(QDir(katalog).filePath(n));
     }
     return QString();
+}
+
+void CzytajFaktureDoWydania(const QString &plik, TzentoraVat &f)
+{
+    const QStringList problemy = CzytajFaktureSprawdzajac(plik, f);
+    if (problemy.isEmpty())
+        return;
+    for (const QString &p : problemy)
+        Komunikat(QStringLiteral("X") + (p.startsWith(QLatin1String("Plik ")) ? p : plik + QStringLiteral(": ") + p));
+    throw ECichyAbort();
 }

@@ -197,7 +197,7 @@ QString JedenPlik(const Argumenty &a)
 int Pokaz(const Argumenty &a)
 {
     TzentoraVat f;
-    CzytajFakture(JedenPlik(a), f);
+    CzytajFaktureDoWydania(JedenPlik(a), f);
     Wypisz(f, f.SumyFaktury[vatSum].Brutto, a.json);
     return kOk;
 }
@@ -205,7 +205,7 @@ int Pokaz(const Argumenty &a)
 int Przelicz(const Argumenty &a)
 {
     TzentoraVat f;
-    CzytajFakture(JedenPlik(a), f);
+    CzytajFaktureDoWydania(JedenPlik(a), f);
     // as the editor after an accepted cell, then as its save command
     const QString doZaplaty = PrzeliczRekord(f);
     if (!a.wyjscie.isEmpty()) {
@@ -370,7 +370,7 @@ int Pdf(const Argumenty &a)
     for (int i = 0; i < a.pliki.size(); ++i) {
         try {
             TzentoraVat f;
-            CzytajFakture(a.pliki.at(i), f);
+            CzytajFaktureDoWydania(a.pliki.at(i), f);
             // the paper shows what the rows give, as the editor's print command does
             PrzeliczRekord(f);
             if (!PodstawaZwolnieniaPozwala(a.pliki.at(i), f, ini, a.wymus)) {

@@ -149,13 +149,22 @@ bool PytanieOkAnuluj(QObject *okno, const QString &info, int domyslny)
 
 const QString kNiepoprawnaWartosc = QStringLiteral("Niepoprawna wartość");
 
-void KomunikatNiepoprawnejWartosci(QObject *okno)
+QString TekstNiepoprawnejWartosci(const QString &pole, const QString &wartosc)
+{
+    if (pole.trimmed().isEmpty())
+        return kNiepoprawnaWartosc;
+    const QString w = wartosc.trimmed();
+    return QStringLiteral("%1: niepoprawna wartość").arg(pole.trimmed())
+           + (w.isEmpty() ? QString() : QLatin1Char(' ') + w);
+}
+
+void KomunikatNiepoprawnejWartosci(QObject *okno, const QString &pole, const QString &wartosc)
 {
     TparDlg par;
     par.pOkno = okno;
     par.pIcoDlg = icError;
     par.pGrKlaw = grpOK;
-    par.pInfo = kNiepoprawnaWartosc;
+    par.pInfo = TekstNiepoprawnejWartosci(pole, wartosc);
     WykonajDialog(par);
 }
 

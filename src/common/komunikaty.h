@@ -63,5 +63,8 @@ bool PytanieOkAnuluj(QObject *okno, const QString &info, int domyslny);
 
 // The box of a field or a grid cell whose value was refused: error icon, one OK button,
 // no caption of its own and the text "Niepoprawna wartość".
-void KomunikatNiepoprawnejWartosci(QObject *okno);
+// "Niepoprawna wartość"; with a field name "Data sprzedaży: niepoprawna wartość 31.02.2026",
+// so the user knows where to look.
+void KomunikatNiepoprawnejWartosci(QObject *okno, const QString &pole = QString(), const QString &wartosc = QString());
+QString TekstNiepoprawnejWartosci(const QString &pole, const QString &wartosc);
 extern const QString kNiepoprawnaWartosc;

@@ -192,9 +192,43 @@ bool CzytajPlik(const QString &nazwa, QString &tresc)
     tresc.clear();
     QFile f(nazwa);
     if (!f.open(QIODevice::ReadOnly)) {
-        PokazBlad(EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".\r%2").arg(nazwa, f.errorString())));
+        PokazBlad(EMojeBledy(
+            QStringLiteral("Nie można odczytać pliku \"%1\".\r%2").arg(nazwa, BladSystemu(f.errorString(), false))));
         return false;
     }
     tresc = Cp1250::Dekoduj(f.readAll());
     return true;
+}
+
+QString BladSystemu(const QString &tekst, bool zapis)
+{
+    struct Para {
+        const char *angielski;
+        const char *polski;
+    };
+    static const Para kPary[] = {
+        {"Permission denied", nullptr},
+        {"Operation not permitted", nullptr},
+        {"No such file or directory", "nie ma takiego pliku ani folderu"},
+        {"No space left on device", "brak miejsca na dysku"},
+        {"Disk quota exceeded", "przekroczony przydział miejsca na dysku"},
+        {"Read-only file system", "dysk jest tylko do odczytu"},
+        {"Is a directory", "to jest folder, nie plik"},
+        {"Not a directory", "część ścieżki nie jest folderem"},
+        {"File name too long", "za długa nazwa pliku"},
+        {"Too many open files", "za dużo otwartych plików"},
+        {"Input/output error", "błąd odczytu lub zapisu urządzenia"},
+        {"File too large", "plik jest za duży"},
+        {"Device or resource busy", "plik jest zajęty przez inny program"},
+        {"Text file busy", "plik jest zajęty przez inny program"},
+        {"Unknown error", "nieznany błąd systemu"},
+    };
+    for (const Para &p : kPary) {
+        if (!tekst.contains(QLatin1String(p.angielski), Qt::CaseInsensitive))
+            continue;
+        if (!p.polski)   // the two ways of saying "not allowed" depend on what was done
+            return zapis ? QStringLiteral("brak uprawnień do zapisu") : QStringLiteral("brak uprawnień do odczytu");
+        return QString::fromUtf8(p.polski);
+    }
+    return tekst;
 }

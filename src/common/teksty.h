@@ -7,6 +7,9 @@
 
 // Removes characters up to U+0020 (spaces and control characters) at both ends.
 QString Trim(const QString &s);
+// A system error as the file functions give it (in English) said in Polish, for the
+// second line of a message about a file; an error not known here is kept as it came.
+QString BladSystemu(const QString &tekst, bool zapis);
 QStringView Trim(QStringView s);
 QString TrimLewy(const QString &s);
 QString TrimPrawy(const QString &s);

@@ -392,6 +392,7 @@ void TjustGrid::ZakonczCelke()
             t = n;
         }
     }
+    m_opisBledu.clear();
     if (OnXtestujCelke)
         OnXtestujCelke(c, r, t, m_celkaOk);
     if (m_celkaOk) {
@@ -401,10 +402,21 @@ void TjustGrid::ZakonczCelke()
     }
 }
 
+QString TjustGrid::TytulKolumny(int kol) const { return m_tytuly.split(QLatin1Char(';')).value(kol).trimmed(); }
+
 void TjustGrid::PokazBladCelki()
 {
-    if (!m_celkaOk && m_error && m_errMsg)
-        KomunikatNiepoprawnejWartosci(window());
+    if (m_celkaOk || !m_error || !m_errMsg)
+        return;
+    if (!m_opisBledu.isEmpty()) {
+        KomunikatOkna(window(), QStringLiteral("X") + m_opisBledu);
+        return;
+    }
+    QString pole = TytulKolumny(m_edycjaX);
+    const QString wiersz = FixedCols() > 0 ? Cells(0, m_edycjaY).trimmed() : QString();
+    if (!pole.isEmpty() && !wiersz.isEmpty())
+        pole += QStringLiteral(", wiersz ") + wiersz;
+    KomunikatNiepoprawnejWartosci(window(), pole, Cells(m_edycjaX, m_edycjaY));
 }
 
 bool TjustGrid::SelectCell(int c, int r)
@@ -567,6 +579,30 @@ void TjustGrid::DopasujWysokoscCel()
 
 // ---------------------------------------------------------------- drawing
 
+QString LiczbaWMiejscu(const QFontMetrics &fm, const QString &tekst, int szerokosc)
+{
+    if (fm.horizontalAdvance(tekst) <= szerokosc)
+        return tekst;
+    QString znaki(std::max(1, szerokosc / std::max(1, fm.horizontalAdvance(QLatin1Char('?')))), QLatin1Char('?'));
+    // the advance of one mark is rounded: take off what the whole row overshoots
+    while (znaki.size() > 1 && fm.horizontalAdvance(znaki) > szerokosc)
+        znaki.chop(1);
+    return znaki;
+}
+
+void TEtykietaLiczby::paintEvent(QPaintEvent *e)
+{
+    const QRect miejsce = contentsRect().adjusted(indent() > 0 ? indent() : 0, 0, indent() > 0 ? -indent() : 0, 0);
+    if (fontMetrics().horizontalAdvance(text()) <= miejsce.width()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QFrame::paintEvent(e);
+    QPainter p(this);
+    p.setPen(palette().color(foregroundRole()));
+    p.drawText(miejsce, int(alignment()), LiczbaWMiejscu(fontMetrics(), text(), miejsce.width()));
+}
+
 void TjustGrid::PiszCelke(QPainter &p, const QString &S, const QRect &Rcelki, int Acol, int Arow,
                           const QColor &KolorFontu, const QColor &KolorCelki)
 {
@@ -575,11 +611,15 @@ void TjustGrid::PiszCelke(QPainter &p, const QString &S, const QRect &Rcelki, in
     tekst.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QChar(13), QChar(10));
     Qt::Alignment wyr = Wyrownanie(Justowanie(Acol));
     int flagi = int(wyr);
-    if (m_justBL)
+    const QRect wew = Rcelki.adjusted(m, m, -m, -m);
+    // numbers and dates are never wrapped nor cut
+    const bool liczba = QStringLiteral("DFIJVZ").contains(Rodzaj(Acol));
+    if (liczba)
+        tekst = LiczbaWMiejscu(p.fontMetrics(), tekst.replace(QChar(10), QChar(32)), wew.width());
+    else if (m_justBL)
         flagi |= Qt::TextWordWrap;
     else
         tekst.replace(QChar(10), QChar(32));
-    const QRect wew = Rcelki.adjusted(m, m, -m, -m);
     if (m_justBL && Arow >= 0 && Arow < RowCount()) {
         const QRect miara(0, 0, std::max(1, wew.width()), 1000000);
         const QRect potrzebny = p.fontMetrics().boundingRect(miara, flagi | Qt::AlignTop, tekst);

@@ -6,7 +6,8 @@
 // ("C" centre, "P" right), font and paper colour codes ("0".."F" fixed colours, "G".."K" the
 // custom colours), read-only flag "1". It filters typed keys by the kind, checks and
 // normalises a cell when its edit ends, asks the owner (OnXtestujCelke), refuses to leave a
-// rejected cell with "Niepoprawna wartość", draws "|" as a line break, wraps text and grows
+// rejected cell with "<column>, wiersz <n>: niepoprawna wartość <text>", shows a number that
+// does not fit as question marks, draws "|" as a line break, wraps text and grows
 // rows to fit (XkolJustBL), and reads and writes cells as numbers, money, dates and
 // ";"-joined rows.
 //
@@ -22,6 +23,24 @@
 #include "siatka.h"
 
 #include <QFont>
+#include <QLabel>
+
+class QFontMetrics;
+
+// A number as it may be shown in `szerokosc` pixels: whole, or question marks filling the
+// place when it does not fit. A cut amount ("845.000,00" of 1.845.000,00) would mislead.
+QString LiczbaWMiejscu(const QFontMetrics &fm, const QString &tekst, int szerokosc);
+
+// A label that shows one number: its text stays as set, but a number wider than the label
+// is drawn as question marks, as the grids do.
+class TEtykietaLiczby : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+};
 
 class TjustGrid : public TSiatka {
     Q_OBJECT
@@ -117,6 +136,11 @@ public:
     // rejects the value (the grid shows "Niepoprawna wartość" and holds the cell). It may
     // run more than once for one edit, always with the same text.
     std::function<void(int Acol, int Arow, const QString &cela, bool &OK)> OnXtestujCelke;
+    // What the message of a rejected cell says instead of "<column>, wiersz <n>: niepoprawna
+    // wartość <text>"; for OnXtestujCelke, when it rejects a value for a reason of its own.
+    void UstawOpisBledu(const QString &opis) { m_opisBledu = opis; }
+    // The column's title as XkolTytuly gives it.
+    QString TytulKolumny(int kol) const;
 
     // ---- edit state
     bool Edycja() const { return m_edycja; }   // a cell edit is in progress
@@ -155,6 +179,7 @@ public:
 protected:
     bool SelectCell(int c, int r) override;
     bool CanEditShow() const override;
+    bool StopTabem(int c) const override { return !TylkoDoOdczytu(c); }
     bool CanEditAcceptKey(QChar &znak, int pozycja, const QString &tekstPrzed) override;
     QString FiltrWklejania(const QString &tekst) override;
     bool PrzecinekWEdytorze() const override;
@@ -201,4 +226,5 @@ private:
     int m_edycjaY = -1;
     bool m_celkaOk = true;
     QString m_edyText;
+    QString m_opisBledu;
 };

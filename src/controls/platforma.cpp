@@ -50,6 +50,13 @@ void UstawCzcionkiZastepcze()
     if (zrobione || !QGuiApplication::instance())
         return;
     zrobione = true;
+    // The window is laid out for Tahoma; a system without it gets the face of the same
+    // metrics that Wine's fonts package ships, before any wider one stands in.
+    if (!JestCzcionka(QStringLiteral("Tahoma"))) {
+        for (const char *plik : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})
+            if (QFontDatabase::addApplicationFont(QString::fromLatin1(plik)) >= 0)
+                break;
+    }
     struct Para {
         const char *nazwa;
         QStringList zastepcze;

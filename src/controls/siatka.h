@@ -195,6 +195,8 @@ protected:
     virtual bool SelectCell(int c, int r);
     // Whether the editor may be shown on the current cell.
     virtual bool CanEditShow() const;
+    // Whether Tab stops in column c (computed columns are passed over).
+    virtual bool StopTabem(int /*c*/) const { return true; }
     // Whether a typed character may go into the editor (see TPoleFiltrowane::PrzyjmijZnak).
     virtual bool CanEditAcceptKey(QChar &znak, int pozycja, const QString &tekstPrzed);
     // Pasted text as it may go into the editor of the current cell.
@@ -265,6 +267,8 @@ private:
     // Tab past the last cell, Shift+Tab before the first and Ctrl+(Shift+)Tab anywhere
     // leave the grid for its neighbour in the window's tab order.
     bool TabWychodzi(const QKeyEvent *e) const;
+    // The cell Tab (or Shift+Tab) goes to from (c, r); false when it leaves the grid.
+    bool KrokTabem(bool wstecz, int &c, int &r) const;
     void WyjdzTabem(const QKeyEvent *e);
     void UtracilFokus(QFocusEvent *e);
     void SprawdzWyjscie();

@@ -70,25 +70,14 @@ void TSiatka::Nawiguj(QKeyEvent *e)
             r = ostW;
         break;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        if (e->key() == Qt::Key_Backtab || shift) {
-            if (--c < m_stalychKol) {
-                if (r > m_stalychWier) {
-                    c = ostK;
-                    --r;
-                } else {
-                    c = m_stalychKol;
-                }
-            }
-        } else if (++c > ostK) {
-            if (r < ostW) {
-                c = m_stalychKol;
-                ++r;
-            } else {
-                c = ostK;
-            }
+    case Qt::Key_Backtab: {
+        int tc = c, tr = r;
+        if (KrokTabem(e->key() == Qt::Key_Backtab || shift, tc, tr)) {
+            c = tc;
+            r = tr;
         }
         break;
+    }
     default: return;
     }
     const bool strzalka = e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_Left
@@ -188,9 +177,29 @@ bool TSiatka::TabWychodzi(const QKeyEvent *e) const
     if (!(m_opcje & goTabs))
         return false;   // the focus chain takes Tab as for any control
     const bool wstecz = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
-    if (wstecz)
-        return m_biezWier < m_stalychWier || (m_biezWier == m_stalychWier && m_biezKol <= m_stalychKol);
-    return m_biezWier >= m_wierszy - 1 && m_biezKol >= m_kolumn - 1;
+    if (m_biezWier < m_stalychWier || m_biezKol < m_stalychKol)
+        return wstecz;
+    int c = m_biezKol, r = m_biezWier;
+    return !KrokTabem(wstecz, c, r);
+}
+
+bool TSiatka::KrokTabem(bool wstecz, int &c, int &r) const
+{
+    bool saPrzystanki = false;
+    for (int k = m_stalychKol; k < m_kolumn && !saPrzystanki; ++k)
+        saPrzystanki = StopTabem(k);
+    do {
+        if (wstecz && --c < m_stalychKol) {
+            c = m_kolumn - 1;
+            --r;
+        } else if (!wstecz && ++c >= m_kolumn) {
+            c = m_stalychKol;
+            ++r;
+        }
+        if (r < m_stalychWier || r >= m_wierszy)
+            return false;
+    } while (saPrzystanki && !StopTabem(c));
+    return true;
 }
 
 void TSiatka::WyjdzTabem(const QKeyEvent *e)

@@ -116,7 +116,7 @@ void TokienkoBaza::PoNieudanymWyjsciu()
 void TokienkoBaza::Odrzuc()
 {
     if (m_boxErr)
-        KomunikatNiepoprawnejWartosci(this);
+        KomunikatNiepoprawnejWartosci(this, accessibleName(), text());
     if (m_cofnij && MozeMiecFokus(this) && !hasFocus())
         PrzywrocFokus(this);
     emit odrzucono();
@@ -181,7 +181,7 @@ void TokienkoTekst::WklejTekst(const QString &tekst)
         bez.remove(poz, 1);
         if (!ZnakFormatu(m_format, m_specjal, z, poz, bez)) {
             if (XBoxErr())
-                KomunikatNiepoprawnejWartosci(this);
+                KomunikatNiepoprawnejWartosci(this, accessibleName(), tekst);
             return;
         }
         s[i] = z;

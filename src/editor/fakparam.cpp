@@ -338,6 +338,7 @@ QWidget *TFakParam::StronaOgolna()
     cbStawka = new QComboBox(s);
     cbZaplata = new QComboBox(s);
     EdyDniZapl = new TokienkoLong(s);
+    EdyDniZapl->setAccessibleName(QStringLiteral("Okres zapłaty przelewem"));
     EdyDniZapl->setXWarMin(0);
     EdyDniZapl->setXWarMax(999);
     EdyDniZapl->setMaxLength(3);
@@ -652,7 +653,7 @@ void TFakParam::accept()
         Strony->setCurrentWidget(StrOgolne);
         EdyDniZapl->setFocus(Qt::OtherFocusReason);
         EdyDniZapl->selectAll();
-        KomunikatNiepoprawnejWartosci(EdyDniZapl);
+        KomunikatNiepoprawnejWartosci(EdyDniZapl, EdyDniZapl->accessibleName(), EdyDniZapl->text());
         return;
     }
     QDialog::accept();

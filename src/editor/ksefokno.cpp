@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -138,12 +137,29 @@ QString NazwaPlikuKsefZDialogu(QWidget *wlasciciel, const QString &proponowana)
 
 bool PytajONumerKsef(QWidget *wlasciciel, QString &numer)
 {
-    bool ok = false;
-    const QString t = QInputDialog::getText(wlasciciel, QStringLiteral("Numer KSeF"),
-                                            QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"),
-                                            QLineEdit::Normal, numer, &ok);
+    // the program's own small form: its font and the edit menu of every field, like the rest
+    QPointer<QDialog> d = new QDialog(wlasciciel);
+    d->setObjectName(QStringLiteral("DlgNumerKsef"));
+    d->setWindowTitle(QStringLiteral("Numer KSeF"));
+    auto *u = new QVBoxLayout(d);
+    auto *opis = new QLabel(QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"), d);
+    u->addWidget(opis);
+    QLineEdit *edyNumer = Pole(d, "EdyNumerKsef", 64);
+    Ustaw(edyNumer, numer);
+    opis->setBuddy(edyNumer);
+    u->addWidget(edyNumer);
+    auto *przyciski = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, d);
+    przyciski->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    u->addWidget(przyciski);
+    QObject::connect(przyciski, &QDialogButtonBox::rejected, d, &QDialog::reject);
+    QObject::connect(przyciski, &QDialogButtonBox::accepted, d, &QDialog::accept);
+    PrzygotujForme(d);
+    d->setMinimumWidth(d->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 30);
+    edyNumer->setFocus();
+    const bool ok = d->exec() == QDialog::Accepted && d;
     if (ok)
-        numer = t;
+        numer = edyNumer->text();
+    delete d.data();
     return ok;
 }
 

@@ -3,8 +3,11 @@
 #include "controls/justgrid.h"
 #include "controls/kolory.h"
 #include "invoice/rekord.h"
+#include "invoice/sumy.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <algorithm>
 
 QFont DuzaCzcionkaTabel() { return QFont(QStringLiteral("Arial"), 10); }
 
@@ -19,7 +22,8 @@ void UstawSiatkePozycji(TjustGrid &g)
     g.setDefaultRowHeight(22);
     g.setOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goEditing | goColSizing | goRowSizing
                  | goTabs | goDrawFocusSelected);
-    g.setScrollBars(ssNone);
+    // 50 rows never fit: the bar tells that more are below
+    g.setScrollBars(ssVertical);
     g.setDrawingStyle(gdsGradient);
     g.setXkolRodzaj(QStringLiteral("ICCCFJZVZZ"));
     g.setXkolSzerok(QStringLiteral("20;197;60;36;48;68;72;36;72;72"));
@@ -68,4 +72,25 @@ void UstawSiatkeSum(TjustGrid &g)
     g.setXnagWysoko(20);
     g.UkryjPodswietlenie();
     g.setFont(DuzaCzcionkaTabel());
+}
+
+void DopasujKolumnyKwot(TjustGrid &pozycje, TjustGrid &sumy)
+{
+    // the cell margins either side, and a pixel of air
+    constexpr int kMargines = 6;
+    const auto potrzeba = [](const TjustGrid &g) {
+        return g.fontMetrics().horizontalAdvance(QStringLiteral("9.999.999,99")) + kMargines;
+    };
+    // from the designed widths every time, so a smaller font gives the room back
+    pozycje.setXkolSzerok(pozycje.XkolSzerok());
+    sumy.setXkolSzerok(sumy.XkolSzerok());
+    int przyrost = 0;
+    for (int k : {kolCena, kolNetto, kolWarVat, kolBrutto}) {
+        const int w = std::max(pozycje.ColWidths(k), potrzeba(pozycje));
+        przyrost += w - pozycje.ColWidths(k);
+        pozycje.setColWidths(k, w);
+    }
+    pozycje.setColWidths(kolTowar, std::max(100, pozycje.ColWidths(kolTowar) - przyrost));
+    for (int k : {0, 2, 3})
+        sumy.setColWidths(k, std::max(sumy.ColWidths(k), potrzeba(sumy)));
 }

@@ -17,3 +17,8 @@ QString KolumnyTylkoDoOdczytu();
 
 // Four read-only columns (net, rate, VAT, gross) with nothing highlighted.
 void UstawSiatkeSum(TjustGrid &g);
+
+// Widens the price and amount columns of both grids so that 9.999.999,99 is shown whole in
+// the grids' present font; the item name column gives up the room, so the grid stays in
+// the window.
+void DopasujKolumnyKwot(TjustGrid &pozycje, TjustGrid &sumy);

@@ -25,6 +25,7 @@
 #include "invoice/dokument.h"
 #include "invoice/konfiguracja.h"
 #include "invoice/kopiaodzysku.h"
+#include "invoice/nip.h"
 #include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "print/wydrukfaktury.h"
@@ -227,6 +228,21 @@ void TZentoraForma::PodlaczZdarzenia()
         connect(b, &QToolButton::clicked, this, [this, b] { Polecenie([this, b] { BtnFirmaBankOsobaClick(b); }); });
     connect(cboZentora, &TComboLista::zamknietoListe, this, [this] { Polecenie([this] { cboZentoraCloseUp(); }); });
     connect(cboZentora, &QComboBox::activated, this, [this] { Polecenie([this] { PrzeliczPoZmianie(); }); });
+    // a wrong NIP is only pointed out, once for each value: the user may know better
+    connect(EdyNip, &QLineEdit::editingFinished, this, [this] {
+        if (EdyNip->text() == m_nipSprawdzony)
+            return;
+        m_nipSprawdzony = EdyNip->text();
+        const QString uwaga = UwagaDoNip(m_nipSprawdzony);
+        if (!uwaga.isEmpty())
+            QMetaObject::invokeMethod(
+                this,
+                [this, uwaga] {
+                    KomunikatOkna(this,
+                                  QStringLiteral("!") + uwaga + QStringLiteral("|Numer zostaje taki, jak wpisano."));
+                },
+                Qt::QueuedConnection);
+    });
     connect(cboZentora, &QComboBox::currentIndexChanged, this, [this] { PokazPolaKorekty(); });
     // a message box in the middle of a focus change would leave the focus half moved
     connect(EdyDatSprz, &QLineEdit::editingFinished, this, [this] {
@@ -429,6 +445,7 @@ void TZentoraForma::RekordNaEkran()
         pole->setCursorPosition(0);
     }
     EdyKod->UstawTekst(z.KupKod);
+    m_nipSprawdzony = z.KupNip;
     UstawSprzedawce(z.SprzedRamka, z.SprzedBank, z.SprzedKonto, z.SprzedOsoba);
     EdyDatWyst->UstawTekst(z.DataWystaw);
     EdyDatSprz->UstawTekst(z.DataSprzed);
@@ -446,6 +463,9 @@ void TZentoraForma::RekordNaEkran()
     RekordDoTabel(z, *m_tabele);
     m_dataSumy = EdyDatSprz->Tekst();
     Grid->DopasujWysokoscCel();
+    // a new or opened invoice starts at its first row, whatever the last one scrolled to
+    Grid->setTopRow(1);
+    Grid->WybierzKomorke(1, 1);
     PokazStanKsef();
     PokazPolaKorekty();
     UstawTylkoDoOdczytu(FakturaOstateczna(z) || m_plikZajety);
@@ -541,7 +561,12 @@ void TZentoraForma::OtworzPlik(const QString &plik)
     if (!QFileInfo(sciezka).isFile())
         throw EMojeBledy(QStringLiteral("Nie znaleziono pliku faktury \"%1\".").arg(QDir::toNativeSeparators(sciezka)));
     TzentoraVat f;
-    CzytajFakture(sciezka, f);
+    const QStringList problemy = CzytajFaktureSprawdzajac(sciezka, f);
+    // a damaged file is named, then shown as far as it could be read, so it can be mended
+    if (!problemy.isEmpty())
+        KomunikatOkna(this, QStringLiteral("!") + problemy.join(QLatin1Char('|')));
+    // rows saved with gaps are shown as the window would save them now
+    ScisnijPozycje(f);
     QString kto;
     // the window's own file opened again keeps its lock
     if (!m_blokadaPliku || m_plikZajety || QFileInfo(sciezka).absoluteFilePath() != SciezkaRobo)
@@ -562,6 +587,9 @@ void TZentoraForma::OtworzPlik(const QString &plik)
                                            "Faktura zostanie pokazana tylko do odczytu.")
                                 .arg(NazwaRobo, kto));
     SprawdzDateSprzedazy(false);
+    // the stored totals of a damaged file may count rows that are lost: show what the rows give
+    if (!problemy.isEmpty())
+        PrzeliczPoZmianie();
     if (KorektaBezSekcjiDodatnia(Zentora))
         KomunikatOkna(this, OstrzezenieKorektyDodatniej());
 }
@@ -772,6 +800,8 @@ void TZentoraForma::UstawCzcionkeTabel(bool duza)
     SumGrid->setFont(f);
     f.setBold(true);
     PanZaplata->setFont(f);
+    DopasujKolumnyKwot(*Grid, *SumGrid);
+    UlozKontrolki();
     Grid->DopasujWysokoscCel();
 }
 

@@ -177,6 +177,8 @@ private:
 
     // ---- item grid and totals
     void GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK);
+    // Whether the row's gross stays within what is held exactly, with `cela` in column Acol.
+    bool KwotyWZakresie(int Acol, int Arow, const QString &cela) const;
     void GridKeyDown(int &klawisz, Qt::KeyboardModifiers mod);
     void UsunWiersz();
     void WstawWiersz();
@@ -359,6 +361,7 @@ private:
     bool m_mppZapytano = false;               // the split-payment question asked for this invoice
     bool m_sprzedawcaZKonfiguracji = false;   // a new invoice: the seller follows the parameters
     bool m_tylkoDoOdczytu = false;
+    QString m_nipSprawdzony;   // the buyer's NIP last checked or shown
     // ---- one editor per file: the lock beside the opened file; an invoice whose file
     // another editor holds is shown read-only and never saved over that file
     std::unique_ptr<QLockFile> m_blokadaPliku;

@@ -13,6 +13,7 @@
 #include "invoice/sumy.h"
 
 #include <QAction>
+#include <cmath>
 
 namespace {
 
@@ -32,12 +33,25 @@ void UstawWierszSiatki(TjustGrid &g, int wiersz, const TpozFaktury &p)
 
 }   // namespace
 
+bool TZentoraForma::KwotyWZakresie(int Acol, int Arow, const QString &cela) const
+{
+    // Beyond this an amount is no longer held exactly to the grosz, and the row's gross would
+    // disagree with its own net plus VAT.
+    constexpr long double kMaksimum = 99999999999.99L;
+    const auto liczba = [&](int kol) {
+        return static_cast<long double>(TekstNaFloat(kol == Acol ? cela : Grid->Cells(kol, Arow), 0));
+    };
+    const long double netto = std::fabs(liczba(kolIlosc) * liczba(kolCena));
+    return netto * (1 + std::fabs(liczba(kolPrcVat)) / 100) <= kMaksimum;
+}
+
 void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bool &OK)
 {
     try {
         SprawdzDateSprzedazy(false);
         const double sprzedano = DataSprzedazy(Tabele());
-        if (Acol == kolTowar && IniZentora.iniMojVat >= vat0) {
+        // a bill carries no VAT: its rows get no rate
+        if (Acol == kolTowar && IniZentora.iniMojVat >= vat0 && cboZentora->currentIndex() != rZwykly) {
             const QString domyslna = StawkaVatTekst(IniZentora.iniMojVat, sprzedano);
             if (Niepusty(cela)) {
                 UzupelnijTowar(Arow, cela);
@@ -65,6 +79,12 @@ void TZentoraForma::GridXtestujCelke(int Acol, int Arow, const QString &cela, bo
                 OK = v == 0;   // a bill carries no VAT
             else
                 IndeksZPozycji(sprzedano, stawka, OK);
+        }
+        if (OK && (Acol == kolIlosc || Acol == kolCena || Acol == kolPrcVat) && !KwotyWZakresie(Acol, Arow, cela)) {
+            OK = false;
+            Grid->UstawOpisBledu(QStringLiteral("Pozycja %1: wartość brutto przekroczyłaby 99.999.999.999,99 zł.|"
+                                                "Zmniejsz ilość lub cenę.")
+                                     .arg(Arow));
         }
         if (OK) {
             PrzeliczSumy(Tabele());

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -148,7 +149,11 @@ void TZentoraForma::UtworzAkcje()
     AcEdytujZbazy->setToolTip(QStringLiteral("Edytuj fakturę z bazy"));
     AcZamknij->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
     AcPomocFakt->setShortcut(QKeySequence(Qt::Key_F1));
-    for (QAction *a : {AcZamknij, AcPomocFakt})
+    AcNowa->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AcOtworz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AcZapisz->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    AcDrukuj->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    for (QAction *a : {AcZamknij, AcPomocFakt, AcNowa, AcOtworz, AcZapisz, AcDrukuj})
         a->setShortcutContext(Qt::WindowShortcut);
     AcFont->setCheckable(true);
     AcFont->setChecked(true);
@@ -293,6 +298,14 @@ void TZentoraForma::UtworzNaglowek()
     };
     for (const auto &[w, n] : nazwy)
         w->setObjectName(QLatin1String(n));
+    // the names a message about a wrong value calls the fields by
+    const std::pair<QWidget *, QString> opisy[] = {
+        {EdyNumRach, QStringLiteral("Numer faktury")},  {EdyDatWyst, QStringLiteral("Data wystawienia")},
+        {EdyDatSprz, QStringLiteral("Data sprzedaży")}, {EdyDatZapl, QStringLiteral("Data zapłaty")},
+        {EdyNip, QStringLiteral("NIP kupującego")},     {EdyKod, QStringLiteral("Kod pocztowy")},
+    };
+    for (const auto &[w, opis] : opisy)
+        w->setAccessibleName(opis);
     const Qt::Alignment prawo = Qt::AlignRight | Qt::AlignVCenter;
     const std::pair<QString, Qt::Alignment> etykiety[] = {
         {QStringLiteral("Firma"), Qt::AlignLeft | Qt::AlignVCenter},
@@ -343,7 +356,7 @@ void TZentoraForma::UtworzSiatki()
     SumGrid->setObjectName(QStringLiteral("SumGrid"));
     UstawSiatkeSum(*SumGrid);
 
-    PanZaplata = new QLabel(centralWidget());
+    PanZaplata = new TEtykietaLiczby(centralWidget());
     PanZaplata->setObjectName(QStringLiteral("PanZaplata"));
     PanZaplata->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PanZaplata->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -384,6 +397,10 @@ void TZentoraForma::UtworzStopke()
     EdyFakKoryg->setObjectName(QStringLiteral("EdyFakKoryg"));
     EdyRabat = new TokienkoFloat(c);
     EdyRabat->setObjectName(QStringLiteral("EdyRabat"));
+    EdyRabat->setAccessibleName(QStringLiteral("Rabat"));
+    EdySpBank->setAccessibleName(QStringLiteral("Bank"));
+    EdySpKonto->setAccessibleName(QStringLiteral("Rachunek bankowy"));
+    EdySprzedal->setAccessibleName(QStringLiteral("Osoba wystawiająca"));
     // the invoice has no discount
     EdyRabat->setEnabled(false);
     EdyRabat->setFocusPolicy(Qt::NoFocus);
@@ -417,6 +434,8 @@ int SzerokoscSiatki(const TjustGrid &g)
     int szer = 2 * g.frameWidth();
     for (int k = 0; k < g.ColCount(); ++k)
         szer += g.ColWidths(k) + g.GridLineWidth();
+    if (g.verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        szer += g.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &g);
     return szer;
 }
 }   // namespace

@@ -500,7 +500,8 @@ void ZapiszPlikKsef(const QString &plik, const QByteArray &xml)
 {
     QSaveFile p(plik);
     if (!p.open(QIODevice::WriteOnly) || p.write(xml) != xml.size() || !p.commit())
-        throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(plik, p.errorString()));
+        throw EMojeBledy(
+            QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(plik, BladSystemu(p.errorString(), true)));
 }
 
 QString SkrotKsef(const QByteArray &dane)

@@ -1,6 +1,8 @@
 #include "plikfaktury.h"
 
 #include "common/bledy.h"
+#include "common/daty.h"
+#include "common/formaty.h"
 #include "common/teksty.h"
 #include "store/tservisini.h"
 
@@ -29,7 +31,7 @@ const QString &KluczPozycji(CzescPozycji czesc, int i)
 }
 }   // namespace
 
-void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie)
+void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc, bool wTekscie, QList<int> *braki)
 {
     std::unique_ptr<TservisIni> ini = wTekscie ? std::make_unique<TservisIni>(TvirIni::ZTekstu{}, QString(), zapis)
                                                : std::make_unique<TservisIni>(plik, zapis);
@@ -40,6 +42,11 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
             ini->IOk(klucz, dok.*pole, puste);
     };
 
+    if (!zapis && !ini->SectionExists(QStringLiteral("OpisFaktury")))
+        throw EMojeBledy(
+            plik.isEmpty()
+                ? QStringLiteral("Tekst nie jest plikiem faktury.")
+                : QStringLiteral("Plik \"%1\" nie jest plikiem faktury.").arg(QDir::toNativeSeparators(plik)));
     ini->setXdefSekc(QStringLiteral("OpisFaktury"));
     int wersja = 2;
     ini->IOk(QStringLiteral("Wersja"), wersja, 0);
@@ -142,6 +149,8 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
                     .arg(ile)
                     .arg(kMaxPozycji));
         dok.IlePozyc = ile;
+        if (braki && !ini->SectionExists(pozycje))
+            braki->append(0);
     }
     for (int i = 1; i <= ile; ++i) {
         TpozFaktury &poz = dok.Pozycja(i);
@@ -151,6 +160,9 @@ void IOfaktury(const QString &plik, TzentoraVat &dok, bool zapis, QString &tresc
             ini->IOk(KluczPozycji(kTowar, i), t, puste);
             ini->IOk(KluczPozycji(kTresc, i), s, puste);
         } else {
+            if (braki && !ini->ValueExists(pozycje, KluczPozycji(kTowar, i))
+                && !ini->ValueExists(pozycje, KluczPozycji(kTresc, i)))
+                braki->append(i);
             // the row's text is split straight from the store, not copied whole first
             ini->IOk(KluczPozycji(kTowar, i), t, puste);
             poz.LadujZPliku(t, ini->ReadView(pozycje, KluczPozycji(kTresc, i)));
@@ -171,6 +183,62 @@ void CzytajFakture(const QString &plik, TzentoraVat &dok)
     dok.Czysc();
     QString tresc;
     IOfaktury(plik, dok, false, tresc, false);
+}
+
+namespace {
+// "4", "4–5" or "2, 4–5": the row numbers in runs
+QString Zakresy(const QList<int> &n)
+{
+    QStringList czesci;
+    for (int i = 0; i < n.size();) {
+        int j = i;
+        while (j + 1 < n.size() && n.at(j + 1) == n.at(j) + 1)
+            ++j;
+        czesci.append(j == i ? QString::number(n.at(i)) : QStringLiteral("%1–%2").arg(n.at(i)).arg(n.at(j)));
+        i = j + 1;
+    }
+    return czesci.join(QStringLiteral(", "));
+}
+
+// An amount or quantity that is not a number: blank is allowed, anything else must read.
+bool JestLiczba(const QString &s) { return Pusty(s) || TekstNaFloat(s, -1) == TekstNaFloat(s, -2); }
+
+// A blank date is allowed (the window shows an empty field); one that is written must exist.
+bool JestData(const QString &s) { return Pusty(s) || s == kPustaData || TekstNaDate(s, -1) != -1; }
+}   // namespace
+
+QStringList CzytajFaktureSprawdzajac(const QString &plik, TzentoraVat &dok)
+{
+    if (!QFileInfo(plik).isFile())
+        throw EMojeBledy(QStringLiteral("Nie znaleziono pliku faktury \"%1\".").arg(QDir::toNativeSeparators(plik)));
+    dok.Czysc();
+    QString tresc;
+    QList<int> braki;
+    IOfaktury(plik, dok, false, tresc, false, &braki);
+    QStringList problemy;
+    const QString nazwa = QDir::toNativeSeparators(plik);
+    if (braki.value(0, -1) == 0)
+        problemy.append(QStringLiteral("Plik \"%1\" jest uszkodzony: brak sekcji pozycji faktury.").arg(nazwa));
+    else if (!braki.isEmpty())
+        problemy.append((braki.size() == 1 ? QStringLiteral("Plik \"%1\" jest uszkodzony: brak wiersza pozycji %2.")
+                                           : QStringLiteral("Plik \"%1\" jest uszkodzony: brak wierszy pozycji %2."))
+                            .arg(nazwa, Zakresy(braki)));
+    const std::pair<QString, const QString *> daty[] = {{QStringLiteral("Data wystawienia"), &dok.DataWystaw},
+                                                        {QStringLiteral("Data sprzedaży"), &dok.DataSprzed},
+                                                        {QStringLiteral("Data zapłaty"), &dok.DataZaplaty}};
+    for (const auto &[pole, wartosc] : daty)
+        if (!JestData(*wartosc))
+            problemy.append(QStringLiteral("%1 %2 jest błędna.").arg(pole, Trim(*wartosc)));
+    for (int i = 1; i <= Ogranicz(dok.IlePozyc, 0, kMaxPozycji); ++i) {
+        const TpozFaktury &p = dok.Pozycja(i);
+        const std::pair<QString, const QString *> liczby[] = {{QStringLiteral("ilość"), &p.Ilosc},
+                                                              {QStringLiteral("cena"), &p.Cena}};
+        for (const auto &[pole, wartosc] : liczby)
+            if (!JestLiczba(*wartosc))
+                problemy.append(
+                    QStringLiteral("Pozycja %1: %2 «%3» nie jest liczbą.").arg(QString::number(i), pole, *wartosc));
+    }
+    return problemy;
 }
 
 // Writing only reads the record (the one routine takes a changeable one for both ways):

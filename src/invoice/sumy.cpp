@@ -71,11 +71,9 @@ TrodzajVat IndeksStawki(double d, const QString &tekst, bool &ok)
         if (t == StawkaVatTekst(r, d))
             return r;
     ok = false;
-    Komunikat(QStringLiteral("XNieporawna wartość % Vat = ") + t + QStringLiteral(" %|")
+    Komunikat(QStringLiteral("XNiepoprawna wartość % Vat = ") + t + QStringLiteral(" %|")
               + QStringLiteral("Dla wpisanej daty sprzedaży, poprawne|") + QStringLiteral("stawki to:  ")
-              + ListaStawek(d) + QStringLiteral("||Można wpisać do specjalnych okienek|")
-              + QStringLiteral("planszy dwie dodatkowe stawki, które |")
-              + QStringLiteral("będą dozwolone  tylko dla tej faktury."));
+              + ListaStawek(d) + QStringLiteral("zw||\"zw\" oznacza sprzedaż zwolnioną z VAT."));
     return vatSum;
 }
 
@@ -223,6 +221,22 @@ void TabeleDoRekordu(TabeleFaktury &t, TzentoraVat &rekord, bool przerwij)
         if (!p.PozJestPusta())
             rekord.IlePozyc = w;
     }
+    ScisnijPozycje(rekord);
+}
+
+void ScisnijPozycje(TzentoraVat &rekord)
+{
+    const int ile = Ogranicz(rekord.IlePozyc, 0, kMaxPozycji);
+    int n = 0;
+    for (int w = 1; w <= ile; ++w) {
+        if (rekord.Pozycja(w).PozJestPusta())
+            continue;
+        if (++n != w)
+            rekord.Pozycja(n) = rekord.Pozycja(w);
+    }
+    for (int w = n + 1; w <= ile; ++w)
+        rekord.Pozycja(w) = TpozFaktury();
+    rekord.IlePozyc = n;
 }
 
 void RekordDoTabel(const TzentoraVat &rekord, TabeleFaktury &t)

@@ -72,5 +72,8 @@ QString PrzeliczRekord(TzentoraVat &rekord);
 // Takes the totals and the item rows of the tables into the record (the last steps of
 // filling the record from the window).
 void TabeleDoRekordu(TabeleFaktury &t, TzentoraVat &rekord, bool przerwij);
+// Moves the filled rows up over the empty ones between them, in their order: a row left
+// empty in the grid is not an item and must not become a numbered blank line.
+void ScisnijPozycje(TzentoraVat &rekord);
 // Shows the record's totals, amount due and item rows in the tables, as stored.
 void RekordDoTabel(const TzentoraVat &rekord, TabeleFaktury &t);

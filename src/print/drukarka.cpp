@@ -3,6 +3,7 @@
 #include "common/bledy.h"
 #include "common/komunikaty.h"
 #include "common/program.h"
+#include "common/teksty.h"
 #include "kanwaqpainter.h"
 #include "kolejkadruku.h"
 
@@ -265,7 +266,7 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
         tmp.setAutoRemove(false);
         if (!tmp.open())
             throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".\r%2")
-                                 .arg(QDir::toNativeSeparators(m_plikDocelowy), tmp.errorString()));
+                                 .arg(QDir::toNativeSeparators(m_plikDocelowy), BladSystemu(tmp.errorString(), true)));
         m_plikTymczasowy = tmp.fileName();
         tmp.close();
         m_drukarka->setOutputFileName(m_plikTymczasowy);
@@ -417,8 +418,8 @@ void Tdrukarka::ZapiszPdf(const QByteArray &dane)
     // Unbuffered, so a write refused by the disk is seen here and not lost at commit.
     const bool zapisane = caly && cel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
                           && cel.write(dane) == dane.size() && cel.commit();
-    const QString blad =
-        !caly ? QStringLiteral("Dokument nie został zapisany w całości (brak miejsca na dysku?).") : cel.errorString();
+    const QString blad = !caly ? QStringLiteral("Dokument nie został zapisany w całości (brak miejsca na dysku?).")
+                               : BladSystemu(cel.errorString(), true);
     if (!zapisane)
         throw EMojeBledy(
             QStringLiteral("Nie można zapisać pliku \"%1\".\r%2").arg(QDir::toNativeSeparators(m_plikDocelowy), blad));

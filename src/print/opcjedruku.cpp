@@ -4,6 +4,7 @@
 #include "oknawydruku.h"
 #include "wydrukfaktury.h"
 
+#include "common/daty.h"
 #include "common/komunikaty.h"
 #include "common/teksty.h"
 #include "controls/forma.h"
@@ -139,6 +140,7 @@ TZentoraDialDruk::TZentoraDialDruk(QWidget *wlasciciel, const TzentoraVat *Fakt,
     cbDuplikat = new QCheckBox(QStringLiteral("Drukuj jako \"Duplikat\""), this);
     Label1 = new QLabel(QStringLiteral("Data duplikatu"), this);
     EdyDupData = new TokienkoData(this);
+    EdyDupData->setAccessibleName(QStringLiteral("Data duplikatu"));
     EdyDupData->setFont(Arial13());
     EdyDupData->setFixedWidth(std::max(
         SkalujDpi(71), EdyDupData->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + SkalujDpi(8)));
@@ -298,11 +300,21 @@ bool TZentoraDialDruk::DataDuplikatuPoprawna()
 {
     // The date is left as typed when the field is left by a button's shortcut or Enter:
     // a half-typed date must not silently become a duplicate without a date.
-    if (!cbDuplikat->isChecked() || EdyDupData->TestPolaOK())
+    if (!cbDuplikat->isChecked())
+        return true;
+    const bool poprawna = EdyDupData->TestPolaOK();
+    // a duplicate is made of an invoice already issued, never before it
+    const double wystawiona = m_fakt ? TekstNaDate(m_fakt->DataWystaw, 0) : 0;
+    const bool przedWystawieniem = poprawna && wystawiona > 0 && EdyDupData->XWartosc() < wystawiona;
+    if (poprawna && !przedWystawieniem)
         return true;
     EdyDupData->setFocus(Qt::OtherFocusReason);
     EdyDupData->selectAll();
-    KomunikatNiepoprawnejWartosci(EdyDupData);
+    if (przedWystawieniem)
+        KomunikatOkna(this, QStringLiteral("XData duplikatu %1 jest wcześniejsza niż data wystawienia faktury %2.")
+                                .arg(EdyDupData->text(), Trim(m_fakt->DataWystaw)));
+    else
+        KomunikatNiepoprawnejWartosci(EdyDupData, EdyDupData->accessibleName(), EdyDupData->text());
     return false;
 }
 

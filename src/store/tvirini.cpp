@@ -140,10 +140,12 @@ TvirIni::TvirIni(const QString &Plik) : FNcreate(1), Fplik(Plik)
     if (QFileInfo::exists(Plik) && !WPotokLubUrzadzenie(Plik)) {
         QFile f(Plik);
         if (!f.open(QIODevice::ReadOnly))
-            throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
+            throw EMojeBledy(
+                QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, BladSystemu(f.errorString(), false)));
         const QByteArray bajty = f.readAll();
         if (f.error() != QFileDevice::NoError)
-            throw EMojeBledy(QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, f.errorString()));
+            throw EMojeBledy(
+                QStringLiteral("Nie można odczytać pliku \"%1\".|%2").arg(Plik, BladSystemu(f.errorString(), false)));
         Ftekst = DekodujPlik(bajty, &FKodowanie);
     }
     Wczytaj();
@@ -406,14 +408,16 @@ void TvirIni::UpdateFile()
             // nothing to replace: the bytes go straight through
             QFile f(Fplik);
             if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bajty) != bajty.size())
-                throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(Fplik, f.errorString()));
+                throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2")
+                                     .arg(Fplik, BladSystemu(f.errorString(), true)));
         } else {
             QSaveFile f(Fplik);
             // the old file stays intact unless the new one was written completely
             // unbuffered: a write the disk refuses (full, size limit) fails here instead of
             // being dropped at commit, which would replace the file with an empty one
             if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bajty) != bajty.size() || !f.commit())
-                throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2").arg(Fplik, f.errorString()));
+                throw EMojeBledy(QStringLiteral("Nie można zapisać pliku \"%1\".|%2")
+                                     .arg(Fplik, BladSystemu(f.errorString(), true)));
         }
         FKodowanie = k;
     } else if (FprocOutIn) {

@@ -259,6 +259,9 @@ void TstCli::kodyWyjscia_data()
     proForma.replace("Rodzaj=0", "Rodzaj=5");
     QByteArray wersja = przyklad;
     wersja.replace("Wersja=2", "Wersja=1");
+    const QByteArray obciety = przyklad.left(przyklad.indexOf("towar2="));
+    QByteArray zlaIlosc = przyklad;
+    zlaIlosc.replace("tresc2=|kurs|2|", "tresc2=|kurs|abc|");
 
     QTest::newRow("bez polecenia") << QStringList{} << QByteArray() << 1 << "Brak polecenia.";
     QTest::newRow("nieznane") << QStringList{"drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
@@ -271,9 +274,15 @@ void TstCli::kodyWyjscia_data()
                                        << "dokument „Faktura Pro Forma” nie jest fakturą VAT";
     QTest::newRow("zla opcja") << QStringList{"show", "@", "--xml"} << przyklad << 1 << "Nieznana opcja --xml.";
     QTest::newRow("zla stawka") << QStringList{"recompute", "@"} << zlaStawka << 2
-                                << "Nieporawna wartość % Vat = 7 %\nDla wpisanej daty sprzedaży, poprawne\n";
-    QTest::newRow("zla data") << QStringList{"recompute", "@"} << zlaData << 2
-                              << "Wadliwa data sprzedaży - nie można sprawdzić stawek VAT\n";
+                                << "Niepoprawna wartość % Vat = 7 %\nDla wpisanej daty sprzedaży, poprawne\n";
+    QTest::newRow("zla data") << QStringList{"recompute", "@", "-o", "%"} << zlaData << 2
+                              << "wejscie.FAK: Data sprzedaży 35.03.2018 jest błędna.\n";
+    QTest::newRow("obciety") << QStringList{"recompute", "@", "-o", "%"} << obciety << 2
+                             << "wejscie.FAK\" jest uszkodzony: brak wierszy pozycji 2–3.\n";
+    QTest::newRow("obciety show") << QStringList{"show", "@"} << obciety << 2 << "brak wierszy pozycji 2–3";
+    QTest::newRow("ilosc abc") << QStringList{"show", "@"} << zlaIlosc << 2 << "Pozycja 2: ilość «abc» nie jest liczbą.";
+    QTest::newRow("nie faktura") << QStringList{"recompute", "@", "-o", "%"} << QByteArray("[Sekcja]\r\nklucz=1\r\n") << 3
+                                 << "wejscie.FAK\" nie jest plikiem faktury.";
     QTest::newRow("stawki sprzed 2011") << QStringList{"recompute", "@"} << staraData << 2 << "stawki to:  0%   7%   22%   3%";
     QTest::newRow("rachunek ze stawka") << QStringList{"recompute", "@"} << rachunek << 2
                                         << "Rachunek nie może zawierać podatku VAT.\nWiersz 1 ma stawkę 23 %";
@@ -290,7 +299,7 @@ void TstCli::kodyWyjscia_data()
                                              << "Opcja --json nie przyjmuje wartości.";
     QTest::newRow("pomoc nieznanego") << QStringList{"help", "drukuj"} << QByteArray() << 1 << "Nieznane polecenie drukuj.";
     QTest::newRow("zapis do brakujacego folderu") << QStringList{"recompute", "@", "-o", "/nie/ma/out.FAK"} << przyklad << 3
-                                                  << "Nie można zapisać pliku";
+                                                  << "Nie można zapisać pliku \"/nie/ma/out.FAK\".\nnie ma takiego pliku ani folderu";
     // clang-format on
 }
 
@@ -304,8 +313,12 @@ void TstCli::kodyWyjscia()
     if (!plik.isEmpty())
         QVERIFY(PiszBajty(p, plik));
     argumenty.replaceInStrings(QStringLiteral("@"), p);
+    const QString wyjscie = Plik(QStringLiteral("wyjscie.FAK"));
+    QFile::remove(wyjscie);
+    argumenty.replaceInStrings(QStringLiteral("%"), wyjscie);
     const WynikCli w = UruchomCli(argumenty);
     QCOMPARE(w.kod, kod);
+    QVERIFY(kod == 0 || !QFile::exists(wyjscie));   // a refused file writes nothing
     QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
     if (kod != 1)
         QVERIFY(!w.bledy.startsWith(QLatin1Char('X')));   // the icon code is not printed

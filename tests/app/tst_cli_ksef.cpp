@@ -62,6 +62,7 @@ void TstCliKsef::initTestCase()
         {"pelna.FAK", pelna},
         {"zlynumer.FAK", zlyNumer},
         {"stawka.FAK", zlaStawka},
+        {"obciety.FAK", dobry.left(dobry.indexOf("towar2="))},
         {"bezpodstawy.FAK", bezPodstawy},
         {"F.ini", Crlf("[KSeF]\nPodstawaZwolnienia=art. 113 ust. 1 ustawy o VAT\n\n")}};
     QDir().mkpath(m_dir.filePath(QStringLiteral("inny")));
@@ -97,7 +98,9 @@ void TstCliKsef::kodyWyjscia_data()
                                                             ZENTORA_EXAMPLES "/Faktury.ini"}
                                              << 2 << "a nie podano podstawy zwolnienia." << QStringList{};
     QTest::newRow("zła stawka") << QStringList{"ksef", "@/stawka.FAK", "-o", "@/s.xml", "--config", "@/F.ini"} << 2
-                                << "Nieporawna wartość % Vat = 7 %" << QStringList{};
+                                << "Niepoprawna wartość % Vat = 7 %" << QStringList{};
+    QTest::newRow("uszkodzony") << QStringList{"ksef", "@/obciety.FAK", "-o", "@/k.xml", "--config", "@/F.ini"} << 2
+                                << "jest uszkodzony: brak wierszy pozycji 2–3." << QStringList{};
     QTest::newRow("bez -o i -d") << QStringList{"ksef", "@/dobry.FAK"} << 1 << "Podaj -o PLIK.xml" << QStringList{};
     QTest::newRow("-o dla dwóch") << QStringList{"ksef", "@/dobry.FAK", "@/korekta.FAK", "-o", "@/x.xml"} << 1
                                   << "Opcja -o przyjmuje jedną fakturę" << QStringList{};

@@ -305,6 +305,8 @@ void TstCliPdf::kodyWyjscia_data()
     QTest::newRow("nieznana opcja") << QStringList{"pdf", p, "-o", "@/x.pdf", "--color"} << 1 << "Nieznana opcja --color.";
     QTest::newRow("brak faktury") << QStringList{"pdf", "@/brak.FAK", "-o", "@/x.pdf"} << 3
                                   << "Nie znaleziono pliku faktury";
+    QTest::newRow("uszkodzona") << QStringList{"pdf", "@/uszkodzona.FAK", "-o", "@/x.pdf"} << 2
+                                << "jest uszkodzony: brak wierszy pozycji 2–3.";
     QTest::newRow("brak katalogu wyjscia") << QStringList{"pdf", p, "-o", "/nie/ma/x.pdf"} << 3
                                            << "Nie można zapisać pliku \"/nie/ma/x.pdf\".";
     // clang-format on
@@ -316,6 +318,9 @@ void TstCliPdf::kodyWyjscia()
     QFETCH(int, kod);
     QFETCH(QString, komunikat);
     argumenty.replaceInStrings(QStringLiteral("@"), m_dir.path());
+    // a file cut after its first row
+    const QByteArray przyklad = CzytajBajty(kPrzyklad);
+    QVERIFY(PiszBajty(Plik(QStringLiteral("uszkodzona.FAK")), przyklad.left(przyklad.indexOf("towar2="))));
     const WynikCli w = UruchomCli(argumenty);
     QCOMPARE(w.kod, kod);
     QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));

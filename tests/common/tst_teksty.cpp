@@ -15,6 +15,8 @@ private slots:
     void liczby();
     void napisy();
     void czytajPlik();
+    void bladSystemu_data();
+    void bladSystemu();
 };
 
 void TstTeksty::odetnijPole_data()
@@ -106,6 +108,22 @@ void TstTeksty::czytajPlik()
     QCOMPARE(t, QString());
     QCOMPARE(prezenter.pokazane.size(), 1);
     QCOMPARE(int(prezenter.pokazane.first().pIcoDlg), int(icError));
+}
+
+void TstTeksty::bladSystemu_data()
+{
+    Kolumny<QString, bool, QString>("tekst", "zapis", "polski");
+    QTest::newRow("zapis bez uprawnień") << "Operation not permitted" << true << "brak uprawnień do zapisu";
+    QTest::newRow("odczyt bez uprawnień") << "Permission denied" << false << "brak uprawnień do odczytu";
+    QTest::newRow("pełny dysk") << "No space left on device" << true << "brak miejsca na dysku";
+    QTest::newRow("nieznany zostaje") << "Something odd" << true << "Something odd";
+}
+
+void TstTeksty::bladSystemu()
+{
+    QFETCH(QString, tekst);
+    QFETCH(bool, zapis);
+    QTEST(BladSystemu(tekst, zapis), "polski");
 }
 
 QTEST_APPLESS_MAIN(TstTeksty)

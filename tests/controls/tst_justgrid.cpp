@@ -51,6 +51,8 @@ private slots:
     void kolory();
     void wierszeRosna();
     void piszCelke();
+    void liczbaBezUciecia_data();
+    void liczbaBezUciecia();
     void klawiszeWlasciciela();
 };
 
@@ -373,7 +375,7 @@ void TstJustGrid::odrzuconaKomorkaTrzyma()
     Pisz(QStringLiteral("7"));
     Klawisz(Qt::Key_Return);
     // rejected: the message, the Enter consumed, the editor stays open
-    QCOMPARE(p.teksty(), QStringList{QStringLiteral("Niepoprawna wartość")});
+    QCOMPARE(p.teksty(), QStringList{QStringLiteral("%Vat, wiersz 1: niepoprawna wartość 7")});
     QVERIFY(s.g->EdytorOtwarty());
     QVERIFY(!s.g->CelkaOk());
     QCOMPARE(s.g->Cells(7, 1), QStringLiteral("7"));
@@ -494,14 +496,14 @@ void TstJustGrid::nawigacja()
 {
     PrezenterTestowy p;
     Stanowisko s;
-    QVERIFY(s.Start(8, 1));
-    Klawisz(Qt::Key_Tab);
-    QCOMPARE(s.g->Col(), 9);
-    Klawisz(Qt::Key_Tab);   // past the last column to the next row
+    QVERIFY(s.Start(5, 1));
+    Klawisz(Qt::Key_Tab);   // the computed net is passed over
+    QCOMPARE(s.g->Col(), 7);
+    Klawisz(Qt::Key_Tab);   // past the last column that takes typing to the next row
     QCOMPARE(s.g->Col(), 1);
     QCOMPARE(s.g->Row(), 2);
     Klawisz(Qt::Key_Backtab);
-    QCOMPARE(s.g->Col(), 9);
+    QCOMPARE(s.g->Col(), 7);
     QCOMPARE(s.g->Row(), 1);
     Klawisz(Qt::Key_Home);
     QCOMPARE(s.g->Col(), 1);
@@ -749,6 +751,31 @@ void TstJustGrid::piszCelke()
         g.PiszCelke(p, QStringLiteral("X"), QRect(0, 0, 60, 20), 0, 1);
     }
     QCOMPARE(obraz.pixelColor(59, 1), QColor(Qt::white));
+}
+
+void TstJustGrid::liczbaBezUciecia_data()
+{
+    Kolumny<QString, int, bool>("tekst", "szerokosc", "cala");
+    QTest::newRow("mieści się") << QStringLiteral("1.845.000,00") << 300 << true;
+    QTest::newRow("za wąsko") << QStringLiteral("1.845.000,00") << 30 << false;
+    QTest::newRow("bez miejsca") << QStringLiteral("1,00") << 0 << false;
+}
+
+void TstJustGrid::liczbaBezUciecia()
+{
+    // a number is shown whole or as question marks, never with its first digits cut off
+    QFETCH(QString, tekst);
+    QFETCH(int, szerokosc);
+    QFETCH(bool, cala);
+    const QFontMetrics fm{QFont()};
+    const QString s = LiczbaWMiejscu(fm, tekst, szerokosc);
+    if (cala) {
+        QCOMPARE(s, tekst);
+        return;
+    }
+    QVERIFY(!s.isEmpty());
+    QCOMPARE(s, QString(s.size(), QLatin1Char('?')));
+    QVERIFY(fm.horizontalAdvance(s) <= std::max(szerokosc, fm.horizontalAdvance(QLatin1Char('?'))));
 }
 
 void TstJustGrid::klawiszeWlasciciela()

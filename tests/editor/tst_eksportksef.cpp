@@ -1,6 +1,8 @@
 // The KSeF command of the main window: the record as saving builds it, the questions it
 // asks and the XML file it writes.
+#include "common/program.h"
 #include "controls/tokienka.h"
+#include "editor/ksefokno.h"
 #include "editor/poleedycji.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/ksef.h"
@@ -9,11 +11,14 @@
 #include "pliktymczasowy.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 // The test configuration with the exemption basis on the KSeF page of the parameters.
@@ -30,6 +35,7 @@ private slots:
     void eksport_data();
     void eksport();
     void numerKsef();
+    void oknoNumeru();
 };
 
 void TstEksportKsef::eksport_data()
@@ -179,6 +185,36 @@ void TstEksportKsef::numerKsef()
     QVERIFY2(t.prezenter.ostatni().contains(QStringLiteral("ma już numer KSeF")), qPrintable(t.prezenter.ostatni()));
     QCOMPARE(CzytajBajty(t.Plik(QStringLiteral("a.xml"))), xmlPrzed);
     QCOMPARE(okno->Faktura().KsefNumer, zPliku.KsefNumer);
+}
+
+void TstEksportKsef::oknoNumeru()
+{
+    // the question about the number is one of the program's forms: its font, the edit menu of
+    // its field, and the keyboard is enough to answer it
+    QWidget wlasciciel;
+    wlasciciel.show();
+    QList<QObject *> przypisane;
+    ProcPrzypiszPopup = [&](QObject *o) { przypisane.append(o); };
+    QString rodzina;
+    QLineEdit *pole = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget *d = QApplication::activeModalWidget();
+        QVERIFY(d);
+        rodzina = d->font().family();
+        pole = d->findChild<QLineEdit *>(QStringLiteral("EdyNumerKsef"));
+        QVERIFY(pole);
+        QCOMPARE(pole->text(), QStringLiteral("stary"));
+        pole->selectAll();
+        QTest::keyClicks(pole, QStringLiteral("9876543210-20260102-0100001AF629-46"));
+        QTest::keyClick(pole, Qt::Key_Return);
+    });
+    QString numer = QStringLiteral("stary");
+    const bool ok = PytajONumerKsef(&wlasciciel, numer);
+    ProcPrzypiszPopup = nullptr;
+    QVERIFY(ok);
+    QCOMPARE(numer, QStringLiteral("9876543210-20260102-0100001AF629-46"));
+    QCOMPARE(rodzina, QStringLiteral("Tahoma"));
+    QVERIFY(pole && przypisane.contains(pole));
 }
 
 QTEST_MAIN(TstEksportKsef)

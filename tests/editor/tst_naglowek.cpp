@@ -1,6 +1,7 @@
 // The header fields of the main window: the city of a saved invoice, the calendar buttons, the
 // paid pro forma, the invoice number, the post code, the discount field and the tab order.
 
+#include "common/teksty.h"
 #include "kolumny.h"
 #include "oknotestowe.h"
 
@@ -27,6 +28,8 @@ private slots:
     void oplaconaProForma();
     void numerFaktury_data();
     void numerFaktury();
+    void komunikatyPol_data();
+    void komunikatyPol();
     void rabatIKolejnosc();
     void tabZSiatki_data();
     void tabZSiatki();
@@ -143,6 +146,37 @@ void TstNaglowek::oplaconaProForma()
     }
 }
 
+void TstNaglowek::komunikatyPol_data()
+{
+    // clang-format off
+    Kolumny<QString, QString, QString>("pole", "wpisany", "komunikat");
+    const QString zostaje = QStringLiteral("|Numer zostaje taki, jak wpisano.");
+    QTest::newRow("data sprzedaży") << "EdyDatSprz" << "31022026" << "Data sprzedaży: niepoprawna wartość 31.02.2026";
+    QTest::newRow("data wystawienia") << "EdyDatWyst" << "00002026" << "Data wystawienia: niepoprawna wartość 00.00.2026";
+    QTest::newRow("NIP dobry") << "EdyNip" << "526-587-76-35" << "";
+    QTest::newRow("NIP zła cyfra") << "EdyNip" << "526-587-76-36" << "NIP kupującego 526-587-76-36 ma błędną cyfrę kontrolną." + zostaje;
+    QTest::newRow("NIP za krótki") << "EdyNip" << "52658776" << "NIP kupującego 52658776 ma 8 cyfr zamiast 10." + zostaje;
+    QTest::newRow("NIP zagraniczny") << "EdyNip" << "DE123456789" << "";
+    QTest::newRow("NIP pusty") << "EdyNip" << "" << "";
+    // clang-format on
+}
+
+void TstNaglowek::komunikatyPol()
+{
+    QFETCH(QString, pole);
+    QFETCH(QString, wpisany);
+    QFETCH(QString, komunikat);
+    OknoTestowe t;
+    t.Wpisz(pole.toLatin1().constData(), wpisany);
+    QTRY_COMPARE(t.prezenter.teksty().join(QLatin1Char('/')), komunikat);
+    // the value stays as typed, for the user to mend or keep
+    QCOMPARE(Kontrolka<QLineEdit>(*t.okno, pole.toLatin1().constData())->text().remove(QLatin1Char('.')), wpisany);
+    // leaving the field again with the same value says nothing more
+    t.Wpisz(pole.toLatin1().constData(), wpisany);
+    QTest::qWait(20);
+    QVERIFY(t.prezenter.pokazane.size() <= 1 || !pole.startsWith(QLatin1String("EdyNip")));
+}
+
 void TstNaglowek::numerFaktury_data()
 {
     // clang-format off
@@ -163,7 +197,9 @@ void TstNaglowek::numerFaktury()
     TZentoraForma &o = *t.okno;
     t.Wpisz("EdyNumRach", wpisany);
     QCOMPARE(Kontrolka<TokienkoLong>(o, "EdyNumRach")->text(), tekst);
-    QCOMPARE(t.prezenter.teksty(), przyjety ? QStringList() : QStringList{QStringLiteral("Niepoprawna wartość")});
+    QCOMPARE(t.prezenter.teksty(),
+             przyjety ? QStringList()
+                      : QStringList{Trim(QStringLiteral("Numer faktury: niepoprawna wartość ") + tekst)});
     QTRY_COMPARE(Kontrolka<TokienkoLong>(o, "EdyNumRach")->hasFocus(), !przyjety);
     if (przyjety) {
         const TzentoraVat &z = o.FakturaZEkranu();

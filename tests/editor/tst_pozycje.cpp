@@ -9,24 +9,27 @@
 #include "controls/justgrid.h"
 #include "controls/tokienka.h"
 #include "editor/poleedycji.h"
+#include "fakturaprzykladowa.h"
+#include "invoice/plikfaktury.h"
 #include "invoice/sumy.h"
 #include "pliktymczasowy.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
 
 QString KomunikatStawki(const QString &stawka, const QString &lista)
 {
-    return QStringLiteral("Nieporawna wartość % Vat = ") + stawka
+    return QStringLiteral("Niepoprawna wartość % Vat = ") + stawka
            + QStringLiteral(" %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  ") + lista
-           + QStringLiteral("||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą "
-                            "dozwolone  tylko dla tej faktury.");
+           + QStringLiteral("zw||\"zw\" oznacza sprzedaż zwolnioną z VAT.");
 }
 
 // The nine texts of an item row, joined by "|".
@@ -72,6 +75,13 @@ private slots:
     void sprawdzenieStawki_data();
     void sprawdzenieStawki();
     void wierszePomiedzy();
+    void poczatekSiatki_data();
+    void poczatekSiatki();
+    void tabPomijaWyliczone_data();
+    void tabPomijaWyliczone();
+    void rachunekBezStawki();
+    void zakresKwot_data();
+    void zakresKwot();
     void stawkaPoZmianieDaty();
     void usuwanie_data();
     void usuwanie();
@@ -174,15 +184,15 @@ void TstPozycje::sprawdzenieStawki_data()
 {
     // clang-format off
     Kolumny<int, QString, QString, QStringList>("rodzaj", "dataSprzedazy", "stawka", "komunikaty");
-    const QString zla = QStringLiteral("Niepoprawna wartość");
+    const auto zla = [](const char *stawka) { return QStringLiteral("%Vat, wiersz 1: niepoprawna wartość ") + QLatin1String(stawka); };
     const QString lista2018 = QStringLiteral("0%   8%   23%   5%   ");
     QTest::newRow("7 w 2018") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("7")
-                              << QStringList{KomunikatStawki(QStringLiteral("7"), lista2018), zla};
+                              << QStringList{KomunikatStawki(QStringLiteral("7"), lista2018), zla("7")};
     QTest::newRow("7 w 2010") << int(rZentora) << QStringLiteral("15.06.2010") << QStringLiteral("7") << QStringList();
     QTest::newRow("22 w 2018") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("22")
-                               << QStringList{KomunikatStawki(QStringLiteral("22"), lista2018), zla};
-    QTest::newRow("-1") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("-1") << QStringList{zla};
-    QTest::newRow("Rachunek: 23") << int(rZwykly) << QStringLiteral("15.06.2018") << QStringLiteral("23") << QStringList{zla};
+                               << QStringList{KomunikatStawki(QStringLiteral("22"), lista2018), zla("22")};
+    QTest::newRow("-1") << int(rZentora) << QStringLiteral("15.06.2018") << QStringLiteral("-1") << QStringList{zla("-1")};
+    QTest::newRow("Rachunek: 23") << int(rZwykly) << QStringLiteral("15.06.2018") << QStringLiteral("23") << QStringList{zla("23")};
     QTest::newRow("Rachunek: 0") << int(rZwykly) << QStringLiteral("15.06.2018") << QStringLiteral("0") << QStringList();
     QTest::newRow("Rachunek: puste") << int(rZwykly) << QStringLiteral("15.06.2018") << QString() << QStringList();
     QTest::newRow("wadliwa data: stawki sprzed 2011")
@@ -206,7 +216,7 @@ void TstPozycje::sprawdzenieStawki()
     Kontrolka<TjustGrid>(o, "Grid")->setCells(kolPrcVat, 1, QStringLiteral("5"));
     t.WpiszKomorke(kolPrcVat, 1, stawka);
     QCOMPARE(t.prezenter.teksty(), komunikaty);
-    const bool odrzucona = komunikaty.contains(QStringLiteral("Niepoprawna wartość"));
+    const bool odrzucona = !komunikaty.filter(QStringLiteral("niepoprawna wartość")).isEmpty();
     // a refused rate holds the cell and does not recompute
     QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->EdytorOtwarty(), odrzucona);
     QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(kolNetto, 1), odrzucona ? QString() : QStringLiteral("100,00"));
@@ -214,14 +224,117 @@ void TstPozycje::sprawdzenieStawki()
 
 void TstPozycje::wierszePomiedzy()
 {
-    // rows 1 and 3 used: three rows stored, the empty one between them kept
+    // rows 1 and 3 used: two items, in their order, and no blank numbered line between them
     OknoTestowe t;
     t.WpiszPozycje(1, QStringLiteral("Pierwszy"), QStringLiteral("1"), QStringLiteral("1"));
     t.WpiszPozycje(3, QStringLiteral("Trzeci"), QStringLiteral("1"), QStringLiteral("2"));
     const TzentoraVat &z = t.okno->FakturaZEkranu();
-    QCOMPARE(z.IlePozyc, 3);
-    QVERIFY(z.Pozycja(2).PozJestPusta());
+    QCOMPARE(z.IlePozyc, 2);
+    QCOMPARE(z.Pozycja(2).Towar, QStringLiteral("Trzeci"));
     QCOMPARE(z.SumyFaktury[vatSum].Brutto, QStringLiteral("3,69"));
+}
+
+void TstPozycje::poczatekSiatki_data()
+{
+    QTest::addColumn<QString>("polecenie");   // after a 50-row invoice scrolled to its end
+    QTest::newRow("nowa") << QStringLiteral("AcNowa");
+    QTest::newRow("otwarcie 3 wierszy") << QStringLiteral("trzy.FAK");
+}
+
+void TstPozycje::poczatekSiatki()
+{
+    QFETCH(QString, polecenie);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    TzentoraVat f = FakturaPrzykladowa();
+    ZapiszFakture(t.Plik(QStringLiteral("trzy.FAK")), f);
+    for (int i = 1; i <= kMaxPozycji; ++i)
+        f.Pozycja(i) = Wiersz(QStringLiteral("Towar %1||szt|1|1,00|1,00|23|0,23|1,23").arg(i));
+    f.IlePozyc = kMaxPozycji;
+    ZapiszFakture(t.Plik(QStringLiteral("50.FAK")), f);
+    o.OtworzProFormeEx(t.Plik(QStringLiteral("50.FAK")));
+    TjustGrid &g = *Kontrolka<TjustGrid>(o, "Grid");
+    QVERIFY(g.verticalScrollBar()->isVisible());   // the rows below are not hidden without a sign
+    g.setFocus();
+    g.WybierzKomorke(kolTowar, kMaxPozycji);
+    QVERIFY(g.TopRow() > 1);
+    if (polecenie.startsWith(QLatin1String("Ac")))
+        t.Wykonaj(polecenie.toLatin1().constData());
+    else
+        o.OtworzProFormeEx(t.Plik(polecenie));
+    QCOMPARE(g.TopRow(), 1);
+    QCOMPARE(QPoint(g.Col(), g.Row()), QPoint(kolTowar, 1));
+}
+
+void TstPozycje::tabPomijaWyliczone_data()
+{
+    // clang-format off
+    Kolumny<int, int, bool>("kol", "wiersz", "wstecz");
+    Kolumny<int, int>("doKol", "doWiersza");
+    QTest::newRow("cena -> %Vat") << int(kolCena) << 1 << false << int(kolPrcVat) << 1;
+    QTest::newRow("%Vat -> nazwa w następnym") << int(kolPrcVat) << 1 << false << int(kolTowar) << 2;
+    QTest::newRow("wstecz: %Vat -> cena") << int(kolPrcVat) << 1 << true << int(kolCena) << 1;
+    QTest::newRow("wstecz: nazwa -> %Vat wyżej") << int(kolTowar) << 2 << true << int(kolPrcVat) << 1;
+    // clang-format on
+}
+
+void TstPozycje::tabPomijaWyliczone()
+{
+    QFETCH(int, kol);
+    QFETCH(int, wiersz);
+    QFETCH(bool, wstecz);
+    OknoTestowe t;
+    TjustGrid &g = *Kontrolka<TjustGrid>(*t.okno, "Grid");
+    g.setFocus();
+    g.WybierzKomorke(kol, wiersz);
+    QTest::keyClick(&g, wstecz ? Qt::Key_Backtab : Qt::Key_Tab, wstecz ? Qt::ShiftModifier : Qt::NoModifier);
+    QFETCH(int, doKol);
+    QFETCH(int, doWiersza);
+    QCOMPARE(QPoint(g.Col(), g.Row()), QPoint(doKol, doWiersza));
+}
+
+void TstPozycje::rachunekBezStawki()
+{
+    // a bill carries no VAT: a new row gets no rate, whatever rate the seller usually charges
+    OknoTestowe t;
+    Kontrolka<QComboBox>(*t.okno, "cboZentora")->setCurrentIndex(rZwykly);
+    t.WpiszKomorke(kolTowar, 1, QStringLiteral("Usługa"));
+    QCOMPARE(Kontrolka<TjustGrid>(*t.okno, "Grid")->Cells(kolPrcVat, 1), QString());
+}
+
+void TstPozycje::zakresKwot_data()
+{
+    // clang-format off
+    Kolumny<QString, QString, QString, QString>("ilosc", "cena", "stawka", "komunikat");
+    const QString za = QStringLiteral("Pozycja 1: wartość brutto przekroczyłaby 99.999.999.999,99 zł.|Zmniejsz ilość lub cenę.");
+    QTest::newRow("12 x 125.000") << "12" << "125.000" << "23" << "";
+    QTest::newRow("w granicy") << "1" << "81.300.813.000" << "23" << "";
+    QTest::newRow("brutto za duże") << "1" << "81.300.813.009" << "23" << za;
+    QTest::newRow("ilość za duża") << "1.000.000" << "100.000" << "0" << za;
+    // clang-format on
+}
+
+void TstPozycje::zakresKwot()
+{
+    QFETCH(QString, ilosc);
+    QFETCH(QString, cena);
+    QFETCH(QString, stawka);
+    QFETCH(QString, komunikat);
+    OknoTestowe t;
+    TjustGrid &g = *Kontrolka<TjustGrid>(*t.okno, "Grid");
+    t.WpiszKomorke(kolTowar, 1, QStringLiteral("Drogi"));
+    t.WpiszKomorke(kolPrcVat, 1, stawka);
+    t.WpiszKomorke(kolIlosc, 1, ilosc);
+    t.WpiszKomorke(kolCena, 1, cena);
+    QCOMPARE(t.prezenter.teksty().join(QLatin1Char('/')), komunikat);
+    if (komunikat.isEmpty()) {
+        // what is accepted is valued exactly: gross is net plus VAT
+        const double netto = g.CelaZlo(kolNetto, 1), vat = g.CelaZlo(kolWarVat, 1), brutto = g.CelaZlo(kolBrutto, 1);
+        QCOMPARE(qRound64((netto + vat) * 100), qRound64(brutto * 100));
+    } else {
+        QVERIFY(g.EdytorOtwarty());   // the cell stays open to be corrected
+        QCOMPARE(g.Cells(kolBrutto, 1), QString());
+    }
 }
 
 void TstPozycje::stawkaPoZmianieDaty()
@@ -245,7 +358,7 @@ void TstPozycje::stawkaPoZmianieDaty()
     t.prezenter.pokazane.clear();
     t.WpiszPozycje(2, QStringLiteral("Nowy"), QStringLiteral("1"), QStringLiteral("10"));
     QVERIFY(t.prezenter.teksty().contains(komunikat));
-    QVERIFY(!t.prezenter.teksty().contains(QStringLiteral("Niepoprawna wartość")));
+    QVERIFY(t.prezenter.teksty().filter(QStringLiteral("niepoprawna wartość")).isEmpty());
     QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(kolTowar, 2), QStringLiteral("Nowy"));
     QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text().trimmed(), QStringLiteral("122,00"));
     QVERIFY(!Kontrolka<TjustGrid>(o, "Grid")->EdytorOtwarty());

@@ -13,16 +13,21 @@
 #include "editor/poleedycji.h"
 #include "fakturaprzykladowa.h"
 #include "invoice/plikfaktury.h"
+#include "invoice/sumy.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <QtMath>
 
 namespace {
 
@@ -52,6 +57,8 @@ private slots:
     void uklad();
     void menuIPasek();
     void siatki();
+    void kwotyCale_data();
+    void kwotyCale();
     void ramkaSprzedawcy_data();
     void ramkaSprzedawcy();
     void ikonaParametrow();
@@ -164,6 +171,15 @@ void TstWyglad::menuIPasek()
                        "AcBazaFaktur,AcBazaProdukt,cboZentora,  nr: ,EdyNumRach,AcAktNumer,AcFormatNum,AcParametry,"
                        "AcFont,AcKalkulator,AcZamknij"));
     QVERIFY(Kontrolka<TokienkoLong>(*t.okno, "EdyNumRach")->font().bold());
+    // the keys of the everyday commands, shown in the menu beside them, and working
+    const std::pair<const char *, const char *> skroty[] = {
+        {"AcNowa", "Ctrl+N"}, {"AcOtworz", "Ctrl+O"}, {"AcZapisz", "Ctrl+S"}, {"AcDrukuj", "Ctrl+P"}};
+    for (const auto &[akcja, klawisz] : skroty)
+        QCOMPARE(Kontrolka<QAction>(*t.okno, akcja)->shortcut().toString(), QLatin1String(klawisz));
+    t.okno->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.okno));
+    QTest::keyClick(t.okno, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(t.pytaniaOPlik.size(), 1);
 }
 
 void TstWyglad::siatki()
@@ -178,15 +194,56 @@ void TstWyglad::siatki()
     int szer = 2 * g.frameWidth();
     for (int k = 0; k < g.ColCount(); ++k)
         szer += g.ColWidths(k) + g.GridLineWidth();
-    QCOMPARE(g.width(), szer);
+    // the columns and the vertical scroll bar fill the grid exactly
+    QVERIFY(g.verticalScrollBar()->isVisible());
+    QCOMPARE(g.width(), szer + g.verticalScrollBar()->width());
     QCOMPARE(g.viewport()->width(), szer - 2 * g.frameWidth());
-    // no scroll bars: the columns fill the grid exactly
     QCOMPARE(g.VisibleColCount(), 9);
     TjustGrid &s = *Kontrolka<TjustGrid>(*t.okno, "SumGrid");
     QCOMPARE(s.ColCount(), 4);
     QCOMPARE(s.RowCount(), 10);
     QCOMPARE(s.Row(), -1);   // no highlight
     QVERIFY(s.VisibleRowCount() >= 5);
+}
+
+void TstWyglad::kwotyCale_data()
+{
+    QTest::addColumn<bool>("duza");   // the large font of the tables
+    QTest::newRow("duża czcionka") << true;
+    QTest::newRow("czcionka okna") << false;
+}
+
+void TstWyglad::kwotyCale()
+{
+    // 9.999.999,99 fits every amount column; a 1.845.000,00 invoice is shown whole
+    QFETCH(bool, duza);
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    auto *czcionka = Kontrolka<QAction>(o, "AcFont");
+    if (czcionka->isChecked() != duza)
+        t.Wykonaj(czcionka);
+    TzentoraVat f = FakturaPrzykladowa();
+    f.Pozycja(1) = Wiersz(QStringLiteral("Maszyna||szt|12|125.000,00|1.500.000,00|23|345.000,00|1.845.000,00"));
+    ZapiszFakture(t.Plik(QStringLiteral("duza.FAK")), f);
+    o.OtworzProFormeEx(t.Plik(QStringLiteral("duza.FAK")));
+    t.Wykonaj("AcDrukuj");   // values the rows and totals again
+    QVERIFY2(Kontrolka<QLabel>(o, "PanZaplata")->text() == QStringLiteral("1.845.102,14"),
+             qPrintable(Kontrolka<QLabel>(o, "PanZaplata")->text() + t.prezenter.teksty().join(QLatin1Char('/'))));
+    const QString najdluzsza = QStringLiteral("9.999.999,99");
+    const std::pair<const char *, QList<int>> siatki[] = {{"Grid", {kolCena, kolNetto, kolWarVat, kolBrutto}},
+                                                          {"SumGrid", {0, 2, 3}}};
+    for (const auto &[nazwa, kolumny] : siatki) {
+        const TjustGrid &g = *Kontrolka<TjustGrid>(o, nazwa);
+        for (int k : kolumny)
+            QVERIFY2(g.fontMetrics().horizontalAdvance(najdluzsza) + 4 <= g.ColWidths(k),
+                     qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(nazwa)).arg(k)));
+    }
+    const QLabel &zaplata = *Kontrolka<QLabel>(o, "PanZaplata");
+    QVERIFY(zaplata.fontMetrics().horizontalAdvance(zaplata.text()) + 2 * zaplata.indent()
+            <= zaplata.contentsRect().width());
+    const QByteArray cel = qgetenv("ZENTORA_ZRZUT_KWOT");
+    if (!cel.isEmpty())
+        o.grab().save(QString::fromLocal8Bit(cel));
 }
 
 void TstWyglad::ramkaSprzedawcy_data()
@@ -212,13 +269,16 @@ void TstWyglad::ramkaSprzedawcy()
         ramka = o.Konfiguracja().iniTabFirm;
     else
         t.Wykonaj("AcParametry");
-    const QImage obraz = Kontrolka<QTextEdit>(o, "MemSpFirma")->viewport()->grab().toImage();
+    QTextEdit &memo = *Kontrolka<QTextEdit>(o, "MemSpFirma");
+    const QImage obraz = memo.viewport()->grab().toImage();
     const QColor tlo = obraz.pixelColor(1, obraz.height() - 2);
-    const int wysokosc = Kontrolka<QTextEdit>(o, "MemSpFirma")->fontMetrics().lineSpacing();
     const QStringList linie = ramka.split(QLatin1Char(';'));
-    for (int i = 0; i < linie.size(); ++i) {
+    QTextBlock blok = memo.document()->begin();
+    for (int i = 0; i < linie.size(); ++i, blok = blok.next()) {
+        // the band of the line as the memo lays it out
+        const QRectF pas = memo.document()->documentLayout()->blockBoundingRect(blok);
         int lewa = obraz.width(), prawa = -1;
-        for (int y = 1 + i * wysokosc; y < qMin(obraz.height(), 1 + (i + 1) * wysokosc); ++y)
+        for (int y = qCeil(pas.top()); y < qMin(obraz.height(), qFloor(pas.bottom())); ++y)
             for (int x = 0; x < obraz.width(); ++x)
                 if (qGray(obraz.pixel(x, y)) < qGray(tlo.rgb()) - 80) {
                     lewa = qMin(lewa, x);

@@ -72,6 +72,7 @@ private slots:
     void wadliwaDataSprzedazy_data();
     void wadliwaDataSprzedazy();
     void otwarcieWadliwegoPliku();
+    void otwarcieUszkodzonego();
     void numeracjaProFormy();
     void formatNumeracji_data();
     void formatNumeracji();
@@ -291,6 +292,26 @@ void TstZentoraEdyt::wadliwaDataSprzedazy()
     t.prezenter.odpowiedzi = {idCancel};
     QVERIFY(!o.MoznaZamknac());
     QCOMPARE(t.prezenter.pokazane.size(), 3);
+}
+
+void TstZentoraEdyt::otwarcieUszkodzonego()
+{
+    // a file cut after its first row: the damage is named, then the file is open to be mended
+    OknoTestowe t;
+    TZentoraForma &o = *t.okno;
+    const QString plik = t.Plik(QStringLiteral("cut.FAK"));
+    ZapiszFakture(plik, FakturaPrzykladowa());
+    QByteArray b = CzytajBajty(plik);
+    PiszBajty(plik, b.left(b.indexOf("towar2=")));
+    t.prezenter.odpowiedzi = {idOK};
+    o.OtworzProFormeEx(plik);
+    QCOMPARE(t.prezenter.teksty(), QStringList{QStringLiteral("Plik \"%1\" jest uszkodzony: brak wierszy pozycji 2–3.")
+                                                   .arg(QDir::toNativeSeparators(plik))});
+    QCOMPARE(t.prezenter.pokazane.last().pIcoDlg, icUwaga);
+    QCOMPARE(o.NazwaRobocza(), QStringLiteral("cut.FAK"));
+    QCOMPARE(Kontrolka<TjustGrid>(o, "Grid")->Cells(kolTowar, 1), FakturaPrzykladowa().Pozycja(1).Towar);
+    // the amount due is that of the rows there are, not the stored one of the whole invoice
+    QCOMPARE(Kontrolka<QLabel>(o, "PanZaplata")->text(), FakturaPrzykladowa().Pozycja(1).Brutto);
 }
 
 void TstZentoraEdyt::otwarcieWadliwegoPliku()

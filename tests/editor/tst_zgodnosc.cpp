@@ -188,20 +188,21 @@ void TstZgodnosc::odmowaZapisuIWydruku_data()
     QTest::addColumn<QStringList>("komunikaty");   // shown by each of save, save as and print
     QTest::addColumn<bool>("odRazu");              // shown by the steps already
     QTest::addColumn<QString>("pole");             // the field that has the focus afterwards
-    const QString zla = QStringLiteral("Niepoprawna wartość");
+    const QString zlyNumer = QStringLiteral("Numer faktury: niepoprawna wartość");
+    const QString zlaData = QStringLiteral("Data wystawienia: niepoprawna wartość 31.02.2018");
     const QString stawka22 = QStringLiteral(
-        "Nieporawna wartość % Vat = 22 %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  0%   8%   23%   5%   "
-        "||Można wpisać do specjalnych okienek|planszy dwie dodatkowe stawki, które |będą dozwolone  tylko dla tej faktury.");
+        "Niepoprawna wartość % Vat = 22 %|Dla wpisanej daty sprzedaży, poprawne|stawki to:  0%   8%   23%   5%   "
+        "zw||\"zw\" oznacza sprzedaż zwolnioną z VAT.");
     const QStringList wiersz = {QStringLiteral("firma Nabywca"), QStringLiteral("poz 1 Papier 1 10")};
     QTest::newRow("numer 0, pole nieopuszczone")
-        << wiersz + QStringList{QStringLiteral("pisz EdyNumRach 0")} << QStringList{zla} << false << QStringLiteral("EdyNumRach");
-    QTest::newRow("numer pusty") << wiersz + QStringList{QStringLiteral("pisz EdyNumRach ")} << QStringList{zla} << false
+        << wiersz + QStringList{QStringLiteral("pisz EdyNumRach 0")} << QStringList{zlyNumer + QStringLiteral(" 0")} << false << QStringLiteral("EdyNumRach");
+    QTest::newRow("numer pusty") << wiersz + QStringList{QStringLiteral("pisz EdyNumRach ")} << QStringList{zlyNumer} << false
                                  << QStringLiteral("EdyNumRach");
     QTest::newRow("31.02.2018 w dacie wystawienia")
-        << wiersz + QStringList{QStringLiteral("pisz EdyDatWyst 31.02.2018")} << QStringList{zla} << false
+        << wiersz + QStringList{QStringLiteral("pisz EdyDatWyst 31.02.2018")} << QStringList{zlaData} << false
         << QStringLiteral("EdyDatWyst");
     QTest::newRow("zła data z pliku, fokus gdzie indziej")
-        << QStringList{QStringLiteral("otworz zladata.FAK"), QStringLiteral("pisz EdyUwagi x")} << QStringList{zla} << false
+        << QStringList{QStringLiteral("otworz zladata.FAK"), QStringLiteral("pisz EdyUwagi x")} << QStringList{zlaData} << false
         << QStringLiteral("EdyDatWyst");
     QTest::newRow("rachunek ze stawką 23")
         << wiersz + QStringList{QStringLiteral("poz 2 Kurs 1 5 0"), QStringLiteral("rodzaj 4")}
@@ -227,7 +228,10 @@ void TstZgodnosc::odmowaZapisuIWydruku()
     QVERIFY(PiszBajty(t.Plik(QStringLiteral("zladata.FAK")),
                       Przyklad(QStringLiteral("Wystaw=05.03.2018=>Wystaw=31.02.2018"))));
     Kroki(t, kroki);
-    QCOMPARE(t.prezenter.teksty(), odRazu ? komunikaty : QStringList());
+    QStringList przyKrokach = t.prezenter.teksty();
+    // a file with an impossible date says so as it is opened
+    przyKrokach.removeIf([](const QString &k) { return k.endsWith(QStringLiteral(" jest błędna.")); });
+    QVERIFY2(przyKrokach == (odRazu ? komunikaty : QStringList()), qPrintable(przyKrokach.join(QLatin1Char('/'))));
     const QString plik = t.Plik(QStringLiteral("nowa.FAK"));
     const QByteArray przed = CzytajBajty(t.Plik(QStringLiteral("zladata.FAK")));
     for (QAction *a : {Kontrolka<QAction>(o, "AcZapisz"), Kontrolka<QAction>(o, "AcZapiszJako"),

@@ -33,6 +33,8 @@ private slots:
     void znakiSpozaStrony();
     void zlePliki_data();
     void zlePliki();
+    void uszkodzenia_data();
+    void uszkodzenia();
 
 private:
     QString Plik(const QString &n) const { return m_dir.filePath(n); }
@@ -220,7 +222,8 @@ void TstPlikFaktury::zlaWersja_data()
     Kolumny<QByteArray, QString>("tresc", "komunikat");
     QTest::newRow("wersja 3") << QByteArray("[OpisFaktury]\r\nWersja=3\r\nNrFakt=5\r\n") << "Niepoprawna wersja faktury = 3";
     QTest::newRow("brak wersji") << QByteArray("[OpisFaktury]\r\nNrFakt=5\r\n") << "Niepoprawna wersja faktury = 0";
-    QTest::newRow("pusty plik") << QByteArray() << "Niepoprawna wersja faktury = 0";
+    QTest::newRow("pusty plik") << QByteArray() << "Plik \"@\" nie jest plikiem faktury.";
+    QTest::newRow("inny plik") << QByteArray("[Sekcja]\r\nWersja=2\r\n") << "Plik \"@\" nie jest plikiem faktury.";
     QTest::newRow("tekst") << QByteArray("[OpisFaktury]\r\nWersja=dwa\r\n") << "Niepoprawna wersja faktury = 0";
     // clang-format on
 }
@@ -230,7 +233,8 @@ void TstPlikFaktury::zlaWersja()
     QFETCH(QByteArray, tresc);
     QFETCH(QString, komunikat);
     TzentoraVat f;
-    QCOMPARE(Odczyt(tresc, f), komunikat);
+    QCOMPARE(Odczyt(tresc, f),
+             komunikat.replace(QLatin1Char('@'), QDir::toNativeSeparators(Plik(QStringLiteral("odczyt.FAK")))));
     // a file that does not exist fails the same way
     QVERIFY_THROWS_EXCEPTION(EMojeBledy, CzytajFakture(Plik(QStringLiteral("nie-ma.FAK")), f));
 }
@@ -314,6 +318,40 @@ void TstPlikFaktury::zlePliki()
     QCOMPARE(Odczyt(tresc, f).isEmpty(), czytelny);
     if (czytelny)
         QVERIFY(f.IlePozyc <= 3);
+}
+
+void TstPlikFaktury::uszkodzenia_data()
+{
+    // clang-format off
+    Kolumny<QByteArray, QString, int>("tresc", "problemy", "pozycji");   // "@" the file's path
+    const QByteArray poczatek("[OpisFaktury]\nWersja=2\nWystaw=05.03.2018\nSprzed=05.03.2018\n");
+    const QByteArray wiersz1("towar1=Papier\ntresc1=|ryza|3|12,35|37,05|23|8,52|45,57\n");
+    QTest::newRow("cała") << Crlf(poczatek + "[Pozycje]\nLiczba=1\n" + wiersz1) << "" << 1;
+    QTest::newRow("obcięta") << Crlf(poczatek + "[Pozycje]\nLiczba=5\n" + wiersz1 + "towar2=A\ntowar3=B\n") << "Plik \"@\" jest uszkodzony: brak wierszy pozycji 4–5." << 5;
+    QTest::newRow("jeden brak") << Crlf(poczatek + "[Pozycje]\nLiczba=3\n" + wiersz1 + "towar3=B\n") << "Plik \"@\" jest uszkodzony: brak wiersza pozycji 2." << 3;
+    QTest::newRow("bez pozycji") << Crlf(poczatek + "[Sumy]\nSU=100|0|23|123\n") << "Plik \"@\" jest uszkodzony: brak sekcji pozycji faktury." << 0;
+    QTest::newRow("zła data") << Crlf("[OpisFaktury]\nWersja=2\nWystaw=31.02.2026\nSprzed=05.03.2018\nZapłac=  .  .    \n[Pozycje]\nLiczba=0\n")
+                             << "Data wystawienia 31.02.2026 jest błędna." << 0;
+    QTest::newRow("ilość abc") << Crlf(poczatek + "[Pozycje]\nLiczba=2\n" + wiersz1 + "towar2=B\ntresc2=|szt|abc|1,00x|||||\n")
+                               << "Pozycja 2: ilość «abc» nie jest liczbą.|Pozycja 2: cena «1,00x» nie jest liczbą." << 2;
+    // clang-format on
+}
+
+void TstPlikFaktury::uszkodzenia()
+{
+    QFETCH(QByteArray, tresc);
+    QFETCH(QString, problemy);
+    QFETCH(int, pozycji);
+    const QString p = Plik(QStringLiteral("uszkodzona.FAK"));
+    QVERIFY(PiszBajty(p, tresc));
+    TzentoraVat f;
+    QCOMPARE(CzytajFaktureSprawdzajac(p, f).join(QLatin1Char('|')),
+             problemy.replace(QLatin1Char('@'), QDir::toNativeSeparators(p)));
+    QCOMPARE(f.IlePozyc, pozycji);   // what was read is kept, to be mended
+    // the plain reader takes such a file as before
+    TzentoraVat g;
+    CzytajFakture(p, g);
+    QVERIFY(FakturyRowne(f, g));
 }
 
 QTEST_APPLESS_MAIN(TstPlikFaktury)

@@ -188,8 +188,8 @@ void TstAwarie::odczytUszkodzonego_data()
     Kolumny<int, QString>("dlugosc", "poczatek");
     QTest::newRow("plik zniknął") << -1 << QStringLiteral("Nie znaleziono pliku faktury \"");
     QTest::newRow("folder zamiast pliku") << -2 << QStringLiteral("Nie znaleziono pliku faktury \"");
-    QTest::newRow("pusty") << 0 << QStringLiteral("Niepoprawna wersja faktury = 0");
-    QTest::newRow("urwany w pierwszym wierszu") << 9 << QStringLiteral("Niepoprawna wersja faktury = 0");
+    QTest::newRow("pusty") << 0 << QStringLiteral("Plik \"");
+    QTest::newRow("urwany w pierwszym wierszu") << 9 << QStringLiteral("Plik \"");
     // clang-format on
 }
 

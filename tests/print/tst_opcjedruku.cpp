@@ -280,26 +280,33 @@ void TstOpcjeDruku::wybory()
     QVERIFY(prezenter.pokazane.isEmpty());
 }
 
-// A duplicate whose date is half typed or impossible is not printed without its date:
-// the dialog says so and stays open.
+// A duplicate whose date is half typed, impossible or before the invoice was issued is not
+// printed: the dialog names the field and stays open.
 void TstOpcjeDruku::zlaDataDuplikatu()
 {
     PrezenterTestowy prezenter;
     TiniZentora ini;
+    TzentoraVat fakt;
+    fakt.DataWystaw = QStringLiteral("01.03.2018");
     int kopie = 2;
-    bool otwarty = false;
+    QList<bool> otwarty;
     GdyModalny<TZentoraDialDruk>([&](TZentoraDialDruk *d) {
         Wykonaj(d, QStringLiteral("D d31022018"));
-        QTest::keyClick(d->EdyDupData, Qt::Key_Return);
-        otwarty = d->isVisible();
-        [&] { QTRY_VERIFY(d->EdyDupData->hasFocus()); }();   // the dialog may become active only now
-        d->EdyDupData->setXWartosc(KodujDate(2018, 2, 28, 0));
+        for (double data : {KodujDate(2018, 2, 28, 0), KodujDate(2018, 3, 5, 0)}) {
+            QTest::keyClick(d->EdyDupData, Qt::Key_Return);
+            otwarty.append(d->isVisible());
+            [&] { QTRY_VERIFY(d->EdyDupData->hasFocus()); }();   // the dialog may become active only now
+            d->EdyDupData->setXWartosc(data);
+        }
         QTest::keyClick(d->EdyDupData, Qt::Key_Return);
     });
-    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie));
-    QVERIFY(otwarty);
-    QCOMPARE(prezenter.teksty(), QStringList{QStringLiteral("Niepoprawna wartość")});
-    QCOMPARE(Data(DataDuplikatu), QStringLiteral("28.02.2018"));
+    QVERIFY(PokazOpcjeDruku(m_okno, ini, kopie, &fakt));
+    QCOMPARE(otwarty, (QList<bool>{true, true}));
+    QCOMPARE(prezenter.teksty(),
+             (QStringList{QStringLiteral("Data duplikatu: niepoprawna wartość 31.02.2018"),
+                          QStringLiteral("Data duplikatu 28.02.2018 jest wcześniejsza niż data wystawienia faktury "
+                                         "01.03.2018.")}));
+    QCOMPARE(Data(DataDuplikatu), QStringLiteral("05.03.2018"));
 }
 
 void TstOpcjeDruku::drukarka()
