@@ -438,10 +438,8 @@ TabelaPolecen Tabela()
         {QStringLiteral("token-file"), QStringLiteral("PLIK"),
          QStringLiteral("Plik z tokenem KSeF (czytelny tylko dla właściciela)."), &A::plikTokena},
         {QStringLiteral("przyczyna"), QStringLiteral("TEKST"), QStringLiteral("Przyczyna korekty."), &A::przyczyna},
-        {QStringLiteral("od"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Pierwszy dzień zakresu dat."),
-         &A::dataOd},
-        {QStringLiteral("do"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Ostatni dzień zakresu dat."),
-         &A::dataDo},
+        {QStringLiteral("od"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Pierwszy dzień zakresu dat."), &A::dataOd},
+        {QStringLiteral("do"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Ostatni dzień zakresu dat."), &A::dataDo},
         {QStringLiteral("csv"), {}, QStringLiteral("Wynik jako CSV dla arkusza (UTF-8, średniki)."), &A::csv},
     };
     t.polecenia = {
