@@ -237,12 +237,10 @@ int Slownie(const Argumenty &a)
     return wynik;
 }
 
-int Nowa(const Argumenty &a)
+// The configuration of a command that makes a new document, and the day it is made on
+// (--today, else the real one).
+TiniZentora KonfiguracjaIDzien(const Argumenty &a)
 {
-    if (a.wyjscie.isEmpty())
-        throw BladUzycia(QStringLiteral("Polecenie new wymaga opcji -o PLIK.FAK."));
-    if (!a.pliki.isEmpty())
-        throw BladUzycia(QStringLiteral("Nieoczekiwany argument %1.").arg(a.pliki.first()));
     if (!a.dzis.isEmpty()) {
         const double d = TekstNaDate(a.dzis, 0);
         if (d <= 0)
@@ -251,6 +249,16 @@ int Nowa(const Argumenty &a)
     }
     TiniZentora ini;
     CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    return ini;
+}
+
+int Nowa(const Argumenty &a)
+{
+    if (a.wyjscie.isEmpty())
+        throw BladUzycia(QStringLiteral("Polecenie new wymaga opcji -o PLIK.FAK."));
+    if (!a.pliki.isEmpty())
+        throw BladUzycia(QStringLiteral("Nieoczekiwany argument %1.").arg(a.pliki.first()));
+    const TiniZentora ini = KonfiguracjaIDzien(a);
     TzentoraVat f = NowaFaktura(ini, DataDzis());
     // numbered as the editor numbers a new invoice in the folder it goes to
     const QFileInfo cel(a.wyjscie);
@@ -279,14 +287,7 @@ int Korekta(const Argumenty &a)
         || (QFileInfo::exists(a.wyjscie)
             && QFileInfo(a.wyjscie).canonicalFilePath() == QFileInfo(zrodlo).canonicalFilePath()))
         throw BladUzycia(QStringLiteral("Korekta nie może zastąpić faktury, którą koryguje; podaj inny plik -o."));
-    if (!a.dzis.isEmpty()) {
-        const double d = TekstNaDate(a.dzis, 0);
-        if (d <= 0)
-            throw BladUzycia(QStringLiteral("Niepoprawna data: %1 (oczekiwano DD.MM.RRRR).").arg(a.dzis));
-        UstawDateDzis(d);
-    }
-    TiniZentora ini;
-    CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
+    const TiniZentora ini = KonfiguracjaIDzien(a);
     TzentoraVat f;
     CzytajFakture(zrodlo, f);
     if (!RodzajDoKsef(f.RodzajFak)) {

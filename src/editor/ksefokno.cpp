@@ -96,17 +96,23 @@ void TStronaKsef::EkranNaIni(TiniZentora &ini) const
     ini.iniKsefPodstawa = Trim(EdyKsefPodstawa->text());
 }
 
-bool PytajOPrzyczyneKorekty(QWidget *wlasciciel, QString &przyczyna)
+namespace {
+
+// A small form that asks for one text: the program's own font and the edit menu of every
+// field, like the rest, and Enter to confirm. False when given up.
+bool PytajOTekst(QWidget *wlasciciel, const QString &nazwa, const QString &tytul, const QString &opis,
+                 const char *nazwaPola, int limit, QString &tekst)
 {
     QPointer<QDialog> d =
         new QDialog(wlasciciel, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    d->setObjectName(QStringLiteral("DlgPrzyczynaKorekty"));
-    d->setWindowTitle(QStringLiteral("Wystaw korektę"));
+    d->setObjectName(nazwa);
+    d->setWindowTitle(tytul);
     auto *u = new QVBoxLayout(d);
-    u->addWidget(Opis(QStringLiteral("Przyczyna korekty (można ją wpisać później, przed zapisaniem korekty):"), d));
-    auto *edy = Pole(d, "EdyPrzyczynaKorekty", 254);
-    edy->setText(przyczyna);
-    edy->setMinimumWidth(edy->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 30);
+    QLabel *etykieta = Opis(opis, d);
+    u->addWidget(etykieta);
+    QLineEdit *edy = Pole(d, nazwaPola, limit);
+    Ustaw(edy, tekst);
+    etykieta->setBuddy(edy);
     u->addWidget(edy);
     auto *przyciski = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, d);
     przyciski->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
@@ -114,12 +120,26 @@ bool PytajOPrzyczyneKorekty(QWidget *wlasciciel, QString &przyczyna)
     QObject::connect(przyciski, &QDialogButtonBox::rejected, d, &QDialog::reject);
     QObject::connect(przyciski, &QDialogButtonBox::accepted, d, &QDialog::accept);
     PrzygotujForme(d);
+    d->setMinimumWidth(d->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 30);
     edy->setFocus();
     const bool ok = d->exec() == QDialog::Accepted && d;
     if (ok)
-        przyczyna = Trim(edy->text());
+        tekst = edy->text();
     delete d.data();
     return ok;
+}
+
+}   // namespace
+
+bool PytajOPrzyczyneKorekty(QWidget *wlasciciel, QString &przyczyna)
+{
+    QString t = przyczyna;
+    if (!PytajOTekst(wlasciciel, QStringLiteral("DlgPrzyczynaKorekty"), QStringLiteral("Wystaw korektę"),
+                     QStringLiteral("Przyczyna korekty (można ją wpisać później, przed zapisaniem korekty):"),
+                     "EdyPrzyczynaKorekty", 254, t))
+        return false;
+    przyczyna = Trim(t);
+    return true;
 }
 
 QString NazwaPlikuKsefZDialogu(QWidget *wlasciciel, const QString &proponowana)
@@ -137,30 +157,8 @@ QString NazwaPlikuKsefZDialogu(QWidget *wlasciciel, const QString &proponowana)
 
 bool PytajONumerKsef(QWidget *wlasciciel, QString &numer)
 {
-    // the program's own small form: its font and the edit menu of every field, like the rest
-    QPointer<QDialog> d = new QDialog(wlasciciel);
-    d->setObjectName(QStringLiteral("DlgNumerKsef"));
-    d->setWindowTitle(QStringLiteral("Numer KSeF"));
-    auto *u = new QVBoxLayout(d);
-    auto *opis = new QLabel(QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"), d);
-    u->addWidget(opis);
-    QLineEdit *edyNumer = Pole(d, "EdyNumerKsef", 64);
-    Ustaw(edyNumer, numer);
-    opis->setBuddy(edyNumer);
-    u->addWidget(edyNumer);
-    auto *przyciski = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, d);
-    przyciski->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
-    u->addWidget(przyciski);
-    QObject::connect(przyciski, &QDialogButtonBox::rejected, d, &QDialog::reject);
-    QObject::connect(przyciski, &QDialogButtonBox::accepted, d, &QDialog::accept);
-    PrzygotujForme(d);
-    d->setMinimumWidth(d->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 30);
-    edyNumer->setFocus();
-    const bool ok = d->exec() == QDialog::Accepted && d;
-    if (ok)
-        numer = edyNumer->text();
-    delete d.data();
-    return ok;
+    return PytajOTekst(wlasciciel, QStringLiteral("DlgNumerKsef"), QStringLiteral("Numer KSeF"),
+                       QStringLiteral("Numer nadany fakturze w KSeF (35 znaków):"), "EdyNumerKsef", 64, numer);
 }
 
 // ---------------------------------------------------------------- the commands of the main window
