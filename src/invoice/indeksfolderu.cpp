@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
@@ -148,9 +149,36 @@ QList<StanPliku> PlikiFolderu(const QString &folder)
     for (const QFileInfo &i : lista)
         pliki.append(StanJednego(i));
 #endif
-    // the order the cached entries are kept in (plain code-unit order, unlike a directory sort)
-    std::sort(pliki.begin(), pliki.end(), [](const StanPliku &a, const StanPliku &b) { return a.nazwa < b.nazwa; });
     return pliki;
+}
+
+// The files in the order the entries are kept in (plain code-unit order, unlike a directory
+// sort). Mostly they are the very files of the cache, some changed: then the cache's order is
+// taken by name, which spares sorting thousands of names at every look.
+void UporzadkujJakWpisy(QList<StanPliku> &pliki, const QList<WpisIndeksu> &wpisy)
+{
+    if (pliki.size() == wpisy.size()) {
+        QHash<QStringView, qsizetype> miejsca;
+        miejsca.reserve(wpisy.size());
+        for (qsizetype i = 0; i < wpisy.size(); ++i)
+            miejsca.insert(QStringView(wpisy.at(i).plik), i);
+        QList<StanPliku> wKolejnosci(pliki.size());
+        bool wszystkie = true;
+        for (const StanPliku &p : std::as_const(pliki)) {
+            const auto m = miejsca.constFind(QStringView(p.nazwa));
+            if (m == miejsca.cend()) {
+                wszystkie = false;
+                break;
+            }
+            wKolejnosci[*m] = p;
+        }
+        // names are unique in a folder: the same count, each one found, is the same set
+        if (wszystkie) {
+            pliki = std::move(wKolejnosci);
+            return;
+        }
+    }
+    std::sort(pliki.begin(), pliki.end(), [](const StanPliku &a, const StanPliku &b) { return a.nazwa < b.nazwa; });
 }
 
 WpisIndeksu CzytajWpis(const QString &folder, const StanPliku &s)
@@ -292,7 +320,11 @@ void IndeksFolderu::CzytajPamiec()
     QFile f(m_pamiec);
     if (m_pamiec.isEmpty() || !f.open(QIODevice::ReadOnly))
         return;
-    const QByteArray bajty = f.readAll();
+    // mapped, not copied: the texts are taken out of it anyway
+    const qint64 rozmiar = f.size();
+    const uchar *mapa = rozmiar > 0 ? f.map(0, rozmiar) : nullptr;
+    const QByteArray bajty =
+        mapa ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapa), rozmiar) : f.readAll();
     CzytnikPamieci s(bajty);
     quint32 znak = 0, wersja = 0;
     QString folder;
@@ -327,7 +359,8 @@ void IndeksFolderu::ZapiszPamiec() const
 
 void IndeksFolderu::Odswiez()
 {
-    const QList<StanPliku> pliki = PlikiFolderu(m_folder);
+    QList<StanPliku> pliki = PlikiFolderu(m_folder);
+    UporzadkujJakWpisy(pliki, m_wpisy);
     QList<WpisIndeksu> nowe(pliki.size());
     QList<qsizetype> doCzytania;
     // both lists are sorted by name: one pass pairs the files with their cached entries
