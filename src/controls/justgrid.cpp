@@ -597,7 +597,8 @@ void TEtykietaLiczby::paintEvent(QPaintEvent *e)
         QLabel::paintEvent(e);
         return;
     }
-    QFrame::paintEvent(e);
+    // the frame alone: QLabel's own drawing would put the cut text over the marks
+    QFrame::paintEvent(e);   // NOLINT(bugprone-parent-virtual-call)
     QPainter p(this);
     p.setPen(palette().color(foregroundRole()));
     p.drawText(miejsce, int(alignment()), LiczbaWMiejscu(fontMetrics(), text(), miejsce.width()));

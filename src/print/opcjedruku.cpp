@@ -304,7 +304,8 @@ bool TZentoraDialDruk::DataDuplikatuPoprawna()
         return true;
     const bool poprawna = EdyDupData->TestPolaOK();
     // a duplicate is made of an invoice already issued, never before it
-    const double wystawiona = m_fakt ? TekstNaDate(m_fakt->DataWystaw, 0) : 0;
+    const QString dataWystawienia = m_fakt ? Trim(m_fakt->DataWystaw) : QString();
+    const double wystawiona = TekstNaDate(dataWystawienia, 0);
     const bool przedWystawieniem = poprawna && wystawiona > 0 && EdyDupData->XWartosc() < wystawiona;
     if (poprawna && !przedWystawieniem)
         return true;
@@ -312,7 +313,7 @@ bool TZentoraDialDruk::DataDuplikatuPoprawna()
     EdyDupData->selectAll();
     if (przedWystawieniem)
         KomunikatOkna(this, QStringLiteral("XData duplikatu %1 jest wcześniejsza niż data wystawienia faktury %2.")
-                                .arg(EdyDupData->text(), Trim(m_fakt->DataWystaw)));
+                                .arg(EdyDupData->text(), dataWystawienia));
     else
         KomunikatNiepoprawnejWartosci(EdyDupData, EdyDupData->accessibleName(), EdyDupData->text());
     return false;
