@@ -203,11 +203,12 @@ void TiniZentora::Czysc() { *this = TiniZentora(); }
 
 int GrupaSerii(TrodzajFaktury r)
 {
+    // Invoices of every VAT kind (a correction and a simplified invoice included) share their
+    // symbol's numbers, so no two documents carry the same designation; a pro forma and a bill
+    // are numbered apart.
     switch (r) {
     case rProForma: return 2;
-    case rFakKoryg: return 3;   // KSeF, too, tells a correction's number from an invoice's
-    case rZwykly:
-    case rUprosz: return 1;
+    case rZwykly: return 1;
     default: return 0;
     }
 }

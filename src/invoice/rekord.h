@@ -168,8 +168,8 @@ struct TiniZentora {
     bool operator==(const TiniZentora &) const = default;
 };
 
-// Pro forma invoices, bills ("Rachunek", "Rachunek Uproszczony"), corrections and the VAT
-// invoices are numbered in series of their own: the group of the kind.
+// Pro forma invoices, bills ("Rachunek") and the VAT invoices of every kind are numbered in
+// series of their own: the group of the kind.
 int GrupaSerii(TrodzajFaktury r);
 
 // Sets the kind of the invoice; a pro-forma invoice is always numbered N / S / M / R with

@@ -113,7 +113,8 @@ void TstIndeksFolderu::nastepnyNumer_data()
     wiersz("miesiac grudzien", rZentora, rZentora, numerNMR, "", "01.12.2025", 10);
     wiersz("miesiac styczen", rZentora, rZentora, numerNMR, "", "31.01.2026", 5);
     wiersz("miesiac luty", rZentora, rZentora, numerNMR, "", "01.02.2026", 1);
-    wiersz("korekty osobno", rZentora, rFakKoryg, numerNSR, "FV", "15.01.2026", 1);
+    wiersz("korekta w serii faktur", rZentora, rFakKoryg, numerNSR, "FV", "15.01.2026", 6);
+    wiersz("rachunek uproszczony w serii faktur", rZentora, rUprosz, numerNSR, "FV", "15.01.2026", 6);
     wiersz("pro forma", rProForma, rProForma, numerNSMR, "PF", "30.12.2025", 4);
     wiersz("pro forma w styczniu", rProForma, rProForma, numerNSMR, "PF", "02.01.2026", 1);
     wiersz("pro forma na fakture", rProForma, rZentora, numerNSR, "FV", "20.01.2026", 6);
