@@ -38,9 +38,13 @@ if [ -z "$src" ]; then
 fi
 
 build="$work/build"
-rm -rf "$build"
-cmake -S "$src" -B "$build" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" \
+# the toolchain file is copied beside the build so a clone elsewhere can resume it
+cp "$here/mingw64.cmake" "$work/mingw64.cmake"
+# a build cut short (a session's end, a killed job) resumes where it stopped
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$src" -B "$build" -G Ninja "${launcher[@]}" \
+  -DCMAKE_TOOLCHAIN_FILE="$work/mingw64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \

@@ -8,7 +8,8 @@
 #include "invoice/ksef.h"
 #include "invoice/ksefsrodowisko.h"
 #include "ksef/odbior.h"
-#include "ksef/sekrety.h"
+#include "ksef/poswiadczenia.h"
+#include "poswiadczeniacli.h"
 
 #include <QDir>
 
@@ -39,8 +40,6 @@ int PolecenieKsefOdbierz(const Argumenty &a)
     const QDate od = Dzien(QStringLiteral("--od"), a.dataOd), doDnia = Dzien(QStringLiteral("--do"), a.dataDo);
     if (doDnia < od)
         throw BladUzycia(QStringLiteral("Data --do jest wcześniejsza niż --od."));
-    if (a.plikTokena.isEmpty())
-        throw BladUzycia(QStringLiteral("Podaj token KSeF: --token-file PLIK (plik czytelny tylko dla właściciela)."));
     TiniZentora ini;
     CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
     if (!QDir().mkpath(a.katalog))
@@ -48,14 +47,14 @@ int PolecenieKsefOdbierz(const Argumenty &a)
     int wynik = kOk;
     try {
         const TsrodowiskoKsef srodowisko = SrodowiskoKsef(ini);
-        const QByteArray token = CzytajPlikSekretu(a.plikTokena, QStringLiteral("tokena KSeF"));
+        const TposwiadczeniaKsef poswiadczenia = PoswiadczeniaCli(a, srodowisko);
         // the business whose purchases these are: the seller of the program's own invoices
         const QString nip = SprzedawcaKsef(NowaFaktura(ini, 0), ini).Nip;
         if (nip.isEmpty())
             throw EOdmowaKsef(QStringLiteral("Brak NIP firmy.|Wpisz go na stronie „KSeF” parametrów albo w ramce "
                                              "sprzedawcy."));
         KlientKsef klient(srodowisko);
-        klient.ZalogujTokenem(nip, QString::fromUtf8(token));
+        ZalogujKsef(klient, nip, poswiadczenia);
         OdbierzZKsef(klient, od, doDnia, a.katalog, [&](const TodebranaKsef &o) {
             QString linia = o.Numer;
             if (!o.Blad.isEmpty()) {

@@ -7,9 +7,9 @@
 #include "invoice/konfiguracja.h"
 #include "invoice/ksef.h"
 #include "invoice/ksefsrodowisko.h"
-#include "ksef/sekrety.h"
 #include "ksef/wysylka.h"
 #include "ksefcli.h"
+#include "poswiadczeniacli.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -33,15 +33,13 @@ int PolecenieKsefWyslij(const Argumenty &a)
 {
     if (a.pliki.isEmpty())
         throw BladUzycia(QStringLiteral("Polecenie ksef-wyslij wymaga co najmniej jednego pliku faktury."));
-    if (a.plikTokena.isEmpty())
-        throw BladUzycia(QStringLiteral("Podaj token KSeF: --token-file PLIK (plik czytelny tylko dla właściciela)."));
     TiniZentora ini;
     CzytajParametry(a.konfiguracja.isEmpty() ? DomyslnaSciezkaKonfiguracji() : a.konfiguracja, ini);
     TsrodowiskoKsef srodowisko;
-    QByteArray token;
+    TposwiadczeniaKsef poswiadczenia;
     try {
         srodowisko = SrodowiskoKsef(ini);
-        token = CzytajPlikSekretu(a.plikTokena, QStringLiteral("tokena KSeF"));
+        poswiadczenia = PoswiadczeniaCli(a, srodowisko);
     } catch (const EMojeBledy &e) {
         Komunikat(QStringLiteral("X") + e.komunikat());
         return kNiedostepny;
@@ -100,7 +98,7 @@ int PolecenieKsefWyslij(const Argumenty &a)
     KlientKsef klient(srodowisko);
     bool wysylano = false;
     try {
-        klient.ZalogujTokenem(nip, QString::fromUtf8(token));
+        ZalogujKsef(klient, nip, poswiadczenia);
         wysylano = true;
         WyslijDoKsef(klient, doWyslania, ini, [&](const TwynikKsef &w) {
             zgloszone.insert(w.Plik);
