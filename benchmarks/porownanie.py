@@ -180,6 +180,9 @@ def main():
         ok = wartosc >= cel if znak == ">=" else wartosc < cel
         chybione += not ok
         print("%-62s %8.1f%-3s (cel %s %g%s) %s" % (opis, wartosc, jedn, znak, cel, jedn, "tak" if ok else "NIE"))
+    # the same ratios in CPU time, which a machine busy with other work disturbs less
+    print("\nto samo w czasie CPU: wkhtmltopdf / zentora-cli %.1fx, LibreOffice / zentora-cli %.1fx"
+          % (wyniki["wkhtml"]["cpu_ms"] / wyniki["jedna"]["cpu_ms"], wyniki["lo"]["cpu_ms"] / wyniki["partia"]["cpu_ms"]))
     with open(plik_wyniku, "w", encoding="utf-8") as h:
         json.dump({"cores": os.cpu_count(), "date": time.strftime("%Y-%m-%dT%H:%M:%SZ", time.gmtime()),
                    "results": {nazwy[k]: w for k, w in wyniki.items()},

@@ -421,6 +421,8 @@ void FiltrKomunikatowQt(QtMsgType typ, const QMessageLogContext &kontekst, const
 // built from this same source with those libraries, so the commands that only read or write
 // invoices start with QtCore alone.
 char **g_argv = nullptr;
+// The folder of the zentora-cli a helper works for, where it looks for Faktury.ini.
+const char kKatalogProgramu[] = "ZENTORA_KATALOG_PROGRAMU";
 
 // Runs the helper program `nazwa` with the arguments of this one; its exit status and its
 // messages are the command's. The helper is installed beside this program or in the folder of
@@ -444,6 +446,8 @@ char **g_argv = nullptr;
                       .arg(QLatin1String(nazwa), QDir::toNativeSeparators(QCoreApplication::applicationFilePath())));
         return kBladPliku;
     }
+    if (!qEnvironmentVariableIsSet(kKatalogProgramu))
+        qputenv(kKatalogProgramu, QFile::encodeName(QCoreApplication::applicationDirPath()));
 #ifdef Q_OS_WIN
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -666,6 +670,11 @@ int main(int argc, char *argv[])
 #endif
     if (!app)
         app = std::make_unique<QCoreApplication>(argc, argv);
+#if defined(ZENTORA_CLI_PDF) || defined(ZENTORA_CLI_SIEC)
+    // a helper: the program's folder is that of the zentora-cli it was handed the command by
+    if (qEnvironmentVariableIsSet(kKatalogProgramu))
+        UstawKatalogProgramu(QFile::decodeName(qgetenv(kKatalogProgramu)));
+#endif
     InicjujProgram();
     try {
         const Wywolanie w = CzytajWywolanie(tabela, argumenty);
