@@ -439,8 +439,8 @@ TabelaPolecen Tabela()
         {QStringLiteral("token-file"), QStringLiteral("PLIK"),
          QStringLiteral("Plik z tokenem KSeF (czytelny tylko dla właściciela)."), &A::plikTokena},
         {QStringLiteral("cert"), QStringLiteral("PLIK"),
-         QStringLiteral("Certyfikat KSeF typu „Uwierzytelnianie”: plik PKCS#12 (.p12, .pfx) albo certyfikat (.crt) "
-                        "z --key; ma pierwszeństwo przed tokenem."),
+         QStringLiteral("Certyfikat KSeF typu „Uwierzytelnianie”: PKCS#12 (.p12, .pfx) albo .crt z --key; "
+                        "wygrywa z tokenem."),
          &A::plikCertyfikatu},
         {QStringLiteral("key"), QStringLiteral("PLIK"),
          QStringLiteral("Klucz prywatny (.key, PEM) certyfikatu podanego w --cert (czytelny tylko dla właściciela)."),

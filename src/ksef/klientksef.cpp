@@ -211,7 +211,7 @@ void KlientKsef::ZalogujTokenem(const QString &nip, const QString &token)
 QString KlientKsef::Wyzwanie()
 {
     const OdpowiedzKsef w = Polacz("POST", QStringLiteral("/auth/challenge"), "{}", {}, true);
-    const QString wyzwanie = w.Json().value(QStringLiteral("challenge")).toString();
+    QString wyzwanie = w.Json().value(QStringLiteral("challenge")).toString();
     if (w.http != 200 || wyzwanie.isEmpty())
         Niedostepny(QStringLiteral("wyzwanie logowania"), w);
     return wyzwanie;

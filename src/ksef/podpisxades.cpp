@@ -109,7 +109,7 @@ QString NumerSeryjny(X509 *c)
 {
     std::unique_ptr<BIGNUM, Zwolnij<BIGNUM, BN_free>> bn(ASN1_INTEGER_to_BN(X509_get0_serialNumber(c), nullptr));
     char *dziesietnie = bn ? BN_bn2dec(bn.get()) : nullptr;
-    const QString s = QString::fromLatin1(dziesietnie);
+    QString s = QString::fromLatin1(dziesietnie);
     OPENSSL_free(dziesietnie);
     return s;
 }
