@@ -129,7 +129,10 @@ CertyfikatKsef::CertyfikatKsef(const QByteArray &certyfikat, const QByteArray &k
 {
     Uruchom();
     const QString plik = QStringLiteral("„%1”").arg(nazwa);
-    if (klucz.isEmpty()) {
+    QByteArray pem = klucz;
+    if (pem.isEmpty() && certyfikat.contains("PRIVATE KEY-----"))
+        pem = certyfikat;   // one PEM file with the certificate and its key
+    if (pem.isEmpty()) {
         const auto *p = reinterpret_cast<const unsigned char *>(certyfikat.constData());
         Pkcs12Ptr p12(d2i_PKCS12(nullptr, &p, long(certyfikat.size())));
         ERR_clear_error();
@@ -174,10 +177,10 @@ CertyfikatKsef::CertyfikatKsef(const QByteArray &certyfikat, const QByteArray &k
         if (!d->certyfikat)
             throw EMojeBledy(QStringLiteral("Plik %1 nie jest certyfikatem X.509 (PEM ani DER).").arg(plik));
         QByteArray h = haslo;
-        d->klucz.reset(PEM_read_bio_PrivateKey(Pamiec(klucz).get(), nullptr, Haslo, &h));
+        d->klucz.reset(PEM_read_bio_PrivateKey(Pamiec(pem).get(), nullptr, Haslo, &h));
         ERR_clear_error();
         if (!d->klucz) {
-            if (klucz.contains("ENCRYPTED"))
+            if (pem.contains("ENCRYPTED"))
                 throw EMojeBledy(
                     QStringLiteral("Hasło nie otwiera klucza prywatnego certyfikatu KSeF %1.|Sprawdź plik z hasłem.")
                         .arg(plik));

@@ -10,8 +10,8 @@
 
 class CertyfikatKsef {
 public:
-    // `certyfikat`: a PKCS#12 file when `klucz` is empty, otherwise the certificate (PEM or DER)
-    // whose private key (PEM, maybe encrypted) `klucz` is; `haslo` opens whichever is
+    // `certyfikat`: a PKCS#12 file or one PEM file with both when `klucz` is empty, otherwise the
+    // certificate (PEM or DER) whose private key (PEM, maybe encrypted) `klucz` is; `haslo` opens whichever is
     // encrypted. `nazwa` names the file in messages. EMojeBledy, naming the file but never the
     // password, for a wrong password, a certificate without its private key or with another
     // one, a certificate expired or not valid yet at `teraz`.

@@ -295,6 +295,7 @@ void TstCliKsefWyslij::certyfikat_data()
     w(".crt + zaszyfrowany .key (EC)", {c, "ksef.crt", k, "ksef.key", h, "haslo"}, 0, "pierwszy.FAK: 9876543210-",
       true);
     w("certyfikat innego CA", {c, "obcy.p12", h, "haslo"}, 3, "KSeF odmówił logowania: 460", false);
+    w("certyfikat innego NIP (PEM z kluczem)", {c, "innynip.pem", h, "haslo"}, 3, "KSeF odmówił logowania: 415", false);
     w("złe hasło", {c, "ksef.p12", h, "zle"}, 3, "Hasło nie otwiera pliku certyfikatu KSeF „%1/ksef.p12”.", false);
     w("złe hasło klucza", {c, "ksef.crt", k, "ksef.key", h, "zle"}, 3,
       "Hasło nie otwiera klucza prywatnego certyfikatu KSeF „%1/ksef.crt” z kluczem „%1/ksef.key”.", false);

@@ -7,6 +7,7 @@
   obcy.p12           a certificate with the NIP issued by another CA
   wygasly.p12        an expired one
   bezklucza.p12      the certificate alone, without its key
+  innynip.pem        a certificate of another NIP and its key in one PEM file
 Like the Ministry's certificates they name their holder in the subject: a business through
 organizationIdentifier VATPL-NIP, a person through serialNumber TINPL-NIP.
 """
@@ -83,6 +84,9 @@ def main():
     e = ec.generate_private_key(ec.SECP256R1())
     zapisz("ksef.crt", uwierzytelniajacy(nasz, nip, e, osoba=True).public_bytes(serialization.Encoding.PEM))
     zapisz("ksef.key", e.private_bytes(serialization.Encoding.PEM, serialization.PrivateFormat.PKCS8, szyfr))
+
+    zapisz("innynip.pem", uwierzytelniajacy(nasz, "1111111111", e).public_bytes(serialization.Encoding.PEM)
+           + e.private_bytes(serialization.Encoding.PEM, serialization.PrivateFormat.TraditionalOpenSSL, szyfr))
 
     k = rsa.generate_private_key(public_exponent=65537, key_size=2048)
     zapisz("obcy.p12", pkcs12.serialize_key_and_certificates(b"ksef", k, uwierzytelniajacy(obcy, nip, k), None, szyfr))
