@@ -151,10 +151,9 @@ CertyfikatKsef::CertyfikatKsef(const QByteArray &certyfikat, const QByteArray &k
             ERR_clear_error();
             if (haslo.isEmpty())
                 throw EMojeBledy(QStringLiteral("Plik certyfikatu KSeF %1 jest chroniony hasłem.|"
-                                                "Podaj plik z hasłem: --cert-password-file PLIK.")
+                                                "Podaj jego hasło (w zentora-cli: --cert-password-file PLIK).")
                                      .arg(plik));
-            throw EMojeBledy(
-                QStringLiteral("Hasło nie otwiera pliku certyfikatu KSeF %1.|Sprawdź plik z hasłem.").arg(plik));
+            throw EMojeBledy(QStringLiteral("Hasło nie otwiera pliku certyfikatu KSeF %1.|Sprawdź hasło.").arg(plik));
         }
         EVP_PKEY *k = nullptr;
         X509 *c = nullptr;
@@ -180,9 +179,13 @@ CertyfikatKsef::CertyfikatKsef(const QByteArray &certyfikat, const QByteArray &k
         d->klucz.reset(PEM_read_bio_PrivateKey(Pamiec(pem).get(), nullptr, Haslo, &h));
         ERR_clear_error();
         if (!d->klucz) {
+            if (pem.contains("ENCRYPTED") && haslo.isEmpty())
+                throw EMojeBledy(QStringLiteral("Klucz prywatny certyfikatu KSeF %1 jest chroniony hasłem.|"
+                                                "Podaj jego hasło (w zentora-cli: --cert-password-file PLIK).")
+                                     .arg(plik));
             if (pem.contains("ENCRYPTED"))
                 throw EMojeBledy(
-                    QStringLiteral("Hasło nie otwiera klucza prywatnego certyfikatu KSeF %1.|Sprawdź plik z hasłem.")
+                    QStringLiteral("Hasło nie otwiera klucza prywatnego certyfikatu KSeF %1.|Sprawdź hasło.")
                         .arg(plik));
             throw EMojeBledy(
                 QStringLiteral("Plik klucza certyfikatu KSeF %1 nie zawiera klucza prywatnego PEM.").arg(plik));
