@@ -1,5 +1,6 @@
 #include "poswiadczeniacli.h"
 
+#include "common/komunikaty.h"
 #include "ksef/podpisxades.h"
 #include "ksef/sekrety.h"
 
@@ -28,6 +29,11 @@ TposwiadczeniaKsef PoswiadczeniaCli(const Argumenty &a, const TsrodowiskoKsef &s
                                  : QStringLiteral("%1” z kluczem „%2").arg(a.plikCertyfikatu, a.plikKlucza);
         // read now, so that a wrong password stops the command before any invoice is touched
         const CertyfikatKsef sprawdzony(p.Certyfikat, p.Klucz, p.Haslo, p.NazwaCertyfikatu);
+        // a new one takes a while in the Ministry's application: a month's notice
+        const QDateTime doKiedy = sprawdzony.WaznyDo();
+        if (doKiedy.isValid() && doKiedy < QDateTime::currentDateTimeUtc().addDays(30))
+            Komunikat(QStringLiteral("!Certyfikat KSeF „%1” wygasa %2 (UTC); wystąp o nowy w Aplikacji Podatnika KSeF.")
+                          .arg(p.NazwaCertyfikatu, doKiedy.toString(QStringLiteral("dd.MM.yyyy HH:mm"))));
         return p;
     }
     if (!a.plikKlucza.isEmpty() || !a.plikHasla.isEmpty())

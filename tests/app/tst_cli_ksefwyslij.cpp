@@ -301,6 +301,7 @@ void TstCliKsefWyslij::certyfikat_data()
       "Hasło nie otwiera klucza prywatnego certyfikatu KSeF „%1/ksef.crt” z kluczem „%1/ksef.key”.", false);
     w("bez hasła", {c, "ksef.p12"}, 3, "jest chroniony hasłem", false);
     w("wygasły", {c, "wygasly.p12", h, "haslo"}, 3, "wygasł", false);
+    w("wygasa za 10 dni", {c, "wkrotce.p12", h, "haslo"}, 0, "wkrotce.p12” wygasa ", true);
     w("bez klucza prywatnego", {c, "bezklucza.p12", h, "haslo"}, 3, "nie zawiera klucza prywatnego", false);
     w("p12 czytelny dla innych", {c, "ksef644.p12", h, "haslo"}, 3, "ksef644.p12\" mogą czytać", false);
 }

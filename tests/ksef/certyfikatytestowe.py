@@ -6,6 +6,7 @@
   ksef.crt, ksef.key the same kind as a certificate and an encrypted PEM key (EC P-256)
   obcy.p12           a certificate with the NIP issued by another CA
   wygasly.p12        an expired one
+  wkrotce.p12        one that expires in ten days
   bezklucza.p12      the certificate alone, without its key
   innynip.pem        a certificate of another NIP and its key in one PEM file
 Like the Ministry's certificates they name their holder in the subject: a business through
@@ -90,6 +91,8 @@ def main():
 
     k = rsa.generate_private_key(public_exponent=65537, key_size=2048)
     zapisz("obcy.p12", pkcs12.serialize_key_and_certificates(b"ksef", k, uwierzytelniajacy(obcy, nip, k), None, szyfr))
+    zapisz("wkrotce.p12", pkcs12.serialize_key_and_certificates(
+        b"ksef", k, uwierzytelniajacy(nasz, nip, k, do=teraz() + datetime.timedelta(days=10)), None, szyfr))
     dawno = teraz() - datetime.timedelta(days=400)
     zapisz("wygasly.p12", pkcs12.serialize_key_and_certificates(
         b"ksef", k, uwierzytelniajacy(nasz, nip, k, od=dawno, do=dawno + datetime.timedelta(days=365)), None, szyfr))
