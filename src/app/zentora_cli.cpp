@@ -28,6 +28,8 @@
 #endif
 #ifdef ZENTORA_CLI_PDF
 #include "pdfwieluprocesami.h"
+#include "print/drukarka.h"
+#include "print/kanwapdf.h"
 #include "print/wydrukfaktury.h"
 
 #include <QGuiApplication>
@@ -672,8 +674,14 @@ int main(int argc, char *argv[])
     }
     std::unique_ptr<QCoreApplication> app;
 #ifdef ZENTORA_CLI_PDF
-    // Drawing pages needs fonts and a paint system, but never a display.
-    if (polecenie && polecenie->rysuje) {
+    // A PDF file is written by a canvas of our own in the faces the program carries: it
+    // needs neither a paint system nor the system's fonts. ZENTORA_PDF_QT=1 asks for Qt's
+    // PDF engine instead, as the editor uses.
+    const bool wlasnyPdf = polecenie && polecenie->wykonaj == Pdf && TKanwaPdf::Dostepna()
+                           && qEnvironmentVariableIntValue("ZENTORA_PDF_QT") == 0;
+    UzywajWlasnegoPdf(wlasnyPdf);
+    // Drawing pages otherwise needs fonts and a paint system, but never a display.
+    if (polecenie && polecenie->rysuje && !wlasnyPdf) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // The PDF engine writes its fonts in hash order; a fixed seed makes the same input give
         // the same file in every run and in every process of a batch.

@@ -1,5 +1,6 @@
 #include "arkuszpomiarowy.h"
 
+#include "kanwapdf.h"
 #include "kanwaqpainter.h"
 #include "kanwazapisujaca.h"
 
@@ -17,8 +18,22 @@ protected:
     void Wypelnij(const TRect &, TKolor) override {}
 };
 
+// Measures in the PDF canvas's faces; nothing is written.
+class TKanwaPdfMiarka : public TKanwaPdf {
+public:
+    TKanwaPdfMiarka() : TKanwaPdf(0, 0, 0, 0, 72) {}
+    void PiszTekst(TPoint, const QString &, const TRect *) override {}
+    bool KopiujObraz(const QImage &, const QRect &, const TRect &) override { return true; }
+
+protected:
+    void RysujLinie(TPoint, TPoint) override {}
+    void Wypelnij(const TRect &, TKolor) override {}
+};
+
 std::unique_ptr<TKanwa> KanwaMiarka(TKanwa *wzor)
 {
+    if (dynamic_cast<TKanwaPdf *>(wzor))
+        return std::make_unique<TKanwaPdfMiarka>();
     if (auto *q = dynamic_cast<TKanwaQPainter *>(wzor))
         return std::make_unique<TKanwaQPainterMiarka>(q->Painter());
     if (dynamic_cast<TKanwaZapisujaca *>(wzor))

@@ -4,6 +4,7 @@
 #include "common/komunikaty.h"
 #include "common/program.h"
 #include "common/teksty.h"
+#include "kanwapdf.h"
 #include "kanwaqpainter.h"
 #include "kolejkadruku.h"
 
@@ -19,6 +20,13 @@
 #include <QTemporaryFile>
 
 Tdrukarka *AktDrukarka = nullptr;
+
+namespace {
+bool g_wlasnyPdf = false;
+}
+
+void UzywajWlasnegoPdf(bool tak) { g_wlasnyPdf = tak; }
+bool WlasnyPdf() { return g_wlasnyPdf && TKanwaPdf::Dostepna(); }
 std::function<TpostepDruku *()> UtworzOknoPostepu;
 
 namespace {
@@ -134,7 +142,12 @@ Tdrukarka::~Tdrukarka()
         AktDrukarka = nullptr;
 }
 
-TKanwa *Tdrukarka::DajPlotno() { return m_kanwa.get(); }
+TKanwa *Tdrukarka::DajPlotno()
+{
+    if (m_kanwaPdf)
+        return m_kanwaPdf.get();
+    return m_kanwa.get();
+}
 
 void Tdrukarka::PrzetworzZdarzenia()
 {
@@ -189,6 +202,13 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
 
     if (m_drukarka) {
         m_obsluga->opiszDokument(*m_drukarka, TytulDok, TytulAplikacji());
+    } else if (WlasnyPdf()) {
+        // The PDF is written by the canvas itself, in memory, and replaces the file at the end.
+        const QPageLayout uklad = UkladStronyPdf();
+        const QRectF papier = uklad.fullRect(QPageLayout::Point), strona = uklad.paintRect(QPageLayout::Point);
+        m_kanwaPdf = std::make_unique<TKanwaPdf>(papier.width(), papier.height(), strona.left(), strona.top(),
+                                                 kRozdzielczoscPdf);
+        m_kanwaPdf->UstawOpis(TytulDok, TytulAplikacji());
     } else {
         // The document is made in memory and replaces the file only when it ends normally.
         m_bufor = std::make_unique<QBuffer>();
@@ -212,14 +232,16 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
         tmp.close();
         m_obsluga->ustawPlik(*m_drukarka, m_plikTymczasowy);
     }
-    m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(Urzadzenie())) {
-        m_painter.reset();
-        UsunTymczasowy();
-        throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła dokumentu.").arg(FnazwaDrukarki));
+    if (!m_kanwaPdf) {
+        m_painter = std::make_unique<QPainter>();
+        if (!m_painter->begin(Urzadzenie())) {
+            m_painter.reset();
+            UsunTymczasowy();
+            throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła dokumentu.").arg(FnazwaDrukarki));
+        }
+        m_painter->setRenderHint(QPainter::Antialiasing);
+        m_kanwa = std::make_unique<TKanwaQPainter>(m_painter.get());
     }
-    m_painter->setRenderHint(QPainter::Antialiasing);
-    m_kanwa = std::make_unique<TKanwaQPainter>(m_painter.get());
     m_otwarty = true;
     m_przerwany = false;
     m_strona = 1;
@@ -236,8 +258,8 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
     if (m_drukarka) {
         m_obsluga->miary(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, m_drukarka);
     } else {
-        const QPageLayout uklad = m_pdf->pageLayout();
-        const int dpi = m_pdf->resolution();
+        const QPageLayout uklad = m_pdf ? m_pdf->pageLayout() : UkladStronyPdf();
+        const int dpi = m_pdf ? m_pdf->resolution() : kRozdzielczoscPdf;
         MiaryStrony(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, {dpi, dpi}, uklad.paintRectPixels(dpi),
                     uklad.fullRectPixels(dpi));
     }
@@ -254,8 +276,11 @@ void Tdrukarka::NowaStrona()
 {
     TestujAbort();
     const Tczcionka stara = WydajCzcionke();
-    m_kanwa->Oproznij();   // what was drawn belongs to the page that ends
-    if (!Urzadzenie()->newPage()) {
+    if (m_kanwa)
+        m_kanwa->Oproznij();   // what was drawn belongs to the page that ends
+    if (m_kanwaPdf) {
+        m_kanwaPdf->NowaStrona();
+    } else if (!Urzadzenie()->newPage()) {
         PrzerwijDokument();
         throw EMojeBledy(QStringLiteral("Drukarka \"%1\" nie przyjęła kolejnej strony.").arg(FnazwaDrukarki));
     }
@@ -325,6 +350,10 @@ void Tdrukarka::ZakonczDokument()
     m_otwarty = false;
     if (m_przerwany)
         return;
+    if (m_kanwaPdf) {
+        ZapiszPdf(m_kanwaPdf->Zakoncz());
+        return;
+    }
     if (m_kanwa)
         m_kanwa->Oproznij();
     const bool udane = m_painter && m_painter->end();

@@ -23,6 +23,7 @@ class QPainter;
 class QPdfWriter;
 class QPrinter;
 class QRectF;
+class TKanwaPdf;
 class TKanwaQPainter;
 struct TobslugaDrukarki;
 
@@ -126,6 +127,7 @@ private:
     TpostepDruku *m_postep = nullptr;
     std::unique_ptr<QPainter> m_painter;
     std::unique_ptr<TKanwaQPainter> m_kanwa;
+    std::unique_ptr<TKanwaPdf> m_kanwaPdf;   // a PDF written without Qt's engine
     bool m_otwarty = false;
     bool m_przerwany = false;
     int m_strona = 0;
@@ -145,6 +147,12 @@ struct TobslugaDrukarki {
     void (*miary)(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka);
     bool (*przerwij)(QPrinter &);
 };
+
+// Whether the jobs that write a PDF file by themselves write it through the canvas of
+// their own (TKanwaPdf), which needs neither a window system nor the system's fonts, when
+// the printout's faces are in the program. Off: Qt's PDF engine, as the editor uses.
+void UzywajWlasnegoPdf(bool tak);
+bool WlasnyPdf();
 
 // The one printer job, nullptr when there is none.
 extern Tdrukarka *AktDrukarka;

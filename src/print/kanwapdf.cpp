@@ -1,0 +1,639 @@
+#include "kanwapdf.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QImage>
+#include <QMap>
+#include <QVarLengthArray>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+quint16 U16(const uchar *p) { return quint16(p[0] << 8 | p[1]); }
+qint16 S16(const uchar *p) { return qint16(U16(p)); }
+quint32 U32(const uchar *p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3]; }
+
+// A number as PDF writes it: at most three decimals, no exponent, the same text every run.
+QByteArray Liczba(double v)
+{
+    const qint64 t = std::llround(v * 1000);
+    QByteArray s = QByteArray::number(qAbs(t) / 1000);
+    if (const qint64 u = qAbs(t) % 1000) {
+        s += '.' + QByteArray::number(u + 1000).mid(1);
+        while (s.endsWith('0'))
+            s.chop(1);
+    }
+    return t < 0 ? '-' + s : s;
+}
+
+QByteArray Hex16(quint32 v) { return QByteArray::number(v + 0x10000, 16).right(4).toUpper(); }
+
+QByteArray TekstPdf(const QString &s)
+{
+    QByteArray h = "<FEFF";
+    for (const QChar c : s)
+        h += Hex16(c.unicode());
+    return h + '>';
+}
+
+// A zlib stream as a PDF filter reads it: qCompress puts the length in front.
+QByteArray Flate(const QByteArray &dane) { return qCompress(dane).mid(4); }
+
+}   // namespace
+
+// One TrueType face: the tables a PDF needs and the measures of its glyphs, read once.
+class TKrojPdf {
+public:
+    explicit TKrojPdf(const QString &plik, QByteArray nazwa) : m_nazwa(std::move(nazwa))
+    {
+        QFile f(plik);
+        if (f.open(QIODevice::ReadOnly))
+            m_dane = f.readAll();
+        m_dobry = Czytaj();
+    }
+
+    bool dobry() const { return m_dobry; }
+    const QByteArray &nazwa() const { return m_nazwa; }
+    int em = 2048;
+    int ascent = 0, descent = 0, lineGap = 0, capHeight = 0;
+    int podkreslenie = 0, gruboscPodkreslenia = 0;
+    int bbox[4] = {0, 0, 0, 0};
+
+    quint16 Glif(char16_t znak) const { return m_mapa[znak]; }
+    int Szerokosc(quint16 glif) const
+    {
+        return m_szerokosci.empty() ? 0 : m_szerokosci[std::min<size_t>(glif, m_szerokosci.size() - 1)];
+    }
+    int Kern(quint16 lewy, quint16 prawy) const
+    {
+        return m_kern.isEmpty() ? 0 : m_kern.value(quint32(lewy) << 16 | prawy, 0);
+    }
+    // The face compressed, once for all the documents of the process.
+    const QByteArray &Spakowany() const
+    {
+        if (m_spakowany.isEmpty())
+            m_spakowany = Flate(m_dane);
+        return m_spakowany;
+    }
+    qsizetype Rozmiar() const { return m_dane.size(); }
+
+private:
+    bool Czytaj()
+    {
+        const auto *d = reinterpret_cast<const uchar *>(m_dane.constData());
+        const qsizetype n = m_dane.size();
+        if (n < 12)
+            return false;
+        QHash<QByteArray, QPair<quint32, quint32>> tabele;
+        const int ile = U16(d + 4);
+        if (12 + 16 * qsizetype(ile) > n)
+            return false;
+        for (int i = 0; i < ile; ++i) {
+            const uchar *w = d + 12 + 16 * i;
+            const quint32 od = U32(w + 8), dl = U32(w + 12);
+            if (qsizetype(od) + dl > n)
+                return false;
+            tabele.insert(QByteArray(reinterpret_cast<const char *>(w), 4), {od, dl});
+        }
+        auto tabela = [&](const char *nazwa, quint32 min) -> const uchar * {
+            const auto t = tabele.value(nazwa, {0, 0});
+            return t.second >= min ? d + t.first : nullptr;
+        };
+        const uchar *head = tabela("head", 54), *hhea = tabela("hhea", 36), *hmtx = tabela("hmtx", 4),
+                    *cmap = tabela("cmap", 4), *maxp = tabela("maxp", 6);
+        if (!head || !hhea || !hmtx || !cmap || !maxp)
+            return false;
+        em = U16(head + 18);
+        for (int i = 0; i < 4; ++i)
+            bbox[i] = S16(head + 36 + 2 * i);
+        ascent = S16(hhea + 4);
+        descent = S16(hhea + 6);
+        lineGap = S16(hhea + 8);
+        capHeight = ascent;
+        if (const uchar *os2 = tabela("OS/2", 90); os2 && U16(os2) >= 2)
+            capHeight = S16(os2 + 88);
+        if (const uchar *post = tabela("post", 12)) {
+            podkreslenie = S16(post + 8);
+            gruboscPodkreslenia = S16(post + 10);
+        }
+        const int glify = U16(maxp + 4), metryki = U16(hhea + 34);
+        if (em <= 0 || metryki == 0 || tabele.value("hmtx").second < quint32(4 * metryki))
+            return false;
+        m_szerokosci.resize(glify > metryki ? glify : metryki);
+        for (int g = 0; g < int(m_szerokosci.size()); ++g)
+            m_szerokosci[g] = U16(hmtx + 4 * std::min(g, metryki - 1));
+        // the Windows Unicode map, or the Unicode one
+        const quint32 dlCmap = tabele.value("cmap").second;
+        const uchar *mapa = nullptr;
+        for (int i = 0, k = U16(cmap + 2); i < k && 4 + 8 * quint32(i + 1) <= dlCmap; ++i) {
+            const uchar *w = cmap + 4 + 8 * i;
+            const quint32 od = U32(w + 4);
+            if (od + 8 > dlCmap)
+                continue;
+            if ((U16(w) == 3 && U16(w + 2) == 1) || (U16(w) == 0 && !mapa))
+                mapa = cmap + od;
+        }
+        if (!mapa)
+            return false;
+        m_mapa.assign(0x10000, 0);
+        const uchar *koniec = cmap + dlCmap;
+        const int format = U16(mapa);
+        if (format == 6) {
+            const int pierwszy = U16(mapa + 6), ileZn = U16(mapa + 8);
+            if (mapa + 10 + 2 * ileZn > koniec)
+                return false;
+            for (int i = 0; i < ileZn && pierwszy + i < 0x10000; ++i)
+                m_mapa[pierwszy + i] = U16(mapa + 10 + 2 * i);
+        } else if (format == 4) {
+            const int seg = U16(mapa + 6) / 2;
+            const uchar *konce = mapa + 14, *poczatki = konce + 2 * seg + 2, *delty = poczatki + 2 * seg,
+                        *przes = delty + 2 * seg;
+            if (przes + 2 * seg > koniec)
+                return false;
+            for (int s = 0; s < seg; ++s) {
+                const int a = U16(poczatki + 2 * s), b = U16(konce + 2 * s), delta = U16(delty + 2 * s),
+                          r = U16(przes + 2 * s);
+                for (int c = a; c <= b && c < 0xFFFF; ++c) {
+                    quint16 g = 0;
+                    if (r == 0) {
+                        g = quint16(c + delta);
+                    } else {
+                        const uchar *p = przes + 2 * s + r + 2 * (c - a);
+                        if (p + 2 <= koniec && (g = U16(p)) != 0)
+                            g = quint16(g + delta);
+                    }
+                    m_mapa[c] = g;
+                }
+            }
+        } else {
+            return false;
+        }
+        // pair kerning of the classic table (the same pairs as the face's positioning rules)
+        if (const uchar *kern = tabela("kern", 4); kern && U16(kern) == 0 && U16(kern + 2) > 0) {
+            const uchar *t = kern + 4;
+            const quint32 dl = tabele.value("kern").second;
+            if (dl >= 18 && U16(t + 4) >> 8 == 0) {
+                const int pary = U16(t + 6);
+                if (4 + 14 + 6 * quint32(pary) <= dl)
+                    for (int i = 0; i < pary; ++i) {
+                        const uchar *p = t + 14 + 6 * i;
+                        m_kern.insert(U32(p), S16(p + 4));
+                    }
+            }
+        }
+        return true;
+    }
+
+    QByteArray m_nazwa;
+    QByteArray m_dane;
+    bool m_dobry = false;
+    std::vector<quint16> m_mapa;
+    std::vector<int> m_szerokosci;
+    QHash<quint32, qint16> m_kern;
+    mutable QByteArray m_spakowany;
+};
+
+namespace {
+
+const TKrojPdf *Kroj(int pogrubiony)
+{
+    static const TKrojPdf zwykly(QStringLiteral(":/kroje/ZentoraSans-Regular.ttf"), "ZentoraSans");
+    static const TKrojPdf gruby(QStringLiteral(":/kroje/ZentoraSans-Bold.ttf"), "ZentoraSans-Bold");
+    const TKrojPdf *k = pogrubiony ? &gruby : &zwykly;
+    return k->dobry() ? k : nullptr;
+}
+
+// Font units scaled to 1/64 pixel as the font engine scales them (rounded to nearest).
+qint64 Skaluj64(qint64 v, int piksele, int em) { return std::llround(double(v) * piksele * 64 / em); }
+
+// The advance of a glyph in 1/64 pixel as the font engine gives it without hinting: the
+// linear advance in 16.16 pixels, cut to 26.6.
+qint64 Postep64(int jednostki, int piksele, int em)
+{
+    const qint64 skala = ((qint64(piksele) * 64 << 16) + em / 2) / em;
+    const qint64 liniowy = (jednostki * skala + 32) / 64;
+    return liniowy >> 10;
+}
+
+// A kerning value in 1/64 pixel as the shaper scales it.
+qint64 Kern64(int jednostki, int piksele, int em)
+{
+    const qint64 mnoznik = (qint64(piksele) * 64 << 16) / em;
+    return (jednostki * mnoznik + 32768) >> 16;
+}
+
+constexpr qsizetype kSzerokosciNaRozmiar = 20000;
+
+}   // namespace
+
+// A font request under one mapping: the face, its pixel size and measures, and the widths
+// of the texts measured in it.
+struct TKanwaPdf::Rozmiar {
+    const TKrojPdf *kroj = nullptr;
+    int indeks = 0;   // 0 regular, 1 bold
+    int piksele = 1;
+    qint64 ascent = 0, descent = 0, leading = 0;   // 1/64 pixel
+    TCechy cechy = 0;
+    QHash<QString, qint64> szerokosci;
+};
+
+namespace {
+struct KluczRozmiaru {
+    QString nazwa;
+    qint32 wysokosc;
+    TCechy cechy;
+    int okno, widok;
+    bool operator==(const KluczRozmiaru &) const = default;
+};
+size_t qHash(const KluczRozmiaru &k, size_t ziarno) noexcept
+{
+    return qHashMulti(ziarno, k.nazwa, k.wysokosc, k.cechy, k.okno, k.widok);
+}
+}   // namespace
+
+TKanwaPdf::TKanwaPdf(double szerokoscPt, double wysokoscPt, double lewyPt, double gornyPt, int dpi)
+    : m_szer(szerokoscPt), m_wys(wysokoscPt), m_lewy(lewyPt), m_gorny(gornyPt), m_dpi(dpi > 0 ? dpi : 72)
+{}
+
+TKanwaPdf::~TKanwaPdf() = default;
+
+bool TKanwaPdf::Dostepna() { return Kroj(0) && Kroj(1); }
+
+void TKanwaPdf::UstawOpis(const QString &tytul, const QString &tworca)
+{
+    m_tytul = tytul;
+    m_tworca = tworca;
+}
+
+void TKanwaPdf::UstawCzcionke(const TFontKanwy &f)
+{
+    if (f == Czcionka() && m_biezacy)
+        return;
+    TKanwa::UstawCzcionke(f);
+    m_biezacy.reset();
+}
+
+void TKanwaPdf::UstawOdwzorowanie(int okno, int widok, TPoint poczatek)
+{
+    TKanwa::UstawOdwzorowanie(okno, widok, poczatek);
+    m_biezacy.reset();
+}
+
+TKanwaPdf::Rozmiar &TKanwaPdf::Biezacy()
+{
+    if (m_biezacy)
+        return *m_biezacy;
+    static QHash<KluczRozmiaru, std::shared_ptr<Rozmiar>> rozmiary;
+    const TFontKanwy &c = Czcionka();
+    std::shared_ptr<Rozmiar> &r =
+        rozmiary[KluczRozmiaru{c.nazwa, c.wysokosc, c.cechy, OknoOdwzorowania(), WidokOdwzorowania()}];
+    if (!r) {
+        r = std::make_shared<Rozmiar>();
+        r->indeks = c.cechy & fsBold ? 1 : 0;
+        r->kroj = Kroj(r->indeks);
+        r->cechy = c.cechy;
+        const TKrojPdf &k = *r->kroj;
+        const double piksele = Dlugosc(std::abs(c.wysokosc));
+        r->piksele = qMax(1, qRound(piksele));
+        if (c.wysokosc > 0) {
+            // a positive height asks for the whole character cell, not the em square
+            const double komorka =
+                double(Skaluj64(k.ascent, r->piksele, k.em) + Skaluj64(-k.descent, r->piksele, k.em)) / 64;
+            if (komorka > 0)
+                r->piksele = qMax(1, qRound(piksele * r->piksele / komorka));
+        }
+        r->ascent = Skaluj64(k.ascent, r->piksele, k.em);
+        r->descent = Skaluj64(-k.descent, r->piksele, k.em);
+        r->leading = Skaluj64(k.lineGap, r->piksele, k.em);
+    }
+    m_biezacy = r;
+    return *r;
+}
+
+double TKanwaPdf::DoX(qint32 x) const
+{
+    return PoczatekOdwzorowania().X + double(x) * WidokOdwzorowania() / OknoOdwzorowania();
+}
+
+double TKanwaPdf::DoY(qint32 y) const
+{
+    return PoczatekOdwzorowania().Y + double(y) * WidokOdwzorowania() / OknoOdwzorowania();
+}
+
+double TKanwaPdf::Dlugosc(qint32 d) const { return double(d) * WidokOdwzorowania() / OknoOdwzorowania(); }
+
+qint64 TKanwaPdf::Szerokosc64(const QString &s)
+{
+    Rozmiar &r = Biezacy();
+    const auto it = r.szerokosci.constFind(s);
+    if (it != r.szerokosci.constEnd())
+        return *it;
+    const TKrojPdf &k = *r.kroj;
+    qint64 w = 0;
+    quint16 poprzedni = 0;
+    for (const QChar c : s) {
+        const quint16 g = k.Glif(c.unicode());
+        w += Postep64(k.Szerokosc(g), r.piksele, k.em);
+        if (poprzedni && g)
+            w += Kern64(k.Kern(poprzedni, g), r.piksele, k.em);
+        poprzedni = g;
+    }
+    if (r.szerokosci.size() >= kSzerokosciNaRozmiar)
+        r.szerokosci.clear();
+    r.szerokosci.insert(s, w);
+    return w;
+}
+
+TMetrykiTekstu TKanwaPdf::Metryki()
+{
+    const Rozmiar &r = Biezacy();
+    auto z = [this](double d) { return qint32(std::lround(d * OknoOdwzorowania() / WidokOdwzorowania())); };
+    return {z(std::round(r.ascent / 64.0) + std::round(r.descent / 64.0)), z(std::round(r.leading / 64.0))};
+}
+
+qint32 TKanwaPdf::SzerokoscTekstu(const QString &s)
+{
+    if (s.isEmpty())
+        return 0;
+    return qint32(std::lround(Szerokosc64(s) / 64.0 * OknoOdwzorowania() / WidokOdwzorowania()));
+}
+
+void TKanwaPdf::Kolor(TKolor k, bool wypelnienie)
+{
+    const QByteArray op = Liczba((k & 0xFF) / 255.0) + ' ' + Liczba((k >> 8 & 0xFF) / 255.0) + ' '
+                          + Liczba((k >> 16 & 0xFF) / 255.0) + (wypelnienie ? " rg\n" : " RG\n");
+    QByteArray &stan = wypelnienie ? m_kolorWypelnienia : m_kolorLinii;
+    if (stan != op) {
+        stan = op;
+        m_strona += op;
+    }
+}
+
+void TKanwaPdf::Prostokat(double x, double y, double w, double h)
+{
+    m_strona += Liczba(x) + ' ' + Liczba(y) + ' ' + Liczba(w) + ' ' + Liczba(h) + " re\n";
+}
+
+void TKanwaPdf::PiszTekst(TPoint p, const QString &s, const TRect *klip)
+{
+    if (s.isEmpty())
+        return;
+    Rozmiar &r = Biezacy();
+    const TKrojPdf &k = *r.kroj;
+    const double x = DoX(p.X), y = DoY(p.Y), w = Szerokosc64(s) / 64.0, h = (r.ascent + r.descent) / 64.0;
+    bool przytnij = false;
+    if (klip) {
+        const double l = DoX(klip->Left), t = DoY(klip->Top), pr = DoX(klip->Right), d = DoY(klip->Bottom);
+        // clip only what sticks out; most texts fit
+        przytnij = !(x + 0.5 >= l && y + 0.5 >= t && x + w - 0.5 <= pr && y + h - 0.5 <= d);
+        if (przytnij) {
+            m_strona += "q\n";
+            Prostokat(l, t, pr - l, d - t);
+            m_strona += "W n\n";
+        }
+    }
+    const QByteArray kolorLinii = m_kolorLinii, kolorWypelnienia = m_kolorWypelnienia;
+    if (!Przezroczyste()) {
+        Kolor(KolorTla(), true);
+        Prostokat(x, y, w, h);
+        m_strona += "f\n";
+    }
+    Kolor(Czcionka().kolor, true);
+    const double baza = y + r.ascent / 64.0;
+    m_strona += "BT /F" + QByteArray::number(r.indeks) + ' ' + QByteArray::number(r.piksele) + " Tf 1 0 0 -1 "
+                + Liczba(x) + ' ' + Liczba(baza) + " Tm [<";
+    QHash<quint16, QString> &glify = m_glify[r.indeks];
+    m_uzyteKroje[r.indeks] = true;
+    quint16 poprzedni = 0;
+    for (const QChar c : s) {
+        const quint16 g = k.Glif(c.unicode());
+        if (poprzedni && g)
+            if (const int kern = k.Kern(poprzedni, g))
+                m_strona += "> " + Liczba(-kern * 1000.0 / k.em) + " <";
+        m_strona += Hex16(g);
+        if (g && !glify.contains(g))
+            glify.insert(g, QString(c));
+        poprzedni = g;
+    }
+    m_strona += ">] TJ ET\n";
+    if (r.cechy & (fsUnderline | fsStrikeOut)) {
+        const double grubosc = qMax(1.0, double(k.gruboscPodkreslenia) * r.piksele / k.em);
+        if (r.cechy & fsUnderline)
+            Prostokat(x, baza - double(k.podkreslenie) * r.piksele / k.em - grubosc / 2, w, grubosc);
+        if (r.cechy & fsStrikeOut)
+            Prostokat(x, baza - r.ascent / 64.0 / 3 - grubosc / 2, w, grubosc);
+        m_strona += "f\n";
+    }
+    if (przytnij) {
+        // the graphics state comes back as it was before the clip
+        m_strona += "Q\n";
+        m_kolorLinii = kolorLinii;
+        m_kolorWypelnienia = kolorWypelnienia;
+        m_stanLinii.clear();
+    }
+}
+
+void TKanwaPdf::RysujLinie(TPoint od, TPoint do_)
+{
+    const TPioro &p = Pioro();
+    const double w = Dlugosc(p.grubosc);
+    QByteArray stan = Liczba(w) + " w";
+    if (p.styl == psDash) {
+        // dashes of 1.5 mm with gaps of 0.8 mm, starting anew on every line
+        stan += " [" + Liczba(1.5 * m_dpi / 25.4) + ' ' + Liczba(0.8 * m_dpi / 25.4) + "] 0 d\n";
+    } else {
+        stan += " [] 0 d\n";
+    }
+    if (stan != m_stanLinii) {
+        m_stanLinii = stan;
+        m_strona += stan;
+    }
+    Kolor(p.kolor, false);
+    m_strona +=
+        Liczba(DoX(od.X)) + ' ' + Liczba(DoY(od.Y)) + " m " + Liczba(DoX(do_.X)) + ' ' + Liczba(DoY(do_.Y)) + " l S\n";
+}
+
+void TKanwaPdf::Wypelnij(const TRect &r, TKolor kolor)
+{
+    Kolor(kolor, true);
+    Prostokat(DoX(r.Left), DoY(r.Top), DoX(r.Right) - DoX(r.Left), DoY(r.Bottom) - DoY(r.Top));
+    m_strona += "f\n";
+}
+
+bool TKanwaPdf::KopiujObraz(const QImage &obraz, const QRect &zrodlo, const TRect &cel)
+{
+    if (obraz.isNull() || zrodlo.isEmpty())
+        return false;
+    // The part of the source outside the image stays blank: keep the scale, shrink the target.
+    const QRect czesc = zrodlo.intersected(obraz.rect());
+    if (czesc.isEmpty())
+        return false;
+    const double cx = DoX(cel.Left), cy = DoY(cel.Top);
+    const double sx = (DoX(cel.Right) - cx) / zrodlo.width(), sy = (DoY(cel.Bottom) - cy) / zrodlo.height();
+    const double x = cx + (czesc.left() - zrodlo.left()) * sx, y = cy + (czesc.top() - zrodlo.top()) * sy;
+    const double w = czesc.width() * sx, h = czesc.height() * sy;
+
+    QImage kawalek = obraz.copy(czesc);
+    const bool szary = kawalek.allGray();
+    // transparent pixels lie on white paper
+    if (kawalek.hasAlphaChannel()) {
+        kawalek = kawalek.convertToFormat(QImage::Format_ARGB32);
+        for (int j = 0; j < kawalek.height(); ++j) {
+            auto *wiersz = reinterpret_cast<QRgb *>(kawalek.scanLine(j));
+            for (int i = 0; i < kawalek.width(); ++i) {
+                const QRgb c = wiersz[i];
+                const int a = qAlpha(c);
+                auto na = [a](int v) { return (v * a + 255 * (255 - a)) / 255; };
+                wiersz[i] = qRgb(na(qRed(c)), na(qGreen(c)), na(qBlue(c)));
+            }
+        }
+    }
+    kawalek = kawalek.convertToFormat(szary ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+    const int bajty = kawalek.width() * (szary ? 1 : 3);
+    QByteArray piksele;
+    piksele.reserve(qsizetype(bajty) * kawalek.height());
+    for (int j = 0; j < kawalek.height(); ++j)
+        piksele.append(reinterpret_cast<const char *>(kawalek.constScanLine(j)), bajty);
+    const QByteArray strumien = Flate(piksele);
+    const QByteArray obiekt = "<< /Type /XObject /Subtype /Image /Width " + QByteArray::number(kawalek.width())
+                              + " /Height " + QByteArray::number(kawalek.height()) + " /ColorSpace "
+                              + (szary ? "/DeviceGray" : "/DeviceRGB")
+                              + " /BitsPerComponent 8 /Filter /FlateDecode /Length "
+                              + QByteArray::number(strumien.size()) + " >>\nstream\n" + strumien + "\nendstream";
+    int nr = m_numeryObrazow.value(obiekt, -1);
+    if (nr < 0) {
+        nr = int(m_obrazy.size());
+        m_obrazy.append(obiekt);
+        m_numeryObrazow.insert(obiekt, nr);
+    }
+    if (!m_obrazyStrony.contains(nr))
+        m_obrazyStrony.append(nr);
+    m_strona += "q " + Liczba(w) + " 0 0 " + Liczba(-h) + ' ' + Liczba(x) + ' ' + Liczba(y + h) + " cm /Im"
+                + QByteArray::number(nr) + " Do Q\n";
+    return true;
+}
+
+void TKanwaPdf::NowaStrona()
+{
+    m_strony.append(m_strona);
+    m_obrazyStron.append(m_obrazyStrony);
+    m_strona.clear();
+    m_obrazyStrony.clear();
+    m_kolorLinii.clear();
+    m_kolorWypelnienia.clear();
+    m_stanLinii.clear();
+}
+
+QByteArray TKanwaPdf::Zakoncz()
+{
+    NowaStrona();
+    QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+    QList<qsizetype> pozycje;   // of objects 1, 2, ...
+    auto obiekt = [&](int nr, const QByteArray &tresc) {
+        if (pozycje.size() < nr)
+            pozycje.resize(nr);
+        pozycje[nr - 1] = pdf.size();
+        pdf += QByteArray::number(nr) + " 0 obj\n" + tresc + "\nendobj\n";
+    };
+    auto strumien = [](const QByteArray &slownik, const QByteArray &dane) {
+        return "<< " + slownik + " /Length " + QByteArray::number(dane.size()) + " >>\nstream\n" + dane + "\nendstream";
+    };
+
+    // objects: 1 catalog, 2 pages, 3 info, then per face five, the images, per page two
+    int nastepny = 4;
+    int fonty[2] = {0, 0};
+    for (int i = 0; i < 2; ++i)
+        if (m_uzyteKroje[i]) {
+            fonty[i] = nastepny;
+            nastepny += 5;
+        }
+    const int pierwszyObraz = nastepny;
+    nastepny += int(m_obrazy.size());
+    const int pierwszaStrona = nastepny;
+
+    obiekt(1, "<< /Type /Catalog /Pages 2 0 R >>");
+    QByteArray kids;
+    for (int i = 0; i < m_strony.size(); ++i)
+        kids += (i ? " " : "") + QByteArray::number(pierwszaStrona + 2 * i) + " 0 R";
+    obiekt(2, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(m_strony.size()) + " >>");
+    obiekt(3, "<< /Title " + TekstPdf(m_tytul) + " /Creator " + TekstPdf(m_tworca) + " /Producer " + TekstPdf(m_tworca)
+                  + " /CreationDate (D:"
+                  + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z) >>");
+
+    for (int i = 0; i < 2; ++i) {
+        if (!fonty[i])
+            continue;
+        const TKrojPdf &k = *Kroj(i);
+        const int n = fonty[i];
+        const auto skala = [&k](int v) { return Liczba(v * 1000.0 / k.em); };
+        obiekt(n, "<< /Type /Font /Subtype /Type0 /BaseFont /" + k.nazwa() + " /Encoding /Identity-H /DescendantFonts ["
+                      + QByteArray::number(n + 1) + " 0 R] /ToUnicode " + QByteArray::number(n + 3) + " 0 R >>");
+        QMap<quint16, QString> glify;
+        for (auto it = m_glify[i].cbegin(); it != m_glify[i].cend(); ++it)
+            glify.insert(it.key(), it.value());
+        QByteArray w;
+        for (auto it = glify.cbegin(); it != glify.cend(); ++it)
+            w += QByteArray::number(it.key()) + " [" + skala(k.Szerokosc(it.key())) + "] ";
+        obiekt(n + 1, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + k.nazwa()
+                          + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+                            " /FontDescriptor "
+                          + QByteArray::number(n + 2) + " 0 R /CIDToGIDMap /Identity /DW 0 /W [" + w.trimmed()
+                          + "] >>");
+        obiekt(n + 2, "<< /Type /FontDescriptor /FontName /" + k.nazwa() + " /Flags 32 /FontBBox [" + skala(k.bbox[0])
+                          + ' ' + skala(k.bbox[1]) + ' ' + skala(k.bbox[2]) + ' ' + skala(k.bbox[3])
+                          + "] /ItalicAngle 0 /Ascent " + skala(k.ascent) + " /Descent " + skala(k.descent)
+                          + " /CapHeight " + skala(k.capHeight) + " /StemV " + (i ? "120" : "80") + " /FontFile2 "
+                          + QByteArray::number(n + 4) + " 0 R >>");
+        QByteArray cmapa = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+                           "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                           "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+                           "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+        for (auto it = glify.cbegin(); it != glify.cend();) {
+            QByteArray blok;
+            int ile = 0;
+            for (; it != glify.cend() && ile < 100; ++it, ++ile) {
+                blok += '<' + Hex16(it.key()) + "> <";
+                for (const QChar c : it.value())
+                    blok += Hex16(c.unicode());
+                blok += ">\n";
+            }
+            cmapa += QByteArray::number(ile) + " beginbfchar\n" + blok + "endbfchar\n";
+        }
+        cmapa += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend";
+        obiekt(n + 3, strumien("/Filter /FlateDecode", Flate(cmapa)));
+        obiekt(n + 4, strumien("/Filter /FlateDecode /Length1 " + QByteArray::number(k.Rozmiar()), k.Spakowany()));
+    }
+    for (int i = 0; i < m_obrazy.size(); ++i)
+        obiekt(pierwszyObraz + i, m_obrazy.at(i));
+
+    QByteArray zasobyFontow = "/Font <<";
+    for (int i = 0; i < 2; ++i)
+        if (fonty[i])
+            zasobyFontow += " /F" + QByteArray::number(i) + ' ' + QByteArray::number(fonty[i]) + " 0 R";
+    zasobyFontow += " >>";
+    // the device's pixels, y downwards, from the top-left corner of the printable area
+    const double skala = 72.0 / m_dpi;
+    const QByteArray macierz = "q " + Liczba(skala) + " 0 0 " + Liczba(-skala) + ' ' + Liczba(m_lewy) + ' '
+                               + Liczba(m_wys - m_gorny) + " cm\n";
+    for (int i = 0; i < m_strony.size(); ++i) {
+        const int n = pierwszaStrona + 2 * i;
+        QByteArray obrazy;
+        for (const int o : m_obrazyStron.at(i))
+            obrazy += " /Im" + QByteArray::number(o) + ' ' + QByteArray::number(pierwszyObraz + o) + " 0 R";
+        obiekt(n, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Liczba(m_szer) + ' ' + Liczba(m_wys)
+                      + "] /Resources << " + zasobyFontow + (obrazy.isEmpty() ? "" : " /XObject <<" + obrazy + " >>")
+                      + " >> /Contents " + QByteArray::number(n + 1) + " 0 R >>");
+        obiekt(n + 1, strumien("/Filter /FlateDecode", Flate(macierz + m_strony.at(i) + "Q\n")));
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(pozycje.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype p : pozycje)
+        pdf += QByteArray::number(p + 10000000000LL).mid(1) + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(pozycje.size() + 1) + " /Root 1 0 R /Info 3 0 R >>\nstartxref\n"
+           + QByteArray::number(xref) + "\n%%EOF\n";
+    m_strony.clear();
+    m_obrazyStron.clear();
+    return pdf;
+}
