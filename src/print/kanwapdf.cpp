@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMap>
+#include <QResource>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
@@ -48,9 +49,18 @@ class TKrojPdf {
 public:
     explicit TKrojPdf(const QString &plik, QByteArray nazwa) : m_nazwa(std::move(nazwa))
     {
-        QFile f(plik);
-        if (f.open(QIODevice::ReadOnly))
-            m_dane = f.readAll();
+        // a face packed with zlib in the program goes into the PDF as it is
+        const QResource zasob(plik);
+        if (zasob.isValid() && zasob.compressionAlgorithm() == QResource::ZlibCompression && zasob.size() > 4) {
+            const QByteArray spakowany =
+                QByteArray::fromRawData(reinterpret_cast<const char *>(zasob.data()), qsizetype(zasob.size()));
+            m_dane = qUncompress(spakowany);
+            m_spakowany = spakowany.mid(4);
+        } else {
+            QFile f(plik);
+            if (f.open(QIODevice::ReadOnly))
+                m_dane = f.readAll();
+        }
         m_dobry = Czytaj();
     }
 
