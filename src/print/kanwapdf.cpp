@@ -17,19 +17,65 @@ qint16 S16(const uchar *p) { return qint16(U16(p)); }
 quint32 U32(const uchar *p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3]; }
 
 // A number as PDF writes it: at most three decimals, no exponent, the same text every run.
-QByteArray Liczba(double v)
+// Pages hold thousands of them, so they are written straight into the page.
+void Dopisz(QByteArray &cel, double v)
 {
-    const qint64 t = std::llround(v * 1000);
-    QByteArray s = QByteArray::number(qAbs(t) / 1000);
-    if (const qint64 u = qAbs(t) % 1000) {
-        s += '.' + QByteArray::number(u + 1000).mid(1);
-        while (s.endsWith('0'))
-            s.chop(1);
+    char b[32];
+    char *k = b + sizeof b, *p = k;
+    qint64 t = std::llround(v * 1000);
+    const bool minus = t < 0;
+    if (minus)
+        t = -t;
+    int ulamek = int(t % 1000);
+    t /= 1000;
+    if (ulamek) {
+        int cyfry = 3;
+        while (ulamek % 10 == 0) {
+            ulamek /= 10;
+            --cyfry;
+        }
+        for (; cyfry > 0; --cyfry, ulamek /= 10)
+            *--p = char('0' + ulamek % 10);
+        *--p = '.';
     }
-    return t < 0 ? '-' + s : s;
+    do {
+        *--p = char('0' + t % 10);
+        t /= 10;
+    } while (t);
+    if (minus)
+        *--p = '-';
+    cel.append(p, k - p);
 }
 
-QByteArray Hex16(quint32 v) { return QByteArray::number(v + 0x10000, 16).right(4).toUpper(); }
+// Numbers separated by spaces, with a space after the last.
+void Dopisz(QByteArray &cel, std::initializer_list<double> liczby)
+{
+    for (const double v : liczby) {
+        Dopisz(cel, v);
+        cel.append(' ');
+    }
+}
+
+QByteArray Liczba(double v)
+{
+    QByteArray s;
+    Dopisz(s, v);
+    return s;
+}
+
+void DopiszHex16(QByteArray &cel, quint32 v)
+{
+    static const char cyfry[] = "0123456789ABCDEF";
+    const char b[4] = {cyfry[v >> 12 & 15], cyfry[v >> 8 & 15], cyfry[v >> 4 & 15], cyfry[v & 15]};
+    cel.append(b, 4);
+}
+
+QByteArray Hex16(quint32 v)
+{
+    QByteArray s;
+    DopiszHex16(s, v);
+    return s;
+}
 
 QByteArray TekstPdf(const QString &s)
 {
@@ -40,27 +86,32 @@ QByteArray TekstPdf(const QString &s)
 }
 
 // A zlib stream as a PDF filter reads it: qCompress puts the length in front.
-QByteArray Flate(const QByteArray &dane) { return qCompress(dane).mid(4); }
+// Pages are packed at zlib's fastest level: they are small, and a batch writes thousands.
+QByteArray Flate(const QByteArray &dane, int stopien = 1) { return qCompress(dane, stopien).mid(4); }
 
 }   // namespace
 
 // One TrueType face: the tables a PDF needs and the measures of its glyphs, read once.
 class TKrojPdf {
 public:
-    explicit TKrojPdf(const QString &plik, QByteArray nazwa) : m_nazwa(std::move(nazwa))
+    // `plik` a face among the program's resources; its zlib-packed copy, when there is one,
+    // goes into the PDF as it is
+    TKrojPdf(const QString &plik, const QString &spakowany, QByteArray nazwa) : m_nazwa(std::move(nazwa))
     {
-        // a face packed with zlib in the program goes into the PDF as it is
-        const QResource zasob(plik);
-        if (zasob.isValid() && zasob.compressionAlgorithm() == QResource::ZlibCompression && zasob.size() > 4) {
-            const QByteArray spakowany =
-                QByteArray::fromRawData(reinterpret_cast<const char *>(zasob.data()), qsizetype(zasob.size()));
-            m_dane = qUncompress(spakowany);
-            m_spakowany = spakowany.mid(4);
+        auto dane = [](const QResource &r) {
+            return QByteArray::fromRawData(reinterpret_cast<const char *>(r.data()), qsizetype(r.size()));
+        };
+        const QResource zasob(plik), zasobZ(spakowany);
+        if (zasob.isValid() && zasob.compressionAlgorithm() == QResource::NoCompression) {
+            m_dane = dane(zasob);
         } else {
             QFile f(plik);
             if (f.open(QIODevice::ReadOnly))
                 m_dane = f.readAll();
         }
+        if (zasobZ.isValid() && zasobZ.compressionAlgorithm() == QResource::ZlibCompression && zasobZ.size() > 4
+            && zasobZ.uncompressedSize() == m_dane.size())
+            m_spakowany = dane(zasobZ).mid(4);
         m_dobry = Czytaj();
     }
 
@@ -84,7 +135,7 @@ public:
     const QByteArray &Spakowany() const
     {
         if (m_spakowany.isEmpty())
-            m_spakowany = Flate(m_dane);
+            m_spakowany = Flate(m_dane, 6);
         return m_spakowany;
     }
     qsizetype Rozmiar() const { return m_dane.size(); }
@@ -209,8 +260,10 @@ namespace {
 
 const TKrojPdf *Kroj(int pogrubiony)
 {
-    static const TKrojPdf zwykly(QStringLiteral(":/kroje/ZentoraSans-Regular.ttf"), "ZentoraSans");
-    static const TKrojPdf gruby(QStringLiteral(":/kroje/ZentoraSans-Bold.ttf"), "ZentoraSans-Bold");
+    static const TKrojPdf zwykly(QStringLiteral(":/kroje/ZentoraSans-Regular.ttf"),
+                                 QStringLiteral(":/kroje/z/ZentoraSans-Regular.ttf"), "ZentoraSans");
+    static const TKrojPdf gruby(QStringLiteral(":/kroje/ZentoraSans-Bold.ttf"),
+                                QStringLiteral(":/kroje/z/ZentoraSans-Bold.ttf"), "ZentoraSans-Bold");
     const TKrojPdf *k = pogrubiony ? &gruby : &zwykly;
     return k->dobry() ? k : nullptr;
 }
@@ -372,18 +425,19 @@ qint32 TKanwaPdf::SzerokoscTekstu(const QString &s)
 
 void TKanwaPdf::Kolor(TKolor k, bool wypelnienie)
 {
-    const QByteArray op = Liczba((k & 0xFF) / 255.0) + ' ' + Liczba((k >> 8 & 0xFF) / 255.0) + ' '
-                          + Liczba((k >> 16 & 0xFF) / 255.0) + (wypelnienie ? " rg\n" : " RG\n");
-    QByteArray &stan = wypelnienie ? m_kolorWypelnienia : m_kolorLinii;
-    if (stan != op) {
-        stan = op;
-        m_strona += op;
-    }
+    // kept as the colour plus one, 0 for none written yet on this page
+    qint64 &stan = wypelnienie ? m_kolorWypelnienia : m_kolorLinii;
+    if (stan == qint64(k) + 1)
+        return;
+    stan = qint64(k) + 1;
+    Dopisz(m_strona, {(k & 0xFF) / 255.0, (k >> 8 & 0xFF) / 255.0, (k >> 16 & 0xFF) / 255.0});
+    m_strona += wypelnienie ? "rg\n" : "RG\n";
 }
 
 void TKanwaPdf::Prostokat(double x, double y, double w, double h)
 {
-    m_strona += Liczba(x) + ' ' + Liczba(y) + ' ' + Liczba(w) + ' ' + Liczba(h) + " re\n";
+    Dopisz(m_strona, {x, y, w, h});
+    m_strona += "re\n";
 }
 
 void TKanwaPdf::PiszTekst(TPoint p, const QString &s, const TRect *klip)
@@ -404,7 +458,7 @@ void TKanwaPdf::PiszTekst(TPoint p, const QString &s, const TRect *klip)
             m_strona += "W n\n";
         }
     }
-    const QByteArray kolorLinii = m_kolorLinii, kolorWypelnienia = m_kolorWypelnienia;
+    const qint64 kolorLinii = m_kolorLinii, kolorWypelnienia = m_kolorWypelnienia;
     if (!Przezroczyste()) {
         Kolor(KolorTla(), true);
         Prostokat(x, y, w, h);
@@ -412,17 +466,23 @@ void TKanwaPdf::PiszTekst(TPoint p, const QString &s, const TRect *klip)
     }
     Kolor(Czcionka().kolor, true);
     const double baza = y + r.ascent / 64.0;
-    m_strona += "BT /F" + QByteArray::number(r.indeks) + ' ' + QByteArray::number(r.piksele) + " Tf 1 0 0 -1 "
-                + Liczba(x) + ' ' + Liczba(baza) + " Tm [<";
+    m_strona += r.indeks ? "BT /F1 " : "BT /F0 ";
+    Dopisz(m_strona, double(r.piksele));
+    m_strona += " Tf 1 0 0 -1 ";
+    Dopisz(m_strona, {x, baza});
+    m_strona += "Tm [<";
     QHash<quint16, QString> &glify = m_glify[r.indeks];
     m_uzyteKroje[r.indeks] = true;
     quint16 poprzedni = 0;
     for (const QChar c : s) {
         const quint16 g = k.Glif(c.unicode());
         if (poprzedni && g)
-            if (const int kern = k.Kern(poprzedni, g))
-                m_strona += "> " + Liczba(-kern * 1000.0 / k.em) + " <";
-        m_strona += Hex16(g);
+            if (const int kern = k.Kern(poprzedni, g)) {
+                m_strona += "> ";
+                Dopisz(m_strona, -kern * 1000.0 / k.em);
+                m_strona += " <";
+            }
+        DopiszHex16(m_strona, g);
         if (g && !glify.contains(g))
             glify.insert(g, QString(c));
         poprzedni = g;
@@ -441,7 +501,7 @@ void TKanwaPdf::PiszTekst(TPoint p, const QString &s, const TRect *klip)
         m_strona += "Q\n";
         m_kolorLinii = kolorLinii;
         m_kolorWypelnienia = kolorWypelnienia;
-        m_stanLinii.clear();
+        m_gruboscLinii = -1;
     }
 }
 
@@ -449,20 +509,24 @@ void TKanwaPdf::RysujLinie(TPoint od, TPoint do_)
 {
     const TPioro &p = Pioro();
     const double w = Dlugosc(p.grubosc);
-    QByteArray stan = Liczba(w) + " w";
-    if (p.styl == psDash) {
-        // dashes of 1.5 mm with gaps of 0.8 mm, starting anew on every line
-        stan += " [" + Liczba(1.5 * m_dpi / 25.4) + ' ' + Liczba(0.8 * m_dpi / 25.4) + "] 0 d\n";
-    } else {
-        stan += " [] 0 d\n";
-    }
-    if (stan != m_stanLinii) {
-        m_stanLinii = stan;
-        m_strona += stan;
+    if (w != m_gruboscLinii || p.styl != m_stylLinii) {
+        m_gruboscLinii = w;
+        m_stylLinii = p.styl;
+        Dopisz(m_strona, w);
+        if (p.styl == psDash) {
+            // dashes of 1.5 mm with gaps of 0.8 mm, starting anew on every line
+            m_strona += " w [";
+            Dopisz(m_strona, {1.5 * m_dpi / 25.4, 0.8 * m_dpi / 25.4});
+            m_strona += "] 0 d\n";
+        } else {
+            m_strona += " w [] 0 d\n";
+        }
     }
     Kolor(p.kolor, false);
-    m_strona +=
-        Liczba(DoX(od.X)) + ' ' + Liczba(DoY(od.Y)) + " m " + Liczba(DoX(do_.X)) + ' ' + Liczba(DoY(do_.Y)) + " l S\n";
+    Dopisz(m_strona, {DoX(od.X), DoY(od.Y)});
+    m_strona += "m ";
+    Dopisz(m_strona, {DoX(do_.X), DoY(do_.Y)});
+    m_strona += "l S\n";
 }
 
 void TKanwaPdf::Wypelnij(const TRect &r, TKolor kolor)
@@ -531,9 +595,8 @@ void TKanwaPdf::NowaStrona()
     m_obrazyStron.append(m_obrazyStrony);
     m_strona.clear();
     m_obrazyStrony.clear();
-    m_kolorLinii.clear();
-    m_kolorWypelnienia.clear();
-    m_stanLinii.clear();
+    m_kolorLinii = m_kolorWypelnienia = 0;
+    m_gruboscLinii = -1;
 }
 
 QByteArray TKanwaPdf::Zakoncz()
@@ -626,7 +689,7 @@ QByteArray TKanwaPdf::Zakoncz()
     // the device's pixels, y downwards, from the top-left corner of the printable area
     const double skala = 72.0 / m_dpi;
     const QByteArray macierz = "q " + Liczba(skala) + " 0 0 " + Liczba(-skala) + ' ' + Liczba(m_lewy) + ' '
-                               + Liczba(m_wys - m_gorny) + " cm\n";
+                               + Liczba(m_wys - m_gorny) + " cm 2 J 0 j\n";
     for (int i = 0; i < m_strony.size(); ++i) {
         const int n = pierwszaStrona + 2 * i;
         QByteArray obrazy;

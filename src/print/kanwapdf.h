@@ -67,6 +67,8 @@ private:
     QHash<quint16, QString> m_glify[2];
     bool m_uzyteKroje[2] = {false, false};
     // the state written into the page, so it is repeated only when it changes
-    QByteArray m_kolorLinii, m_kolorWypelnienia, m_stanLinii;
+    qint64 m_kolorLinii = 0, m_kolorWypelnienia = 0;
+    double m_gruboscLinii = -1;   // the line width and style written, -1 for none yet
+    int m_stylLinii = -1;
     std::shared_ptr<Rozmiar> m_biezacy;
 };

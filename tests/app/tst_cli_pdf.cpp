@@ -47,6 +47,8 @@ private slots:
     void pomocnicy();
     void biblioteki_data();
     void biblioteki();
+    void wlasnyJakQt_data();
+    void wlasnyJakQt();
 
 private:
     QString Plik(const QString &n) const { return m_dir.filePath(n); }
@@ -404,6 +406,70 @@ void TstCliPdf::biblioteki()
     QVERIFY2(lista.contains(QStringLiteral("libQt6Core")), qPrintable(lista));
     for (const QString &b : bez)
         QVERIFY2(!lista.contains(b), qPrintable(b + QStringLiteral(":\n") + lista));
+}
+
+using Zmiany = QList<QPair<QByteArray, QByteArray>>;
+
+void TstCliPdf::wlasnyJakQt_data()
+{
+    // clang-format off
+    // replacements in the example file (bytes in its code page) and the pages both give
+    Kolumny<Zmiany, int>("zmiany", "strony");
+    // n rows, the names long enough to wrap or not
+    auto wiersze = [](int n, bool dlugie) {
+        QByteArray w = "Liczba=" + QByteArray::number(n) + "\r\n";
+        for (int i = 1; i <= n; ++i)
+            w += "towar" + QByteArray::number(i) + "=Towar \xB3\xF3\xEA numer " + QByteArray::number(i)
+                 + (dlugie ? " o bardzo d\xB3ugiej nazwie, kt\xF3ra nie mie\x9C" "ci si\xEA w jednym wierszu" : "")
+                 + "\r\ntresc" + QByteArray::number(i) + "=|szt.|" + QByteArray::number(i) + "|1,"
+                 + QByteArray::number(10 + i % 90) + "|0|23|0|0\r\n";
+        return Zmiany{{"towar1=Papier", "x1="}, {"tresc1=|ryza", "y1="},
+                                                    {"towar2=Przew", "x2="}, {"tresc2=|kurs", "y2="},
+                                                    {"towar3=Szkol", "x3="}, {"tresc3=|godz", "y3="},
+                                                    {"Liczba=3\r\n", w}};
+    };
+    QTest::newRow("przykład") << Zmiany{} << 1;
+    QTest::newRow("50 wierszy") << wiersze(50, false) << 2;
+    QTest::newRow("50 długich wierszy") << wiersze(50, true) << 3;
+    QTest::newRow("korekta ze zwolnieniem") << Zmiany{
+        {"Rodzaj=0", "Rodzaj=1"}, {"Korekt=", "Korekt=7/FV/2018"},
+        {"[Pozycje]", "[Korekta]\r\nDataKorygowanej=01.03.2018\r\nPrzyczyna=Zwrot towaru\r\n\r\n[Pozycje]"},
+        {"|ryza|3|", "|ryza|-3|"}, {"|kurs|2|", "|kurs|-2|"}, {"|godz.|1|", "|godz.|-1|"}} << 1;
+    QTest::newRow("długie nazwy") << Zmiany{
+        {"towar1=Papier A4", "towar1=Papier kserograficzny bia\xB3y klasy A, format A4, 80 g/m2, ryza 500 arkuszy, "
+                             "opakowanie zbiorcze po pi\xEA\xE6 ryz, dostawa do magazynu odbiorcy w Poznaniu"},
+        {"kFirma=Hurtownia", "kFirma=Przedsi\xEA" "biorstwo Handlowo-Us\xB3ugowe Hurtownia Artyku\xB3\xF3w Biurowych "
+                             "i Papierniczych sp\xF3\xB3ka z ograniczon\xB9 odpowiedzialno\x9C" "ci\xB9 Hurtownia"}} << 1;
+    // clang-format on
+}
+
+// The PDF canvas of the program's own lays out the same lines and pages as Qt's engine in
+// the same faces, with the same text for a reader, and writes a file poppler reads cleanly.
+void TstCliPdf::wlasnyJakQt()
+{
+    QFETCH(Zmiany, zmiany);
+    QFETCH(int, strony);
+    const QString fak = Zmieniony(QStringLiteral("w.FAK"), zmiany);
+    QString tekst[2];
+    for (int qt = 0; qt < 2; ++qt) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZENTORA_PDF_QT"), QString::number(qt));
+        const QString out = Plik(QStringLiteral("w%1.pdf").arg(qt));
+        const WynikCli w = UruchomCli(
+            {QStringLiteral("pdf"), fak, QStringLiteral("-o"), out, QStringLiteral("--config"), kKonfiguracja}, env);
+        QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+        QCOMPARE(PdfStrony(out), strony);
+        for (const QStringList &program : {QStringList{QStringLiteral("pdfinfo"), out},
+                                           QStringList{QStringLiteral("pdftotext"), out, QStringLiteral("-")}}) {
+            QProcess p;
+            p.start(program.first(), program.mid(1));
+            QVERIFY(p.waitForFinished(60000));
+            QVERIFY2(p.exitCode() == 0 && p.readAllStandardError().isEmpty(), qPrintable(program.first()));
+        }
+        tekst[qt] = PdfTekst(out);
+    }
+    QVERIFY(tekst[0].contains(QStringLiteral("Faktura")));
+    QCOMPARE(tekst[0], tekst[1]);
 }
 
 QTEST_GUILESS_MAIN(TstCliPdf)
