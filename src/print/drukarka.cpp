@@ -384,7 +384,7 @@ void Tdrukarka::ZapiszPdf(const QByteArray &dane)
     QSaveFile cel(m_plikDocelowy);
     // The PDF engine does not report a write that failed (a full disk, a size limit): a
     // document cut short lacks its end-of-file marker and must not replace the old file.
-    const bool caly = dane.trimmed().endsWith("%%EOF");
+    const bool caly = QByteArrayView(dane).trimmed().endsWith("%%EOF");
     // Unbuffered, so a write refused by the disk is seen here and not lost at commit.
     const bool zapisane = caly && cel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
                           && cel.write(dane) == dane.size() && cel.commit();

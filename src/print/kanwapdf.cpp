@@ -604,14 +604,29 @@ QByteArray TKanwaPdf::Zakoncz()
     NowaStrona();
     QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     QList<qsizetype> pozycje;   // of objects 1, 2, ...
-    auto obiekt = [&](int nr, const QByteArray &tresc) {
+    // the faces alone take half a megabyte: every piece goes into the file once, uncopied
+    pdf.reserve(2 * 300000 + 200000 * m_strony.size());
+    auto poczatek = [&](int nr) {
         if (pozycje.size() < nr)
             pozycje.resize(nr);
         pozycje[nr - 1] = pdf.size();
-        pdf += QByteArray::number(nr) + " 0 obj\n" + tresc + "\nendobj\n";
+        pdf += QByteArray::number(nr);
+        pdf += " 0 obj\n";
     };
-    auto strumien = [](const QByteArray &slownik, const QByteArray &dane) {
-        return "<< " + slownik + " /Length " + QByteArray::number(dane.size()) + " >>\nstream\n" + dane + "\nendstream";
+    auto obiekt = [&](int nr, const QByteArray &tresc) {
+        poczatek(nr);
+        pdf += tresc;
+        pdf += "\nendobj\n";
+    };
+    auto strumien = [&](int nr, const QByteArray &slownik, const QByteArray &dane) {
+        poczatek(nr);
+        pdf += "<< ";
+        pdf += slownik;
+        pdf += " /Length ";
+        pdf += QByteArray::number(dane.size());
+        pdf += " >>\nstream\n";
+        pdf += dane;
+        pdf += "\nendstream\nendobj\n";
     };
 
     // objects: 1 catalog, 2 pages, 3 info, then per face five, the images, per page two
@@ -675,8 +690,8 @@ QByteArray TKanwaPdf::Zakoncz()
             cmapa += QByteArray::number(ile) + " beginbfchar\n" + blok + "endbfchar\n";
         }
         cmapa += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend";
-        obiekt(n + 3, strumien("/Filter /FlateDecode", Flate(cmapa)));
-        obiekt(n + 4, strumien("/Filter /FlateDecode /Length1 " + QByteArray::number(k.Rozmiar()), k.Spakowany()));
+        strumien(n + 3, "/Filter /FlateDecode", Flate(cmapa));
+        strumien(n + 4, "/Filter /FlateDecode /Length1 " + QByteArray::number(k.Rozmiar()), k.Spakowany());
     }
     for (int i = 0; i < m_obrazy.size(); ++i)
         obiekt(pierwszyObraz + i, m_obrazy.at(i));
@@ -698,7 +713,7 @@ QByteArray TKanwaPdf::Zakoncz()
         obiekt(n, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Liczba(m_szer) + ' ' + Liczba(m_wys)
                       + "] /Resources << " + zasobyFontow + (obrazy.isEmpty() ? "" : " /XObject <<" + obrazy + " >>")
                       + " >> /Contents " + QByteArray::number(n + 1) + " 0 R >>");
-        obiekt(n + 1, strumien("/Filter /FlateDecode", Flate(macierz + m_strony.at(i) + "Q\n")));
+        strumien(n + 1, "/Filter /FlateDecode", Flate(macierz + m_strony.at(i) + "Q\n"));
     }
     const qsizetype xref = pdf.size();
     pdf += "xref\n0 " + QByteArray::number(pozycje.size() + 1) + "\n0000000000 65535 f \n";
