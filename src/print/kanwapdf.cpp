@@ -94,24 +94,17 @@ QByteArray Flate(const QByteArray &dane, int stopien = 1) { return qCompress(dan
 // One TrueType face: the tables a PDF needs and the measures of its glyphs, read once.
 class TKrojPdf {
 public:
-    // `plik` a face among the program's resources; its zlib-packed copy, when there is one,
-    // goes into the PDF as it is
-    TKrojPdf(const QString &plik, const QString &spakowany, QByteArray nazwa) : m_nazwa(std::move(nazwa))
+    // `plik` a face among the program's resources, read where it lies when it is stored unpacked
+    TKrojPdf(const QString &plik, QByteArray nazwa) : m_nazwa(std::move(nazwa))
     {
-        auto dane = [](const QResource &r) {
-            return QByteArray::fromRawData(reinterpret_cast<const char *>(r.data()), qsizetype(r.size()));
-        };
-        const QResource zasob(plik), zasobZ(spakowany);
+        const QResource zasob(plik);
         if (zasob.isValid() && zasob.compressionAlgorithm() == QResource::NoCompression) {
-            m_dane = dane(zasob);
+            m_dane = QByteArray::fromRawData(reinterpret_cast<const char *>(zasob.data()), qsizetype(zasob.size()));
         } else {
             QFile f(plik);
             if (f.open(QIODevice::ReadOnly))
                 m_dane = f.readAll();
         }
-        if (zasobZ.isValid() && zasobZ.compressionAlgorithm() == QResource::ZlibCompression && zasobZ.size() > 4
-            && zasobZ.uncompressedSize() == m_dane.size())
-            m_spakowany = dane(zasobZ).mid(4);
         m_dobry = Czytaj();
     }
 
@@ -131,14 +124,119 @@ public:
     {
         return m_kern.isEmpty() ? 0 : m_kern.value(quint32(lewy) << 16 | prawy, 0);
     }
-    // The face compressed, once for all the documents of the process.
-    const QByteArray &Spakowany() const
+    // A face of the same glyph numbers in which only `glify` (and the parts they are built
+    // of) keep their outlines: a document embeds what it draws, a few kilobytes instead of
+    // the half megabyte of the whole face, and no table a PDF reader does not use.
+    QByteArray Podzbior(const QList<quint16> &glify) const
     {
-        if (m_spakowany.isEmpty())
-            m_spakowany = Flate(m_dane, 6);
-        return m_spakowany;
+        const auto *d = reinterpret_cast<const uchar *>(m_dane.constData());
+        const auto glyf = m_tabele.value("glyf"), loca = m_tabele.value("loca");
+        const int n = m_glify;
+        auto zakres = [&](int g) -> QPair<quint32, quint32> {
+            const uchar *l = d + loca.first;
+            quint32 od, dokad;
+            if (m_dlugaLoca) {
+                if (4 * quint32(g + 1) + 4 > loca.second)
+                    return {0, 0};
+                od = U32(l + 4 * g);
+                dokad = U32(l + 4 * g + 4);
+            } else {
+                if (2 * quint32(g + 1) + 2 > loca.second)
+                    return {0, 0};
+                od = 2 * quint32(U16(l + 2 * g));
+                dokad = 2 * quint32(U16(l + 2 * g + 2));
+            }
+            if (dokad < od || dokad > glyf.second)
+                return {0, 0};
+            return {od, dokad};
+        };
+        std::vector<bool> uzyty(size_t(n), false);
+        QList<quint16> stos = glify;
+        stos.append(0);
+        while (!stos.isEmpty()) {
+            const quint16 g = stos.takeLast();
+            if (g >= n || uzyty[g])
+                continue;
+            uzyty[g] = true;
+            const auto [od, dokad] = zakres(g);
+            if (dokad - od < 10 || S16(d + glyf.first + od) >= 0)
+                continue;
+            // a composite glyph: its components come along
+            const uchar *p = d + glyf.first + od + 10, *koniec = d + glyf.first + dokad;
+            while (p + 4 <= koniec) {
+                const quint16 flagi = U16(p);
+                stos.append(U16(p + 2));
+                p += 4 + (flagi & 1 ? 4 : 2);
+                p += flagi & 8 ? 2 : flagi & 0x40 ? 4 : flagi & 0x80 ? 8 : 0;
+                if (!(flagi & 0x20))
+                    break;
+            }
+        }
+        QByteArray nowyGlyf, nowaLoca;
+        nowaLoca.reserve(4 * (n + 1));
+        auto dopisz32 = [](QByteArray &b, quint32 v) {
+            const char c[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+            b.append(c, 4);
+        };
+        for (int g = 0; g < n; ++g) {
+            dopisz32(nowaLoca, quint32(nowyGlyf.size()));
+            if (!uzyty[g])
+                continue;
+            const auto [od, dokad] = zakres(g);
+            nowyGlyf.append(reinterpret_cast<const char *>(d + glyf.first + od), dokad - od);
+            while (nowyGlyf.size() % 4)
+                nowyGlyf.append('\0');
+        }
+        dopisz32(nowaLoca, quint32(nowyGlyf.size()));
+
+        QMap<QByteArray, QByteArray> tabele;   // in the order of their tags, as the directory wants
+        for (const char *t : {"OS/2", "cvt ", "fpgm", "head", "hhea", "hmtx", "maxp", "prep"})
+            if (m_tabele.contains(t)) {
+                const auto z = m_tabele.value(t);
+                tabele.insert(t, QByteArray(reinterpret_cast<const char *>(d + z.first), z.second));
+            }
+        tabele.insert("glyf", nowyGlyf);
+        tabele.insert("loca", nowaLoca);
+        QByteArray &head = tabele["head"];
+        head[8] = head[9] = head[10] = head[11] = '\0';   // checkSumAdjustment
+        head[50] = '\0';
+        head[51] = '\1';   // long offsets
+        auto suma = [](const QByteArray &b) {
+            quint32 s = 0;
+            for (qsizetype i = 0; i < b.size(); i += 4) {
+                quint32 w = 0;
+                for (int j = 0; j < 4; ++j)
+                    w = w << 8 | (i + j < b.size() ? uchar(b[i + j]) : 0);
+                s += w;
+            }
+            return s;
+        };
+        const int ile = int(tabele.size());
+        int potega = 1, log = 0;
+        while (potega * 2 <= ile) {
+            potega *= 2;
+            ++log;
+        }
+        QByteArray wynik;
+        dopisz32(wynik, 0x00010000);
+        const char naglowek[8] = {char(ile >> 8), char(ile), char(potega * 16 >> 8),         char(potega * 16),
+                                  char(log >> 8), char(log), char((ile - potega) * 16 >> 8), char((ile - potega) * 16)};
+        wynik.append(naglowek, 8);
+        quint32 pozycja = 12 + 16 * quint32(ile);
+        for (auto it = tabele.cbegin(); it != tabele.cend(); ++it) {
+            wynik += it.key();
+            dopisz32(wynik, suma(it.value()));
+            dopisz32(wynik, pozycja);
+            dopisz32(wynik, quint32(it.value().size()));
+            pozycja += (quint32(it.value().size()) + 3) & ~3u;
+        }
+        for (const QByteArray &t : tabele) {
+            wynik += t;
+            while (wynik.size() % 4)
+                wynik.append('\0');
+        }
+        return wynik;
     }
-    qsizetype Rozmiar() const { return m_dane.size(); }
 
 private:
     bool Czytaj()
@@ -147,7 +245,7 @@ private:
         const qsizetype n = m_dane.size();
         if (n < 12)
             return false;
-        QHash<QByteArray, QPair<quint32, quint32>> tabele;
+        QHash<QByteArray, QPair<quint32, quint32>> &tabele = m_tabele;
         const int ile = U16(d + 4);
         if (12 + 16 * qsizetype(ile) > n)
             return false;
@@ -180,6 +278,10 @@ private:
             gruboscPodkreslenia = S16(post + 10);
         }
         const int glify = U16(maxp + 4), metryki = U16(hhea + 34);
+        m_glify = glify;
+        m_dlugaLoca = S16(head + 50) == 1;
+        if (!tabele.contains("glyf") || !tabele.contains("loca"))
+            return false;
         if (em <= 0 || metryki == 0 || tabele.value("hmtx").second < quint32(4 * metryki))
             return false;
         m_szerokosci.resize(glify > metryki ? glify : metryki);
@@ -253,17 +355,17 @@ private:
     std::vector<quint16> m_mapa;
     std::vector<int> m_szerokosci;
     QHash<quint32, qint16> m_kern;
-    mutable QByteArray m_spakowany;
+    QHash<QByteArray, QPair<quint32, quint32>> m_tabele;   // offset and length of each table
+    int m_glify = 0;
+    bool m_dlugaLoca = false;
 };
 
 namespace {
 
 const TKrojPdf *Kroj(int pogrubiony)
 {
-    static const TKrojPdf zwykly(QStringLiteral(":/kroje/ZentoraSans-Regular.ttf"),
-                                 QStringLiteral(":/kroje/z/ZentoraSans-Regular.ttf"), "ZentoraSans");
-    static const TKrojPdf gruby(QStringLiteral(":/kroje/ZentoraSans-Bold.ttf"),
-                                QStringLiteral(":/kroje/z/ZentoraSans-Bold.ttf"), "ZentoraSans-Bold");
+    static const TKrojPdf zwykly(QStringLiteral(":/kroje/ZentoraSans-Regular.ttf"), "ZentoraSans");
+    static const TKrojPdf gruby(QStringLiteral(":/kroje/ZentoraSans-Bold.ttf"), "ZentoraSans-Bold");
     const TKrojPdf *k = pogrubiony ? &gruby : &zwykly;
     return k->dobry() ? k : nullptr;
 }
@@ -656,21 +758,45 @@ QByteArray TKanwaPdf::Zakoncz()
         const TKrojPdf &k = *Kroj(i);
         const int n = fonty[i];
         const auto skala = [&k](int v) { return Liczba(v * 1000.0 / k.em); };
-        obiekt(n, "<< /Type /Font /Subtype /Type0 /BaseFont /" + k.nazwa() + " /Encoding /Identity-H /DescendantFonts ["
-                      + QByteArray::number(n + 1) + " 0 R] /ToUnicode " + QByteArray::number(n + 3) + " 0 R >>");
         QMap<quint16, QString> glify;
         for (auto it = m_glify[i].cbegin(); it != m_glify[i].cend(); ++it)
             glify.insert(it.key(), it.value());
+        const QList<quint16> numery = glify.keys();
+        // Documents of a batch mostly draw the same glyphs: their face is packed once.
+        static QHash<QByteArray, QByteArray> podzbiory;
+        const QByteArray klucz =
+            QByteArray(1, char(i)) + QByteArray(reinterpret_cast<const char *>(numery.constData()), numery.size() * 2);
+        QByteArray &podzbior = podzbiory[klucz];
+        if (podzbior.isEmpty()) {
+            if (podzbiory.size() > 64) {
+                podzbiory.clear();
+                podzbiory.insert(klucz, QByteArray());
+            }
+            const QByteArray twarz = k.Podzbior(numery);
+            podzbiory[klucz] = QByteArray::number(twarz.size()) + ' ' + Flate(twarz, 6);
+        }
+        const QByteArray &spakowany = podzbiory[klucz];
+        const qsizetype spacja = spakowany.indexOf(' ');
+        // a face cut down to a document's glyphs is named with a tag of its own (six capitals)
+        quint32 skrot = 2166136261u;
+        for (const char c : klucz)
+            skrot = (skrot ^ uchar(c)) * 16777619u;
+        QByteArray nazwa(6, 'A');
+        for (int z = 0; z < 6; ++z, skrot /= 26)
+            nazwa[z] = char('A' + skrot % 26);
+        nazwa += '+' + k.nazwa();
+        obiekt(n, "<< /Type /Font /Subtype /Type0 /BaseFont /" + nazwa + " /Encoding /Identity-H /DescendantFonts ["
+                      + QByteArray::number(n + 1) + " 0 R] /ToUnicode " + QByteArray::number(n + 3) + " 0 R >>");
         QByteArray w;
         for (auto it = glify.cbegin(); it != glify.cend(); ++it)
             w += QByteArray::number(it.key()) + " [" + skala(k.Szerokosc(it.key())) + "] ";
-        obiekt(n + 1, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + k.nazwa()
+        obiekt(n + 1, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + nazwa
                           + " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
                             " /FontDescriptor "
                           + QByteArray::number(n + 2) + " 0 R /CIDToGIDMap /Identity /DW 0 /W [" + w.trimmed()
                           + "] >>");
-        obiekt(n + 2, "<< /Type /FontDescriptor /FontName /" + k.nazwa() + " /Flags 32 /FontBBox [" + skala(k.bbox[0])
-                          + ' ' + skala(k.bbox[1]) + ' ' + skala(k.bbox[2]) + ' ' + skala(k.bbox[3])
+        obiekt(n + 2, "<< /Type /FontDescriptor /FontName /" + nazwa + " /Flags 32 /FontBBox [" + skala(k.bbox[0]) + ' '
+                          + skala(k.bbox[1]) + ' ' + skala(k.bbox[2]) + ' ' + skala(k.bbox[3])
                           + "] /ItalicAngle 0 /Ascent " + skala(k.ascent) + " /Descent " + skala(k.descent)
                           + " /CapHeight " + skala(k.capHeight) + " /StemV " + (i ? "120" : "80") + " /FontFile2 "
                           + QByteArray::number(n + 4) + " 0 R >>");
@@ -691,7 +817,7 @@ QByteArray TKanwaPdf::Zakoncz()
         }
         cmapa += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend";
         strumien(n + 3, "/Filter /FlateDecode", Flate(cmapa));
-        strumien(n + 4, "/Filter /FlateDecode /Length1 " + QByteArray::number(k.Rozmiar()), k.Spakowany());
+        strumien(n + 4, "/Filter /FlateDecode /Length1 " + spakowany.left(spacja), spakowany.mid(spacja + 1));
     }
     for (int i = 0; i < m_obrazy.size(); ++i)
         obiekt(pierwszyObraz + i, m_obrazy.at(i));
