@@ -8,6 +8,7 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -18,11 +19,11 @@ quint32 U32(const uchar *p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 |
 
 // A number as PDF writes it: at most three decimals, no exponent, the same text every run.
 // Pages hold thousands of them, so they are written straight into the page.
-void Dopisz(QByteArray &cel, double v)
+template <typename Bufor> void Dopisz(Bufor &cel, double v)
 {
     char b[32];
     char *k = b + sizeof b, *p = k;
-    qint64 t = std::llround(v * 1000);
+    qint64 t = qint64(v * 1000 + (v < 0 ? -0.5 : 0.5));
     const bool minus = t < 0;
     if (minus)
         t = -t;
@@ -48,11 +49,11 @@ void Dopisz(QByteArray &cel, double v)
 }
 
 // Numbers separated by spaces, with a space after the last.
-void Dopisz(QByteArray &cel, std::initializer_list<double> liczby)
+template <typename Bufor> void Dopisz(Bufor &cel, std::initializer_list<double> liczby)
 {
     for (const double v : liczby) {
         Dopisz(cel, v);
-        cel.append(' ');
+        cel.push_back(' ');
     }
 }
 
@@ -63,7 +64,7 @@ QByteArray Liczba(double v)
     return s;
 }
 
-void DopiszHex16(QByteArray &cel, quint32 v)
+template <typename Bufor> void DopiszHex16(Bufor &cel, quint32 v)
 {
     static const char cyfry[] = "0123456789ABCDEF";
     const char b[4] = {cyfry[v >> 12 & 15], cyfry[v >> 8 & 15], cyfry[v >> 4 & 15], cyfry[v & 15]};
@@ -87,7 +88,11 @@ QByteArray TekstPdf(const QString &s)
 
 // A zlib stream as a PDF filter reads it: qCompress puts the length in front.
 // Pages are packed at zlib's fastest level: they are small, and a batch writes thousands.
-QByteArray Flate(const QByteArray &dane, int stopien = 1) { return qCompress(dane, stopien).mid(4); }
+QByteArray Flate(const char *dane, qsizetype dlugosc, int stopien = 1)
+{
+    return qCompress(reinterpret_cast<const uchar *>(dane), dlugosc, stopien).mid(4);
+}
+QByteArray Flate(const QByteArray &dane, int stopien = 1) { return Flate(dane.constData(), dane.size(), stopien); }
 
 }   // namespace
 
@@ -390,6 +395,8 @@ qint64 Kern64(int jednostki, int piksele, int em)
 }
 
 constexpr qsizetype kSzerokosciNaRozmiar = 20000;
+// what a page of an invoice takes in operators, so it grows without copying
+constexpr size_t kRozmiarStrony = 128 * 1024;
 
 }   // namespace
 
@@ -402,6 +409,7 @@ struct TKanwaPdf::Rozmiar {
     qint64 ascent = 0, descent = 0, leading = 0;   // 1/64 pixel
     TCechy cechy = 0;
     QHash<QString, qint64> szerokosci;
+    TMetrykiTekstu metryki;   // once measured
 };
 
 namespace {
@@ -420,7 +428,15 @@ size_t qHash(const KluczRozmiaru &k, size_t ziarno) noexcept
 
 TKanwaPdf::TKanwaPdf(double szerokoscPt, double wysokoscPt, double lewyPt, double gornyPt, int dpi)
     : m_szer(szerokoscPt), m_wys(wysokoscPt), m_lewy(lewyPt), m_gorny(gornyPt), m_dpi(dpi > 0 ? dpi : 72)
-{}
+{
+    // the device's pixels, y downwards, from the top-left corner of the printable area
+    const double skala = 72.0 / m_dpi;
+    m_macierz = "q ";
+    Dopisz(m_macierz, {skala, 0, 0, -skala, m_lewy, m_wys - m_gorny});
+    m_macierz += "cm 2 J 0 j\n";
+    m_strona.reserve(kRozmiarStrony);
+    m_strona = m_macierz;
+}
 
 TKanwaPdf::~TKanwaPdf() = default;
 
@@ -513,9 +529,12 @@ qint64 TKanwaPdf::Szerokosc64(const QString &s)
 
 TMetrykiTekstu TKanwaPdf::Metryki()
 {
-    const Rozmiar &r = Biezacy();
-    auto z = [this](double d) { return qint32(std::lround(d * OknoOdwzorowania() / WidokOdwzorowania())); };
-    return {z(std::round(r.ascent / 64.0) + std::round(r.descent / 64.0)), z(std::round(r.leading / 64.0))};
+    Rozmiar &r = Biezacy();
+    if (r.metryki.wysokosc == 0) {
+        auto z = [this](double d) { return qint32(std::lround(d * OknoOdwzorowania() / WidokOdwzorowania())); };
+        r.metryki = {z(std::round(r.ascent / 64.0) + std::round(r.descent / 64.0)), z(std::round(r.leading / 64.0))};
+    }
+    return r.metryki;
 }
 
 qint32 TKanwaPdf::SzerokoscTekstu(const QString &s)
@@ -693,9 +712,12 @@ bool TKanwaPdf::KopiujObraz(const QImage &obraz, const QRect &zrodlo, const TRec
 
 void TKanwaPdf::NowaStrona()
 {
-    m_strony.append(m_strona);
-    m_obrazyStron.append(m_obrazyStrony);
+    m_strona += "Q\n";
+    m_strony.push_back(std::move(m_strona));
     m_strona.clear();
+    m_strona.reserve(kRozmiarStrony);
+    m_strona += m_macierz;
+    m_obrazyStron.append(m_obrazyStrony);
     m_obrazyStrony.clear();
     m_kolorLinii = m_kolorWypelnienia = 0;
     m_gruboscLinii = -1;
@@ -706,8 +728,8 @@ QByteArray TKanwaPdf::Zakoncz()
     NowaStrona();
     QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     QList<qsizetype> pozycje;   // of objects 1, 2, ...
-    // the faces alone take half a megabyte: every piece goes into the file once, uncopied
-    pdf.reserve(2 * 300000 + 200000 * m_strony.size());
+    // every piece goes into the file once, uncopied
+    pdf.reserve(qsizetype(100000 + 50000 * m_strony.size()));
     auto poczatek = [&](int nr) {
         if (pozycje.size() < nr)
             pozycje.resize(nr);
@@ -745,7 +767,7 @@ QByteArray TKanwaPdf::Zakoncz()
 
     obiekt(1, "<< /Type /Catalog /Pages 2 0 R >>");
     QByteArray kids;
-    for (int i = 0; i < m_strony.size(); ++i)
+    for (int i = 0; i < int(m_strony.size()); ++i)
         kids += (i ? " " : "") + QByteArray::number(pierwszaStrona + 2 * i) + " 0 R";
     obiekt(2, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(m_strony.size()) + " >>");
     obiekt(3, "<< /Title " + TekstPdf(m_tytul) + " /Creator " + TekstPdf(m_tworca) + " /Producer " + TekstPdf(m_tworca)
@@ -773,7 +795,7 @@ QByteArray TKanwaPdf::Zakoncz()
                 podzbiory.insert(klucz, QByteArray());
             }
             const QByteArray twarz = k.Podzbior(numery);
-            podzbiory[klucz] = QByteArray::number(twarz.size()) + ' ' + Flate(twarz, 6);
+            podzbiory[klucz] = QByteArray::number(twarz.size()) + ' ' + Flate(twarz);
         }
         const QByteArray &spakowany = podzbiory[klucz];
         const qsizetype spacja = spakowany.indexOf(' ');
@@ -827,11 +849,7 @@ QByteArray TKanwaPdf::Zakoncz()
         if (fonty[i])
             zasobyFontow += " /F" + QByteArray::number(i) + ' ' + QByteArray::number(fonty[i]) + " 0 R";
     zasobyFontow += " >>";
-    // the device's pixels, y downwards, from the top-left corner of the printable area
-    const double skala = 72.0 / m_dpi;
-    const QByteArray macierz = "q " + Liczba(skala) + " 0 0 " + Liczba(-skala) + ' ' + Liczba(m_lewy) + ' '
-                               + Liczba(m_wys - m_gorny) + " cm 2 J 0 j\n";
-    for (int i = 0; i < m_strony.size(); ++i) {
+    for (int i = 0; i < int(m_strony.size()); ++i) {
         const int n = pierwszaStrona + 2 * i;
         QByteArray obrazy;
         for (const int o : m_obrazyStron.at(i))
@@ -839,7 +857,7 @@ QByteArray TKanwaPdf::Zakoncz()
         obiekt(n, "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Liczba(m_szer) + ' ' + Liczba(m_wys)
                       + "] /Resources << " + zasobyFontow + (obrazy.isEmpty() ? "" : " /XObject <<" + obrazy + " >>")
                       + " >> /Contents " + QByteArray::number(n + 1) + " 0 R >>");
-        strumien(n + 1, "/Filter /FlateDecode", Flate(macierz + m_strony.at(i) + "Q\n"));
+        strumien(n + 1, "/Filter /FlateDecode", Flate(m_strony.at(i).data(), qsizetype(m_strony.at(i).size())));
     }
     const qsizetype xref = pdf.size();
     pdf += "xref\n0 " + QByteArray::number(pozycje.size() + 1) + "\n0000000000 65535 f \n";

@@ -14,6 +14,8 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <string>
+#include <vector>
 
 class TKrojPdf;
 
@@ -57,10 +59,11 @@ private:
     double m_szer, m_wys, m_lewy, m_gorny;
     int m_dpi;
     QString m_tytul, m_tworca;
-    QByteArray m_strona;               // the operators of the page being drawn
-    QList<QByteArray> m_strony;        // the finished pages' operators
-    QList<QByteArray> m_obrazy;        // image objects, numbered in order
-    QList<QList<int>> m_obrazyStron;   // which images each finished page uses
+    std::string m_macierz;               // what every page starts with
+    std::string m_strona;                // the operators of the page being drawn
+    std::vector<std::string> m_strony;   // the finished pages' operators
+    QList<QByteArray> m_obrazy;          // image objects, numbered in order
+    QList<QList<int>> m_obrazyStron;     // which images each finished page uses
     QList<int> m_obrazyStrony;
     QHash<QByteArray, int> m_numeryObrazow;
     // glyphs used per face, with the text each one stands for
