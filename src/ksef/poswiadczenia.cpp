@@ -1,11 +1,5 @@
 #include "poswiadczenia.h"
 
-TposwiadczeniaKsef PoswiadczeniaZapisane(const TsrodowiskoKsef &)
-{
-    // the keychain is not read yet
-    return {};
-}
-
 void ZalogujKsef(KlientKsef &klient, const QString &nip, const TposwiadczeniaKsef &p)
 {
     if (p.Certyfikatem())
