@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -100,7 +101,9 @@ TdostepKsef::TdostepKsef(QWidget *rodzic) : QGroupBox(QStringLiteral(" Dostęp d
     auto *wToken = new QHBoxLayout;
     wToken->addWidget(EdyToken, 1);
     wToken->addWidget(BtnUsunToken);
-    f->addRow(QStringLiteral("&Token KSeF"), wToken);
+    auto *etykietaTokena = new QLabel(QStringLiteral("&Token KSeF"), this);
+    etykietaTokena->setBuddy(EdyToken);
+    f->addRow(etykietaTokena, wToken);
     LabToken = Opis(this);
     f->addRow(QString(), LabToken);
 
@@ -167,29 +170,33 @@ void TdostepKsef::EkranNaIni(TiniZentora &ini) const
         ini.iniKsefSrodowisko = s;
 }
 
-TdostepKsef::Tstan &TdostepKsef::Stan(const QString &srodowisko)
+TdostepKsef::Tstan &TdostepKsef::Stan(const QString &srodowisko) { return m_stany[srodowisko]; }
+
+void TdostepKsef::Wczytaj()
 {
-    Tstan &s = m_stany[srodowisko];
-    // read when first shown: a locked keychain may ask for its password, which no one
-    // opening the parameters for the bank account expects
-    if (!s.Wczytany && isVisible()) {
-        s.Wczytany = true;
-        try {
-            const TposwiadczeniaKsef p = CzytajSejfKsef(srodowisko);
-            s.TokenZapisany = !p.Token.isEmpty();
-            if (p.Certyfikatem()) {
-                try {
-                    s.OpisCertyfikatu = OpisCertyfikatuKsef(OpiszCertyfikatKsef(p), QDateTime::currentDateTimeUtc());
-                } catch (const EMojeBledy &b) {
-                    s.OpisCertyfikatu = QStringLiteral("zapisany, ale nie daje się otworzyć: ")
-                                        + QString(b.komunikat()).replace(QLatin1Char('|'), QLatin1Char(' '));
-                }
+    m_wczytanie = false;
+    if (!isVisible())
+        return;
+    Tstan &s = Stan(Srodowisko());
+    if (s.Wczytany)
+        return;
+    s.Wczytany = true;
+    try {
+        const TposwiadczeniaKsef p = CzytajSejfKsef(Srodowisko());
+        s.TokenZapisany = !p.Token.isEmpty();
+        // a certificate imported meanwhile stays the one shown
+        if (p.Certyfikatem() && !s.NowyCertyfikat) {
+            try {
+                s.OpisCertyfikatu = OpisCertyfikatuKsef(OpiszCertyfikatKsef(p), QDateTime::currentDateTimeUtc());
+            } catch (const EMojeBledy &b) {
+                s.OpisCertyfikatu = QStringLiteral("zapisany, ale nie daje się otworzyć: ")
+                                    + QString(b.komunikat()).replace(QLatin1Char('|'), QLatin1Char(' '));
             }
-        } catch (const EMojeBledy &b) {
-            s.BladSejfu = QString(b.komunikat()).replace(QLatin1Char('|'), QLatin1Char(' '));
         }
+    } catch (const EMojeBledy &b) {
+        s.BladSejfu = QString(b.komunikat()).replace(QLatin1Char('|'), QLatin1Char(' '));
     }
-    return s;
+    Pokaz();
 }
 
 void TdostepKsef::ZmianaSrodowiska()
@@ -204,6 +211,9 @@ void TdostepKsef::ZmianaSrodowiska()
 
 void TdostepKsef::showEvent(QShowEvent *e)
 {
+    // the dialog's font comes after the buttons were made: their room follows their text in it
+    for (QPushButton *b : {BtnUsunToken, BtnCertyfikat, BtnUsunCertyfikat})
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 2 * b->fontMetrics().averageCharWidth());
     QGroupBox::showEvent(e);
     Pokaz();
 }
@@ -213,8 +223,17 @@ void TdostepKsef::Pokaz()
     if (!isVisible())
         return;
     const Tstan &s = Stan(Srodowisko());
+    // the keychain is read once the page is on screen and the events that showed it are
+    // done: a locked keychain may ask for its password, which no one opening the
+    // parameters for the bank account expects, and the reading waits for its answer
+    if (!s.Wczytany && !m_wczytanie) {
+        m_wczytanie = true;
+        QTimer::singleShot(0, this, &TdostepKsef::Wczytaj);
+    }
     QString token, placeholder;
-    if (!s.NowyToken.trimmed().isEmpty())
+    if (!s.Wczytany)
+        token = QStringLiteral("Sprawdzanie sejfu systemowego…");
+    else if (!s.NowyToken.trimmed().isEmpty())
         token = QStringLiteral("Nowy token zostanie zapisany po naciśnięciu OK.");
     else if (s.UsunToken)
         token = QStringLiteral("Zapisany token zostanie usunięty po naciśnięciu OK.");
@@ -230,7 +249,9 @@ void TdostepKsef::Pokaz()
     BtnUsunToken->setEnabled((s.TokenZapisany && !s.UsunToken) || !s.NowyToken.isEmpty());
 
     QString cert;
-    if (s.OpisCertyfikatu.isEmpty())
+    if (!s.Wczytany && !s.NowyCertyfikat)
+        cert = QStringLiteral("Sprawdzanie sejfu systemowego…");
+    else if (s.OpisCertyfikatu.isEmpty())
         cert = s.NowyCertyfikat ? QStringLiteral("Zapisany certyfikat zostanie usunięty po naciśnięciu OK.")
                                 : QStringLiteral("Brak certyfikatu.");
     else

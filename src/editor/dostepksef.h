@@ -51,6 +51,7 @@ private:
     };
     Tstan &Stan(const QString &srodowisko);
     void ZmianaSrodowiska();
+    void Wczytaj();
     void Pokaz();
     void BtnCertyfikatClick();
     void showEvent(QShowEvent *e) override;
@@ -58,6 +59,7 @@ private:
     QMap<QString, Tstan> m_stany;
     QString m_pokazane;
     bool m_srodowiskoPuste = true;
+    bool m_wczytanie = false;
 };
 
 // The platform dialogs of the import, replaceable (tests put their own answers here): the
