@@ -156,18 +156,16 @@ QString TdostepKsef::Srodowisko() const
 
 void TdostepKsef::IniNaEkran(const TiniZentora &ini)
 {
-    const QString n = Trim(ini.iniKsefSrodowisko).toLower();
-    m_srodowiskoPuste = n.isEmpty();
-    CbSrodowisko->setCurrentIndex(IndeksSrodowiska(n));
+    m_indeksZPliku = IndeksSrodowiska(Trim(ini.iniKsefSrodowisko).toLower());
+    CbSrodowisko->setCurrentIndex(m_indeksZPliku);
     ZmianaSrodowiska();
 }
 
 void TdostepKsef::EkranNaIni(TiniZentora &ini) const
 {
-    // an empty value means test: a configuration nobody changed here stays as it was
-    const QString s = Srodowisko();
-    if (!(m_srodowiskoPuste && s == QLatin1String(kSrodowiska[0])))
-        ini.iniKsefSrodowisko = s;
+    // the file's value stays as it was written (empty means test) unless another was chosen
+    if (CbSrodowisko->currentIndex() != m_indeksZPliku)
+        ini.iniKsefSrodowisko = Srodowisko();
 }
 
 TdostepKsef::Tstan &TdostepKsef::Stan(const QString &srodowisko) { return m_stany[srodowisko]; }

@@ -58,7 +58,7 @@ private:
 
     QMap<QString, Tstan> m_stany;
     QString m_pokazane;
-    bool m_srodowiskoPuste = true;
+    int m_indeksZPliku = 0;
     bool m_wczytanie = false;
 };
 

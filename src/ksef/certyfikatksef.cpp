@@ -70,7 +70,7 @@ void Pkcs12Otworz(const QByteArray &plik, const QByteArray &haslo, X509Ptr &cert
         throw EMojeBledy(QStringLiteral("Plik nie jest certyfikatem PKCS#12 (.p12, .pfx).|Wskaż plik .p12 albo "
                                         "certyfikat .crt z jego kluczem .key."));
     const QByteArray h = haslo;   // NUL-terminated for OpenSSL
-    if (!PKCS12_verify_mac(p12.get(), h.constData(), int(h.size()))
+    if (PKCS12_mac_present(p12.get()) && !PKCS12_verify_mac(p12.get(), h.constData(), int(h.size()))
         && !(h.isEmpty() && PKCS12_verify_mac(p12.get(), nullptr, 0)))
         throw EMojeBledy(QStringLiteral("Hasło nie otwiera certyfikatu KSeF.|Sprawdź hasło i spróbuj ponownie."));
     for (int proba = 0; proba < 2; ++proba) {

@@ -11,14 +11,6 @@
 
 namespace {
 
-const QString kUsluga = QStringLiteral("Zentora KSeF");
-
-QString Klucz(const QString &srodowisko, TsekretKsef co)
-{
-    static const char *const nazwy[] = {"token", "certyfikat", "klucz", "haslo"};
-    return srodowisko + QLatin1Char('/') + QLatin1String(nazwy[int(co)]);
-}
-
 QString Czego(TsekretKsef co)
 {
     switch (co) {
@@ -39,6 +31,14 @@ QString Czego(TsekretKsef co)
 }
 
 #ifndef ZENTORA_BEZ_SEJFU
+
+const QString kUsluga = QStringLiteral("Zentora KSeF");
+
+QString Klucz(const QString &srodowisko, TsekretKsef co)
+{
+    static const char *const nazwy[] = {"token", "certyfikat", "klucz", "haslo"};
+    return srodowisko + QLatin1Char('/') + QLatin1String(nazwy[int(co)]);
+}
 
 // Runs the job to its end: the keychain answers asynchronously, the callers want the answer.
 void Wykonaj(QKeychain::Job &job)
@@ -64,6 +64,7 @@ void Wykonaj(QKeychain::Job &job)
 QByteArray CzytajSekretKsef(const QString &srodowisko, TsekretKsef co)
 {
 #ifdef ZENTORA_BEZ_SEJFU
+    Q_UNUSED(srodowisko);
     Blad(QStringLiteral("odczytać"), co, QStringLiteral("ta kompilacja Zentory go nie obsługuje"));
 #else
     QKeychain::ReadPasswordJob job(kUsluga);

@@ -72,6 +72,9 @@ private slots:
     void certyfikat_data();
     void certyfikat();
     void bezSejfu();
+    void srodowisko_data();
+    void srodowisko();
+    void zablokowanySejf();
 
 private:
     QTemporaryDir m_certy;
@@ -207,6 +210,58 @@ void TstSejfKsef::bezSejfu()
                  && w.bledy.contains(QStringLiteral("Nie można odczytać tokena KSeF: systemowy sejf haseł jest "
                                                     "niedostępny")),
              qPrintable(w.wyjscie + w.bledy));
+}
+
+void TstSejfKsef::srodowisko_data()
+{
+    Kolumny<QString, int, QString>("wPliku", "wybrane", "zapisane");
+    QTest::newRow("puste zostaje puste") << "" << 0 << "";
+    QTest::newRow("puste, wybrane demo") << "" << 1 << "demo";
+    QTest::newRow("demo, wybrane produkcyjne") << "demo" << 2 << "prod";
+    QTest::newRow("prod, wybrane test") << "prod" << 0 << "test";
+    QTest::newRow("pisownia z pliku zostaje") << "Demo" << 1 << "Demo";
+}
+
+// The environment goes to [KSeF] Srodowisko only when another one was chosen.
+void TstSejfKsef::srodowisko()
+{
+    QFETCH(QString, wPliku);
+    QFETCH(int, wybrane);
+    TiniZentora ini;
+    ini.iniKsefSrodowisko = wPliku;
+    TFakParam d;
+    d.Param = ini;
+    d.IniNaEkran();
+    d.StrKsef->DostepKsef->CbSrodowisko->setCurrentIndex(wybrane);
+    d.EkranNaIni();
+    QTEST(d.Param.iniKsefSrodowisko, "zapisane");
+}
+
+// A keychain that stays locked: OK tells why and keeps the dialog open with what was typed.
+// Last, as the keychain stays locked.
+void TstSejfKsef::zablokowanySejf()
+{
+    // locked the way the desktop locks it; unlocking would need a prompt no one answers
+    QProcess zamek;
+    zamek.start(QStringLiteral("dbus-send"),
+                {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                 QStringLiteral("--dest=org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+                 QStringLiteral("org.freedesktop.Secret.Service.Lock"),
+                 QStringLiteral("array:objpath:/org/freedesktop/secrets/collection/login")});
+    QVERIFY2(zamek.waitForFinished(20000) && zamek.exitCode() == 0, zamek.readAllStandardError().constData());
+    PrezenterTestowy prezenter;
+    Parametry p(TiniZentora{});
+    QTRY_VERIFY(!p.Dostep()->LabToken->text().startsWith(QStringLiteral("Sprawdzanie")));
+    p.d.Strony->setCurrentIndex(TFakParam::kStrOgolne);
+    QTest::keyClicks(p.Dostep()->EdyToken, QStringLiteral("nowy-token"));
+    p.d.accept();
+    QCOMPARE(p.d.result(), int(QDialog::Rejected));
+    QVERIFY(p.d.isVisible());
+    QVERIFY2(prezenter.ostatni().contains(QStringLiteral("Nie można zapisać tokena KSeF: systemowy sejf haseł jest "
+                                                         "niedostępny")),
+             qPrintable(prezenter.ostatni()));
+    QCOMPARE(p.d.Strony->currentIndex(), int(TFakParam::kStrKsef));
+    QCOMPARE(p.Dostep()->EdyToken->text(), QStringLiteral("nowy-token"));
 }
 
 QTEST_MAIN(TstSejfKsef)
