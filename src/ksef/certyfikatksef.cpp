@@ -62,14 +62,13 @@ QString Podmiot(X509 *cert)
     return QString::fromUtf8(dane, qsizetype(n));
 }
 
-void Pkcs12Otworz(const QByteArray &plik, const QByteArray &haslo, X509Ptr &cert, Klucz &klucz)
+void Pkcs12Otworz(const QByteArray &plik, const QByteArray &h, X509Ptr &cert, Klucz &klucz)
 {
     Bio b = Pamiec(plik);
     Pkcs12 p12(d2i_PKCS12_bio(b.get(), nullptr));
     if (!p12)
         throw EMojeBledy(QStringLiteral("Plik nie jest certyfikatem PKCS#12 (.p12, .pfx).|Wskaż plik .p12 albo "
                                         "certyfikat .crt z jego kluczem .key."));
-    const QByteArray h = haslo;   // NUL-terminated for OpenSSL
     if (PKCS12_mac_present(p12.get()) && !PKCS12_verify_mac(p12.get(), h.constData(), int(h.size()))
         && !(h.isEmpty() && PKCS12_verify_mac(p12.get(), nullptr, 0)))
         throw EMojeBledy(QStringLiteral("Hasło nie otwiera certyfikatu KSeF.|Sprawdź hasło i spróbuj ponownie."));
