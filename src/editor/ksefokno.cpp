@@ -12,6 +12,7 @@
 #include "invoice/plikfaktury.h"
 #include "zentoraedyt.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -60,6 +61,12 @@ TStronaKsef::TStronaKsef(QWidget *rodzic) : QWidget(rodzic)
     przewijanie->setFrameShape(QFrame::NoFrame);
     przewijanie->setWidgetResizable(true);
     przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    przewijanie->setFocusPolicy(Qt::NoFocus);
+    // a field reached by its Alt letter comes into view as well, not only one reached by Tab
+    connect(qApp, &QApplication::focusChanged, przewijanie, [przewijanie](QWidget *, QWidget *teraz) {
+        if (teraz && przewijanie->widget() && przewijanie->widget()->isAncestorOf(teraz))
+            przewijanie->ensureWidgetVisible(teraz);
+    });
     auto *tresc = new QWidget(przewijanie);
     przewijanie->setWidget(tresc);
     // the page's own background shows through

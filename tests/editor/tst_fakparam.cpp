@@ -8,6 +8,7 @@
 #include "controls/kolory.h"
 #include "controls/platforma.h"
 #include "controls/tokienka.h"
+#include "editor/ksefokno.h"
 #include "prezentertestowy.h"
 
 #include <QApplication>
@@ -91,6 +92,7 @@ private slots:
     void dniZaplaty();
     void limitRamki();
     void wyglad();
+    void stronaKsefPrzewija();
 };
 
 void TstFakParam::cleanup()
@@ -478,6 +480,22 @@ void TstFakParam::wyglad()
                 QVERIFY2(p->sizeHint().width() <= p->width() + 1, qPrintable(p->text()));
         }
     }
+}
+
+// The KSeF page is taller than the dialog: a field it focuses, by Tab or by its Alt letter, is
+// scrolled into view.
+void TstFakParam::stronaKsefPrzewija()
+{
+    TFakParam d;
+    d.Param = Przyklad();
+    d.IniNaEkran();
+    d.Strony->setCurrentIndex(TFakParam::kStrKsef);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QLineEdit *podstawa = d.StrKsef->EdyKsefPodstawa;
+    QVERIFY(podstawa->visibleRegion().isEmpty());
+    podstawa->setFocus(Qt::ShortcutFocusReason);
+    QTRY_VERIFY(!podstawa->visibleRegion().isEmpty());
 }
 
 QTEST_MAIN(TstFakParam)
