@@ -176,7 +176,16 @@ void TstSejfKsef::certyfikat()
     Parametry p(ini);
     QTRY_VERIFY(!p.Dostep()->LabCertyfikat->text().startsWith(QStringLiteral("Sprawdzanie")));
     const QString k = klucz.isEmpty() ? QString() : m_certy.filePath(klucz);
-    QCOMPARE(p.Dostep()->ImportujCertyfikat(m_certy.filePath(plik), k, haslo), blad.isEmpty());
+    // the button, with the file and password dialogs answered
+    QString pytanyPlik;
+    ProcWybierzCertyfikatKsef = [&](QWidget *) { return TplikiCertyfikatu{m_certy.filePath(plik), k}; };
+    ProcHasloCertyfikatuKsef = [&](QWidget *, const QString &chroniony) {
+        pytanyPlik = chroniony;
+        return std::optional<QByteArray>(haslo);
+    };
+    QTest::mouseClick(p.Dostep()->BtnCertyfikat, Qt::LeftButton);
+    QCOMPARE(pytanyPlik, k.isEmpty() ? m_certy.filePath(plik) : k);
+    QCOMPARE(prezenter.teksty().size(), blad.isEmpty() ? 0 : 1);
     if (!blad.isEmpty()) {
         QVERIFY2(prezenter.ostatni().contains(blad), qPrintable(prezenter.ostatni()));
         QVERIFY(haslo.isEmpty() || !prezenter.ostatni().contains(QString::fromUtf8(haslo)));
