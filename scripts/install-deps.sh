@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev libbenchmark-dev hyperfine jq time bsdextrautils
   clang-format clang-tidy
   qt6-svg-dev help2man dpkg-dev lintian desktop-file-utils appstream mmdebstrap
+  libxmlsec1-dev xmlsec1
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin libsecret-tools openssl
 )
 # --windows: the cross compiler, the installer maker and Wine (the Qt source comes through apt)

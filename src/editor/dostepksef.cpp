@@ -41,6 +41,10 @@ TplikiCertyfikatu WybierzCertyfikatSystemowo(QWidget *rodzic)
     const QString rozszerzenie = QFileInfo(plik).suffix().toLower();
     if (rozszerzenie == QLatin1String("p12") || rozszerzenie == QLatin1String("pfx"))
         return {plik, QString()};
+    // one PEM file may hold the key as well
+    QFile f(plik);
+    if (f.open(QIODevice::ReadOnly) && f.read(1024 * 1024).contains("PRIVATE KEY-----"))
+        return {plik, QString()};
     // a certificate alone: its private key comes from its own file
     const QString klucz = QFileDialog::getOpenFileName(
         rodzic, QStringLiteral(" Klucz prywatny certyfikatu KSeF "), QFileInfo(plik).absolutePath(),
@@ -185,7 +189,7 @@ void TdostepKsef::Wczytaj()
         // a certificate imported meanwhile stays the one shown
         if (p.Certyfikatem() && !s.NowyCertyfikat) {
             try {
-                s.OpisCertyfikatu = OpisCertyfikatuKsef(OpiszCertyfikatKsef(p), QDateTime::currentDateTimeUtc());
+                s.OpisCertyfikatu = OpisCertyfikatuKsef(OpiszCertyfikatKsef(p));
             } catch (const EMojeBledy &b) {
                 s.OpisCertyfikatu = QStringLiteral("zapisany, ale nie daje się otworzyć: ")
                                     + QString(b.komunikat()).replace(QLatin1Char('|'), QLatin1Char(' '));
@@ -281,7 +285,8 @@ bool TdostepKsef::ImportujCertyfikat(const QString &plik, const QString &plikKlu
         if (!plikKlucza.isEmpty())
             p.Klucz = CzytajPlikCertyfikatu(plikKlucza);
         p.Haslo = haslo;
-        opis = OpisCertyfikatuKsef(OpiszCertyfikatKsef(p), QDateTime::currentDateTimeUtc());
+        p.NazwaCertyfikatu = QFileInfo(plik).fileName();
+        opis = OpisCertyfikatuKsef(OpiszCertyfikatKsef(p));
     } catch (const EMojeBledy &b) {
         KomunikatOkna(window(), QStringLiteral("X") + b.komunikat());
         return false;

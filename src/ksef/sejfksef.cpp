@@ -111,6 +111,7 @@ TposwiadczeniaKsef CzytajSejfKsef(const QString &srodowisko)
     if (!p.Certyfikat.isEmpty()) {
         p.Klucz = CzytajSekretKsef(srodowisko, TsekretKsef::Klucz);
         p.Haslo = CzytajSekretKsef(srodowisko, TsekretKsef::Haslo);
+        p.NazwaCertyfikatu = QStringLiteral("z sejfu systemowego, środowisko %1").arg(srodowisko);
     }
     return p;
 }

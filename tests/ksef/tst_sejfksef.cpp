@@ -90,6 +90,7 @@ void TstSejfKsef::initTestCase()
     QVERIFY(Openssl({"pkcs12", "-export", "-in", c("a.crt"), "-inkey", c("a.key"), "-passin", "pass:tajne1", "-out",
                      c("a.p12"), "-passout", "pass:tajne2"}));
     QVERIFY(Openssl({"genpkey", "-algorithm", "RSA", "-out", c("b.key")}));
+    QVERIFY(PiszBajty(c("a.pem"), CzytajBajty(c("a.crt")) + CzytajBajty(c("a.key"))));
 }
 
 // The token typed for the demo environment goes to the keychain under demo, not to the file;
@@ -138,7 +139,7 @@ void TstSejfKsef::tokenZeStrony()
     QCOMPARE(WSejfie(QStringLiteral("demo/token")), QByteArray());
     QVERIFY(PiszBajty(faktura, Faktura(2)));
     w = UruchomCli({QStringLiteral("ksef-wyslij"), faktura, QStringLiteral("--config"), ini});
-    QVERIFY2(w.kod != 0 && w.bledy.contains(QLatin1String("Podaj token KSeF")), qPrintable(w.wyjscie + w.bledy));
+    QVERIFY2(w.kod != 0 && w.bledy.contains(QStringLiteral("albo zapisz je na stronie „KSeF” parametrów")), qPrintable(w.wyjscie + w.bledy));
     QVERIFY(prezenter.teksty().isEmpty());
 }
 
@@ -146,20 +147,17 @@ void TstSejfKsef::certyfikat_data()
 {
     // "blad": a part of the message, empty when the import succeeds
     Kolumny<QString, QString, QByteArray, QString>("plik", "klucz", "haslo", "blad");
-    QTest::newRow("PKCS#12") << "a.p12"
-                             << "" << QByteArray("tajne2") << "";
-    QTest::newRow("PKCS#12, złe hasło") << "a.p12"
-                                        << "" << QByteArray("tajne1") << "Hasło nie otwiera certyfikatu KSeF";
-    QTest::newRow(".crt z .key") << "a.crt"
-                                 << "a.key" << QByteArray("tajne1") << "";
-    QTest::newRow(".key ze złym hasłem") << "a.crt"
-                                         << "a.key" << QByteArray("tajne2")
-                                         << "Nie można otworzyć klucza prywatnego certyfikatu KSeF";
-    QTest::newRow("klucz innego certyfikatu")
-        << "a.crt"
-        << "b.key" << QByteArray() << "Klucz prywatny nie należy do tego certyfikatu KSeF";
-    QTest::newRow("klucz zamiast .p12") << "a.key"
-                                        << "" << QByteArray("tajne1") << "nie jest certyfikatem PKCS#12";
+    const auto w = [](const char *n, const char *plik, const char *klucz, const char *haslo, const char *blad) {
+        QTest::newRow(n) << QString::fromUtf8(plik) << QString::fromUtf8(klucz) << QByteArray(haslo)
+                         << QString::fromUtf8(blad);
+    };
+    w("PKCS#12", "a.p12", "", "tajne2", "");
+    w("PKCS#12, złe hasło", "a.p12", "", "tajne1", "Hasło nie otwiera pliku certyfikatu KSeF „a.p12”");
+    w(".crt z .key", "a.crt", "a.key", "tajne1", "");
+    w("jeden plik PEM z kluczem", "a.pem", "", "tajne1", "");
+    w(".key ze złym hasłem", "a.crt", "a.key", "tajne2", "Hasło nie otwiera klucza prywatnego certyfikatu KSeF");
+    w("klucz innego certyfikatu", "a.crt", "b.key", "", "Klucz prywatny nie pasuje do certyfikatu KSeF „a.crt”");
+    w("sam klucz", "a.key", "", "tajne1", "Plik „a.key” nie jest certyfikatem X.509");
 }
 
 // Checked on import, shown with its subject and validity, kept in the keychain on OK.
