@@ -71,6 +71,7 @@ private slots:
     void tokenZeStrony();
     void certyfikat_data();
     void certyfikat();
+    void certyfikatWCli();
     void bezSejfu();
     void srodowisko_data();
     void srodowisko();
@@ -139,7 +140,8 @@ void TstSejfKsef::tokenZeStrony()
     QCOMPARE(WSejfie(QStringLiteral("demo/token")), QByteArray());
     QVERIFY(PiszBajty(faktura, Faktura(2)));
     w = UruchomCli({QStringLiteral("ksef-wyslij"), faktura, QStringLiteral("--config"), ini});
-    QVERIFY2(w.kod != 0 && w.bledy.contains(QStringLiteral("albo zapisz je na stronie „KSeF” parametrów")), qPrintable(w.wyjscie + w.bledy));
+    QVERIFY2(w.kod != 0 && w.bledy.contains(QStringLiteral("albo zapisz je na stronie „KSeF” parametrów")),
+             qPrintable(w.wyjscie + w.bledy));
     QVERIFY(prezenter.teksty().isEmpty());
 }
 
@@ -199,6 +201,37 @@ void TstSejfKsef::certyfikat()
     QCOMPARE(s.Certyfikat, CzytajBajty(m_certy.filePath(plik)));
     QCOMPARE(s.Klucz, k.isEmpty() ? QByteArray() : CzytajBajty(k));
     QCOMPARE(s.Haslo, haslo);
+}
+
+// A certificate of the server's test CA imported on the page signs zentora-cli in by itself.
+void TstSejfKsef::certyfikatWCli()
+{
+    const QString c = m_certy.filePath(QStringLiteral("ca"));
+    QProcess gen;
+    gen.start(QStringLiteral("python3"), {QStringLiteral(ZENTORA_KSEF_CERTYFIKATY), c, QLatin1String(SerwerKsef::kNip),
+                                          QStringLiteral("tajne hasło 1")});
+    QVERIFY2(gen.waitForFinished(60000) && gen.exitCode() == 0, gen.readAllStandardError().constData());
+    SerwerKsef s;
+    QCOMPARE(s.Uruchom({QStringLiteral("--ca"), c + QStringLiteral("/ca.pem")}), QString());
+    QTemporaryDir d;
+    const QString ini = d.filePath(QStringLiteral("Faktury.ini"));
+    QVERIFY(PiszBajty(ini, Crlf("[KSeF]\nNIP=9876543210\nAdres=" + s.Adres().toUtf8() + "\n\n")));
+    TiniZentora param;
+    CzytajParametry(ini, param);
+    {
+        PrezenterTestowy prezenter;
+        Parametry p(param);
+        QVERIFY(p.Dostep()->ImportujCertyfikat(c + QStringLiteral("/ksef.crt"), c + QStringLiteral("/ksef.key"),
+                                               QStringLiteral("tajne hasło 1").toUtf8()));
+        p.d.accept();
+        QCOMPARE(p.d.result(), int(QDialog::Accepted));
+    }
+    const QString faktura = d.filePath(QStringLiteral("f1.FAK"));
+    QVERIFY(PiszBajty(faktura, Faktura(1)));
+    const WynikCli w = UruchomCli({QStringLiteral("ksef-wyslij"), faktura, QStringLiteral("--config"), ini});
+    QVERIFY2(w.kod == 0 && w.wyjscie.contains(QLatin1String(": 9876543210-")), qPrintable(w.wyjscie + w.bledy));
+    QVERIFY2(s.Zdarzenia().contains(QLatin1String("ZDARZENIE xades 200")), qPrintable(s.Zdarzenia()));
+    ZapiszSekretKsef(QStringLiteral("test"), TsekretKsef::Certyfikat, {});
 }
 
 // Without a keychain zentora-cli says so in Polish and stops; nothing is read from elsewhere.
