@@ -9,7 +9,7 @@
 #include <QString>
 
 struct TopisCertyfikatu {
-    QString Podmiot;   // the subject, RFC 2253
+    QString Podmiot;              // the subject, RFC 2253
     QDateTime WaznyOd, WaznyDo;   // UTC
 };
 
