@@ -146,7 +146,11 @@ TdostepKsef::TdostepKsef(QWidget *rodzic) : QGroupBox(QStringLiteral(" Dostęp d
     connect(BtnCertyfikat, &QPushButton::clicked, this, &TdostepKsef::BtnCertyfikatClick);
     connect(BtnUsunCertyfikat, &QPushButton::clicked, this, [this] {
         Tstan &s = Stan(Srodowisko());
-        s.NowyCertyfikat = TposwiadczeniaKsef{};
+        // one imported but never saved simply goes
+        if (s.CertyfikatZapisany)
+            s.NowyCertyfikat = TposwiadczeniaKsef{};
+        else
+            s.NowyCertyfikat.reset();
         s.OpisCertyfikatu.clear();
         Pokaz();
     });
@@ -186,6 +190,7 @@ void TdostepKsef::Wczytaj()
     try {
         const TposwiadczeniaKsef p = CzytajSejfKsef(Srodowisko());
         s.TokenZapisany = !p.Token.isEmpty();
+        s.CertyfikatZapisany = p.Certyfikatem();
         // a certificate imported meanwhile stays the one shown
         if (p.Certyfikatem() && !s.NowyCertyfikat) {
             try {
@@ -320,6 +325,7 @@ bool TdostepKsef::ZapiszSejf(QWidget *okno)
                 ZapiszSekretKsef(it.key(), TsekretKsef::Haslo, p.Haslo);
                 if (!p.Certyfikat.isEmpty())
                     ZapiszSekretKsef(it.key(), TsekretKsef::Certyfikat, p.Certyfikat);
+                s.CertyfikatZapisany = !p.Certyfikat.isEmpty();
                 s.NowyCertyfikat.reset();
             }
         } catch (const EMojeBledy &b) {

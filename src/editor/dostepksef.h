@@ -43,6 +43,7 @@ private:
     struct Tstan {
         QString BladSejfu;
         bool TokenZapisany = false;
+        bool CertyfikatZapisany = false;
         QString NowyToken;   // as typed
         bool UsunToken = false;
         QString OpisCertyfikatu;                            // of the saved one, or of the new one; empty: none

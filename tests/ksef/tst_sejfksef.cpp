@@ -231,7 +231,17 @@ void TstSejfKsef::certyfikatWCli()
     const WynikCli w = UruchomCli({QStringLiteral("ksef-wyslij"), faktura, QStringLiteral("--config"), ini});
     QVERIFY2(w.kod == 0 && w.wyjscie.contains(QLatin1String(": 9876543210-")), qPrintable(w.wyjscie + w.bledy));
     QVERIFY2(s.Zdarzenia().contains(QLatin1String("ZDARZENIE xades 200")), qPrintable(s.Zdarzenia()));
-    ZapiszSekretKsef(QStringLiteral("test"), TsekretKsef::Certyfikat, {});
+
+    // shown as saved, then removed with its key and password
+    Parametry p(param);
+    QTRY_VERIFY2(p.Dostep()->LabCertyfikat->text().contains(QStringLiteral("ważny od")),
+                 qPrintable(p.Dostep()->LabCertyfikat->text()));
+    QTest::mouseClick(p.Dostep()->BtnUsunCertyfikat, Qt::LeftButton);
+    p.d.accept();
+    QCOMPARE(p.d.result(), int(QDialog::Accepted));
+    const TposwiadczeniaKsef z = CzytajSejfKsef(QStringLiteral("test"));
+    QVERIFY(z.Certyfikat.isEmpty() && CzytajSekretKsef(QStringLiteral("test"), TsekretKsef::Klucz).isEmpty()
+            && CzytajSekretKsef(QStringLiteral("test"), TsekretKsef::Haslo).isEmpty());
 }
 
 // Without a keychain zentora-cli says so in Polish and stops; nothing is read from elsewhere.
