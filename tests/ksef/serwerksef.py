@@ -12,6 +12,7 @@ Misbehaviour the tests ask for:
   --rotate         the key first served is withdrawn right after it was fetched (21470)
   --lose-send N    the answer to the Nth invoice send is lost (503) after the invoice was taken
   --zakupy N --wzor FILE  N purchase invoices (the context NIP as the buyer) made from a sample
+  --w-toku N       an invoice's status stays 150 for its first N queries (each one reported)
 Prints "PORT n" once it listens; on exit (SIGTERM or stdin closed) nothing is kept.
 """
 
@@ -495,6 +496,9 @@ class Obsluga(BaseHTTPRequestHandler):
         self.przetworz(f)
         if f["sprawdzono"] == 1:
             st = {"code": 150, "description": "Trwa przetwarzanie"}
+        elif f["sprawdzono"] <= self.stan.a.w_toku:
+            print("ZDARZENIE w toku", flush=True)
+            st = {"code": 150, "description": "Trwa przetwarzanie"}
         else:
             st = f["status"]
         w = {k: f[k] for k in ("ordinalNumber", "referenceNumber", "invoiceHash", "invoicingDate") if k in f}
@@ -596,6 +600,7 @@ def main():
     p.add_argument("--lose-send", type=int, default=0)
     p.add_argument("--zakupy", type=int, default=0)
     p.add_argument("--wzor")
+    p.add_argument("--w-toku", type=int, default=0)
     a = p.parse_args()
     Obsluga.stan = Stan(a)
     srv = ThreadingHTTPServer(("127.0.0.1", 0), Obsluga)
