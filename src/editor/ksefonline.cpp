@@ -111,8 +111,9 @@ bool PytajOZakresOdbioru(QWidget *wlasciciel, QDate &od, QDate &doDnia, QString 
     wybierz->setToolTip(QStringLiteral("Wybierz folder"));
     wiersz->addWidget(edyKatalog);
     wiersz->addWidget(wybierz);
-    f->addRow(QStringLiteral("&Folder"), wiersz);
-    static_cast<QLabel *>(f->labelForField(wiersz))->setBuddy(edyKatalog);
+    auto *etykietaKatalogu = new QLabel(QStringLiteral("&Folder"), &d);
+    etykietaKatalogu->setBuddy(edyKatalog);
+    f->addRow(etykietaKatalogu, wiersz);
     u->addLayout(f);
     QObject::connect(wybierz, &QToolButton::clicked, &d, [&] {
         const QString k =
@@ -121,7 +122,7 @@ bool PytajOZakresOdbioru(QWidget *wlasciciel, QDate &od, QDate &doDnia, QString 
             edyKatalog->setText(QDir::toNativeSeparators(k));
     });
     auto *przyciski = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
-    przyciski->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Odbierz"));
+    przyciski->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Od&bierz"));
     przyciski->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
     u->addWidget(przyciski);
     QObject::connect(przyciski, &QDialogButtonBox::rejected, &d, &QDialog::reject);
@@ -194,7 +195,7 @@ TListaPobranych::TListaPobranych(const QList<TpobranaFaktura> &lista, const QStr
     m_tabela->setObjectName(QStringLiteral("Tabela"));
     m_tabela->setHorizontalHeaderLabels({QStringLiteral("Numer KSeF"), QStringLiteral("Sprzedawca"),
                                          QStringLiteral("Data wystawienia"), QStringLiteral("Brutto"),
-                                         QStringLiteral("Plik")});
+                                         QStringLiteral("Stan")});
     m_tabela->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabela->setSelectionMode(QAbstractItemView::SingleSelection);
