@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringDecoder>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -196,11 +197,19 @@ void TstKsefOnline::odbierz()
     };
     QList<TpobranaFaktura> lista;
     QString naglowek;
-    int wybor = 1;
-    t.okno->Dialogi.Pobrane = [&](QWidget *, const QList<TpobranaFaktura> &l, const QString &n) {
+    bool otworz = true;
+    t.okno->Dialogi.Pobrane = [&](QWidget *w, const QList<TpobranaFaktura> &l, const QString &n) {
         lista = l;
         naglowek = n;
-        return wybor < 0 ? QString() : l.value(wybor).Plik;
+        if (!otworz)
+            return QString();
+        // the list itself, the second row chosen from the keyboard
+        QTimer::singleShot(0, [] {
+            auto *tabela = QApplication::activeModalWidget()->findChild<QTableWidget *>(QStringLiteral("Tabela"));
+            QTest::keyClick(tabela, Qt::Key_Down);
+            QTest::keyClick(tabela, Qt::Key_Return);
+        });
+        return PokazPobrane(w, l, n);
     };
     t.Wykonaj("AcOdbierzKsef");
     // this month of the editor's today, into KSeF beside the invoices
@@ -231,7 +240,7 @@ void TstKsefOnline::odbierz()
     QCOMPARE(t.okno->NazwaRobocza(), QStringLiteral("zakup.FAK"));
 
     // again: nothing new, every file marked as already there
-    wybor = -1;
+    otworz = false;
     t.Wykonaj("AcOdbierzKsef");
     QCOMPARE(lista.size(), 3);
     for (const TpobranaFaktura &p : lista)
