@@ -312,7 +312,14 @@ void TZentoraForma::OtworzXml(const QString &plik)
         throw EMojeBledy(
             QStringLiteral("Nie można odczytać pliku %1:|%2").arg(QDir::toNativeSeparators(plik), f.errorString()));
     // a downloaded invoice is named after its KSeF number, which the XML does not hold
-    const TodczytFa3 w = CzytajFa3(f.readAll(), NumerKsefZNazwy(plik));
+    TodczytFa3 w;
+    try {
+        w = CzytajFa3(f.readAll(), NumerKsefZNazwy(plik));
+    } catch (const EMojeBledy &e) {
+        // nothing of the window changes: the file is named with the reason
+        throw EMojeBledy(QStringLiteral("Nie można otworzyć pliku %1 jako faktury KSeF:|%2")
+                             .arg(QDir::toNativeSeparators(plik), e.komunikat()));
+    }
     Grid->PrzerwijEdycje();
     m_blokadaPliku.reset();
     m_plikZajety = false;

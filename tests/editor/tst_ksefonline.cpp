@@ -268,6 +268,16 @@ void TstKsefOnline::otworzXml()
     QVERIFY(PiszBajty(xml, CzytajBajty(QStringLiteral(ZENTORA_KSEF_DIR "/przyklady/") + przyklad)));
     const QByteArray bajtyXml = CzytajBajty(xml);
     QString folder;
+    // a file that is no FA(3) invoice is named with the reason, and the window stays as it was
+    const QString zly = t.Plik(QStringLiteral("zly.xml"));
+    QVERIFY(PiszBajty(zly, Przyklad()));
+    t.okno->Dialogi.PlikXml = [&](QWidget *, const QString &) { return zly; };
+    t.Wykonaj("AcOtworzXml");
+    QVERIFY2(
+        t.prezenter.ostatni().startsWith(QStringLiteral("Nie można otworzyć pliku %1 jako faktury KSeF:|").arg(zly)),
+        qPrintable(t.prezenter.ostatni()));
+    QVERIFY(!TylkoDoOdczytu(t));
+
     t.okno->Dialogi.PlikXml = [&](QWidget *, const QString &f) {
         folder = f;
         return xml;
@@ -276,7 +286,7 @@ void TstKsefOnline::otworzXml()
     QCOMPARE(folder, t.katalog.path());
     QVERIFY(TylkoDoOdczytu(t));
     QVERIFY(!t.okno->Faktura().KupFirma.isEmpty());
-    const QString komunikaty = t.prezenter.teksty().join(QLatin1Char('\n'));
+    const QString komunikaty = t.prezenter.ostatni();
     QVERIFY2(komunikaty.contains(QStringLiteral("Nie wszystko z faktury %1 mieści się").arg(przyklad))
                  && komunikaty.contains(uwaga),
              qPrintable(komunikaty));
