@@ -410,10 +410,13 @@ void TZentoraForma::AcWyslijKsefExecute()
             RekordNaEkran();
             FaktRobo = Zentora;
             ZapisanoWFolderze(SciezkaRobo);
-            KomunikatOkna(this,
-                          QStringLiteral("KSeF przyjął fakturę %1.|Numer KSeF: %2|UPO: %3%4")
-                              .arg(NazwaPliku(), wynik.Numer, QDir::toNativeSeparators(PlikUpo(SciezkaRobo)),
-                                   wynik.Ostrzezenie.isEmpty() ? QString() : QStringLiteral("||") + wynik.Ostrzezenie));
+            // the UPO line only when it was saved; otherwise why not
+            KomunikatOkna(
+                this, (wynik.Ostrzezenie.isEmpty() ? QString() : QStringLiteral("!"))
+                          + QStringLiteral("KSeF przyjął fakturę %1.|Numer KSeF: %2|").arg(NazwaPliku(), wynik.Numer)
+                          + (wynik.Ostrzezenie.isEmpty()
+                                 ? QStringLiteral("UPO: ") + QDir::toNativeSeparators(PlikUpo(SciezkaRobo))
+                                 : QStringLiteral("Uwaga: ") + wynik.Ostrzezenie));
         } else {
             Zentora.KsefStatus = f.KsefStatus;
             FaktRobo.KsefStatus = f.KsefStatus;
@@ -421,8 +424,8 @@ void TZentoraForma::AcWyslijKsefExecute()
             KomunikatOkna(this, QStringLiteral("XKSeF odrzucił fakturę %1:|%2").arg(NazwaPliku(), wynik.Opis));
         }
     } else if (jest) {
-        KomunikatOkna(this,
-                      QStringLiteral("XNie wiadomo, czy KSeF przyjął fakturę %1:|%2").arg(NazwaPliku(), wynik.Opis));
+        // the description says what is known: not taken, not decided in time, or taken but not recorded
+        KomunikatOkna(this, QStringLiteral("XFaktura %1:|%2").arg(NazwaPliku(), wynik.Opis));
     } else if (przerwano && !zalogowano) {
         KomunikatOkna(this, QStringLiteral("Wysyłanie przerwano; faktury nie wysłano."));
     } else if (przerwano) {

@@ -80,6 +80,9 @@ void TstKsefOnline::wyslij_data()
     Kolumny<QString, QStringList, QString, bool, QString>("przypadek", "serwer", "komunikat", "numer", "status");
     QTest::newRow("przyjęta") << "" << QStringList() << "KSeF przyjął fakturę \"f.FAK\".|Numer KSeF: 9876543210-"
                               << true << "";
+    QTest::newRow("odpowiedź na wysyłkę utracona: przyjęta raz")
+        << "" << QStringList{QStringLiteral("--lose-send"), QStringLiteral("1")}
+        << "KSeF przyjął fakturę \"f.FAK\".|Numer KSeF: 9876543210-" << true << "";
     QTest::newRow("odrzucona: 450") << "przyszlosc" << QStringList()
                                     << "KSeF odrzucił fakturę \"f.FAK\":|450 Błąd weryfikacji semantyki dokumentu "
                                        "faktury: Data wystawienia faktury (P_1)"
