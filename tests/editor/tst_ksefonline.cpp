@@ -2,6 +2,7 @@
 // purchase invoices and opening them, and any FA(3) file opened read-only.
 #include "app/serwerksef.h"
 #include "editor/ksefonline.h"
+#include "invoice/ksef.h"
 #include "kolumny.h"
 #include "oknotestowe.h"
 #include "pliktymczasowy.h"
@@ -232,6 +233,11 @@ void TstKsefOnline::odbierz()
     QVERIFY2(StanKsef(t).contains(lista.at(1).Numer), qPrintable(StanKsef(t)));
     QVERIFY(t.okno->windowTitle().contains(QFileInfo(xml).fileName()));
     QVERIFY(t.okno->NazwaRobocza().isEmpty());
+    // printed with its verification code: the hash of the very XML, under it the number
+    t.Wykonaj("AcDrukuj");
+    QCOMPARE(t.wydruki.size(), 1);
+    QCOMPARE(t.wydruki.first().KsefSkrot, SkrotKsef(bajtyXml));
+    QVERIFY(EksportAktualny(t.wydruki.first()));
 
     // Save asks for a new .FAK named after the XML; the XML stays as it came
     t.nazwyPlikow = {t.Plik(QStringLiteral("zakup.FAK"))};
