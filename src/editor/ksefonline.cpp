@@ -400,29 +400,30 @@ void TZentoraForma::AcWyslijKsefExecute()
     }
     postep.hide();
 
-    if (jest && wynik.Wynik != TwynikKsef::Nieznany) {
-        // the file holds the outcome now: the window takes it from there
-        TzentoraVat f;
-        CzytajFakture(SciezkaRobo, f);
-        if (wynik.Wynik == TwynikKsef::Przyjeta) {
-            Grid->PrzerwijEdycje();
-            Zentora = f;
-            RekordNaEkran();
-            FaktRobo = Zentora;
-            ZapisanoWFolderze(SciezkaRobo);
-            // the UPO line only when it was saved; otherwise why not
-            KomunikatOkna(
-                this, (wynik.Ostrzezenie.isEmpty() ? QString() : QStringLiteral("!"))
-                          + QStringLiteral("KSeF przyjął fakturę %1.|Numer KSeF: %2|").arg(NazwaPliku(), wynik.Numer)
-                          + (wynik.Ostrzezenie.isEmpty()
-                                 ? QStringLiteral("UPO: ") + QDir::toNativeSeparators(PlikUpo(SciezkaRobo))
-                                 : QStringLiteral("Uwaga: ") + wynik.Ostrzezenie));
-        } else {
-            Zentora.KsefStatus = f.KsefStatus;
-            FaktRobo.KsefStatus = f.KsefStatus;
-            PokazStanKsef();
-            KomunikatOkna(this, QStringLiteral("XKSeF odrzucił fakturę %1:|%2").arg(NazwaPliku(), wynik.Opis));
-        }
+    // The file holds what was recorded, whatever ended the sending: a cancel may come after
+    // the number was written, while the UPO was on its way.
+    TzentoraVat f;
+    CzytajFakture(SciezkaRobo, f);
+    if (Niepusty(f.KsefNumer)) {
+        Grid->PrzerwijEdycje();
+        Zentora = f;
+        RekordNaEkran();
+        FaktRobo = Zentora;
+        ZapisanoWFolderze(SciezkaRobo);
+        QString uwaga = jest ? wynik.Ostrzezenie : QString();
+        if (uwaga.isEmpty() && !QFileInfo::exists(PlikUpo(SciezkaRobo)))
+            uwaga = QStringLiteral("UPO nie zostało pobrane (przerwano).");
+        // the UPO line only when it was saved; otherwise why not
+        KomunikatOkna(this,
+                      (uwaga.isEmpty() ? QString() : QStringLiteral("!"))
+                          + QStringLiteral("KSeF przyjął fakturę %1.|Numer KSeF: %2|").arg(NazwaPliku(), f.KsefNumer)
+                          + (uwaga.isEmpty() ? QStringLiteral("UPO: ") + QDir::toNativeSeparators(PlikUpo(SciezkaRobo))
+                                             : QStringLiteral("Uwaga: ") + uwaga));
+    } else if (jest && wynik.Wynik == TwynikKsef::Odrzucona) {
+        Zentora.KsefStatus = f.KsefStatus;
+        FaktRobo.KsefStatus = f.KsefStatus;
+        PokazStanKsef();
+        KomunikatOkna(this, QStringLiteral("XKSeF odrzucił fakturę %1:|%2").arg(NazwaPliku(), wynik.Opis));
     } else if (jest) {
         // the description says what is known: not taken, not decided in time, or taken but not recorded
         KomunikatOkna(this, QStringLiteral("XFaktura %1:|%2").arg(NazwaPliku(), wynik.Opis));
