@@ -17,6 +17,8 @@ packages=(
 )
 # --windows: the cross compiler, the installer maker and Wine (the Qt source comes through apt)
 [ "${1:-}" = "--windows" ] && packages+=(g++-mingw-w64-x86-64-posix nsis zip wine wine64 imagemagick x11-utils)
+# --bench: the peers ./bench measures zentora-cli against (large, so only when asked)
+[ "${1:-}" = "--bench" ] && packages+=(wkhtmltopdf libreoffice-writer-nogui)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -54,7 +54,8 @@ fi
 wersja=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 dist=dist/windows/Zentora
 rm -rf "$dist" && mkdir -p "$dist"
-cp build-windows/src/app/zentora.exe build-windows/src/app/zentora-cli.exe "$dist/"
+# zentora-cli and its helper programs (pdf, print, KSeF), which it looks for beside itself
+cp build-windows/src/app/zentora.exe build-windows/src/app/zentora-cli*.exe "$dist/"
 for m in Core Gui Widgets PrintSupport Network; do cp "$qt/bin/Qt6$m.dll" "$dist/"; done
 for p in platforms/qwindows styles/qwindowsvistastyle printsupport/windowsprintersupport \
          tls/qschannelbackend imageformats/qico imageformats/qjpeg imageformats/qgif; do
