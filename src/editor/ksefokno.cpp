@@ -275,9 +275,14 @@ void TZentoraForma::AcNumerKsefExecute()
 
 void TZentoraForma::PokazStanKsef()
 {
-    const QString stan = StanKsef(Zentora);
+    // a refusal is told by its code; the tool tip holds KSeF's description
+    const bool odrzucona = Pusty(Zentora.KsefNumer) && Niepusty(Zentora.KsefStatus);
+    const QString stan = odrzucona ? QStringLiteral("KSeF: odrzucona (%1)").arg(Zentora.KsefStatus.section(u' ', 0, 0))
+                                   : StanKsef(Zentora);
     LabKsef->setText(stan);
-    LabKsef->setToolTip(
-        Pusty(Zentora.KsefWytworzono) ? stan : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
+    LabKsef->setToolTip(odrzucona ? stan + QLatin1Char('\n') + Zentora.KsefStatus
+                        : Pusty(Zentora.KsefWytworzono)
+                            ? stan
+                            : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
     LabKsef->setAccessibleName(stan);
 }
