@@ -17,26 +17,25 @@ quint16 U16(const uchar *p) { return quint16(p[0] << 8 | p[1]); }
 qint16 S16(const uchar *p) { return qint16(U16(p)); }
 quint32 U32(const uchar *p) { return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3]; }
 
-// A number as PDF writes it: at most three decimals, no exponent, the same text every run.
-// Pages hold thousands of them, so they are written straight into the page.
+// A number as PDF writes it: at most two decimals (a hundredth of a device pixel is far below
+// what any printer resolves), no exponent, the same text every run. Pages hold thousands of
+// them, so they are written straight into the page.
 template <typename Bufor> void Dopisz(Bufor &cel, double v)
 {
     char b[32];
     char *k = b + sizeof b, *p = k;
-    qint64 t = qint64(v * 1000 + (v < 0 ? -0.5 : 0.5));
+    qint64 t = qint64(v * 100 + (v < 0 ? -0.5 : 0.5));
     const bool minus = t < 0;
     if (minus)
         t = -t;
-    int ulamek = int(t % 1000);
-    t /= 1000;
-    if (ulamek) {
-        int cyfry = 3;
-        while (ulamek % 10 == 0) {
-            ulamek /= 10;
-            --cyfry;
-        }
-        for (; cyfry > 0; --cyfry, ulamek /= 10)
-            *--p = char('0' + ulamek % 10);
+    const int ulamek = int(t % 100);
+    t /= 100;
+    if (ulamek % 10) {
+        *--p = char('0' + ulamek % 10);
+        *--p = char('0' + ulamek / 10);
+        *--p = '.';
+    } else if (ulamek) {
+        *--p = char('0' + ulamek / 10);
         *--p = '.';
     }
     do {
