@@ -13,6 +13,8 @@ triplet=x86_64-w64-mingw32
 export ZENTORA_QT_MINGW=$qt
 
 nice -n 19 scripts/windows/build-qt.sh
+# libcrypto for the KSeF client's RSA-OAEP, AES and hashes; TLS goes through Qt's Schannel backend
+nice -n 19 scripts/windows/build-openssl.sh
 
 # libqrencode (the printout's KSeF code) from Debian's source, static, once per machine.
 if [ ! -f "$libs/.zentora-qrencode" ]; then
@@ -63,6 +65,8 @@ for p in platforms/qwindows styles/qwindowsvistastyle printsupport/windowsprinte
 done
 gcclib=$(dirname "$($triplet-g++-posix -print-libgcc-file-name)")
 for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do cp "$gcclib/$dll" "$dist/"; done
+# the libraries built from Debian's sources as DLLs (OpenSSL's, and those of the later scripts)
+cp "$libs"/bin/*.dll "$dist/"
 cp "/usr/$triplet/lib/libwinpthread-1.dll" "$dist/"
 $triplet-strip --strip-unneeded "$dist"/*.dll "$dist"/plugins/*/*.dll "$dist"/*.exe
 printf '[Paths]\nPrefix = .\n' > "$dist/qt.conf"
