@@ -402,7 +402,7 @@ void FiltrKomunikatowQt(QtMsgType typ, const QMessageLogContext &kontekst, const
     if (g_komunikatyQt)
         g_komunikatyQt(typ, kontekst, tekst);
     else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(typ, kontekst, tekst)));
+        std::fprintf(stderr, "%s\n", qFormatLogMessage(typ, kontekst, tekst).toUtf8().constData());
 }
 #endif
 
@@ -548,6 +548,7 @@ QStringList ArgumentyProgramu(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    PrzygotujKonsole();
     const QStringList argumenty = ArgumentyProgramu(argc, argv);
     const TabelaPolecen tabela = Tabela();
     const PolecenieCli *polecenie = tabela.Polecenie(argumenty.value(1));

@@ -11,6 +11,9 @@
 #include <QTemporaryFile>
 
 #ifdef Q_OS_WIN
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <shlobj.h>
 #include <vector>
 #include <windows.h>
@@ -34,6 +37,17 @@ void InicjujProgram()
         const QDate d = QDate::currentDate();
         UstawDateDzis(KodujDate(d.year(), d.month(), d.day(), 0));
     }
+}
+
+void PrzygotujKonsole()
+{
+#ifdef Q_OS_WIN
+    // text mode would turn every LF into CR LF: a CSV line would end in CR CR LF and a PDF sent
+    // through a pipe would break
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+#endif
 }
 
 QString KatalogProgramu()

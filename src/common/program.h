@@ -10,6 +10,11 @@ class QObject;
 // Fixes today's date and the program folder; call once at start-up.
 void InicjujProgram();
 
+// For a console program: what it writes to stdout and stderr leaves as the very bytes it made
+// (UTF-8 text, CR LF only where a format such as CSV has it, binary data intact), and a Windows
+// console shows that UTF-8 as Polish letters. Nothing to do elsewhere.
+void PrzygotujKonsole();
+
 // The folder of the program file, ending with a folder separator.
 QString KatalogProgramu();
 // Today's date as a day count, taken once at start-up.
