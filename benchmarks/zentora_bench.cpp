@@ -28,6 +28,8 @@ TiniZentora Konfiguracja()
     TiniZentora ini;
     ini.iniSymbol = QStringLiteral("FV");
     ini.iniNumerac = numerNSR;
+    // the invoice has an exempt row: without the basis of the exemption zentora-cli pdf refuses it
+    ini.iniKsefPodstawa = QStringLiteral("art. 113 ust. 1 ustawy o VAT");
     return ini;
 }
 

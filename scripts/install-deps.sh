@@ -13,9 +13,12 @@ packages=(
   clang libclang-rt-14-dev libbenchmark-dev hyperfine jq time bsdextrautils
   clang-format clang-tidy
   qt6-svg-dev help2man dpkg-dev lintian desktop-file-utils appstream mmdebstrap
+  libxmlsec1-dev xmlsec1
 )
 # --windows: the cross compiler, the installer maker and Wine (the Qt source comes through apt)
 [ "${1:-}" = "--windows" ] && packages+=(g++-mingw-w64-x86-64-posix nsis zip wine wine64 imagemagick x11-utils)
+# --bench: the peers ./bench measures zentora-cli against (large, so only when asked)
+[ "${1:-}" = "--bench" ] && packages+=(wkhtmltopdf libreoffice-writer-nogui)
 
 missing=()
 for p in "${packages[@]}"; do

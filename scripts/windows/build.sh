@@ -62,7 +62,8 @@ fi
 wersja=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 dist=dist/windows/Zentora
 rm -rf "$dist" && mkdir -p "$dist"
-cp build-windows/src/app/zentora.exe build-windows/src/app/zentora-cli.exe "$dist/"
+# zentora-cli and its helper programs (pdf, print, KSeF), which it looks for beside itself
+cp build-windows/src/app/zentora.exe build-windows/src/app/zentora-cli*.exe "$dist/"
 # (Qt 6 has the Windows print support inside Qt6PrintSupport.dll, no plugin)
 # zentora-cli draws PDF pages on the offscreen platform, never needing a display
 for p in platforms/qwindows platforms/qoffscreen styles/qwindowsvistastyle \

@@ -98,14 +98,22 @@ QString PomocPolecenia(const TabelaPolecen &t, const PolecenieCli &p)
 {
     QString w =
         QStringLiteral("Użycie:\n") + LinieUzycia(p) + QLatin1Char('\n') + p.opis + QStringLiteral("\n\nOpcje:\n");
-    auto wiersz = [&w](const QString &lewa, const QString &prawa) {
-        w += QStringLiteral("  ") + lewa.leftJustified(24) + QLatin1Char(' ') + prawa + QLatin1Char('\n');
-    };
+    QList<std::pair<QString, QString>> wiersze;
     for (const QString &n : p.opcje) {
         const OpcjaCli *o = t.Opcja(n);
         if (o)
-            wiersz(Zapis(o->nazwa) + (o->wartosc.isEmpty() ? QString() : QLatin1Char(' ') + o->wartosc), o->opis);
+            wiersze.append(
+                {Zapis(o->nazwa) + (o->wartosc.isEmpty() ? QString() : QLatin1Char(' ') + o->wartosc), o->opis});
     }
+    // the descriptions in one column, also past an option longer than usual
+    qsizetype szerokosc = 24;
+    for (const auto &r : wiersze)
+        szerokosc = qMax(szerokosc, r.first.size());
+    auto wiersz = [&w, szerokosc](const QString &lewa, const QString &prawa) {
+        w += QStringLiteral("  ") + lewa.leftJustified(szerokosc) + QLatin1Char(' ') + prawa + QLatin1Char('\n');
+    };
+    for (const auto &r : wiersze)
+        wiersz(r.first, r.second);
     wiersz(QStringLiteral("-h, --help"), QStringLiteral("Ta pomoc."));
     return w + QLatin1Char('\n') + QString::fromUtf8(kKodyWyjscia);
 }

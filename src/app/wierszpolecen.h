@@ -29,6 +29,8 @@ struct Argumenty {
     bool csv = false;
     // ksef-wyslij: the file holding the KSeF token
     QString plikTokena;
+    // ksef-wyslij, ksef-odbierz: the KSeF certificate (PKCS#12, or .crt with --key) and its password
+    QString plikCertyfikatu, plikKlucza, plikHasla;
     // korekta
     QString przyczyna;
     // the whole command line, for the commands that read their options themselves once

@@ -25,24 +25,34 @@
 
 #ifdef ZENTORA_Z_WYDRUKIEM
 #include "drukowanie_cli.h"
+#endif
+#ifdef ZENTORA_CLI_PDF
 #include "pdfwieluprocesami.h"
 #include "print/wydrukfaktury.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QHashFunctions>
 #include <QThread>
 #endif
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
+#ifdef Q_OS_WIN
+#include <QProcess>
+#else
+#include <unistd.h>
+#endif
+
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 
@@ -309,7 +319,7 @@ int Korekta(const Argumenty &a)
     return kOk;
 }
 
-#ifdef ZENTORA_Z_WYDRUKIEM
+#ifdef ZENTORA_CLI_PDF
 // The options of a pdf command but its files and -j, for the processes of a batch. The
 // warning about a missing signature picture has been given once here already.
 QStringList OpcjePdf(const Argumenty &a, bool podpis)
@@ -390,7 +400,7 @@ int Pdf(const Argumenty &a)
 }
 #endif
 
-#ifdef ZENTORA_Z_WYDRUKIEM
+#ifdef ZENTORA_CLI_PDF
 QtMessageHandler g_komunikatyQt = nullptr;
 
 // The offscreen platform complains about a runtime folder it never uses; that line would
@@ -404,6 +414,63 @@ void FiltrKomunikatowQt(QtMsgType typ, const QMessageLogContext &kontekst, const
     else
         std::fprintf(stderr, "%s\n", qFormatLogMessage(typ, kontekst, tekst).toUtf8().constData());
 }
+#endif
+
+// Drawing (QtGui, fonts), printing on paper (the print system) and the network commands
+// (QtNetwork, OpenSSL, the keychain) load libraries of their own; they run in helper programs
+// built from this same source with those libraries, so the commands that only read or write
+// invoices start with QtCore alone.
+char **g_argv = nullptr;
+// The folder of the zentora-cli a helper works for, where it looks for Faktury.ini.
+const char kKatalogProgramu[] = "ZENTORA_KATALOG_PROGRAMU";
+
+// Runs the helper program `nazwa` with the arguments of this one; its exit status and its
+// messages are the command's. The helper is installed beside this program or in the folder of
+// the program's private files (ZENTORA_POMOCNICY, relative to it).
+[[maybe_unused]] int UruchomPomocnika(const char *nazwa)
+{
+    const QDir tu(QCoreApplication::applicationDirPath());
+    QString program;
+    for (const QString &miejsce : {QStringLiteral("."), QStringLiteral(ZENTORA_POMOCNICY)}) {
+        QString kandydat = QDir::cleanPath(tu.absoluteFilePath(miejsce + QLatin1Char('/') + QLatin1String(nazwa)));
+#ifdef Q_OS_WIN
+        kandydat += QStringLiteral(".exe");
+#endif
+        if (QFileInfo(kandydat).isExecutable()) {
+            program = kandydat;
+            break;
+        }
+    }
+    if (program.isEmpty()) {
+        Komunikat(QStringLiteral("XNie znaleziono programu %1, który wykonuje to polecenie; powinien być obok %2.")
+                      .arg(QLatin1String(nazwa), QDir::toNativeSeparators(QCoreApplication::applicationFilePath())));
+        return kBladPliku;
+    }
+    if (!qEnvironmentVariableIsSet(kKatalogProgramu))
+        qputenv(kKatalogProgramu, QFile::encodeName(QCoreApplication::applicationDirPath()));
+#ifdef Q_OS_WIN
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.setInputChannelMode(QProcess::ForwardedInputChannel);
+    p.start(program, QCoreApplication::arguments().mid(1));
+    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit) {
+        Komunikat(QStringLiteral("X%1: %2").arg(QDir::toNativeSeparators(program), p.errorString()));
+        return kBladPliku;
+    }
+    return p.exitCode();
+#else
+    // in place of this process: the helper keeps its streams, its parent and its signals
+    const QByteArray plik = QFile::encodeName(program);
+    g_argv[0] = const_cast<char *>(plik.constData());
+    std::fflush(nullptr);
+    ::execv(plik.constData(), g_argv);
+    Komunikat(QStringLiteral("X%1: %2").arg(program, QString::fromLocal8Bit(std::strerror(errno))));
+    return kBladPliku;
+#endif
+}
+
+#if defined(ZENTORA_Z_WYDRUKIEM) && !defined(ZENTORA_CLI_PDF)
+int Pdf(const Argumenty &) { return UruchomPomocnika("zentora-cli-pdf"); }
 #endif
 
 // The commands and their options; --help shows each command's own part of this.
@@ -438,6 +505,16 @@ TabelaPolecen Tabela()
         {QStringLiteral("zapisz"), {}, QStringLiteral("Zapamiętuje eksport w pliku .FAK."), &A::zapisz},
         {QStringLiteral("token-file"), QStringLiteral("PLIK"),
          QStringLiteral("Plik z tokenem KSeF (czytelny tylko dla właściciela)."), &A::plikTokena},
+        {QStringLiteral("cert"), QStringLiteral("PLIK"),
+         QStringLiteral("Certyfikat KSeF typu „Uwierzytelnianie”: PKCS#12 (.p12, .pfx) albo .crt z --key; "
+                        "wygrywa z tokenem."),
+         &A::plikCertyfikatu},
+        {QStringLiteral("key"), QStringLiteral("PLIK"),
+         QStringLiteral("Klucz prywatny (.key, PEM) certyfikatu podanego w --cert (czytelny tylko dla właściciela)."),
+         &A::plikKlucza},
+        {QStringLiteral("cert-password-file"), QStringLiteral("PLIK"),
+         QStringLiteral("Plik z hasłem certyfikatu albo klucza (pierwszy wiersz; czytelny tylko dla właściciela)."),
+         &A::plikHasla},
         {QStringLiteral("przyczyna"), QStringLiteral("TEKST"), QStringLiteral("Przyczyna korekty."), &A::przyczyna},
         {QStringLiteral("od"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Pierwszy dzień zakresu dat."), &A::dataOd},
         {QStringLiteral("do"), QStringLiteral("DD.MM.RRRR"), QStringLiteral("Ostatni dzień zakresu dat."), &A::dataDo},
@@ -489,9 +566,11 @@ TabelaPolecen Tabela()
          {QStringLiteral("config")},
          Ksef},
         {QStringLiteral("ksef-wyslij"),
-         QStringLiteral("ksef-wyslij FILE.FAK... [--config Faktury.ini] [--token-file PLIK]"),
+         QStringLiteral("ksef-wyslij FILE.FAK... [--config Faktury.ini] [--token-file PLIK]\n"
+                        "            [--cert PLIK.p12 | --cert PLIK.crt --key PLIK.key] [--cert-password-file PLIK]"),
          QStringLiteral("Wysyła faktury do KSeF i zapisuje w nich numery KSeF (UPO obok, jako NAZWA.upo.xml)."),
-         {QStringLiteral("config"), QStringLiteral("token-file")},
+         {QStringLiteral("config"), QStringLiteral("token-file"), QStringLiteral("cert"), QStringLiteral("key"),
+          QStringLiteral("cert-password-file")},
          PolecenieKsefWyslij},
         {QStringLiteral("ksef-import"),
          QStringLiteral("ksef-import FILE.xml -o FILE.FAK"),
@@ -501,10 +580,12 @@ TabelaPolecen Tabela()
          PolecenieKsefImport},
         {QStringLiteral("ksef-odbierz"),
          QStringLiteral(
-             "ksef-odbierz --od DD.MM.YYYY --do DD.MM.YYYY -d DIR [--config Faktury.ini] [--token-file PLIK]"),
+             "ksef-odbierz --od DD.MM.YYYY --do DD.MM.YYYY -d DIR [--config Faktury.ini] [--token-file PLIK]\n"
+             "            [--cert PLIK.p12 | --cert PLIK.crt --key PLIK.key] [--cert-password-file PLIK]"),
          QStringLiteral("Pobiera z KSeF faktury zakupu zapisane w tych dniach, każdą jako NUMER_KSEF.xml."),
          {QStringLiteral("od"), QStringLiteral("do"), QStringLiteral("d"), QStringLiteral("config"),
-          QStringLiteral("token-file")},
+          QStringLiteral("token-file"), QStringLiteral("cert"), QStringLiteral("key"),
+          QStringLiteral("cert-password-file")},
          PolecenieKsefOdbierz},
 #ifdef ZENTORA_Z_WYDRUKIEM
         {QStringLiteral("pdf"),
@@ -546,14 +627,52 @@ QStringList ArgumentyProgramu(int argc, char *argv[])
 
 }   // namespace
 
+#ifndef ZENTORA_CLI_SIEC
+int PolecenieKsefWyslij(const Argumenty &) { return UruchomPomocnika("zentora-cli-ksef"); }
+int PolecenieKsefOdbierz(const Argumenty &) { return UruchomPomocnika("zentora-cli-ksef"); }
+#endif
+#if defined(ZENTORA_Z_WYDRUKIEM) && !defined(ZENTORA_CLI_DRUK)
+int PolecenieDrukuj(const Argumenty &) { return UruchomPomocnika("zentora-cli-druk"); }
+int PolecenieDrukarki(const Argumenty &) { return UruchomPomocnika("zentora-cli-druk"); }
+#endif
+
+namespace {
+
+// The commands of the helper programs, as this program runs them.
+bool WPomocniku(const PolecenieCli &p)
+{
+#ifndef ZENTORA_CLI_SIEC
+    if (p.wykonaj == PolecenieKsefWyslij || p.wykonaj == PolecenieKsefOdbierz)
+        return true;
+#endif
+#if defined(ZENTORA_Z_WYDRUKIEM) && !defined(ZENTORA_CLI_DRUK)
+    if (p.wykonaj == PolecenieDrukuj || p.wykonaj == PolecenieDrukarki)
+        return true;
+#endif
+#if defined(ZENTORA_Z_WYDRUKIEM) && !defined(ZENTORA_CLI_PDF)
+    if (p.wykonaj == Pdf)
+        return true;
+#endif
+    (void)p;
+    return false;
+}
+
+}   // namespace
+
 int main(int argc, char *argv[])
 {
     PrzygotujKonsole();
+    g_argv = argv;
     const QStringList argumenty = ArgumentyProgramu(argc, argv);
     const TabelaPolecen tabela = Tabela();
     const PolecenieCli *polecenie = tabela.Polecenie(argumenty.value(1));
+    // handed over before anything else starts here: the helper reads the command line itself
+    if (polecenie && WPomocniku(*polecenie)) {
+        const QCoreApplication app(argc, argv);
+        return polecenie->wykonaj(Argumenty());
+    }
     std::unique_ptr<QCoreApplication> app;
-#ifdef ZENTORA_Z_WYDRUKIEM
+#ifdef ZENTORA_CLI_PDF
     // Drawing pages needs fonts and a paint system, but never a display.
     if (polecenie && polecenie->rysuje) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -566,6 +685,11 @@ int main(int argc, char *argv[])
 #endif
     if (!app)
         app = std::make_unique<QCoreApplication>(argc, argv);
+#if defined(ZENTORA_CLI_PDF) || defined(ZENTORA_CLI_SIEC)
+    // a helper: the program's folder is that of the zentora-cli it was handed the command by
+    if (qEnvironmentVariableIsSet(kKatalogProgramu))
+        UstawKatalogProgramu(QFile::decodeName(qgetenv(kKatalogProgramu)));
+#endif
     InicjujProgram();
     try {
         const Wywolanie w = CzytajWywolanie(tabela, argumenty);

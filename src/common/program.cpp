@@ -50,8 +50,19 @@ void PrzygotujKonsole()
 #endif
 }
 
+namespace {
+QString g_katalogProgramu;
+}   // namespace
+
+void UstawKatalogProgramu(const QString &katalog)
+{
+    g_katalogProgramu = ZUkosnikiem(SciezkaSieciowa(QDir::toNativeSeparators(katalog)));
+}
+
 QString KatalogProgramu()
 {
+    if (!g_katalogProgramu.isEmpty())
+        return g_katalogProgramu;
     if (!QCoreApplication::instance())
         return ZUkosnikiem(QDir::toNativeSeparators(QDir::currentPath()));
     // Asked of the network once: the folder of a running program does not change.

@@ -17,6 +17,9 @@ void PrzygotujKonsole();
 
 // The folder of the program file, ending with a folder separator.
 QString KatalogProgramu();
+// Makes `katalog` the program's folder: a helper program of zentora-cli works for it, and
+// Faktury.ini beside zentora-cli counts, not beside the helper.
+void UstawKatalogProgramu(const QString &katalog);
 // Today's date as a day count, taken once at start-up.
 double DataDzis();
 void UstawDateDzis(double data);

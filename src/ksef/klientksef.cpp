@@ -1,6 +1,7 @@
 #include "klientksef.h"
 
 #include "kryptografia.h"
+#include "podpisxades.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -204,12 +205,35 @@ void KlientKsef::ZalogujTokenem(const QString &nip, const QString &token)
         }
         break;
     }
+    DokonczLogowanie(start, QStringLiteral("logowanie tokenem odrzucone"));
+}
+
+QString KlientKsef::Wyzwanie()
+{
+    const OdpowiedzKsef w = Polacz("POST", QStringLiteral("/auth/challenge"), "{}", {}, true);
+    QString wyzwanie = w.Json().value(QStringLiteral("challenge")).toString();
+    if (w.http != 200 || wyzwanie.isEmpty())
+        Niedostepny(QStringLiteral("wyzwanie logowania"), w);
+    return wyzwanie;
+}
+
+void KlientKsef::ZalogujCertyfikatem(const QString &nip, const CertyfikatKsef &certyfikat)
+{
+    const QByteArray podpisany = certyfikat.Podpisz(WniosekUwierzytelnienia(Wyzwanie(), nip));
+    // a challenge serves one login: a request lost on the way is not sent again
+    const OdpowiedzKsef start = Polacz("POST", QStringLiteral("/auth/xades-signature"), podpisany, {}, false,
+                                       "Content-Type", "application/xml");
+    DokonczLogowanie(start, QStringLiteral("logowanie certyfikatem odrzucone"));
+}
+
+void KlientKsef::DokonczLogowanie(const OdpowiedzKsef &start, const QString &co)
+{
     const QJsonObject s = start.Json();
     const QString referencja = s.value(QStringLiteral("referenceNumber")).toString();
     const QByteArray tokenLogowania =
         s.value(QStringLiteral("authenticationToken")).toObject().value(QStringLiteral("token")).toString().toUtf8();
     if (start.http != 202 || referencja.isEmpty() || tokenLogowania.isEmpty())
-        Niedostepny(QStringLiteral("logowanie tokenem odrzucone"), start);
+        Niedostepny(co, start);
 
     int przerwa = m_zasady.odpytywanieMs;
     QElapsedTimer zegar;
@@ -249,6 +273,8 @@ void KlientKsef::ZalogujTokenem(const QString &nip, const QString &token)
 
 void KlientKsef::OtworzSesje()
 {
+    if (m_certyfikatSesji.isEmpty())   // a certificate login needs no key of KSeF
+        PobierzKlucze();
     for (int proba = 0;; ++proba) {
         m_klucz = LosoweBajty(32);
         m_iv = LosoweBajty(16);

@@ -1,6 +1,6 @@
 #pragma once
 // The client of the KSeF API 2.0: one connection to one environment, the login with a KSeF
-// token and an online session that sends invoices encrypted for KSeF.
+// certificate or a KSeF token and an online session that sends invoices encrypted for KSeF.
 //
 // Every call waits for its answer (the event loop runs meanwhile, so a window stays alive).
 // A 429 is waited out as Retry-After asks; a 5xx or a broken connection is tried again, a few
@@ -18,6 +18,8 @@
 #include <QString>
 
 #include <functional>
+
+class CertyfikatKsef;
 
 // KSeF cannot be reached, refused the login or answered what a client cannot go on with.
 class EKsefNiedostepny : public EMojeBledy {
@@ -57,6 +59,8 @@ public:
     // Challenge, the token encrypted for KSeF, status until final, the access tokens.
     // EKsefNiedostepny when KSeF refuses. The token is never part of a message.
     void ZalogujTokenem(const QString &nip, const QString &token);
+    // Challenge, the AuthTokenRequest signed with the KSeF certificate (XAdES), then as above.
+    void ZalogujCertyfikatem(const QString &nip, const CertyfikatKsef &certyfikat);
 
     // A session for FA(3) invoices with a fresh AES key, wrapped with KSeF's public key.
     void OtworzSesje();
@@ -84,6 +88,9 @@ private:
     // With the access token; a 401 refreshes it once and repeats.
     OdpowiedzKsef Zadanie(const QByteArray &metoda, const QString &sciezka, const QByteArray &json, bool ponawialne);
     void PobierzKlucze();
+    QString Wyzwanie();
+    // The status of the login `start` began until final, then the access tokens.
+    void DokonczLogowanie(const OdpowiedzKsef &start, const QString &co);
     void Czekaj(int ms);
     [[noreturn]] void Niedostepny(const QString &co, const OdpowiedzKsef &o) const;
 

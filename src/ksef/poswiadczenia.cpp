@@ -1,5 +1,7 @@
 #include "poswiadczenia.h"
 
+#include "podpisxades.h"
+
 TposwiadczeniaKsef PoswiadczeniaZapisane(const TsrodowiskoKsef &)
 {
     // the keychain is not read yet
@@ -8,8 +10,12 @@ TposwiadczeniaKsef PoswiadczeniaZapisane(const TsrodowiskoKsef &)
 
 void ZalogujKsef(KlientKsef &klient, const QString &nip, const TposwiadczeniaKsef &p)
 {
-    if (p.Certyfikatem())
-        throw EMojeBledy(QStringLiteral("Logowanie certyfikatem KSeF nie jest jeszcze dostępne.|Użyj tokena KSeF."));
+    if (p.Certyfikatem()) {
+        const CertyfikatKsef c(p.Certyfikat, p.Klucz, p.Haslo,
+                               p.NazwaCertyfikatu.isEmpty() ? QStringLiteral("certyfikat KSeF") : p.NazwaCertyfikatu);
+        klient.ZalogujCertyfikatem(nip, c);
+        return;
+    }
     if (p.Token.isEmpty())
         throw EMojeBledy(QStringLiteral("Brak tokena ani certyfikatu KSeF.|Wpisz je na stronie „KSeF” parametrów."));
     klient.ZalogujTokenem(nip, QString::fromUtf8(p.Token));

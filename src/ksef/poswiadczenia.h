@@ -10,9 +10,10 @@
 
 struct TposwiadczeniaKsef {
     QByteArray Token;
-    QByteArray Certyfikat;   // PKCS#12, or the certificate (PEM or DER) when Klucz is given
-    QByteArray Klucz;        // the private key (PEM) of a .crt + .key pair
-    QByteArray Haslo;        // of the PKCS#12 file or of the key
+    QByteArray Certyfikat;      // PKCS#12, or the certificate (PEM or DER) when Klucz is given
+    QByteArray Klucz;           // the private key (PEM) of a .crt + .key pair
+    QByteArray Haslo;           // of the PKCS#12 file or of the key
+    QString NazwaCertyfikatu;   // what messages call the certificate: its file
     bool Certyfikatem() const { return !Certyfikat.isEmpty(); }
     bool Puste() const { return Token.isEmpty() && Certyfikat.isEmpty(); }
 };
@@ -22,5 +23,6 @@ struct TposwiadczeniaKsef {
 TposwiadczeniaKsef PoswiadczeniaZapisane(const TsrodowiskoKsef &srodowisko);
 
 // Signs in with the certificate when there is one, otherwise with the token.
-// EKsefNiedostepny when KSeF refuses; EMojeBledy when there is nothing to sign in with.
+// EKsefNiedostepny when KSeF refuses; EMojeBledy when there is nothing to sign in with or the
+// certificate cannot be used (wrong password, expired...).
 void ZalogujKsef(KlientKsef &klient, const QString &nip, const TposwiadczeniaKsef &p);

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-QByteArray CzytajPlikSekretu(const QString &plik, const QString &co)
+QByteArray CzytajPlikSekretuBinarnie(const QString &plik, const QString &co)
 {
     const QFileInfo i(plik);
     if (!i.isFile())
@@ -22,8 +22,28 @@ QByteArray CzytajPlikSekretu(const QString &plik, const QString &co)
     QFile f(plik);
     if (!f.open(QIODevice::ReadOnly))
         throw EMojeBledy(QStringLiteral("Nie można odczytać pliku %1 \"%2\": %3").arg(co, plik, f.errorString()));
-    QByteArray sekret = f.readLine().trimmed();
+    QByteArray sekret = f.readAll();
     if (sekret.isEmpty())
         throw EMojeBledy(QStringLiteral("Plik %1 \"%2\" jest pusty.").arg(co, plik));
     return sekret;
+}
+
+QByteArray CzytajPlikSekretu(const QString &plik, const QString &co)
+{
+    QByteArray sekret = CzytajPlikSekretuBinarnie(plik, co);
+    sekret.truncate(sekret.indexOf('\n') < 0 ? sekret.size() : sekret.indexOf('\n'));
+    sekret = sekret.trimmed();
+    if (sekret.isEmpty())
+        throw EMojeBledy(QStringLiteral("Plik %1 \"%2\" jest pusty.").arg(co, plik));
+    return sekret;
+}
+
+QByteArray CzytajHasloZPliku(const QString &plik, const QString &co)
+{
+    QByteArray haslo = CzytajPlikSekretuBinarnie(plik, co);
+    // only the line's end goes: spaces may belong to the password
+    haslo.truncate(haslo.indexOf('\n') < 0 ? haslo.size() : haslo.indexOf('\n'));
+    if (haslo.endsWith('\r'))
+        haslo.chop(1);
+    return haslo;
 }

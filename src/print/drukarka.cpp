@@ -15,8 +15,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -36,9 +34,9 @@ void Zdarzenia()
         QCoreApplication::processEvents();
 }
 
-bool DoPliku(const QPrinter &p) { return p.outputFormat() == QPrinter::PdfFormat; }
-
 QString Obetnij(const QString &s) { return s.left(300); }
+
+}   // namespace
 
 // A PDF "printer": its name, and the file as its port; without a file there is nowhere to print.
 bool OpisPliku(TopisDrukarki &opis, const QString &plik)
@@ -51,8 +49,32 @@ bool OpisPliku(TopisDrukarki &opis, const QString &plik)
     return opis.UchwytDevMode;
 }
 
-void Miary(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, TPoint rozdzielczosc, const QRectF &strona,
-           const QRectF &papier)
+// The printer's job: one check after another, each with its message.
+bool UtworzZadanie(const std::function<bool(TopisDrukarki &)> &opisz, const std::function<Tdrukarka *()> &nowa)
+{
+    if (!Sprawdz(!DrukarkaDrukuje(), QStringLiteral("!Drukarka drukuje inny dokument !")))
+        return false;
+    TopisDrukarki opis;
+    if (!Sprawdz(opisz(opis), QStringLiteral("XBrak dostępu do opisu drukarki !")))
+        return false;
+    if (!Sprawdz(AktDrukarka == nullptr, QStringLiteral("XBrak dostępu do obiektu drukarki !")))
+        return false;
+    AktDrukarka = nowa();
+    AktDrukarka->FnazwaDrukarki = opis.NazwaDrukarki;
+    AktDrukarka->FnazwaPortu = opis.NazwaPortu;
+    return true;
+}
+
+QPageLayout UkladStronyPdf()
+{
+    const qreal m = kMarginesPdfMm;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+}
+
+bool DrukarkaDrukuje() { return AktDrukarka && AktDrukarka->Drukuje(); }
+
+void MiaryStrony(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, TPoint rozdzielczosc,
+                 const QRectF &strona, const QRectF &papier)
 {
     dpi = rozdzielczosc;
     uzytkowa = {qRound(strona.width()), qRound(strona.height())};
@@ -63,87 +85,11 @@ void Miary(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, TPoint
     ofset.Bottom = fizyczna.Y - ofset.Top - uzytkowa.Y;
 }
 
-// The printer's job: one check after another, each with its message.
-bool UtworzZadanie(QPrinter *drukarka, const QString *plikPdf)
+bool UtworzDrukarkePdf(const QString &plik)
 {
-    if (!Sprawdz(!DrukarkaDrukuje(), QStringLiteral("!Drukarka drukuje inny dokument !")))
-        return false;
-    TopisDrukarki opis;
-    const bool opisana = plikPdf ? OpisPliku(opis, *plikPdf) : CzytajOpisDrukarki(opis, drukarka);
-    if (!Sprawdz(opisana, QStringLiteral("XBrak dostępu do opisu drukarki !")))
-        return false;
-    if (!Sprawdz(AktDrukarka == nullptr, QStringLiteral("XBrak dostępu do obiektu drukarki !")))
-        return false;
-    AktDrukarka = plikPdf ? new Tdrukarka(*plikPdf) : new Tdrukarka(drukarka);
-    AktDrukarka->FnazwaDrukarki = opis.NazwaDrukarki;
-    AktDrukarka->FnazwaPortu = opis.NazwaPortu;
-    return true;
+    return UtworzZadanie([&](TopisDrukarki &opis) { return OpisPliku(opis, plik); },
+                         [&]() { return new Tdrukarka(plik); });
 }
-
-}   // namespace
-
-QPrinter *DrukarkaAplikacji()
-{
-    static QPrinter *drukarka = nullptr;
-    if (!drukarka) {
-        drukarka = new QPrinter(QPrinter::HighResolution);
-        // without any printer installed Qt falls back to PDF output; make that A4
-        if (DoPliku(*drukarka))
-            drukarka->setPageSize(QPageSize(QPageSize::A4));
-    }
-    return drukarka;
-}
-
-QPageLayout UkladStronyPdf()
-{
-    const qreal m = kMarginesPdfMm;
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
-}
-
-void UstawWydrukPdf(QPrinter &drukarka, const QString &plik)
-{
-    drukarka.setOutputFormat(QPrinter::PdfFormat);
-    drukarka.setOutputFileName(plik);
-    drukarka.setFullPage(false);
-    drukarka.setPageLayout(UkladStronyPdf());
-}
-
-bool DrukarkaDrukuje() { return AktDrukarka && AktDrukarka->Drukuje(); }
-
-bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka)
-{
-    QPrinter *p = drukarka ? drukarka : DrukarkaAplikacji();
-    auto czytaj = [&]() {
-        if (DoPliku(*p))
-            return OpisPliku(opis, p->outputFileName());
-        opis = TopisDrukarki();
-        const QPrinterInfo info(*p);
-        opis.NazwaDrukarki = Obetnij(p->printerName());
-        opis.NazwaDrivera = Obetnij(info.makeAndModel());
-        opis.NazwaPortu = Obetnij(info.location().isEmpty() ? p->printerName() : info.location());
-        opis.UchwytDevMode = p->isValid() && !p->printerName().isEmpty();
-        return opis.UchwytDevMode;
-    };
-    if (czytaj())
-        return true;
-    // Selecting the printer again makes the print system load its settings.
-    Zdarzenia();
-    if (!DoPliku(*p))
-        p->setPrinterName(p->printerName());
-    Zdarzenia();
-    return czytaj();
-}
-
-void CzytajMiaryDrukarki(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka)
-{
-    QPrinter *p = drukarka ? drukarka : DrukarkaAplikacji();
-    Miary(dpi, uzytkowa, fizyczna, ofset, {p->logicalDpiX(), p->logicalDpiY()}, p->pageRect(QPrinter::DevicePixel),
-          p->paperRect(QPrinter::DevicePixel));
-}
-
-bool UtworzDrukarke(QPrinter *drukarka) { return UtworzZadanie(drukarka, nullptr); }
-
-bool UtworzDrukarkePdf(const QString &plik) { return UtworzZadanie(nullptr, &plik); }
 
 bool ZakonczDrukarke()
 {
@@ -163,10 +109,6 @@ bool ZakonczDrukarke()
 }
 
 // ---- Tdrukarka ----
-
-Tdrukarka::Tdrukarka(QPrinter *drukarka, bool podglad)
-    : Tdrukarka(drukarka ? drukarka : DrukarkaAplikacji(), podglad, QString())
-{}
 
 Tdrukarka::Tdrukarka(const QString &plikPdf) : Tdrukarka(nullptr, false, plikPdf) {}
 
@@ -220,17 +162,17 @@ void Tdrukarka::UsunTymczasowy()
         return;
     QFile::remove(m_plikTymczasowy);
     m_plikTymczasowy.clear();
-    m_drukarka->setOutputFileName(m_plikDocelowy);
+    m_obsluga->ustawPlik(*m_drukarka, m_plikDocelowy);
 }
 
 QPagedPaintDevice *Tdrukarka::Urzadzenie() const
 {
     if (m_drukarka)
-        return m_drukarka;
+        return m_obsluga->urzadzenie(*m_drukarka);
     return m_pdf.get();
 }
 
-bool Tdrukarka::DoPliku() const { return !m_drukarka || ::DoPliku(*m_drukarka); }
+bool Tdrukarka::DoPliku() const { return !m_drukarka || m_obsluga->doPliku(*m_drukarka); }
 
 void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QString &Naglowek, int NrStrony,
                                const std::function<void()> &AdrProcNagl, const TmetodaDruNag &MetodaNagl,
@@ -246,8 +188,7 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
     FroznicaStron = FnumerStrony - 1;
 
     if (m_drukarka) {
-        m_drukarka->setDocName(TytulDok);
-        m_drukarka->setCreator(TytulAplikacji());
+        m_obsluga->opiszDokument(*m_drukarka, TytulDok, TytulAplikacji());
     } else {
         // The document is made in memory and replaces the file only when it ends normally.
         m_bufor = std::make_unique<QBuffer>();
@@ -260,7 +201,7 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
     }
     if (m_drukarka && !m_podglad && DoPliku()) {
         // The PDF goes to a temporary file beside the target first.
-        m_plikDocelowy = m_drukarka->outputFileName();
+        m_plikDocelowy = m_obsluga->plik(*m_drukarka);
         const QFileInfo cel(m_plikDocelowy);
         QTemporaryFile tmp(cel.absolutePath() + QStringLiteral("/.") + cel.fileName() + QStringLiteral(".XXXXXX"));
         tmp.setAutoRemove(false);
@@ -269,7 +210,7 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
                                  .arg(QDir::toNativeSeparators(m_plikDocelowy), BladSystemu(tmp.errorString(), true)));
         m_plikTymczasowy = tmp.fileName();
         tmp.close();
-        m_drukarka->setOutputFileName(m_plikTymczasowy);
+        m_obsluga->ustawPlik(*m_drukarka, m_plikTymczasowy);
     }
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(Urzadzenie())) {
@@ -293,12 +234,12 @@ void Tdrukarka::STARTDOKUMENTU(const QString &TytulDok, int PktyNagl, const QStr
     }
 
     if (m_drukarka) {
-        CzytajMiaryDrukarki(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, m_drukarka);
+        m_obsluga->miary(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, m_drukarka);
     } else {
         const QPageLayout uklad = m_pdf->pageLayout();
         const int dpi = m_pdf->resolution();
-        Miary(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, {dpi, dpi}, uklad.paintRectPixels(dpi),
-              uklad.fullRectPixels(dpi));
+        MiaryStrony(FpixeliNaCal, FuzytkowaPix, FfizycznaPix, FofsetPix, {dpi, dpi}, uklad.paintRectPixels(dpi),
+                    uklad.fullRectPixels(dpi));
     }
     UstawOdwzorowanie();
     BudujZestawCzcionek();
@@ -371,7 +312,7 @@ void Tdrukarka::PrzerwijDokument()
     // Not every print system can take a document back (a spooled PDF cannot); what was
     // drawn then ends where the abort came, and a PDF file is simply not kept.
     if (m_drukarka)
-        m_drukarka->abort();
+        m_obsluga->przerwij(*m_drukarka);
     if (m_painter && m_painter->isActive())
         m_painter->end();
     UsunTymczasowy();

@@ -22,7 +22,9 @@ class QPagedPaintDevice;
 class QPainter;
 class QPdfWriter;
 class QPrinter;
+class QRectF;
 class TKanwaQPainter;
+struct TobslugaDrukarki;
 
 struct TopisDrukarki {
     QString NazwaDrukarki;   // at most 300 characters each
@@ -117,7 +119,8 @@ private:
     void ZapiszPdf(const QByteArray &dane);
 
     QPrinter *m_drukarka;
-    std::unique_ptr<QBuffer> m_bufor;   // the PDF of a job without a printer, until it ends
+    const TobslugaDrukarki *m_obsluga = nullptr;   // what is asked of m_drukarka
+    std::unique_ptr<QBuffer> m_bufor;              // the PDF of a job without a printer, until it ends
     std::unique_ptr<QPdfWriter> m_pdf;
     bool m_podglad;
     TpostepDruku *m_postep = nullptr;
@@ -128,6 +131,19 @@ private:
     int m_strona = 0;
     QString m_plikDocelowy, m_plikTymczasowy;
     QElapsedTimer m_odZdarzen;
+};
+
+// What a job asks of a printer of the print system. The print system's part of the layer
+// (drukarkasystemu.cpp, with Qt's print support) fills it when it makes a job for a printer;
+// a program that only writes PDF files never loads the print support.
+struct TobslugaDrukarki {
+    QPagedPaintDevice *(*urzadzenie)(QPrinter &);
+    bool (*doPliku)(const QPrinter &);
+    QString (*plik)(const QPrinter &);
+    void (*ustawPlik)(QPrinter &, const QString &);
+    void (*opiszDokument)(QPrinter &, const QString &tytul, const QString &tworca);
+    void (*miary)(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka);
+    bool (*przerwij)(QPrinter &);
 };
 
 // The one printer job, nullptr when there is none.
@@ -144,6 +160,15 @@ inline constexpr double kMarginesPdfMm = 5.0;
 
 // The current job has an open document that has not been aborted.
 bool DrukarkaDrukuje();
+// Creates the job in AktDrukarka with `nowa` once no other job prints and `opisz` has
+// described the printer; shows why when it cannot.
+bool UtworzZadanie(const std::function<bool(TopisDrukarki &)> &opisz, const std::function<Tdrukarka *()> &nowa);
+// The description of the PDF "printer" writing `plik`.
+bool OpisPliku(TopisDrukarki &opis, const QString &plik);
+// The measures of a page of `strona` printable on paper `papier`, in device pixels.
+void MiaryStrony(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, TPoint rozdzielczosc,
+                 const QRectF &strona, const QRectF &papier);
+// The printer functions below belong to the print system's part (drukarkasystemu.cpp).
 bool CzytajOpisDrukarki(TopisDrukarki &opis, QPrinter *drukarka = nullptr);
 void CzytajMiaryDrukarki(TPoint &dpi, TPoint &uzytkowa, TPoint &fizyczna, TRect &ofset, QPrinter *drukarka = nullptr);
 // Checks the printer and creates the job in AktDrukarka; shows why when it cannot.

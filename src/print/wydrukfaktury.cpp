@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QPrinter>
 #include <cmath>
 
 bool DrukujPodpis = true;
@@ -77,13 +76,6 @@ Tjustuj Blokiem(Tjustuj j)
 }
 
 int DrukiWToku = 0;
-// Marks a print of an invoice as running for as long as it lives.
-struct TrwaWydruk {
-    TrwaWydruk() { ++DrukiWToku; }
-    ~TrwaWydruk() { --DrukiWToku; }
-    TrwaWydruk(const TrwaWydruk &) = delete;
-    TrwaWydruk &operator=(const TrwaWydruk &) = delete;
-};
 
 QList<qint32> NaListe(const TlongKolFak &t) { return QList<qint32>(t.begin(), t.end()); }
 QList<Tjustuj> NaListe(const TjustKolFak &t) { return QList<Tjustuj>(t.begin(), t.end()); }
@@ -94,6 +86,9 @@ int LiczbaPozycji(const TzentoraVat &f) { return Ogranicz(f.IlePozyc, 0, kMaxPoz
 }   // namespace
 
 bool WydrukTrwa() { return DrukiWToku > 0; }
+
+TrwaWydruk::TrwaWydruk() { ++DrukiWToku; }
+TrwaWydruk::~TrwaWydruk() { --DrukiWToku; }
 
 QString TytulDokumentu(const TzentoraVat &Fakt)
 {
@@ -719,69 +714,6 @@ void SprawdzDoWydruku(const TzentoraVat &Fakt)
     const QString odmowa = OdmowaKorekty(Fakt);
     Wymagaj(odmowa.isEmpty(), odmowa);
     OstrzezenieKsef(Fakt);
-}
-
-int DrukujFakture(const TzentoraVat &Fakt, const TiniZentora &iniFak, QWidget *Wlasciciel, int &Kopie)
-{
-    // The print keeps to what it was given at its start: the caller's record, settings
-    // and count may change while events are let through for the Cancel button.
-    const TrwaWydruk trwa;
-    SprawdzDoWydruku(Fakt);
-    const TzentoraVat fakt = Fakt;    // NOLINT(performance-unnecessary-copy-initialization): the print's own copy
-    const TiniZentora ini = iniFak;   // NOLINT(performance-unnecessary-copy-initialization): likewise
-    int kopie = Kopie;
-    if (Wlasciciel && ProcOpcjeDruku) {
-        if (!ProcOpcjeDruku(Wlasciciel, fakt, ini, kopie))
-            return 0;
-        Kopie = kopie;
-    }
-    return DrukujKopie(fakt, ini, kopie);
-}
-
-// The invoice and the settings come by value on purpose: the print keeps its own copies.
-// NOLINTNEXTLINE(performance-unnecessary-value-param)
-int DrukujKopie(TzentoraVat Fakt, TiniZentora iniFak, int Kopie, QPrinter *drukarka, bool pokazPostep)
-{
-    const TrwaWydruk trwa;
-    const QString tytul = TytulDokumentu(Fakt);
-    bool dalej = true;
-    int wyslane = 0;
-    for (int i = 0; i < Kopie; ++i) {
-        if (!dalej || !UtworzDrukarke(drukarka))
-            continue;
-        try {
-            AktDrukarka->STARTDOKUMENTU(tytul, 12, QString(), 0, {}, {}, pokazPostep);
-            DrukujEgzemplarz(false, Fakt, iniFak);
-            dalej = !AktDrukarka->ABORT_DRUK();
-        } catch (...) {
-            ZakonczDrukarke();
-            throw;
-        }
-        // Only a copy that the print system took counts as printed.
-        if (ZakonczDrukarke() && dalej) {
-            ++wyslane;
-            if (ProcPoKopii)
-                ProcPoKopii(wyslane);
-        }
-    }
-    return wyslane;
-}
-
-void RysujPodglad(QPrinter *drukarka, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie)
-{
-    try {
-        Tdrukarka podglad(drukarka, true);
-        podglad.STARTDOKUMENTU(TytulDokumentu(Fakt), 12, QString(), 0, {}, {}, false);
-        for (int i = 0; i < qMax(1, kopie); ++i) {
-            if (i > 0)
-                podglad.NowaStrona();
-            DrukujEgzemplarz(podglad, false, Fakt, iniFak);
-        }
-        podglad.ZakonczDokument();
-    } catch (const std::exception &e) {
-        // called from the preview's signal: nothing may leave it
-        PokazBlad(e);
-    }
 }
 
 bool DrukujDoPdf(const QString &plik, const TzentoraVat &Fakt, const TiniZentora &iniFak, int kopie, bool pokazPostep)

@@ -156,6 +156,13 @@ int DrukujKopie(TzentoraVat Fakt, TiniZentora iniFak, int Kopie, QPrinter *druka
 // A print of an invoice is running (its options, its copies or its PDF): windows that
 // hold the invoice take no commands meanwhile.
 bool WydrukTrwa();
+// Marks a print of an invoice as running for as long as it lives.
+struct TrwaWydruk {
+    TrwaWydruk();
+    ~TrwaWydruk();
+    TrwaWydruk(const TrwaWydruk &) = delete;
+    TrwaWydruk &operator=(const TrwaWydruk &) = delete;
+};
 
 // Told after each copy has gone to the printer (numbered from 1); empty unless a caller
 // wants to report progress.

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,8 +51,35 @@ private slots:
     void odmowy_data();
     void odmowy();
     void odbior();
+    void certyfikat_data();
+    void certyfikat();
 
 private:
+    QTemporaryDir m_katalog;
+    // The test certificates, made once: empty when they could not be made.
+    QString Certyfikaty()
+    {
+        const QString c = m_katalog.filePath(QStringLiteral("cert"));
+        if (QFile::exists(c + QStringLiteral("/haslo")))
+            return c;
+        QProcess gen;
+        gen.start(
+            QStringLiteral("python3"),
+            {QFileInfo(QStringLiteral(ZENTORA_KSEF_SERWER)).dir().filePath(QStringLiteral("certyfikatytestowe.py")), c,
+             QLatin1String(SerwerKsef::kNip), QStringLiteral("tajne hasło 1")});
+        if (!gen.waitForFinished(60000) || gen.exitCode() != 0)
+            return QString();
+        QFile::copy(c + QStringLiteral("/ksef.p12"), c + QStringLiteral("/ksef644.p12"));
+        QFile::setPermissions(c + QStringLiteral("/ksef644.p12"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                      | QFileDevice::ReadGroup
+                                                                      | QFileDevice::ReadOther);
+        PiszBajty(c + QStringLiteral("/zle"), "tajne hasło 2\n");
+        PiszBajty(c + QStringLiteral("/haslo"), "tajne hasło 1\n");
+        for (const char *p : {"haslo", "zle"})
+            QFile::setPermissions(c + QLatin1Char('/') + QLatin1String(p),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return c;
+    }
     // Writes the configuration pointing at the server and a token file only its owner reads.
     QStringList Przygotuj(const QTemporaryDir &d, const QString &adres, const QByteArray &token = SerwerKsef::kToken)
     {
@@ -252,6 +280,65 @@ void TstCliKsefWyslij::odbior()
         UruchomCli({QStringLiteral("ksef-import"), QDir(katalog).filePath(pliki.last()), QStringLiteral("-o"), fak})
             .kod,
         3);
+}
+
+void TstCliKsefWyslij::certyfikat_data()
+{
+    // "opcje": the certificate's options, files in the folder of test certificates; "kod", what
+    // the output must hold (%1: that folder) and whether the invoice got its number
+    Kolumny<QStringList, int, QString, bool>("opcje", "kod", "wyjscie", "numer");
+    const auto w = [](const char *n, QStringList opcje, int kod, const char *wyj, bool numer) {
+        QTest::newRow(n) << opcje << kod << QString::fromUtf8(wyj) << numer;
+    };
+    const QString c = QStringLiteral("--cert"), k = QStringLiteral("--key"), h = QStringLiteral("--cert-password-file");
+    w("PKCS#12 (RSA), zamiast złego tokena", {c, "ksef.p12", h, "haslo"}, 0, "pierwszy.FAK: 9876543210-", true);
+    w(".crt + zaszyfrowany .key (EC)", {c, "ksef.crt", k, "ksef.key", h, "haslo"}, 0, "pierwszy.FAK: 9876543210-",
+      true);
+    w("certyfikat innego CA", {c, "obcy.p12", h, "haslo"}, 3, "KSeF odmówił logowania: 460", false);
+    w("certyfikat innego NIP (PEM z kluczem)", {c, "innynip.pem", h, "haslo"}, 3, "KSeF odmówił logowania: 415", false);
+    w("złe hasło", {c, "ksef.p12", h, "zle"}, 3, "Hasło nie otwiera pliku certyfikatu KSeF „%1/ksef.p12”.", false);
+    w("złe hasło klucza", {c, "ksef.crt", k, "ksef.key", h, "zle"}, 3,
+      "Hasło nie otwiera klucza prywatnego certyfikatu KSeF „%1/ksef.crt” z kluczem „%1/ksef.key”.", false);
+    w("bez hasła", {c, "ksef.p12"}, 3, "jest chroniony hasłem", false);
+    w("wygasły", {c, "wygasly.p12", h, "haslo"}, 3, "wygasł", false);
+    w("wygasa za 10 dni", {c, "wkrotce.p12", h, "haslo"}, 0, "wkrotce.p12” wygasa ", true);
+    w("bez klucza prywatnego", {c, "bezklucza.p12", h, "haslo"}, 3, "nie zawiera klucza prywatnego", false);
+    w("p12 czytelny dla innych", {c, "ksef644.p12", h, "haslo"}, 3, "ksef644.p12\" mogą czytać", false);
+}
+
+// The KSeF certificate signs the login (XAdES), which the server checks with xmlsec1 against
+// its test CA; the certificate wins over the token given beside it.
+void TstCliKsefWyslij::certyfikat()
+{
+    QFETCH(QStringList, opcje);
+    const QString certyfikaty = Certyfikaty();
+    QVERIFY(!certyfikaty.isEmpty());
+    for (QString &o : opcje)
+        if (!o.startsWith(QLatin1Char('-')))
+            o = certyfikaty + QLatin1Char('/') + o;
+
+    SerwerKsef s;
+    QCOMPARE(s.Uruchom({QStringLiteral("--ca"), certyfikaty + QStringLiteral("/ca.pem")}), QString());
+    QTemporaryDir d;
+    const QString pierwszy = d.filePath(QStringLiteral("pierwszy.FAK"));
+    QVERIFY(PiszBajty(pierwszy, Przyklad()));
+    const WynikCli w =
+        UruchomCli(QStringList{QStringLiteral("ksef-wyslij"), pierwszy} + Przygotuj(d, s.Adres(), "zly token") + opcje);
+    QFETCH(int, kod);
+    QFETCH(QString, wyjscie);
+    QFETCH(bool, numer);
+    wyjscie.replace(QLatin1String("%1"), certyfikaty);
+    const QString wszystko = w.wyjscie + w.bledy;
+    QVERIFY2(w.kod == kod && wszystko.contains(wyjscie), qPrintable(QString::number(w.kod) + wszystko));
+    QVERIFY(!wszystko.contains(QStringLiteral("tajne hasło")));
+    QCOMPARE(!Klucz(pierwszy, "Numer").isEmpty(), numer);
+    if (numer) {
+        // the UPO of a certificate login names the hash of the signed request
+        const QString upo = d.filePath(QStringLiteral("pierwszy.upo.xml"));
+        QVERIFY2(Waliduje(QStringLiteral(ZENTORA_KSEF_DIR "/api/upo/upo-v4-3.xsd"), upo), qPrintable(upo));
+        QVERIFY(CzytajBajty(upo).contains("<SkrotDokumentuUwierzytelniajacego>"));
+        QVERIFY2(s.Zdarzenia().contains(QLatin1String("ZDARZENIE xades 200")), qPrintable(s.Zdarzenia()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstCliKsefWyslij)

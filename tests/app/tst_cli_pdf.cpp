@@ -6,6 +6,7 @@
 #include "uruchomcli.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -42,6 +43,10 @@ private slots:
     void bezSerweraDruku();
     void kodyWyjscia_data();
     void kodyWyjscia();
+    void pomocnicy_data();
+    void pomocnicy();
+    void biblioteki_data();
+    void biblioteki();
 
 private:
     QString Plik(const QString &n) const { return m_dir.filePath(n); }
@@ -325,6 +330,80 @@ void TstCliPdf::kodyWyjscia()
     QCOMPARE(w.kod, kod);
     QVERIFY2(w.bledy.contains(komunikat), qPrintable(w.bledy));
     QVERIFY(!QFile::exists(Plik(QStringLiteral("x.pdf"))));
+}
+
+// zentora-cli hands pdf to its helper program, found beside it or where the package puts it;
+// the helper reads the Faktury.ini beside zentora-cli, not beside itself.
+void TstCliPdf::pomocnicy_data()
+{
+    // clang-format off
+    Kolumny<QString, int, QString>("pomocnik", "kod", "komunikat");
+    QTest::newRow("obok") << "bin" << 0 << "Nie znaleziono pliku rysunku podpisu:\n/nie/ma/podpis.bmp\n";
+    QTest::newRow("w pakiecie") << "libexec/zentora" << 0 << "Nie znaleziono pliku rysunku podpisu:\n/nie/ma/podpis.bmp\n";
+    QTest::newRow("brak") << "" << 3 << "Nie znaleziono programu zentora-cli-pdf, który wykonuje to polecenie";
+    // clang-format on
+}
+
+void TstCliPdf::pomocnicy()
+{
+#ifdef Q_OS_WIN
+    QSKIP("on Windows a copied program finds Qt's libraries only in its own folder");
+#endif
+    QFETCH(QString, pomocnik);
+    QFETCH(int, kod);
+    QFETCH(QString, komunikat);
+    const QString zrodlo = QFileInfo(QStringLiteral(ZENTORA_CLI)).absolutePath();
+    const QTemporaryDir t;
+    const QDir d(t.path());
+    QVERIFY(d.mkpath(QStringLiteral("bin")));
+    QVERIFY(QFile::copy(QStringLiteral(ZENTORA_CLI), d.filePath(QStringLiteral("bin/zentora-cli"))));
+    if (!pomocnik.isEmpty()) {
+        QVERIFY(d.mkpath(pomocnik));
+        QVERIFY(QFile::copy(zrodlo + QStringLiteral("/zentora-cli-pdf"),
+                            d.filePath(pomocnik + QStringLiteral("/zentora-cli-pdf"))));
+    }
+    QVERIFY(PiszBajty(d.filePath(QStringLiteral("bin/Faktury.ini")), "[Parametry]\r\nPodpis=/nie/ma/podpis.bmp\r\n"));
+    QProcess p;
+    p.start(d.filePath(QStringLiteral("bin/zentora-cli")),
+            {QStringLiteral("pdf"), kPrzyklad, QStringLiteral("-o"), d.filePath(QStringLiteral("p.pdf")),
+             QStringLiteral("--signature")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString bledy = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), kod);
+    QVERIFY2(bledy.contains(komunikat), qPrintable(bledy));
+    QCOMPARE(QFile::exists(d.filePath(QStringLiteral("p.pdf"))), kod == 0);
+}
+
+// What each program loads: zentora-cli Qt's core alone, the pdf helper no print system,
+// widgets or network, the KSeF helper no drawing.
+void TstCliPdf::biblioteki_data()
+{
+    // clang-format off
+    Kolumny<QString, QStringList>("program", "bez");
+    QTest::newRow("zentora-cli") << "zentora-cli"
+        << QStringList{"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libQt6Network", "libfontconfig", "libcrypto"};
+    QTest::newRow("pdf") << "zentora-cli-pdf" << QStringList{"libQt6Widgets", "libQt6PrintSupport", "libQt6Network", "libcrypto"};
+    QTest::newRow("ksef") << "zentora-cli-ksef" << QStringList{"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libfontconfig"};
+    // clang-format on
+}
+
+void TstCliPdf::biblioteki()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("the libraries a program loads are listed by the Linux dynamic loader");
+#endif
+    QFETCH(QString, program);
+    QFETCH(QStringList, bez);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LD_TRACE_LOADED_OBJECTS"), QStringLiteral("1"));   // the loader lists them and stops
+    p.setProcessEnvironment(env);
+    p.start(QFileInfo(QStringLiteral(ZENTORA_CLI)).absolutePath() + QLatin1Char('/') + program, {});
+    QVERIFY(p.waitForFinished(60000));
+    const QString lista = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(lista.contains(QStringLiteral("libQt6Core")), qPrintable(lista));
+    for (const QString &b : bez)
+        QVERIFY2(!lista.contains(b), qPrintable(b + QStringLiteral(":\n") + lista));
 }
 
 QTEST_GUILESS_MAIN(TstCliPdf)

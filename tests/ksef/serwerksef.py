@@ -12,6 +12,7 @@ Misbehaviour the tests ask for:
   --rotate         the key first served is withdrawn right after it was fetched (21470)
   --lose-send N    the answer to the Nth invoice send is lost (503) after the invoice was taken
   --zakupy N --wzor FILE  N purchase invoices (the context NIP as the buyer) made from a sample
+  --ca FILE        the CA whose certificates may sign in with XAdES (verified by xmlsec1 --verify)
 Prints "PORT n" once it listens; on exit (SIGTERM or stdin closed) nothing is kept.
 """
 
@@ -39,6 +40,9 @@ from cryptography.hazmat.primitives.ciphers import Cipher, algorithms, modes
 from cryptography.x509.oid import NameOID
 
 FA = "{http://crd.gov.pl/wzor/2025/06/25/13775/}"
+AUTH = "{http://ksef.mf.gov.pl/auth/token/2.0}"
+DS = "{http://www.w3.org/2000/09/xmldsig#}"
+XADES = "{http://uri.etsi.org/01903/v1.3.2#}"
 
 
 def b64(b):
@@ -72,6 +76,17 @@ def crc8(data):
         for _ in range(8):
             crc = ((crc << 1) ^ 0x07) & 0xFF if crc & 0x80 else (crc << 1) & 0xFF
     return crc
+
+
+def nip_z_certyfikatu(cert):
+    """The NIP a KSeF certificate names its holder by: organizationIdentifier VATPL-..., or
+    serialNumber TINPL-... of a person."""
+    for oid, wzor in (("2.5.4.97", r"VATPL.*?(\d{10})"), ("2.5.4.5", r"(?:TINPL|NIP).*?(\d{10})")):
+        for a in cert.subject.get_attributes_for_oid(x509.ObjectIdentifier(oid)):
+            m = re.search(wzor, a.value)
+            if m:
+                return m.group(1)
+    return None
 
 
 class Klucz:
@@ -148,12 +163,17 @@ class Stan:
 def zbuduj_upo(sesja, logowanie, f):
     ns = "http://upo.schematy.mf.gov.pl/KSeF/v4-3"
     e = lambda s: s.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+    # a certificate login is named by the hash of its signed document, a token login by its number
+    if logowanie.get("skrot"):
+        sposob = "<SkrotDokumentuUwierzytelniajacego>%s</SkrotDokumentuUwierzytelniajacego>" % logowanie["skrot"]
+    else:
+        sposob = "<NumerReferencyjnyTokenaKSeF>%s</NumerReferencyjnyTokenaKSeF>" % logowanie["ref"]
     return ("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
             "<Potwierdzenie xmlns=\"%s\">\n"
             "\t<NazwaPodmiotuPrzyjmujacego>Ministerstwo Finansów</NazwaPodmiotuPrzyjmujacego>\n"
             "\t<NumerReferencyjnySesji>%s</NumerReferencyjnySesji>\n"
             "\t<Uwierzytelnienie>\n\t\t<IdKontekstu>\n\t\t\t<Nip>%s</Nip>\n\t\t</IdKontekstu>\n"
-            "\t\t<NumerReferencyjnyTokenaKSeF>%s</NumerReferencyjnyTokenaKSeF>\n\t</Uwierzytelnienie>\n"
+            "\t\t%s\n\t</Uwierzytelnienie>\n"
             "\t<NazwaStrukturyLogicznej>Schemat_FA(3)_v1-0E.xsd</NazwaStrukturyLogicznej>\n"
             "\t<KodFormularza>FA (3)</KodFormularza>\n"
             "\t<Dokument>\n"
@@ -166,7 +186,7 @@ def zbuduj_upo(sesja, logowanie, f):
             "\t\t<SkrotDokumentu>%s</SkrotDokumentu>\n"
             "\t\t<TrybWysylki>Online</TrybWysylki>\n"
             "\t</Dokument>\n"
-            "</Potwierdzenie>\n") % (ns, sesja, logowanie["nip"], logowanie["ref"], f["nip"], f["ksefNumber"],
+            "</Potwierdzenie>\n") % (ns, sesja, logowanie["nip"], sposob, f["nip"], f["ksefNumber"],
                                     e(f["numer"]), f["p1"], f["przyjeto"], f["nadano"], f["invoiceHash"])
 
 
@@ -317,6 +337,96 @@ class Obsluga(BaseHTTPRequestHandler):
         self.odpowiedz(202, {"referenceNumber": ref, "authenticationToken": {"token": token,
                                                                               "validUntil": iso(now())}})
 
+    def logowanie_xades(self):
+        s = self.stan
+        n = int(self.headers.get("Content-Length") or 0)
+        dane = self.rfile.read(n) if n else b""
+        if not s.a.ca:
+            raise Blad(400, 21115, "Nieprawidłowy certyfikat.", ["Serwer nie zna żadnego CA."])
+        try:
+            root = ET.fromstring(dane)
+        except ET.ParseError:
+            raise Blad(400, 21001, "Nieczytelna treść.")
+        if root.tag != AUTH + "AuthTokenRequest":
+            raise Blad(400, 21401, "Dokument nie jest zgodny ze schemą (xsd).", ["Oczekiwano AuthTokenRequest."])
+        podpisy = root.findall(DS + "Signature")
+        if not podpisy:
+            raise Blad(400, 9102, "Brak podpisu.")
+        if len(podpisy) > 1:
+            raise Blad(400, 9103, "Przekroczona liczba dozwolonych podpisów.")
+        with s.lock:
+            ms = s.wyzwania.pop(root.findtext(AUTH + "Challenge") or "", None)
+        if ms is None:
+            raise Blad(400, 21111, "Nieprawidłowe wyzwanie autoryzacyjne.")
+        nip = root.findtext(AUTH + "ContextIdentifier/" + AUTH + "Nip")
+        if root.findtext(AUTH + "SubjectIdentifierType") not in ("certificateSubject", "certificateFingerprint"):
+            raise Blad(400, 21401, "Dokument nie jest zgodny ze schemą (xsd).", ["Nieznany SubjectIdentifierType."])
+        der, odmowa = self.sprawdz_xades(podpisy[0], dane)
+        cert = x509.load_der_x509_certificate(der)
+        if odmowa is None and (nip_z_certyfikatu(cert) != nip or nip != s.a.nip):
+            odmowa = {"code": 415, "description": "Uwierzytelnianie zakończone niepowodzeniem",
+                      "details": ["Brak przypisanych uprawnień"]}
+        ref = numer_referencyjny("AU")
+        token = "auth-" + secrets.token_urlsafe(24)
+        print("ZDARZENIE xades %s" % (odmowa["code"] if odmowa else 200), flush=True)
+        with s.lock:
+            s.logowania[ref] = {"ref": ref, "token": token, "dobry": odmowa is None, "odmowa": odmowa,
+                                "sprawdzono": 0, "odebrano": False, "nip": nip or "", "certyfikat": True,
+                                "skrot": sha_b64(dane)}
+        self.odpowiedz(202, {"referenceNumber": ref, "authenticationToken": {"token": token,
+                                                                              "validUntil": iso(now())}})
+
+    def sprawdz_xades(self, podpis, dane):
+        """The certificate (DER) of an XAdES-BES signature that holds, and the refusal of the login
+        (None) when its certificate is not of the test CA; 400 as KSeF answers when it does not hold."""
+        def zly(*szczegoly):
+            return Blad(400, 9105, "Nieprawidłowy podpis.", list(szczegoly))
+        wlasciwosci = podpis.find("%sObject/%sQualifyingProperties/%sSignedProperties" % (DS, XADES, XADES))
+        if wlasciwosci is None:
+            raise zly("Brak SignedProperties (XAdES-BES).")
+        # the document itself and the signed properties, nothing else
+        odwolania = sorted((r.get("URI"), r.get("Type")) for r in podpis.findall(DS + "SignedInfo/" + DS + "Reference"))
+        if odwolania != [("", None), ("#" + (wlasciwosci.get("Id") or ""), "http://uri.etsi.org/01903#SignedProperties")]:
+            raise zly("Podpis musi obejmować cały dokument i SignedProperties.")
+        try:
+            der = base64.b64decode("".join(podpis.findtext(DS + "KeyInfo/" + DS + "X509Data/" + DS
+                                                           + "X509Certificate").split()))
+            cert = x509.load_der_x509_certificate(der)
+        except Exception:
+            raise Blad(400, 21115, "Nieprawidłowy certyfikat.")
+        sc = wlasciwosci.find(XADES + "SignedSignatureProperties/" + XADES + "SigningCertificate/" + XADES + "Cert")
+        try:
+            skrot = base64.b64decode(sc.findtext(XADES + "CertDigest/" + DS + "DigestValue"))
+            metoda = sc.find(XADES + "CertDigest/" + DS + "DigestMethod").get("Algorithm")
+            numer = int(sc.findtext(XADES + "IssuerSerial/" + DS + "X509SerialNumber"))
+            wystawca = sc.findtext(XADES + "IssuerSerial/" + DS + "X509IssuerName")
+            czas = datetime.datetime.fromisoformat(
+                wlasciwosci.findtext(XADES + "SignedSignatureProperties/" + XADES + "SigningTime").replace("Z", "+00:00"))
+        except Exception:
+            raise zly("Niepełne SignedProperties.")
+        if metoda != "http://www.w3.org/2001/04/xmlenc#sha256" or skrot != hashlib.sha256(der).digest():
+            raise zly("Skrót certyfikatu w SignedProperties nie zgadza się z certyfikatem podpisu.")
+        if numer != cert.serial_number or wystawca.replace(" ", "") != cert.issuer.rfc4514_string().replace(" ", ""):
+            raise zly("IssuerSerial w SignedProperties nie zgadza się z certyfikatem podpisu.")
+        if abs((now() - czas).total_seconds()) > 300:
+            raise zly("Czas podpisu %s odbiega od czasu serwera." % iso(czas))
+        with tempfile.NamedTemporaryFile(suffix=".xml", delete=False) as t:
+            t.write(dane)
+        try:
+            def xmlsec(*opcje):
+                return subprocess.run(["xmlsec1", "--verify", "--id-attr:Id", "SignedProperties"] + list(opcje)
+                                      + [t.name], capture_output=True).returncode == 0
+            if xmlsec("--trusted-pem", self.stan.a.ca):
+                return der, None
+            # KSeF takes a sound signature of a certificate it does not trust, then refuses the login
+            if xmlsec("--insecure"):
+                return der, {"code": 460, "description": "Uwierzytelnianie zakończone niepowodzeniem z powodu "
+                                                         "błędu certyfikatu",
+                             "details": ["Niezaufany łańcuch certyfikatów"]}
+            raise zly("Podpis nie zgadza się z treścią dokumentu.")
+        finally:
+            os.unlink(t.name)
+
     def logowanie_z_tokenu(self, ref=None):
         t = self.bearer()
         with self.stan.lock:
@@ -332,12 +442,20 @@ class Obsluga(BaseHTTPRequestHandler):
             st = {"code": 100, "description": "Uwierzytelnianie w toku"}
         elif l["dobry"]:
             st = {"code": 200, "description": "Uwierzytelnianie zakończone sukcesem"}
+        elif l.get("odmowa"):
+            st = l["odmowa"]
         else:
             st = {"code": 450, "description": "Uwierzytelnianie zakończone niepowodzeniem z powodu błędnego tokenu",
                   "details": ["Nieprawidłowy token."]}
-        self.odpowiedz(200, {"startDate": iso(now()), "authenticationMethod": "Token",
-                             "authenticationMethodInfo": {"category": "Token", "code": "token.ksef",
-                                                          "displayName": "Token KSeF"}, "status": st})
+        if l.get("certyfikat"):
+            metoda = {"authenticationMethod": "InternalCertificate",
+                      "authenticationMethodInfo": {"category": "XadesSignature", "code": "certificate.ksef",
+                                                   "displayName": "Certyfikat KSeF"}}
+        else:
+            metoda = {"authenticationMethod": "Token",
+                      "authenticationMethodInfo": {"category": "Token", "code": "token.ksef",
+                                                   "displayName": "Token KSeF"}}
+        self.odpowiedz(200, dict(startDate=iso(now()), status=st, **metoda))
 
     def nowy_dostep(self):
         t = "access-" + secrets.token_urlsafe(24)
@@ -573,6 +691,7 @@ TRASY = [
     ("GET", r"/security/public-key-certificates", Obsluga.klucze),
     ("POST", r"/auth/challenge", Obsluga.wyzwanie),
     ("POST", r"/auth/ksef-token", Obsluga.logowanie_tokenem),
+    ("POST", r"/auth/xades-signature", Obsluga.logowanie_xades),
     ("POST", r"/auth/token/redeem", Obsluga.odbierz_tokeny),
     ("POST", r"/auth/token/refresh", Obsluga.odswiez),
     ("GET", r"/auth/([0-9A-Z-]+)", Obsluga.stan_logowania),
@@ -596,6 +715,7 @@ def main():
     p.add_argument("--lose-send", type=int, default=0)
     p.add_argument("--zakupy", type=int, default=0)
     p.add_argument("--wzor")
+    p.add_argument("--ca")
     a = p.parse_args()
     Obsluga.stan = Stan(a)
     srv = ThreadingHTTPServer(("127.0.0.1", 0), Obsluga)
