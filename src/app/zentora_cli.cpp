@@ -617,13 +617,7 @@ TabelaPolecen Tabela()
     return t;
 }
 
-QStringList ArgumentyProgramu(int argc, char *argv[])
-{
-    QStringList a;
-    for (int i = 0; i < argc; ++i)
-        a.append(QString::fromLocal8Bit(argv[i]));
-    return a;
-}
+QStringList ArgumentyProgramu(int argc, char *argv[]) { return ArgumentyWierszaPolecen(argc, argv); }
 
 }   // namespace
 

@@ -17,6 +17,8 @@
 #include <shlobj.h>
 #include <vector>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 #include <winnetwk.h>
 #endif
 
@@ -57,6 +59,23 @@ QString g_katalogProgramu;
 void UstawKatalogProgramu(const QString &katalog)
 {
     g_katalogProgramu = ZUkosnikiem(SciezkaSieciowa(QDir::toNativeSeparators(katalog)));
+}
+
+QStringList ArgumentyWierszaPolecen(int argc, char *argv[])
+{
+    QStringList a;
+#ifdef Q_OS_WIN
+    int n = 0;
+    if (LPWSTR *w = CommandLineToArgvW(GetCommandLineW(), &n)) {
+        for (int i = 0; i < n; ++i)
+            a.append(QString::fromWCharArray(w[i]));
+        LocalFree(w);
+        return a;
+    }
+#endif
+    for (int i = 0; i < argc; ++i)
+        a.append(QString::fromLocal8Bit(argv[i]));
+    return a;
 }
 
 QString KatalogProgramu()

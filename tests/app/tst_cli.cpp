@@ -40,7 +40,8 @@ private:
 
 void TstCli::przeliczenieOdtwarzaPrzyklad()
 {
-    const QString out = Plik(QStringLiteral("out.FAK"));
+    // a name that no ANSI code page of Windows holds whole
+    const QString out = Plik(QStringLiteral("wynik-żółć-ñ.FAK"));
     const WynikCli w = UruchomCli({QStringLiteral("recompute"), kPrzyklad, QStringLiteral("-o"), out});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QString());
