@@ -14,6 +14,7 @@ packages=(
   clang-format clang-tidy
   qt6-svg-dev help2man dpkg-dev lintian desktop-file-utils appstream mmdebstrap
   libxmlsec1-dev xmlsec1
+  qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus-daemon dbus-bin libsecret-tools openssl
 )
 # --windows: the cross compiler, the installer maker and Wine (the Qt source comes through apt)
 [ "${1:-}" = "--windows" ] && packages+=(g++-mingw-w64-x86-64-posix nsis zip wine wine64 imagemagick x11-utils)

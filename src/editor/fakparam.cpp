@@ -1,5 +1,6 @@
 #include "fakparam.h"
 
+#include "dostepksef.h"
 #include "ikony.h"
 #include "ksefokno.h"
 
@@ -656,6 +657,13 @@ void TFakParam::accept()
         KomunikatNiepoprawnejWartosci(EdyDniZapl, EdyDniZapl->accessibleName(), EdyDniZapl->text());
         return;
     }
+    // the secrets go to the keychain now; when they cannot, the dialog stays open with
+    // what was typed, rather than close as if they were kept
+    if (!StrKsef->DostepKsef->ZapiszSejf(this)) {
+        Strony->setCurrentWidget(StrKsef);
+        StrKsef->DostepKsef->EdyToken->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     QDialog::accept();
 }
 
@@ -671,7 +679,7 @@ bool PokazParametry(QWidget *wlasciciel, TiniZentora &ini, int strona)
         dlg->EdySymbol->isEnabled() ? dlg->EdySymbol->setFocus() : dlg->RadioNR->setFocus();
         break;
     case TFakParam::kStrRamaFir: dlg->MemoFirma->setFocus(); break;
-    case TFakParam::kStrKsef: dlg->StrKsef->EdyKsefNip->setFocus(); break;
+    case TFakParam::kStrKsef: dlg->StrKsef->DostepKsef->CbSrodowisko->setFocus(); break;
     default: dlg->EdyBank->setFocus(); break;
     }
     // The owner (and the dialog with it) may be gone when exec() returns.

@@ -6,11 +6,13 @@
 #include "common/teksty.h"
 #include "controls/forma.h"
 #include "controls/platforma.h"
+#include "dostepksef.h"
 #include "invoice/dokument.h"
 #include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "zentoraedyt.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,8 +55,30 @@ void Ustaw(QLineEdit *e, const QString &t)
 
 TStronaKsef::TStronaKsef(QWidget *rodzic) : QWidget(rodzic)
 {
-    auto *u = new QVBoxLayout(this);
-    auto *gS = new QGroupBox(QStringLiteral(" Sprzedawca w KSeF "), this);
+    // three groups do not fit the dialog's fixed height: the page scrolls, and a field
+    // reached with Tab scrolls into view
+    auto *przewijanie = new QScrollArea(this);
+    przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setWidgetResizable(true);
+    przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    przewijanie->setFocusPolicy(Qt::NoFocus);
+    // a field reached by its Alt letter comes into view as well, not only one reached by Tab
+    connect(qApp, &QApplication::focusChanged, przewijanie, [przewijanie](QWidget *, QWidget *teraz) {
+        if (teraz && przewijanie->widget() && przewijanie->widget()->isAncestorOf(teraz))
+            przewijanie->ensureWidgetVisible(teraz);
+    });
+    auto *tresc = new QWidget(przewijanie);
+    przewijanie->setWidget(tresc);
+    // the page's own background shows through
+    przewijanie->viewport()->setAutoFillBackground(false);
+    tresc->setAutoFillBackground(false);
+    auto *zewn = new QVBoxLayout(this);
+    zewn->setContentsMargins(0, 0, 0, 0);
+    zewn->addWidget(przewijanie);
+    auto *u = new QVBoxLayout(tresc);
+    DostepKsef = new TdostepKsef(tresc);
+    u->addWidget(DostepKsef);
+    auto *gS = new QGroupBox(QStringLiteral(" Sprzedawca w KSeF "), tresc);
     auto *f = new QFormLayout(gS);
     EdyKsefNip = Pole(gS, "EdyKsefNip", 20);
     EdyKsefNazwa = Pole(gS, "EdyKsefNazwa", 512);
@@ -67,7 +92,7 @@ TStronaKsef::TStronaKsef(QWidget *rodzic) : QWidget(rodzic)
                                   "„NIP”, nazwa z pierwszego wiersza, adres z pozostałych."),
                    gS));
     u->addWidget(gS);
-    auto *gZ = new QGroupBox(QStringLiteral(" Sprzedaż zwolniona z VAT "), this);
+    auto *gZ = new QGroupBox(QStringLiteral(" Sprzedaż zwolniona z VAT "), tresc);
     auto *fz = new QFormLayout(gZ);
     EdyKsefPodstawa = Pole(gZ, "EdyKsefPodstawa", 256);
     fz->addRow(QStringLiteral("&Podstawa zwolnienia"), EdyKsefPodstawa);
@@ -85,6 +110,7 @@ void TStronaKsef::IniNaEkran(const TiniZentora &ini)
     Ustaw(EdyKsefAdresL1, ini.iniKsefAdresL1);
     Ustaw(EdyKsefAdresL2, ini.iniKsefAdresL2);
     Ustaw(EdyKsefPodstawa, ini.iniKsefPodstawa);
+    DostepKsef->IniNaEkran(ini);
 }
 
 void TStronaKsef::EkranNaIni(TiniZentora &ini) const
@@ -94,6 +120,7 @@ void TStronaKsef::EkranNaIni(TiniZentora &ini) const
     ini.iniKsefAdresL1 = Trim(EdyKsefAdresL1->text());
     ini.iniKsefAdresL2 = Trim(EdyKsefAdresL2->text());
     ini.iniKsefPodstawa = Trim(EdyKsefPodstawa->text());
+    DostepKsef->EkranNaIni(ini);
 }
 
 namespace {
@@ -248,9 +275,14 @@ void TZentoraForma::AcNumerKsefExecute()
 
 void TZentoraForma::PokazStanKsef()
 {
-    const QString stan = StanKsef(Zentora);
+    // a refusal is told by its code; the tool tip holds KSeF's description
+    const bool odrzucona = Pusty(Zentora.KsefNumer) && Niepusty(Zentora.KsefStatus);
+    const QString stan = odrzucona ? QStringLiteral("KSeF: odrzucona (%1)").arg(Zentora.KsefStatus.section(u' ', 0, 0))
+                                   : StanKsef(Zentora);
     LabKsef->setText(stan);
-    LabKsef->setToolTip(
-        Pusty(Zentora.KsefWytworzono) ? stan : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
+    LabKsef->setToolTip(odrzucona ? stan + QLatin1Char('\n') + Zentora.KsefStatus
+                        : Pusty(Zentora.KsefWytworzono)
+                            ? stan
+                            : stan + QStringLiteral("\nwytworzono ") + Zentora.KsefWytworzono);
     LabKsef->setAccessibleName(stan);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class TdostepKsef;
 
 class TStronaKsef : public QWidget {
     Q_OBJECT
@@ -20,6 +21,7 @@ public:
     QLineEdit *EdyKsefAdresL1 = nullptr;
     QLineEdit *EdyKsefAdresL2 = nullptr;
     QLineEdit *EdyKsefPodstawa = nullptr;
+    TdostepKsef *DostepKsef = nullptr;
 };
 
 // Asks for the reason of a correction about to be issued (it may stay empty until the

@@ -72,8 +72,11 @@ void TZentoraForma::UstawTylkoDoOdczytu(bool tak)
     Grid->setXkolReOnly(tak ? QStringLiteral("1111111111") : KolumnyTylkoDoOdczytu());
     LabTylkoOdczyt->setText(m_plikZajety ? QStringLiteral("  Plik jest otwarty w innym oknie programu Zentora: "
                                                           "tylko do odczytu. Kopia: Plik → Zapisz jako…")
-                                         : QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
-                                                          "Zmiany: faktura korygująca, Plik → Wystaw korektę…"));
+                            : !m_plikXml.isEmpty()
+                                ? QStringLiteral("  Faktura z pliku KSeF (XML): tylko do odczytu. "
+                                                 "Zapis jako nowy plik .FAK: Plik → Zapisz jako…")
+                                : QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
+                                                 "Zmiany: faktura korygująca, Plik → Wystaw korektę…"));
     LabTylkoOdczyt->setVisible(tak);
     UlozKontrolki();
 }

@@ -5,6 +5,7 @@
 
 #include "ikony.h"
 #include "ksefokno.h"
+#include "ksefonline.h"
 #include "poleedycji.h"
 #include "siatkifaktury.h"
 
@@ -120,6 +121,9 @@ TZentoraForma::TZentoraForma(QWidget *rodzic) : QMainWindow(rodzic)
     Dialogi.PrzyczynaKorekty = &PytajOPrzyczyneKorekty;
     Dialogi.PlikKsef = &NazwaPlikuKsefZDialogu;
     Dialogi.NumerKsef = &PytajONumerKsef;
+    Dialogi.PlikXml = &NazwaPlikuXmlZDialogu;
+    Dialogi.ZakresOdbioru = &PytajOZakresOdbioru;
+    Dialogi.Pobrane = &PokazPobrane;
     UstawDialogiWspolpracownikow();
 
     setWindowIcon(IkonyApli16().Ikona(Ikona::Program));
@@ -196,6 +200,9 @@ void TZentoraForma::PodlaczZdarzenia()
     podlacz(AcDrukuj, &TZentoraForma::AcDrukujExecute);
     podlacz(AcEksportKsef, &TZentoraForma::AcEksportKsefExecute);
     podlacz(AcNumerKsef, &TZentoraForma::AcNumerKsefExecute);
+    podlacz(AcOtworzXml, &TZentoraForma::AcOtworzXmlExecute);
+    podlacz(AcWyslijKsef, &TZentoraForma::AcWyslijKsefExecute);
+    podlacz(AcOdbierzKsef, &TZentoraForma::AcOdbierzKsefExecute);
     podlacz(AcWystawKorekte, &TZentoraForma::AcWystawKorekteExecute);
     podlacz(AcParametry, &TZentoraForma::AcParametryExecute);
     podlacz(AcFormatNum, &TZentoraForma::AcFormatNumExecute);
@@ -381,6 +388,8 @@ void TZentoraForma::Przypisz_ContextPopUpOknomEdycji() { PrzypiszPopupOknu(this)
 
 QString TZentoraForma::NazwaPliku() const
 {
+    if (NazwaRobo.isEmpty() && !m_plikXml.isEmpty())
+        return QLatin1Char('"') + QFileInfo(m_plikXml).fileName() + QLatin1Char('"');
     return NazwaRobo.isEmpty() ? QStringLiteral("( bez nazwy )") : QLatin1Char('"') + NazwaRobo + QLatin1Char('"');
 }
 
@@ -399,6 +408,7 @@ void TZentoraForma::NowyDokument()
     Grid->PrzerwijEdycje();
     NazwaRobo.clear();
     SciezkaRobo.clear();
+    m_plikXml.clear();
     UstawPodpis();
     Zentora = NowaFaktura(IniZentora, DataDzis());
     m_blokadaPliku.reset();
@@ -468,7 +478,7 @@ void TZentoraForma::RekordNaEkran()
     Grid->WybierzKomorke(1, 1);
     PokazStanKsef();
     PokazPolaKorekty();
-    UstawTylkoDoOdczytu(FakturaOstateczna(z) || m_plikZajety);
+    UstawTylkoDoOdczytu(FakturaOstateczna(z) || m_plikZajety || !m_plikXml.isEmpty());
 }
 
 void TZentoraForma::EkranNaRekord(bool przerwij)
@@ -574,6 +584,7 @@ void TZentoraForma::OtworzPlik(const QString &plik)
     Grid->PrzerwijEdycje();
     Zentora = f;
     m_plikZajety = !kto.isEmpty();
+    m_plikXml.clear();
     RekordNaEkran();
     FaktRobo = Zentora;
     SciezkaRobo = QFileInfo(sciezka).absoluteFilePath();
@@ -598,10 +609,19 @@ bool TZentoraForma::ZapiszPlik(bool jako)
 {
     QString sciezka;
     if (NazwaRobo.isEmpty() || jako) {
+        // an invoice read from KSeF XML becomes a .FAK of its own, named after the XML
+        const QString nazwa = NazwaRobo.isEmpty() && !m_plikXml.isEmpty()
+                                  ? QFileInfo(m_plikXml).completeBaseName() + QStringLiteral(".FAK")
+                                  : NazwaRobo;
         sciezka =
-            Dialogi.NazwaPliku(this, true, QStringLiteral(" Zapisywanie faktury "), BezUkosnika(FolderRobo), NazwaRobo);
+            Dialogi.NazwaPliku(this, true, QStringLiteral(" Zapisywanie faktury "), BezUkosnika(FolderRobo), nazwa);
         if (sciezka.isEmpty())
             return false;
+        if (!m_plikXml.isEmpty() && QFileInfo(sciezka) == QFileInfo(m_plikXml)) {
+            KomunikatOkna(this, QStringLiteral("XFaktury nie zapisuje się w miejsce pliku KSeF (XML), z którego ją "
+                                               "odczytano.|Podaj nazwę nowego pliku .FAK."));
+            return false;
+        }
     } else {
         // the very file it came from, wherever the working folder points now
         sciezka = SciezkaRobo;
@@ -630,9 +650,10 @@ bool TZentoraForma::ZapiszPlik(bool jako)
     NazwaRobo = QFileInfo(sciezka).fileName();
     if (nowyPlik)
         m_blokadaPliku = std::move(blokada);
-    if (m_plikZajety) {
+    if (m_plikZajety || !m_plikXml.isEmpty()) {
         // saved under a name of its own: the invoice is this window's again
         m_plikZajety = false;
+        m_plikXml.clear();
         UstawTylkoDoOdczytu(FakturaOstateczna(Zentora));
     }
     // a saved invoice is issued: its seller no longer follows the parameters

@@ -13,6 +13,7 @@
 #include "invoice/rekord.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
@@ -38,6 +39,7 @@ class TokienkoLong;
 class TokienkoTekst;
 class TPoleEdycji;
 class TPoleFiltrowane;
+struct TpobranaFaktura;
 
 // The program-wide help: the procedure that shows a help topic (set by a host), and the
 // topic of the invoice window (0: no help, the help command is hidden).
@@ -102,6 +104,13 @@ public:
         std::function<bool(QWidget *wlasciciel, QString &numer)> NumerKsef;
         // the register of the working folder; the file chosen to open, empty for none
         std::function<QString(QWidget *wlasciciel, const IndeksFolderu &indeks)> Rejestr;
+        // an FA(3) file to open, starting in the folder; empty when given up
+        std::function<QString(QWidget *wlasciciel, const QString &folder)> PlikXml;
+        // the date range and folder of receiving from KSeF; false when given up
+        std::function<bool(QWidget *wlasciciel, QDate &od, QDate &doDnia, QString &katalog)> ZakresOdbioru;
+        // what receiving brought; the file chosen to open, empty for none
+        std::function<QString(QWidget *wlasciciel, const QList<TpobranaFaktura> &lista, const QString &naglowek)>
+            Pobrane;
     };
     TDialogi Dialogi;
     // The Qt file dialog with the window's filter, asking before overwriting and before
@@ -265,6 +274,7 @@ private:
     QAction *AcNowa = nullptr, *AcOtworz = nullptr, *AcZapisz = nullptr, *AcZapiszJako = nullptr;
     QAction *AcDrukuj = nullptr, *AcZamknij = nullptr, *AcEksportKsef = nullptr, *AcNumerKsef = nullptr;
     QAction *AcWystawKorekte = nullptr;
+    QAction *AcOtworzXml = nullptr, *AcWyslijKsef = nullptr, *AcOdbierzKsef = nullptr;
     QAction *AcCzytajBaze = nullptr, *AcEdytujZbazy = nullptr, *AcAkceptuj = nullptr, *AcAnuluj = nullptr;
     QAction *AcDopisz = nullptr, *AcBazaFaktur = nullptr, *AcBazaProdukt = nullptr;
     QAction *AcParametry = nullptr, *AcFormatNum = nullptr, *AcFont = nullptr, *AcKalkulator = nullptr;
@@ -282,6 +292,14 @@ private:
     void AcNumerKsefExecute();
     // The one line that tells the invoice's KSeF state.
     void PokazStanKsef();
+    // ---- KSeF online (ksefonline.cpp)
+    void AcOtworzXmlExecute();
+    void AcWyslijKsefExecute();
+    void AcOdbierzKsefExecute();
+    // An FA(3) invoice shown read-only; saved only as a new .FAK, never over the XML.
+    void OtworzXml(const QString &plik);
+    QString m_plikXml;      // the FA(3) file the shown invoice was read from (full path)
+    QString m_folderKsef;   // where invoices were last received to
     void AcParametryExecute();
     void AcFormatNumExecute();
     void AcFontExecute(bool wlaczona);

@@ -107,6 +107,12 @@ void TZentoraForma::UtworzAkcje()
          QStringLiteral(" Zapisz fakturę jako plik XML dla KSeF "), nullptr},
         {&AcNumerKsef, "AcNumerKsef", QStringLiteral("N&umer KSeF…"), QStringLiteral(" Numer nadany fakturze w KSeF "),
          nullptr},
+        {&AcOtworzXml, "AcOtworzXml", QStringLiteral("Otwórz fakturę KSeF (&XML)…"),
+         QStringLiteral(" Otwórz fakturę z pliku FA(3) tylko do odczytu "), nullptr},
+        {&AcWyslijKsef, "AcWyslijKsef", QStringLiteral("Wyś&lij do KSeF"),
+         QStringLiteral(" Zapisz fakturę i wyślij ją do KSeF "), nullptr},
+        {&AcOdbierzKsef, "AcOdbierzKsef", QStringLiteral("Od&bierz faktury z KSeF…"),
+         QStringLiteral(" Pobierz faktury zakupu z KSeF "), nullptr},
         {&AcWystawKorekte, "AcWystawKorekte", QStringLiteral("&Wystaw korektę…"),
          QStringLiteral(" Nowa faktura korygująca do otwartej faktury "), nullptr},
         {&AcZamknij, "AcZamknij", QStringLiteral("&Koniec"), QStringLiteral(" Koniec "), "koniec"},
@@ -170,9 +176,9 @@ void TZentoraForma::UtworzMenu()
     setMenuWidget(panelMenu);
     MenuGlowne->setObjectName(QStringLiteral("MenuGlowne"));
     QMenu *plik = MenuGlowne->addMenu(QStringLiteral("&Plik"));
-    plik->addActions({AcNowa, AcOtworz, AcZapisz, AcZapiszJako});
+    plik->addActions({AcNowa, AcOtworz, AcOtworzXml, AcZapisz, AcZapiszJako});
     plik->addSeparator();
-    plik->addActions({AcDrukuj, AcEksportKsef, AcNumerKsef});
+    plik->addActions({AcDrukuj, AcEksportKsef, AcNumerKsef, AcWyslijKsef, AcOdbierzKsef});
     plik->addAction(AkcjaRejestru());
     plik->addSeparator();
     plik->addAction(AcWystawKorekte);

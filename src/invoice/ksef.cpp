@@ -561,9 +561,10 @@ QString LinkWeryfikacjiKsef(const TzentoraVat &f, const TiniZentora &ini)
 
 QString StanKsef(const TzentoraVat &f)
 {
+    // a received invoice has its number without an export of ours
+    if (Niepusty(f.KsefNumer))
+        return QStringLiteral("KSeF ") + f.KsefNumer;
     if (Pusty(f.KsefSkrot))
         return QStringLiteral("KSeF: nie eksportowano");
-    if (Pusty(f.KsefNumer))
-        return QStringLiteral("KSeF: eksportowano, bez numeru");
-    return QStringLiteral("KSeF ") + f.KsefNumer;
+    return QStringLiteral("KSeF: eksportowano, bez numeru");
 }

@@ -380,6 +380,18 @@ TodczytFa3 CzytajFa3(const QByteArray &xml, const QString &numerKsef)
         w.Uwagi.append(QStringLiteral("Kwota należności w pliku (%1) różni się od policzonej z pozycji (%2).")
                            .arg(Liczba(doZaplaty), policzone.isEmpty() ? QStringLiteral("brak") : policzone));
 
+    // A numbered invoice is this very XML in KSeF: its hash and seller make the printout's
+    // verification code, as for an invoice exported here.
+    if (Niepusty(f.KsefNumer)) {
+        TeksportKsef e;
+        e.Xml = xml;
+        e.Nip = nipSprzedawcy;
+        e.Wytworzono = doc->Tekst(QStringLiteral("Naglowek/DataWytworzeniaFa"));
+        const QString nadany = f.KsefNumer;
+        ZapamietajEksport(f, e);
+        f.KsefNumer = nadany;
+    }
+
     QStringList pominiete;
     doc->Nieuzyte(QString(), pominiete);
     if (!pominiete.isEmpty())

@@ -98,8 +98,22 @@ OdpowiedzKsef KlientKsef::Polacz(const QByteArray &metoda, const QString &sciezk
         QNetworkReply *r = m_siec.sendCustomRequest(z, metoda, json);
         QEventLoop petla;
         QObject::connect(r, &QNetworkReply::finished, &petla, &QEventLoop::quit);
+        // a cancel does not wait for a slow answer: the request is dropped at once
+        QTimer czuwanie;
+        if (Przerwano) {
+            QObject::connect(&czuwanie, &QTimer::timeout, r, [this, r] {
+                if (Przerwano())
+                    r->abort();
+            });
+            czuwanie.start(100);
+        }
         if (!r->isFinished())
             petla.exec();
+        czuwanie.stop();
+        if (Przerwano && Przerwano()) {
+            delete r;
+            throw ECichyAbort();
+        }
         OdpowiedzKsef o;
         o.http = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         o.tresc = r->readAll();

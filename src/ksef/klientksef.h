@@ -53,7 +53,8 @@ public:
     explicit KlientKsef(TsrodowiskoKsef srodowisko, ZasadyKsef zasady = {});
 
     // Set by a window: returns true when the user cancelled; the client then ends with
-    // ECichyAbort at the next wait.
+    // ECichyAbort at the next wait, or at once when it waits for an answer (the request is
+    // dropped, so a request cancelled in flight may or may not have reached KSeF).
     std::function<bool()> Przerwano;
 
     // Challenge, the token encrypted for KSeF, status until final, the access tokens.

@@ -2,12 +2,6 @@
 
 #include "podpisxades.h"
 
-TposwiadczeniaKsef PoswiadczeniaZapisane(const TsrodowiskoKsef &)
-{
-    // the keychain is not read yet
-    return {};
-}
-
 void ZalogujKsef(KlientKsef &klient, const QString &nip, const TposwiadczeniaKsef &p)
 {
     if (p.Certyfikatem()) {

@@ -8,6 +8,7 @@
 #include "controls/kolory.h"
 #include "controls/platforma.h"
 #include "controls/tokienka.h"
+#include "editor/ksefokno.h"
 #include "prezentertestowy.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +92,7 @@ private slots:
     void dniZaplaty();
     void limitRamki();
     void wyglad();
+    void stronaKsefPrzewija();
 };
 
 void TstFakParam::cleanup()
@@ -448,15 +451,24 @@ void TstFakParam::wyglad()
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     for (int s = 0; s < d.Strony->count(); ++s) {
         d.Strony->setCurrentIndex(s);
-        QCoreApplication::processEvents();
+        // the KSeF page reads the keychain once shown, then lays out what it found
+        QTest::qWait(100);
         QVERIFY(d.grab().save(Zrzuty() + QStringLiteral("parametry%1.png").arg(s)));
         QWidget *strona = d.Strony->widget(s);
         for (QWidget *w : strona->findChildren<QWidget *>()) {
             if (!w->isVisible() || w->parentWidget()->inherits("QTextEdit") || w->parentWidget()->inherits("QComboBox")
                 || w->parentWidget()->inherits("QAbstractScrollArea"))
                 continue;
-            const QRect r(w->mapTo(strona, QPoint(0, 0)), w->size());
-            QVERIFY2(strona->rect().contains(r),
+            // what scrolls stays inside what it scrolls
+            QWidget *ramy = strona;
+            for (QWidget *p = w; p && p != strona && ramy == strona; p = p->parentWidget())
+                for (auto *sa : strona->findChildren<QScrollArea *>())
+                    if (sa->widget() == p)
+                        ramy = p;
+            if (ramy == w)
+                continue;
+            const QRect r(w->mapTo(ramy, QPoint(0, 0)), w->size());
+            QVERIFY2(ramy->rect().contains(r),
                      qPrintable(w->objectName() + QLatin1Char(' ') + w->metaObject()->className()));
             if (auto *l = qobject_cast<QLabel *>(w); l && !l->wordWrap())
                 QVERIFY2(l->sizeHint().width() <= l->width() + 1, qPrintable(l->text()));
@@ -468,6 +480,22 @@ void TstFakParam::wyglad()
                 QVERIFY2(p->sizeHint().width() <= p->width() + 1, qPrintable(p->text()));
         }
     }
+}
+
+// The KSeF page is taller than the dialog: a field it focuses, by Tab or by its Alt letter, is
+// scrolled into view.
+void TstFakParam::stronaKsefPrzewija()
+{
+    TFakParam d;
+    d.Param = Przyklad();
+    d.IniNaEkran();
+    d.Strony->setCurrentIndex(TFakParam::kStrKsef);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QLineEdit *podstawa = d.StrKsef->EdyKsefPodstawa;
+    QVERIFY(podstawa->visibleRegion().isEmpty());
+    podstawa->setFocus(Qt::ShortcutFocusReason);
+    QTRY_VERIFY(!podstawa->visibleRegion().isEmpty());
 }
 
 QTEST_MAIN(TstFakParam)

@@ -156,13 +156,26 @@ void TstWyglad::menuIPasek()
     QCOMPARE(
         menu,
         (QStringList{
-            QStringLiteral("&Plik:AcNowa AcOtworz AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef AcNumerKsef AcRejestr "
-                           "- AcWystawKorekte - "
+            QStringLiteral("&Plik:AcNowa AcOtworz AcOtworzXml AcZapisz AcZapiszJako - AcDrukuj AcEksportKsef "
+                           "AcNumerKsef AcWyslijKsef AcOdbierzKsef AcRejestr - AcWystawKorekte - "
                            "AcZamknij"),
             QStringLiteral(
                 "&Bazy danych:AcCzytajBaze AcEdytujZbazy AcAkceptuj AcAnuluj AcDopisz AcBazaFaktur - AcBazaProdukt"),
             QStringLiteral("&Ustawienia:AcParametry AcFormatNum AcFont AcKalkulator"),
             QStringLiteral("P&omoc:AcPomocTematy AcPomocFakt - AcWizytowka")}));
+    // every command of a menu has a letter of its own
+    for (QAction *m : Kontrolka<QMenuBar>(*t.okno, "MenuGlowne")->actions()) {
+        QSet<QChar> litery;
+        int zLitera = 0;
+        for (QAction *a : m->menu()->actions()) {
+            const qsizetype i = a->text().indexOf(QLatin1Char('&'));
+            if (a->isSeparator() || i < 0)
+                continue;
+            ++zLitera;
+            litery.insert(a->text().at(i + 1).toLower());
+        }
+        QVERIFY2(litery.size() == zLitera, qPrintable(m->text()));
+    }
     QStringList pasek = Wpisy(Kontrolka<QToolBar>(*t.okno, "ToolBar1"));
     pasek.removeAll(QStringLiteral("-"));
     QCOMPARE(

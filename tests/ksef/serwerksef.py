@@ -12,6 +12,8 @@ Misbehaviour the tests ask for:
   --rotate         the key first served is withdrawn right after it was fetched (21470)
   --lose-send N    the answer to the Nth invoice send is lost (503) after the invoice was taken
   --zakupy N --wzor FILE  N purchase invoices (the context NIP as the buyer) made from a sample
+  --w-toku N       an invoice's status stays 150 for its first N queries (each one reported)
+  --zwloka-stanu S  every answer about an invoice's status comes S seconds late (reported)
   --ca FILE        the CA whose certificates may sign in with XAdES (verified by xmlsec1 --verify)
 Prints "PORT n" once it listens; on exit (SIGTERM or stdin closed) nothing is kept.
 """
@@ -605,6 +607,9 @@ class Obsluga(BaseHTTPRequestHandler):
 
     def stan_faktury(self, ref, fref):
         self.dostep()
+        if self.stan.a.zwloka_stanu:
+            print("ZDARZENIE stan wstrzymany", flush=True)
+            time.sleep(self.stan.a.zwloka_stanu)
         se = self.sesja(ref)
         f = se["faktury"].get(fref)
         if f is None:
@@ -612,6 +617,9 @@ class Obsluga(BaseHTTPRequestHandler):
         f["sprawdzono"] += 1
         self.przetworz(f)
         if f["sprawdzono"] == 1:
+            st = {"code": 150, "description": "Trwa przetwarzanie"}
+        elif f["sprawdzono"] <= self.stan.a.w_toku:
+            print("ZDARZENIE w toku", flush=True)
             st = {"code": 150, "description": "Trwa przetwarzanie"}
         else:
             st = f["status"]
@@ -715,6 +723,8 @@ def main():
     p.add_argument("--lose-send", type=int, default=0)
     p.add_argument("--zakupy", type=int, default=0)
     p.add_argument("--wzor")
+    p.add_argument("--w-toku", type=int, default=0)
+    p.add_argument("--zwloka-stanu", type=int, default=0)
     p.add_argument("--ca")
     a = p.parse_args()
     Obsluga.stan = Stan(a)
