@@ -24,9 +24,18 @@ if [ -n "${ZENTORA_QTKEYCHAIN_SRC:-}" ]; then
     mkdir src && tar xf "$ZENTORA_QTKEYCHAIN_SRC" -C src --strip-components=1
   fi
 else
-  ls qtkeychain_*.orig.tar.* >/dev/null 2>&1 || apt-get source --download-only qtkeychain
+  if ! ls qtkeychain_*.orig.tar.* >/dev/null 2>&1 && ! apt-get source --download-only qtkeychain; then
+    # bookworm's source is gone from some mirrors; the newer release Debian ships in its pool
+    # serves as well (the same API, Qt 6 and the Credential Manager backend)
+    rm -f qtkeychain_*
+    tarball=qtkeychain_0.15.0.orig.tar.gz
+    curl -fsSL -o "$tarball" "${ZENTORA_DEBIAN_POOL:-http://deb.debian.org/debian/pool}/main/q/qtkeychain/$tarball"
+    echo "f4254dc8f0933b06d90672d683eab08ef770acd8336e44dfa030ce041dc2ca22  $tarball" | sha256sum -c --quiet
+  fi
   mkdir src && tar xf qtkeychain_*.orig.tar.* -C src --strip-components=1
 fi
+# its Windows part assumes MSVC's /utf-8 switch, which MinGW's g++ takes for a file name
+sed -i 's|add_definitions( /utf-8 -DUNICODE )|add_definitions( -DUNICODE )|' src/qtkeychain/CMakeLists.txt
 # the Polish texts of its messages are not needed: the program words its own
 cmake -S src -B build -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake" \
   -DCMAKE_FIND_ROOT_PATH="$qt" -DCMAKE_PREFIX_PATH="$qt" \
