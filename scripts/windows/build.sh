@@ -13,6 +13,13 @@ triplet=x86_64-w64-mingw32
 export ZENTORA_QT_MINGW=$qt
 
 nice -n 19 scripts/windows/build-qt.sh
+# libcrypto for the KSeF client's RSA-OAEP, AES and hashes; TLS goes through Qt's Schannel backend
+nice -n 19 scripts/windows/build-openssl.sh
+# libxml2 and xmlsec1 for the XAdES signature of the certificate login
+nice -n 19 scripts/windows/build-xmlsec.sh
+# QtKeychain for the saved KSeF secrets; should its source be missing, the configuration below
+# says so only if the program needs it
+nice -n 19 scripts/windows/build-qtkeychain.sh || echo "QtKeychain dla Windows nie zbudowany" >&2
 
 # libqrencode (the printout's KSeF code) from Debian's source, static, once per machine.
 if [ ! -f "$libs/.zentora-qrencode" ]; then
@@ -49,28 +56,45 @@ if [ "${1:-}" = "--tests" ]; then
   konfiguruj build-windows-core -DZENTORA_CORE_ONLY=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine
 fi
 
-# The program folder: the programs, Qt's libraries and plugins, the compiler's run-time
-# libraries Qt's libraries need, Qt's Polish texts and the printout's typeface with its licence.
+# The program folder: the programs, the Qt plugins they load, every DLL these import that
+# Windows does not bring (Qt's, the compiler's run time, the libraries built above), Qt's
+# Polish texts and the printout's typeface with its licence.
 wersja=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 dist=dist/windows/Zentora
 rm -rf "$dist" && mkdir -p "$dist"
 # zentora-cli and its helper programs (pdf, print, KSeF), which it looks for beside itself
 cp build-windows/src/app/zentora.exe build-windows/src/app/zentora-cli*.exe "$dist/"
-for m in Core Gui Widgets PrintSupport Network; do cp "$qt/bin/Qt6$m.dll" "$dist/"; done
-for p in platforms/qwindows styles/qwindowsvistastyle printsupport/windowsprintersupport \
+# (Qt 6 has the Windows print support inside Qt6PrintSupport.dll, no plugin)
+# zentora-cli draws PDF pages on the offscreen platform, never needing a display
+for p in platforms/qwindows platforms/qoffscreen styles/qwindowsvistastyle \
          tls/qschannelbackend imageformats/qico imageformats/qjpeg imageformats/qgif; do
   mkdir -p "$dist/plugins/$(dirname $p)"
   cp "$qt/plugins/$p.dll" "$dist/plugins/$p.dll"
 done
 gcclib=$(dirname "$($triplet-g++-posix -print-libgcc-file-name)")
-for dll in libstdc++-6.dll libgcc_s_seh-1.dll; do cp "$gcclib/$dll" "$dist/"; done
-cp "/usr/$triplet/lib/libwinpthread-1.dll" "$dist/"
+szukaj=("$qt/bin" "$libs/bin" "$gcclib" "/usr/$triplet/lib")
+# a DLL found in none of these folders is one of Windows' own
+kolejka=("$dist"/*.exe "$dist"/plugins/*/*.dll)
+while [ ${#kolejka[@]} -gt 0 ]; do
+  plik=${kolejka[0]}
+  kolejka=("${kolejka[@]:1}")
+  for dll in $($triplet-objdump -p "$plik" | sed -n 's/^\s*DLL Name: //p' | tr -d '\r'); do
+    [ -f "$dist/$dll" ] && continue
+    for d in "${szukaj[@]}"; do
+      if [ -f "$d/$dll" ]; then
+        cp "$d/$dll" "$dist/"
+        kolejka+=("$dist/$dll")
+        break
+      fi
+    done
+  done
+done
 $triplet-strip --strip-unneeded "$dist"/*.dll "$dist"/plugins/*/*.dll "$dist"/*.exe
 printf '[Paths]\nPrefix = .\n' > "$dist/qt.conf"
 mkdir -p "$dist/translations"
 cp /usr/share/qt6/translations/qtbase_pl.qm "$dist/translations/"
 mkdir -p "$dist/kroje"
-cp build/src/print/kroje/*.ttf "$dist/kroje/" 2>/dev/null || true
+cp build-windows/src/print/kroje/*.ttf "$dist/kroje/" 2>/dev/null || true
 [ -f build/packaging/LICENCJA-KROJU.txt ] && cp build/packaging/LICENCJA-KROJU.txt "$dist/kroje/"
 
 rm -f "dist/Zentora-$wersja-win64.zip"

@@ -189,7 +189,7 @@ int PolecenieKsef(const QStringList &argumenty)
             throw BladWywolania{QStringLiteral("Nieznane polecenie %1.").arg(argumenty.value(1))};
         return Eksport(CzytajArgumenty(argumenty));
     } catch (const BladWywolania &e) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(e.tekst), kPomocKsef);
+        std::fprintf(stderr, "%s\n\n%s", e.tekst.toUtf8().constData(), kPomocKsef);
         return kUzycie;
     } catch (const EMojeBledy &e) {
         Komunikat(QStringLiteral("X") + e.komunikat());

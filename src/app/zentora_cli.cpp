@@ -414,7 +414,7 @@ void FiltrKomunikatowQt(QtMsgType typ, const QMessageLogContext &kontekst, const
     if (g_komunikatyQt)
         g_komunikatyQt(typ, kontekst, tekst);
     else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(typ, kontekst, tekst)));
+        std::fprintf(stderr, "%s\n", qFormatLogMessage(typ, kontekst, tekst).toUtf8().constData());
 }
 #endif
 
@@ -619,13 +619,7 @@ TabelaPolecen Tabela()
     return t;
 }
 
-QStringList ArgumentyProgramu(int argc, char *argv[])
-{
-    QStringList a;
-    for (int i = 0; i < argc; ++i)
-        a.append(QString::fromLocal8Bit(argv[i]));
-    return a;
-}
+QStringList ArgumentyProgramu(int argc, char *argv[]) { return ArgumentyWierszaPolecen(argc, argv); }
 
 }   // namespace
 
@@ -663,6 +657,7 @@ bool WPomocniku(const PolecenieCli &p)
 
 int main(int argc, char *argv[])
 {
+    PrzygotujKonsole();
     g_argv = argv;
     const QStringList argumenty = ArgumentyProgramu(argc, argv);
     const TabelaPolecen tabela = Tabela();

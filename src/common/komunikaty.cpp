@@ -13,7 +13,8 @@ public:
     {
         QString t = par.pInfo;
         t.replace(QChar(13), QLatin1Char('\n'));
-        std::fputs(t.toLocal8Bit().constData(), stderr);
+        // UTF-8 everywhere: Windows' ANSI code page would drop or bend the Polish letters
+        std::fputs(t.toUtf8().constData(), stderr);
         std::fputc('\n', stderr);
         std::fflush(stderr);
         return DomyslnyPrzycisk(par);

@@ -11,9 +11,14 @@
 #include <QTemporaryFile>
 
 #ifdef Q_OS_WIN
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <shlobj.h>
 #include <vector>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 #include <winnetwk.h>
 #endif
 
@@ -36,6 +41,17 @@ void InicjujProgram()
     }
 }
 
+void PrzygotujKonsole()
+{
+#ifdef Q_OS_WIN
+    // text mode would turn every LF into CR LF: a CSV line would end in CR CR LF and a PDF sent
+    // through a pipe would break
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+}
+
 namespace {
 QString g_katalogProgramu;
 }   // namespace
@@ -43,6 +59,23 @@ QString g_katalogProgramu;
 void UstawKatalogProgramu(const QString &katalog)
 {
     g_katalogProgramu = ZUkosnikiem(SciezkaSieciowa(QDir::toNativeSeparators(katalog)));
+}
+
+QStringList ArgumentyWierszaPolecen(int argc, char *argv[])
+{
+    QStringList a;
+#ifdef Q_OS_WIN
+    int n = 0;
+    if (LPWSTR *w = CommandLineToArgvW(GetCommandLineW(), &n)) {
+        for (int i = 0; i < n; ++i)
+            a.append(QString::fromWCharArray(w[i]));
+        LocalFree(w);
+        return a;
+    }
+#endif
+    for (int i = 0; i < argc; ++i)
+        a.append(QString::fromLocal8Bit(argv[i]));
+    return a;
 }
 
 QString KatalogProgramu()

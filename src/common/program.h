@@ -3,12 +3,22 @@
 // services (shared edit menu, calculator, calendar) reach every window.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QObject;
 
 // Fixes today's date and the program folder; call once at start-up.
 void InicjujProgram();
+
+// For a console program: what it writes to stdout and stderr leaves as the very bytes it made
+// (UTF-8 text, CR LF only where a format such as CSV has it, binary data intact), and a Windows
+// console shows that UTF-8 as Polish letters. Nothing to do elsewhere.
+void PrzygotujKonsole();
+
+// The program's command line as given; on Windows read in UTF-16, since argv holds only what the
+// ANSI code page can say (a file named "żółć.FAK" would arrive as "zólc.FAK" on a Western one).
+QStringList ArgumentyWierszaPolecen(int argc, char *argv[]);
 
 // The folder of the program file, ending with a folder separator.
 QString KatalogProgramu();

@@ -222,6 +222,18 @@ QString BladSystemu(const QString &tekst, bool zapis)
         {"Device or resource busy", "plik jest zajęty przez inny program"},
         {"Text file busy", "plik jest zajęty przez inny program"},
         {"Unknown error", "nieznany błąd systemu"},
+        // an English Windows says it in its own words (a Polish one already in Polish)
+        {"Access is denied", nullptr},
+        {"Access denied", nullptr},
+        {"cannot find the path specified", "nie ma takiego pliku ani folderu"},
+        {"cannot find the file specified", "nie ma takiego pliku ani folderu"},
+        {"Path not found", "nie ma takiego pliku ani folderu"},
+        {"File not found", "nie ma takiego pliku ani folderu"},
+        {"not enough space on the disk", "brak miejsca na dysku"},
+        {"Disk full", "brak miejsca na dysku"},
+        {"write protected", "dysk jest tylko do odczytu"},
+        {"being used by another process", "plik jest zajęty przez inny program"},
+        {"Sharing violation", "plik jest zajęty przez inny program"},
     };
     for (const Para &p : kPary) {
         if (!tekst.contains(QLatin1String(p.angielski), Qt::CaseInsensitive))

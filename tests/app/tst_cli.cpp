@@ -3,6 +3,7 @@
 #include "pliktymczasowy.h"
 #include "uruchomcli.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,11 +40,13 @@ private:
 
 void TstCli::przeliczenieOdtwarzaPrzyklad()
 {
-    const QString out = Plik(QStringLiteral("out.FAK"));
+    // a name that no ANSI code page of Windows holds whole
+    const QString out = Plik(QStringLiteral("wynik-żółć-ñ.FAK"));
     const WynikCli w = UruchomCli({QStringLiteral("recompute"), kPrzyklad, QStringLiteral("-o"), out});
     QCOMPARE(w.kod, 0);
     QCOMPARE(w.bledy, QString());
     QCOMPARE(CzytajBajty(out), CzytajBajty(kPrzyklad));
+#ifndef Q_OS_WIN   // Windows has no /dev/stdout
     // into a pipe: written straight through, nothing read from it first
     QProcess p;
     p.start(QStringLiteral(ZENTORA_CLI),
@@ -51,6 +54,7 @@ void TstCli::przeliczenieOdtwarzaPrzyklad()
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 0);
     QCOMPARE(p.readAllStandardOutput(), CzytajBajty(kPrzyklad));
+#endif
 }
 
 void TstCli::pokazJson()
@@ -288,7 +292,7 @@ void TstCli::kodyWyjscia_data()
                                         << "Rachunek nie może zawierać podatku VAT.\nWiersz 1 ma stawkę 23 %";
     QTest::newRow("wersja") << QStringList{"show", "@"} << wersja << 3 << "Niepoprawna wersja faktury = 1";
     QTest::newRow("brak pliku") << QStringList{"show", "/nie/ma/takiego.FAK"} << QByteArray() << 3
-                                << "Nie znaleziono pliku faktury \"/nie/ma/takiego.FAK\".";
+                                << "Nie znaleziono pliku faktury \"" + QDir::toNativeSeparators("/nie/ma/takiego.FAK") + "\".";
     QTest::newRow("show pokazuje zla stawke") << QStringList{"show", "@"} << zlaStawka << 0 << "";
     QTest::newRow("opcja innego polecenia") << QStringList{"show", "@", "-o", "x.FAK"} << przyklad << 1
                                             << "Polecenie show nie przyjmuje opcji -o.";

@@ -70,7 +70,7 @@ void TstCliRejestr::polecenia_data()
     QTest::newRow("json i csv") << QStringList{"rejestr", "@", "--json", "--csv"} << 1 << QString()
                                 << QStringLiteral("Podaj --json albo --csv, nie oba.");
     QTest::newRow("brak folderu") << QStringList{"rejestr", "/nie/ma/folderu"} << 3 << QString()
-                                  << QStringLiteral("Nie znaleziono folderu /nie/ma/folderu");
+                                  << "Nie znaleziono folderu " + QDir::toNativeSeparators("/nie/ma/folderu");
     QTest::newRow("nowa: kolejny numer") << QStringList{"new", "-o", "@/nowa.FAK", "--today", "03.01.2026", "--json"}
                                          << 0 << QStringLiteral("\"oznaczenie\": \"51/FV/2026\"") << QString();
     QTest::newRow("nowa: nowy rok") << QStringList{"new", "-o", "@/nowa2027.FAK", "--today", "03.01.2027", "--json"}

@@ -117,6 +117,12 @@ void TstTeksty::bladSystemu_data()
     QTest::newRow("odczyt bez uprawnień") << "Permission denied" << false << "brak uprawnień do odczytu";
     QTest::newRow("pełny dysk") << "No space left on device" << true << "brak miejsca na dysku";
     QTest::newRow("nieznany zostaje") << "Something odd" << true << "Something odd";
+    QTest::newRow("Windows: brak ścieżki")
+        << "The system cannot find the path specified." << true << "nie ma takiego pliku ani folderu";
+    QTest::newRow("Windows: odmowa dostępu") << "Access is denied." << true << "brak uprawnień do zapisu";
+    QTest::newRow("Windows: plik zajęty")
+        << "The process cannot access the file because it is being used by another process." << false
+        << "plik jest zajęty przez inny program";
 }
 
 void TstTeksty::bladSystemu()

@@ -209,6 +209,9 @@ void TstKsef::schematPrzyjmuje_data()
 
 void TstKsef::schematPrzyjmuje()
 {
+#ifdef Q_OS_WIN
+    QSKIP("xmllint is the build machine's: tests/windows/test-windows.sh validates the Windows build's XML");
+#endif
     QFETCH(int, przypadek);
     QTemporaryDir dir;
     const QString plik = dir.filePath(QStringLiteral("f.xml"));
@@ -506,6 +509,9 @@ void TstKsef::numerKsef()
 
 void TstKsef::skrotJakSha256sum()
 {
+#ifdef Q_OS_WIN
+    QSKIP("sha256sum is the build machine's tool");
+#endif
     QTemporaryDir dir;
     const QString plik = dir.filePath(QStringLiteral("f.xml"));
     TzentoraVat f;
