@@ -728,7 +728,7 @@ QByteArray TKanwaPdf::Zakoncz()
     QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     QList<qsizetype> pozycje;   // of objects 1, 2, ...
     // every piece goes into the file once, uncopied
-    pdf.reserve(qsizetype(100000 + 50000 * m_strony.size()));
+    pdf.reserve(100000 + 50000 * qsizetype(m_strony.size()));
     auto poczatek = [&](int nr) {
         if (pozycje.size() < nr)
             pozycje.resize(nr);
