@@ -2,6 +2,7 @@
 
 #include "common/bledy.h"
 #include "podpisxades.h"
+#include "zwolnij.h"
 
 #include <openssl/bio.h>
 #include <openssl/x509.h>
@@ -9,10 +10,6 @@
 #include <memory>
 
 namespace {
-
-template <class T, void (*F)(T *)> struct Zwolnij {
-    void operator()(T *p) const { F(p); }
-};
 
 QDateTime Czas(const ASN1_TIME *t)
 {

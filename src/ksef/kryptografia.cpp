@@ -1,6 +1,7 @@
 #include "kryptografia.h"
 
 #include "common/bledy.h"
+#include "zwolnij.h"
 
 #include <QCryptographicHash>
 
@@ -13,9 +14,6 @@
 
 namespace {
 
-template <typename T, void (*F)(T *)> struct Zwolnij {
-    void operator()(T *p) const { F(p); }
-};
 using X509Ptr = std::unique_ptr<X509, Zwolnij<X509, X509_free>>;
 using KluczPtr = std::unique_ptr<EVP_PKEY, Zwolnij<EVP_PKEY, EVP_PKEY_free>>;
 using KontekstPtr = std::unique_ptr<EVP_PKEY_CTX, Zwolnij<EVP_PKEY_CTX, EVP_PKEY_CTX_free>>;

@@ -1,8 +1,11 @@
 #pragma once
 // The KSeF test server (tests/ksef/serwerksef.py) on 127.0.0.1 with a free port, for one test.
 
+#include "pliktymczasowy.h"
+
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 
 class SerwerKsef {
@@ -52,3 +55,16 @@ private:
     int m_port = 0;
     QString m_zdarzenia;
 };
+
+// A key of the section [KSeF] of an invoice file as stored.
+inline QString KluczKsef(const QString &plik, const QByteArray &klucz)
+{
+    bool ksef = false;
+    for (const QByteArray &l : CzytajBajty(plik).split('\n')) {
+        if (l.startsWith('['))
+            ksef = l.trimmed() == "[KSeF]";
+        else if (ksef && l.startsWith(klucz + '='))
+            return QStringDecoder("windows-1250").decode(l.mid(klucz.size() + 1).trimmed());
+    }
+    return QString();
+}

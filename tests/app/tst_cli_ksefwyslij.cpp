@@ -29,19 +29,6 @@ bool Waliduje(const QString &schemat, const QString &plik)
     return x.waitForFinished(60000) && x.exitStatus() == QProcess::NormalExit && x.exitCode() == 0;
 }
 
-// A key of the section [KSeF] of an invoice file as stored.
-QString Klucz(const QString &plik, const QByteArray &klucz)
-{
-    bool ksef = false;
-    for (const QByteArray &l : CzytajBajty(plik).split('\n')) {
-        if (l.startsWith('['))
-            ksef = l.trimmed() == "[KSeF]";
-        else if (ksef && l.startsWith(klucz + '='))
-            return QStringDecoder("windows-1250").decode(l.mid(klucz.size() + 1).trimmed());
-    }
-    return QString();
-}
-
 }   // namespace
 
 class TstCliKsefWyslij : public QObject {
@@ -115,7 +102,7 @@ void TstCliKsefWyslij::dwadziesciaFaktur()
     QSet<QString> numery;
     for (int n = 1; n <= 20; ++n) {
         const QString plik = d.filePath(QStringLiteral("f%1.FAK").arg(n));
-        const QString numer = Klucz(plik, "Numer");
+        const QString numer = KluczKsef(plik, "Numer");
         QVERIFY2(numer.startsWith(QLatin1String("9876543210-")), qPrintable(plik));
         QVERIFY(linie.contains(plik + QStringLiteral(": ") + numer));
         numery.insert(numer);
@@ -125,7 +112,7 @@ void TstCliKsefWyslij::dwadziesciaFaktur()
         QVERIFY(u.contains("<NumerKSeFDokumentu>" + numer.toUtf8() + "<"));
         QVERIFY(u.contains("<NumerFaktury>" + QByteArray::number(n) + "/FV/2018<"));
         // the number now prints under the code and the invoice is not sent again
-        QVERIFY(Klucz(plik, "Status").isEmpty());
+        QVERIFY(KluczKsef(plik, "Status").isEmpty());
     }
     QCOMPARE(numery.size(), 20);
     const QString z = s.Zdarzenia();
@@ -210,9 +197,9 @@ void TstCliKsefWyslij::odmowy()
     QVERIFY(!(w.wyjscie + w.bledy).contains(QLatin1String("tajny")));
     QFETCH(QString, status);
     QFETCH(bool, numer);
-    QCOMPARE(Klucz(pierwszy, "Status").left(status.size()), status);
-    QCOMPARE(Klucz(pierwszy, "Status").isEmpty(), status.isEmpty());
-    QCOMPARE(!Klucz(pierwszy, "Numer").isEmpty(), numer);
+    QCOMPARE(KluczKsef(pierwszy, "Status").left(status.size()), status);
+    QCOMPARE(KluczKsef(pierwszy, "Status").isEmpty(), status.isEmpty());
+    QCOMPARE(!KluczKsef(pierwszy, "Numer").isEmpty(), numer);
     QCOMPARE(QFile::exists(d.filePath(QStringLiteral("pierwszy.upo.xml"))), numer);
     if (!numer && status.isEmpty())
         QCOMPARE(CzytajBajty(pierwszy), przed);   // nothing at all changed
@@ -274,7 +261,7 @@ void TstCliKsefWyslij::odbior()
     const QString fak = d.filePath(QStringLiteral("zakup.FAK"));
     w = UruchomCli({QStringLiteral("ksef-import"), QDir(katalog).filePath(pliki.last()), QStringLiteral("-o"), fak});
     QVERIFY2(w.kod == 0, qPrintable(w.bledy));
-    QCOMPARE(Klucz(fak, "Numer") + QStringLiteral(".xml"), pliki.last());
+    QCOMPARE(KluczKsef(fak, "Numer") + QStringLiteral(".xml"), pliki.last());
     QVERIFY(w.bledy.contains(QStringLiteral("Numer faktury „ZAK/12” nie pasuje")));
     QCOMPARE(
         UruchomCli({QStringLiteral("ksef-import"), QDir(katalog).filePath(pliki.last()), QStringLiteral("-o"), fak})
@@ -331,7 +318,7 @@ void TstCliKsefWyslij::certyfikat()
     const QString wszystko = w.wyjscie + w.bledy;
     QVERIFY2(w.kod == kod && wszystko.contains(wyjscie), qPrintable(QString::number(w.kod) + wszystko));
     QVERIFY(!wszystko.contains(QStringLiteral("tajne hasło")));
-    QCOMPARE(!Klucz(pierwszy, "Numer").isEmpty(), numer);
+    QCOMPARE(!KluczKsef(pierwszy, "Numer").isEmpty(), numer);
     if (numer) {
         // the UPO of a certificate login names the hash of the signed request
         const QString upo = d.filePath(QStringLiteral("pierwszy.upo.xml"));

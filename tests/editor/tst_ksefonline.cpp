@@ -35,19 +35,6 @@ QByteArray Przyklad()
     return b.replace("NumNIP=123-456-78-90", "NumNIP=526-587-76-35");
 }
 
-// A key of the section [KSeF] of an invoice file as stored.
-QString Klucz(const QString &plik, const QByteArray &klucz)
-{
-    bool ksef = false;
-    for (const QByteArray &l : CzytajBajty(plik).split('\n')) {
-        if (l.startsWith('['))
-            ksef = l.trimmed() == "[KSeF]";
-        else if (ksef && l.startsWith(klucz + '='))
-            return QStringDecoder("windows-1250").decode(l.mid(klucz.size() + 1).trimmed());
-    }
-    return QString();
-}
-
 // The token of the test server, supplied as the saved secrets would be.
 struct TokenTestowy {
     explicit TokenTestowy(const QByteArray &token)
@@ -158,10 +145,10 @@ void TstKsefOnline::wyslij()
     QVERIFY(!t.prezenter.teksty().join(QString()).contains(QLatin1String("tajny")));
     QFETCH(bool, numer);
     QFETCH(QString, status);
-    const QString nadany = Klucz(plik, "Numer");
+    const QString nadany = KluczKsef(plik, "Numer");
     QCOMPARE(!nadany.isEmpty(), numer);
-    QCOMPARE(Klucz(plik, "Status").left(status.size()), status);
-    QCOMPARE(Klucz(plik, "Status").isEmpty(), status.isEmpty());
+    QCOMPARE(KluczKsef(plik, "Status").left(status.size()), status);
+    QCOMPARE(KluczKsef(plik, "Status").isEmpty(), status.isEmpty());
     QCOMPARE(TylkoDoOdczytu(t), numer);
     if (numer) {
         // the status line, the printout and the UPO have the number
@@ -255,7 +242,7 @@ void TstKsefOnline::odbierz()
     t.Wykonaj("AcZapisz");
     QCOMPARE(t.pytaniaOPlik.size(), 1);
     QCOMPARE(t.pytaniaOPlik.first().nazwa, lista.at(1).Numer + QStringLiteral(".FAK"));
-    QCOMPARE(Klucz(t.Plik(QStringLiteral("zakup.FAK")), "Numer"), lista.at(1).Numer);
+    QCOMPARE(KluczKsef(t.Plik(QStringLiteral("zakup.FAK")), "Numer"), lista.at(1).Numer);
     QCOMPARE(CzytajBajty(xml), bajtyXml);
     QCOMPARE(t.okno->NazwaRobocza(), QStringLiteral("zakup.FAK"));
 
