@@ -122,8 +122,9 @@ int PolecenieKsefWyslij(const Argumenty &a)
         Komunikat(QStringLiteral("X") + e.komunikat());
         for (const TfakturaDoKsef &d : doWyslania)
             if (!zgloszone.contains(d.Plik))
+                // the reason is the line above: unreachable, or the login refused
                 Linia(d.Plik, wysylano ? QStringLiteral("bez potwierdzenia KSeF (niedostępny)")
-                                       : QStringLiteral("nie wysłano: KSeF niedostępny"));
+                                       : QStringLiteral("nie wysłano: nie zalogowano do KSeF"));
         return kNiedostepny;
     }
     return wynik;

@@ -16,6 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QString Kwota(const QString &t) { return KwotaNaTekst(0, true, true, TekstNaFloat(t, 0)); }
 QString Kwota(double x) { return KwotaNaTekst(0, true, true, x); }
@@ -157,7 +159,13 @@ void TRejestrFaktur::Filtruj()
     for (const SumaStawki &s : SumyWgStawek(m_pokazane))
         linie.append(QStringLiteral("%1:  netto %2   VAT %3   brutto %4")
                          .arg(s.stawka, Kwota(s.netto), Kwota(s.vat), Kwota(s.brutto)));
-    m_sumy->setText(QStringLiteral("Faktur: %1.   ").arg(m_pokazane.size()) + linie.join(QStringLiteral("\n")));
+    // a damaged file is listed but is not an invoice the sums took in
+    const auto uszkodzone =
+        std::count_if(m_pokazane.cbegin(), m_pokazane.cend(), [](const WpisIndeksu *w) { return w->Uszkodzony(); });
+    QString liczba = QStringLiteral("Faktur: %1").arg(m_pokazane.size() - uszkodzone);
+    if (uszkodzone > 0)
+        liczba += QStringLiteral(" (pliki uszkodzone: %1)").arg(uszkodzone);
+    m_sumy->setText(liczba + QStringLiteral(".   ") + linie.join(QStringLiteral("\n")));
 }
 
 void TRejestrFaktur::Otworz()

@@ -149,8 +149,9 @@ void TstCliKsefWyslij::odmowy_data()
     w("ten sam numer dwa razy: 440", "duplikat", {}, 2,
       "drugi.FAK: odrzucona: duplikat – faktura o tym numerze jest już w KSeF jako 9876543210-", "", true);
     w("zły token", "zly-token", {}, 3, "KSeF odmówił logowania: 450", "", false);
+    w("zły token: plik", "zly-token", {}, 3, "pierwszy.FAK: nie wysłano: nie zalogowano do KSeF", "", false);
     w("token czytelny dla innych", "token-644", {}, 3, "chmod 600", "", false);
-    w("serwer nie działa", "bez-serwera", {}, 3, "nie wysłano: KSeF niedostępny", "", false);
+    w("serwer nie działa", "bez-serwera", {}, 3, "pierwszy.FAK: nie wysłano: nie zalogowano do KSeF", "", false);
     w("adres http poza tym komputerem", "obcy-adres", {}, 3, "musi zaczynać się od https://", "", false);
     w("utracona odpowiedź na wysyłkę", "", {QStringLiteral("--lose-send"), QStringLiteral("1")}, 0, "", "", true);
     w("ten sam plik dwa razy", "dwa-razy", {}, 0, "podany już wcześniej, pominięty", "", true);

@@ -156,6 +156,9 @@ void TstBazaFaktur::rejestr()
             QCOMPARE(tabela->rowCount(), 4);
             QCOMPARE(tabela->item(0, 3)->text(), QStringLiteral("Hurtownia Nowa"));
             QVERIFY(tabela->item(3, 3)->text().contains(QStringLiteral("Niepoprawna wersja faktury = 9")));
+            QVERIFY(r.findChild<QLabel *>(QStringLiteral("Sumy"))
+                        ->text()
+                        .startsWith(QStringLiteral("Faktur: 3 (pliki uszkodzone: 1).")));
             r.findChild<QLineEdit *>(QStringLiteral("EdySzukaj"))->setText(QStringLiteral("lodz"));
             QCOMPARE(tabela->rowCount(), 1);
             const QString brutto = FakturaPrzykladowa().SumyFaktury[vatSum].Brutto;
