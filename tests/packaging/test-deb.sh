@@ -49,6 +49,7 @@ chroot "$work/chroot" /usr/bin/zentora-cli pdf $przyklady/przyklad.FAK -o /tmp/p
 diff <(pdftotext -layout "$work/lokalny.pdf" -) <(pdftotext -layout "$work/chroot/tmp/p.pdf" -)
 test -f "$work/chroot/usr/share/zentora/kroje/ZentoraSans-Regular.ttf"
 test -x "$work/chroot/usr/bin/zentora"
+test -f "$work/chroot/usr/share/icons/hicolor/48x48/mimetypes/application-x-zentora-faktura.png"
 # the system's triggers took in the file type and the entry that opens it
 grep -q '\*\.fak' "$work/chroot/usr/share/mime/globs2"
 grep -qx 'application/x-zentora-faktura=pl.zentora.Zentora.desktop;' "$work/chroot/usr/share/applications/mimeinfo.cache"
