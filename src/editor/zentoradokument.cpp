@@ -15,6 +15,7 @@
 #include "controls/justgrid.h"
 #include "controls/tokienka.h"
 #include "invoice/dokument.h"
+#include "invoice/ksef.h"
 #include "invoice/plikfaktury.h"
 #include "siatkifaktury.h"
 
@@ -72,9 +73,11 @@ void TZentoraForma::UstawTylkoDoOdczytu(bool tak)
     Grid->setXkolReOnly(tak ? QStringLiteral("1111111111") : KolumnyTylkoDoOdczytu());
     LabTylkoOdczyt->setText(m_plikZajety ? QStringLiteral("  Plik jest otwarty w innym oknie programu Zentora: "
                                                           "tylko do odczytu. Kopia: Plik → Zapisz jako…")
-                            : !m_plikXml.isEmpty()
-                                ? QStringLiteral("  Faktura z pliku KSeF (XML): tylko do odczytu. "
-                                                 "Zapis jako nowy plik .FAK: Plik → Zapisz jako…")
+                            : !m_plikXml.isEmpty() ? QStringLiteral("  Faktura z pliku KSeF (XML): tylko do odczytu. "
+                                                                    "Zapis jako nowy plik .FAK: Plik → Zapisz jako…")
+                            : !NipObcegoSprzedawcy(Zentora, IniZentora).isEmpty()
+                                ? QStringLiteral("  Faktura sprzedawcy o NIP %1 z KSeF: tylko do odczytu.")
+                                      .arg(NipObcegoSprzedawcy(Zentora, IniZentora))
                                 : QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
                                                  "Zmiany: faktura korygująca, Plik → Wystaw korektę…"));
     LabTylkoOdczyt->setVisible(tak);
@@ -177,6 +180,16 @@ void TZentoraForma::AcWystawKorekteExecute()
     if (FaktRobo.RodzajFak == rProForma) {
         KomunikatOkna(this, QStringLiteral("XDo faktury pro forma nie wystawia się faktury korygującej."));
         return;
+    }
+    // a supplier's invoice is corrected by the supplier; the user may still have two NIPs
+    if (const QString nip = NipObcegoSprzedawcy(FaktRobo, IniZentora); !nip.isEmpty()) {
+        if (!PytanieTakNieOkna(this, QStringLiteral("Wystaw korektę"),
+                               QStringLiteral("?Fakturę %1 wystawił sprzedawca o NIP %2, a w parametrach jest inny "
+                                              "NIP.|Korektę faktury zakupu wystawia jej sprzedawca.||Czy mimo to "
+                                              "wystawić korektę jako sprzedawca ?")
+                                   .arg(FaktRobo.DajOznaczenieFaktury(), nip),
+                               2))
+            return;
     }
     // the correction corrects the invoice as saved: unsaved changes are given up first
     if (!CzyPorzucicZmiany())

@@ -198,6 +198,17 @@ TsprzedawcaKsef SprzedawcaKsef(const TzentoraVat &f, const TiniZentora &ini)
     return s;
 }
 
+QString NipObcegoSprzedawcy(const TzentoraVat &f, const TiniZentora &ini)
+{
+    if (Pusty(f.KsefNumer) || Pusty(f.KsefNip))
+        return {};
+    TzentoraVat wlasna;
+    wlasna.SprzedRamka = ini.iniTabFirm;
+    const QString nasz = SprzedawcaKsef(wlasna, ini).Nip;
+    const QString jego = CyfryTekstu(f.KsefNip);
+    return nasz.isEmpty() || jego == nasz ? QString() : jego;
+}
+
 bool RodzajDoKsef(TrodzajFaktury r) { return r != rZwykly && r != rProForma; }
 
 TeksportKsef EksportujKsef(const TzentoraVat &f, const TiniZentora &ini, const TopcjeKsef &opcje)

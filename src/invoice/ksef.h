@@ -22,6 +22,10 @@ struct TsprzedawcaKsef {
     QString Nazwa, AdresL1, AdresL2;
 };
 TsprzedawcaKsef SprzedawcaKsef(const TzentoraVat &f, const TiniZentora &ini);
+// The seller's NIP of an invoice in KSeF when it is not the configured seller's (the [KSeF] key,
+// else the parameters' seller frame): a supplier's invoice received from KSeF. Empty for the
+// user's own invoices and when no NIP is configured to tell.
+QString NipObcegoSprzedawcy(const TzentoraVat &f, const TiniZentora &ini);
 
 // The digits of a text ("PL 123-456-78-90" gives "1234567890").
 QString CyfryTekstu(const QString &s);

@@ -245,6 +245,13 @@ void TstKsefOnline::odbierz()
     QCOMPARE(KluczKsef(t.Plik(QStringLiteral("zakup.FAK")), "Numer"), lista.at(1).Numer);
     QCOMPARE(CzytajBajty(xml), bajtyXml);
     QCOMPARE(t.okno->NazwaRobocza(), QStringLiteral("zakup.FAK"));
+    // a supplier's invoice: the banner says whose it is; a correction of it is asked about
+    const QString baner = Kontrolka<QLabel>(*t.okno, "LabTylkoOdczyt")->text();
+    QVERIFY2(baner.contains(QStringLiteral("Faktura sprzedawcy o NIP")), qPrintable(baner));
+    t.Wykonaj("AcWystawKorekte");
+    QVERIFY2(t.prezenter.ostatni().contains(QStringLiteral("Korektę faktury zakupu wystawia jej sprzedawca")),
+             qPrintable(t.prezenter.ostatni()));
+    QCOMPARE(t.okno->NazwaRobocza(), QStringLiteral("zakup.FAK"));
 
     // again: nothing new, every file marked as already there
     otworz = false;
