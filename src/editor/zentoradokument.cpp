@@ -184,10 +184,10 @@ void TZentoraForma::AcWystawKorekteExecute()
     // a supplier's invoice is corrected by the supplier; the user may still have two NIPs
     if (const QString nip = NipObcegoSprzedawcy(FaktRobo, IniZentora); !nip.isEmpty()) {
         if (!PytanieTakNieOkna(this, QStringLiteral("Wystaw korektę"),
-                               QStringLiteral("?Fakturę %1 wystawił sprzedawca o NIP %2, a w parametrach jest inny "
+                               QStringLiteral("?Tę fakturę wystawił sprzedawca o NIP %1, a w parametrach jest inny "
                                               "NIP.|Korektę faktury zakupu wystawia jej sprzedawca.||Czy mimo to "
                                               "wystawić korektę jako sprzedawca ?")
-                                   .arg(FaktRobo.DajOznaczenieFaktury(), nip),
+                                   .arg(nip),
                                2))
             return;
     }
