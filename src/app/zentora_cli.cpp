@@ -619,8 +619,6 @@ TabelaPolecen Tabela()
     return t;
 }
 
-QStringList ArgumentyProgramu(int argc, char *argv[]) { return ArgumentyWierszaPolecen(argc, argv); }
-
 }   // namespace
 
 #ifndef ZENTORA_CLI_SIEC
@@ -659,7 +657,7 @@ int main(int argc, char *argv[])
 {
     PrzygotujKonsole();
     g_argv = argv;
-    const QStringList argumenty = ArgumentyProgramu(argc, argv);
+    const QStringList argumenty = ArgumentyWierszaPolecen(argc, argv);
     const TabelaPolecen tabela = Tabela();
     const PolecenieCli *polecenie = tabela.Polecenie(argumenty.value(1));
     // handed over before anything else starts here: the helper reads the command line itself

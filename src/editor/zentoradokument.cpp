@@ -71,15 +71,20 @@ void TZentoraForma::UstawTylkoDoOdczytu(bool tak)
     if (tak)
         Grid->PrzerwijEdycje();
     Grid->setXkolReOnly(tak ? QStringLiteral("1111111111") : KolumnyTylkoDoOdczytu());
-    LabTylkoOdczyt->setText(m_plikZajety ? QStringLiteral("  Plik jest otwarty w innym oknie programu Zentora: "
-                                                          "tylko do odczytu. Kopia: Plik → Zapisz jako…")
-                            : !m_plikXml.isEmpty() ? QStringLiteral("  Faktura z pliku KSeF (XML): tylko do odczytu. "
-                                                                    "Zapis jako nowy plik .FAK: Plik → Zapisz jako…")
-                            : !NipObcegoSprzedawcy(Zentora, IniZentora).isEmpty()
-                                ? QStringLiteral("  Faktura sprzedawcy o NIP %1 z KSeF: tylko do odczytu.")
-                                      .arg(NipObcegoSprzedawcy(Zentora, IniZentora))
-                                : QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
-                                                 "Zmiany: faktura korygująca, Plik → Wystaw korektę…"));
+    // why the invoice cannot be changed, and what to do instead
+    QString powod;
+    if (m_plikZajety)
+        powod = QStringLiteral("  Plik jest otwarty w innym oknie programu Zentora: tylko do odczytu. "
+                               "Kopia: Plik → Zapisz jako…");
+    else if (!m_plikXml.isEmpty())
+        powod = QStringLiteral("  Faktura z pliku KSeF (XML): tylko do odczytu. "
+                               "Zapis jako nowy plik .FAK: Plik → Zapisz jako…");
+    else if (const QString nip = NipObcegoSprzedawcy(Zentora, IniZentora); !nip.isEmpty())
+        powod = QStringLiteral("  Faktura sprzedawcy o NIP %1 z KSeF: tylko do odczytu.").arg(nip);
+    else
+        powod = QStringLiteral("  Faktura ma numer KSeF i nie może być zmieniana. "
+                               "Zmiany: faktura korygująca, Plik → Wystaw korektę…");
+    LabTylkoOdczyt->setText(powod);
     LabTylkoOdczyt->setVisible(tak);
     UlozKontrolki();
 }
